@@ -1,0 +1,90 @@
+#include "cli/CliContext.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTextStream>
+#include <QTimer>
+
+#include "cli/ConsoleWindow.h"
+#include "machines/ContactStateMachine.h"
+#include "machines/Model.h"
+#include "sim/SimulatorThread.h"
+
+namespace {
+// Ends a local event loop when a machine finishes.
+class CFinishWatcher : public QObject {
+ public:
+  explicit CFinishWatcher(QEventLoop& loop) : m_loop(loop) {}
+  ResultCode result = 0;
+  bool finished = false;
+
+ protected:
+  void customEvent(QEvent* event) override {
+    if (event->type() != CModelEvent::EventType()) return;
+    const auto* e = static_cast<CModelEvent*>(event);
+    if (e->Message != Msg::MachineFinished) return;
+    result = static_cast<ResultCode>(e->WParam);
+    finished = true;
+    m_loop.quit();
+  }
+
+ private:
+  QEventLoop& m_loop;
+};
+}  // namespace
+
+CCliContext::CCliContext(const CliOptions& options) : m_options(options) {}
+
+CCliContext::~CCliContext() {
+  ReleaseModel();  // closes the port before the simulator goes
+  m_simulator.reset();
+}
+
+bool CCliContext::Prepare() {
+  CModel& model = GetModel();
+  m_console = std::make_unique<CConsoleWindow>(m_options.trace);
+  model.SetNotifyWindow(m_console.get());
+  model.LoadSettings();
+  // Options hold for this run only: the front end never saves settings.
+  if (m_options.trace) {
+    model.Trace.Set(1);
+    if (auto* contact = dynamic_cast<CContactStateMachine*>(model.ContactMachine.get()))
+      contact->SetStatusWindow(m_console.get());
+  }
+  if (m_options.speedGiven) model.FixedSerialSpeed.Set(m_options.fixedSpeed);
+  if (m_options.simulate) {
+    m_simulator = std::make_unique<CSimulatorThread>();
+    if (!m_simulator->Start()) {
+      QTextStream(stderr) << "zu6400ctl: the simulated tuner could not open a pseudo-terminal\n";
+      return false;
+    }
+    model.Port.Set(m_simulator->SlavePath());
+  } else if (!m_options.port.isEmpty()) {
+    model.Port.Set(m_options.port);
+  }
+  return true;
+}
+
+ResultCode CCliContext::RunUntilFinished(const std::function<void()>& start, unsigned seconds, ResultCode onTimeout) {
+  QEventLoop loop;
+  CFinishWatcher watcher(loop);
+  GetModel().MachineFinished.AddObserver(&watcher);
+  start();  // a machine may finish at once
+  if (!watcher.finished) {
+    QTimer::singleShot(std::chrono::seconds(seconds), &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  GetModel().MachineFinished.RemoveObserver(&watcher);
+  return watcher.finished ? watcher.result : onTimeout;
+}
+
+ResultCode CCliContext::Contact() {
+  GetModel().ClosePort();
+  return RunUntilFinished([] { GetModel().ContactMachine->StartAtOpenPort(); }, m_options.waitSeconds,
+                          Result::NoResponseAfterReset);
+}
+
+int CCliContext::Fail(ResultCode code) {
+  QTextStream(stderr) << QString::asprintf("error 0x%08X: ", code) << ErrorText(code) << Qt::endl;
+  return 1;
+}

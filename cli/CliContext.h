@@ -1,0 +1,59 @@
+#pragma once
+// What every zu6400ctl command gets: the options of the run and helpers to
+// drive a machine to its end.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "engine/ResultCodes.h"
+
+class CConsoleWindow;
+class CSimulatorThread;
+
+struct CliOptions {
+  QString port;
+  unsigned long fixedSpeed = 0;
+  bool speedGiven = false;
+  bool trace = false;
+  bool simulate = false;
+  bool json = false;
+  unsigned waitSeconds = 10;
+};
+
+class CCliContext {
+ public:
+  explicit CCliContext(const CliOptions& options);
+  ~CCliContext();
+
+  // Sets up the model, the console and (with --simulate) the simulated tuner.
+  bool Prepare();
+  const CliOptions& Options() const { return m_options; }
+  CSimulatorThread* Simulator() const { return m_simulator.get(); }
+
+  // Runs the contact machine from its open-port state until it finishes or
+  // the wait runs out (then NoResponseAfterReset).
+  ResultCode Contact();
+  // Calls start, then runs the event loop until MachineFinished fires (its
+  // result) or the wait runs out (onTimeout).
+  ResultCode RunUntilFinished(const std::function<void()>& start, unsigned seconds, ResultCode onTimeout);
+
+  // Prints "error 0x%08X: <text>" to standard error and gives exit status 1.
+  static int Fail(ResultCode code);
+
+ private:
+  CliOptions m_options;
+  std::unique_ptr<CConsoleWindow> m_console;
+  std::unique_ptr<CSimulatorThread> m_simulator;
+};
+
+struct CliCommand {
+  const char* name;
+  const char* usage;
+  int (*run)(CCliContext& context, const QStringList& args);
+};
+
+// Every command of the front end.
+const CliCommand* FindCommand(const QString& name);
+QString CommandUsages();

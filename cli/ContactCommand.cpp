@@ -1,0 +1,28 @@
+// zu6400ctl contact: find and identify the tuner on the port.
+
+#include <QTextStream>
+
+#include "cli/CliContext.h"
+#include "cli/ConsoleWindow.h"
+#include "engine/StringTable.h"
+#include "engine/TextFormat.h"
+#include "machines/Model.h"
+
+int RunContact(CCliContext& context, const QStringList& args) {
+  if (!args.isEmpty()) return 2;
+  const ResultCode result = context.Contact();
+  if (result != Result::Success) return CCliContext::Fail(result);
+  CModel& model = GetModel();
+  QTextStream out(stdout);
+  out << "device: " << kModelName << "\n";
+  if (model.FirmwareStatus.Get() == FirmwareStatusLoader) {
+    out << "firmware: loader\n";
+    CConsoleWindow::PrintLogLine(model.GetLoaderStatusText());
+  } else {
+    out << "firmware: " << model.GetVersionText() << "\n";
+    out << Format("serial: %05u\n", static_cast<unsigned>(model.SerialNumber.Get()));
+  }
+  out << "port: " << model.Port.Get() << "\n";
+  out << "speed: " << model.GetBitRate() << "\n";
+  return 0;
+}

@@ -1,0 +1,192 @@
+#include "sim/SimulatedTuner.h"
+
+#include <QMetaObject>
+#include <QThread>
+#include <QTimer>
+#include <cctype>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+unsigned SpeedOf(speed_t s) {
+  switch (s) {
+    case B4800: return 4800;
+    case B9600: return 9600;
+    case B19200: return 19200;
+    case B38400: return 38400;
+    case B57600: return 57600;
+    case B115200: return 115200;
+    case B230400: return 230400;
+    default: return 0;
+  }
+}
+}  // namespace
+
+CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(options)) {}
+
+CSimulatedTuner::~CSimulatedTuner() { Vanish(); }
+
+bool CSimulatedTuner::Open() {
+  if (openpty(&m_master, &m_slave, nullptr, nullptr, nullptr) != 0) return false;
+  m_slavePath = QString::fromLocal8Bit(ttyname(m_slave));
+  // Keep our own slave open so the master does not see a hang-up between the
+  // program's opens; make it raw so nothing echoes before the program sets it.
+  termios tio{};
+  tcgetattr(m_slave, &tio);
+  cfmakeraw(&tio);
+  cfsetspeed(&tio, B38400);
+  tcsetattr(m_slave, TCSANOW, &tio);
+  fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
+  m_notifier = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Read);
+  connect(m_notifier.get(), &QSocketNotifier::activated, this, &CSimulatedTuner::OnReadable);
+  return true;
+}
+
+unsigned CSimulatedTuner::LineSpeed() const {
+  termios tio{};
+  if (m_master < 0 || tcgetattr(m_master, &tio) != 0) return 0;
+  return SpeedOf(cfgetospeed(&tio));
+}
+
+void CSimulatedTuner::OnReadable() {
+  char buffer[512];
+  const ssize_t n = read(m_master, buffer, sizeof buffer);
+  if (n <= 0) return;
+  QMutexLocker lock(&m_lock);
+  if (LineSpeed() != m_options.speed) {
+    // At the wrong speed the tuner sees only noise.
+    m_ignored += static_cast<unsigned>(n);
+    m_pending.clear();
+    return;
+  }
+  m_pending.append(buffer, n);
+  qsizetype end;
+  while ((end = m_pending.indexOf(';')) >= 0) {
+    const QByteArray command = m_pending.left(end + 1);
+    m_pending.remove(0, end + 1);
+    m_received += command;
+    lock.unlock();
+    Take(command);
+    lock.relock();
+  }
+}
+
+QByteArray CSimulatedTuner::NameOf(const QByteArray& command) {
+  QByteArray name;
+  for (char c : command) {
+    if (!std::isalpha(static_cast<unsigned char>(c))) break;
+    name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return name;
+}
+
+void CSimulatedTuner::Take(const QByteArray& command) {
+  QByteArray reply;
+  unsigned delay = 0;
+  bool split = false;
+  {
+    QMutexLocker lock(&m_lock);
+    if (m_silent) return;
+    if (m_drop > 0) {
+      --m_drop;
+      return;
+    }
+    delay = m_delay;
+    split = m_split;
+    const auto it = m_overrides.constFind(command);
+    if (it != m_overrides.cend()) {
+      reply = *it;
+    } else {
+      lock.unlock();
+      reply = Answer(command);
+    }
+  }
+  if (reply.isEmpty()) return;
+  if (split && reply.size() > 1) {
+    const qsizetype half = reply.size() / 2;
+    WriteLater(reply.left(half), delay);
+    WriteLater(reply.mid(half), delay + 30);
+  } else {
+    WriteLater(reply, delay);
+  }
+}
+
+QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
+  QMutexLocker lock(&m_lock);
+  if (command == ";") return ";";
+  if (command == "I;") return "I" + m_options.identity.toLatin1() + ";";
+  const QByteArray name = NameOf(command);
+  if (name == "rv" && command == "rv;") return "RV" + m_options.version.toLatin1() + ";";
+  if (name == "sn" && command == "sn;") return "SN" + QByteArray::number(m_options.serial).rightJustified(5, '0') + ";";
+  const auto handler = m_handlers.constFind(name);
+  if (handler != m_handlers.cend()) {
+    const Handler h = *handler;
+    lock.unlock();
+    return h(command).value_or(QByteArray());
+  }
+  return {};
+}
+
+void CSimulatedTuner::WriteLater(const QByteArray& bytes, unsigned delayMs) {
+  unsigned wire = 0;
+  {
+    QMutexLocker lock(&m_lock);
+    if (m_options.pace && m_options.speed > 0)
+      wire = static_cast<unsigned>(bytes.size() * 10 * 1000 / m_options.speed);
+  }
+  if (delayMs + wire == 0) {
+    Write(bytes);
+    return;
+  }
+  QTimer::singleShot(delayMs + wire, this, [this, bytes] { Write(bytes); });
+}
+
+void CSimulatedTuner::Write(const QByteArray& bytes) {
+  QMutexLocker lock(&m_lock);
+  if (m_master < 0) return;
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(m_master, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    if (n <= 0) break;
+    done += n;
+  }
+}
+
+void CSimulatedTuner::SetSilent(bool silent) { QMutexLocker l(&m_lock); m_silent = silent; }
+void CSimulatedTuner::SetReplyDelay(unsigned ms) { QMutexLocker l(&m_lock); m_delay = ms; }
+void CSimulatedTuner::SetSplitReplies(bool split) { QMutexLocker l(&m_lock); m_split = split; }
+void CSimulatedTuner::DropReplies(unsigned count) { QMutexLocker l(&m_lock); m_drop = count; }
+void CSimulatedTuner::SetSpeed(unsigned speed) { QMutexLocker l(&m_lock); m_options.speed = speed; }
+void CSimulatedTuner::SetIdentity(const QString& identity) { QMutexLocker l(&m_lock); m_options.identity = identity; }
+QByteArray CSimulatedTuner::Received() const { QMutexLocker l(&m_lock); return m_received; }
+void CSimulatedTuner::ClearReceived() { QMutexLocker l(&m_lock); m_received.clear(); }
+unsigned CSimulatedTuner::IgnoredBytes() const { QMutexLocker l(&m_lock); return m_ignored; }
+
+void CSimulatedTuner::OverrideReply(const QByteArray& command, const QByteArray& reply) {
+  QMutexLocker l(&m_lock);
+  m_overrides.insert(command, reply);
+}
+
+void CSimulatedTuner::AddHandler(const QByteArray& name, Handler handler) {
+  QMutexLocker l(&m_lock);
+  m_handlers.insert(name, std::move(handler));
+}
+
+void CSimulatedTuner::SendUnsolicited(const QByteArray& bytes) {
+  QMetaObject::invokeMethod(this, [this, bytes] { Write(bytes); });
+}
+
+void CSimulatedTuner::Vanish() {
+  // The notifier belongs to the simulator's thread: remove it there.
+  if (thread() != QThread::currentThread() && thread()->isRunning()) {
+    QMetaObject::invokeMethod(this, [this] { Vanish(); }, Qt::BlockingQueuedConnection);
+    return;
+  }
+  m_notifier.reset();
+  QMutexLocker l(&m_lock);
+  if (m_master >= 0) close(m_master);
+  if (m_slave >= 0) close(m_slave);
+  m_master = m_slave = -1;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// A simulated ZU6400 on a pseudo-terminal. It answers on the master side, and
+// only while the line speed the program set on the slave equals its own.
+// Tests use its fault injection: silence, dropped, replaced, split or late
+// replies, and the device vanishing.
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct SimOptions {
+  unsigned speed = 38400;
+  QString version = QStringLiteral("01.05");
+  unsigned serial = 1234;
+  QString identity = QStringLiteral("ZU6400");
+  bool pace = false;  // hold replies for their wire time at the line speed
+};
+
+class CSimulatedTuner : public QObject {
+  Q_OBJECT
+ public:
+  // A command handler: the command's bytes (with ";"), its reply or nothing.
+  using Handler = std::function<std::optional<QByteArray>(const QByteArray& command)>;
+
+  explicit CSimulatedTuner(SimOptions options = {});
+  ~CSimulatedTuner() override;
+
+  // Opens the pseudo-terminal; the program opens SlavePath().
+  bool Open();
+  QString SlavePath() const { return m_slavePath; }
+
+  // Fault injection and inspection; safe from any thread.
+  void SetSilent(bool silent);
+  void SetReplyDelay(unsigned ms);
+  void SetSplitReplies(bool split);               // each reply in two writes, 30 ms apart
+  void OverrideReply(const QByteArray& command, const QByteArray& reply);  // empty reply: none
+  void DropReplies(unsigned count);
+  void SetSpeed(unsigned speed);
+  void SetIdentity(const QString& identity);
+  void Vanish();                                  // close the master: the device is gone
+  QByteArray Received() const;                    // every command taken, in order
+  void ClearReceived();
+  unsigned IgnoredBytes() const;                  // bytes that came at the wrong speed
+  void SendUnsolicited(const QByteArray& bytes);
+
+  // Later features add their commands here (name in lower case, without ";").
+  void AddHandler(const QByteArray& name, Handler handler);
+
+ protected:
+  virtual QByteArray Answer(const QByteArray& command);
+
+ private:
+  void OnReadable();
+  void Take(const QByteArray& command);
+  void Write(const QByteArray& bytes);
+  void WriteLater(const QByteArray& bytes, unsigned delayMs);
+  unsigned LineSpeed() const;
+  static QByteArray NameOf(const QByteArray& command);
+
+  mutable QMutex m_lock;
+  SimOptions m_options;
+  int m_master = -1;
+  int m_slave = -1;
+  QString m_slavePath;
+  std::unique_ptr<QSocketNotifier> m_notifier;
+  QByteArray m_pending;
+  QByteArray m_received;
+  unsigned m_ignored = 0;
+  bool m_silent = false;
+  bool m_split = false;
+  unsigned m_delay = 0;
+  unsigned m_drop = 0;
+  QHash<QByteArray, QByteArray> m_overrides;
+  QHash<QByteArray, Handler> m_handlers;
+};

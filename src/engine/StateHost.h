@@ -1,0 +1,72 @@
+#pragma once
+// The host of a machine of class T: its current state and its final state.
+
+#include "engine/State.h"
+#include "engine/StateHost2.h"
+#include "model/StateMachine.h"
+
+template <class T>
+class CStateHost : public CStateHost2, public IStateMachine {
+ public:
+  CStateHost(CModelBase& model, int timerId)
+      : CStateHost2(model, timerId), m_final(static_cast<T&>(*this)), m_current(&m_final) {}
+
+  bool IsIdle() const override { return m_current == &m_final; }
+
+  void OnCommEvent() override {
+    if (!ReadReply() || !IsReplyComplete()) return;
+    Trace("%s response %s %3u ms", m_current->Name(), EscapedReply(), TickCount() - SendTime());
+    m_current->OnReply();
+    ClearReply();
+  }
+
+  void OnTimer(int timerId) override {
+    if (timerId != TimerId()) return;
+    StopStateTimer();
+    const std::uint32_t elapsed = TickCount() - SendTime();
+    if (elapsed != 0) Trace("%s elapsed %3u ms", m_current->Name(), elapsed);
+    m_current->OnTimeout();
+  }
+
+  virtual void AdvanceProgress(unsigned) {}
+
+  // Runs the machine from a state, without the busy check of a job's start.
+  void Start(CState<T>& state) {
+    BeginRun();
+    Go(state);
+  }
+
+  // A job's own start refuses to disturb a running machine.
+  bool StartIfIdle(CState<T>& state) {
+    if (!IsIdle()) {
+      SetResult(Result::BusyStateMachine);
+      SetLastError(Result::BusyStateMachine);
+      return false;
+    }
+    Start(state);
+    return true;
+  }
+
+  bool Cancel() {
+    if (IsIdle()) return false;
+    if (GetResult() == 0) SetResult(Result::Cancelled);
+    return true;
+  }
+
+  // Makes a state current and enters it.
+  void Go(CState<T>& state) {
+    m_current = &state;
+    state.Reset();
+    state.Enter();
+  }
+
+  CState<T>& Final() { return m_final; }
+  CState<T>* Current() const { return m_current; }
+
+ protected:
+  void TimerFired() override { OnTimer(TimerId()); }
+
+ private:
+  CFinalState<T> m_final;
+  CState<T>* m_current;
+};

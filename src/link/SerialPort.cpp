@@ -1,0 +1,192 @@
+#include "link/SerialPort.h"
+
+#include <QThread>
+#include <cerrno>
+
+#include "engine/StringTable.h"
+#include "engine/TextFormat.h"
+
+namespace {
+constexpr unsigned kEvRxChar = 0x0001;
+
+ResultCode FromPortError(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::NoError: return Result::Success;
+    case QSerialPort::DeviceNotFoundError: return Result::FileNotFound;
+    case QSerialPort::PermissionError: return Result::AccessDenied;
+    case QSerialPort::OpenError: return Result::AccessDenied;
+    case QSerialPort::NotOpenError: return Result::InvalidHandle;
+    case QSerialPort::ResourceError: return Result::AccessDenied;
+    case QSerialPort::UnsupportedOperationError: return Result::NotSupported;
+    case QSerialPort::TimeoutError: return Result::Timeout;
+    case QSerialPort::WriteError: return Result::WriteFault;
+    case QSerialPort::ReadError: return Result::ReadFault;
+    default: return Result::GenFailure;
+  }
+}
+}  // namespace
+
+CSerialPort::CSerialPort() {
+  connect(&m_port, &QSerialPort::readyRead, this, &CSerialPort::OnReadyRead);
+  connect(&m_port, &QSerialPort::errorOccurred, this, &CSerialPort::OnError);
+}
+
+CSerialPort::~CSerialPort() { Close(); }
+
+bool CSerialPort::IsAcceptedSpeed(std::uint32_t bps) {
+  switch (bps) {
+    case 4800: case 9600: case 19200: case 38400: case 57600: case 115200: case 230400: return true;
+    default: return false;
+  }
+}
+
+ResultCode CSerialPort::LastPortError() const {
+  // QSerialPort keeps errno's meaning only as a coarse category; ask errno too
+  // for the cases it lumps together.
+  const auto error = m_port.error();
+  if (error == QSerialPort::OpenError || error == QSerialPort::UnknownError) {
+    const ResultCode fromErrno = WinErrorFromErrno(errno);
+    if (fromErrno != Result::Success) return fromErrno;
+  }
+  return FromPortError(error);
+}
+
+bool CSerialPort::ApplyLineSettings() {
+  return m_port.setBaudRate(static_cast<qint32>(kOpenSpeed)) && m_port.setDataBits(QSerialPort::Data8) &&
+         m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
+         m_port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+ResultCode CSerialPort::Open(const QString& name) {
+  if (IsOpen()) return Result::Success;
+  m_name = name;
+  if (name.isEmpty()) {
+    SetLastError(Result::SerialPortNameMissing);
+    return Result::SerialPortNameMissing;
+  }
+  m_port.setPortName(name);
+  errno = 0;
+  if (!m_port.open(QIODevice::ReadWrite)) {
+    const ResultCode code = LastPortError();
+    Close();
+    SetLastError(code);
+    return code;
+  }
+  if (!ApplyLineSettings()) {
+    const ResultCode code = LastPortError();
+    ReportError("SetCommState", code);
+    ReportError("SetCommState", code);
+    Close();
+    return code;
+  }
+  // Pseudo-terminals have no modem lines; holding DTR and RTS off fails there harmlessly.
+  m_port.setDataTerminalReady(false);
+  m_port.setRequestToSend(false);
+  m_port.clearError();
+  m_speed = kOpenSpeed;
+  QThread::msleep(kSettlingMs);
+  return Result::Success;
+}
+
+void CSerialPort::Close() {
+  if (m_port.isOpen()) m_port.close();
+  m_port.clearError();
+}
+
+bool CSerialPort::IsOpen() const {
+  if (m_port.isOpen()) return true;
+  SetLastError(Result::InvalidHandle);
+  return false;
+}
+
+bool CSerialPort::SetSpeed(std::uint32_t bps) {
+  if (!IsAcceptedSpeed(bps)) {
+    SetLastError(Result::InvalidArg);
+    return false;
+  }
+  if (bps == m_speed) return true;
+  QThread::msleep(kSettlingMs);
+  const std::uint32_t old = m_speed;
+  m_speed = bps;
+  if (!m_port.setBaudRate(static_cast<qint32>(bps))) {
+    ReportError("SetCommState", LastPortError());
+    m_speed = old;
+    return false;
+  }
+  QThread::msleep(kSettlingMs);
+  return true;
+}
+
+bool CSerialPort::PurgeReceive() {
+  if (!IsOpen()) return false;
+  if (!m_port.clear(QSerialPort::Input)) {
+    SetLastError(ReportError("PurgeComm", LastPortError()));
+    return false;
+  }
+  return true;
+}
+
+bool CSerialPort::WriteBytes(const char* bytes, std::size_t count) {
+  if (bytes == nullptr || count == 0) return true;
+  if (!IsOpen()) return false;
+  const qint64 written = m_port.write(bytes, static_cast<qint64>(count));
+  if (written < 0) {
+    SetLastError(ReportError("WriteFile", LastPortError()));
+    return false;
+  }
+  m_port.flush();  // hand the bytes to the driver now, not on the next loop turn
+  return written == static_cast<qint64>(count);
+}
+
+bool CSerialPort::WriteText(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  return WriteBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+bool CSerialPort::Read(char* buffer, std::size_t count, std::size_t& bytesRead) {
+  bytesRead = 0;
+  if (!IsOpen()) return false;
+  const qint64 got = m_port.read(buffer, static_cast<qint64>(count));
+  if (got < 0) {
+    SetLastError(ReportError("ReadFile", LastPortError()));
+    return false;
+  }
+  bytesRead = static_cast<std::size_t>(got);
+  return true;
+}
+
+bool CSerialPort::ReadByte(char& byte, bool& gotOne) {
+  std::size_t got = 0;
+  const bool ok = Read(&byte, 1, got);
+  gotOne = ok && got == 1;
+  return ok;
+}
+
+ResultCode CSerialPort::ReportError(const char* apiName, ResultCode code) {
+  const QString text = FormatString(Str::PortFailedOn, QString::fromLatin1(apiName), m_name, code, ErrorText(code));
+  // A device that went away is closed before the report: the error box runs
+  // its own event loop, in which QSerialPort would repeat the error endlessly.
+  const bool lost = m_port.isOpen() && code == Result::AccessDenied;
+  if (lost) Close();
+  emit ErrorReported(LoadString(Str::ComPortErrorTitle), text);
+  if (lost)
+    emit DeviceLost();
+  else if (m_port.isOpen())
+    emit LogLine(Format("ClearCommError dwErrors 0x%04X", 0u));
+  return code;
+}
+
+void CSerialPort::OnReadyRead() {
+  // One notice may find several replies queued; offer the rest again as long
+  // as the handler keeps taking bytes, as a fresh notice would.
+  qint64 before = 0;
+  do {
+    before = m_port.bytesAvailable();
+    emit InputWaiting(kEvRxChar, 0);
+  } while (m_port.isOpen() && m_port.bytesAvailable() > 0 && m_port.bytesAvailable() < before);
+}
+
+void CSerialPort::OnError(QSerialPort::SerialPortError error) {
+  // The device went away (adapter unplugged): report it once and close.
+  if (error == QSerialPort::ResourceError && m_port.isOpen()) ReportError("ReadFile", Result::AccessDenied);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The event sources one observer listens to, so that it can leave them all.
+
+#include <QList>
+#include <QObject>
+
+#include "model/EventSource.h"
+
+class CEventSubscriptions {
+ public:
+  ~CEventSubscriptions() { UnsubscribeAll(); }
+  void Subscribe(QObject* observer, CEventSource& source);
+  void SubscribeAndNotify(QObject* observer, CEventSource& source);
+  void UnsubscribeAll();
+
+ private:
+  QObject* m_observer = nullptr;
+  QList<CEventSource*> m_sources;
+};

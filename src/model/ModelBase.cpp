@@ -1,0 +1,159 @@
+#include "model/ModelBase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "engine/StringTable.h"
+#include "engine/TextFormat.h"
+
+template <class M>
+CSerialPortSpeedValue<M>::CSerialPortSpeedValue(M& model) : CEventSource(Msg::SerialSpeed), m_model(model) {}
+
+template <class M>
+std::uint32_t CSerialPortSpeedValue<M>::Get() const {
+  return m_model.Channel ? m_model.Channel->Speed() : 0;
+}
+
+template <class M>
+void CSerialPortSpeedValue<M>::Set(std::uint32_t bitRate) {
+  CSerialPort& channel = *m_model.Channel;
+  if (m_model.IsPortOpen() && channel.Speed() != bitRate && CSerialPort::IsAcceptedSpeed(bitRate))
+    channel.SetSpeed(bitRate);  // reports a refusal itself and keeps the old rate
+  if (channel.Speed() == bitRate) m_model.PurgeReceive();
+  Fire(0);
+}
+
+template class CSerialPortSpeedValue<CModelBase>;
+
+CModelBase::CModelBase() : Channel(std::make_unique<CSerialPort>()) {
+  Persistables = {&ActivePage, &AdvancedMode, &FirmwareFolder, &FirmwareLoadRetryLimit, &FixedSerialSpeed,
+                  &LoaderFlags, &Port, &Trace, &VerboseLogging};
+  connect(Channel.get(), &CSerialPort::InputWaiting, this, &CModelBase::RouteCommEvent);
+  connect(Channel.get(), &CSerialPort::LogLine, this, &CModelBase::LogText);
+  connect(Channel.get(), &CSerialPort::ErrorReported, this,
+          [this](const QString& title, const QString& text) { MessageBoxAndLog(title, text, BoxIcon::Error); });
+  // The channel closes itself when the device goes away; the model follows so
+  // that everybody sees the port closed.
+  connect(Channel.get(), &CSerialPort::DeviceLost, this, &CModelBase::ClosePort);
+}
+
+CModelBase::~CModelBase() {
+  Channel->disconnect(this);
+  Channel->Close();
+  ContactMachine.reset();
+  Channel.reset();
+}
+
+void CModelBase::ClosePort() {
+  Channel->Close();
+  PortState.Set(-1);
+  ResetDeviceInfo();
+}
+
+bool CModelBase::PurgeReceive() { return Channel->PurgeReceive(); }
+
+void CModelBase::ResetDeviceInfo() {
+  McuVersion.Set(0);
+  SerialNumber.Set(0xFFFF);
+  FirmwareStatus.Set(FirmwareStatusNone);
+}
+
+QString CModelBase::VersionText(unsigned short version) {
+  switch (version) {
+    case McuVersionValue::Unknown: return QStringLiteral("??.??");
+    case McuVersionValue::NotAvailable: return QStringLiteral(" N/A ");
+    case McuVersionValue::Loading: return QStringLiteral("Loading");
+    default: return Format("%02u.%02u", version / 100u, version % 100u);
+  }
+}
+
+QString CModelBase::GetVersionText() const { return VersionText(McuVersion.Get()); }
+
+QString CModelBase::GetShortStatusText() const {
+  return Format("%s MCU version %s", QString::fromLatin1(kModelName), GetVersionText());
+}
+
+QString CModelBase::GetStatusText() const {
+  return GetShortStatusText() + Format(" on %s at %u bit/s", Port.Get(), GetBitRate());
+}
+
+QString CModelBase::GetLoaderStatusText() const {
+  return Format("%s waiting for firmware load", QString::fromLatin1(kModelName)) +
+         Format(" on %s at %u bit/s", Port.Get(), GetBitRate());
+}
+
+QString CModelBase::DefaultFirmwareFolder() const {
+  QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (base.isEmpty()) base = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  while (base.endsWith(u'/') && base.size() > 1) base.chop(1);
+  if (base.isEmpty()) return {};
+  QString folder = base + QStringLiteral("/Corvanta");
+  QDir().mkpath(folder);
+  folder += Format("/%s Firmware", QString::fromLatin1(kModelName));
+  QDir().mkpath(folder);
+  return folder;
+}
+
+void CModelBase::LoadSettings() {
+  for (IPersistable* p : Persistables) p->Load(AppInfo);
+  const QString folder = DefaultFirmwareFolder();
+  if (FirmwareFolder.Get().isEmpty()) FirmwareFolder.Set(folder);
+}
+
+void CModelBase::SaveSettings() {
+  for (IPersistable* p : Persistables) p->Save(AppInfo);
+}
+
+bool CModelBase::WriteText(const QString& text) { return Channel->WriteText(text); }
+
+bool CModelBase::WriteBytes(const char* bytes, std::size_t length) { return Channel->WriteBytes(bytes, length); }
+
+ResultCode CModelBase::OpenPort(const QString& name) {
+  const ResultCode code = Channel->Open(name);
+  PortState.Set(code == Result::Success ? 0 : -1);
+  return code;
+}
+
+void CModelBase::SetNotifyWindow(QObject* window) { NotifyWindow = window; }
+
+void CModelBase::SendToNotifyWindow(CModelEvent& event) const {
+  if (NotifyWindow != nullptr) QCoreApplication::sendEvent(NotifyWindow, &event);
+}
+
+void CModelBase::LogText(const QString& text) const {
+  CModelEvent event(Msg::LogText, 0, text);
+  SendToNotifyWindow(event);
+}
+
+void CModelBase::LogVerbose(const QString& text) const {
+  CModelEvent event(Msg::LogVerbose, 0, text);
+  SendToNotifyWindow(event);
+}
+
+void CModelBase::SendBox(const QString& title, const QString& text, BoxIcon icon, bool logged) const {
+  CModelEvent event(Msg::MessageBox, static_cast<std::uintptr_t>(icon), text);
+  event.Title = title;
+  event.Logged = logged;
+  SendToNotifyWindow(event);
+}
+
+void CModelBase::MessageBox(const QString& title, const QString& text, BoxIcon icon) const {
+  SendBox(title, text, icon, false);
+}
+
+void CModelBase::MessageBoxAndLog(const QString& title, const QString& text, BoxIcon icon) const {
+  LogText(text);
+  SendBox(title, text, icon, true);
+}
+
+void CModelBase::RouteCommEvent() {
+  if (ContactMachine && !ContactMachine->IsIdle()) {
+    ContactMachine->OnCommEvent();
+  } else if (ActiveMachine != nullptr && !ActiveMachine->IsIdle()) {
+    ActiveMachine->OnCommEvent();
+  } else {
+    CModelEvent event(Msg::CommEvent, 1);
+    SendToNotifyWindow(event);
+  }
+}

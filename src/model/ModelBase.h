@@ -1,0 +1,86 @@
+#pragma once
+// The one shared state of the program: settings, what is known of the device,
+// the serial channel and the contact machine.
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "engine/ResultCodes.h"
+#include "link/SerialPort.h"
+#include "model/AppInfo.h"
+#include "model/DeviceTypes.h"
+#include "model/ModelEvents.h"
+#include "model/Observable.h"
+#include "model/Persistable.h"
+#include "model/SerialPortSpeedValue.h"
+#include "model/StateMachine.h"
+
+class CModelBase : public QObject {
+  Q_OBJECT
+ public:
+  CModelBase();
+  ~CModelBase() override;
+
+  CPersistable<int, 1> ActivePage{"ActivePage"};
+  CPersistable<unsigned long, 1> AdvancedMode{"AdvancedMode", Msg::AdvancedMode};
+  CObservable<CorvantaDevice, 1> Device{0, DeviceNone};
+  CPersistable<QString, 1> FirmwareFolder{"FirmwareFolder", Msg::FirmwareFolder};
+  CPersistable<unsigned long, 1> FirmwareLoadRetryLimit{"FirmwareLoadRetryLimit", 0, 10};
+  CPersistable<unsigned long, 1> FixedSerialSpeed{"FixedSerialSpeed", Msg::FixedSerialSpeed};
+  CObservable<FirmwareStatusEnum, 1> FirmwareStatus{Msg::FirmwareStatus, FirmwareStatusNone};
+  CObservable<unsigned short, 1> McuVersion{Msg::McuVersion, 0};
+  CPersistable<unsigned long, 1> LoaderFlags{"LoaderFlags", Msg::LoaderFlags};
+  CEventSource MachineFinished{Msg::MachineFinished};
+  CObservable<unsigned short, 1> SerialNumber{Msg::SerialNumber, 0xFFFF};
+  CPersistable<QString, 1> Port{"Port", Msg::Port};
+  CSerialPortSpeedValue<CModelBase> SerialSpeed{*this};
+  CObservable<int, 1> PortState{Msg::PortState, -1};
+  CPersistable<int, 1> Trace{"Trace"};
+  CPersistable<int, 1> VerboseLogging{"VerboseLogging"};
+
+  bool Initialized = false;
+  CAppInfoBase AppInfo;
+  QObject* NotifyWindow = nullptr;
+  std::unique_ptr<IContactMachine> ContactMachine;
+  IStateMachine* ActiveMachine = nullptr;
+  std::vector<IPersistable*> Persistables;
+  std::unique_ptr<CSerialPort> Channel;
+
+  virtual void ClosePort();
+  virtual bool PurgeReceive();
+  virtual void ResetDeviceInfo();
+  virtual QString GetStatusText() const;
+  virtual bool IsPortOpen() const { return PortState.Get() == 0; }
+  virtual bool IsDeviceSupported() const = 0;
+  virtual void LoadSettings();
+  virtual void SaveSettings();
+  virtual bool WriteText(const QString& text);
+  virtual bool WriteBytes(const char* bytes, std::size_t length);
+
+  ResultCode OpenPort(const QString& name);
+  void SetNotifyWindow(QObject* window);
+  std::uint32_t GetBitRate() const { return Channel->Speed(); }
+  QString GetVersionText() const;
+  // "ZU6400 waiting for firmware load on ... at ... bit/s"
+  QString GetLoaderStatusText() const;
+  // "ZU6400 MCU version ..." without the port part.
+  QString GetShortStatusText() const;
+  static QString VersionText(unsigned short version);
+  QString DefaultFirmwareFolder() const;
+
+  // The activity log and message boxes, shown by whatever front end listens.
+  void LogText(const QString& text) const;
+  void LogVerbose(const QString& text) const;
+  void MessageBox(const QString& title, const QString& text, BoxIcon icon) const;
+  void MessageBoxAndLog(const QString& title, const QString& text, BoxIcon icon) const;
+
+  // Serial input goes to the contact machine while it runs, else to the job
+  // machine that runs, else to the notify window (the page shown).
+  void RouteCommEvent();
+
+ private:
+  void SendToNotifyWindow(CModelEvent& event) const;
+  void SendBox(const QString& title, const QString& text, BoxIcon icon, bool logged) const;
+};

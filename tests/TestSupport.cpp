@@ -1,0 +1,77 @@
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
+QStringList CRecorder::Lines(unsigned message) const {
+  QStringList lines;
+  for (const auto& e : events)
+    if (e.message == message) lines << e.text;
+  return lines;
+}
+
+int CRecorder::Count(unsigned message) const {
+  int n = 0;
+  for (const auto& e : events) n += e.message == message ? 1 : 0;
+  return n;
+}
+
+int CRecorder::CountLinesContaining(const QString& text) const {
+  int n = 0;
+  for (const auto& line : LogLines()) n += line.contains(text) ? 1 : 0;
+  return n;
+}
+
+void CRecorder::customEvent(QEvent* event) {
+  if (event->type() != CModelEvent::EventType()) return;
+  const auto* e = static_cast<CModelEvent*>(event);
+  events.push_back({e->Message, e->WParam, e->Text, e->Title});
+}
+
+void ClearSettings() {
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  settings.clear();
+  settings.sync();
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  QDeadlineTimer deadline(timeoutMs);
+  while (!condition()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(1);
+  }
+  return true;
+}
+
+ModelFixture::ModelFixture(SimOptions options, bool withSimulator) {
+  ReleaseModel();
+  ClearSettings();
+  if (withSimulator) {
+    m_sim = std::make_unique<CSimulatorThread>(std::move(options));
+    m_sim->Start();
+  }
+  CModel& model = GetModel();
+  model.SetNotifyWindow(&m_recorder);
+  model.MachineFinished.AddObserver(&m_recorder);
+  if (m_sim) model.Port.Set(m_sim->SlavePath());
+}
+
+ModelFixture::~ModelFixture() {
+  ReleaseModel();
+  m_sim.reset();
+  ClearSettings();
+}
+
+bool ModelFixture::ContactAndWait(int timeoutMs) {
+  const int before = m_recorder.Count(Msg::MachineFinished);
+  Model().ContactMachine->StartAtOpenPort();
+  return WaitFor([&] { return m_recorder.Count(Msg::MachineFinished) > before; }, timeoutMs);
+}
+
+ResultCode ModelFixture::LastResult() const {
+  for (auto it = m_recorder.events.rbegin(); it != m_recorder.events.rend(); ++it)
+    if (it->message == Msg::MachineFinished) return static_cast<ResultCode>(it->wParam);
+  return 0xFFFFFFFF;
+}

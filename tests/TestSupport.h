@@ -1,0 +1,61 @@
+#pragma once
+// Shared test helpers: an observer that records what it is told, a fresh
+// model with clean settings, and a simulated tuner on a pseudo-terminal.
+
+#include <QObject>
+#include <QSettings>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "machines/Model.h"
+#include "model/ModelEvents.h"
+#include "sim/SimulatorThread.h"
+
+struct RecordedEvent {
+  unsigned message;
+  std::uintptr_t wParam;
+  QString text;
+  QString title;
+};
+
+// Stands in for the main window: records notifications, log lines and boxes.
+class CRecorder : public QObject {
+ public:
+  std::vector<RecordedEvent> events;
+  QStringList Lines(unsigned message) const;
+  QStringList LogLines() const { return Lines(Msg::LogText); }
+  int Count(unsigned message) const;
+  int CountLinesContaining(const QString& text) const;
+  void Clear() { events.clear(); }
+
+ protected:
+  void customEvent(QEvent* event) override;
+};
+
+// Removes every saved setting of the program.
+void ClearSettings();
+
+// Runs the event loop until the condition holds or the time runs out.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
+
+// A fresh model whose notify window is a recorder, wired to a simulated tuner.
+class ModelFixture {
+ public:
+  explicit ModelFixture(SimOptions options = {}, bool withSimulator = true);
+  ~ModelFixture();
+  CModel& Model() { return GetModel(); }
+  CSimulatedTuner& Sim() { return m_sim->Tuner(); }
+  QString SimPort() const { return m_sim->SlavePath(); }
+  CRecorder& Recorder() { return m_recorder; }
+  // Starts contact at the open-port state and waits for MachineFinished.
+  bool ContactAndWait(int timeoutMs = 15000);
+  // The result code MachineFinished carried last, if it fired.
+  bool Finished() const { return m_recorder.Count(Msg::MachineFinished) > 0; }
+  ResultCode LastResult() const;
+
+ private:
+  std::unique_ptr<CSimulatorThread> m_sim;
+  CRecorder m_recorder;
+};
