@@ -1,1 +1,190 @@
+// The model: observable and persisted values, settings, version texts.
+
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSettings>
+
+#include "TestSupport.h"
+#include "model/EventSubscriptions.h"
+#include "model/Persistable.h"
+
+namespace {
+
+TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndex) {
+  CRecorder observer;
+  CObservable<int, 3> value(0x9001, 7);
+  value.AddObserver(&observer);
+  value.AddObserver(&observer);  // no duplicates
+  value.Set(1, 7);
+  EXPECT_TRUE(observer.events.empty());
+  value.Set(2, 8);
+  value.Set(3, 9);  // out of range: ignored
+  ASSERT_EQ(observer.events.size(), 1u);
+  EXPECT_EQ(observer.events[0].message, 0x9001u);
+  EXPECT_EQ(observer.events[0].wParam, 2u);
+  EXPECT_EQ(value.Get(2), 8);
+}
+
+TEST(Observable, RequestedPartIsQuietAndClearedByAReading) {
+  CRecorder observer;
+  CObservable<QString, 1> value(0x9002);
+  value.AddObserver(&observer);
+  value.SetRequested(QStringLiteral("M"));
+  EXPECT_TRUE(observer.events.empty());
+  EXPECT_TRUE(value.IsPending());
+  EXPECT_EQ(value.Get(), QString());
+  value.Set(QStringLiteral("m"));  // strings compare case-sensitively
+  EXPECT_EQ(observer.events.size(), 1u);
+  EXPECT_EQ(value.GetRequested(), "m");
+  EXPECT_FALSE(value.IsPending());
+}
+
+TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribes) {
+  CRecorder window;
+  CPersistable<QString, 16> texts("CommandText%u", 0x8069);
+  CObservable<int, 1> single(0x9003);
+  {
+    CEventSubscriptions subscriptions;
+    subscriptions.SubscribeAndNotify(&window, texts);
+    subscriptions.Subscribe(&window, single);
+    ASSERT_EQ(window.events.size(), 16u);
+    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(window.events[i].wParam, i);
+    EXPECT_TRUE(single.IsObserver(&window));
+  }
+  EXPECT_FALSE(texts.IsObserver(&window));
+  EXPECT_FALSE(single.IsObserver(&window));
+}
+
+TEST(EventSource, ObserverThatLeavesDuringNotificationIsSafe) {
+  CEventSource source(0x9004);
+  struct Leaver : QObject {
+    CEventSource* source = nullptr;
+    int calls = 0;
+    void customEvent(QEvent*) override {
+      ++calls;
+      source->RemoveObserver(this);
+    }
+  } a, b;
+  a.source = b.source = &source;
+  source.AddObserver(&a);
+  source.AddObserver(&b);
+  source.Fire(0);
+  source.Fire(0);
+  EXPECT_EQ(a.calls, 1);
+  EXPECT_EQ(b.calls, 1);
+}
+
+class ModelSettings : public ::testing::Test {
+ protected:
+  ModelFixture fixture{SimOptions{}, false};
+};
+
+TEST_F(ModelSettings, FreshSettingsSaveOnlyTheNonZeroDefaults) {
+  CModel& model = fixture.Model();
+  model.LoadSettings();
+  model.SaveSettings();
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  QStringList keys = settings.allKeys();
+  keys.sort();
+  EXPECT_EQ(keys, QStringList({"FirmwareFolder", "FirmwareLoadRetryLimit"}));
+  EXPECT_EQ(settings.value("FirmwareLoadRetryLimit").toInt(), 10);
+  EXPECT_TRUE(settings.value("FirmwareFolder").toString().endsWith("/Corvanta/ZU6400 Firmware"));
+  EXPECT_TRUE(QDir(settings.value("FirmwareFolder").toString()).exists());
+}
+
+TEST_F(ModelSettings, LoadedValuesAreNotWrittenBackButChangesAre) {
+  {
+    QSettings settings("Corvanta", "ZU6400 Utility");
+    settings.setValue("Port", "/dev/ttyUSB3");
+    settings.setValue("FixedSerialSpeed", 9600);
+    settings.setValue("FirmwareFolder", "/nowhere/that/exists");
+  }
+  CModel& model = fixture.Model();
+  CRecorder observer;
+  model.Port.AddObserver(&observer);
+  model.LoadSettings();
+  EXPECT_TRUE(observer.events.empty()) << "loading does not notify";
+  EXPECT_EQ(model.Port.Get(), "/dev/ttyUSB3");
+  EXPECT_EQ(model.FixedSerialSpeed.Get(), 9600u);
+  EXPECT_EQ(model.FirmwareFolder.Get(), "/nowhere/that/exists") << "a saved folder stays even if missing";
+
+  // Someone else changes the stored port; an unchanged value is not saved over it.
+  QSettings("Corvanta", "ZU6400 Utility").setValue("Port", "/dev/other");
+  model.Trace.Set(1);
+  model.SaveSettings();
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  EXPECT_EQ(settings.value("Port").toString(), "/dev/other");
+  EXPECT_EQ(settings.value("Trace").toInt(), 1);
+}
+
+TEST_F(ModelSettings, MultiElementValuesUseNumberedNames) {
+  CPersistable<QString, 16> captions("CommandCaption%u");
+  captions.Set(4, QStringLiteral("Tune 20 m"));
+  EXPECT_EQ(captions.Save(fixture.Model().AppInfo), 0u);
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  EXPECT_EQ(settings.allKeys(), QStringList({"CommandCaption5"}));
+  CPersistable<QString, 16> reloaded("CommandCaption%u");
+  reloaded.Load(fixture.Model().AppInfo);
+  EXPECT_EQ(reloaded.Get(4), "Tune 20 m");
+}
+
+TEST_F(ModelSettings, VersionAndStatusTexts) {
+  CModel& model = fixture.Model();
+  const std::pair<unsigned short, const char*> cases[] = {
+      {0, "??.??"}, {9999, " N/A "}, {65534, "Loading"}, {1234, "12.34"}, {5, "00.05"}, {105, "01.05"}};
+  for (const auto& [version, text] : cases) {
+    model.McuVersion.Set(version);
+    EXPECT_EQ(model.GetVersionText(), text);
+  }
+  model.McuVersion.Set(105);
+  model.Port.Set(QStringLiteral("/dev/ttyUSB0"));
+  EXPECT_EQ(model.GetShortStatusText(), "ZU6400 MCU version 01.05");
+  EXPECT_EQ(model.GetStatusText(), "ZU6400 MCU version 01.05 on /dev/ttyUSB0 at 0 bit/s");
+  EXPECT_EQ(model.GetLoaderStatusText(), "ZU6400 waiting for firmware load on /dev/ttyUSB0 at 0 bit/s");
+}
+
+TEST_F(ModelSettings, OnlyTheZU6400IsSupported) {
+  CModel& model = fixture.Model();
+  for (int d = 0; d < 256; ++d) {
+    model.Device.Set(static_cast<CorvantaDevice>(d));
+    EXPECT_EQ(model.IsDeviceSupported(), d == DeviceZU6400) << d;
+  }
+}
+
+TEST_F(ModelSettings, ResetDeviceInfoNotifiesEachChange) {
+  CModel& model = fixture.Model();
+  model.McuVersion.Set(105);
+  model.SerialNumber.Set(1234);
+  model.FirmwareStatus.Set(FirmwareStatusRunning);
+  CRecorder observer;
+  for (CEventSource* s : std::initializer_list<CEventSource*>{&model.McuVersion, &model.SerialNumber, &model.FirmwareStatus})
+    s->AddObserver(&observer);
+  model.ClosePort();
+  EXPECT_EQ(observer.Count(Msg::McuVersion), 1);
+  EXPECT_EQ(observer.Count(Msg::SerialNumber), 1);
+  EXPECT_EQ(observer.Count(Msg::FirmwareStatus), 1);
+  EXPECT_EQ(model.SerialNumber.Get(), 0xFFFF);
+  EXPECT_EQ(model.PortState.Get(), -1);
+}
+
+TEST(SerialSpeedValue, RefusedRateKeepsTheSpeedButStillNotifies) {
+  ModelFixture f;
+  CModel& model = f.Model();
+  ASSERT_EQ(model.OpenPort(f.SimPort()), 0u);
+  CRecorder observer;
+  model.SerialSpeed.AddObserver(&observer);
+  model.SerialSpeed.Set(2400);
+  EXPECT_EQ(model.SerialSpeed.Get(), 38400u);
+  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 1);
+  model.SerialSpeed.Set(9600);
+  EXPECT_EQ(model.GetBitRate(), 9600u);
+  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 2);
+  // A closed port keeps its rate: nothing to change.
+  model.ClosePort();
+  model.SerialSpeed.Set(19200);
+  EXPECT_EQ(model.GetBitRate(), 9600u);
+  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 3);
+}
+
+}  // namespace
