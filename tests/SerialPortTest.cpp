@@ -1,1 +1,104 @@
+// The serial channel on a real pseudo-terminal.
+
 #include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <ctime>
+
+#include "TestSupport.h"
+#include "link/SerialPort.h"
+
+namespace {
+
+TEST(SerialPort, OpenRefusesAMissingNameOrDeviceWithoutReporting) {
+  CSerialPort port;
+  QSignalSpy reports(&port, &CSerialPort::ErrorReported);
+  EXPECT_EQ(port.Open(QString()), Result::SerialPortNameMissing);
+  EXPECT_EQ(GetLastError(), Result::SerialPortNameMissing);
+  EXPECT_EQ(port.Open(QStringLiteral("/dev/zu6400-no-such-port")), Result::FileNotFound);
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_EQ(GetLastError(), Result::InvalidHandle);
+  EXPECT_EQ(reports.count(), 0) << "the caller words an open failure";
+  port.Close();
+  port.Close();
+}
+
+TEST(SerialPort, OpensAt38400AndChangesOnlyToAcceptedSpeeds) {
+  CSimulatorThread sim;
+  ASSERT_TRUE(sim.Start());
+  CSerialPort port;
+  ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
+  EXPECT_EQ(port.Speed(), 38400u);
+  EXPECT_EQ(port.Open(QStringLiteral("/dev/elsewhere")), 0u) << "an open port stays as it is";
+  EXPECT_EQ(port.PortName(), sim.SlavePath());
+  EXPECT_TRUE(port.SetSpeed(115200));
+  EXPECT_EQ(port.Speed(), 115200u);
+  EXPECT_FALSE(port.SetSpeed(14400));
+  EXPECT_EQ(GetLastError(), Result::InvalidArg);
+  EXPECT_EQ(port.Speed(), 115200u);
+  EXPECT_TRUE(port.SetSpeed(115200));
+}
+
+TEST(SerialPort, ClosedPortFailsWithInvalidHandle) {
+  CSerialPort port;
+  char byte = 0;
+  bool got = true;
+  EXPECT_FALSE(port.ReadByte(byte, got));
+  EXPECT_FALSE(got);
+  EXPECT_EQ(GetLastError(), Result::InvalidHandle);
+  SetLastError(0);
+  EXPECT_FALSE(port.WriteText(QStringLiteral("rv;")));
+  EXPECT_EQ(GetLastError(), Result::InvalidHandle);
+  EXPECT_FALSE(port.PurgeReceive());
+  EXPECT_TRUE(port.WriteText(QString())) << "nothing to write is success";
+}
+
+TEST(SerialPort, WritesCommandsAndAnnouncesTheReply) {
+  CSimulatorThread sim;
+  ASSERT_TRUE(sim.Start());
+  CSerialPort port;
+  ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
+  QSignalSpy waiting(&port, &CSerialPort::InputWaiting);
+  ASSERT_TRUE(port.WriteText(QStringLiteral("rv;")));
+  ASSERT_TRUE(WaitFor([&] { return waiting.count() > 0; }, 2000));
+  QByteArray reply;
+  char byte = 0;
+  bool got = false;
+  while (port.ReadByte(byte, got) && got) reply += byte;
+  EXPECT_EQ(reply, "RV01.05;");
+  EXPECT_EQ(sim.Tuner().Received(), "rv;");
+}
+
+TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
+  ModelFixture f;
+  CModel& model = f.Model();
+  ASSERT_TRUE(f.ContactAndWait());
+  ASSERT_EQ(model.PortState.Get(), 0);
+  const std::clock_t cpuBefore = std::clock();
+  f.Sim().Vanish();
+  ASSERT_TRUE(WaitFor([&] { return model.PortState.Get() == -1; }, 3000));
+  WaitFor([] { return false; }, 500);  // let any repeated error show itself
+  const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+  EXPECT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
+  const auto boxes = f.Recorder().Lines(Msg::MessageBox);
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_EQ(boxes[0], "ReadFile failed on \"" + f.SimPort() + "\"\r\nError 0x00000005: Access is denied.");
+  for (const auto& e : f.Recorder().events)
+    if (e.message == Msg::MessageBox) EXPECT_EQ(e.title, "COM Port Error");
+  EXPECT_FALSE(model.Channel->IsOpen());
+  EXPECT_EQ(model.FirmwareStatus.Get(), FirmwareStatusNone);
+  EXPECT_LT(cpuSeconds, 0.4) << "no busy loop after the device went away";
+}
+
+TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
+  ModelFixture f;
+  f.Sim().SetSilent(true);
+  f.Model().ContactMachine->StartAtOpenPort();
+  ASSERT_TRUE(WaitFor([&] { return f.Model().PortState.Get() == 0; }, 2000));
+  f.Sim().Vanish();
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000)) << "the endless search stops at its next send";
+  EXPECT_EQ(f.LastResult(), Result::InvalidHandle);
+  EXPECT_TRUE(f.Model().ContactMachine->IsIdle());
+}
+
+}  // namespace

@@ -187,6 +187,9 @@ void CSerialPort::OnReadyRead() {
 }
 
 void CSerialPort::OnError(QSerialPort::SerialPortError error) {
-  // The device went away (adapter unplugged): report it once and close.
-  if (error == QSerialPort::ResourceError && m_port.isOpen()) ReportError("ReadFile", Result::AccessDenied);
+  // The device went away: an unplugged adapter gives ResourceError, a hung-up
+  // line reads end-of-file, which QSerialPort calls ReadError. Either repeats
+  // in a tight loop until the port is closed: report it once and close.
+  const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+  if (gone && m_port.isOpen()) ReportError("ReadFile", Result::AccessDenied);
 }
