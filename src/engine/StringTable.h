@@ -16,6 +16,26 @@ constexpr unsigned UnableToOpenPort = 14550;
 constexpr unsigned OpeningSerialPort = 14552;
 constexpr unsigned ConnectedTo = 14553;
 constexpr unsigned Ready = 57345;
+// Main window, Port page, command tester and About box.
+constexpr unsigned TitleVersion = 10064;            // "%s Version %u.%u.%u.%u"
+constexpr unsigned HelpError = 10094;
+constexpr unsigned MenuAbout = 10100;
+constexpr unsigned MenuHelp = 10102;
+constexpr unsigned MenuReleaseNotes = 10104;
+constexpr unsigned StatusTitle = 10120;
+constexpr unsigned NotResponding = 10124;
+constexpr unsigned ClearTooltip = 10040;
+constexpr unsigned MacroSheetTitle = 11254;
+constexpr unsigned MacroDefaultLabel = 11262;
+constexpr unsigned MacroPageTitle = 11274;
+constexpr unsigned ChoosePortText = 14530;
+constexpr unsigned ChoosePortTitle = 14532;
+constexpr unsigned ClosePortTooltip = 14534;
+constexpr unsigned TitlePortClosed = 14536;
+constexpr unsigned SerialPortClosed = 14544;
+constexpr unsigned TitleSerialNumber = 14554;
+constexpr unsigned TitlePortSpeed = 14560;
+constexpr unsigned TestCommsTooltip = 14562;
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".
