@@ -19,12 +19,17 @@ void CConsoleWindow::customEvent(QEvent* event) {
   if (event->type() != CModelEvent::EventType()) return;
   const auto* e = static_cast<CModelEvent*>(event);
   switch (e->Message) {
-    case Msg::LogText: PrintLogLine(e->Text); break;
+    case Msg::LogText:
+      // A machine's progress line reaches its status window first; shown once.
+      if (e->Text != m_lastStateText) PrintLogLine(e->Text);
+      m_lastStateText.clear();
+      break;
     case Msg::LogVerbose:
       if (GetModel().VerboseLogging.Get() != 0) PrintLogLine(e->Text);
       break;
     case Msg::StateText:
       if (m_showTrace) PrintLogLine(e->Text);
+      m_lastStateText = e->Text;
       break;
     case Msg::MessageBox:
       if (!e->Logged) QTextStream(stderr) << e->Text << Qt::endl;

@@ -3,6 +3,7 @@
 // lines (and trace lines when asked) go to standard error.
 
 #include <QObject>
+#include <QString>
 
 class CConsoleWindow : public QObject {
  public:
@@ -15,4 +16,5 @@ class CConsoleWindow : public QObject {
 
  private:
   bool m_showTrace;
+  QString m_lastStateText;
 };

@@ -1,1 +1,248 @@
+// The state engine with a small probe machine built from the templates,
+// talking to the simulated tuner through a pseudo-terminal.
+
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <functional>
+
+#include "TestSupport.h"
+#include "engine/CommandStates.h"
+#include "engine/StateHost.h"
+
+namespace {
+
+class CProbeMachine;
+using Parser = std::function<bool(CProbeMachine&, const QString& prefix)>;
+
+// Sends its command (with retries) and judges the reply with a chosen parser.
+class CProbeState : public CCommandResponseRetryState<CProbeMachine> {
+ public:
+  CProbeState(CProbeMachine& owner, CState<CProbeMachine>* next)
+      : CCommandResponseRetryState(owner, "Probe", next, Result::NoResponseFirmwareVersion, QStringLiteral("rv;")) {}
+  bool ParseReply() override;
+  Parser parser;
+};
+
+class CProbeMachine : public CStateHost<CProbeMachine> {
+ public:
+  explicit CProbeMachine(CModelBase& model)
+      : CStateHost(model, 99),
+        probe(*this, &Final()),
+        quiet(*this, "Quiet", &probe, QString(), 10000),
+        wait(*this, "Wait", nullptr, 50) {}
+  void OnFinished() override {
+    if (recontact)
+      FinishAndRecontact();
+    else
+      CStateHost2::OnFinished();
+  }
+  bool Run(CState<CProbeMachine>& from, ModelFixture& f, int timeoutMs = 6000) {
+    const int before = f.Recorder().Count(Msg::MachineFinished);
+    Start(from);
+    return WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, timeoutMs);
+  }
+  CProbeState probe;
+  CCommandDelayState<CProbeMachine> quiet;
+  CDelayState<CProbeMachine> wait;
+  bool recontact = false;
+};
+
+bool CProbeState::ParseReply() { return parser ? parser(Owner(), Prefix()) : true; }
+
+// A probe on a connected simulated tuner.
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(f.ContactAndWait());
+    f.Model().ActiveMachine = &machine;
+    f.Sim().ClearReceived();
+    f.Recorder().Clear();
+  }
+  void TearDown() override { f.Model().ActiveMachine = nullptr; }
+  ModelFixture f;
+  CProbeMachine machine{f.Model()};
+};
+
+TEST_F(Engine, ReplyInTwoPiecesCompletesOnTheSecondWithElapsedTimeFromTheSend) {
+  f.Model().Trace.Set(1);
+  machine.SetStatusWindow(&f.Recorder());
+  f.Model().McuVersion.Set(0);
+  f.Sim().SetSplitReplies(true);
+  machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
+  ASSERT_TRUE(machine.Run(machine.probe, f));
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Model().McuVersion.Get(), 105);
+  const QStringList trace = f.Recorder().Lines(Msg::StateText);
+  ASSERT_EQ(trace.size(), 2);
+  EXPECT_EQ(trace[0], "Probe send rv;");
+  ASSERT_TRUE(trace[1].startsWith("Probe response RV01.05; ")) << trace[1].toStdString();
+  const int elapsed = trace[1].section(QRegularExpression("\\s+"), 3, 3).toInt();
+  EXPECT_GE(elapsed, 25) << "elapsed runs from the send, past the 30 ms split";
+}
+
+TEST_F(Engine, TwoQueuedRepliesAreTakenOneAtATime) {
+  f.Sim().OverrideReply("rv;", "RV01.07;RV02.06;");
+  machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
+  ASSERT_TRUE(machine.Run(machine.probe, f));
+  EXPECT_EQ(f.Model().McuVersion.Get(), 107) << "the first reply is the one dispatched";
+  // The second reply was offered again once the machine was idle: it goes to
+  // the notify window (the page shown), and its bytes are still there to read.
+  EXPECT_GE(f.Recorder().Count(Msg::CommEvent), 1);
+  QByteArray rest;
+  char byte;
+  bool got = false;
+  while (f.Model().Channel->ReadByte(byte, got) && got) rest += byte;
+  EXPECT_EQ(rest, "RV02.06;");
+}
+
+TEST_F(Engine, ReplyWithAnotherPrefixIsIgnoredUntilTheTimeOut) {
+  machine.SetRetryLimit(2);
+  f.Sim().OverrideReply("rv;", "SN01234;");
+  machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
+  const std::uint32_t start = TickCount();
+  ASSERT_TRUE(machine.Run(machine.probe, f));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_GE(TickCount() - start, 1000u) << "two sends of 500 ms each";
+  EXPECT_EQ(f.Sim().Received(), "rv;rv;");
+}
+
+TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
+  f.Sim().DropReplies(7);
+  ASSERT_TRUE(machine.Run(machine.probe, f, 8000));
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
+
+  f.Sim().ClearReceived();
+  f.Sim().DropReplies(8);
+  ASSERT_TRUE(machine.Run(machine.probe, f, 8000));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
+}
+
+TEST_F(Engine, RetryLimitOfZeroGivesUpAtTheFirstTimeOut) {
+  machine.SetRetryLimit(0);
+  f.Sim().SetSilent(true);
+  ASSERT_TRUE(machine.Run(machine.probe, f));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(f.Sim().Received(), "rv;");
+}
+
+TEST_F(Engine, CancelStopsARunAtItsNextSend) {
+  EXPECT_FALSE(machine.Cancel()) << "an idle machine has nothing to cancel";
+  EXPECT_EQ(machine.GetResult(), 0u);
+  f.Sim().SetSilent(true);
+  machine.Start(machine.probe);
+  EXPECT_TRUE(machine.Cancel());
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 2000));
+  EXPECT_EQ(f.LastResult(), Result::Cancelled);
+  EXPECT_EQ(f.Sim().Received(), "rv;") << "the resend found the cancel and stopped";
+}
+
+TEST_F(Engine, BusyMachineRefusesAJobStart) {
+  machine.Start(machine.wait);
+  EXPECT_FALSE(machine.StartIfIdle(machine.probe));
+  EXPECT_EQ(GetLastError(), Result::BusyStateMachine);
+  EXPECT_EQ(machine.Current(), &machine.wait) << "the running machine is not disturbed";
+}
+
+TEST_F(Engine, StateTransitions) {
+  // A command state without a command goes on at once.
+  machine.quiet.SetNextState(&machine.wait);
+  machine.Start(machine.quiet);
+  EXPECT_EQ(machine.Current(), &machine.wait);
+  // Next without a next state leaves the machine running where it is.
+  machine.wait.Next();
+  EXPECT_EQ(machine.Current(), &machine.wait);
+  EXPECT_FALSE(machine.IsIdle());
+  // A failure recorded first is kept by Finish(0), which then ends the run.
+  machine.SetResult(Result::NoResponseAfterReset);
+  machine.probe.Finish(0);
+  EXPECT_TRUE(machine.IsIdle());
+  EXPECT_EQ(f.LastResult(), Result::NoResponseAfterReset);
+  // Fail always overwrites.
+  machine.Start(machine.wait);
+  machine.SetResult(Result::Cancelled);
+  machine.wait.Fail(Result::NoResponseSwr);
+  EXPECT_EQ(f.LastResult(), Result::NoResponseSwr);
+}
+
+TEST_F(Engine, WithTraceOffNothingIsTraced) {
+  machine.SetStatusWindow(&f.Recorder());
+  ASSERT_TRUE(machine.Run(machine.probe, f));
+  EXPECT_EQ(f.Recorder().Count(Msg::StateText), 0);
+}
+
+struct ParseCase {
+  const char* reply;
+  bool accepted;
+  std::function<bool(CProbeMachine&, const QString&)> parse;
+};
+
+TEST_F(Engine, ParsersAcceptTheirFormsAndRefuseEchoesWhereTheyMust) {
+  CObservable<int, 1> flag;
+  CObservable<unsigned short, 1> number;
+  CObservable<unsigned short, 2> range;
+  CObservable<unsigned char, 1> byte;
+  CObservable<QString, 1> text;
+  CObservable<char16_t, 1> letter;
+  const auto Flag = [&](CProbeMachine& m, const QString&) { return m.ParseFlag(QStringLiteral("PS"), flag); };
+  const auto Number = [&](CProbeMachine& m, const QString&) { return m.ParseNumber16(QStringLiteral("SN"), number); };
+  const auto Range = [&](CProbeMachine& m, const QString&) { return m.ParseRange16(QStringLiteral("FY"), range); };
+  const auto Small = [&](CProbeMachine& m, const QString&) { return m.ParseNumber8(QStringLiteral("BN"), byte); };
+  const auto Hex = [&](CProbeMachine& m, const QString&) { return m.ParseHexByte(QStringLiteral("C"), byte); };
+  const auto Text = [&](CProbeMachine& m, const QString&) { return m.ParseText(QStringLiteral("TS"), text); };
+  const auto Char = [&](CProbeMachine& m, const QString&) { return m.ParseChar(QStringLiteral("MD"), letter); };
+  const auto Version = [&](CProbeMachine& m, const QString&) { return m.ParseVersion(QStringLiteral("RV")); };
+
+  const std::vector<ParseCase> cases = {
+      {"PS1;", true, Flag},       {"ps0;", true, Flag},        {"PS2;", false, Flag},     {"PS;", false, Flag},
+      {"SN70000;", false, Number}, {"SN65535;", true, Number}, {"sn;", true, Number},     {"SN-1;", false, Number},
+      {"FY1800-2000;", true, Range}, {"FY1800;", false, Range}, {"FY1800-70000;", false, Range}, {"fy;", false, Range},
+      {"BN256;", false, Small},   {"BN10;", true, Small},      {"C0a;", true, Hex},       {"C;", false, Hex},
+      {"CG1;", false, Hex},       {"TS  tuned;;", true, Text}, {"MDM;", true, Char},     {"MD;", true, Char},
+      {"RV1.23;", false, Version}, {"rv01.06;", true, Version}, {"rv;", false, Version},  {"RV01.06", false, Version},
+  };
+  machine.SetRetryLimit(1);
+  for (const ParseCase& c : cases) {
+    SCOPED_TRACE(c.reply);
+    f.Sim().OverrideReply("rv;", c.reply);
+    machine.probe.parser = c.parse;
+    ASSERT_TRUE(machine.Run(machine.probe, f));
+    EXPECT_EQ(f.LastResult() == 0, c.accepted);
+  }
+  EXPECT_EQ(flag.Get(), 0);
+  EXPECT_EQ(number.Get(), 0) << "an echoed query reads as 0";
+  EXPECT_EQ(range.Get(0), 1800);
+  EXPECT_EQ(range.Get(1), 2000);
+  EXPECT_EQ(byte.Get(), 0x0A);
+  EXPECT_EQ(text.Get(), "tuned");
+  EXPECT_EQ(letter.Get(), u';');
+  EXPECT_EQ(f.Model().McuVersion.Get(), 106);
+}
+
+TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
+  machine.recontact = true;
+  f.Model().ActiveMachine = &machine;
+  machine.Start(machine.probe);
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 5000));
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Model().ActiveMachine, nullptr);
+  EXPECT_EQ(f.Recorder().Count(Msg::MachineFinished), 1) << "only the contact run reports its end";
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Opening serial port"), 0) << "the search starts without reopening";
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+
+  // A failed job reports itself and leaves the firmware status unknown.
+  f.Recorder().Clear();
+  f.Model().ActiveMachine = &machine;
+  machine.SetRetryLimit(1);
+  f.Sim().SetSilent(true);
+  machine.Start(machine.probe);
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 0);
+}
+
+}  // namespace
