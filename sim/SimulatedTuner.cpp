@@ -24,7 +24,13 @@ unsigned SpeedOf(speed_t s) {
 }
 }  // namespace
 
-CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(options)) {}
+CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(options)) {
+  const auto version = static_cast<unsigned short>(QString(m_options.version).remove(u'.').toUInt());
+  m_live = std::make_unique<CSimLiveState>(version, m_options.live);
+  auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
+  for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
+  AddFallbackHandler(live);
+}
 
 CSimulatedTuner::~CSimulatedTuner() { Vanish(); }
 
@@ -126,6 +132,10 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
     lock.unlock();
     return h(command).value_or(QByteArray());
   }
+  const std::vector<Handler> fallbacks = m_fallbacks;
+  lock.unlock();
+  for (const Handler& h : fallbacks)
+    if (auto reply = h(command)) return *reply;
   return {};
 }
 
@@ -172,6 +182,11 @@ void CSimulatedTuner::OverrideReply(const QByteArray& command, const QByteArray&
 void CSimulatedTuner::AddHandler(const QByteArray& name, Handler handler) {
   QMutexLocker l(&m_lock);
   m_handlers.insert(name, std::move(handler));
+}
+
+void CSimulatedTuner::AddFallbackHandler(Handler handler) {
+  QMutexLocker l(&m_lock);
+  m_fallbacks.push_back(std::move(handler));
 }
 
 void CSimulatedTuner::SendUnsolicited(const QByteArray& bytes) {

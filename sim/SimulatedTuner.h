@@ -13,6 +13,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
+
+#include "sim/SimLiveState.h"
 
 struct SimOptions {
   unsigned speed = 38400;
@@ -20,6 +23,7 @@ struct SimOptions {
   unsigned serial = 1234;
   QString identity = QStringLiteral("ZU6400");
   bool pace = false;  // hold replies for their wire time at the line speed
+  SimLive live;       // the live state the tuner starts with
 };
 
 class CSimulatedTuner : public QObject {
@@ -51,6 +55,11 @@ class CSimulatedTuner : public QObject {
 
   // Later features add their commands here (name in lower case, without ";").
   void AddHandler(const QByteArray& name, Handler handler);
+  // Asked in order when no handler has the command's name (settings such as
+  // "MDM;" whose value runs into their name).
+  void AddFallbackHandler(Handler handler);
+
+  CSimLiveState& Live() { return *m_live; }
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -78,4 +87,6 @@ class CSimulatedTuner : public QObject {
   unsigned m_drop = 0;
   QHash<QByteArray, QByteArray> m_overrides;
   QHash<QByteArray, Handler> m_handlers;
+  std::vector<Handler> m_fallbacks;
+  std::unique_ptr<CSimLiveState> m_live;
 };

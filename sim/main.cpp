@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("serial"), QStringLiteral("Serial number."), QStringLiteral("number"), QStringLiteral("1234")});
   parser.addOption({QStringLiteral("identity"), QStringLiteral("Reply to \"I;\" (ZU6400, zu6400 for the loader, or another device)."), QStringLiteral("text"), QStringLiteral("ZU6400")});
   parser.addOption({QStringLiteral("pace"), QStringLiteral("Hold replies for their time on the wire.")});
+  parser.addOption({QStringLiteral("frequency"), QStringLiteral("Frequency on the tuner's input, in kHz."), QStringLiteral("kHz"), QStringLiteral("14200")});
+  parser.addOption({QStringLiteral("asleep"), QStringLiteral("Start powered off (sleeping).")});
   parser.process(app);
 
   SimOptions options;
@@ -29,6 +31,9 @@ int main(int argc, char** argv) {
   if (!ok) parser.showHelp(2);
   options.identity = parser.value(QStringLiteral("identity"));
   options.pace = parser.isSet(QStringLiteral("pace"));
+  options.live.frequency = parser.value(QStringLiteral("frequency")).toUInt(&ok);
+  if (!ok) parser.showHelp(2);
+  options.live.power = parser.isSet(QStringLiteral("asleep")) ? 0 : 1;
 
   CSimulatedTuner tuner(options);
   if (!tuner.Open()) {

@@ -7,6 +7,13 @@ namespace {
 const std::map<unsigned, const char*>& Table() {
   static const std::map<unsigned, const char*> table = {
       {10056, "%s failed on \"%s\"\r\nError 0x%08X: %s"},
+      {13134, "No match"},
+      {13150, "Start a full search tune"},
+      {13152, "Save current ATU settings"},
+      {18130, "No fault"},
+      {18132, "SWR > Amp Key Interrupt SWR"},
+      {18136, "Power above design limit for SWR"},
+      {18138, "Power too high for tune"},
       {14520, "Serial port \"%s\" access denied; may be in use by another program or USB cable may have been removed."},
       {14522, "Unexpected Device"},
       {14524, "Connected device does not appear to be an Corvanta %s"},

@@ -15,6 +15,13 @@ constexpr unsigned SerialPortOpen = 14546;
 constexpr unsigned UnableToOpenPort = 14550;
 constexpr unsigned OpeningSerialPort = 14552;
 constexpr unsigned ConnectedTo = 14553;
+constexpr unsigned FaultNoMatch = 13134;
+constexpr unsigned TuneTip = 13150;
+constexpr unsigned MemorizeTip = 13152;
+constexpr unsigned FaultNone = 18130;
+constexpr unsigned FaultSwrAboveKeyInterrupt = 18132;
+constexpr unsigned FaultPowerAboveLimit = 18136;
+constexpr unsigned FaultPowerTooHighForTune = 18138;
 constexpr unsigned Ready = 57345;
 // Main window, Port page, command tester and About box.
 constexpr unsigned TitleVersion = 10064;            // "%s Version %u.%u.%u.%u"

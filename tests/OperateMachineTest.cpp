@@ -1,0 +1,243 @@
+// The operate machine end to end: the program's serial channel on a real
+// pseudo-terminal, the simulated tuner's live state on the other side.
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "machines/OperateStateMachine.h"
+
+namespace {
+
+const QByteArray kHead = "ps;rv;md;an;side;attn;ampi;bn;byp;flt;ts;c;l;f;";
+const QByteArray kTail = "vfwd;vrfl;vswr;vswrb;";
+const QByteArray kCycle = kHead + kTail;                        // firmware below 01.97
+const QByteArray kCycle197 = kHead + "fy;fc;fx;" + kTail;        // 01.97 and later
+
+SimOptions Firmware(const char* version) {
+  SimOptions options;
+  options.version = QString::fromLatin1(version);
+  return options;
+}
+
+// A contacted model with an operate machine registered as the job that runs.
+class OperateFixture : public ModelFixture {
+ public:
+  explicit OperateFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options), machine(Model()) {
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+    Model().ActiveMachine = &machine;
+  }
+  ~OperateFixture() { Model().ActiveMachine = nullptr; }
+
+  // Runs one cycle; returns its result and leaves the commands it sent in sent.
+  ResultCode Cycle() {
+    Sim().ClearReceived();
+    const int before = Recorder().Count(Msg::MachineFinished);
+    if (!machine.StartCycle()) return machine.GetResult();
+    if (!WaitFor([&] { return Recorder().Count(Msg::MachineFinished) > before; }, 5000)) return 0xFFFFFFFF;
+    WaitFor([] { return false; }, 20);  // anything sent after the end would show up here
+    sent = Sim().Received();
+    return LastResult();
+  }
+
+  COperateStateMachine machine;
+  QByteArray sent;
+};
+
+TEST(OperateMachine, CycleCommandStreamDependsOnFirmware) {
+  {
+    OperateFixture f(Firmware("01.96"));
+    EXPECT_EQ(f.Cycle(), 0u);
+    EXPECT_EQ(f.sent, kCycle);
+    EXPECT_EQ(f.Model().McuVersion.Get(), 196);
+  }
+  {
+    OperateFixture f(Firmware("01.97"));
+    EXPECT_EQ(f.Cycle(), 0u);
+    EXPECT_EQ(f.sent, kCycle197);
+  }
+}
+
+TEST(OperateMachine, CycleStoresEveryReading) {
+  SimOptions options = Firmware("01.97");
+  options.live = SimLive{'M', 2, 'A', 'N', 1, 1, 1, 0x1f, 0xa0, 7100, 3, 150};
+  OperateFixture f(options);
+  ASSERT_EQ(f.Cycle(), 0u);
+  const COperateValues& v = f.machine.Values();
+  EXPECT_EQ(v.Mode.Get(), u'M');
+  EXPECT_EQ(v.Antenna.Get(), 2);
+  EXPECT_EQ(v.Side.Get(), u'A');
+  EXPECT_EQ(v.Bypass.Get(), u'N');
+  EXPECT_EQ(v.Attenuator.Get(), 1);
+  EXPECT_EQ(v.KeyInterrupt.Get(), 1);
+  EXPECT_EQ(v.PowerStatus.Get(), 1);
+  EXPECT_EQ(v.Capacitor.Get(), 0x1f);
+  EXPECT_EQ(v.Inductor.Get(), 0xa0);
+  EXPECT_EQ(v.Frequency.Get(), 7100);
+  EXPECT_EQ(v.FrequencyCount.Get(), 7100);
+  EXPECT_EQ(v.FrequencyXcvr.Get(), 7100);
+  EXPECT_EQ(v.FrequencyAtu.Get(0), 7000);
+  EXPECT_EQ(v.FrequencyAtu.Get(1), 7300);
+  EXPECT_EQ(v.Band.Get(), 3);
+  EXPECT_EQ(v.Fault.Get(), 3);
+  EXPECT_EQ(v.ForwardVoltage.Get(), 150);
+  EXPECT_EQ(v.TuneStatus.Get(), "0");
+  EXPECT_FALSE(v.Swr.Get().isEmpty());
+  EXPECT_FALSE(v.SwrBypass.Get().isEmpty());
+}
+
+// Each setting is written in front of its query once, in the tuner's form,
+// and later cycles only ask.
+TEST(OperateMachine, RequestIsSentUntilReportedThenOnlyQueried) {
+  OperateFixture f;
+  COperateValues& v = f.machine.Values();
+  struct Case {
+    std::function<void()> request;
+    QByteArray query, set;
+  } cases[] = {
+      {[&] { v.Mode.SetRequested(u'M'); }, "md;", "MDM;md;"},
+      {[&] { v.Antenna.SetRequested(3); }, "an;", "AN3;an;"},
+      {[&] { v.Side.SetRequested(u'A'); }, "side;", "SIDEA;side;"},
+      {[&] { v.Attenuator.SetRequested(1); }, "attn;", "ATTN1;attn;"},
+      {[&] { v.KeyInterrupt.SetRequested(1); }, "ampi;", "AMPI1;ampi;"},
+      {[&] { v.Bypass.SetRequested(u'B'); }, "byp;", "BYPB;byp;"},
+      {[&] { v.Capacitor.SetRequested(0x1f); }, "c;", "C1f;c;"},
+      {[&] { v.Inductor.SetRequested(0xa5); }, "l;", "La5;l;"},
+  };
+  ASSERT_EQ(f.Cycle(), 0u);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.set.constData());
+    c.request();
+    ASSERT_EQ(f.Cycle(), 0u);
+    QByteArray expected = kCycle197;
+    expected.replace(expected.indexOf(";" + c.query) + 1, c.query.size(), c.set);
+    EXPECT_EQ(f.sent, expected);
+    ASSERT_EQ(f.Cycle(), 0u);
+    EXPECT_EQ(f.sent, kCycle197);
+  }
+  EXPECT_EQ(v.Mode.Get(), u'M');
+  EXPECT_FALSE(v.Mode.IsPending());
+  EXPECT_EQ(v.Antenna.Get(), 3);
+  EXPECT_EQ(v.Capacitor.Get(), 0x1f);
+  EXPECT_EQ(v.Inductor.Get(), 0xa5);
+  const SimLive tuner = f.Sim().Live().State();
+  EXPECT_EQ(tuner.mode, 'M');
+  EXPECT_EQ(tuner.bypass, 'B');
+  EXPECT_EQ(tuner.inductor, 0xa5u);
+}
+
+TEST(OperateMachine, RefusedSettingStaysPendingAndIsSentEveryCycle) {
+  OperateFixture f;
+  f.Sim().Live().RefuseSetting("an");
+  COperateValues& v = f.machine.Values();
+  ASSERT_EQ(f.Cycle(), 0u);
+  v.Antenna.SetRequested(2);
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(f.Cycle(), 0u);
+    EXPECT_EQ(f.sent.count("AN2;an;"), 1);
+    EXPECT_EQ(v.Antenna.Get(), 1);
+    EXPECT_TRUE(v.Antenna.IsPending());
+  }
+  v.Antenna.SetRequested(1);  // the user takes back the wish
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, kCycle197);
+}
+
+// A reply the parser refuses is ignored, and the state gives up at its
+// time-out with its own code; the values stay as they were.
+TEST(OperateMachine, UnacceptableRepliesEndTheCycleWithTheStatesCode) {
+  struct Case {
+    QByteArray command, reply;
+    ResultCode code;
+  } cases[] = {
+      {"bn;", "BN11;", Result::NoResponseBandNumber},
+      {"vswr;", "VSWRB1.00;", Result::NoResponseSwr},
+      {"fy;", "FY1800;", Result::NoResponseFrequency},
+      {"c;", "C1G;", Result::NoResponseCapacitor},
+      {"attn;", "ATTN2;", Result::NoResponseAttenuator},
+      {"rv;", "RV1.97;", Result::NoResponseFirmwareVersion},
+      {"flt;", "FLT256;", Result::NoResponseFault},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reply.constData());
+    OperateFixture f;
+    ASSERT_EQ(f.Cycle(), 0u);
+    const QString swr = f.machine.Values().Swr.Get();
+    f.Sim().OverrideReply(c.command, c.reply);
+    EXPECT_EQ(f.Cycle(), c.code);
+    EXPECT_TRUE(f.sent.endsWith(c.command));  // nothing after the state that gave up
+    EXPECT_EQ(f.machine.Values().Swr.Get(), swr);
+    EXPECT_EQ(f.machine.Values().Band.Get(), 5);
+  }
+}
+
+TEST(OperateMachine, AcceptedTextAndRangeReplies) {
+  OperateFixture f;
+  f.Sim().OverrideReply("vswr;", "VSWR1.50;");
+  f.Sim().OverrideReply("fy;", "FY1800-2000;");
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.machine.Values().Swr.Get(), "1.50");
+  EXPECT_EQ(f.machine.Values().FrequencyAtu.Get(0), 1800);
+  EXPECT_EQ(f.machine.Values().FrequencyAtu.Get(1), 2000);
+}
+
+TEST(OperateMachine, SleepingTunerStopsTheCycleUntilSwitchedOn) {
+  SimOptions options = Firmware("01.97");
+  options.live.power = 0;
+  OperateFixture f(options);
+  COperateValues& v = f.machine.Values();
+  v.Mode.SetRequested(u'M');
+  EXPECT_EQ(f.Cycle(), Result::DevicePoweredOff);
+  EXPECT_EQ(f.sent, "ps;");
+  EXPECT_EQ(v.PowerStatus.Get(), 0);
+
+  v.PowerStatus.SetRequested(1);
+  EXPECT_EQ(f.Cycle(), 0u);
+  QByteArray expected = kCycle197;
+  expected.replace("ps;", "PS1;").replace("md;", "MDM;md;");
+  EXPECT_EQ(f.sent, expected);
+  EXPECT_EQ(v.PowerStatus.Get(), 1);
+  EXPECT_EQ(v.Mode.Get(), u'M');
+
+  v.PowerStatus.SetRequested(0);
+  EXPECT_EQ(f.Cycle(), Result::DevicePoweredOff);
+  EXPECT_EQ(f.sent, "PS0;");
+  EXPECT_EQ(f.Sim().Live().State().power, 0u);
+}
+
+TEST(OperateMachine, MemorizeAndTuneAreSentOnceAtTheEndTuneLast) {
+  OperateFixture f;
+  f.Sim().Live().SetTuneDuration(100);
+  ASSERT_EQ(f.Cycle(), 0u);
+  const double before = f.machine.Values().Swr.Get().toDouble();
+  f.machine.TuneRequested = true;
+  f.machine.MemorizeRequested = true;
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, kCycle197 + "sm;t;");
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_FALSE(f.machine.MemorizeRequested);
+  EXPECT_TRUE(f.Sim().Live().Memory(5, 1).has_value());
+
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, kCycle197);
+  ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 2000));
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_LT(f.machine.Values().Swr.Get().toDouble(), before);
+  EXPECT_NE(f.machine.Values().Capacitor.Get(), 0);
+}
+
+TEST(OperateMachine, StartWhileBusyIsRefusedAndUnknownDeviceSearchesFirst) {
+  OperateFixture f;
+  f.Sim().SetReplyDelay(50);
+  ASSERT_TRUE(f.machine.StartCycle());
+  EXPECT_FALSE(f.machine.StartCycle());
+  EXPECT_EQ(GetLastError(), Result::BusyStateMachine);
+  ASSERT_TRUE(WaitFor([&] { return f.machine.IsIdle(); }, 5000));
+  f.Sim().SetReplyDelay(0);
+
+  f.Model().Device.Set(DeviceNone);
+  EXPECT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, ";I;" + kCycle197);
+  EXPECT_EQ(f.Model().Device.Get(), DeviceZU6400);
+}
+
+}  // namespace

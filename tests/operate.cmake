@@ -1,0 +1,1 @@
+zu_test(test_operate_machine OperateMachineTest.cpp)
