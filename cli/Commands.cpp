@@ -1,10 +1,18 @@
 #include "cli/CliContext.h"
 
 int RunContact(CCliContext& context, const QStringList& args);
+int RunStatus(CCliContext& context, const QStringList& args);
+int RunSet(CCliContext& context, const QStringList& args);
+int RunTune(CCliContext& context, const QStringList& args);
+int RunMemorize(CCliContext& context, const QStringList& args);
 
 namespace {
 constexpr CliCommand kCommands[] = {
     {"contact", "contact                 find and identify the tuner", RunContact},
+    {"status", "status                  read the tuner's live state once", RunStatus},
+    {"set", "set NAME=VALUE ...      change mode, antenna, side, bypass, attenuator, ampi, power, c, l", RunSet},
+    {"tune", "tune                    start a full search tune", RunTune},
+    {"memorize", "memorize                save the current settings for the band and antenna", RunMemorize},
 };
 }  // namespace
 

@@ -1,0 +1,33 @@
+#pragma once
+// What the live-state commands share: contact, an operate machine running as
+// the model's job, one poll cycle at a time, and the printout of the values.
+
+#include "cli/CliContext.h"
+#include "machines/OperateStateMachine.h"
+
+class COperateSession {
+ public:
+  explicit COperateSession(CCliContext& context);
+  ~COperateSession();
+  COperateSession(const COperateSession&) = delete;
+  COperateSession& operator=(const COperateSession&) = delete;
+
+  // Contacts the tuner; a tuner in its loader has no live state to show.
+  ResultCode Connect();
+  // Runs one poll cycle to its end.
+  ResultCode Cycle();
+  // Every value the cycle read, as "name: value" lines or one JSON object.
+  void Print() const;
+
+  COperateStateMachine& Machine() { return m_machine; }
+  COperateValues& Values() { return m_machine.Values(); }
+
+ private:
+  CCliContext& m_context;
+  COperateStateMachine m_machine;
+};
+
+// Sets a request flag (on firmware that has the feature) and runs the cycle
+// that sends it.
+int RunOperateRequest(CCliContext& context, const QStringList& args, bool COperateStateMachine::*request,
+                      unsigned short minVersion);

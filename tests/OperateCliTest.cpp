@@ -1,0 +1,114 @@
+// zu6400ctl status, set, tune and memorize end to end against zu6400-sim.
+
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CtlResult {
+  int status = -1;
+  QString out, err;
+};
+
+class OperateCli : public ::testing::Test {
+ protected:
+  // Starts zu6400-sim with its options; its first line is the port.
+  void StartSim(const QStringList& args) {
+    sim.start(ZU6400SIM_PATH, args);
+    ASSERT_TRUE(sim.waitForReadyRead(5000));
+    port = QString::fromUtf8(sim.readLine()).trimmed();
+  }
+  ~OperateCli() override {
+    sim.kill();
+    sim.waitForFinished();
+  }
+
+  CtlResult Ctl(QStringList args) {
+    args.prepend(port);
+    args.prepend("--port");
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    p.setProcessEnvironment(env);
+    p.start(ZU6400CTL_PATH, args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+  }
+
+  QTemporaryDir config;
+  QProcess sim;
+  QString port;
+};
+
+TEST_F(OperateCli, StatusPrintsEveryValueAsTextAndJson) {
+  StartSim({"--version", "01.97", "--frequency", "7100"});
+  const CtlResult text = Ctl({"status"});
+  ASSERT_EQ(text.status, 0) << text.err.toStdString();
+  const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+  QStringList names;
+  for (const QString& line : lines) names << line.section(": ", 0, 0);
+  EXPECT_EQ(names, QStringList({"mode", "antenna", "side", "bypass", "attenuator", "ampi", "power", "band", "c", "l",
+                                "frequency", "frequency-atu", "frequency-count", "frequency-xcvr", "vfwd", "vrfl",
+                                "swr", "swr-bypass", "fault"}));
+  EXPECT_TRUE(lines.contains("band: 40"));
+  EXPECT_TRUE(lines.contains("frequency-atu: 7000-7300"));
+  EXPECT_TRUE(lines.contains("c: 0x00 0 pF"));
+  EXPECT_TRUE(lines.contains("fault: 0 No fault"));
+
+  const CtlResult json = Ctl({"--json", "status"});
+  ASSERT_EQ(json.status, 0);
+  const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+  EXPECT_EQ(o.size(), names.size());
+  EXPECT_EQ(o["band"].toString(), "40");
+  EXPECT_EQ(o["frequency"].toInt(), 7100);
+  EXPECT_EQ(o["mode"].toString(), "A");
+  EXPECT_EQ(o["l"].toObject()["nH"].toInt(), 0);
+}
+
+TEST_F(OperateCli, SetChangesTheTunerAndStatusShowsIt) {
+  StartSim({"--version", "01.96"});
+  const CtlResult set = Ctl({"set", "mode=M", "antenna=3", "side=A", "c=100", "l=0x0f", "attenuator=1"});
+  ASSERT_EQ(set.status, 0) << set.err.toStdString();
+  EXPECT_TRUE(set.out.contains("mode: M\n"));
+  EXPECT_TRUE(set.out.contains("c: 0x09 90 pF\n"));  // 100 pF made greedily: 82 + 8
+  EXPECT_FALSE(set.out.contains("frequency-atu"));   // not on firmware before 01.97
+
+  const CtlResult status = Ctl({"status"});
+  ASSERT_EQ(status.status, 0);
+  for (const char* line : {"mode: M\n", "antenna: 3\n", "side: A\n", "attenuator: 1\n", "l: 0x0f 870 nH\n"})
+    EXPECT_TRUE(status.out.contains(line)) << line;
+}
+
+TEST_F(OperateCli, SleepingTunerIsShownAndWokenBySetPower) {
+  StartSim({"--version", "01.97", "--asleep"});
+  const CtlResult asleep = Ctl({"status"});
+  EXPECT_EQ(asleep.status, 0);
+  EXPECT_EQ(asleep.out, "power: 0\n");
+
+  const CtlResult refused = Ctl({"set", "mode=M"});  // asleep, the mode is never sent
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(refused.err.contains("error 0x620004CE: Device is powered off (sleeping)"));
+
+  const CtlResult woken = Ctl({"set", "power=1", "mode=M"});
+  EXPECT_EQ(woken.status, 0) << woken.err.toStdString();
+  EXPECT_TRUE(woken.out.contains("power: 1\n"));
+  EXPECT_TRUE(woken.out.contains("mode: M\n"));
+}
+
+TEST_F(OperateCli, BadSettingsAndOldFirmwareAreRefused) {
+  StartSim({"--version", "01.05"});
+  for (const char* bad : {"mode=X", "antenna=4", "c=0x1", "power", "speed=1"})
+    EXPECT_EQ(Ctl({"set", bad}).status, 2) << bad;
+  const CtlResult power = Ctl({"set", "power=0"});  // no power switch before 01.19
+  EXPECT_EQ(power.status, 1);
+  EXPECT_TRUE(power.err.contains("not supported"));
+  EXPECT_EQ(Ctl({"tune"}).status, 0);
+  EXPECT_EQ(Ctl({"memorize"}).status, 0);
+}
+
+}  // namespace
