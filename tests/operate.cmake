@@ -4,3 +4,10 @@ zu_test(test_operate_cli OperateCliTest.cpp)
 target_compile_definitions(test_operate_cli PRIVATE
   ZU6400CTL_PATH="$<TARGET_FILE:zu6400ctl>" ZU6400SIM_PATH="$<TARGET_FILE:zu6400-sim>")
 add_dependencies(test_operate_cli zu6400ctl zu6400-sim)
+
+# Not a pass/fail test: prints the program's time per exchange.
+add_executable(operate_benchmark OperateBenchmark.cpp TestSupport.cpp)
+target_link_libraries(operate_benchmark PRIVATE zu_machines zu_sim Qt6::Core)
+target_include_directories(operate_benchmark PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+add_test(NAME operate_benchmark COMMAND operate_benchmark)
+set_tests_properties(operate_benchmark PROPERTIES LABELS benchmark)
