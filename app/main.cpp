@@ -1,0 +1,18 @@
+// zu6400-utility: the desktop program for the Corvanta ZU6400 tuner.
+
+#include <QApplication>
+#include <QIcon>
+
+#include "ui/MainFrame.h"
+#include "ui/UtilityProgram.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("zu6400-utility"));
+  QApplication::setApplicationVersion(QStringLiteral(ZU_VERSION_TEXT));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zu6400.xpm")));
+  CUtilityProgram program(QApplication::arguments());
+  if (!program.Start()) return 1;
+  program.Frame().show();
+  return QApplication::exec();
+}

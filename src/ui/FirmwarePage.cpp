@@ -1,0 +1,20 @@
+#include "ui/FirmwarePage.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "ui/RichEditCtrlContext.h"
+
+CFirmwarePage::CFirmwarePage(QWidget* parent)
+    : CPage(tr("Firmware"), QStringLiteral("Firmware.htm"), parent), m_log(new CRichEditCtrlContext(this)) {
+  auto* box = new QGroupBox(tr("Activity Log"), this);
+  auto* boxLayout = new QVBoxLayout(box);
+  m_log->setReadOnly(true);
+  m_log->setFont(CRichEditCtrlContext::LogFont());
+  m_log->setLineWrapMode(QTextEdit::NoWrap);
+  boxLayout->addWidget(m_log);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(box);
+}
+
+void CFirmwarePage::OnPageLog(const QString& line) { m_log->AppendLogLine(line); }

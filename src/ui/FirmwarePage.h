@@ -1,0 +1,18 @@
+#pragma once
+// The Firmware tab. For now it holds the program's activity log; the log keeps
+// the lines that arrive while this tab is shown.
+
+#include "ui/Page.h"
+
+class CRichEditCtrlContext;
+
+class CFirmwarePage : public CPage {
+  Q_OBJECT
+ public:
+  explicit CFirmwarePage(QWidget* parent = nullptr);
+  void OnPageLog(const QString& line) override;
+  CRichEditCtrlContext& Log() { return *m_log; }
+
+ private:
+  CRichEditCtrlContext* m_log;
+};

@@ -1,0 +1,65 @@
+#include "ui/Help.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "engine/StringTable.h"
+#include "engine/TextFormat.h"
+#include "machines/Model.h"
+
+namespace {
+QString& FolderOverride() {
+  static QString folder;
+  return folder;
+}
+
+QPointer<QTextBrowser>& Viewer() {
+  static QPointer<QTextBrowser> viewer;
+  return viewer;
+}
+}  // namespace
+
+QString CHelp::Folder() {
+  const QString& folder = FolderOverride();
+  return folder.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/help") : folder;
+}
+
+void CHelp::SetFolder(const QString& folder) { FolderOverride() = folder; }
+
+bool CHelp::Show(const QString& topic) {
+  const QString file = topic.section(u'#', 0, 0);
+  const QString anchor = topic.section(u'#', 1);
+  const QString path = Folder() + u'/' + file;
+  if (!QFileInfo(path).isFile()) {
+    CloseWindow();
+    GetModel().MessageBox(LoadString(Str::HelpError),
+                          Format("The help page \"%s\" could not be found. The program's help pages belong in \"%s\".",
+                                 file, Folder()),
+                          BoxIcon::Warning);
+    return false;
+  }
+  QPointer<QTextBrowser>& viewer = Viewer();
+  if (viewer.isNull()) {
+    viewer = new QTextBrowser;
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setOpenExternalLinks(true);
+    viewer->setWindowTitle(Format("%s Utility Help", QString::fromLatin1(kModelName)));
+    viewer->resize(640, 560);
+  }
+  QUrl url = QUrl::fromLocalFile(path);
+  if (!anchor.isEmpty()) url.setFragment(anchor);
+  viewer->setSource(url);
+  viewer->show();
+  viewer->raise();
+  viewer->activateWindow();
+  return true;
+}
+
+QTextBrowser* CHelp::Window() { return Viewer().data(); }
+
+void CHelp::CloseWindow() {
+  if (!Viewer().isNull()) delete Viewer().data();
+}

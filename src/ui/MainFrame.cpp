@@ -1,0 +1,254 @@
+#include "ui/MainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include "engine/StringTable.h"
+#include "engine/TextFormat.h"
+#include "machines/Model.h"
+#include "ui/AboutDlg.h"
+#include "ui/Help.h"
+#include "ui/Page.h"
+#include "ui/PortAccessAdvice.h"
+#include "ui/ProgramVersion.h"
+#include "ui/TabView.h"
+#include "ui/WindowPlacement.h"
+
+namespace {
+const QString& ModelName() {
+  static const QString name = QString::fromLatin1(kModelName);
+  return name;
+}
+
+void ExecMessageBox(QWidget* parent, BoxIcon icon, const QString& title, const QString& text) {
+  static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical};
+  QMessageBox box(icons[static_cast<int>(icon)], title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+CMainFrame::BoxPresenter& Presenter() {
+  static CMainFrame::BoxPresenter presenter = ExecMessageBox;
+  return presenter;
+}
+
+int Scaled(int size, int percent) { return (size * percent + 50) / 100; }
+}  // namespace
+
+CMainFrame::CMainFrame(const QString& portForThisRun) {
+  statusBar()->showMessage(LoadString(Str::Ready));
+  CModel& model = GetModel();
+  model.SetNotifyWindow(this);
+  model.LoadSettings();
+  if (!portForThisRun.isEmpty()) {
+    m_portOverridden = true;
+    m_savedPort = model.Port.Get();
+    model.Port.Set(portForThisRun);
+  }
+  const auto version = CProgramVersion::Parts();
+  m_titleBase = FormatString(Str::TitleVersion, CProgramVersion::Description(), version[0], version[1], version[2],
+                             version[3]);
+  setWindowTitle(m_titleBase);
+  CreateMenus();
+  m_tabView = new CTabView(this);
+  setCentralWidget(m_tabView);
+  connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
+  SelectStartPage();
+  model.Initialized = true;
+  Subscribe();
+  model.ContactMachine->StartAtOpenPort();
+}
+
+CMainFrame::~CMainFrame() { Shutdown(); }
+
+void CMainFrame::SetBoxPresenter(BoxPresenter presenter) {
+  Presenter() = presenter ? std::move(presenter) : BoxPresenter(ExecMessageBox);
+}
+
+void CMainFrame::CreateMenus() {
+  CModel& model = GetModel();
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->addAction(tr("E&xit\tAlt F4"), this, &QWidget::close);
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  m_statusBarAction = view->addAction(tr("&Status Bar"), this, [this](bool on) { statusBar()->setVisible(on); });
+  m_statusBarAction->setCheckable(true);
+  m_statusBarAction->setChecked(true);
+  m_traceAction = view->addAction(tr("&Trace"), this, [this] {
+    CModel& m = GetModel();
+    m.Trace.Set(m.Trace.Get() == 0 ? 1 : 0);
+    m_traceAction->setChecked(m.Trace.Get() != 0);
+  });
+  m_traceAction->setCheckable(true);
+  m_traceAction->setChecked(model.Trace.Get() != 0);
+  m_verboseAction = view->addAction(tr("&Verbose Logging"), this, [this] {
+    CModel& m = GetModel();
+    m.VerboseLogging.Set(m.VerboseLogging.Get() == 0 ? 1 : 0);
+    m_verboseAction->setChecked(m.VerboseLogging.Get() != 0);
+  });
+  m_verboseAction->setCheckable(true);
+  m_verboseAction->setChecked(model.VerboseLogging.Get() != 0);
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
+  // The release notes come with the Firmware page.
+  help->addAction(FormatString(Str::MenuReleaseNotes, ModelName()))->setEnabled(false);
+  help->addAction(FormatString(Str::MenuAbout, ModelName()), this, &CMainFrame::ShowAbout);
+  // F1 asks for help on what the user is looking at: the page shown.
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &CMainFrame::ShowHelpForPage);
+}
+
+void CMainFrame::SelectStartPage() {
+  CModel& model = GetModel();
+  int page = CTabView::kPortPage;
+  if (!model.Port.Get().isEmpty()) {
+    page = model.ActivePage.Get();
+    if (page < 0 || page >= m_tabView->count()) page = CTabView::kPortPage;
+  }
+  m_tabView->setCurrentIndex(page);
+}
+
+void CMainFrame::Subscribe() {
+  CModel& model = GetModel();
+  m_subscriptions.SubscribeAndNotify(this, model.FirmwareStatus);
+  m_subscriptions.Subscribe(this, model.MachineFinished);
+  m_subscriptions.SubscribeAndNotify(this, model.SerialNumber);
+  m_subscriptions.Subscribe(this, model.Port);
+  m_subscriptions.Subscribe(this, model.SerialSpeed);
+  // The title says whether the port is closed, so it follows the port state too.
+  m_subscriptions.Subscribe(this, model.PortState);
+}
+
+void CMainFrame::customEvent(QEvent* event) {
+  if (event->type() == CModelEvent::EventType()) OnModelEvent(*static_cast<CModelEvent*>(event));
+}
+
+void CMainFrame::OnModelEvent(const CModelEvent& event) {
+  switch (event.Message) {
+    case Msg::LogText: Log(event.Text); break;
+    case Msg::LogVerbose:
+      if (GetModel().VerboseLogging.Get() != 0) Log(event.Text);
+      break;
+    case Msg::MessageBox: ShowBox(event); break;
+    case Msg::CommEvent:
+      if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->OnCommEvent();
+      break;
+    case Msg::MachineFinished: OnMachineFinished(static_cast<ResultCode>(event.WParam)); break;
+    case Msg::FirmwareStatus:
+      UpdateTitle();
+      LogFirmwareStatus();
+      break;
+    case Msg::Port: OnPortChanged(); break;
+    case Msg::SerialNumber:
+    case Msg::SerialSpeed:
+    case Msg::PortState: UpdateTitle(); break;
+    default: break;
+  }
+}
+
+void CMainFrame::UpdateTitle() {
+  CModel& model = GetModel();
+  QString title = m_titleBase;
+  if (model.SerialNumber.Get() < 0xFFFF) title += FormatString(Str::TitleSerialNumber, model.SerialNumber.Get());
+  const QString& port = model.Port.Get();
+  if (!port.isEmpty())
+    title += model.IsPortOpen() ? FormatString(Str::TitlePortSpeed, port, model.GetBitRate())
+                                : FormatString(Str::TitlePortClosed, port);
+  setWindowTitle(title);
+}
+
+void CMainFrame::LogFirmwareStatus() {
+  CModel& model = GetModel();
+  switch (model.FirmwareStatus.Get()) {
+    case FirmwareStatusLoader: model.LogText(model.GetLoaderStatusText()); break;
+    case FirmwareStatusRunning: model.LogText(model.GetStatusText()); break;
+    default:
+      model.LogText(model.IsPortOpen() ? FormatString(Str::NotResponding, ModelName())
+                                       : FormatString(Str::SerialPortClosed, model.Port.Get()));
+      break;
+  }
+}
+
+// The activity log is the Firmware page's: lines reach it only while it is shown.
+void CMainFrame::Log(const QString& text) {
+  if (m_tabView != nullptr && m_tabView->IsFirmwarePageShown()) m_tabView->CurrentPage()->OnPageLog(text);
+}
+
+void CMainFrame::OnMachineFinished(ResultCode result) {
+  CModel& model = GetModel();
+  model.LogText(LoadString(Str::Ready));
+  if (result != Result::AccessDenied) return;
+  const QString advice = PortAccessAdvice(model.Port.Get());
+  if (!advice.isEmpty()) model.MessageBoxAndLog(LoadString(Str::ComPortErrorTitle), advice, BoxIcon::Warning);
+}
+
+void CMainFrame::OnPortChanged() {
+  CModel& model = GetModel();
+  // The user chose a port of his own: that one is saved.
+  m_portOverridden = false;
+  UpdateTitle();
+  model.ClosePort();
+  if (!model.Port.Get().isEmpty()) model.ContactMachine->StartAtOpenPort();
+}
+
+void CMainFrame::ShowBox(const CModelEvent& event) {
+  QWidget* parent = QApplication::activeModalWidget();
+  Presenter()(parent != nullptr ? parent : this, static_cast<BoxIcon>(event.WParam), event.Title, event.Text);
+}
+
+void CMainFrame::ShowHelpForPage() {
+  if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->RequestHelp();
+}
+
+void CMainFrame::ShowAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!m_firstShowDone) OnFirstShow();
+}
+
+void CMainFrame::OnFirstShow() {
+  m_firstShowDone = true;
+  const QSize tabs = m_tabView->sizeHint();
+  const QSize chrome = sizeHint() - tabs;  // menu and status bar
+  m_initialSize = QSize(Scaled(tabs.width(), 105), Scaled(tabs.height(), 109)) + QSize(0, chrome.height());
+  m_initialSize = m_initialSize.expandedTo(minimumSizeHint());
+  setMinimumSize(m_initialSize);
+  CWindowPlacement placement;
+  if (placement.Read(GetModel().AppInfo.Settings())) {
+    placement.ApplyTo(*this);
+    return;
+  }
+  resize(m_initialSize);
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  Shutdown();
+  event->accept();
+}
+
+// Closing: the selected tab is remembered, the pages go (and stop listening),
+// the port closes, and settings and placement are saved.
+void CMainFrame::Shutdown() {
+  if (m_shutDown) return;
+  m_shutDown = true;
+  CModel& model = GetModel();
+  m_subscriptions.UnsubscribeAll();
+  model.ActivePage.Set(m_tabView->currentIndex());
+  delete m_tabView;
+  m_tabView = nullptr;
+  model.ClosePort();
+  if (m_portOverridden) model.Port.Set(m_savedPort);
+  model.SaveSettings();
+  if (m_firstShowDone) CWindowPlacement::Of(*this).Write(model.AppInfo.Settings());
+  if (model.NotifyWindow == this) model.SetNotifyWindow(nullptr);
+  CHelp::CloseWindow();
+}

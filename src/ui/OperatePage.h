@@ -1,0 +1,85 @@
+#pragma once
+// The Operate tab: watches and drives the tuner live. While shown it runs a
+// poll cycle of its operate machine every OperatePollInterval milliseconds,
+// mirrors the machine's observed values into its controls, and writes the
+// user's changes into the requested parts.
+
+#include <QTimer>
+#include <array>
+
+#include "machines/OperateStateMachine.h"
+#include "ui/Page.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class CRelayGroup;
+
+class COperatePage : public CPage {
+  Q_OBJECT
+ public:
+  static constexpr int kTimerPoll = 20;
+  static constexpr unsigned long kDefaultPollInterval = 300;
+
+  explicit COperatePage(QWidget* parent = nullptr);
+  ~COperatePage() override;
+
+  // Starts a cycle now, or as soon as the running one ends; never two at once.
+  void StartCycle();
+
+  COperateStateMachine& Machine() { return m_machine; }
+  unsigned long PollInterval() const { return m_pollInterval.Get(); }
+  QAbstractButton& ModeButton(QChar mode);
+  QAbstractButton& AntennaButton(unsigned antenna);
+  QCheckBox& PowerBox() { return *m_power; }
+  QPushButton& TuneButton() { return *m_tune; }
+  QPushButton& MemorizeButton() { return *m_memorize; }
+  QLabel& FaultLabel() { return *m_fault; }
+  CRelayGroup& Capacitors() { return *m_capacitors; }
+  CRelayGroup& Inductors() { return *m_inductors; }
+  // The "Last Observed" value of a label text such as "Frequency: ".
+  QLabel& Observed(const QString& label);
+  bool IsExtraRowShown() const;
+
+ protected:
+  void OnShown() override;
+  void OnHidden() override;
+  void OnModelEvent(const CModelEvent& event) override;
+
+ private:
+  QWidget* BuildSettings();
+  QWidget* BuildObserved();
+  void ConnectActions();
+  template <class V, class X>
+  void RequestNow(V& value, X wanted);
+  void ApplyEnablingRules();
+  void ApplyMemorizeRule();
+  void ShowValue(unsigned message);
+  void ShowMode();
+  void ShowPowerStatus();
+  void ShowFault();
+  void ShowFrequencies();
+  void Leave();
+
+  CPersistable<unsigned long, 1> m_pollInterval{"OperatePollInterval", 0, kDefaultPollInterval};
+  COperateStateMachine m_machine;
+  QTimer m_pollTimer;
+  bool m_cycleStartPending = false;
+
+  QButtonGroup* m_modes;
+  QButtonGroup* m_antennas;
+  QCheckBox* m_side;
+  QCheckBox* m_bypassed;
+  QCheckBox* m_attenuator;
+  QCheckBox* m_keyInterrupt;
+  QCheckBox* m_power;
+  QPushButton* m_tune;
+  QLabel* m_fault;
+  QPushButton* m_memorize;
+  CRelayGroup* m_capacitors;
+  CRelayGroup* m_inductors;
+  std::array<QLabel*, 9> m_observed{};
+  std::array<QWidget*, 6> m_extraRows{};
+};

@@ -1,0 +1,182 @@
+#include "ui/PortPage.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <algorithm>
+
+#include "engine/StringTable.h"
+#include "engine/TextFormat.h"
+#include "machines/Model.h"
+
+namespace {
+// A port box that lists the ports afresh each time it opens: adapters come and go.
+class CPortComboBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  std::function<void()> BeforePopup;
+  void showPopup() override {
+    if (BeforePopup) BeforePopup();
+    QComboBox::showPopup();
+  }
+};
+
+const QString& ModelName() {
+  static const QString name = QString::fromLatin1(kModelName);
+  return name;
+}
+}  // namespace
+
+CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.htm"), parent) {
+  auto* portBox = new CPortComboBox(this);
+  portBox->BeforePopup = [this] { FillPortBox(); };
+  m_portBox = portBox;
+  m_speedBox = new QComboBox(this);
+  m_close = new QPushButton(tr("Close Port"), this);
+  m_test = new QPushButton(tr("Test Communications"), this);
+  m_test->setDefault(true);
+  m_close->setToolTip(LoadString(Str::ClosePortTooltip));
+  m_test->setToolTip(LoadString(Str::TestCommsTooltip));
+  // Pseudo-terminals and some adapters are not listed: a path may be typed.
+  m_portBox->setEditable(true);
+  m_portBox->setInsertPolicy(QComboBox::NoInsert);
+  m_portBox->setMinimumContentsLength(18);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("Serial port connected to ??:").replace("??", ModelName()), this), 0, 0);
+  layout->addWidget(m_portBox, 0, 1);
+  layout->addWidget(new QLabel(tr("Serial port speed:"), this), 1, 0);
+  layout->addWidget(m_speedBox, 1, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(m_close);
+  buttons->addWidget(m_test);
+  layout->addLayout(buttons, 2, 0, 1, 2);
+  layout->setRowStretch(3, 1);
+  layout->setColumnStretch(2, 1);
+
+  FillPortBox();
+  CModel& model = GetModel();
+  if (!SelectPort(model.Port.Get())) {
+    m_portBox->setCurrentIndex(-1);
+    model.Port.Set(QString());
+  }
+  FillSpeedBox();
+
+  connect(m_portBox, &QComboBox::activated, this, [this](int index) { ChoosePort(m_portBox->itemText(index)); });
+  connect(m_portBox->lineEdit(), &QLineEdit::returnPressed, this, [this] { ChoosePort(m_portBox->currentText()); });
+  connect(m_speedBox, &QComboBox::activated, this, &CPortPage::OnSpeedChosen);
+  connect(m_close, &QPushButton::clicked, this, [] { GetModel().ClosePort(); });
+  connect(m_test, &QPushButton::clicked, this, &CPortPage::TestCommunications);
+}
+
+QStringList CPortPage::AvailablePorts() {
+  QStringList ports;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef Q_OS_WIN
+    const QString name = info.portName();
+#else
+    const QString name = info.systemLocation();
+#endif
+    if (!name.isEmpty() && !ports.contains(name)) ports << name;
+  }
+  // Sorted as text, as the box always showed them.
+  std::sort(ports.begin(), ports.end());
+  return ports;
+}
+
+void CPortPage::FillPortBox() {
+  const QString selected = m_portBox->currentText();
+  m_portBox->clear();
+  m_portBox->addItems(AvailablePorts());
+  if (!SelectPort(selected)) m_portBox->setCurrentIndex(-1);
+}
+
+// Selects the named port; a device path that is not listed (a
+// pseudo-terminal, say) is added as long as it exists.
+bool CPortPage::SelectPort(const QString& name) {
+  if (name.isEmpty()) return false;
+  int index = m_portBox->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  if (index < 0) {
+    if (!QFileInfo::exists(name)) return false;
+    m_portBox->addItem(name);
+    index = m_portBox->count() - 1;
+  }
+  m_portBox->setCurrentIndex(index);
+  return true;
+}
+
+void CPortPage::FillSpeedBox() {
+  m_speedBox->clear();
+  m_speedBox->addItem(QStringLiteral("AUTO"), 0u);
+  for (unsigned speed : {38400u, 19200u, 9600u, 4800u}) m_speedBox->addItem(QString::number(speed), speed);
+  const int index = m_speedBox->findData(static_cast<unsigned>(GetModel().FixedSerialSpeed.Get()));
+  m_speedBox->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+void CPortPage::ChoosePort(const QString& name) {
+  const QString port = name.trimmed();
+  CModel& model = GetModel();
+  // The main window reconnects when Port changes.
+  if (port.compare(model.Port.Get(), Qt::CaseInsensitive) != 0) model.Port.Set(port);
+}
+
+void CPortPage::OnSpeedChosen(int index) {
+  GetModel().FixedSerialSpeed.Set(m_speedBox->itemData(index).toUInt());
+}
+
+void CPortPage::TestCommunications() {
+  CModel& model = GetModel();
+  // A path typed but not yet confirmed with Enter counts as chosen.
+  const QString typed = m_portBox->currentText().trimmed();
+  if (!typed.isEmpty() && typed.compare(model.Port.Get(), Qt::CaseInsensitive) != 0) {
+    ChoosePort(typed);
+    return;
+  }
+  model.ClosePort();
+  if (model.Port.Get().isEmpty()) {
+    model.MessageBoxAndLog(LoadString(Str::ChoosePortTitle), LoadString(Str::ChoosePortText), BoxIcon::Error);
+    m_portBox->showPopup();
+    return;
+  }
+  model.ContactMachine->StartAtOpenPort();
+}
+
+void CPortPage::OnShown() {
+  CModel& model = GetModel();
+  Subscribe(model.FirmwareStatus);
+  SubscribeAndNotify(model.Port);
+  SubscribeAndNotify(model.PortState);
+  m_test->setFocus();
+}
+
+void CPortPage::OnModelEvent(const CModelEvent& event) {
+  CModel& model = GetModel();
+  switch (event.Message) {
+    case Msg::Port:
+      if (!SelectPort(model.Port.Get())) m_portBox->setCurrentIndex(-1);
+      break;
+    case Msg::PortState:
+      if (model.IsPortOpen() && model.FirmwareStatus.Get() == FirmwareStatusNone && model.ContactMachine->IsIdle())
+        model.ContactMachine->StartAtOpenPort();
+      break;
+    case Msg::FirmwareStatus:
+      if (model.IsPortOpen()) ShowStatusBox();
+      break;
+    default: break;
+  }
+}
+
+void CPortPage::ShowStatusBox() {
+  CModel& model = GetModel();
+  const QString title = FormatString(Str::StatusTitle, ModelName());
+  switch (model.FirmwareStatus.Get()) {
+    case FirmwareStatusLoader: model.MessageBoxAndLog(title, model.GetLoaderStatusText(), BoxIcon::Warning); break;
+    case FirmwareStatusRunning: model.MessageBoxAndLog(title, model.GetStatusText(), BoxIcon::Information); break;
+    default: model.MessageBoxAndLog(title, FormatString(Str::NotResponding, ModelName()), BoxIcon::Error); break;
+  }
+}

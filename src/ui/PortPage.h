@@ -1,0 +1,45 @@
+#pragma once
+// The Port tab: the user picks the serial port of the tuner and, if he wants,
+// a fixed bit rate, and tests the connection. The page writes only Port and
+// FixedSerialSpeed; the rest it learns from the model.
+
+#include <QStringList>
+
+#include "ui/Page.h"
+
+class QComboBox;
+class QPushButton;
+
+class CPortPage : public CPage {
+  Q_OBJECT
+ public:
+  explicit CPortPage(QWidget* parent = nullptr);
+
+  // The serial ports of this computer, as the box lists them.
+  static QStringList AvailablePorts();
+
+  QComboBox& PortBox() { return *m_portBox; }
+  QComboBox& SpeedBox() { return *m_speedBox; }
+  QPushButton& TestButton() { return *m_test; }
+  QPushButton& CloseButton() { return *m_close; }
+
+  // The user chose a port by name (picked from the list or typed).
+  void ChoosePort(const QString& name);
+  void TestCommunications();
+
+ protected:
+  void OnShown() override;
+  void OnModelEvent(const CModelEvent& event) override;
+
+ private:
+  void FillPortBox();
+  void FillSpeedBox();
+  bool SelectPort(const QString& name);
+  void OnSpeedChosen(int index);
+  void ShowStatusBox();
+
+  QComboBox* m_portBox;
+  QComboBox* m_speedBox;
+  QPushButton* m_close;
+  QPushButton* m_test;
+};

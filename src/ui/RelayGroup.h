@@ -1,0 +1,58 @@
+#pragma once
+// The capacitor or inductor box of the Operate tab: a number edit with arrows
+// that step through the values the relays can make, and one check box per
+// relay, largest first.
+
+#include <QGroupBox>
+#include <QSpinBox>
+#include <array>
+#include <cstdint>
+
+#include "machines/RelayValues.h"
+
+class QCheckBox;
+
+// The edit: its arrows step by relay values, and it tells when it gains or
+// loses the focus.
+class CRelaySpinBox : public QSpinBox {
+  Q_OBJECT
+ public:
+  CRelaySpinBox(const RelayWeights& weights, QWidget* parent);
+  void stepBy(int steps) override;
+
+ signals:
+  void FocusChanged(bool hasFocus);
+  void Stepped();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  const RelayWeights& m_weights;
+};
+
+class CRelayGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  CRelayGroup(const QString& title, const RelayWeights& weights, QWidget* parent);
+
+  // A reading from the tuner: the boxes always, the edit unless it has focus.
+  void Show(std::uint8_t relays);
+  CRelaySpinBox& Edit() { return *m_edit; }
+  QCheckBox& Box(unsigned bit) { return *m_boxes[bit]; }
+
+ signals:
+  // The user asked for a relay byte, by a box (at once) or the edit (later).
+  void BoxesClicked(std::uint8_t relays);
+  void EditFinished(std::uint8_t relays);
+
+ private:
+  std::uint8_t FromBoxes() const;
+  std::uint8_t FromEdit() const;
+
+  const RelayWeights& m_weights;
+  CRelaySpinBox* m_edit;
+  std::array<QCheckBox*, 8> m_boxes{};
+  bool m_editHasFocus = false;
+};

@@ -1,0 +1,25 @@
+#include "ui/TabView.h"
+
+#include "ui/CommandTesterPage.h"
+#include "ui/FirmwarePage.h"
+#include "ui/PlaceholderPage.h"
+#include "ui/PortPage.h"
+
+CTabView::CTabView(QWidget* parent) : QTabWidget(parent) { CreatePages(); }
+
+// Every page of the program is made here, in tab order.
+void CTabView::CreatePages() {
+  AddPage(new CPortPage(this));
+  m_firmwarePageIndex = count();
+  AddPage(new CFirmwarePage(this));
+  AddPage(new CPlaceholderPage(tr("Operate"), QStringLiteral("Operate.htm"), this));
+  AddPage(new CPlaceholderPage(tr("Configuration"), QStringLiteral("Configuration.htm"), this));
+  AddPage(new CCommandTesterPage(this));
+}
+
+void CTabView::AddPage(CPage* page) {
+  addTab(page, page->Title());
+  connect(page, &CPage::HelpRequested, this, &CTabView::HelpRequested);
+}
+
+CPage* CTabView::Page(int index) const { return qobject_cast<CPage*>(widget(index)); }
