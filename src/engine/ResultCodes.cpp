@@ -1,5 +1,6 @@
 #include "engine/ResultCodes.h"
 
+#include <QFileDevice>
 #include <cerrno>
 
 namespace {
@@ -191,6 +192,20 @@ ResultCode WinErrorFromErrno(int err) {
     case ETIMEDOUT: return Result::Timeout;
     case ENOTSUP: return Result::NotSupported;
     default: return Result::IoDevice;
+  }
+}
+
+ResultCode WinErrorFromFileDevice(const QFileDevice& file, int savedErrno) {
+  if (savedErrno != 0) return WinErrorFromErrno(savedErrno);
+  switch (file.error()) {
+    case QFileDevice::NoError: return Result::Success;
+    case QFileDevice::ReadError: return Result::ReadFault;
+    case QFileDevice::WriteError: return Result::WriteFault;
+    case QFileDevice::PermissionsError: return Result::AccessDenied;
+    case QFileDevice::ResourceError: return Result::DiskFull;
+    case QFileDevice::AbortError: return Result::OperationAborted;
+    case QFileDevice::OpenError: return Result::FileNotFound;
+    default: return Result::GenFailure;
   }
 }
 

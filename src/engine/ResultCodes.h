@@ -112,6 +112,11 @@ ResultCode GetLastError();
 // errno (and the like) in the Windows vocabulary, in one place.
 ResultCode WinErrorFromErrno(int err);
 
+// A failed file operation in the Windows vocabulary: the errno saved right
+// after the call when it has one, else the kind of failure the file reports.
+class QFileDevice;
+ResultCode WinErrorFromFileDevice(const QFileDevice& file, int savedErrno);
+
 // What the server last said, for the text of the extended internet error.
 void SetInternetLastResponse(ResultCode code, const QString& text);
 
