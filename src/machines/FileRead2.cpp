@@ -1,0 +1,38 @@
+#include "machines/FileRead2.h"
+
+#include <cerrno>
+
+#include "engine/StringTable.h"
+#include "engine/TextFormat.h"
+
+ResultCode ReportFileFailure(IReportSink& sink, const QString& title, const char* call, const QString& path,
+                             ResultCode code) {
+  sink.ErrorBox(title, FormatString(Str::PortFailedOn, QString::fromLatin1(call), path, code, ErrorText(code)));
+  SetLastError(code);
+  return code;
+}
+
+bool CFileRead2::Fail(const char* call, ResultCode code) {
+  ReportFileFailure(m_sink, m_title, call, m_file.fileName(), code);
+  m_file.close();
+  return false;
+}
+
+bool CFileRead2::Open(const QString& path) {
+  m_file.setFileName(path);
+  errno = 0;
+  if (!m_file.open(QIODevice::ReadOnly)) return Fail("CreateFile", WinErrorFromFileDevice(m_file, errno));
+  return true;
+}
+
+bool CFileRead2::Read(qint64 size, QByteArray& content) {
+  errno = 0;
+  content = m_file.read(size);
+  if (content.size() != size) {
+    const int savedErrno = errno;
+    const bool reported = savedErrno != 0 || m_file.error() != QFileDevice::NoError;
+    return Fail("ReadFile", reported ? WinErrorFromFileDevice(m_file, savedErrno) : Result::ReadFault);
+  }
+  m_file.close();
+  return true;
+}

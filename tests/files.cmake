@@ -1,0 +1,3 @@
+# Configuration files and firmware images: readers, writer, the zu6400ctl
+# checks, and the replay of the fuzzers' seed corpora.
+zu_test(test_config_file ConfigurationFileTest.cpp)
