@@ -4,3 +4,7 @@ zu_test(test_config_file ConfigurationFileTest.cpp)
 
 zu_test(test_firmware_image FirmwareImageTest.cpp)
 target_link_libraries(test_firmware_image PRIVATE zu_firmware)
+
+zu_test(test_file_checks_cli FileChecksCliTest.cpp)
+target_compile_definitions(test_file_checks_cli PRIVATE ZU6400CTL_PATH="$<TARGET_FILE:zu6400ctl>")
+add_dependencies(test_file_checks_cli zu6400ctl)

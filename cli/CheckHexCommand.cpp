@@ -1,0 +1,41 @@
+// zu6400ctl check-hex FILE: loads a firmware file as the loader would and
+// prints its checksum reconciliation and how much of it would be sent.
+
+#include <QTextStream>
+
+#include "cli/CliContext.h"
+#include "engine/ReportSink.h"
+#include "engine/TextFormat.h"
+#include "firmware/FirmwareImage.h"
+#include "machines/Model.h"
+
+namespace {
+// What the loader falls back to when a failed load recorded no code.
+constexpr ResultCode kNoCodeRecorded = 774;
+}  // namespace
+
+int RunCheckHex(CCliContext&, const QStringList& args) {
+  if (args.size() != 1) return 2;
+  FirmwareImage image;
+  if (!image.Load(args.first())) {
+    const ResultCode code = GetLastError() != 0 ? GetLastError() : kNoCodeRecorded;
+    QTextStream(stderr) << Format("Line %u, error code 0x%08X: %s", image.LineCount(), code, ErrorText(code))
+                        << Qt::endl;
+    return 1;
+  }
+  const std::uint16_t found = image.ReconciliationWord();
+  const std::uint16_t sum = image.Sum();
+  CModelReportSink sink(GetModel());
+  const ResultCode result = image.CheckReconciliation(sink);
+  if (result != Result::Success) return CCliContext::Fail(result);
+  const auto sendLength = static_cast<unsigned>(image.SendEnd() - image.Data());
+  QTextStream out(stdout);
+  out << "lines: " << image.LineCount() << "\n";
+  out << Format("reconciliation value: 0x%04X\n", unsigned{found});
+  if (sum == 0)
+    out << "checksum: zero\n";
+  else
+    out << Format("computed reconciliation value: 0x%04X\n", unsigned{image.ReconciliationWord()});
+  out << Format("send length: %u bytes, %u packets\n", sendLength, sendLength / FirmwareImage::kBlockSize);
+  return 0;
+}

@@ -1,0 +1,106 @@
+// zu6400ctl check-config and check-hex, run as a user would run them.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "engine/ReportSink.h"
+#include "machines/ConfigurationFileWriter.h"
+
+namespace {
+
+struct CtlRun {
+  int exitCode;
+  QString out;
+  QString err;
+};
+
+class FileChecksCliTest : public ::testing::Test {
+ protected:
+  CtlRun Ctl(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ZU6400CTL_PATH), args);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+  }
+
+  QString WriteFile(const QString& name, const QByteArray& content) {
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+  }
+
+  QTemporaryDir m_dir;
+};
+
+TEST_F(FileChecksCliTest, CheckConfigAcceptsASavedFileAndRefusesAnAlteredCopy) {
+  ConfigSnapshot snapshot;
+  snapshot.firmwareVersionText = QStringLiteral("01.05");
+  snapshot.serialNumber = 1234;
+  const QString path = m_dir.filePath(QStringLiteral("SN01234.ZU6400Config"));
+  CSilentReportSink sink;
+  ASSERT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), snapshot, sink));
+
+  const CtlRun good = Ctl({QStringLiteral("check-config"), path});
+  EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();
+  EXPECT_EQ(good.out, QStringLiteral("complete\npic runs: 4\npic bytes: 992\nserial blocks: 960\nserial bytes: 61440\n"
+                                     "serial number: 01234\n"));
+
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QByteArray altered = file.readAll();
+  altered.replace("MEM3 2000 40 00", "MEM3 2000 40 01");
+  const CtlRun bad = Ctl({QStringLiteral("check-config"), WriteFile(QStringLiteral("altered.ZU6400Config"), altered)});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_TRUE(bad.out.isEmpty());
+  EXPECT_TRUE(bad.err.contains(QStringLiteral("The configuration file has been altered after it was saved.")));
+  EXPECT_TRUE(bad.err.contains(QStringLiteral("error 0xE2000031: Corrupt configuration file")));
+
+  const CtlRun missing = Ctl({QStringLiteral("check-config"), m_dir.filePath(QStringLiteral("none"))});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_TRUE(missing.err.contains(QStringLiteral("error 0x00000002: The system cannot find the file specified.")));
+
+  EXPECT_EQ(Ctl({QStringLiteral("check-config")}).exitCode, 2);
+}
+
+TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
+  // Data at 0x800 (a zero reconciliation word) up to 0x800 + 300.
+  const QString good = WriteFile(QStringLiteral("zu6400fw0105.hex"),
+                                 ":020800000000F6\r\n"
+                                 ":01092C0012B8\r\n"
+                                 ":00000001FF\r\n");
+  const CtlRun ok = Ctl({QStringLiteral("check-hex"), good});
+  EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+  const QStringList lines = ok.out.split(u'\n');
+  ASSERT_EQ(lines.size(), 5);
+  EXPECT_EQ(lines[0], QStringLiteral("lines: 3"));
+  EXPECT_EQ(lines[1], QStringLiteral("reconciliation value: 0x0000"));
+  EXPECT_TRUE(lines[2].startsWith(QStringLiteral("computed reconciliation value: 0x")));
+  EXPECT_EQ(lines[3], QStringLiteral("send length: 384 bytes, 3 packets"));
+  EXPECT_TRUE(ok.err.contains(QStringLiteral("ZU6400 computed checksum reconciliation value is 0x")));
+
+  const QString bad = WriteFile(QStringLiteral("bad.hex"),
+                                ":020800000000F6\r\n"
+                                ":01092C0012B9\r\n"
+                                ":00000001FF\r\n");
+  const CtlRun failed = Ctl({QStringLiteral("check-hex"), bad});
+  EXPECT_EQ(failed.exitCode, 1);
+  EXPECT_TRUE(failed.out.isEmpty());
+  EXPECT_TRUE(failed.err.contains(QStringLiteral("Line 2, error code 0xE2000022: intel hex line checksum error")));
+
+  const QString unbalanced = WriteFile(QStringLiteral("unbalanced.hex"), ":020800001234B0\r\n:00000001FF\r\n");
+  const CtlRun corrupt = Ctl({QStringLiteral("check-hex"), unbalanced});
+  EXPECT_EQ(corrupt.exitCode, 1);
+  EXPECT_TRUE(corrupt.err.contains(QStringLiteral("File does not checksum to zero. Checksum is 0x")));
+  EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
+}
+
+}  // namespace
