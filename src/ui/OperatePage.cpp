@@ -1,0 +1,291 @@
+#include "ui/OperatePage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "engine/StringTable.h"
+#include "machines/Model.h"
+#include "ui/RelayGroup.h"
+
+namespace {
+enum Row { RowFrequency, RowVfwd, RowVrfl, RowSwr, RowSwrBypass, RowBand, RowXcvr, RowCount, RowAtu, RowTotal };
+const char* const kRowLabels[RowTotal] = {"Frequency: ", "VFWD: ", "VRFL: ",      "SWR: ",    "Bypass SWR: ",
+                                          "Band: ",      "XCVR Freq :", "Freq Count:", "Freq ATU:"};
+constexpr char kModes[] = {'A', 'M', 'B'};
+
+QCheckBox* AddCheckBox(QLayout* layout, const QString& text, QWidget* parent) {
+  auto* box = new QCheckBox(text, parent);
+  layout->addWidget(box);
+  return box;
+}
+
+// A frequency in kHz as the tuner reports it; below 1.5 MHz there is none.
+QString FrequencyText(unsigned kHz) { return kHz >= 1500 ? QString::number(kHz) : QString(); }
+
+// "0.00" is what the tuner sends with no carrier.
+QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
+}  // namespace
+
+COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLiteral("Operate.htm"), parent),
+                                              m_machine(GetModel()) {
+  m_pollInterval.Load(GetModel().AppInfo);
+  connect(&m_pollTimer, &QTimer::timeout, this, &COperatePage::StartCycle);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(BuildSettings(), 0, 0, 1, 3);
+  m_capacitors = new CRelayGroup(tr("Capacitance (pF)"), kCapacitorWeights, this);
+  m_inductors = new CRelayGroup(tr("Inductance (nH)"), kInductorWeights, this);
+  layout->addWidget(m_capacitors, 1, 0);
+  layout->addWidget(m_inductors, 1, 1);
+  layout->addWidget(BuildObserved(), 1, 2);
+  layout->setRowStretch(2, 1);
+  layout->setColumnStretch(3, 1);
+  ConnectActions();
+  m_tune->setFocus();
+}
+
+// The machine's values go before the base's subscriptions would be left.
+COperatePage::~COperatePage() {
+  Subscriptions().UnsubscribeAll();
+  Leave();
+}
+
+QWidget* COperatePage::BuildSettings() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  auto* mode = new QGroupBox(tr("Mode"), row);
+  auto* modeLayout = new QVBoxLayout(mode);
+  m_modes = new QButtonGroup(this);
+  for (const QString& text : {tr("Auto"), tr("Manual"), tr("Bypass")}) {
+    auto* button = new QRadioButton(text, mode);
+    modeLayout->addWidget(button);
+    m_modes->addButton(button, static_cast<int>(m_modes->buttons().size()));
+  }
+  auto* antenna = new QGroupBox(tr("Antenna"), row);
+  auto* antennaLayout = new QVBoxLayout(antenna);
+  m_antennas = new QButtonGroup(this);
+  for (int i = 1; i <= 3; ++i) {
+    auto* button = new QRadioButton(QString::number(i), antenna);
+    antennaLayout->addWidget(button);
+    m_antennas->addButton(button, i);
+  }
+  auto* others = new QGroupBox(tr("Others"), row);
+  auto* othersLayout = new QVBoxLayout(others);
+  m_side = AddCheckBox(othersLayout, tr("Caps on Ant Side"), others);
+  m_bypassed = AddCheckBox(othersLayout, tr("Bypassed"), others);
+  m_attenuator = AddCheckBox(othersLayout, tr("Attenuator"), others);
+  m_keyInterrupt = AddCheckBox(othersLayout, tr("Amp Key Interrupt"), others);
+
+  auto* actions = new QVBoxLayout;
+  m_power = AddCheckBox(actions, tr("Power"), row);
+  m_tune = new QPushButton(tr("Tune"), row);
+  m_tune->setToolTip(LoadString(Str::TuneTip));
+  m_fault = new QLabel(tr("FAULT"), row);
+  m_fault->setAlignment(Qt::AlignCenter);
+  QFont font = m_fault->font();
+  font.setPointSize(12);
+  font.setWeight(QFont::Black);
+  m_fault->setFont(font);
+  m_memorize = new QPushButton(tr("Memorize"), row);
+  m_memorize->setToolTip(LoadString(Str::MemorizeTip));
+  for (QWidget* w : {static_cast<QWidget*>(m_tune), static_cast<QWidget*>(m_fault), static_cast<QWidget*>(m_memorize)})
+    actions->addWidget(w);
+  for (QWidget* w : {mode, antenna, others}) layout->addWidget(w);
+  layout->addLayout(actions);
+  layout->addStretch();
+  return row;
+}
+
+QWidget* COperatePage::BuildObserved() {
+  auto* box = new QGroupBox(tr("Last Observed"), this);
+  auto* grid = new QGridLayout(box);
+  for (int r = 0; r < RowTotal; ++r) {
+    auto* label = new QLabel(QString::fromLatin1(kRowLabels[r]), box);
+    m_observed[r] = new QLabel(box);
+    m_observed[r]->setMinimumWidth(60);
+    for (QLabel* l : {label, m_observed[r]}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(label, r, 0);
+    grid->addWidget(m_observed[r], r, 1);
+    if (r >= RowXcvr) {
+      m_extraRows[2 * (r - RowXcvr)] = label;
+      m_extraRows[2 * (r - RowXcvr) + 1] = m_observed[r];
+    }
+  }
+  grid->setRowStretch(RowTotal, 1);
+  return box;
+}
+
+// A change that takes effect at once: the next cycle carries it now.
+template <class V, class X>
+void COperatePage::RequestNow(V& value, X wanted) {
+  value.SetRequested(wanted);
+  StartCycle();
+}
+
+void COperatePage::ConnectActions() {
+  COperateValues& v = m_machine.Values();
+  connect(m_modes, &QButtonGroup::idClicked, this, [this, &v](int id) { RequestNow(v.Mode, QChar(kModes[id])); });
+  connect(m_antennas, &QButtonGroup::idClicked, this,
+          [this, &v](int id) { RequestNow(v.Antenna, static_cast<unsigned char>(id)); });
+  connect(m_side, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.Side, QChar(on ? 'A' : 'T')); });
+  connect(m_bypassed, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.Bypass, QChar(on ? 'B' : 'N')); });
+  connect(m_attenuator, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.Attenuator, int(on)); });
+  connect(m_keyInterrupt, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.KeyInterrupt, int(on)); });
+  connect(m_power, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.PowerStatus, int(on)); });
+  connect(m_tune, &QPushButton::clicked, this, [this] { m_machine.TuneRequested = true; });
+  connect(m_memorize, &QPushButton::clicked, this, [this] { m_machine.MemorizeRequested = true; });
+  connect(m_capacitors, &CRelayGroup::BoxesClicked, this, [this, &v](std::uint8_t b) { RequestNow(v.Capacitor, b); });
+  connect(m_inductors, &CRelayGroup::BoxesClicked, this, [this, &v](std::uint8_t b) { RequestNow(v.Inductor, b); });
+  // Edits take effect with the next timer cycle.
+  connect(m_capacitors, &CRelayGroup::EditFinished, this, [&v](std::uint8_t b) { v.Capacitor.SetRequested(b); });
+  connect(m_inductors, &CRelayGroup::EditFinished, this, [&v](std::uint8_t b) { v.Inductor.SetRequested(b); });
+}
+
+void COperatePage::StartCycle() {
+  m_pollTimer.stop();
+  CModel& model = GetModel();
+  // The contact machine owns the port while it runs: wait for it too.
+  m_cycleStartPending = !m_machine.IsIdle() || !model.ContactMachine->IsIdle();
+  if (!m_cycleStartPending) m_machine.StartCycle();
+  m_pollTimer.start(static_cast<int>(m_pollInterval.Get()));
+}
+
+void COperatePage::OnShown() {
+  m_pollTimer.stop();
+  ApplyEnablingRules();
+  CModel& model = GetModel();
+  model.ActiveMachine = &m_machine;
+  for (CEventSource* value : m_machine.Values().All()) SubscribeAndNotify(*value);
+  Subscribe(model.FirmwareStatus);
+  Subscribe(model.MachineFinished);
+  StartCycle();
+}
+
+void COperatePage::OnHidden() { Leave(); }
+
+// A cycle in progress runs on; only the poll stops.
+void COperatePage::Leave() {
+  m_pollTimer.stop();
+  ApplyEnablingRules();
+  CModel& model = GetModel();
+  if (model.ActiveMachine == &m_machine) model.ActiveMachine = nullptr;
+}
+
+void COperatePage::OnModelEvent(const CModelEvent& event) {
+  if (event.Message == Msg::MachineFinished) {
+    if (m_cycleStartPending) StartCycle();
+  } else if (event.Message == Msg::FirmwareStatus) {
+    ApplyEnablingRules();
+    if (GetModel().FirmwareStatus.Get() == FirmwareStatusRunning) StartCycle();
+  } else {
+    ShowValue(event.Message);
+  }
+}
+
+void COperatePage::ApplyEnablingRules() {
+  const CModel& model = GetModel();
+  const unsigned version = model.McuVersion.Get();
+  for (QWidget* child : findChildren<QWidget*>()) child->setEnabled(model.FirmwareStatus.Get() == FirmwareStatusRunning);
+  if (version < OperateFeature::PowerSwitch) m_power->setEnabled(false);
+  for (QWidget* w : m_extraRows) w->setVisible(version >= OperateFeature::ExtraFrequencies);
+  ApplyMemorizeRule();
+}
+
+void COperatePage::ApplyMemorizeRule() {
+  const CModel& model = GetModel();
+  m_memorize->setEnabled(model.FirmwareStatus.Get() == FirmwareStatusRunning &&
+                         model.McuVersion.Get() >= OperateFeature::Memorize &&
+                         m_machine.Values().Frequency.Get() >= 1500);
+}
+
+void COperatePage::ShowValue(unsigned message) {
+  const COperateValues& v = m_machine.Values();
+  switch (message) {
+    case OperateMsg::Antenna:
+      if (QAbstractButton* b = m_antennas->button(v.Antenna.Get())) b->setChecked(true);
+      break;
+    case OperateMsg::Mode: ShowMode(); break;
+    case OperateMsg::Side: m_side->setChecked(v.Side.Get() == u'A'); break;
+    case OperateMsg::Bypass: m_bypassed->setChecked(v.Bypass.Get() == u'B'); break;
+    case OperateMsg::Attenuator: m_attenuator->setChecked(v.Attenuator.Get() != 0); break;
+    case OperateMsg::KeyInterrupt: m_keyInterrupt->setChecked(v.KeyInterrupt.Get() != 0); break;
+    case OperateMsg::PowerStatus: ShowPowerStatus(); break;
+    case OperateMsg::Band:
+      if (v.Band.Get() < kBandCount) m_observed[RowBand]->setText(BandName(v.Band.Get()));
+      break;
+    case OperateMsg::Capacitor: m_capacitors->Show(v.Capacitor.Get()); break;
+    case OperateMsg::Inductor: m_inductors->Show(v.Inductor.Get()); break;
+    case OperateMsg::Fault: ShowFault(); break;
+    case OperateMsg::ForwardVoltage: m_observed[RowVfwd]->setNum(v.ForwardVoltage.Get()); break;
+    case OperateMsg::ReflectedVoltage: m_observed[RowVrfl]->setNum(v.ReflectedVoltage.Get()); break;
+    case OperateMsg::Swr: m_observed[RowSwr]->setText(SwrText(v.Swr.Get())); break;
+    case OperateMsg::SwrBypass: m_observed[RowSwrBypass]->setText(SwrText(v.SwrBypass.Get())); break;
+    case OperateMsg::Frequency:
+    case OperateMsg::FrequencyAtu:
+    case OperateMsg::FrequencyCount:
+    case OperateMsg::FrequencyXcvr: ShowFrequencies(); break;
+    default: break;  // the tune status is not shown
+  }
+}
+
+void COperatePage::ShowMode() {
+  const QChar mode = m_machine.Values().Mode.Get();
+  const int id = mode == u'A' ? 0 : (mode == u'M' || mode == u'U') ? 1 : mode == u'B' ? 2 : -1;
+  if (id >= 0) {
+    m_modes->button(id)->setChecked(true);
+    return;
+  }
+  m_modes->setExclusive(false);  // an exclusive group cannot clear its last check
+  for (QAbstractButton* b : m_modes->buttons()) b->setChecked(false);
+  m_modes->setExclusive(true);
+}
+
+// A sleeping tuner has no relays in and nothing to measure.
+void COperatePage::ShowPowerStatus() {
+  COperateValues& v = m_machine.Values();
+  m_power->setChecked(v.PowerStatus.Get() != 0);
+  if (v.PowerStatus.Get() != 0) return;
+  v.Antenna.Set(1);
+  v.Bypass.Set(u'B');
+  v.Mode.Set(u'B');
+  v.Capacitor.Set(0);
+  v.Inductor.Set(0);
+  v.Swr.Set(QStringLiteral("0.0"));
+  v.SwrBypass.Set(QStringLiteral("0.0"));
+  v.ForwardVoltage.Set(0);
+  v.ReflectedVoltage.Set(0);
+}
+
+void COperatePage::ShowFault() {
+  const unsigned fault = m_machine.Values().Fault.Get();
+  m_fault->setText(LoadString(FaultTextId(fault)));
+  m_fault->setVisible(IsShownFault(fault));
+}
+
+void COperatePage::ShowFrequencies() {
+  const COperateValues& v = m_machine.Values();
+  m_observed[RowFrequency]->setText(FrequencyText(v.Frequency.Get()));
+  m_observed[RowCount]->setText(FrequencyText(v.FrequencyCount.Get()));
+  m_observed[RowXcvr]->setText(FrequencyText(v.FrequencyXcvr.Get()));
+  const unsigned low = v.FrequencyAtu.Get(0), high = v.FrequencyAtu.Get(1);
+  m_observed[RowAtu]->setText(low >= 1500 && high <= 54000 ? QString("%1-%2").arg(low).arg(high) : QString());
+  ApplyMemorizeRule();
+}
+
+QAbstractButton& COperatePage::ModeButton(QChar mode) {
+  return *m_modes->button(static_cast<int>(QByteArray(kModes, 3).indexOf(mode.toLatin1())));
+}
+
+QAbstractButton& COperatePage::AntennaButton(unsigned antenna) { return *m_antennas->button(static_cast<int>(antenna)); }
+
+QLabel& COperatePage::Observed(const QString& label) {
+  for (int r = 0; r < RowTotal; ++r)
+    if (label == QLatin1String(kRowLabels[r])) return *m_observed[r];
+  return *m_observed[RowFrequency];
+}
+
+bool COperatePage::IsExtraRowShown() const { return !m_extraRows[0]->isHidden(); }
