@@ -8,3 +8,11 @@ target_link_libraries(test_firmware_image PRIVATE zu_firmware)
 zu_test(test_file_checks_cli FileChecksCliTest.cpp)
 target_compile_definitions(test_file_checks_cli PRIVATE ZU6400CTL_PATH="$<TARGET_FILE:zu6400ctl>")
 add_dependencies(test_file_checks_cli zu6400ctl)
+
+zu_test(test_fuzz_replay FuzzReplayTest.cpp fuzz/FuzzEntries.cpp fuzz/FuzzEntries.h)
+target_link_libraries(test_fuzz_replay PRIVATE zu_firmware)
+target_compile_definitions(test_fuzz_replay PRIVATE ZU_FUZZ_CORPUS="${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus")
+
+if(ZU_FUZZ)
+  add_subdirectory(fuzz)
+endif()
