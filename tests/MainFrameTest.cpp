@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QDir>
 #include <QKeySequence>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QStatusBar>
@@ -22,6 +23,7 @@
 #include "ui/PortPage.h"
 #include "ui/RichEditCtrlContext.h"
 #include "ui/TabView.h"
+#include "ui/UtilityProgram.h"
 
 namespace {
 const QString kBaseTitle = QStringLiteral("ZU6400 Utility Version ");
@@ -239,4 +241,21 @@ TEST(MainFrameUnplug, VanishingTunerIsReportedOnceAndShowsThePortClosed) {
   portPage.PortBox().setEditText(back.SlavePath());
   portPage.TestButton().click();
   EXPECT_TRUE(f.WaitRunning());
+}
+
+TEST(UtilityProgram, SimulateFindsTheTunerWithoutChangingTheSavedPort) {
+  UiFixture f;
+  UiFixture::SaveSetting("Port", "/dev/ttyUSB7");
+  {
+    CUtilityProgram program({QStringLiteral("zu6400-utility"), QStringLiteral("--simulate")});
+    ASSERT_TRUE(program.Start());
+    program.Frame().show();
+    program.Frame().TabView().setCurrentIndex(program.Frame().TabView().FirmwarePageIndex());
+    ASSERT_TRUE(f.WaitRunning());
+    const QString port = GetModel().Port.Get();
+    EXPECT_TRUE(program.Frame().windowTitle().endsWith(" - S/N 01234 on " + port + " at 38400 bit/s"));
+    EXPECT_TRUE(LogText(program.Frame()).contains("ZU6400 MCU version 01.05 on " + port + " at 38400 bit/s"));
+    program.Frame().close();
+  }
+  EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
 }

@@ -1,0 +1,40 @@
+// The About box and the licence viewer.
+
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "ui/AboutDlg.h"
+#include "ui/LicenseDlg.h"
+#include "ui/RichEditCtrlContext.h"
+
+TEST(AboutBox, CaptionAndVersionFromTheBuild) {
+  CAboutDlg about;
+  EXPECT_EQ(about.windowTitle(), "About Corvanta ZU6400 Utility");
+  const QStringList lines = about.Text().split(u'\n');
+  ASSERT_EQ(lines.size(), 5);
+  EXPECT_EQ(lines[0], "ZU6400 Utility");
+  EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Version " ZU_VERSION_TEXT)));
+  EXPECT_EQ(lines[2].count(u'.'), 3);
+  EXPECT_FALSE(lines[4].isEmpty());
+}
+
+TEST(LicenseViewer, ShowsTheFormattedLicence) {
+  CLicenseDlg license(CLicenseDlg::kLicenseResource);
+  EXPECT_EQ(license.windowTitle(), "Corvanta ZU6400 Utility License Agreement");
+  const QString text = license.Text().toPlainText();
+  EXPECT_TRUE(text.contains("MIT License"));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Copyright \u00A9 2026")));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("\u201CAS IS\u201D")));
+  EXPECT_FALSE(text.contains("\\par"));
+  EXPECT_FALSE(text.contains("Arial"));
+  EXPECT_TRUE(license.Text().isReadOnly());
+}
+
+TEST(LicenseViewer, MissingLicenceLeavesTheViewEmptyAndTheDialogClosable) {
+  CLicenseDlg license(QStringLiteral(":/licence/missing.rtf"));
+  EXPECT_TRUE(license.Text().toPlainText().isEmpty());
+  license.show();
+  license.findChild<QPushButton*>()->click();
+  EXPECT_FALSE(license.isVisible());
+  EXPECT_EQ(license.result(), QDialog::Rejected);
+}

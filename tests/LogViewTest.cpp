@@ -1,0 +1,122 @@
+// The log view: the append rule, the scroll rule and the context menu.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include "ui/RichEditCtrlContext.h"
+
+namespace {
+struct MenuState {
+  std::map<QString, bool> enabled;
+  int separators = 0;
+};
+
+MenuState StateOf(CRichEditCtrlContext& view) {
+  MenuState state;
+  const auto menu = view.CreateContextMenu();
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator())
+      ++state.separators;
+    else
+      state.enabled[action->text()] = action->isEnabled();
+  }
+  return state;
+}
+
+class LogView : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    view.setReadOnly(true);
+    view.resize(300, 120);
+    view.show();
+  }
+  void Fill(int lines) {
+    for (int i = 0; i < lines; ++i) view.AppendLine(QStringLiteral("line %1").arg(i));
+    QCoreApplication::processEvents();
+  }
+  CRichEditCtrlContext view;
+};
+}  // namespace
+
+TEST_F(LogView, LinesAreSeparatedAndTimeStamped) {
+  view.AppendLogLine(QStringLiteral("first\r\n"));
+  view.AppendLine(QStringLiteral("second\r\nthird"));
+  const QStringList lines = view.toPlainText().split(u'\n');
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d first$")).match(lines[0]).hasMatch());
+  EXPECT_EQ(lines[1], "second");
+  EXPECT_EQ(lines[2], "third");
+}
+
+TEST_F(LogView, FollowsNewLinesAtTheBottomButNotWhenScrolledUp) {
+  Fill(100);
+  QScrollBar* bar = view.verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  Fill(1);
+  EXPECT_EQ(bar->value(), bar->maximum());
+
+  bar->setValue(bar->maximum() / 2);
+  const int kept = bar->value();
+  Fill(20);
+  EXPECT_EQ(bar->value(), kept);
+  EXPECT_TRUE(view.IsScrolledUp());
+}
+
+TEST_F(LogView, ReadOnlyMenuWithSelectionOffersCopyAndSelectAllOnly) {
+  Fill(3);
+  QTextCursor cursor = view.textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(4, QTextCursor::KeepAnchor);
+  view.setTextCursor(cursor);
+  QApplication::clipboard()->setText(QStringLiteral("something to paste"));
+  const MenuState state = StateOf(view);
+  EXPECT_EQ(state.separators, 2);
+  EXPECT_TRUE(state.enabled.at("&Copy\tCtrl+C"));
+  EXPECT_TRUE(state.enabled.at("Select &All\tCtrl+A"));
+  EXPECT_FALSE(state.enabled.at("Cu&t\tCtrl+X"));
+  EXPECT_FALSE(state.enabled.at("&Delete\tDel"));
+  EXPECT_FALSE(state.enabled.at("&Paste\tCtrl+V"));
+  EXPECT_FALSE(state.enabled.at("&Undo\tCtrl+Z"));
+}
+
+TEST_F(LogView, MenuWithoutSelectionOffersSelectAllAndWhatTheControlCanDo) {
+  Fill(3);
+  MenuState state = StateOf(view);
+  EXPECT_FALSE(state.enabled.at("&Copy\tCtrl+C"));
+  EXPECT_TRUE(state.enabled.at("Select &All\tCtrl+A"));
+  EXPECT_FALSE(state.enabled.at("&Paste\tCtrl+V"));
+
+  // An editable view with text on the clipboard can paste, and then undo.
+  view.setReadOnly(false);
+  QApplication::clipboard()->setText(QStringLiteral("pasted"));
+  EXPECT_TRUE(StateOf(view).enabled.at("&Paste\tCtrl+V"));
+  view.paste();
+  state = StateOf(view);
+  EXPECT_TRUE(state.enabled.at("&Undo\tCtrl+Z"));
+  EXPECT_FALSE(state.enabled.at("Cu&t\tCtrl+X"));
+}
+
+TEST_F(LogView, TheContextMenuKeyShowsNoMenu) {
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5), view.viewport()->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(view.viewport(), &key);
+  EXPECT_FALSE(key.isAccepted());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(LogView, AppendingKeepsTheUsersSelection) {
+  Fill(2);
+  QTextCursor cursor = view.textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(4, QTextCursor::KeepAnchor);
+  view.setTextCursor(cursor);
+  const QString selected = view.textCursor().selectedText();
+  view.AppendLine(QStringLiteral("more"));
+  EXPECT_EQ(view.textCursor().selectedText(), selected);
+  EXPECT_EQ(view.textCursor().selectionStart(), 0);
+}
