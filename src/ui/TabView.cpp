@@ -2,6 +2,7 @@
 
 #include "ui/CommandTesterPage.h"
 #include "ui/FirmwarePage.h"
+#include "ui/OperatePage.h"
 #include "ui/PlaceholderPage.h"
 #include "ui/PortPage.h"
 
@@ -12,7 +13,7 @@ void CTabView::CreatePages() {
   AddPage(new CPortPage(this));
   m_firmwarePageIndex = count();
   AddPage(new CFirmwarePage(this));
-  AddPage(new CPlaceholderPage(tr("Operate"), QStringLiteral("Operate.htm"), this));
+  AddPage(new COperatePage(this));
   AddPage(new CPlaceholderPage(tr("Configuration"), QStringLiteral("Configuration.htm"), this));
   AddPage(new CCommandTesterPage(this));
 }
