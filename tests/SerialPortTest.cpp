@@ -83,8 +83,11 @@ TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
   const auto boxes = f.Recorder().Lines(Msg::MessageBox);
   ASSERT_EQ(boxes.size(), 1);
   EXPECT_EQ(boxes[0], "ReadFile failed on \"" + f.SimPort() + "\"\r\nError 0x00000005: Access is denied.");
-  for (const auto& e : f.Recorder().events)
-    if (e.message == Msg::MessageBox) EXPECT_EQ(e.title, "COM Port Error");
+  for (const auto& e : f.Recorder().events) {
+    if (e.message == Msg::MessageBox) {
+      EXPECT_EQ(e.title, "COM Port Error");
+    }
+  }
   EXPECT_FALSE(model.Channel->IsOpen());
   EXPECT_EQ(model.FirmwareStatus.Get(), FirmwareStatusNone);
   EXPECT_LT(cpuSeconds, 0.4) << "no busy loop after the device went away";
