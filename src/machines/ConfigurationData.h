@@ -69,4 +69,3 @@ inline constexpr char kCrcKey[] = "CRC32";
 inline constexpr char kSerialNumberKey[] = "ZU6400 Serial Number";
 inline constexpr char kUtilityVersionKey[] = "ZU6400 Utility Version";
 inline constexpr char kFirmwareVersionKey[] = "ZU6400 Firmware Version";
-inline constexpr char kConfigFileExtension[] = "ZU6400Config";
