@@ -75,6 +75,20 @@ TEST(EventSource, ObserverThatLeavesDuringNotificationIsSafe) {
   EXPECT_EQ(b.calls, 1);
 }
 
+TEST(EventSubscriptions, SubscriberMayOutliveItsSources) {
+  // A window that owns values it listens to loses them before its own
+  // subscriptions are left.
+  CRecorder window;
+  auto subscriptions = std::make_unique<CEventSubscriptions>();
+  auto value = std::make_unique<CObservable<int, 1>>(0x9005);
+  CObservable<int, 1> kept(0x9006);
+  subscriptions->Subscribe(&window, *value);
+  subscriptions->Subscribe(&window, kept);
+  value.reset();
+  subscriptions.reset();
+  EXPECT_FALSE(kept.IsObserver(&window));
+}
+
 class ModelSettings : public ::testing::Test {
  protected:
   ModelFixture fixture{SimOptions{}, false};

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 
 class CEventSource {
  public:
@@ -20,6 +21,9 @@ class CEventSource {
   void RemoveObserver(QObject* observer);
   bool IsObserver(QObject* observer) const;
   unsigned Message() const { return m_message; }
+  // Expires when the source is destroyed, so that a subscriber that outlives
+  // it (a page whose own values go first) does not touch it.
+  std::weak_ptr<void> Lifetime() const { return m_lifetime; }
 
  protected:
   void Send(QObject* observer, std::uintptr_t wParam) const;
@@ -27,4 +31,5 @@ class CEventSource {
  private:
   unsigned m_message;
   QList<QPointer<QObject>> m_observers;
+  std::shared_ptr<void> m_lifetime = std::make_shared<char>(0);
 };

@@ -1,8 +1,11 @@
 #include "model/EventSubscriptions.h"
 
+#include <algorithm>
+
 void CEventSubscriptions::Subscribe(QObject* observer, CEventSource& source) {
   if (m_observer == nullptr) m_observer = observer;
-  if (!m_sources.contains(&source)) m_sources.append(&source);
+  const bool listed = std::any_of(m_sources.cbegin(), m_sources.cend(), [&](const Source& s) { return s.source == &source; });
+  if (!listed) m_sources.append({&source, source.Lifetime()});
   source.AddObserver(observer);
 }
 
@@ -12,6 +15,7 @@ void CEventSubscriptions::SubscribeAndNotify(QObject* observer, CEventSource& so
 }
 
 void CEventSubscriptions::UnsubscribeAll() {
-  for (CEventSource* source : m_sources) source->RemoveObserver(m_observer);
+  for (const Source& s : m_sources)
+    if (!s.lifetime.expired()) s.source->RemoveObserver(m_observer);
   m_sources.clear();
 }

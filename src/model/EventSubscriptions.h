@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QObject>
+#include <memory>
 
 #include "model/EventSource.h"
 
@@ -15,5 +16,9 @@ class CEventSubscriptions {
 
  private:
   QObject* m_observer = nullptr;
-  QList<CEventSource*> m_sources;
+  struct Source {
+    CEventSource* source;
+    std::weak_ptr<void> lifetime;
+  };
+  QList<Source> m_sources;
 };

@@ -35,9 +35,6 @@ CCommandTesterPage::CCommandTesterPage(QWidget* parent)
   BuildControls();
 }
 
-// The page listens to its own macro values: it must stop before they go.
-CCommandTesterPage::~CCommandTesterPage() { Subscriptions().UnsubscribeAll(); }
-
 void CCommandTesterPage::BuildControls() {
   m_commandLine = new QLineEdit(this);
   m_output = new CRichEditCtrlContext(this);

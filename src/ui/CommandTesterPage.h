@@ -22,7 +22,6 @@ class CCommandTesterPage : public CPage {
   using SheetRunner = std::function<int(CCommandMacrosSheet&)>;
 
   explicit CCommandTesterPage(QWidget* parent = nullptr);
-  ~CCommandTesterPage() override;
 
   CPersistable<QString, kMacros> MacroLabels{"CommandCaption%u", Msg::MacroLabels};
   CPersistable<QString, kMacros> MacroTexts{"CommandText%u", Msg::MacroTexts};

@@ -48,11 +48,8 @@ COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLitera
   m_tune->setFocus();
 }
 
-// The machine's values go before the base's subscriptions would be left.
-COperatePage::~COperatePage() {
-  Subscriptions().UnsubscribeAll();
-  Leave();
-}
+// The model must not keep pointing at the machine that goes with the page.
+COperatePage::~COperatePage() { Leave(); }
 
 QWidget* COperatePage::BuildSettings() {
   auto* row = new QWidget(this);
