@@ -140,6 +140,13 @@ TEST(OperatePage, FaultTextShownOnlyForKnownFaults) {
   EXPECT_EQ(fault.text(), "No fault");
 }
 
+TEST(OperatePage, StoredPollIntervalIsKeptWithinWhatTheTimerCanDo) {
+  for (const auto& [stored, used] : {std::pair<unsigned long, unsigned long>{0, 20}, {300, 300}, {5'000'000'000, 2147483647}}) {
+    PageFixture f(Firmware("01.97"), stored);
+    EXPECT_EQ(f.page->PollInterval(), used) << stored;
+  }
+}
+
 TEST(OperatePage, FrequencyBelow1500IsEmptyAndDisablesMemorize) {
   PageFixture f;
   QLabel& frequency = f.page->Observed("Frequency: ");

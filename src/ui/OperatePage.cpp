@@ -148,7 +148,7 @@ void COperatePage::StartCycle() {
   // The contact machine owns the port while it runs: wait for it too.
   m_cycleStartPending = !m_machine.IsIdle() || !model.ContactMachine->IsIdle();
   if (!m_cycleStartPending) m_machine.StartCycle();
-  m_pollTimer.start(static_cast<int>(m_pollInterval.Get()));
+  m_pollTimer.start(static_cast<int>(PollInterval()));
 }
 
 void COperatePage::OnShown() {

@@ -5,7 +5,9 @@
 // user's changes into the requested parts.
 
 #include <QTimer>
+#include <algorithm>
 #include <array>
+#include <limits>
 
 #include "machines/OperateStateMachine.h"
 #include "ui/Page.h"
@@ -30,7 +32,11 @@ class COperatePage : public CPage {
   void StartCycle();
 
   COperateStateMachine& Machine() { return m_machine; }
-  unsigned long PollInterval() const { return m_pollInterval.Get(); }
+  // A stored 0 would poll without pause, and the timer takes no more than an int.
+  static constexpr unsigned long kShortestPollInterval = 20;
+  unsigned long PollInterval() const {
+    return std::clamp<unsigned long>(m_pollInterval.Get(), kShortestPollInterval, std::numeric_limits<int>::max());
+  }
   QAbstractButton& ModeButton(QChar mode);
   QAbstractButton& AntennaButton(unsigned antenna);
   QCheckBox& PowerBox() { return *m_power; }
