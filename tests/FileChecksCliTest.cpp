@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "engine/ReportSink.h"
 #include "machines/ConfigurationFileWriter.h"
@@ -101,6 +102,23 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
   EXPECT_EQ(corrupt.exitCode, 1);
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("File does not checksum to zero. Checksum is 0x")));
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FileChecksCliTest, PipesAndFoldersAreRefusedWithoutWaiting) {
+  const QString fifo = m_dir.filePath(QStringLiteral("pipe.hex"));
+  ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  for (const QString& command : {QStringLiteral("check-hex"), QStringLiteral("check-config")}) {
+    for (const QString& path : {fifo, m_dir.path()}) {
+      SCOPED_TRACE((command + ' ' + path).toStdString());
+      const CtlRun run = Ctl({command, path});
+      EXPECT_EQ(run.exitCode, 1);
+      EXPECT_TRUE(run.err.contains(QStringLiteral("0x00000032"))) << run.err.toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "engine/ResultCodes.h"
 
 #include <QFileDevice>
+#include <QFileInfo>
 #include <cerrno>
 
 namespace {
@@ -207,6 +208,11 @@ ResultCode WinErrorFromFileDevice(const QFileDevice& file, int savedErrno) {
     case QFileDevice::OpenError: return Result::FileNotFound;
     default: return Result::GenFailure;
   }
+}
+
+ResultCode CheckPlainFile(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || info.isFile() ? Result::Success : Result::NotSupported;
 }
 
 bool HexPairToByte(QChar high, QChar low, std::uint8_t& byte) {

@@ -18,6 +18,7 @@ bool IntelHexReader::Fail(std::uint32_t code) {
 bool IntelHexReader::VerifyFile(const QString& path) { return ReadFile(path, nullptr); }
 
 bool IntelHexReader::ReadFile(const QString& path, FirmwareImage* image) {
+  if (const ResultCode code = CheckPlainFile(path)) return Fail(code);
   QFile file(path);
   errno = 0;
   if (!file.open(QIODevice::ReadOnly)) return Fail(WinErrorFromFileDevice(file, errno));

@@ -20,6 +20,7 @@ bool CFileRead2::Fail(const char* call, ResultCode code) {
 
 bool CFileRead2::Open(const QString& path) {
   m_file.setFileName(path);
+  if (const ResultCode code = CheckPlainFile(path)) return Fail("CreateFile", code);
   errno = 0;
   if (!m_file.open(QIODevice::ReadOnly)) return Fail("CreateFile", WinErrorFromFileDevice(m_file, errno));
   return true;
