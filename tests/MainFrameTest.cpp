@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QDir>
 #include <QKeySequence>
+#include <QMessageBox>
+#include <QApplication>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -258,4 +260,19 @@ TEST(UtilityProgram, SimulateFindsTheTunerWithoutChangingTheSavedPort) {
     program.Frame().close();
   }
   EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
+}
+
+TEST(MainFrameBoxes, BoxOpensModalWithoutHoldingTheCaller) {
+  UiFixture f;
+  CMainFrame::SetBoxPresenter({});  // the real boxes
+  CMainFrame& frame = f.OpenFrame();
+  GetModel().MessageBox(QStringLiteral("COM Port Error"), QStringLiteral("ReadFile failed"), BoxIcon::Error);
+  // Back here at once: the box waits for the user on the main loop.
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->windowTitle(), "COM Port Error");
+  EXPECT_EQ(box->text(), "ReadFile failed");
+  EXPECT_EQ(box->parentWidget(), &frame);
+  box->accept();
+  EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
 }

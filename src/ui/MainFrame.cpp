@@ -25,14 +25,19 @@ const QString& ModelName() {
   return name;
 }
 
-void ExecMessageBox(QWidget* parent, BoxIcon icon, const QString& title, const QString& text) {
+// Boxes often come from inside serial input or a machine's timer. The box is
+// opened modal and returns at once, without a nested event loop, so that the
+// machine that asked for it finishes its step before anything else runs.
+void OpenMessageBox(QWidget* parent, BoxIcon icon, const QString& title, const QString& text) {
   static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical};
-  QMessageBox box(icons[static_cast<int>(icon)], title, text, QMessageBox::Ok, parent);
-  box.exec();
+  auto* box = new QMessageBox(icons[static_cast<int>(icon)], title, text, QMessageBox::Ok, parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  box->open();
 }
 
 CMainFrame::BoxPresenter& Presenter() {
-  static CMainFrame::BoxPresenter presenter = ExecMessageBox;
+  static CMainFrame::BoxPresenter presenter = OpenMessageBox;
   return presenter;
 }
 
@@ -66,7 +71,7 @@ CMainFrame::CMainFrame(const QString& portForThisRun) {
 CMainFrame::~CMainFrame() { Shutdown(); }
 
 void CMainFrame::SetBoxPresenter(BoxPresenter presenter) {
-  Presenter() = presenter ? std::move(presenter) : BoxPresenter(ExecMessageBox);
+  Presenter() = presenter ? std::move(presenter) : BoxPresenter(OpenMessageBox);
 }
 
 void CMainFrame::CreateMenus() {
