@@ -10,7 +10,7 @@ namespace {
 int Usage(const QString& problem) {
   QTextStream err(stderr);
   if (!problem.isEmpty()) err << "zu6400ctl: " << problem << "\n";
-  err << "usage: zu6400ctl [--port PORT] [--speed AUTO|4800|9600|19200|38400] [--trace] [--simulate] [--wait SECONDS] "
+  err << "usage: zu6400ctl [--port PORT] [--speed AUTO|4800|9600|19200|38400] [--trace] [--simulate] [--wait SECONDS] [--json] "
          "COMMAND [ARGS]\ncommands:\n"
       << CommandUsages();
   return 2;

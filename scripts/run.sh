@@ -3,10 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
-if [ -x build/app/zu6400-utility ]; then
-  exec build/app/zu6400-utility --simulate "$@"
-else
-  exec build/cli/zu6400ctl --simulate contact "$@"
-fi
+cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-run --target zu6400-utility zu6400ctl zu6400-sim
+exec build-run/app/zu6400-utility --simulate "$@"
