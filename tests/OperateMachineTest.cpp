@@ -13,12 +13,6 @@ const QByteArray kTail = "vfwd;vrfl;vswr;vswrb;";
 const QByteArray kCycle = kHead + kTail;                        // firmware below 01.97
 const QByteArray kCycle197 = kHead + "fy;fc;fx;" + kTail;        // 01.97 and later
 
-SimOptions Firmware(const char* version) {
-  SimOptions options;
-  options.version = QString::fromLatin1(version);
-  return options;
-}
-
 // A contacted model with an operate machine registered as the job that runs.
 class OperateFixture : public ModelFixture {
  public:

@@ -18,12 +18,6 @@
 
 namespace {
 
-SimOptions Firmware(const char* version) {
-  SimOptions options;
-  options.version = QString::fromLatin1(version);
-  return options;
-}
-
 class PageFixture : public ModelFixture {
  public:
   explicit PageFixture(SimOptions options = Firmware("01.97"), unsigned long pollMs = 50) : ModelFixture(options) {

@@ -35,6 +35,12 @@ void ClearSettings() {
   settings.sync();
 }
 
+SimOptions Firmware(const char* version) {
+  SimOptions options;
+  options.version = QString::fromLatin1(version);
+  return options;
+}
+
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   QDeadlineTimer deadline(timeoutMs);
   while (!condition()) {

@@ -37,6 +37,9 @@ class CRecorder : public QObject {
 // Removes every saved setting of the program.
 void ClearSettings();
 
+// A simulated tuner running the given firmware version ("01.97").
+SimOptions Firmware(const char* version);
+
 // Runs the event loop until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
 

@@ -83,20 +83,8 @@ void CMainFrame::CreateMenus() {
   m_statusBarAction = view->addAction(tr("&Status Bar"), this, [this](bool on) { statusBar()->setVisible(on); });
   m_statusBarAction->setCheckable(true);
   m_statusBarAction->setChecked(true);
-  m_traceAction = view->addAction(tr("&Trace"), this, [this] {
-    CModel& m = GetModel();
-    m.Trace.Set(m.Trace.Get() == 0 ? 1 : 0);
-    m_traceAction->setChecked(m.Trace.Get() != 0);
-  });
-  m_traceAction->setCheckable(true);
-  m_traceAction->setChecked(model.Trace.Get() != 0);
-  m_verboseAction = view->addAction(tr("&Verbose Logging"), this, [this] {
-    CModel& m = GetModel();
-    m.VerboseLogging.Set(m.VerboseLogging.Get() == 0 ? 1 : 0);
-    m_verboseAction->setChecked(m.VerboseLogging.Get() != 0);
-  });
-  m_verboseAction->setCheckable(true);
-  m_verboseAction->setChecked(model.VerboseLogging.Get() != 0);
+  m_traceAction = AddSettingToggle(view, tr("&Trace"), model.Trace);
+  m_verboseAction = AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
@@ -105,6 +93,18 @@ void CMainFrame::CreateMenus() {
   help->addAction(FormatString(Str::MenuAbout, ModelName()), this, &CMainFrame::ShowAbout);
   // F1 asks for help on what the user is looking at: the page shown.
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &CMainFrame::ShowHelpForPage);
+}
+
+// A View menu item that turns a persisted setting on and off, with its check mark.
+QAction* CMainFrame::AddSettingToggle(QMenu* menu, const QString& text, CPersistable<int, 1>& setting) {
+  QAction* action = menu->addAction(text);
+  action->setCheckable(true);
+  action->setChecked(setting.Get() != 0);
+  connect(action, &QAction::triggered, this, [action, &setting] {
+    setting.Set(setting.Get() == 0 ? 1 : 0);
+    action->setChecked(setting.Get() != 0);
+  });
+  return action;
 }
 
 void CMainFrame::SelectStartPage() {

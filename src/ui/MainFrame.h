@@ -10,9 +10,11 @@
 #include "engine/ResultCodes.h"
 #include "model/EventSubscriptions.h"
 #include "model/ModelEvents.h"
+#include "model/Persistable.h"
 
 class CTabView;
 class QAction;
+class QMenu;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -51,6 +53,7 @@ class CMainFrame : public QMainWindow {
   void OnPortChanged();
   void ShowBox(const CModelEvent& event);
   void ShowHelpForPage();
+  QAction* AddSettingToggle(QMenu* menu, const QString& text, CPersistable<int, 1>& setting);
   void OnFirstShow();
   void Shutdown();
 
