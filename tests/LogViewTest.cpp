@@ -43,6 +43,13 @@ class LogView : public ::testing::Test {
 };
 }  // namespace
 
+static void SelectFirstCharacters(QTextEdit& view, int count) {
+  QTextCursor cursor = view.textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(count, QTextCursor::KeepAnchor);
+  view.setTextCursor(cursor);
+}
+
 TEST_F(LogView, LinesAreSeparatedAndTimeStamped) {
   view.AppendLogLine(QStringLiteral("first\r\n"));
   view.AppendLine(QStringLiteral("second\r\nthird"));
@@ -70,10 +77,7 @@ TEST_F(LogView, FollowsNewLinesAtTheBottomButNotWhenScrolledUp) {
 
 TEST_F(LogView, ReadOnlyMenuWithSelectionOffersCopyAndSelectAllOnly) {
   Fill(3);
-  QTextCursor cursor = view.textCursor();
-  cursor.setPosition(0);
-  cursor.setPosition(4, QTextCursor::KeepAnchor);
-  view.setTextCursor(cursor);
+  SelectFirstCharacters(view, 4);
   QApplication::clipboard()->setText(QStringLiteral("something to paste"));
   const MenuState state = StateOf(view);
   EXPECT_EQ(state.separators, 2);
@@ -111,10 +115,7 @@ TEST_F(LogView, TheContextMenuKeyShowsNoMenu) {
 
 TEST_F(LogView, AppendingKeepsTheUsersSelection) {
   Fill(2);
-  QTextCursor cursor = view.textCursor();
-  cursor.setPosition(0);
-  cursor.setPosition(4, QTextCursor::KeepAnchor);
-  view.setTextCursor(cursor);
+  SelectFirstCharacters(view, 4);
   const QString selected = view.textCursor().selectedText();
   view.AppendLine(QStringLiteral("more"));
   EXPECT_EQ(view.textCursor().selectedText(), selected);
