@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/MainFrame.h"
-#include "ui/UtilityProgram.h"
+#include "ui/MainWindow.h"
+#include "app/UtilityProgram.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -13,6 +13,6 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zu6400.xpm")));
   CUtilityProgram program(QApplication::arguments());
   if (!program.Start()) return 1;
-  program.Frame().show();
+  program.Window().show();
   return QApplication::exec();
 }

@@ -4,10 +4,10 @@
 #include <QTextStream>
 
 #include "cli/CliContext.h"
-#include "engine/ReportSink.h"
-#include "engine/TextFormat.h"
-#include "machines/ConfigurationFileReader.h"
-#include "machines/Model.h"
+#include "model/ModelReportSink.h"
+#include "base/TextFormat.h"
+#include "config/ConfigurationFileReader.h"
+#include "machines/TunerModel.h"
 
 namespace {
 std::size_t PicBytes(const std::vector<PicPromRun>& runs) {

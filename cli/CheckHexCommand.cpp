@@ -4,10 +4,10 @@
 #include <QTextStream>
 
 #include "cli/CliContext.h"
-#include "engine/ReportSink.h"
-#include "engine/TextFormat.h"
+#include "model/ModelReportSink.h"
+#include "base/TextFormat.h"
 #include "firmware/FirmwareImage.h"
-#include "machines/Model.h"
+#include "machines/TunerModel.h"
 
 namespace {
 // What the loader falls back to when a failed load recorded no code.

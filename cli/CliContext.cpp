@@ -5,9 +5,9 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "cli/ConsoleWindow.h"
+#include "cli/ConsoleLog.h"
 #include "machines/ContactStateMachine.h"
-#include "machines/Model.h"
+#include "machines/TunerModel.h"
 #include "sim/SimulatorThread.h"
 
 namespace {
@@ -41,8 +41,8 @@ CCliContext::~CCliContext() {
 }
 
 bool CCliContext::Prepare() {
-  CModel& model = GetModel();
-  m_console = std::make_unique<CConsoleWindow>(m_options.trace);
+  CTunerModel& model = GetModel();
+  m_console = std::make_unique<CConsoleLog>(m_options.trace);
   model.SetNotifyWindow(m_console.get());
   model.LoadSettings();
   // Options hold for this run only: the front end never saves settings.

@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "engine/ResultCodes.h"
+#include "base/ResultCodes.h"
 
-class CConsoleWindow;
+class CConsoleLog;
 class CSimulatorThread;
 
 struct CliOptions {
@@ -44,7 +44,7 @@ class CCliContext {
 
  private:
   CliOptions m_options;
-  std::unique_ptr<CConsoleWindow> m_console;
+  std::unique_ptr<CConsoleLog> m_console;
   std::unique_ptr<CSimulatorThread> m_simulator;
 };
 

@@ -3,21 +3,21 @@
 #include <QTextStream>
 
 #include "cli/CliContext.h"
-#include "cli/ConsoleWindow.h"
-#include "engine/StringTable.h"
-#include "engine/TextFormat.h"
-#include "machines/Model.h"
+#include "cli/ConsoleLog.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "machines/TunerModel.h"
 
 int RunContact(CCliContext& context, const QStringList& args) {
   if (!args.isEmpty()) return 2;
   const ResultCode result = context.Contact();
   if (result != Result::Success) return CCliContext::Fail(result);
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   QTextStream out(stdout);
   out << "device: " << kModelName << "\n";
   if (model.FirmwareStatus.Get() == FirmwareStatusLoader) {
     out << "firmware: loader\n";
-    CConsoleWindow::PrintLogLine(model.GetLoaderStatusText());
+    CConsoleLog::PrintLogLine(model.GetLoaderStatusText());
   } else {
     out << "firmware: " << model.GetVersionText() << "\n";
     out << Format("serial: %05u\n", static_cast<unsigned>(model.SerialNumber.Get()));

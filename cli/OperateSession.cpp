@@ -6,8 +6,8 @@
 #include <QTextStream>
 #include <vector>
 
-#include "engine/StringTable.h"
-#include "machines/Model.h"
+#include "base/StringTable.h"
+#include "machines/TunerModel.h"
 #include "machines/RelayValues.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/OperateSession.h"
-#include "machines/Model.h"
+#include "machines/TunerModel.h"
 #include "machines/RelayValues.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "ui/AboutDlg.h"
-#include "ui/LicenseDlg.h"
-#include "ui/RichEditCtrlContext.h"
+#include "ui/AboutDialog.h"
+#include "ui/LicenseDialog.h"
+#include "ui/LogView.h"
 
 TEST(AboutBox, CaptionAndVersionFromTheBuild) {
-  CAboutDlg about;
+  CAboutDialog about;
   EXPECT_EQ(about.windowTitle(), "About Corvanta ZU6400 Utility");
   const QStringList lines = about.Text().split(u'\n');
   ASSERT_EQ(lines.size(), 5);
@@ -19,7 +19,7 @@ TEST(AboutBox, CaptionAndVersionFromTheBuild) {
 }
 
 TEST(LicenseViewer, ShowsTheFormattedLicence) {
-  CLicenseDlg license(CLicenseDlg::kLicenseResource);
+  CLicenseDialog license(CLicenseDialog::kLicenseResource);
   EXPECT_EQ(license.windowTitle(), "Corvanta ZU6400 Utility License Agreement");
   const QString text = license.Text().toPlainText();
   EXPECT_TRUE(text.contains("MIT License"));
@@ -31,7 +31,7 @@ TEST(LicenseViewer, ShowsTheFormattedLicence) {
 }
 
 TEST(LicenseViewer, MissingLicenceLeavesTheViewEmptyAndTheDialogClosable) {
-  CLicenseDlg license(QStringLiteral(":/licence/missing.rtf"));
+  CLicenseDialog license(QStringLiteral(":/licence/missing.rtf"));
   EXPECT_TRUE(license.Text().toPlainText().isEmpty());
   license.show();
   license.findChild<QPushButton*>()->click();

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/CommandMacrosSheet.h"
+#include "ui/MacroEditorDialog.h"
 #include "ui/CommandTesterPage.h"
-#include "ui/RichEditCtrlContext.h"
+#include "ui/LogView.h"
 #include "ui/TabView.h"
 
 namespace {
@@ -25,10 +25,10 @@ class CommandTester : public ::testing::Test {
     Open();
   }
   void Open() {
-    CMainFrame& frame = f.OpenFrame(f.SimPort());
+    CMainWindow& window = f.OpenWindow(f.SimPort());
     ASSERT_TRUE(f.WaitRunning());
-    ASSERT_EQ(frame.TabView().currentIndex(), CTabView::kCommandTesterPage);
-    page = static_cast<CCommandTesterPage*>(frame.TabView().CurrentPage());
+    ASSERT_EQ(window.TabView().currentIndex(), CTabView::kCommandTesterPage);
+    page = static_cast<CCommandTesterPage*>(window.TabView().CurrentPage());
     f.Sim().ClearReceived();
   }
   QString Output() const { return page->Output().toPlainText(); }
@@ -87,22 +87,22 @@ TEST_F(CommandTester, UnsolicitedInputIsShownWithoutCarriageReturns) {
 }
 
 TEST_F(CommandTester, EmptiedLabelReturnsAsItsDefaultAndMacrosPersist) {
-  page->SetSheetRunner([](CCommandMacrosSheet& sheet) {
-    sheet.show();
-    CCommandMacrosPage1& rows = sheet.Page();
+  page->SetMacroEditorRunner([](CMacroEditorDialog& editor) {
+    editor.show();
+    CMacroEditorPage& rows = editor.Page();
     EXPECT_EQ(rows.LabelEdit(4).text(), "MACRO5");
     rows.LabelEdit(0).setText("Tune");
     rows.TextEdit(0).setText("TU;");
     rows.LabelEdit(4).clear();
-    sheet.Buttons().button(QDialogButtonBox::Ok)->click();
-    return sheet.result();
+    editor.Buttons().button(QDialogButtonBox::Ok)->click();
+    return editor.result();
   });
   page->EditMacros();
   EXPECT_EQ(page->MacroButton(0).text(), "Tune");
   EXPECT_EQ(page->MacroButton(4).text(), "MACRO5");
   EXPECT_EQ(page->MacroTexts.Get(0), "TU;");
 
-  f.CloseFrame();
+  f.CloseWindow();
   Open();
   EXPECT_EQ(page->MacroButton(0).text(), "Tune");
   EXPECT_EQ(page->MacroTexts.Get(0), "TU;");
@@ -111,13 +111,13 @@ TEST_F(CommandTester, EmptiedLabelReturnsAsItsDefaultAndMacrosPersist) {
 }
 
 TEST_F(CommandTester, CancelledEditorChangesNothingAndApplyRelabelsAtOnce) {
-  page->SetSheetRunner([](CCommandMacrosSheet& sheet) {
-    sheet.show();
-    sheet.Page().LabelEdit(1).setText("Bypass");
-    sheet.Buttons().button(QDialogButtonBox::Apply)->click();
-    sheet.Page().LabelEdit(2).setText("Never");
-    sheet.Buttons().button(QDialogButtonBox::Cancel)->click();
-    return sheet.result();
+  page->SetMacroEditorRunner([](CMacroEditorDialog& editor) {
+    editor.show();
+    editor.Page().LabelEdit(1).setText("Bypass");
+    editor.Buttons().button(QDialogButtonBox::Apply)->click();
+    editor.Page().LabelEdit(2).setText("Never");
+    editor.Buttons().button(QDialogButtonBox::Cancel)->click();
+    return editor.result();
   });
   page->EditMacros();
   EXPECT_EQ(page->MacroButton(1).text(), "Bypass");

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "engine/ResultCodes.h"
+#include "base/ResultCodes.h"
 
 namespace {
 

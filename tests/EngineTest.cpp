@@ -35,7 +35,7 @@ class CProbeMachine : public CStateHost<CProbeMachine> {
     if (recontact)
       FinishAndRecontact();
     else
-      CStateHost2::OnFinished();
+      CStateHostBase::OnFinished();
   }
   bool Run(CState<CProbeMachine>& from, ModelFixture& f, int timeoutMs = 6000) {
     const int before = f.Recorder().Count(Msg::MachineFinished);

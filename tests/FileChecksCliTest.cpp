@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "engine/ReportSink.h"
-#include "machines/ConfigurationFileWriter.h"
+#include "base/ReportSink.h"
+#include "config/ConfigurationFileWriter.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "engine/ReportSink.h"
+#include "base/ReportSink.h"
 #include "firmware/FirmwareImage.h"
 #include "firmware/IntelHexReader.h"
 

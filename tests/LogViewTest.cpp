@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
-#include "ui/RichEditCtrlContext.h"
+#include "ui/LogView.h"
 
 namespace {
 struct MenuState {
@@ -16,7 +16,7 @@ struct MenuState {
   int separators = 0;
 };
 
-MenuState StateOf(CRichEditCtrlContext& view) {
+MenuState StateOf(CLogView& view) {
   MenuState state;
   const auto menu = view.CreateContextMenu();
   for (QAction* action : menu->actions()) {
@@ -39,7 +39,7 @@ class LogView : public ::testing::Test {
     for (int i = 0; i < lines; ++i) view.AppendLine(QStringLiteral("line %1").arg(i));
     QCoreApplication::processEvents();
   }
-  CRichEditCtrlContext view;
+  CLogView view;
 };
 }  // namespace
 

@@ -95,7 +95,7 @@ class ModelSettings : public ::testing::Test {
 };
 
 TEST_F(ModelSettings, FreshSettingsSaveOnlyTheNonZeroDefaults) {
-  CModel& model = fixture.Model();
+  CTunerModel& model = fixture.Model();
   model.LoadSettings();
   model.SaveSettings();
   QSettings settings("Corvanta", "ZU6400 Utility");
@@ -114,7 +114,7 @@ TEST_F(ModelSettings, LoadedValuesAreNotWrittenBackButChangesAre) {
     settings.setValue("FixedSerialSpeed", 9600);
     settings.setValue("FirmwareFolder", "/nowhere/that/exists");
   }
-  CModel& model = fixture.Model();
+  CTunerModel& model = fixture.Model();
   CRecorder observer;
   model.Port.AddObserver(&observer);
   model.LoadSettings();
@@ -144,7 +144,7 @@ TEST_F(ModelSettings, MultiElementValuesUseNumberedNames) {
 }
 
 TEST_F(ModelSettings, VersionAndStatusTexts) {
-  CModel& model = fixture.Model();
+  CTunerModel& model = fixture.Model();
   const std::pair<unsigned short, const char*> cases[] = {
       {0, "??.??"}, {9999, " N/A "}, {65534, "Loading"}, {1234, "12.34"}, {5, "00.05"}, {105, "01.05"}};
   for (const auto& [version, text] : cases) {
@@ -159,7 +159,7 @@ TEST_F(ModelSettings, VersionAndStatusTexts) {
 }
 
 TEST_F(ModelSettings, OnlyTheZU6400IsSupported) {
-  CModel& model = fixture.Model();
+  CTunerModel& model = fixture.Model();
   for (int d = 0; d < 256; ++d) {
     model.Device.Set(static_cast<CorvantaDevice>(d));
     EXPECT_EQ(model.IsDeviceSupported(), d == DeviceZU6400) << d;
@@ -167,7 +167,7 @@ TEST_F(ModelSettings, OnlyTheZU6400IsSupported) {
 }
 
 TEST_F(ModelSettings, ResetDeviceInfoNotifiesEachChange) {
-  CModel& model = fixture.Model();
+  CTunerModel& model = fixture.Model();
   model.McuVersion.Set(105);
   model.SerialNumber.Set(1234);
   model.FirmwareStatus.Set(FirmwareStatusRunning);
@@ -184,7 +184,7 @@ TEST_F(ModelSettings, ResetDeviceInfoNotifiesEachChange) {
 
 TEST(SerialSpeedValue, RefusedRateKeepsTheSpeedButStillNotifies) {
   ModelFixture f;
-  CModel& model = f.Model();
+  CTunerModel& model = f.Model();
   ASSERT_EQ(model.OpenPort(f.SimPort()), 0u);
   CRecorder observer;
   model.SerialSpeed.AddObserver(&observer);

@@ -14,15 +14,15 @@
 #include "ui/TabView.h"
 
 namespace {
-CPortPage& PortPage(CMainFrame& frame) {
-  return *static_cast<CPortPage*>(frame.TabView().Page(CTabView::kPortPage));
+CPortPage& PortPage(CMainWindow& window) {
+  return *static_cast<CPortPage*>(window.TabView().Page(CTabView::kPortPage));
 }
 }  // namespace
 
 TEST(PortPage, SpeedListOffersAutoAndTheFourRatesAndStoresTheChoice) {
   UiFixture f;
   UiFixture::SaveSetting("FixedSerialSpeed", 2400);  // not in the list
-  CPortPage& page = PortPage(f.OpenFrame());
+  CPortPage& page = PortPage(f.OpenWindow());
   QComboBox& speeds = page.SpeedBox();
   const QStringList texts = {"AUTO", "38400", "19200", "9600", "4800"};
   const std::vector<unsigned> rates = {0, 38400, 19200, 9600, 4800};
@@ -42,14 +42,14 @@ TEST(PortPage, SpeedListOffersAutoAndTheFourRatesAndStoresTheChoice) {
 TEST(PortPage, SavedPortThatIsGoneIsClearedAtStart) {
   UiFixture f;
   UiFixture::SaveSetting("Port", "/dev/zu6400-gone");
-  CPortPage& page = PortPage(f.OpenFrame());
+  CPortPage& page = PortPage(f.OpenWindow());
   EXPECT_TRUE(GetModel().Port.Get().isEmpty());
   EXPECT_TRUE(page.PortBox().currentText().isEmpty());
 }
 
 TEST(PortPage, TestCommunicationsWithoutAPortAsksForOne) {
   UiFixture f;
-  CPortPage& page = PortPage(f.OpenFrame());
+  CPortPage& page = PortPage(f.OpenWindow());
   page.TestButton().click();
   ASSERT_EQ(f.boxes.Count("Select a serial port"), 1);
   EXPECT_EQ(f.boxes.boxes.back().text, "Please choose a serial port on the Port page");
@@ -60,8 +60,8 @@ TEST(PortPage, TestCommunicationsWithoutAPortAsksForOne) {
 TEST(PortPage, TestCommunicationsWithTheTunerShowsItsStatus) {
   UiFixture f;
   ASSERT_TRUE(f.StartSimulator());
-  CMainFrame& frame = f.OpenFrame();
-  CPortPage& page = PortPage(frame);
+  CMainWindow& window = f.OpenWindow();
+  CPortPage& page = PortPage(window);
   // A pseudo-terminal is not listed: the user types its path.
   page.PortBox().setEditText(f.SimPort());
   page.TestButton().click();
@@ -80,13 +80,13 @@ TEST(PortPage, TestCommunicationsWithTheTunerShowsItsStatus) {
 TEST(PortPage, SamePortInOtherLetterCaseDoesNotReconnect) {
   UiFixture f;
   ASSERT_TRUE(f.StartSimulator());
-  CMainFrame& frame = f.OpenFrame(f.SimPort());
+  CMainWindow& window = f.OpenWindow(f.SimPort());
   ASSERT_TRUE(f.WaitRunning());
   CRecorder portWatcher;
   GetModel().Port.AddObserver(&portWatcher);
   f.Sim().ClearReceived();
 
-  PortPage(frame).ChoosePort(f.SimPort().toUpper());
+  PortPage(window).ChoosePort(f.SimPort().toUpper());
   QCoreApplication::processEvents();
   EXPECT_EQ(portWatcher.Count(Msg::Port), 0);
   EXPECT_EQ(GetModel().FirmwareStatus.Get(), FirmwareStatusRunning);
@@ -99,8 +99,8 @@ TEST(PortPage, StatusBoxesAppearOnlyWhileThePageIsShown) {
   ASSERT_TRUE(f.StartSimulator());
   UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterPage);
   UiFixture::SaveSetting("Port", "");
-  CMainFrame& frame = f.OpenFrame(f.SimPort());
-  ASSERT_EQ(frame.TabView().currentIndex(), CTabView::kCommandTesterPage);
+  CMainWindow& window = f.OpenWindow(f.SimPort());
+  ASSERT_EQ(window.TabView().currentIndex(), CTabView::kCommandTesterPage);
   ASSERT_TRUE(f.WaitRunning());
   QCoreApplication::processEvents();
   EXPECT_EQ(f.boxes.Count("ZU6400 Status"), 0);

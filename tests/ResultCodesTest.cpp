@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/ResultCodes.h"
+#include "base/ResultCodes.h"
 
 namespace {
 

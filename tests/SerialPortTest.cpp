@@ -71,7 +71,7 @@ TEST(SerialPort, WritesCommandsAndAnnouncesTheReply) {
 
 TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
   ModelFixture f;
-  CModel& model = f.Model();
+  CTunerModel& model = f.Model();
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(model.PortState.Get(), 0);
   const std::clock_t cpuBefore = std::clock();

@@ -58,7 +58,7 @@ ModelFixture::ModelFixture(SimOptions options, bool withSimulator) {
     m_sim = std::make_unique<CSimulatorThread>(std::move(options));
     m_sim->Start();
   }
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   model.SetNotifyWindow(&m_recorder);
   model.MachineFinished.AddObserver(&m_recorder);
   if (m_sim) model.Port.Set(m_sim->SlavePath());

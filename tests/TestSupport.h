@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "machines/Model.h"
+#include "machines/TunerModel.h"
 #include "model/ModelEvents.h"
 #include "sim/SimulatorThread.h"
 
@@ -48,7 +48,7 @@ class ModelFixture {
  public:
   explicit ModelFixture(SimOptions options = {}, bool withSimulator = true);
   ~ModelFixture();
-  CModel& Model() { return GetModel(); }
+  CTunerModel& Model() { return GetModel(); }
   CSimulatedTuner& Sim() { return m_sim->Tuner(); }
   QString SimPort() const { return m_sim->SlavePath(); }
   CRecorder& Recorder() { return m_recorder; }

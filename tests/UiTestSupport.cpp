@@ -4,12 +4,12 @@
 #include <QSettings>
 
 CBoxRecorder::CBoxRecorder() {
-  CMainFrame::SetBoxPresenter([this](QWidget*, BoxIcon icon, const QString& title, const QString& text) {
+  CMainWindow::SetBoxPresenter([this](QWidget*, BoxIcon icon, const QString& title, const QString& text) {
     boxes.push_back({icon, title, text});
   });
 }
 
-CBoxRecorder::~CBoxRecorder() { CMainFrame::SetBoxPresenter({}); }
+CBoxRecorder::~CBoxRecorder() { CMainWindow::SetBoxPresenter({}); }
 
 int CBoxRecorder::Count(const QString& title) const {
   int n = 0;
@@ -23,7 +23,7 @@ UiFixture::UiFixture() {
 }
 
 UiFixture::~UiFixture() {
-  m_frame.reset();
+  m_window.reset();
   ReleaseModel();
   m_sim.reset();
   ClearSettings();
@@ -45,16 +45,16 @@ bool UiFixture::StartSimulator(SimOptions options) {
   return m_sim->Start();
 }
 
-CMainFrame& UiFixture::OpenFrame(const QString& portForThisRun) {
-  m_frame = std::make_unique<CMainFrame>(portForThisRun);
-  m_frame->show();
+CMainWindow& UiFixture::OpenWindow(const QString& portForThisRun) {
+  m_window = std::make_unique<CMainWindow>(portForThisRun);
+  m_window->show();
   QCoreApplication::processEvents();
-  return *m_frame;
+  return *m_window;
 }
 
-void UiFixture::CloseFrame() {
-  m_frame->close();
-  m_frame.reset();
+void UiFixture::CloseWindow() {
+  m_window->close();
+  m_window.reset();
   ReleaseModel();
 }
 

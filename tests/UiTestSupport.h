@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "ui/MainFrame.h"
+#include "ui/MainWindow.h"
 
 class CBoxRecorder {
  public:
@@ -33,14 +33,14 @@ class UiFixture {
   CSimulatedTuner& Sim() { return m_sim->Tuner(); }
   QString SimPort() const { return m_sim->SlavePath(); }
   // Creates and shows the main window.
-  CMainFrame& OpenFrame(const QString& portForThisRun = {});
+  CMainWindow& OpenWindow(const QString& portForThisRun = {});
   // Closes the window as the user would and lets the model go.
-  void CloseFrame();
-  CMainFrame& Frame() { return *m_frame; }
+  void CloseWindow();
+  CMainWindow& Window() { return *m_window; }
   bool WaitRunning(int timeoutMs = 15000);
   CBoxRecorder boxes;
 
  private:
   std::unique_ptr<CSimulatorThread> m_sim;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<CMainWindow> m_window;
 };

@@ -12,7 +12,5 @@ target_include_directories(operate_benchmark PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE
 add_test(NAME operate_benchmark COMMAND operate_benchmark)
 set_tests_properties(operate_benchmark PROPERTIES LABELS benchmark)
 
-if(TARGET zu_ui)
-  zu_test(test_operate_page OperatePageTest.cpp)
-  target_link_libraries(test_operate_page PRIVATE zu_ui)
-endif()
+zu_test(test_operate_page OperatePageTest.cpp)
+target_link_libraries(test_operate_page PRIVATE zu_ui)

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "engine/CommandStates.h"
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "link/TunerCommands.h"
 
 template <class T>

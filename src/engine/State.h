@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "engine/ResultCodes.h"
+#include "base/ResultCodes.h"
 
 template <class T>
 class CState {

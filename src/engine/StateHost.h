@@ -2,14 +2,14 @@
 // The host of a machine of class T: its current state and its final state.
 
 #include "engine/State.h"
-#include "engine/StateHost2.h"
+#include "engine/StateHostBase.h"
 #include "model/StateMachine.h"
 
 template <class T>
-class CStateHost : public CStateHost2, public IStateMachine {
+class CStateHost : public CStateHostBase, public IStateMachine {
  public:
   CStateHost(CModelBase& model, int timerId)
-      : CStateHost2(model, timerId), m_final(static_cast<T&>(*this)), m_current(&m_final) {}
+      : CStateHostBase(model, timerId), m_final(static_cast<T&>(*this)), m_current(&m_final) {}
 
   bool IsIdle() const override { return m_current == &m_final; }
 

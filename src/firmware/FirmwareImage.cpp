@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/StringTable.h"
-#include "engine/TextFormat.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
 #include "firmware/IntelHexReader.h"
 
 void FirmwareImage::Reset() {

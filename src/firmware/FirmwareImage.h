@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/ReportSink.h"
-#include "engine/ResultCodes.h"
+#include "base/ReportSink.h"
+#include "base/ResultCodes.h"
 
 class FirmwareImage {
  public:

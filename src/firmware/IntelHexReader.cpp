@@ -3,7 +3,7 @@
 #include <QFile>
 #include <cerrno>
 
-#include "engine/ResultCodes.h"
+#include "base/ResultCodes.h"
 #include "firmware/FirmwareImage.h"
 
 namespace {

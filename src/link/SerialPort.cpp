@@ -3,8 +3,8 @@
 #include <QThread>
 #include <cerrno>
 
-#include "engine/StringTable.h"
-#include "engine/TextFormat.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
 
 namespace {
 constexpr unsigned kEvRxChar = 0x0001;

@@ -7,7 +7,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "engine/ResultCodes.h"
+#include "base/ResultCodes.h"
 
 class CSerialPort : public QObject {
   Q_OBJECT

@@ -20,5 +20,5 @@ void CContactStateMachine::OnFinished() {
       SetStatusValue(FirmwareStatusNone);
   }
   Model().FirmwareStatus.Set(StatusValue());
-  CStateHost2::OnFinished();
+  CStateHostBase::OnFinished();
 }

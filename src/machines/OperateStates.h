@@ -4,7 +4,7 @@
 // pending request written in front of it ("MDM;md;").
 
 #include "engine/CommandStates.h"
-#include "engine/TextFormat.h"
+#include "base/TextFormat.h"
 #include "link/TunerCommands.h"
 #include "machines/OperateValues.h"
 

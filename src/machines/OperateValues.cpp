@@ -1,6 +1,6 @@
 #include "machines/OperateValues.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 std::array<CEventSource*, 20> COperateValues::All() {
   return {&Antenna,  &Attenuator,     &Bypass,         &Mode,         &Band,        &Capacitor,     &Fault,

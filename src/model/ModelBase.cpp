@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "engine/StringTable.h"
-#include "engine/TextFormat.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
 
 template <class M>
 CSerialPortSpeedValue<M>::CSerialPortSpeedValue(M& model) : CEventSource(Msg::SerialSpeed), m_model(model) {}

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/ResultCodes.h"
+#include "base/ResultCodes.h"
 #include "link/SerialPort.h"
 #include "model/AppInfo.h"
 #include "model/DeviceTypes.h"

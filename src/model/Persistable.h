@@ -6,8 +6,8 @@
 #include <QVariant>
 #include <type_traits>
 
-#include "engine/ResultCodes.h"
-#include "engine/TextFormat.h"
+#include "base/ResultCodes.h"
+#include "base/TextFormat.h"
 #include "model/AppInfo.h"
 #include "model/Observable.h"
 

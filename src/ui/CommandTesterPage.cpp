@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/StringTable.h"
-#include "engine/TextFormat.h"
-#include "machines/Model.h"
-#include "ui/CommandMacrosSheet.h"
-#include "ui/RichEditCtrlContext.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "machines/TunerModel.h"
+#include "ui/MacroEditorDialog.h"
+#include "ui/LogView.h"
 
 namespace {
 constexpr std::size_t kReadChunk = 512;
@@ -25,7 +25,7 @@ QString ButtonText(const QString& label) {
 
 CCommandTesterPage::CCommandTesterPage(QWidget* parent)
     : CPage(tr("Command Tester"), QStringLiteral("CommandTester.htm"), parent),
-      m_runSheet([](CCommandMacrosSheet& sheet) { return sheet.exec(); }) {
+      m_runMacroEditor([](CMacroEditorDialog& editor) { return editor.exec(); }) {
   CAppInfoBase& settings = GetModel().AppInfo;
   MacroLabels.Load(settings);
   DefaultEmptyLabels();
@@ -37,12 +37,12 @@ CCommandTesterPage::CCommandTesterPage(QWidget* parent)
 
 void CCommandTesterPage::BuildControls() {
   m_commandLine = new QLineEdit(this);
-  m_output = new CRichEditCtrlContext(this);
+  m_output = new CLogView(this);
   m_editMacros = new QPushButton(tr("Edit Macros"), this);
   m_clear = new QPushButton(tr("Clear"), this);
   m_clear->setToolTip(LoadString(Str::ClearTooltip));
-  m_commandLine->setFont(CRichEditCtrlContext::LogFont());
-  m_output->setFont(CRichEditCtrlContext::LogFont());
+  m_commandLine->setFont(CLogView::LogFont());
+  m_output->setFont(CLogView::LogFont());
   m_output->setReadOnly(true);
   m_output->setLineWrapMode(QTextEdit::WidgetWidth);
   m_focusAfterSend = m_commandLine;
@@ -82,7 +82,7 @@ void CCommandTesterPage::DefaultEmptyLabels() {
 }
 
 void CCommandTesterPage::SendText(const QString& text) {
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   if (text.isEmpty() || model.FirmwareStatus.Get() == FirmwareStatusNone) return;
   m_commandLine->clear();
   m_output->AppendText(text, m_sentFormat);
@@ -98,8 +98,8 @@ void CCommandTesterPage::SendMacro(std::size_t index) {
 }
 
 void CCommandTesterPage::EditMacros() {
-  CCommandMacrosSheet sheet(MacroLabels, MacroTexts, this);
-  if (m_runSheet(sheet) != QDialog::Accepted) return;
+  CMacroEditorDialog editor(MacroLabels, MacroTexts, this);
+  if (m_runMacroEditor(editor) != QDialog::Accepted) return;
   DefaultEmptyLabels();
   CAppInfoBase& settings = GetModel().AppInfo;
   MacroLabels.Save(settings);

@@ -10,8 +10,8 @@
 #include "model/Persistable.h"
 #include "ui/Page.h"
 
-class CCommandMacrosSheet;
-class CRichEditCtrlContext;
+class CMacroEditorDialog;
+class CLogView;
 class QLineEdit;
 class QPushButton;
 
@@ -19,7 +19,7 @@ class CCommandTesterPage : public CPage {
   Q_OBJECT
  public:
   static constexpr std::size_t kMacros = 16;
-  using SheetRunner = std::function<int(CCommandMacrosSheet&)>;
+  using MacroEditorRunner = std::function<int(CMacroEditorDialog&)>;
 
   explicit CCommandTesterPage(QWidget* parent = nullptr);
 
@@ -33,11 +33,11 @@ class CCommandTesterPage : public CPage {
   void OnCommEvent() override;
 
   QLineEdit& CommandLine() { return *m_commandLine; }
-  CRichEditCtrlContext& Output() { return *m_output; }
+  CLogView& Output() { return *m_output; }
   QPushButton& MacroButton(std::size_t index) { return *m_macroButtons.at(index); }
   QPushButton& ClearButton() { return *m_clear; }
   // Tests run the macro editor without a modal loop.
-  void SetSheetRunner(SheetRunner runner) { m_runSheet = std::move(runner); }
+  void SetMacroEditorRunner(MacroEditorRunner runner) { m_runMacroEditor = std::move(runner); }
 
  protected:
   void OnShown() override;
@@ -49,12 +49,12 @@ class CCommandTesterPage : public CPage {
   void EnableControls();
 
   QLineEdit* m_commandLine = nullptr;
-  CRichEditCtrlContext* m_output = nullptr;
+  CLogView* m_output = nullptr;
   QPushButton* m_editMacros = nullptr;
   QPushButton* m_clear = nullptr;
   std::array<QPushButton*, kMacros> m_macroButtons{};
   QWidget* m_focusAfterSend = nullptr;
   QTextCharFormat m_sentFormat;
   QTextCharFormat m_receivedFormat;
-  SheetRunner m_runSheet;
+  MacroEditorRunner m_runMacroEditor;
 };

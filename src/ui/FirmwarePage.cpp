@@ -3,14 +3,14 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "ui/RichEditCtrlContext.h"
+#include "ui/LogView.h"
 
 CFirmwarePage::CFirmwarePage(QWidget* parent)
-    : CPage(tr("Firmware"), QStringLiteral("Firmware.htm"), parent), m_log(new CRichEditCtrlContext(this)) {
+    : CPage(tr("Firmware"), QStringLiteral("Firmware.htm"), parent), m_log(new CLogView(this)) {
   auto* box = new QGroupBox(tr("Activity Log"), this);
   auto* boxLayout = new QVBoxLayout(box);
   m_log->setReadOnly(true);
-  m_log->setFont(CRichEditCtrlContext::LogFont());
+  m_log->setFont(CLogView::LogFont());
   m_log->setLineWrapMode(QTextEdit::NoWrap);
   boxLayout->addWidget(m_log);
   auto* layout = new QVBoxLayout(this);

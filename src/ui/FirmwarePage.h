@@ -4,15 +4,15 @@
 
 #include "ui/Page.h"
 
-class CRichEditCtrlContext;
+class CLogView;
 
 class CFirmwarePage : public CPage {
   Q_OBJECT
  public:
   explicit CFirmwarePage(QWidget* parent = nullptr);
   void OnPageLog(const QString& line) override;
-  CRichEditCtrlContext& Log() { return *m_log; }
+  CLogView& Log() { return *m_log; }
 
  private:
-  CRichEditCtrlContext* m_log;
+  CLogView* m_log;
 };

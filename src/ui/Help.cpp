@@ -6,9 +6,9 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "engine/StringTable.h"
-#include "engine/TextFormat.h"
-#include "machines/Model.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "machines/TunerModel.h"
 
 namespace {
 QString& FolderOverride() {

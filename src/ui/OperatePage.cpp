@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "engine/StringTable.h"
-#include "machines/Model.h"
+#include "base/StringTable.h"
+#include "machines/TunerModel.h"
 #include "ui/RelayGroup.h"
 
 namespace {
@@ -144,7 +144,7 @@ void COperatePage::ConnectActions() {
 
 void COperatePage::StartCycle() {
   m_pollTimer.stop();
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   // The contact machine owns the port while it runs: wait for it too.
   m_cycleStartPending = !m_machine.IsIdle() || !model.ContactMachine->IsIdle();
   if (!m_cycleStartPending) m_machine.StartCycle();
@@ -154,7 +154,7 @@ void COperatePage::StartCycle() {
 void COperatePage::OnShown() {
   m_pollTimer.stop();
   ApplyEnablingRules();
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   model.ActiveMachine = &m_machine;
   for (CEventSource* value : m_machine.Values().All()) SubscribeAndNotify(*value);
   Subscribe(model.FirmwareStatus);
@@ -168,7 +168,7 @@ void COperatePage::OnHidden() { Leave(); }
 void COperatePage::Leave() {
   m_pollTimer.stop();
   ApplyEnablingRules();
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   if (model.ActiveMachine == &m_machine) model.ActiveMachine = nullptr;
 }
 
@@ -184,7 +184,7 @@ void COperatePage::OnModelEvent(const CModelEvent& event) {
 }
 
 void COperatePage::ApplyEnablingRules() {
-  const CModel& model = GetModel();
+  const CTunerModel& model = GetModel();
   const unsigned version = model.McuVersion.Get();
   for (QWidget* child : findChildren<QWidget*>()) child->setEnabled(model.FirmwareStatus.Get() == FirmwareStatusRunning);
   if (version < OperateFeature::PowerSwitch) m_power->setEnabled(false);
@@ -193,7 +193,7 @@ void COperatePage::ApplyEnablingRules() {
 }
 
 void COperatePage::ApplyMemorizeRule() {
-  const CModel& model = GetModel();
+  const CTunerModel& model = GetModel();
   m_memorize->setEnabled(model.FirmwareStatus.Get() == FirmwareStatusRunning &&
                          model.McuVersion.Get() >= OperateFeature::Memorize &&
                          m_machine.Values().Frequency.Get() >= 1500);

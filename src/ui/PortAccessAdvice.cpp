@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "engine/TextFormat.h"
+#include "base/TextFormat.h"
 
 QString PortAccessAdvice(const QString& port) {
 #ifdef Q_OS_WIN

@@ -9,9 +9,9 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
-#include "engine/StringTable.h"
-#include "engine/TextFormat.h"
-#include "machines/Model.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "machines/TunerModel.h"
 
 namespace {
 // A port box that lists the ports afresh each time it opens: adapters come and go.
@@ -60,7 +60,7 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.h
   layout->setColumnStretch(2, 1);
 
   FillPortBox();
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   if (!SelectPort(model.Port.Get())) {
     m_portBox->setCurrentIndex(-1);
     model.Port.Set(QString());
@@ -120,7 +120,7 @@ void CPortPage::FillSpeedBox() {
 
 void CPortPage::ChoosePort(const QString& name) {
   const QString port = name.trimmed();
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   // The main window reconnects when Port changes.
   if (port.compare(model.Port.Get(), Qt::CaseInsensitive) != 0) model.Port.Set(port);
 }
@@ -130,7 +130,7 @@ void CPortPage::OnSpeedChosen(int index) {
 }
 
 void CPortPage::TestCommunications() {
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   // A path typed but not yet confirmed with Enter counts as chosen.
   const QString typed = m_portBox->currentText().trimmed();
   if (!typed.isEmpty() && typed.compare(model.Port.Get(), Qt::CaseInsensitive) != 0) {
@@ -147,7 +147,7 @@ void CPortPage::TestCommunications() {
 }
 
 void CPortPage::OnShown() {
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   Subscribe(model.FirmwareStatus);
   SubscribeAndNotify(model.Port);
   SubscribeAndNotify(model.PortState);
@@ -155,7 +155,7 @@ void CPortPage::OnShown() {
 }
 
 void CPortPage::OnModelEvent(const CModelEvent& event) {
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   switch (event.Message) {
     case Msg::Port:
       if (!SelectPort(model.Port.Get())) m_portBox->setCurrentIndex(-1);
@@ -172,7 +172,7 @@ void CPortPage::OnModelEvent(const CModelEvent& event) {
 }
 
 void CPortPage::ShowStatusBox() {
-  CModel& model = GetModel();
+  CTunerModel& model = GetModel();
   const QString title = FormatString(Str::StatusTitle, ModelName());
   switch (model.FirmwareStatus.Get()) {
     case FirmwareStatusLoader: model.MessageBoxAndLog(title, model.GetLoaderStatusText(), BoxIcon::Warning); break;

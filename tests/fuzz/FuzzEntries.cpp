@@ -3,10 +3,10 @@
 #include <QByteArrayView>
 #include <cstdlib>
 
-#include "engine/ReportSink.h"
+#include "base/ReportSink.h"
 #include "firmware/FirmwareImage.h"
 #include "firmware/IntelHexReader.h"
-#include "machines/ConfigurationFileReader.h"
+#include "config/ConfigurationFileReader.h"
 
 namespace {
 QByteArrayView Bytes(const std::uint8_t* data, std::size_t size) {

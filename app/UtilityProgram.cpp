@@ -1,0 +1,39 @@
+#include "app/UtilityProgram.h"
+
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include "machines/TunerModel.h"
+#include "sim/SimulatorThread.h"
+#include "ui/MainWindow.h"
+
+CUtilityProgram::CUtilityProgram(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Utility for the Corvanta ZU6400 automatic antenna tuner"));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addOption({QStringLiteral("simulate"), QStringLiteral("Connect to a simulated ZU6400 for this run.")});
+  parser.process(arguments);
+  m_simulate = parser.isSet(QStringLiteral("simulate"));
+}
+
+CUtilityProgram::~CUtilityProgram() {
+  m_window.reset();
+  ReleaseModel();  // closes the port before the simulated tuner goes
+  m_simulator.reset();
+}
+
+bool CUtilityProgram::Start() {
+  QString port;
+  if (m_simulate) {
+    m_simulator = std::make_unique<CSimulatorThread>();
+    if (!m_simulator->Start()) {
+      QMessageBox::critical(nullptr, QStringLiteral("ZU6400 Utility"),
+                            QStringLiteral("The simulated tuner could not be started: the system gave no pseudo-terminal."));
+      return false;
+    }
+    port = m_simulator->SlavePath();
+  }
+  m_window = std::make_unique<CMainWindow>(port);
+  return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The desktop program's run: the optional simulated tuner, the main window,
+// and the order in which they go at the end (window, model, simulator).
+
+#include <QStringList>
+#include <memory>
+
+class CMainWindow;
+class CSimulatorThread;
+
+class CUtilityProgram {
+ public:
+  // Understands --simulate: use a simulated tuner for this run.
+  explicit CUtilityProgram(const QStringList& arguments);
+  ~CUtilityProgram();
+
+  // Creates the window (and the simulator first when asked); false when the
+  // simulated tuner could not be started.
+  bool Start();
+  CMainWindow& Window() { return *m_window; }
+
+ private:
+  bool m_simulate = false;
+  std::unique_ptr<CSimulatorThread> m_simulator;
+  std::unique_ptr<CMainWindow> m_window;
+};

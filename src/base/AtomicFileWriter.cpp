@@ -1,0 +1,36 @@
+#include "base/AtomicFileWriter.h"
+
+#include <cerrno>
+
+#include "base/WholeFileReader.h"
+
+bool CAtomicFileWriter::Fail(const char* call, ResultCode code) {
+  ReportFileFailure(m_sink, m_title, call, m_file.fileName(), code);
+  m_file.cancelWriting();
+  return false;
+}
+
+bool CAtomicFileWriter::Open(const QString& path) {
+  m_file.setFileName(path);
+  errno = 0;
+  // Unbuffered, so that a full disk shows at the line that did not fit.
+  if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    return Fail("CreateFile", WinErrorFromFileDevice(m_file, errno));
+  return true;
+}
+
+bool CAtomicFileWriter::WriteBytes(const QByteArray& bytes) {
+  errno = 0;
+  const qint64 written = m_file.write(bytes);
+  if (written == bytes.size()) return true;
+  const int savedErrno = errno;
+  return Fail("WriteFile", written < 0 || savedErrno != 0 ? WinErrorFromFileDevice(m_file, savedErrno)
+                                                          : Result::WriteFault);
+}
+
+bool CAtomicFileWriter::Commit() {
+  errno = 0;
+  if (m_file.commit()) return true;
+  const int savedErrno = errno;
+  return Fail("WriteFile", WinErrorFromFileDevice(m_file, savedErrno));
+}

@@ -1,0 +1,55 @@
+#include "base/StringTable.h"
+
+#include <map>
+
+namespace {
+
+const std::map<unsigned, const char*>& Table() {
+  static const std::map<unsigned, const char*> table = {
+      {10056, "%s failed on \"%s\"\r\nError 0x%08X: %s"},
+      {13134, "No match"},
+      {13150, "Start a full search tune"},
+      {13152, "Save current ATU settings"},
+      {18130, "No fault"},
+      {18132, "SWR > Amp Key Interrupt SWR"},
+      {18136, "Power above design limit for SWR"},
+      {18138, "Power too high for tune"},
+      {14520, "Serial port \"%s\" access denied; may be in use by another program or USB cable may have been removed."},
+      {14522, "Unexpected Device"},
+      {14524, "Connected device does not appear to be an Corvanta %s"},
+      {14526, "COM Port Error"},
+      {14542, "Attempting to contact %s on %s at %u bit/s"},
+      {14546, "Serial port %s is open"},
+      {14550, "Unable to open serial port \"%s\". Error 0x%08X: %s"},
+      {14552, "Opening serial port %s"},
+      {14553, "Connected to %s on %s at %u bit/s"},
+      {10040, "Erase output window"},
+      {10064, "%s Version %u.%u.%u.%u"},
+      {10094, "Help Error"},
+      {10100, "&About %s Utility"},
+      {10102, "%s Utility &Help"},
+      {10104, "%s Firmware &Release Notes"},
+      {10120, "%s Status"},
+      {10124, "%s is not responding"},
+      {11254, "Edit Command Tester Macros"},
+      {11262, "MACRO%u"},
+      {11274, "Macros 1-16"},
+      {14530, "Please choose a serial port on the Port page"},
+      {14532, "Select a serial port"},
+      {14534, "Stop polling and close the serial port"},
+      {14536, " on %s closed"},
+      {14544, "Serial port %s is closed"},
+      {14554, " - S/N %05u"},
+      {14560, " on %s at %u bit/s"},
+      {14562, "Reopen port and determine speed"},
+      {57345, "Ready"},
+  };
+  return table;
+}
+
+}  // namespace
+
+QString LoadString(unsigned id) {
+  const auto it = Table().find(id);
+  return it == Table().end() ? QString() : QString::fromUtf8(it->second);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// User-visible texts, kept by number so that every caller words a message the
+// same way.
+
+#include <QString>
+
+namespace Str {
+constexpr unsigned PortFailedOn = 10056;           // "%s failed on \"%s\"\r\nError 0x%08X: %s"
+constexpr unsigned PortAccessDenied = 14520;
+constexpr unsigned UnexpectedDeviceTitle = 14522;
+constexpr unsigned UnexpectedDeviceText = 14524;
+constexpr unsigned ComPortErrorTitle = 14526;
+constexpr unsigned AttemptingContact = 14542;
+constexpr unsigned SerialPortOpen = 14546;
+constexpr unsigned UnableToOpenPort = 14550;
+constexpr unsigned OpeningSerialPort = 14552;
+constexpr unsigned ConnectedTo = 14553;
+constexpr unsigned FaultNoMatch = 13134;
+constexpr unsigned TuneTip = 13150;
+constexpr unsigned MemorizeTip = 13152;
+constexpr unsigned FaultNone = 18130;
+constexpr unsigned FaultSwrAboveKeyInterrupt = 18132;
+constexpr unsigned FaultPowerAboveLimit = 18136;
+constexpr unsigned FaultPowerTooHighForTune = 18138;
+constexpr unsigned Ready = 57345;
+// Main window, Port page, command tester and About box.
+constexpr unsigned TitleVersion = 10064;            // "%s Version %u.%u.%u.%u"
+constexpr unsigned HelpError = 10094;
+constexpr unsigned MenuAbout = 10100;
+constexpr unsigned MenuHelp = 10102;
+constexpr unsigned MenuReleaseNotes = 10104;
+constexpr unsigned StatusTitle = 10120;
+constexpr unsigned NotResponding = 10124;
+constexpr unsigned ClearTooltip = 10040;
+constexpr unsigned MacroEditorTitle = 11254;
+constexpr unsigned MacroDefaultLabel = 11262;
+constexpr unsigned MacroPageTitle = 11274;
+constexpr unsigned ChoosePortText = 14530;
+constexpr unsigned ChoosePortTitle = 14532;
+constexpr unsigned ClosePortTooltip = 14534;
+constexpr unsigned TitlePortClosed = 14536;
+constexpr unsigned SerialPortClosed = 14544;
+constexpr unsigned TitleSerialNumber = 14554;
+constexpr unsigned TitlePortSpeed = 14560;
+constexpr unsigned TestCommsTooltip = 14562;
+}  // namespace Str
+
+// The text of a string-table entry; an unknown number gives "".
+QString LoadString(unsigned id);
+
+// The device model name that fills "%s" and "??" in texts.
+inline const char* const kModelName = "ZU6400";

@@ -1,0 +1,39 @@
+#pragma once
+// printf-style formatting of the program's texts with QString arguments.
+
+#include <QByteArray>
+#include <QString>
+
+#include "base/StringTable.h"
+
+namespace TextFormatDetail {
+template <class T>
+const T& Hold(const T& v) { return v; }
+inline QByteArray Hold(const QString& s) { return s.toUtf8(); }
+
+template <class T>
+const T& Raw(const T& v) { return v; }
+inline const char* Raw(const QByteArray& b) { return b.constData(); }
+
+template <class... A>
+QString Apply(const char* format, const A&... held) {
+  return QString::asprintf(format, Raw(held)...);
+}
+}  // namespace TextFormatDetail
+
+// Format(fmt, args...): QString arguments stand for %s.
+template <class... A>
+QString Format(const char* format, const A&... args) {
+  return TextFormatDetail::Apply(format, TextFormatDetail::Hold(args)...);
+}
+
+template <class... A>
+QString Format(const QString& format, const A&... args) {
+  return Format(format.toUtf8().constData(), args...);
+}
+
+// A string-table entry filled with arguments.
+template <class... A>
+QString FormatString(unsigned id, const A&... args) {
+  return Format(LoadString(id), args...);
+}

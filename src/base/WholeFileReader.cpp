@@ -1,0 +1,39 @@
+#include "base/WholeFileReader.h"
+
+#include <cerrno>
+
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+
+ResultCode ReportFileFailure(IReportSink& sink, const QString& title, const char* call, const QString& path,
+                             ResultCode code) {
+  sink.ErrorBox(title, FormatString(Str::PortFailedOn, QString::fromLatin1(call), path, code, ErrorText(code)));
+  SetLastError(code);
+  return code;
+}
+
+bool CWholeFileReader::Fail(const char* call, ResultCode code) {
+  ReportFileFailure(m_sink, m_title, call, m_file.fileName(), code);
+  m_file.close();
+  return false;
+}
+
+bool CWholeFileReader::Open(const QString& path) {
+  m_file.setFileName(path);
+  if (const ResultCode code = CheckPlainFile(path)) return Fail("CreateFile", code);
+  errno = 0;
+  if (!m_file.open(QIODevice::ReadOnly)) return Fail("CreateFile", WinErrorFromFileDevice(m_file, errno));
+  return true;
+}
+
+bool CWholeFileReader::Read(qint64 size, QByteArray& content) {
+  errno = 0;
+  content = m_file.read(size);
+  if (content.size() != size) {
+    const int savedErrno = errno;
+    const bool reported = savedErrno != 0 || m_file.error() != QFileDevice::NoError;
+    return Fail("ReadFile", reported ? WinErrorFromFileDevice(m_file, savedErrno) : Result::ReadFault);
+  }
+  m_file.close();
+  return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Writes a configuration file: header, versions, serial number, the PIC PROM
+// as MEM2 lines, the serial PROM as MEM3 lines, and the CRC32 line.
+
+#include <QDateTime>
+#include <QString>
+
+#include "base/ReportSink.h"
+#include "config/ConfigurationData.h"
+
+inline constexpr char kConfigWriteErrorTitle[] = "Configuration file write error";
+
+// The program's name and version as the file's version line gives it.
+QString UtilityVersionText();
+
+// False with the reason as the last error; an earlier file at path is kept.
+bool WriteConfigurationFile(const QString& path, const QDateTime& localTime, const ConfigSnapshot& data,
+                            IReportSink& sink);

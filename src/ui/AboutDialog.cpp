@@ -1,0 +1,47 @@
+#include "ui/AboutDialog.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "ui/LicenseDialog.h"
+#include "base/ProgramVersion.h"
+
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent), m_text(new QLabel(this)) {
+  setWindowTitle(QStringLiteral("About Corvanta ?? Utility").replace("??", QString::fromLatin1(kModelName)));
+  const auto v = CProgramVersion::Parts();
+  m_text->setText(CProgramVersion::Description() + QStringLiteral("\n\n") +
+                  Format("Version %u.%u.%u.%u", v[0], v[1], v[2], v[3]) + QStringLiteral("\n\n") +
+                  CProgramVersion::LegalNotice());
+  m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* icon = new QLabel(this);
+  icon->setPixmap(QIcon(QStringLiteral(":/icons/zu6400.xpm")).pixmap(48, 48));
+  icon->setAlignment(Qt::AlignTop);
+  auto* license = new QPushButton(tr("View License Agreement"), this);
+  auto* close = new QPushButton(tr("Close"), this);
+  close->setDefault(true);
+  connect(license, &QPushButton::clicked, this, &CAboutDialog::ShowLicense);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* body = new QHBoxLayout;
+  body->addWidget(icon);
+  body->addWidget(m_text, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(license);
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body);
+  layout->addLayout(buttons);
+}
+
+QString CAboutDialog::Text() const { return m_text->text(); }
+
+void CAboutDialog::ShowLicense() {
+  CLicenseDialog license(CLicenseDialog::kLicenseResource, this);
+  license.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Help > About: the program's name, version and legal notice, and the way to
+// its licence.
+
+#include <QDialog>
+
+class QLabel;
+
+class CAboutDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CAboutDialog(QWidget* parent = nullptr);
+  QString Text() const;
+  void ShowLicense();
+
+ private:
+  QLabel* m_text;
+};

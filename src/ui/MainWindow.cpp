@@ -1,0 +1,259 @@
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "machines/TunerModel.h"
+#include "ui/AboutDialog.h"
+#include "ui/Help.h"
+#include "ui/Page.h"
+#include "ui/PortAccessAdvice.h"
+#include "base/ProgramVersion.h"
+#include "ui/TabView.h"
+#include "ui/WindowPlacement.h"
+
+namespace {
+const QString& ModelName() {
+  static const QString name = QString::fromLatin1(kModelName);
+  return name;
+}
+
+// Boxes often come from inside serial input or a machine's timer. The box is
+// opened modal and returns at once, without a nested event loop, so that the
+// machine that asked for it finishes its step before anything else runs.
+void OpenMessageBox(QWidget* parent, BoxIcon icon, const QString& title, const QString& text) {
+  static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical};
+  auto* box = new QMessageBox(icons[static_cast<int>(icon)], title, text, QMessageBox::Ok, parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  box->open();
+}
+
+CMainWindow::BoxPresenter& Presenter() {
+  static CMainWindow::BoxPresenter presenter = OpenMessageBox;
+  return presenter;
+}
+
+int Scaled(int size, int percent) { return (size * percent + 50) / 100; }
+}  // namespace
+
+CMainWindow::CMainWindow(const QString& portForThisRun) {
+  statusBar()->showMessage(LoadString(Str::Ready));
+  CTunerModel& model = GetModel();
+  model.SetNotifyWindow(this);
+  model.LoadSettings();
+  if (!portForThisRun.isEmpty()) {
+    m_portOverridden = true;
+    m_savedPort = model.Port.Get();
+    model.Port.Set(portForThisRun);
+  }
+  const auto version = CProgramVersion::Parts();
+  m_titleBase = FormatString(Str::TitleVersion, CProgramVersion::Description(), version[0], version[1], version[2],
+                             version[3]);
+  setWindowTitle(m_titleBase);
+  CreateMenus();
+  m_tabView = new CTabView(this);
+  setCentralWidget(m_tabView);
+  connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
+  SelectStartPage();
+  model.Initialized = true;
+  Subscribe();
+  model.ContactMachine->StartAtOpenPort();
+}
+
+CMainWindow::~CMainWindow() { Shutdown(); }
+
+void CMainWindow::SetBoxPresenter(BoxPresenter presenter) {
+  Presenter() = presenter ? std::move(presenter) : BoxPresenter(OpenMessageBox);
+}
+
+void CMainWindow::CreateMenus() {
+  CTunerModel& model = GetModel();
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->addAction(tr("E&xit\tAlt F4"), this, &QWidget::close);
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  m_statusBarAction = view->addAction(tr("&Status Bar"), this, [this](bool on) { statusBar()->setVisible(on); });
+  m_statusBarAction->setCheckable(true);
+  m_statusBarAction->setChecked(true);
+  m_traceAction = AddSettingToggle(view, tr("&Trace"), model.Trace);
+  m_verboseAction = AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging);
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
+  // The release notes come with the Firmware page.
+  help->addAction(FormatString(Str::MenuReleaseNotes, ModelName()))->setEnabled(false);
+  help->addAction(FormatString(Str::MenuAbout, ModelName()), this, &CMainWindow::ShowAbout);
+  // F1 asks for help on what the user is looking at: the page shown.
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &CMainWindow::ShowHelpForPage);
+}
+
+// A View menu item that turns a persisted setting on and off, with its check mark.
+QAction* CMainWindow::AddSettingToggle(QMenu* menu, const QString& text, CPersistable<int, 1>& setting) {
+  QAction* action = menu->addAction(text);
+  action->setCheckable(true);
+  action->setChecked(setting.Get() != 0);
+  connect(action, &QAction::triggered, this, [action, &setting] {
+    setting.Set(setting.Get() == 0 ? 1 : 0);
+    action->setChecked(setting.Get() != 0);
+  });
+  return action;
+}
+
+void CMainWindow::SelectStartPage() {
+  CTunerModel& model = GetModel();
+  int page = CTabView::kPortPage;
+  if (!model.Port.Get().isEmpty()) {
+    page = model.ActivePage.Get();
+    if (page < 0 || page >= m_tabView->count()) page = CTabView::kPortPage;
+  }
+  m_tabView->setCurrentIndex(page);
+}
+
+void CMainWindow::Subscribe() {
+  CTunerModel& model = GetModel();
+  m_subscriptions.SubscribeAndNotify(this, model.FirmwareStatus);
+  m_subscriptions.Subscribe(this, model.MachineFinished);
+  m_subscriptions.SubscribeAndNotify(this, model.SerialNumber);
+  m_subscriptions.Subscribe(this, model.Port);
+  m_subscriptions.Subscribe(this, model.SerialSpeed);
+  // The title says whether the port is closed, so it follows the port state too.
+  m_subscriptions.Subscribe(this, model.PortState);
+}
+
+void CMainWindow::customEvent(QEvent* event) {
+  if (event->type() == CModelEvent::EventType()) OnModelEvent(*static_cast<CModelEvent*>(event));
+}
+
+void CMainWindow::OnModelEvent(const CModelEvent& event) {
+  switch (event.Message) {
+    case Msg::LogText: Log(event.Text); break;
+    case Msg::LogVerbose:
+      if (GetModel().VerboseLogging.Get() != 0) Log(event.Text);
+      break;
+    case Msg::MessageBox: ShowBox(event); break;
+    case Msg::CommEvent:
+      if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->OnCommEvent();
+      break;
+    case Msg::MachineFinished: OnMachineFinished(static_cast<ResultCode>(event.WParam)); break;
+    case Msg::FirmwareStatus:
+      UpdateTitle();
+      LogFirmwareStatus();
+      break;
+    case Msg::Port: OnPortChanged(); break;
+    case Msg::SerialNumber:
+    case Msg::SerialSpeed:
+    case Msg::PortState: UpdateTitle(); break;
+    default: break;
+  }
+}
+
+void CMainWindow::UpdateTitle() {
+  CTunerModel& model = GetModel();
+  QString title = m_titleBase;
+  if (model.SerialNumber.Get() < 0xFFFF) title += FormatString(Str::TitleSerialNumber, model.SerialNumber.Get());
+  const QString& port = model.Port.Get();
+  if (!port.isEmpty())
+    title += model.IsPortOpen() ? FormatString(Str::TitlePortSpeed, port, model.GetBitRate())
+                                : FormatString(Str::TitlePortClosed, port);
+  setWindowTitle(title);
+}
+
+void CMainWindow::LogFirmwareStatus() {
+  CTunerModel& model = GetModel();
+  switch (model.FirmwareStatus.Get()) {
+    case FirmwareStatusLoader: model.LogText(model.GetLoaderStatusText()); break;
+    case FirmwareStatusRunning: model.LogText(model.GetStatusText()); break;
+    default:
+      model.LogText(model.IsPortOpen() ? FormatString(Str::NotResponding, ModelName())
+                                       : FormatString(Str::SerialPortClosed, model.Port.Get()));
+      break;
+  }
+}
+
+// The activity log is the Firmware page's: lines reach it only while it is shown.
+void CMainWindow::Log(const QString& text) {
+  if (m_tabView != nullptr && m_tabView->IsFirmwarePageShown()) m_tabView->CurrentPage()->OnPageLog(text);
+}
+
+void CMainWindow::OnMachineFinished(ResultCode result) {
+  CTunerModel& model = GetModel();
+  model.LogText(LoadString(Str::Ready));
+  if (result != Result::AccessDenied) return;
+  const QString advice = PortAccessAdvice(model.Port.Get());
+  if (!advice.isEmpty()) model.MessageBoxAndLog(LoadString(Str::ComPortErrorTitle), advice, BoxIcon::Warning);
+}
+
+void CMainWindow::OnPortChanged() {
+  CTunerModel& model = GetModel();
+  // The user chose a port of his own: that one is saved.
+  m_portOverridden = false;
+  UpdateTitle();
+  model.ClosePort();
+  if (!model.Port.Get().isEmpty()) model.ContactMachine->StartAtOpenPort();
+}
+
+void CMainWindow::ShowBox(const CModelEvent& event) {
+  QWidget* parent = QApplication::activeModalWidget();
+  Presenter()(parent != nullptr ? parent : this, static_cast<BoxIcon>(event.WParam), event.Title, event.Text);
+}
+
+void CMainWindow::ShowHelpForPage() {
+  if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->RequestHelp();
+}
+
+void CMainWindow::ShowAbout() {
+  CAboutDialog about(this);
+  about.exec();
+}
+
+void CMainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!m_firstShowDone) OnFirstShow();
+}
+
+void CMainWindow::OnFirstShow() {
+  m_firstShowDone = true;
+  const QSize tabs = m_tabView->sizeHint();
+  const QSize chrome = sizeHint() - tabs;  // menu and status bar
+  m_initialSize = QSize(Scaled(tabs.width(), 105), Scaled(tabs.height(), 109)) + QSize(0, chrome.height());
+  m_initialSize = m_initialSize.expandedTo(minimumSizeHint());
+  setMinimumSize(m_initialSize);
+  CWindowPlacement placement;
+  if (placement.Read(GetModel().AppInfo.Settings())) {
+    placement.ApplyTo(*this);
+    return;
+  }
+  resize(m_initialSize);
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+  Shutdown();
+  event->accept();
+}
+
+// Closing: the selected tab is remembered, the pages go (and stop listening),
+// the port closes, and settings and placement are saved.
+void CMainWindow::Shutdown() {
+  if (m_shutDown) return;
+  m_shutDown = true;
+  CTunerModel& model = GetModel();
+  m_subscriptions.UnsubscribeAll();
+  model.ActivePage.Set(m_tabView->currentIndex());
+  delete m_tabView;
+  m_tabView = nullptr;
+  model.ClosePort();
+  if (m_portOverridden) model.Port.Set(m_savedPort);
+  model.SaveSettings();
+  if (m_firstShowDone) CWindowPlacement::Of(*this).Write(model.AppInfo.Settings());
+  if (model.NotifyWindow == this) model.SetNotifyWindow(nullptr);
+  CHelp::CloseWindow();
+}

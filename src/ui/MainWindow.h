@@ -1,0 +1,72 @@
+#pragma once
+// The program's one window: menus, the status bar and the tab view. It starts
+// the model's work, keeps the title up to date, routes the activity log and
+// unclaimed serial input to the page shown, shows the model's message boxes
+// and persists its placement.
+
+#include <QMainWindow>
+#include <functional>
+
+#include "base/ResultCodes.h"
+#include "model/EventSubscriptions.h"
+#include "model/ModelEvents.h"
+#include "model/Persistable.h"
+
+class CTabView;
+class QAction;
+class QMenu;
+
+class CMainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Shows one message box; tests replace it with a recorder.
+  using BoxPresenter = std::function<void(QWidget* parent, BoxIcon icon, const QString& title, const QString& text)>;
+
+  // portForThisRun: a port to use instead of the saved one, without saving it.
+  explicit CMainWindow(const QString& portForThisRun = {});
+  ~CMainWindow() override;
+
+  static void SetBoxPresenter(BoxPresenter presenter);
+
+  CTabView& TabView() { return *m_tabView; }
+  QAction& StatusBarAction() { return *m_statusBarAction; }
+  QAction& TraceAction() { return *m_traceAction; }
+  QAction& VerboseAction() { return *m_verboseAction; }
+  // The size at first show, also the smallest size the window takes.
+  QSize InitialSize() const { return m_initialSize; }
+  void ShowAbout();
+
+ protected:
+  void customEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void SelectStartPage();
+  void Subscribe();
+  void OnModelEvent(const CModelEvent& event);
+  void UpdateTitle();
+  void LogFirmwareStatus();
+  void Log(const QString& text);
+  void OnMachineFinished(ResultCode result);
+  void OnPortChanged();
+  void ShowBox(const CModelEvent& event);
+  void ShowHelpForPage();
+  QAction* AddSettingToggle(QMenu* menu, const QString& text, CPersistable<int, 1>& setting);
+  void OnFirstShow();
+  void Shutdown();
+
+  CTabView* m_tabView = nullptr;
+  QAction* m_statusBarAction = nullptr;
+  QAction* m_traceAction = nullptr;
+  QAction* m_verboseAction = nullptr;
+  CEventSubscriptions m_subscriptions;
+  QString m_titleBase;
+  QSize m_initialSize;
+  bool m_firstShowDone = false;
+  bool m_shutDown = false;
+  // The saved port while another is used for this run only.
+  bool m_portOverridden = false;
+  QString m_savedPort;
+};

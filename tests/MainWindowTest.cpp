@@ -1,0 +1,278 @@
+// The main window: start page, title, activity-log routing, menu toggles,
+// placement, help, and the tuner's adapter being unplugged.
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QDir>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QApplication>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "base/StringTable.h"
+#include "ui/FirmwarePage.h"
+#include "ui/Help.h"
+#include "ui/Page.h"
+#include "ui/PortPage.h"
+#include "ui/LogView.h"
+#include "ui/TabView.h"
+#include "app/UtilityProgram.h"
+
+namespace {
+const QString kBaseTitle = QStringLiteral("ZU6400 Utility Version ");
+
+QString LogText(CMainWindow& window) {
+  auto* page = static_cast<CFirmwarePage*>(window.TabView().Page(window.TabView().FirmwarePageIndex()));
+  return page->Log().toPlainText();
+}
+}  // namespace
+
+TEST(MainWindowStart, NoSavedPortStartsOnPortPageWhateverActivePageSays) {
+  UiFixture f;
+  UiFixture::SaveSetting("ActivePage", 4);
+  CMainWindow& window = f.OpenWindow();
+  EXPECT_EQ(window.TabView().currentIndex(), CTabView::kPortPage);
+  EXPECT_EQ(window.TabView().count(), 5);
+  const QStringList titles = {"Port", "Firmware", "Operate", "Configuration", "Command Tester"};
+  for (int i = 0; i < window.TabView().count(); ++i) EXPECT_EQ(window.TabView().tabText(i), titles[i]);
+}
+
+TEST(MainWindowStart, SavedPortRestoresActivePageOrFallsBackWhenOutOfRange) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  UiFixture::SaveSetting("Port", f.SimPort());
+  UiFixture::SaveSetting("ActivePage", 4);
+  EXPECT_EQ(f.OpenWindow().TabView().currentIndex(), 4);
+  f.CloseWindow();
+  // Closing stored the selected tab; a page index beyond the tabs is not kept.
+  EXPECT_EQ(UiFixture::Setting("ActivePage").toInt(), 4);
+  UiFixture::SaveSetting("ActivePage", 9);
+  EXPECT_EQ(f.OpenWindow().TabView().currentIndex(), CTabView::kPortPage);
+}
+
+TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CTunerModel& model = GetModel();
+  EXPECT_TRUE(window.windowTitle().startsWith(kBaseTitle));
+  EXPECT_FALSE(window.windowTitle().contains(" on "));
+  const QString base = window.windowTitle();
+
+  model.Port.Set(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
+  EXPECT_EQ(window.windowTitle(), base + " on /dev/zu6400-missing closed");
+  model.SerialNumber.Set(42);
+  EXPECT_EQ(window.windowTitle(), base + " - S/N 00042 on /dev/zu6400-missing closed");
+
+  SimOptions slow;
+  slow.speed = 9600;
+  slow.serial = 1234;
+  ASSERT_TRUE(f.StartSimulator(slow));
+  model.Port.Set(f.SimPort());
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(window.windowTitle(), base + " - S/N 01234 on " + f.SimPort() + " at 9600 bit/s");
+
+  model.ClosePort();
+  EXPECT_EQ(window.windowTitle(), base + " on " + f.SimPort() + " closed");
+}
+
+TEST(MainWindowLog, LinesReachTheLogOnlyWhileTheFirmwarePageIsShown) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CTunerModel& model = GetModel();
+  window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
+  model.LogText(QStringLiteral("first line"));
+  window.TabView().setCurrentIndex(CTabView::kPortPage);
+  model.LogText(QStringLiteral("while away"));
+  window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
+  model.LogText(QStringLiteral("second line"));
+
+  const QStringList lines = LogText(window).split(u'\n');
+  ASSERT_EQ(lines.size(), 2);
+  const QRegularExpression stamped(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d first line$"));
+  EXPECT_TRUE(stamped.match(lines[0]).hasMatch()) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].endsWith(" second line"));
+  EXPECT_FALSE(LogText(window).contains("while away"));
+}
+
+TEST(MainWindowLog, MachineFinishedLogsReadyAndVerboseLinesNeedTheSetting) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CTunerModel& model = GetModel();
+  window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
+  model.MachineFinished.Fire(0);
+  EXPECT_TRUE(LogText(window).endsWith(" " + LoadString(Str::Ready)));
+  EXPECT_EQ(LoadString(Str::Ready), "Ready");
+
+  model.LogVerbose(QStringLiteral("detail one"));
+  EXPECT_FALSE(LogText(window).contains("detail one"));
+  window.VerboseAction().trigger();
+  model.LogVerbose(QStringLiteral("detail two"));
+  EXPECT_TRUE(LogText(window).contains("detail two"));
+}
+
+TEST(MainWindowMenu, TraceAndVerboseToggleThePersistedValuesWithTheirCheckMarks) {
+  UiFixture f;
+  UiFixture::SaveSetting("VerboseLogging", 1);
+  CMainWindow& window = f.OpenWindow();
+  CTunerModel& model = GetModel();
+  EXPECT_TRUE(window.VerboseAction().isChecked());
+  EXPECT_FALSE(window.TraceAction().isChecked());
+  window.TraceAction().trigger();
+  EXPECT_EQ(model.Trace.Get(), 1);
+  EXPECT_TRUE(window.TraceAction().isChecked());
+  window.TraceAction().trigger();
+  EXPECT_EQ(model.Trace.Get(), 0);
+  EXPECT_FALSE(window.TraceAction().isChecked());
+
+  window.TraceAction().trigger();
+  window.VerboseAction().trigger();
+  window.StatusBarAction().trigger();
+  EXPECT_FALSE(window.statusBar()->isVisible());
+  f.CloseWindow();
+  EXPECT_EQ(UiFixture::Setting("Trace").toInt(), 1);
+  EXPECT_EQ(UiFixture::Setting("VerboseLogging").toInt(), 0);
+}
+
+TEST(MainWindowWindow, StatusBarSaysReadyAndTheWindowKeepsItsInitialSizeAsMinimum) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Ready");
+  const QSize initial = window.InitialSize();
+  ASSERT_TRUE(initial.isValid());
+  EXPECT_EQ(window.size(), initial);
+  window.resize(initial.width() / 2, initial.height() / 2);
+  EXPECT_GE(window.width(), initial.width());
+  EXPECT_GE(window.height(), initial.height());
+}
+
+TEST(MainWindowWindow, PlacementRoundTripsThroughTheWindowGroup) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  const QSize initial = window.InitialSize();
+  const QRect wanted(QPoint(40, 30), initial + QSize(60, 50));
+  window.setGeometry(wanted);
+  QCoreApplication::processEvents();
+  f.CloseWindow();
+
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  settings.beginGroup("Window");
+  EXPECT_EQ(settings.childKeys().size(), 10);
+  EXPECT_EQ(settings.value("left").toInt(), wanted.left());
+  EXPECT_EQ(settings.value("right").toInt(), wanted.left() + wanted.width());
+  settings.endGroup();
+
+  EXPECT_EQ(f.OpenWindow().geometry(), wanted);
+}
+
+TEST(MainWindowWindow, IncompletePlacementFallsBackToTheCenteredInitialSize) {
+  UiFixture f;
+  {
+    QSettings settings("Corvanta", "ZU6400 Utility");
+    settings.beginGroup("Window");
+    for (const char* name : {"flags", "showCmd", "minPosX", "minPosY", "maxPosX", "maxPosY", "bottom", "left", "right"})
+      settings.setValue(name, 500);
+    settings.setValue("right", 900);  // "top" is missing
+  }
+  CMainWindow& window = f.OpenWindow();
+  EXPECT_EQ(window.size(), window.InitialSize());
+  EXPECT_NE(window.geometry().left(), 500);
+}
+
+TEST(MainWindowHelp, F1OpensThePageTopicAndAMissingPageGivesHelpError) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  QTemporaryDir empty;
+  CHelp::SetFolder(empty.path());
+  window.TabView().setCurrentIndex(CTabView::kCommandTesterPage);
+  QTest::keyClick(&window, Qt::Key_F1);
+  ASSERT_EQ(f.boxes.Count("Help Error"), 1);
+  EXPECT_TRUE(f.boxes.boxes.back().text.contains("CommandTester.htm"));
+
+  CHelp::SetFolder(QStringLiteral(ZU_HELP_SOURCE_DIR));
+  window.TabView().setCurrentIndex(CTabView::kPortPage);
+  QTest::keyClick(&window, Qt::Key_F1);
+  ASSERT_NE(CHelp::Window(), nullptr);
+  EXPECT_TRUE(CHelp::Window()->source().path().endsWith("/Port.htm"));
+  EXPECT_EQ(f.boxes.Count("Help Error"), 1);
+  CHelp::CloseWindow();
+  CHelp::SetFolder({});
+}
+
+TEST(MainWindowHelp, EveryTopicTheProgramAsksForIsShipped) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  QStringList topics = {CHelp::kContents, "EditConfiguration.htm"};
+  for (int i = 0; i < window.TabView().count(); ++i) topics << window.TabView().Page(i)->HelpTopic();
+  for (const QString& topic : topics)
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(ZU_HELP_SOURCE_DIR "/") + topic)) << topic.toStdString();
+}
+
+TEST(MainWindowUnplug, VanishingTunerIsReportedOnceAndShowsThePortClosed) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  CMainWindow& window = f.OpenWindow(QString());
+  GetModel().Port.Set(f.SimPort());
+  ASSERT_TRUE(f.WaitRunning());
+  const std::size_t boxesBefore = f.boxes.boxes.size();
+
+  f.Sim().Vanish();
+  ASSERT_TRUE(WaitFor([] { return GetModel().PortState.Get() == -1; }, 5000));
+  // The window keeps working: its event loop turns and a timer fires.
+  bool ticked = false;
+  QTimer::singleShot(50, [&] { ticked = true; });
+  EXPECT_TRUE(WaitFor([&] { return ticked; }, 2000));
+  EXPECT_EQ(f.boxes.Count("COM Port Error"), 1);
+  EXPECT_EQ(f.boxes.boxes.size(), boxesBefore + 1);
+  EXPECT_TRUE(window.windowTitle().endsWith(" on " + f.SimPort() + " closed"));
+  EXPECT_EQ(GetModel().FirmwareStatus.Get(), FirmwareStatusNone);
+
+  // The tuner comes back (the system may give it the same name again), and
+  // Test Communications finds it.
+  CSimulatorThread back;
+  ASSERT_TRUE(back.Start());
+  auto& portPage = *static_cast<CPortPage*>(window.TabView().Page(CTabView::kPortPage));
+  portPage.PortBox().setEditText(back.SlavePath());
+  portPage.TestButton().click();
+  EXPECT_TRUE(f.WaitRunning());
+}
+
+TEST(UtilityProgram, SimulateFindsTheTunerWithoutChangingTheSavedPort) {
+  UiFixture f;
+  UiFixture::SaveSetting("Port", "/dev/ttyUSB7");
+  {
+    CUtilityProgram program({QStringLiteral("zu6400-utility"), QStringLiteral("--simulate")});
+    ASSERT_TRUE(program.Start());
+    program.Window().show();
+    program.Window().TabView().setCurrentIndex(program.Window().TabView().FirmwarePageIndex());
+    ASSERT_TRUE(f.WaitRunning());
+    const QString port = GetModel().Port.Get();
+    EXPECT_TRUE(program.Window().windowTitle().endsWith(" - S/N 01234 on " + port + " at 38400 bit/s"));
+    EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.05 on " + port + " at 38400 bit/s"));
+    program.Window().close();
+  }
+  EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
+}
+
+TEST(MainWindowBoxes, BoxOpensModalWithoutHoldingTheCaller) {
+  UiFixture f;
+  CMainWindow::SetBoxPresenter({});  // the real boxes
+  CMainWindow& window = f.OpenWindow();
+  GetModel().MessageBox(QStringLiteral("COM Port Error"), QStringLiteral("ReadFile failed"), BoxIcon::Error);
+  // Back here at once: the box waits for the user on the main loop.
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->windowTitle(), "COM Port Error");
+  EXPECT_EQ(box->text(), "ReadFile failed");
+  EXPECT_EQ(box->parentWidget(), &window);
+  box->accept();
+  EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
+}
