@@ -4,7 +4,6 @@
 #include <QTime>
 
 #include "base/TextFormat.h"
-#include "machines/TunerModel.h"
 #include "model/ModelEvents.h"
 
 void CConsoleLog::PrintLogLine(const QString& text) {
@@ -23,9 +22,6 @@ void CConsoleLog::customEvent(QEvent* event) {
       // A machine's progress line reaches its status window first; shown once.
       if (e->Text != m_lastStateText) PrintLogLine(e->Text);
       m_lastStateText.clear();
-      break;
-    case Msg::LogVerbose:
-      if (GetModel().VerboseLogging.Get() != 0) PrintLogLine(e->Text);
       break;
     case Msg::StateText:
       if (m_showTrace) PrintLogLine(e->Text);

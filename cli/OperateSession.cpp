@@ -53,12 +53,9 @@ std::vector<Field> Fields(const COperateValues& v, bool asleep) {
 }
 }  // namespace
 
-COperateSession::COperateSession(CCliContext& context) : m_context(context), m_machine(GetModel()) {
+COperateSession::COperateSession(CCliContext& context)
+    : m_context(context), m_machine(GetModel()), m_active(GetModel(), m_machine) {
   if (context.Options().trace) m_machine.SetStatusWindow(GetModel().NotifyWindow);
-}
-
-COperateSession::~COperateSession() {
-  if (GetModel().ActiveMachine == &m_machine) GetModel().ActiveMachine = nullptr;
 }
 
 ResultCode COperateSession::Connect() {
@@ -68,7 +65,6 @@ ResultCode COperateSession::Connect() {
 }
 
 ResultCode COperateSession::Cycle() {
-  GetModel().ActiveMachine = &m_machine;
   return m_context.RunUntilFinished([this] { m_machine.StartCycle(); }, m_context.Options().waitSeconds,
                                     Result::Timeout);
 }

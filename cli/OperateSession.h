@@ -4,11 +4,11 @@
 
 #include "cli/CliContext.h"
 #include "machines/OperateStateMachine.h"
+#include "model/ActiveMachineScope.h"
 
 class COperateSession {
  public:
   explicit COperateSession(CCliContext& context);
-  ~COperateSession();
   COperateSession(const COperateSession&) = delete;
   COperateSession& operator=(const COperateSession&) = delete;
 
@@ -25,6 +25,7 @@ class COperateSession {
  private:
   CCliContext& m_context;
   COperateStateMachine m_machine;
+  CActiveMachineScope m_active;
 };
 
 // Sets a request flag (on firmware that has the feature) and runs the cycle

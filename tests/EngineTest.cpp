@@ -5,10 +5,12 @@
 
 #include <QRegularExpression>
 #include <functional>
+#include <optional>
 
 #include "TestSupport.h"
 #include "engine/CommandStates.h"
 #include "engine/StateHost.h"
+#include "model/ActiveMachineScope.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ class CProbeState : public CCommandResponseRetryState<CProbeMachine> {
 class CProbeMachine : public CStateHost<CProbeMachine> {
  public:
   explicit CProbeMachine(CModelBase& model)
-      : CStateHost(model, 99),
+      : CStateHost(model),
         probe(*this, &Final()),
         quiet(*this, "Quiet", &probe, QString(), 10000),
         wait(*this, "Wait", nullptr, 50) {}
@@ -55,13 +57,13 @@ class Engine : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(f.ContactAndWait());
-    f.Model().ActiveMachine = &machine;
+    active.emplace(f.Model(), machine);
     f.Sim().ClearReceived();
     f.Recorder().Clear();
   }
-  void TearDown() override { f.Model().ActiveMachine = nullptr; }
   ModelFixture f;
   CProbeMachine machine{f.Model()};
+  std::optional<CActiveMachineScope> active;
 };
 
 TEST_F(Engine, ReplyInTwoPiecesCompletesOnTheSecondWithElapsedTimeFromTheSend) {
@@ -223,7 +225,6 @@ TEST_F(Engine, ParsersAcceptTheirFormsAndRefuseEchoesWhereTheyMust) {
 
 TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   machine.recontact = true;
-  f.Model().ActiveMachine = &machine;
   machine.Start(machine.probe);
   ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 5000));
   EXPECT_EQ(f.LastResult(), 0u);

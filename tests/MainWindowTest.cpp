@@ -103,7 +103,7 @@ TEST(MainWindowLog, LinesReachTheLogOnlyWhileTheFirmwarePageIsShown) {
   EXPECT_FALSE(LogText(window).contains("while away"));
 }
 
-TEST(MainWindowLog, MachineFinishedLogsReadyAndVerboseLinesNeedTheSetting) {
+TEST(MainWindowLog, MachineFinishedLogsReady) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   CTunerModel& model = GetModel();
@@ -111,12 +111,6 @@ TEST(MainWindowLog, MachineFinishedLogsReadyAndVerboseLinesNeedTheSetting) {
   model.MachineFinished.Fire(0);
   EXPECT_TRUE(LogText(window).endsWith(" " + LoadString(Str::Ready)));
   EXPECT_EQ(LoadString(Str::Ready), "Ready");
-
-  model.LogVerbose(QStringLiteral("detail one"));
-  EXPECT_FALSE(LogText(window).contains("detail one"));
-  window.VerboseAction().trigger();
-  model.LogVerbose(QStringLiteral("detail two"));
-  EXPECT_TRUE(LogText(window).contains("detail two"));
 }
 
 TEST(MainWindowMenu, TraceAndVerboseToggleThePersistedValuesWithTheirCheckMarks) {

@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "machines/OperateStateMachine.h"
+#include "model/ActiveMachineScope.h"
 
 namespace {
 // Stands between the model's routing and the machine: times each serial
@@ -18,7 +19,6 @@ class CTimedMachine : public IStateMachine {
  public:
   explicit CTimedMachine(COperateStateMachine& machine) : m_machine(machine) {}
   bool IsIdle() const override { return m_machine.IsIdle(); }
-  void OnTimer(int timerId) override { m_machine.OnTimer(timerId); }
   void OnCommEvent() override {
     const auto* before = m_machine.Current();
     QElapsedTimer clock;
@@ -45,12 +45,11 @@ int main(int argc, char** argv) {
   if (!f.ContactAndWait()) return 1;
   COperateStateMachine machine(f.Model());
   CTimedMachine timed(machine);
-  f.Model().ActiveMachine = &timed;
+  const CActiveMachineScope active(f.Model(), timed);
   for (int i = 0; i < kCycles; ++i) {
     machine.Values().Capacitor.SetRequested(static_cast<unsigned char>(i));  // a setting in every cycle
     if (!machine.StartCycle() || !WaitFor([&] { return machine.IsIdle(); }, 5000) || machine.GetResult() != 0) return 1;
   }
-  f.Model().ActiveMachine = nullptr;
   std::vector<qint64>& s = timed.samples;
   std::sort(s.begin(), s.end());
   qint64 sum = 0;

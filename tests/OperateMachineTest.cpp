@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "machines/OperateStateMachine.h"
+#include "model/ActiveMachineScope.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ class OperateFixture : public ModelFixture {
  public:
   explicit OperateFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options), machine(Model()) {
     if (!ContactAndWait()) ADD_FAILURE() << "no contact";
-    Model().ActiveMachine = &machine;
   }
-  ~OperateFixture() { Model().ActiveMachine = nullptr; }
 
   // Runs one cycle; returns its result and leaves the commands it sent in sent.
   ResultCode Cycle() {
@@ -34,6 +33,7 @@ class OperateFixture : public ModelFixture {
   }
 
   COperateStateMachine machine;
+  CActiveMachineScope active{Model(), machine};
   QByteArray sent;
 };
 

@@ -8,8 +8,8 @@
 template <class T>
 class CStateHost : public CStateHostBase, public IStateMachine {
  public:
-  CStateHost(CModelBase& model, int timerId)
-      : CStateHostBase(model, timerId), m_final(static_cast<T&>(*this)), m_current(&m_final) {}
+  explicit CStateHost(CModelBase& model)
+      : CStateHostBase(model), m_final(static_cast<T&>(*this)), m_current(&m_final) {}
 
   bool IsIdle() const override { return m_current == &m_final; }
 
@@ -18,14 +18,6 @@ class CStateHost : public CStateHostBase, public IStateMachine {
     Trace("%s response %s %3u ms", m_current->Name(), EscapedReply(), TickCount() - SendTime());
     m_current->OnReply();
     ClearReply();
-  }
-
-  void OnTimer(int timerId) override {
-    if (timerId != TimerId()) return;
-    StopStateTimer();
-    const std::uint32_t elapsed = TickCount() - SendTime();
-    if (elapsed != 0) Trace("%s elapsed %3u ms", m_current->Name(), elapsed);
-    m_current->OnTimeout();
   }
 
   virtual void AdvanceProgress(unsigned) {}
@@ -64,7 +56,12 @@ class CStateHost : public CStateHostBase, public IStateMachine {
   CState<T>* Current() const { return m_current; }
 
  protected:
-  void TimerFired() override { OnTimer(TimerId()); }
+  void TimerFired() override {
+    StopStateTimer();
+    const std::uint32_t elapsed = TickCount() - SendTime();
+    if (elapsed != 0) Trace("%s elapsed %3u ms", m_current->Name(), elapsed);
+    m_current->OnTimeout();
+  }
 
  private:
   CFinalState<T> m_final;

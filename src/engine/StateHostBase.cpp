@@ -14,7 +14,7 @@ std::uint32_t TickCount() {
   return static_cast<std::uint32_t>(clock.elapsed());
 }
 
-CStateHostBase::CStateHostBase(CModelBase& model, int timerId) : m_model(model), m_timerId(timerId) {
+CStateHostBase::CStateHostBase(CModelBase& model) : m_model(model) {
   m_timer.setSingleShot(true);
   m_timer.setTimerType(Qt::PreciseTimer);
   QObject::connect(&m_timer, &QTimer::timeout, [this] { TimerFired(); });

@@ -21,7 +21,7 @@ class CStateHostBase {
  public:
   static constexpr unsigned kDefaultRetryLimit = 8;
 
-  CStateHostBase(CModelBase& model, int timerId);
+  explicit CStateHostBase(CModelBase& model);
   virtual ~CStateHostBase();
   CStateHostBase(const CStateHostBase&) = delete;
   CStateHostBase& operator=(const CStateHostBase&) = delete;
@@ -31,7 +31,6 @@ class CStateHostBase {
   virtual void FinishAndRecontact();
 
   CModelBase& Model() const { return m_model; }
-  int TimerId() const { return m_timerId; }
 
   ResultCode GetResult() const { return m_result; }
   void SetResult(ResultCode code) { m_result = code; }
@@ -128,6 +127,7 @@ class CStateHostBase {
   QString EscapedReply() const;
 
  protected:
+  // The state timer fired: the current state's time-out.
   virtual void TimerFired() = 0;
   void BeginRun();
 
@@ -139,7 +139,6 @@ class CStateHostBase {
   }
 
   CModelBase& m_model;
-  int m_timerId;
   QTimer m_timer;
   ResultCode m_result = 0;
   unsigned m_retryLimit = kDefaultRetryLimit;

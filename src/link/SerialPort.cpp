@@ -7,8 +7,6 @@
 #include "base/TextFormat.h"
 
 namespace {
-constexpr unsigned kEvRxChar = 0x0001;
-
 ResultCode FromPortError(QSerialPort::SerialPortError error) {
   switch (error) {
     case QSerialPort::NoError: return Result::Success;
@@ -182,7 +180,7 @@ void CSerialPort::OnReadyRead() {
   qint64 before = 0;
   do {
     before = m_port.bytesAvailable();
-    emit InputWaiting(kEvRxChar, 0);
+    emit InputWaiting();
   } while (m_port.isOpen() && m_port.bytesAvailable() > 0 && m_port.bytesAvailable() < before);
 }
 

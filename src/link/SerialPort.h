@@ -34,8 +34,8 @@ class CSerialPort : public QObject {
   static bool IsAcceptedSpeed(std::uint32_t bps);
 
  signals:
-  // Input is waiting (the serial "comm event"): mask and line-error flags.
-  void InputWaiting(unsigned mask, unsigned errors);
+  // Input is waiting (the serial "comm event").
+  void InputWaiting();
   // A failure report: its text goes to the activity log and to an error box.
   void ErrorReported(const QString& title, const QString& text);
   // A line for the activity log only.

@@ -1,7 +1,7 @@
 #include "machines/ContactStateMachine.h"
 
 CContactStateMachine::CContactStateMachine(CModelBase& model)
-    : CStateHost(model, kTimerStateTimeout),
+    : CStateHost(model),
       m_findSpeed(*this, &m_identify),
       m_openPort(*this, &m_findSpeedLoop),
       m_findSpeedLoop(*this, &m_identify),

@@ -89,8 +89,6 @@ class CGetSerialNumberState : public CCommandResponseState<T> {
 
 class CContactStateMachine : public CStateHost<CContactStateMachine>, public IContactMachine {
  public:
-  static constexpr int kTimerStateTimeout = 23;
-
   explicit CContactStateMachine(CModelBase& model);
 
   void StartAtOpenPort() override { Start(m_openPort); }
@@ -99,7 +97,6 @@ class CContactStateMachine : public CStateHost<CContactStateMachine>, public ICo
 
   bool IsIdle() const override { return CStateHost::IsIdle(); }
   void OnCommEvent() override { CStateHost::OnCommEvent(); }
-  void OnTimer(int timerId) override { CStateHost::OnTimer(timerId); }
 
  private:
   CFindSpeedState<CContactStateMachine> m_findSpeed;

@@ -1,7 +1,7 @@
 #include "machines/OperateStateMachine.h"
 
 COperateStateMachine::COperateStateMachine(CModelBase& model)
-    : CStateHost(model, kTimerStateTimeout),
+    : CStateHost(model),
       m_findSpeed(*this, &m_identify),
       m_identify(*this, &m_setPowerStatus),
       m_setPowerStatus(*this, &m_getMcuVersion),

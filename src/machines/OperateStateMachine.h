@@ -11,8 +11,6 @@
 
 class COperateStateMachine : public CStateHost<COperateStateMachine> {
  public:
-  static constexpr int kTimerStateTimeout = 24;
-
   explicit COperateStateMachine(CModelBase& model);
 
   // A cycle from the bit-rate search, for a port or device not yet known to

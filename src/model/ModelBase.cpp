@@ -126,11 +126,6 @@ void CModelBase::LogText(const QString& text) const {
   SendToNotifyWindow(event);
 }
 
-void CModelBase::LogVerbose(const QString& text) const {
-  CModelEvent event(Msg::LogVerbose, 0, text);
-  SendToNotifyWindow(event);
-}
-
 void CModelBase::SendBox(const QString& title, const QString& text, BoxIcon icon, bool logged) const {
   CModelEvent event(Msg::MessageBox, static_cast<std::uintptr_t>(icon), text);
   event.Title = title;

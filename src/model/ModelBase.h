@@ -40,7 +40,6 @@ class CModelBase : public QObject {
   CPersistable<int, 1> Trace{"Trace"};
   CPersistable<int, 1> VerboseLogging{"VerboseLogging"};
 
-  bool Initialized = false;
   CAppInfoBase AppInfo;
   QObject* NotifyWindow = nullptr;
   std::unique_ptr<IContactMachine> ContactMachine;
@@ -72,7 +71,6 @@ class CModelBase : public QObject {
 
   // The activity log and message boxes, shown by whatever front end listens.
   void LogText(const QString& text) const;
-  void LogVerbose(const QString& text) const;
   void MessageBox(const QString& title, const QString& text, BoxIcon icon) const;
   void MessageBoxAndLog(const QString& title, const QString& text, BoxIcon icon) const;
 

@@ -9,7 +9,6 @@
 
 namespace Msg {
 constexpr unsigned LogText = 0x800A;
-constexpr unsigned LogVerbose = 0x800B;
 constexpr unsigned StateText = 0x800F;
 constexpr unsigned CommEvent = 0x8010;
 constexpr unsigned PageLog = 0x8018;

@@ -7,8 +7,6 @@ class IStateMachine {
   virtual bool IsIdle() const = 0;
   // Serial input is waiting.
   virtual void OnCommEvent() = 0;
-  // The machine's state timer fired.
-  virtual void OnTimer(int timerId) = 0;
 };
 
 // The contact machine, which the model owns and jobs hand back to.

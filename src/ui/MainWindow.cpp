@@ -63,7 +63,6 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   setCentralWidget(m_tabView);
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
   SelectStartPage();
-  model.Initialized = true;
   Subscribe();
   model.ContactMachine->StartAtOpenPort();
 }
@@ -135,9 +134,6 @@ void CMainWindow::customEvent(QEvent* event) {
 void CMainWindow::OnModelEvent(const CModelEvent& event) {
   switch (event.Message) {
     case Msg::LogText: Log(event.Text); break;
-    case Msg::LogVerbose:
-      if (GetModel().VerboseLogging.Get() != 0) Log(event.Text);
-      break;
     case Msg::MessageBox: ShowBox(event); break;
     case Msg::CommEvent:
       if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->OnCommEvent();

@@ -48,9 +48,6 @@ COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLitera
   m_tune->setFocus();
 }
 
-// The model must not keep pointing at the machine that goes with the page.
-COperatePage::~COperatePage() { Leave(); }
-
 QWidget* COperatePage::BuildSettings() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
@@ -155,21 +152,18 @@ void COperatePage::OnShown() {
   m_pollTimer.stop();
   ApplyEnablingRules();
   CTunerModel& model = GetModel();
-  model.ActiveMachine = &m_machine;
+  m_active.emplace(model, m_machine);
   for (CEventSource* value : m_machine.Values().All()) SubscribeAndNotify(*value);
   Subscribe(model.FirmwareStatus);
   Subscribe(model.MachineFinished);
   StartCycle();
 }
 
-void COperatePage::OnHidden() { Leave(); }
-
 // A cycle in progress runs on; only the poll stops.
-void COperatePage::Leave() {
+void COperatePage::OnHidden() {
   m_pollTimer.stop();
   ApplyEnablingRules();
-  CTunerModel& model = GetModel();
-  if (model.ActiveMachine == &m_machine) model.ActiveMachine = nullptr;
+  m_active.reset();
 }
 
 void COperatePage::OnModelEvent(const CModelEvent& event) {

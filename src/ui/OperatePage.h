@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 
 #include "machines/OperateStateMachine.h"
+#include "model/ActiveMachineScope.h"
 #include "ui/Page.h"
 
 class QAbstractButton;
@@ -22,11 +24,9 @@ class CRelayGroup;
 class COperatePage : public CPage {
   Q_OBJECT
  public:
-  static constexpr int kTimerPoll = 20;
   static constexpr unsigned long kDefaultPollInterval = 300;
 
   explicit COperatePage(QWidget* parent = nullptr);
-  ~COperatePage() override;
 
   // Starts a cycle now, or as soon as the running one ends; never two at once.
   void StartCycle();
@@ -67,10 +67,11 @@ class COperatePage : public CPage {
   void ShowPowerStatus();
   void ShowFault();
   void ShowFrequencies();
-  void Leave();
 
   CPersistable<unsigned long, 1> m_pollInterval{"OperatePollInterval", 0, kDefaultPollInterval};
   COperateStateMachine m_machine;
+  // The machine is the model's active one while the page is shown.
+  std::optional<CActiveMachineScope> m_active;
   QTimer m_pollTimer;
   bool m_cycleStartPending = false;
 
