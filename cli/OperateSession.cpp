@@ -27,8 +27,8 @@ Field Relays(const char* name, unsigned char relays, const RelayWeights& weights
   return {name, Format("%s %u %s", hex, value, unit), QJsonObject{{"hex", hex}, {unit, static_cast<int>(value)}}};
 }
 
-std::vector<Field> Fields(const COperateValues& v, bool asleep) {
-  if (asleep) return {Number("power", 0)};
+std::vector<Field> Fields(const COperateValues& v) {
+  if (v.IsAsleep()) return {Number("power", 0)};
   std::vector<Field> fields = {
       Letter("mode", v.Mode.Get()),       Number("antenna", v.Antenna.Get()),
       Letter("side", v.Side.Get()),       Letter("bypass", v.Bypass.Get()),
@@ -70,7 +70,7 @@ ResultCode COperateSession::Cycle() {
 }
 
 void COperateSession::Print() const {
-  const std::vector<Field> fields = Fields(m_machine.Values(), m_machine.Values().PowerStatus.Get() == 0);
+  const std::vector<Field> fields = Fields(m_machine.Values());
   QTextStream out(stdout);
   if (!m_context.Options().json) {
     for (const Field& f : fields) out << f.name << ": " << f.text << "\n";

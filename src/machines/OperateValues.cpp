@@ -8,6 +8,20 @@ std::array<CEventSource*, 20> COperateValues::All() {
           &Side,      &Swr,           &SwrBypass,      &TuneStatus,   &ForwardVoltage, &ReflectedVoltage};
 }
 
+void COperateValues::ShowAsleep() {
+  Antenna.Set(1);
+  Bypass.Set(u'B');
+  Mode.Set(u'B');
+  Capacitor.Set(0);
+  Inductor.Set(0);
+  // A zero reading, shown as such: only the tuner's own "0.00" (no carrier)
+  // is blanked by the pages.
+  Swr.Set(QStringLiteral("0.0"));
+  SwrBypass.Set(QStringLiteral("0.0"));
+  ForwardVoltage.Set(0);
+  ReflectedVoltage.Set(0);
+}
+
 QString BandName(unsigned band) {
   static const char* const kNames[kBandCount] = {"160", "80", "60", "40", "30", "20", "17", "15", "12", "10", "6"};
   return band < kBandCount ? QString::fromLatin1(kNames[band]) : QString();

@@ -56,6 +56,11 @@ struct COperateValues {
 
   // Every value, for observers that follow them all.
   std::array<CEventSource*, 20> All();
+
+  // A sleeping tuner (power status 0) has no relays in and nothing to measure.
+  bool IsAsleep() const { return PowerStatus.Get() == 0; }
+  // Writes what a sleeping tuner shows into its readings, both parts.
+  void ShowAsleep();
 };
 
 // Firmware versions (times 100) from which the tuner has a feature.

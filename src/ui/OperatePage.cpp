@@ -235,20 +235,10 @@ void COperatePage::ShowMode() {
   m_modes->setExclusive(true);
 }
 
-// A sleeping tuner has no relays in and nothing to measure.
 void COperatePage::ShowPowerStatus() {
   COperateValues& v = m_machine.Values();
-  m_power->setChecked(v.PowerStatus.Get() != 0);
-  if (v.PowerStatus.Get() != 0) return;
-  v.Antenna.Set(1);
-  v.Bypass.Set(u'B');
-  v.Mode.Set(u'B');
-  v.Capacitor.Set(0);
-  v.Inductor.Set(0);
-  v.Swr.Set(QStringLiteral("0.0"));
-  v.SwrBypass.Set(QStringLiteral("0.0"));
-  v.ForwardVoltage.Set(0);
-  v.ReflectedVoltage.Set(0);
+  m_power->setChecked(!v.IsAsleep());
+  if (v.IsAsleep()) v.ShowAsleep();
 }
 
 void COperatePage::ShowFault() {
