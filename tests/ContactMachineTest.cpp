@@ -74,6 +74,20 @@ TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) 
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
 }
 
+// A hand-edited setting between the search speeds: the port could never take
+// it, and a pass waiting to come back to it would poll for ever.
+TEST(ContactMachine, FixedSpeedBetweenSearchSpeedsStartsAtTheNextOneAndAPassGivesUp) {
+  ModelFixture f;
+  f.Model().FixedSerialSpeed.Set(14400);
+  f.Sim().SetSilent(true);
+  ASSERT_EQ(f.Model().OpenPort(f.SimPort()), 0u);
+  f.Model().ContactMachine->StartAtFindSpeed();
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseAfterReset);
+  EXPECT_EQ(f.Model().GetBitRate(), 19200u);
+  EXPECT_EQ(f.Sim().IgnoredBytes(), 5u) << "five polls at 19200 bit/s, which the tuner does not use";
+}
+
 TEST(ContactMachine, OnePassSearchCoversAllFourSpeeds) {
   ModelFixture f;
   f.Sim().SetSilent(true);

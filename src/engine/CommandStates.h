@@ -50,7 +50,6 @@ class CCommandDelayState : public CDelayState<T> {
     owner.ClearReply();
     owner.Current()->TraceSend(m_command);
     CModelBase& model = owner.Model();
-    model.PurgeReceive();
     if (!model.PurgeReceive() || !model.WriteText(m_command)) {
       owner.SetResult(GetLastError());
       this->ToFinal();
@@ -121,6 +120,17 @@ class CCommandResponseState : public CCommandOptionalResponseState<T> {
   ResultCode m_error;
 };
 
+// Counts the sends of a state that sends again on each time-out.
+class CSendCounter {
+ public:
+  void Reset() { m_sends = 0; }
+  // A time-out: true while the sends so far stay below the limit.
+  bool MaySendAgain(unsigned limit) { return ++m_sends < limit; }
+
+ private:
+  unsigned m_sends = 0;
+};
+
 // As above, sending again on each time-out until the owner's retry limit.
 template <class T>
 class CCommandResponseRetryState : public CCommandResponseState<T> {
@@ -129,17 +139,16 @@ class CCommandResponseRetryState : public CCommandResponseState<T> {
 
   void Reset() override {
     CCommandResponseState<T>::Reset();
-    m_sends = 0;
+    m_sends.Reset();
   }
 
   void OnTimeout() override {
-    ++m_sends;
-    if (m_sends >= this->Owner().RetryLimit())
-      this->Fail(this->ErrorCode());
-    else
+    if (m_sends.MaySendAgain(this->Owner().RetryLimit()))
       this->Send();
+    else
+      this->Fail(this->ErrorCode());
   }
 
- protected:
-  unsigned m_sends = 0;
+ private:
+  CSendCounter m_sends;
 };

@@ -3,10 +3,32 @@
 // 19200, 9600 and 4800 bit/s (or only the fixed speed) until a reply comes.
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 
-#include "engine/CommandStates.h"
 #include "base/StringTable.h"
+#include "engine/CommandStates.h"
 #include "link/TunerCommands.h"
+
+// The speeds of the search, fastest first.
+inline constexpr std::uint32_t kSearchSpeeds[] = {38400, 19200, 9600, 4800};
+
+// Where a search starts: the fixed speed, raised to the next search speed
+// (a stored speed between them could never be set on the port, and a search
+// waiting to return to it would never end); 38400 when automatic or above.
+inline std::uint32_t SearchStartSpeed(unsigned long fixedSpeed) {
+  std::uint32_t start = kSearchSpeeds[0];
+  for (const std::uint32_t speed : kSearchSpeeds)
+    if (fixedSpeed != 0 && speed >= fixedSpeed) start = speed;
+  return start;
+}
+
+// The speed after an unanswered one: the next slower, and after the slowest
+// (or from a speed outside the search, such as 57600) the fastest again.
+inline std::uint32_t NextSearchSpeed(std::uint32_t speed) {
+  const auto* it = std::find(std::begin(kSearchSpeeds), std::end(kSearchSpeeds), speed);
+  return it == std::end(kSearchSpeeds) || it + 1 == std::end(kSearchSpeeds) ? kSearchSpeeds[0] : *(it + 1);
+}
 
 template <class T>
 class CFindSpeedState : public CCommandResponseRetryState<T> {
@@ -19,26 +41,24 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
 
   void Reset() override {
     CCommandResponseRetryState<T>::Reset();
-    m_tries = 0;
+    m_tries.Reset();
     CModelBase& model = this->Owner().Model();
-    const unsigned long fixed = model.FixedSerialSpeed.Get();
-    m_startSpeed = static_cast<std::uint32_t>((fixed + 4799) / 4800 * 4800);
-    if (m_startSpeed == 0 || m_startSpeed > CSerialPort::kOpenSpeed) m_startSpeed = CSerialPort::kOpenSpeed;
+    m_startSpeed = SearchStartSpeed(model.FixedSerialSpeed.Get());
     model.SerialSpeed.Set(m_startSpeed);
     this->SetDelay(kPollInterval);
     LogAttempt(model.GetBitRate());
   }
 
   void OnTimeout() override {
-    if (++m_tries < kPollsPerSpeed) {
+    if (m_tries.MaySendAgain(kPollsPerSpeed)) {
       this->Send();
       return;
     }
-    m_tries = 0;
+    m_tries.Reset();
     CModelBase& model = this->Owner().Model();
     std::uint32_t speed = model.GetBitRate();
     if (model.FixedSerialSpeed.Get() == 0) {
-      speed = (speed == 4800 || speed == 57600) ? CSerialPort::kOpenSpeed : speed / 2;
+      speed = NextSearchSpeed(speed);
       model.SerialSpeed.Set(speed);
     }
     if (speed != m_startSpeed) {
@@ -62,7 +82,7 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
     this->Owner().Log(Str::AttemptingContact, QString::fromLatin1(kModelName), this->Owner().Model().Port.Get(), speed);
   }
 
-  unsigned m_tries = 0;
+  CSendCounter m_tries;
   std::uint32_t m_startSpeed = CSerialPort::kOpenSpeed;
 };
 

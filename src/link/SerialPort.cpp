@@ -73,7 +73,6 @@ ResultCode CSerialPort::Open(const QString& name) {
   if (!ApplyLineSettings()) {
     const ResultCode code = LastPortError();
     ReportError("SetCommState", code);
-    ReportError("SetCommState", code);
     Close();
     return code;
   }

@@ -49,11 +49,11 @@ class CIdentifyZU6400State : public CIdentifyState<T> {
 
   void Reset() override {
     CIdentifyState<T>::Reset();
-    m_sends = 0;
+    m_sends.Reset();
   }
 
   void OnTimeout() override {
-    if (++m_sends < this->Owner().RetryLimit()) {
+    if (m_sends.MaySendAgain(this->Owner().RetryLimit())) {
       this->Send();
       return;
     }
@@ -62,7 +62,7 @@ class CIdentifyZU6400State : public CIdentifyState<T> {
   }
 
  private:
-  unsigned m_sends = 0;
+  CSendCounter m_sends;
 };
 
 template <class T>
