@@ -1,17 +1,14 @@
 #include "cli/ConsoleLog.h"
 
 #include <QTextStream>
-#include <QTime>
 
 #include "base/TextFormat.h"
 #include "model/ModelEvents.h"
 
 void CConsoleLog::PrintLogLine(const QString& text) {
-  QString line = text;
-  while (line.endsWith(u'\n') || line.endsWith(u'\r')) line.chop(1);
+  QString line = ChopLineEnds(text);
   line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  const QTime now = QTime::currentTime();
-  QTextStream(stderr) << Format("%02u:%02u:%02u ", now.hour(), now.minute(), now.second()) << line << Qt::endl;
+  QTextStream(stderr) << LogTimeStamp() << line << Qt::endl;
 }
 
 void CConsoleLog::customEvent(QEvent* event) {

@@ -14,7 +14,7 @@ int RunContact(CCliContext& context, const QStringList& args) {
   if (result != Result::Success) return CCliContext::Fail(result);
   CTunerModel& model = GetModel();
   QTextStream out(stdout);
-  out << "device: " << kModelName << "\n";
+  out << "device: " << ModelName() << "\n";
   if (model.FirmwareStatus.Get() == FirmwareStatusLoader) {
     out << "firmware: loader\n";
     CConsoleLog::PrintLogLine(model.GetLoaderStatusText());

@@ -1,18 +1,30 @@
 #include "base/ProgramVersion.h"
 
-#include <QStringList>
+#include <QVersionNumber>
+#include <array>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 
-QString CProgramVersion::Description() { return Format("%s Utility", QString::fromLatin1(kModelName)); }
-
-std::array<unsigned, 4> CProgramVersion::Parts() {
+namespace {
+std::array<unsigned, 4> Parts() {
+  const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(ZU_VERSION_TEXT));
   std::array<unsigned, 4> parts{};
-  const QStringList numbers = QStringLiteral(ZU_VERSION_TEXT).split(u'.');
-  for (std::size_t i = 0; i < parts.size() && i < static_cast<std::size_t>(numbers.size()); ++i)
-    parts[i] = numbers[static_cast<qsizetype>(i)].toUInt();
+  for (std::size_t i = 0; i < parts.size(); ++i) parts[i] = static_cast<unsigned>(version.segmentAt(static_cast<int>(i)));
   return parts;
+}
+}  // namespace
+
+QString CProgramVersion::Description() { return Format("%s Utility", ModelName()); }
+
+QString CProgramVersion::Number() {
+  const auto v = Parts();
+  return Format("%u.%u.%u.%u", v[0], v[1], v[2], v[3]);
+}
+
+QString CProgramVersion::VersionText() {
+  const auto v = Parts();
+  return FormatString(Str::TitleVersion, Description(), v[0], v[1], v[2], v[3]);
 }
 
 QString CProgramVersion::LegalNotice() {

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <cerrno>
 
+#include "base/TextFormat.h"
+
 namespace {
 
 struct CodeText {
@@ -139,11 +141,6 @@ thread_local ResultCode g_lastError = 0;
 thread_local ResultCode g_internetResponseCode = 0;
 thread_local QString g_internetResponseText;
 
-QString CutLineEnds(QString text) {
-  while (text.endsWith(u'\r') || text.endsWith(u'\n')) text.chop(1);
-  return text;
-}
-
 }  // namespace
 
 QString ErrorText(ResultCode code) {
@@ -156,7 +153,7 @@ QString ErrorText(ResultCode code) {
     text = QString::fromUtf8(Find(kSystemTexts, code & 0xFFFF));
   else
     text = QString::fromUtf8(Find(kSystemTexts, code));
-  text = CutLineEnds(text);
+  text = ChopLineEnds(text);
   if (code == Result::InternetExtendedError)
     text += QString::asprintf("\r\nInternetGetLastResponseInfo returns 0x%08X %s", g_internetResponseCode,
                               g_internetResponseText.toUtf8().constData());
@@ -215,15 +212,16 @@ ResultCode CheckPlainFile(const QString& path) {
   return !info.exists() || info.isFile() ? Result::Success : Result::NotSupported;
 }
 
+int HexDigitValue(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= '0' && u <= '9') return u - '0';
+  if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+  if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+  return -1;
+}
+
 bool HexPairToByte(QChar high, QChar low, std::uint8_t& byte) {
-  auto digit = [](QChar c) -> int {
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9') return u - '0';
-    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
-    return -1;
-  };
-  const int h = digit(high), l = digit(low);
+  const int h = HexDigitValue(high), l = HexDigitValue(low);
   if (h < 0 || l < 0) {
     SetLastError(Result::UnexpectedHexCharacter);
     return false;

@@ -124,6 +124,9 @@ ResultCode CheckPlainFile(const QString& path);
 // What the server last said, for the text of the extended internet error.
 void SetInternetLastResponse(ResultCode code, const QString& text);
 
+// The value of a hexadecimal digit (either case), -1 for any other character.
+int HexDigitValue(QChar c);
+
 // The one reader of two hexadecimal characters. On a bad digit the last error
 // becomes UnexpectedHexCharacter and false is returned.
 bool HexPairToByte(QChar high, QChar low, std::uint8_t& byte);

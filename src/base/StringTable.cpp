@@ -49,6 +49,11 @@ const std::map<unsigned, const char*>& Table() {
 
 }  // namespace
 
+const QString& ModelName() {
+  static const QString name = QStringLiteral("ZU6400");
+  return name;
+}
+
 QString LoadString(unsigned id) {
   const auto it = Table().find(id);
   return it == Table().end() ? QString() : QString::fromUtf8(it->second);

@@ -49,4 +49,4 @@ constexpr unsigned TestCommsTooltip = 14562;
 QString LoadString(unsigned id);
 
 // The device model name that fills "%s" and "??" in texts.
-inline const char* const kModelName = "ZU6400";
+const QString& ModelName();

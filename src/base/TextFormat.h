@@ -37,3 +37,9 @@ template <class... A>
 QString FormatString(unsigned id, const A&... args) {
   return Format(LoadString(id), args...);
 }
+
+// The text without the CR and LF characters at its end.
+QString ChopLineEnds(QString text);
+
+// "hh:mm:ss " of the local time: how every line of the activity log begins.
+QString LogTimeStamp();

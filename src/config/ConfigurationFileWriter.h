@@ -10,9 +10,6 @@
 
 inline constexpr char kConfigWriteErrorTitle[] = "Configuration file write error";
 
-// The program's name and version as the file's version line gives it.
-QString UtilityVersionText();
-
 // False with the reason as the last error; an earlier file at path is kept.
 bool WriteConfigurationFile(const QString& path, const QDateTime& localTime, const ConfigSnapshot& data,
                             IReportSink& sink);

@@ -71,7 +71,7 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
 
   void OnSuccess() override {
     CModelBase& model = this->Owner().Model();
-    this->Owner().Log(Str::ConnectedTo, QString::fromLatin1(kModelName), model.Port.Get(), model.GetBitRate());
+    this->Owner().Log(Str::ConnectedTo, ModelName(), model.Port.Get(), model.GetBitRate());
     this->Next();
   }
 
@@ -79,7 +79,7 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
 
  private:
   void LogAttempt(std::uint32_t speed) {
-    this->Owner().Log(Str::AttemptingContact, QString::fromLatin1(kModelName), this->Owner().Model().Port.Get(), speed);
+    this->Owner().Log(Str::AttemptingContact, ModelName(), this->Owner().Model().Port.Get(), speed);
   }
 
   CSendCounter m_tries;

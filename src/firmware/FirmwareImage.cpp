@@ -51,7 +51,7 @@ std::uint16_t FirmwareImage::Sum() const {
 }
 
 ResultCode FirmwareImage::CheckReconciliation(IReportSink& sink) {
-  const QString device = QString::fromLatin1(kModelName);
+  const QString device = ModelName();
   const std::uint16_t word = ReconciliationWord();
   sink.Log(Format("%s firmware file %s checksum reconciliation value is 0x%X", device, m_path, unsigned{word}));
   const std::uint16_t sum = Sum();

@@ -1,9 +1,7 @@
 #include "firmware/IntelHexReader.h"
 
-#include <QFile>
-#include <cerrno>
-
 #include "base/ResultCodes.h"
+#include "base/WholeFileReader.h"
 #include "firmware/FirmwareImage.h"
 
 namespace {
@@ -18,15 +16,13 @@ bool IntelHexReader::Fail(std::uint32_t code) {
 bool IntelHexReader::VerifyFile(const QString& path) { return ReadFile(path, nullptr); }
 
 bool IntelHexReader::ReadFile(const QString& path, FirmwareImage* image) {
-  if (const ResultCode code = CheckPlainFile(path)) return Fail(code);
-  QFile file(path);
-  errno = 0;
-  if (!file.open(QIODevice::ReadOnly)) return Fail(WinErrorFromFileDevice(file, errno));
-  const qint64 size = file.size();
-  if (size > kMaxFileSize) return Fail(Result::InvalidData);
-  const uchar* mapped = nullptr;
-  if (size > 0 && (mapped = file.map(0, size)) == nullptr) return Fail(WinErrorFromFileDevice(file, errno));
-  return ReadAll(QByteArrayView(mapped, size), image);
+  // A failed load is worded by whoever loads (the code stays the last error).
+  CSilentReportSink silent;
+  CWholeFileReader file(QString(), silent);
+  if (!file.Open(path)) return false;
+  if (file.Size() > kMaxFileSize) return Fail(Result::InvalidData);
+  QByteArray content;
+  return file.Read(file.Size(), content) && ReadAll(content, image);
 }
 
 bool IntelHexReader::ReadAll(QByteArrayView content, FirmwareImage* image) {

@@ -15,7 +15,7 @@ void CContactStateMachine::OnFinished() {
     Model().LogText(Format("Contact failed 0x%x %s\n", result, ErrorText(result)));
     if (result == Result::UnexpectedDevice)
       Model().MessageBoxAndLog(LoadString(Str::UnexpectedDeviceTitle),
-                               FormatString(Str::UnexpectedDeviceText, QString::fromLatin1(kModelName)), BoxIcon::Error);
+                               FormatString(Str::UnexpectedDeviceText, ModelName()), BoxIcon::Error);
     else
       SetStatusValue(FirmwareStatusNone);
   }

@@ -71,7 +71,7 @@ QString CModelBase::VersionText(unsigned short version) {
 QString CModelBase::GetVersionText() const { return VersionText(McuVersion.Get()); }
 
 QString CModelBase::GetShortStatusText() const {
-  return Format("%s MCU version %s", QString::fromLatin1(kModelName), GetVersionText());
+  return Format("%s MCU version %s", ModelName(), GetVersionText());
 }
 
 QString CModelBase::GetStatusText() const {
@@ -79,7 +79,7 @@ QString CModelBase::GetStatusText() const {
 }
 
 QString CModelBase::GetLoaderStatusText() const {
-  return Format("%s waiting for firmware load", QString::fromLatin1(kModelName)) +
+  return Format("%s waiting for firmware load", ModelName()) +
          Format(" on %s at %u bit/s", Port.Get(), GetBitRate());
 }
 
@@ -90,7 +90,7 @@ QString CModelBase::DefaultFirmwareFolder() const {
   if (base.isEmpty()) return {};
   QString folder = base + QStringLiteral("/Corvanta");
   QDir().mkpath(folder);
-  folder += Format("/%s Firmware", QString::fromLatin1(kModelName));
+  folder += Format("/%s Firmware", ModelName());
   QDir().mkpath(folder);
   return folder;
 }

@@ -12,10 +12,9 @@
 #include "base/ProgramVersion.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent), m_text(new QLabel(this)) {
-  setWindowTitle(QStringLiteral("About Corvanta ?? Utility").replace("??", QString::fromLatin1(kModelName)));
-  const auto v = CProgramVersion::Parts();
-  m_text->setText(CProgramVersion::Description() + QStringLiteral("\n\n") +
-                  Format("Version %u.%u.%u.%u", v[0], v[1], v[2], v[3]) + QStringLiteral("\n\n") +
+  setWindowTitle(QStringLiteral("About Corvanta ?? Utility").replace("??", ModelName()));
+  m_text->setText(CProgramVersion::Description() + QStringLiteral("\n\nVersion ") + CProgramVersion::Number() +
+                  QStringLiteral("\n\n") +
                   CProgramVersion::LegalNotice());
   m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* icon = new QLabel(this);

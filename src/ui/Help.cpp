@@ -46,7 +46,7 @@ bool CHelp::Show(const QString& topic) {
     viewer = new QTextBrowser;
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->setOpenExternalLinks(true);
-    viewer->setWindowTitle(Format("%s Utility Help", QString::fromLatin1(kModelName)));
+    viewer->setWindowTitle(Format("%s Utility Help", ModelName()));
     viewer->resize(640, 560);
   }
   QUrl url = QUrl::fromLocalFile(path);

@@ -11,7 +11,7 @@
 
 CLicenseDialog::CLicenseDialog(const QString& resource, QWidget* parent)
     : QDialog(parent), m_text(new CLogView(this)) {
-  setWindowTitle(QStringLiteral("Corvanta ?? Utility License Agreement").replace("??", QString::fromLatin1(kModelName)));
+  setWindowTitle(QStringLiteral("Corvanta ?? Utility License Agreement").replace("??", ModelName()));
   m_text->setReadOnly(true);
   m_text->setLineWrapMode(QTextEdit::WidgetWidth);
   QFile file(resource);

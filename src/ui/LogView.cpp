@@ -6,9 +6,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTextCursor>
-#include <QTime>
 
-#include "base/TextFormat.h"
 
 CLogView::CLogView(QWidget* parent) : QTextEdit(parent) {}
 
@@ -21,19 +19,13 @@ QFont CLogView::LogFont() {
   return font;
 }
 
-QString CLogView::TimeStamp() {
-  const QTime now = QTime::currentTime();
-  return Format("%02u:%02u:%02u ", now.hour(), now.minute(), now.second());
-}
-
 bool CLogView::IsScrolledUp() const {
   const QScrollBar* bar = verticalScrollBar();
   return bar->pageStep() != 0 && bar->value() < bar->maximum();
 }
 
 void CLogView::AppendLine(const QString& line) {
-  QString text = line;
-  while (text.endsWith(u'\n') || text.endsWith(u'\r')) text.chop(1);
+  QString text = ChopLineEnds(line);
   if (!document()->isEmpty()) text.prepend(u'\n');
   Insert(text, nullptr);
 }

@@ -7,6 +7,8 @@
 #include <QTextEdit>
 #include <memory>
 
+#include "base/TextFormat.h"
+
 class QMenu;
 
 class CLogView : public QTextEdit {
@@ -16,13 +18,11 @@ class CLogView : public QTextEdit {
 
   // "Courier New" 10 pt, or the platform's fixed font where it is missing.
   static QFont LogFont();
-  // "hh:mm:ss " of the local time.
-  static QString TimeStamp();
 
   // A line of a log: a line break first unless the view is empty.
   void AppendLine(const QString& line);
   // A line of the activity log, time-stamped.
-  void AppendLogLine(const QString& line) { AppendLine(TimeStamp() + line); }
+  void AppendLogLine(const QString& line) { AppendLine(LogTimeStamp() + line); }
   // Text at the end in the given format ("\r\n" breaks the line).
   void AppendText(const QString& text, const QTextCharFormat& format = {});
   // True while the user has scrolled away from the end.

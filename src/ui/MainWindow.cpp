@@ -20,10 +20,6 @@
 #include "ui/WindowPlacement.h"
 
 namespace {
-const QString& ModelName() {
-  static const QString name = QString::fromLatin1(kModelName);
-  return name;
-}
 
 // Boxes often come from inside serial input or a machine's timer. The box is
 // opened modal and returns at once, without a nested event loop, so that the
@@ -54,9 +50,7 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
     m_savedPort = model.Port.Get();
     model.Port.Set(portForThisRun);
   }
-  const auto version = CProgramVersion::Parts();
-  m_titleBase = FormatString(Str::TitleVersion, CProgramVersion::Description(), version[0], version[1], version[2],
-                             version[3]);
+  m_titleBase = CProgramVersion::VersionText();
   setWindowTitle(m_titleBase);
   CreateMenus();
   m_tabView = new CTabView(this);

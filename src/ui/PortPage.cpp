@@ -25,10 +25,6 @@ class CPortComboBox : public QComboBox {
   }
 };
 
-const QString& ModelName() {
-  static const QString name = QString::fromLatin1(kModelName);
-  return name;
-}
 }  // namespace
 
 CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.htm"), parent) {

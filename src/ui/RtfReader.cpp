@@ -7,6 +7,8 @@
 #include <cctype>
 #include <vector>
 
+#include "base/ResultCodes.h"
+
 namespace {
 constexpr std::size_t kMaxDepth = 256;
 constexpr int kMaxWordLength = 32;
@@ -20,13 +22,6 @@ QChar FromCp1252(unsigned char byte) {
       0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
   return byte >= 0x80 && byte <= 0x9F ? QChar(high[byte - 0x80]) : QChar(byte);
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 struct GroupState {
@@ -132,8 +127,9 @@ class Parser {
       m_pos = m_in.size();
       return;
     }
-    const int high = HexValue(m_in[m_pos]);
-    const int low = HexValue(m_in[m_pos + 1]);
+    // Not HexPairToByte: a bad digit in a document is skipped, not an error.
+    const int high = HexDigitValue(QChar::fromLatin1(m_in[m_pos]));
+    const int low = HexDigitValue(QChar::fromLatin1(m_in[m_pos + 1]));
     m_pos += 2;
     if (high >= 0 && low >= 0) Text(FromCp1252(static_cast<unsigned char>(high * 16 + low)));
   }
