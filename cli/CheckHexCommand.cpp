@@ -9,16 +9,11 @@
 #include "firmware/FirmwareImage.h"
 #include "machines/TunerModel.h"
 
-namespace {
-// What the loader falls back to when a failed load recorded no code.
-constexpr ResultCode kNoCodeRecorded = 774;
-}  // namespace
-
 int RunCheckHex(CCliContext&, const QStringList& args) {
   if (args.size() != 1) return 2;
   FirmwareImage image;
   if (!image.Load(args.first())) {
-    const ResultCode code = GetLastError() != 0 ? GetLastError() : kNoCodeRecorded;
+    const ResultCode code = GetLastError() != 0 ? GetLastError() : Result::LoadFailedWithoutCode;
     QTextStream(stderr) << Format("Line %u, error code 0x%08X: %s", image.LineCount(), code, ErrorText(code))
                         << Qt::endl;
     return 1;

@@ -32,6 +32,8 @@ constexpr ResultCode IoDevice = 1117;
 constexpr ResultCode DeviceNotConnected = 1167;
 constexpr ResultCode Cancelled = 1223;
 constexpr ResultCode Timeout = 1460;
+// What a failed firmware load reports when the reader recorded no code.
+constexpr ResultCode LoadFailedWithoutCode = 774;
 constexpr ResultCode InvalidArg = 0x80070057;  // E_INVALIDARG
 
 // The program's own codes.
