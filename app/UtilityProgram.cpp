@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
+#include "base/ProgramVersion.h"
 #include "machines/TunerModel.h"
 #include "sim/SimulatorThread.h"
 #include "ui/MainWindow.h"
@@ -28,7 +29,7 @@ bool CUtilityProgram::Start() {
   if (m_simulate) {
     m_simulator = std::make_unique<CSimulatorThread>();
     if (!m_simulator->Start()) {
-      QMessageBox::critical(nullptr, QStringLiteral("ZU6400 Utility"),
+      QMessageBox::critical(nullptr, CProgramVersion::Description(),
                             QStringLiteral("The simulated tuner could not be started: the system gave no pseudo-terminal."));
       return false;
     }
