@@ -36,7 +36,11 @@ std::optional<int> Number(const QString& text, int low, int high) {
   return ok && n >= low && n <= high ? std::optional(n) : std::nullopt;
 }
 
-// A relay byte as "0xHH", or a value in pF or nH made greedily.
+// What all the relays of a kind make together.
+unsigned Largest(const RelayWeights& weights) { return RelayValue(0xFF, weights); }
+
+// A relay byte as "0xHH", or a value in pF or nH made greedily; a value
+// above what the relays make is refused rather than cut short.
 std::optional<unsigned char> Relays(const QString& text, const RelayWeights& weights) {
   bool ok = false;
   if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
@@ -44,7 +48,7 @@ std::optional<unsigned char> Relays(const QString& text, const RelayWeights& wei
     return ok && text.size() == 4 ? std::optional<unsigned char>(byte) : std::nullopt;
   }
   const unsigned value = text.toUInt(&ok);
-  return ok ? std::optional<unsigned char>(RelayByte(value, weights)) : std::nullopt;
+  return ok && value <= Largest(weights) ? std::optional<unsigned char>(RelayByte(value, weights)) : std::nullopt;
 }
 
 template <class X, class Make>

@@ -87,6 +87,24 @@ TEST_F(OperateCli, SleepingTunerIsShownAndWokenBySetPower) {
   EXPECT_TRUE(woken.out.contains("mode: M\n"));
 }
 
+TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeAndSendsNothing) {
+  StartSim({"--version", "01.97"});
+  for (const char* bad : {"c=99999", "c=2702", "l=17371", "c=-5", "l=", "C=0x", "c=0x1ff"}) {
+    SCOPED_TRACE(bad);
+    const CtlRun r = Ctl({"set", "mode=M", bad});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+  }
+  const CtlRun status = Ctl({"status"});  // the good setting before each bad one was never sent
+  EXPECT_TRUE(status.out.contains("mode: A\n")) << status.out.toStdString();
+  EXPECT_TRUE(status.out.contains("c: 0x00 0 pF\n"));
+
+  const CtlRun largest = Ctl({"set", "c=2701", "l=17370"});
+  EXPECT_EQ(largest.status, 0) << largest.err.toStdString();
+  EXPECT_TRUE(largest.out.contains("c: 0xff 2701 pF\n"));
+  EXPECT_TRUE(largest.out.contains("l: 0xff 17370 nH\n"));
+}
+
 TEST_F(OperateCli, BadSettingsAndOldFirmwareAreRefused) {
   StartSim({"--version", "01.05"});
   for (const char* bad : {"mode=X", "antenna=4", "c=0x1", "power", "speed=1"})
