@@ -35,7 +35,6 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(QStringLiteral(ZU_VERSION_TEXT));
 
   QCommandLineParser parser;
-  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
   parser.addOption({QStringLiteral("port"), QStringLiteral("Serial port (default: the saved port)."), QStringLiteral("port")});
   parser.addOption({QStringLiteral("speed"), QStringLiteral("Bit rate to search."), QStringLiteral("speed")});
   parser.addOption({QStringLiteral("trace"), QStringLiteral("Show every command sent and reply received.")});

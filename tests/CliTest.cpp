@@ -56,6 +56,32 @@ TEST_F(Cli, SilenceAndUsageErrors) {
   EXPECT_EQ(RunCtl({"contact", "extra"}, config.path()).status, 2);
 }
 
+TEST_F(Cli, OptionsWorkBeforeOrAfterTheCommandWord) {
+  CSimulatorProcess sim({"--speed", "19200", "--serial", "321"});
+  const QString expected =
+      QString("device: ZU6400\nfirmware: 01.05\nserial: 00321\nport: %1\nspeed: 19200\n").arg(sim.Port());
+  const CtlRun after =
+      RunCtl({"contact", "--port", sim.Port(), "--speed", "19200", "--trace", "--wait", "5"}, config.path());
+  EXPECT_EQ(after.status, 0) << after.err.toStdString();
+  EXPECT_EQ(after.out, expected);
+  EXPECT_TRUE(after.err.contains("FindSpeedLoop send ;"));    // --trace
+  EXPECT_EQ(after.err.count("Attempting to contact"), 1);     // --speed: no search
+
+  const CtlRun around = RunCtl({"--port", sim.Port(), "contact", "--speed", "19200"}, config.path());
+  EXPECT_EQ(around.status, 0) << around.err.toStdString();
+  EXPECT_EQ(around.out, expected);
+
+  const CtlRun simulated = RunCtl({"contact", "--simulate"}, config.path());
+  EXPECT_EQ(simulated.status, 0) << simulated.err.toStdString();
+  EXPECT_TRUE(simulated.out.startsWith("device: ZU6400\nfirmware: 01.05\nserial: 01234\n"))
+      << simulated.out.toStdString();
+
+  const CtlRun unknown = RunCtl({"contact", "--port", sim.Port(), "--frobnicate"}, config.path());
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.out.isEmpty());
+  EXPECT_TRUE(unknown.err.contains("frobnicate")) << unknown.err.toStdString();
+}
+
 TEST_F(Cli, SimulateUsesTheBuiltInTunerWithoutSavingItsPort) {
   const QString file = config.path() + "/Corvanta/ZU6400 Utility.conf";
   {

@@ -88,6 +88,26 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
 }
 
+TEST_F(FileChecksCliTest, OptionsGoBeforeOrAfterTheFile) {
+  const QString good = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:00000001FF\r\n");
+  const CtlRun plain = Ctl({QStringLiteral("check-hex"), good});
+  ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
+  const QStringList orders[] = {{QStringLiteral("check-hex"), good, QStringLiteral("--wait"), QStringLiteral("5")},
+                                {QStringLiteral("check-hex"), QStringLiteral("--trace"), good},
+                                {QStringLiteral("--wait"), QStringLiteral("5"), QStringLiteral("check-hex"), good,
+                                 QStringLiteral("--trace")}};
+  for (const QStringList& args : orders) {
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const CtlRun run = Ctl(args);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, plain.out);
+  }
+  const CtlRun missing = Ctl({QStringLiteral("check-config"), m_dir.filePath(QStringLiteral("none")),
+                              QStringLiteral("--port"), QStringLiteral("/dev/null")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.err.contains(QStringLiteral("error 0x00000002: "))) << missing.err.toStdString();
+}
+
 }  // namespace
 
 namespace {

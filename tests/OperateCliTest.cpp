@@ -87,6 +87,30 @@ TEST_F(OperateCli, SleepingTunerIsShownAndWokenBySetPower) {
   EXPECT_TRUE(woken.out.contains("mode: M\n"));
 }
 
+TEST_F(OperateCli, OptionsFollowTheCommandWordAndItsSettings) {
+  StartSim({"--version", "01.97"});
+  const CtlRun status = Ctl({"status", "--json"});
+  ASSERT_EQ(status.status, 0) << status.err.toStdString();
+  QJsonParseError error;
+  EXPECT_EQ(QJsonDocument::fromJson(status.out.toUtf8(), &error).object()["mode"].toString(), "A");
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << status.out.toStdString();  // and nothing else
+
+  const CtlRun set = RunCtl({"set", "mode=M", "--port", port, "--json", "antenna=2"}, config.path());
+  ASSERT_EQ(set.status, 0) << set.err.toStdString();
+  const QJsonObject o = QJsonDocument::fromJson(set.out.toUtf8()).object();
+  EXPECT_EQ(o["mode"].toString(), "M");
+  EXPECT_EQ(o["antenna"].toInt(), 2);
+
+  for (const char* command : {"tune", "memorize"}) {
+    const CtlRun r = RunCtl({command, "--port", port, "--wait", "5"}, config.path());
+    EXPECT_EQ(r.status, 0) << command << r.err.toStdString();
+  }
+
+  const CtlRun simulated = RunCtl({"status", "--simulate", "--json"}, config.path());
+  ASSERT_EQ(simulated.status, 0) << simulated.err.toStdString();
+  EXPECT_EQ(QJsonDocument::fromJson(simulated.out.toUtf8()).object()["band"].toString(), "20");
+}
+
 TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeAndSendsNothing) {
   StartSim({"--version", "01.97"});
   for (const char* bad : {"c=99999", "c=2702", "l=17371", "c=-5", "l=", "C=0x", "c=0x1ff"}) {
