@@ -15,7 +15,6 @@ constexpr ResultCode kNoCodeRecorded = 774;
 }  // namespace
 
 int RunCheckHex(CCliContext&, const QStringList& args) {
-  if (args.size() != 1) return 2;
   FirmwareImage image;
   if (!image.Load(args.first())) {
     const ResultCode code = GetLastError() != 0 ? GetLastError() : kNoCodeRecorded;

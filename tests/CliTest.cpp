@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "CtlRunner.h"
 
@@ -79,7 +80,37 @@ TEST_F(Cli, OptionsWorkBeforeOrAfterTheCommandWord) {
   const CtlRun unknown = RunCtl({"contact", "--port", sim.Port(), "--frobnicate"}, config.path());
   EXPECT_EQ(unknown.status, 2);
   EXPECT_TRUE(unknown.out.isEmpty());
-  EXPECT_TRUE(unknown.err.contains("frobnicate")) << unknown.err.toStdString();
+  EXPECT_TRUE(unknown.err.startsWith("zu6400ctl: --frobnicate: unknown option\n")) << unknown.err.toStdString();
+}
+
+TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
+  const QString commands = "(commands: contact, check-config, status, set, tune, memorize, check-hex)";
+  const std::pair<QStringList, QString> cases[] = {
+      {{"--speed", "1234", "contact"}, "--speed 1234: --speed takes AUTO, 38400, 19200, 9600 or 4800"},
+      {{"contact", "--wait", "0"}, "--wait 0: --wait takes 1 to 3600 seconds"},
+      {{"contact", "--wait", "3601"}, "--wait 3601: --wait takes 1 to 3600 seconds"},
+      {{"contact", "extra"}, "extra: unexpected argument (usage: zu6400ctl contact)"},
+      {{"status", "--json", "now"}, "now: unexpected argument (usage: zu6400ctl status)"},
+      {{"tune", "now"}, "now: unexpected argument (usage: zu6400ctl tune)"},
+      {{"memorize", "here", "there"}, "here: unexpected argument (usage: zu6400ctl memorize)"},
+      {{"set"}, "NAME=VALUE is missing (usage: zu6400ctl set NAME=VALUE ...)"},
+      {{"frobnicate"}, "frobnicate: unknown command " + commands},
+      {{"--json"}, "COMMAND is missing " + commands},
+  };
+  for (const auto& [args, problem] : cases) {
+    SCOPED_TRACE(args.join(' ').toStdString());
+    const CtlRun r = RunCtl(args, config.path());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err, "zu6400ctl: " + problem + "\ntry zu6400ctl --help\n");
+  }
+
+  const CtlRun help = RunCtl({"status", "--help"}, config.path());
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.err.isEmpty());
+  for (const char* line : {"usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n", "\n  set NAME=VALUE ...      change mode,",
+                           "\n  check-hex FILE          load", "\n  --wait SECONDS          seconds to wait"})
+    EXPECT_TRUE(help.out.contains(line)) << line;
 }
 
 TEST_F(Cli, SimulateUsesTheBuiltInTunerWithoutSavingItsPort) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <utility>
+
 #include "CtlRunner.h"
 #include "base/ReportSink.h"
 #include "config/ConfigurationFileWriter.h"
@@ -88,7 +90,7 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
 }
 
-TEST_F(FileChecksCliTest, OptionsGoBeforeOrAfterTheFile) {
+TEST_F(FileChecksCliTest, OptionsGoBeforeOrAfterTheFileAndAMissingOrExtraFileIsNamed) {
   const QString good = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:00000001FF\r\n");
   const CtlRun plain = Ctl({QStringLiteral("check-hex"), good});
   ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
@@ -106,6 +108,22 @@ TEST_F(FileChecksCliTest, OptionsGoBeforeOrAfterTheFile) {
                               QStringLiteral("--port"), QStringLiteral("/dev/null")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(missing.err.contains(QStringLiteral("error 0x00000002: "))) << missing.err.toStdString();
+
+  const std::pair<QStringList, QString> usage[] = {
+      {{QStringLiteral("check-config")}, QStringLiteral("FILE is missing (usage: zu6400ctl check-config FILE)")},
+      {{QStringLiteral("check-hex"), QStringLiteral("--trace")},
+       QStringLiteral("FILE is missing (usage: zu6400ctl check-hex FILE)")},
+      {{QStringLiteral("check-hex"), good, QStringLiteral("extra.hex")},
+       QStringLiteral("extra.hex: unexpected argument (usage: zu6400ctl check-hex FILE)")},
+      {{QStringLiteral("check-hex"), good, QStringLiteral("--bogus")}, QStringLiteral("--bogus: unknown option")},
+  };
+  for (const auto& [args, problem] : usage) {
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const CtlRun run = Ctl(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err, QStringLiteral("zu6400ctl: ") + problem + QStringLiteral("\ntry zu6400ctl --help\n"));
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <memory>
+#include <utility>
 
 #include "CtlRunner.h"
 
@@ -111,13 +112,28 @@ TEST_F(OperateCli, OptionsFollowTheCommandWordAndItsSettings) {
   EXPECT_EQ(QJsonDocument::fromJson(simulated.out.toUtf8()).object()["band"].toString(), "20");
 }
 
-TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeAndSendsNothing) {
+TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeNamingItAndSendsNothing) {
   StartSim({"--version", "01.97"});
-  for (const char* bad : {"c=99999", "c=2702", "l=17371", "c=-5", "l=", "C=0x", "c=0x1ff"}) {
+  const std::pair<const char*, QString> cases[] = {
+      {"c=99999", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"c=2702", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"l=17371", "l takes 0 to 17370 nH or a relay byte 0x00 to 0xff"},
+      {"c=-5", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"l=", "l takes 0 to 17370 nH or a relay byte 0x00 to 0xff"},
+      {"C=0x", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"c=0x1ff", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"mode=X", "mode takes A, M or B"},
+      {"antenna=4", "antenna takes 1 to 3"},
+      {"power=2", "power takes 0 or 1"},
+      {"foo=1", "unknown setting (settings: mode, antenna, side, bypass, attenuator, ampi, power, c, l)"},
+      {"c", "expected NAME=VALUE"},
+  };
+  for (const auto& [bad, problem] : cases) {
     SCOPED_TRACE(bad);
     const CtlRun r = Ctl({"set", "mode=M", bad});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err, "zu6400ctl: " + QString(bad) + ": " + problem + "\ntry zu6400ctl --help\n");
   }
   const CtlRun status = Ctl({"status"});  // the good setting before each bad one was never sent
   EXPECT_TRUE(status.out.contains("mode: A\n")) << status.out.toStdString();
