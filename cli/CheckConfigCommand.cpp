@@ -24,7 +24,6 @@ std::size_t SerialBytes(const std::vector<SerialPromBlock>& blocks) {
 }  // namespace
 
 int RunCheckConfig(CCliContext&, const QStringList& args) {
-  if (args.size() != 1) return 2;
   CModelReportSink sink(GetModel());
   ConfigRestoreData data;
   const ResultCode result = ReadConfigurationFile(args.first(), kNoSerialNumber, data, sink);

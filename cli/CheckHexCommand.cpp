@@ -10,7 +10,6 @@
 #include "machines/TunerModel.h"
 
 int RunCheckHex(CCliContext&, const QStringList& args) {
-  if (args.size() != 1) return 2;
   FirmwareImage image;
   if (!image.Load(args.first())) {
     const ResultCode code = GetLastError() != 0 ? GetLastError() : Result::LoadFailedWithoutCode;

@@ -48,12 +48,20 @@ class CCliContext {
   std::unique_ptr<CSimulatorThread> m_simulator;
 };
 
+// What a command takes after its word.
+enum class CliArguments { None, One, OneOrMore };
+
 struct CliCommand {
   const char* name;
-  const char* usage;
-  int (*run)(CCliContext& context, const QStringList& args);
+  CliArguments count;
+  const char* arguments;  // the argument's name in the usage, "FILE"
+  const char* description;
+  int (*run)(CCliContext& context, const QStringList& args);  // args as many as count allows
 };
 
 // Every command of the front end.
 const CliCommand* FindCommand(const QString& name);
 QString CommandUsages();
+// What is wrong with a command word and its arguments (empty when nothing):
+// a missing or unknown command, a missing or an unexpected argument.
+QString CommandProblem(const QStringList& words);

@@ -1,4 +1,5 @@
 #include "cli/CliContext.h"
+#include "cli/UsageText.h"
 
 int RunContact(CCliContext& context, const QStringList& args);
 int RunCheckConfig(CCliContext& context, const QStringList& args);
@@ -9,15 +10,40 @@ int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
 
 namespace {
+using enum CliArguments;
+
 constexpr CliCommand kCommands[] = {
-    {"contact", "contact                 find and identify the tuner", RunContact},
-    {"check-config", "check-config FILE       read a configuration file as a restore would", RunCheckConfig},
-    {"status", "status                  read the tuner's live state once", RunStatus},
-    {"set", "set NAME=VALUE ...      change mode, antenna, side, bypass, attenuator, ampi, power, c, l", RunSet},
-    {"tune", "tune                    start a full search tune", RunTune},
-    {"memorize", "memorize                save the current settings for the band and antenna", RunMemorize},
-    {"check-hex", "check-hex FILE          load a firmware file as the loader would", RunCheckHex},
+    {"contact", None, "", "find and identify the tuner", RunContact},
+    {"check-config", One, "FILE", "read a configuration file as a restore would", RunCheckConfig},
+    {"status", None, "", "read the tuner's live state once", RunStatus},
+    {"set", OneOrMore, "NAME=VALUE", "change mode, antenna, side, bypass, attenuator, ampi, power, c, l", RunSet},
+    {"tune", None, "", "start a full search tune", RunTune},
+    {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
+    {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
 };
+
+// "set NAME=VALUE ...".
+QString Synopsis(const CliCommand& command) {
+  QString text = QLatin1String(command.name);
+  if (command.count != None) text += u' ' + QLatin1String(command.arguments);
+  if (command.count == OneOrMore) text += QStringLiteral(" ...");
+  return text;
+}
+
+// " (commands: contact, ...)".
+QString CommandList() {
+  QStringList names;
+  for (const CliCommand& command : kCommands) names << QLatin1String(command.name);
+  return QStringLiteral(" (commands: ") + names.join(QStringLiteral(", ")) + u')';
+}
+
+QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
+  const QString usage = QStringLiteral(" (usage: zu6400ctl ") + Synopsis(command) + u')';
+  if (args.isEmpty() && command.count != None) return QLatin1String(command.arguments) + " is missing" + usage;
+  const qsizetype allowed = command.count == None ? 0 : command.count == One ? 1 : args.size();
+  if (args.size() > allowed) return args[allowed] + ": unexpected argument" + usage;
+  return {};
+}
 }  // namespace
 
 const CliCommand* FindCommand(const QString& name) {
@@ -28,6 +54,13 @@ const CliCommand* FindCommand(const QString& name) {
 
 QString CommandUsages() {
   QString text;
-  for (const CliCommand& command : kCommands) text += QStringLiteral("  ") + QLatin1String(command.usage) + u'\n';
+  for (const CliCommand& command : kCommands) text += UsageLine(Synopsis(command), QLatin1String(command.description));
   return text;
+}
+
+QString CommandProblem(const QStringList& words) {
+  if (words.isEmpty()) return QStringLiteral("COMMAND is missing") + CommandList();
+  const CliCommand* command = FindCommand(words.first());
+  if (command == nullptr) return words.first() + QStringLiteral(": unknown command") + CommandList();
+  return ArgumentProblem(*command, words.mid(1));
 }

@@ -8,8 +8,7 @@
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
 
-int RunContact(CCliContext& context, const QStringList& args) {
-  if (!args.isEmpty()) return 2;
+int RunContact(CCliContext& context, const QStringList&) {
   const ResultCode result = context.Contact();
   if (result != Result::Success) return CCliContext::Fail(result);
   CTunerModel& model = GetModel();

@@ -2,6 +2,6 @@
 
 #include "cli/OperateSession.h"
 
-int RunMemorize(CCliContext& context, const QStringList& args) {
-  return RunOperateRequest(context, args, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
+int RunMemorize(CCliContext& context, const QStringList&) {
+  return RunOperateRequest(context, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
 }

@@ -81,9 +81,7 @@ void COperateSession::Print() const {
   out << QJsonDocument(object).toJson(QJsonDocument::Compact) << "\n";
 }
 
-int RunOperateRequest(CCliContext& context, const QStringList& args, bool COperateStateMachine::*request,
-                      unsigned short minVersion) {
-  if (!args.isEmpty()) return 2;
+int RunOperateRequest(CCliContext& context, bool COperateStateMachine::*request, unsigned short minVersion) {
   COperateSession session(context);
   ResultCode result = session.Connect();
   if (result == Result::Success && GetModel().McuVersion.Get() < minVersion) result = Result::NotSupported;

@@ -30,5 +30,4 @@ class COperateSession {
 
 // Sets a request flag (on firmware that has the feature) and runs the cycle
 // that sends it.
-int RunOperateRequest(CCliContext& context, const QStringList& args, bool COperateStateMachine::*request,
-                      unsigned short minVersion);
+int RunOperateRequest(CCliContext& context, bool COperateStateMachine::*request, unsigned short minVersion);

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "cli/OperateSession.h"
-#include "machines/TunerModel.h"
+#include "cli/UsageText.h"
+#include "base/TextFormat.h"
 #include "machines/RelayValues.h"
+#include "machines/TunerModel.h"
 
 namespace {
 constexpr int kCycleLimit = 5;
@@ -36,7 +38,11 @@ std::optional<int> Number(const QString& text, int low, int high) {
   return ok && n >= low && n <= high ? std::optional(n) : std::nullopt;
 }
 
-// A relay byte as "0xHH", or a value in pF or nH made greedily.
+// What all the relays of a kind make together.
+unsigned Largest(const RelayWeights& weights) { return RelayValue(0xFF, weights); }
+
+// A relay byte as "0xHH", or a value in pF or nH made greedily; a value
+// above what the relays make is refused rather than cut short.
 std::optional<unsigned char> Relays(const QString& text, const RelayWeights& weights) {
   bool ok = false;
   if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
@@ -44,7 +50,7 @@ std::optional<unsigned char> Relays(const QString& text, const RelayWeights& wei
     return ok && text.size() == 4 ? std::optional<unsigned char>(byte) : std::nullopt;
   }
   const unsigned value = text.toUInt(&ok);
-  return ok ? std::optional<unsigned char>(RelayByte(value, weights)) : std::nullopt;
+  return ok && value <= Largest(weights) ? std::optional<unsigned char>(RelayByte(value, weights)) : std::nullopt;
 }
 
 template <class X, class Make>
@@ -52,21 +58,78 @@ std::optional<Wish> Then(const std::optional<X>& parsed, Make make) {
   return parsed ? std::optional<Wish>(make(*parsed)) : std::nullopt;
 }
 
-std::optional<Wish> ParseWish(const QString& name, const QString& value) {
+// A name set takes, the values it allows as a usage error words them, and
+// the wish a value makes.
+struct Setting {
+  const char* name;
+  QString allowed;
+  std::function<std::optional<Wish>(const QString&)> parse;
+};
+
+template <class T>
+Setting LetterSetting(const char* name, const char* letters, CObservable<T, 1> COperateValues::*member) {
+  QStringList choices;
+  for (const QChar c : QLatin1String(letters)) choices << c;
+  return {name, ListWithOr(choices), [=](const QString& text) {
+            return Then(Letter(text, letters), [=](QChar c) { return WishFor(member, c); });
+          }};
+}
+
+template <class T>
+Setting NumberSetting(const char* name, int low, int high, CObservable<T, 1> COperateValues::*member,
+                      unsigned short minVersion = 0) {
+  const QString allowed = high == low + 1 ? ListWithOr({QString::number(low), QString::number(high)})
+                                          : Format("%d to %d", low, high);
+  return {name, allowed, [=](const QString& text) {
+            return Then(Number(text, low, high), [=](int n) { return WishFor(member, static_cast<T>(n), minVersion); });
+          }};
+}
+
+Setting RelaySetting(const char* name, const RelayWeights& weights, const char* unit,
+                     CObservable<unsigned char, 1> COperateValues::*member) {
+  return {name, Format("0 to %u %s or a relay byte 0x00 to 0xff", Largest(weights), unit),
+          [=, &weights](const QString& text) {
+            return Then(Relays(text, weights), [=](unsigned char b) { return WishFor(member, b); });
+          }};
+}
+
+const std::vector<Setting>& Settings() {
   using V = COperateValues;
-  if (name == u"mode") return Then(Letter(value, "AMB"), [](QChar c) { return WishFor(&V::Mode, c); });
-  if (name == u"side") return Then(Letter(value, "AT"), [](QChar c) { return WishFor(&V::Side, c); });
-  if (name == u"bypass") return Then(Letter(value, "BN"), [](QChar c) { return WishFor(&V::Bypass, c); });
-  if (name == u"antenna")
-    return Then(Number(value, 1, 3), [](int n) { return WishFor(&V::Antenna, static_cast<unsigned char>(n)); });
-  if (name == u"attenuator") return Then(Number(value, 0, 1), [](int n) { return WishFor(&V::Attenuator, n); });
-  if (name == u"ampi") return Then(Number(value, 0, 1), [](int n) { return WishFor(&V::KeyInterrupt, n); });
-  if (name == u"power")
-    return Then(Number(value, 0, 1), [](int n) { return WishFor(&V::PowerStatus, n, OperateFeature::PowerSwitch); });
-  if (name == u"c")
-    return Then(Relays(value, kCapacitorWeights), [](unsigned char b) { return WishFor(&V::Capacitor, b); });
-  if (name == u"l")
-    return Then(Relays(value, kInductorWeights), [](unsigned char b) { return WishFor(&V::Inductor, b); });
+  static const std::vector<Setting> settings = {
+      LetterSetting("mode", "AMB", &V::Mode),
+      NumberSetting("antenna", 1, 3, &V::Antenna),
+      LetterSetting("side", "AT", &V::Side),
+      LetterSetting("bypass", "BN", &V::Bypass),
+      NumberSetting("attenuator", 0, 1, &V::Attenuator),
+      NumberSetting("ampi", 0, 1, &V::KeyInterrupt),
+      NumberSetting("power", 0, 1, &V::PowerStatus, OperateFeature::PowerSwitch),
+      RelaySetting("c", kCapacitorWeights, "pF", &V::Capacitor),
+      RelaySetting("l", kInductorWeights, "nH", &V::Inductor),
+  };
+  return settings;
+}
+
+QString SettingNames() {
+  QStringList names;
+  for (const Setting& setting : Settings()) names << QLatin1String(setting.name);
+  return names.join(QStringLiteral(", "));
+}
+
+// The wish a NAME=VALUE argument makes; otherwise the problem, naming it.
+std::optional<Wish> ParseWish(const QString& arg, QString& problem) {
+  const qsizetype eq = arg.indexOf(u'=');
+  if (eq <= 0) {
+    problem = arg + QStringLiteral(": expected NAME=VALUE");
+    return std::nullopt;
+  }
+  const QString name = arg.left(eq).toLower();
+  for (const Setting& setting : Settings()) {
+    if (name != QLatin1String(setting.name)) continue;
+    std::optional<Wish> wish = setting.parse(arg.mid(eq + 1));
+    if (!wish) problem = Format("%s: %s takes %s", arg, name, setting.allowed);
+    return wish;
+  }
+  problem = arg + QStringLiteral(": unknown setting (settings: ") + SettingNames() + u')';
   return std::nullopt;
 }
 
@@ -87,12 +150,11 @@ void RequestMissing(const std::vector<Wish>& wishes, COperateValues& values) {
 int RunSet(CCliContext& context, const QStringList& args) {
   std::vector<Wish> wishes;
   for (const QString& arg : args) {
-    const qsizetype eq = arg.indexOf(u'=');
-    const std::optional<Wish> wish = eq > 0 ? ParseWish(arg.left(eq).toLower(), arg.mid(eq + 1)) : std::nullopt;
-    if (!wish) return 2;
+    QString problem;
+    const std::optional<Wish> wish = ParseWish(arg, problem);
+    if (!wish) return UsageError(problem);
     wishes.push_back(*wish);
   }
-  if (wishes.empty()) return 2;
 
   COperateSession session(context);
   ResultCode result = session.Connect();

@@ -2,8 +2,7 @@
 
 #include "cli/OperateSession.h"
 
-int RunStatus(CCliContext& context, const QStringList& args) {
-  if (!args.isEmpty()) return 2;
+int RunStatus(CCliContext& context, const QStringList&) {
   COperateSession session(context);
   ResultCode result = session.Connect();
   if (result == Result::Success) result = session.Cycle();

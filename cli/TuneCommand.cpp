@@ -2,7 +2,7 @@
 
 #include "cli/OperateSession.h"
 
-int RunTune(CCliContext& context, const QStringList& args) {
-  return RunOperateRequest(context, args, &COperateStateMachine::TuneRequested, 0);
+int RunTune(CCliContext& context, const QStringList&) {
+  return RunOperateRequest(context, &COperateStateMachine::TuneRequested, 0);
 }
 

@@ -4,28 +4,87 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include "base/TextFormat.h"
 #include "cli/CliContext.h"
+#include "cli/UsageText.h"
+#include "engine/FindSpeedState.h"
 
 namespace {
-int Usage(const QString& problem) {
-  QTextStream err(stderr);
-  if (!problem.isEmpty()) err << "zu6400ctl: " << problem << "\n";
-  err << "usage: zu6400ctl [--port PORT] [--speed AUTO|4800|9600|19200|38400] [--trace] [--simulate] [--wait SECONDS] [--json] "
-         "COMMAND [ARGS]\ncommands:\n"
-      << CommandUsages();
-  return 2;
+// The wait runs on a timer that counts milliseconds in an int.
+constexpr unsigned kLongestWait = 3600;
+
+QStringList SpeedChoices() {
+  QStringList choices{QStringLiteral("AUTO")};
+  for (const std::uint32_t speed : kSearchSpeeds) choices << QString::number(speed);
+  return choices;
 }
 
-bool ParseSpeed(const QString& text, CliOptions& options) {
-  if (text.compare(QLatin1String("AUTO"), Qt::CaseInsensitive) == 0) {
-    options.fixedSpeed = 0;
-    return true;
+QList<QCommandLineOption> Options() {
+  const QString wait = QString::number(CliOptions{}.waitSeconds);
+  return {
+      {QStringLiteral("port"), QStringLiteral("serial port (default: the saved port)"), QStringLiteral("PORT")},
+      {QStringLiteral("speed"), "bit rate to search: " + ListWithOr(SpeedChoices()) + " (default: the saved speed)",
+       QStringLiteral("SPEED")},
+      {QStringLiteral("trace"), QStringLiteral("show every command sent and reply received")},
+      {QStringLiteral("simulate"), QStringLiteral("talk to the built-in simulated tuner")},
+      {QStringLiteral("wait"), Format("seconds to wait for the tuner, 1 to %u (default: %s)", kLongestWait, wait),
+       QStringLiteral("SECONDS"), wait},
+      {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
+      {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
+      {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
+  };
+}
+
+// "-h", "--help".
+QString Dashed(const QString& name) { return (name.size() == 1 ? "-" : "--") + name; }
+
+void PrintHelp() {
+  QString options;
+  for (const QCommandLineOption& option : Options()) {
+    QStringList names;
+    for (const QString& name : option.names()) names << Dashed(name);
+    const QString value = option.valueName().isEmpty() ? QString() : u' ' + option.valueName();
+    options += UsageLine(names.join(QStringLiteral(", ")) + value, option.description());
   }
+  QTextStream(stdout) << "usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
+                         "Options may come before or after the command word.\ncommands:\n"
+                      << CommandUsages() << "options:\n"
+                      << options;
+}
+
+QString ReadSpeed(const QString& text, CliOptions& options) {
+  const QStringList choices = SpeedChoices();
+  if (!choices.contains(text.toUpper())) return "--speed " + text + ": --speed takes " + ListWithOr(choices);
+  options.speedGiven = true;
+  options.fixedSpeed = text.toULong();  // AUTO reads as 0: no fixed speed
+  return {};
+}
+
+QString ReadWait(const QString& text, CliOptions& options) {
   bool ok = false;
-  const unsigned speed = text.toUInt(&ok);
-  if (!ok || (speed != 4800 && speed != 9600 && speed != 19200 && speed != 38400)) return false;
-  options.fixedSpeed = speed;
-  return true;
+  options.waitSeconds = text.toUInt(&ok);
+  if (ok && options.waitSeconds >= 1 && options.waitSeconds <= kLongestWait) return {};
+  return Format("--wait %s: --wait takes 1 to %u seconds", text, kLongestWait);
+}
+
+// An unknown option named with its dashes; Qt's words for the rest (a
+// missing value).
+QString ParseProblem(const QCommandLineParser& parser) {
+  if (parser.unknownOptionNames().isEmpty()) return parser.errorText();
+  return Dashed(parser.unknownOptionNames().first()) + ": unknown option";
+}
+
+// Reads the options' values; what is wrong with one, naming it.
+QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
+  options.port = parser.value(QStringLiteral("port"));
+  options.trace = parser.isSet(QStringLiteral("trace"));
+  options.simulate = parser.isSet(QStringLiteral("simulate"));
+  options.json = parser.isSet(QStringLiteral("json"));
+  if (parser.isSet(QStringLiteral("speed"))) {
+    const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
+    if (!problem.isEmpty()) return problem;
+  }
+  return ReadWait(parser.value(QStringLiteral("wait")), options);
 }
 }  // namespace
 
@@ -35,43 +94,21 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(QStringLiteral(ZU_VERSION_TEXT));
 
   QCommandLineParser parser;
-  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-  parser.addOption({QStringLiteral("port"), QStringLiteral("Serial port (default: the saved port)."), QStringLiteral("port")});
-  parser.addOption({QStringLiteral("speed"), QStringLiteral("Bit rate to search."), QStringLiteral("speed")});
-  parser.addOption({QStringLiteral("trace"), QStringLiteral("Show every command sent and reply received.")});
-  parser.addOption({QStringLiteral("simulate"), QStringLiteral("Talk to the built-in simulated tuner.")});
-  parser.addOption({QStringLiteral("json"), QStringLiteral("Print values as one JSON object.")});
-  parser.addOption({QStringLiteral("wait"), QStringLiteral("Seconds to wait for the tuner."), QStringLiteral("seconds"), QStringLiteral("10")});
-  parser.addHelpOption();
-  parser.addVersionOption();
-  if (!parser.parse(app.arguments())) return Usage(parser.errorText());
+  parser.addOptions(Options());
+  if (!parser.parse(app.arguments())) return UsageError(ParseProblem(parser));
   if (parser.isSet(QStringLiteral("help"))) {
-    Usage({});
+    PrintHelp();
     return 0;
   }
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
   CliOptions options;
-  options.port = parser.value(QStringLiteral("port"));
-  options.trace = parser.isSet(QStringLiteral("trace"));
-  options.simulate = parser.isSet(QStringLiteral("simulate"));
-  options.json = parser.isSet(QStringLiteral("json"));
-  if (parser.isSet(QStringLiteral("speed"))) {
-    options.speedGiven = true;
-    if (!ParseSpeed(parser.value(QStringLiteral("speed")), options)) return Usage(QStringLiteral("unknown speed"));
-  }
-  bool ok = false;
-  options.waitSeconds = parser.value(QStringLiteral("wait")).toUInt(&ok);
-  if (!ok || options.waitSeconds == 0) return Usage(QStringLiteral("--wait takes a number of seconds"));
-
-  QStringList args = parser.positionalArguments();
-  if (args.isEmpty()) return Usage(QStringLiteral("no command"));
-  const CliCommand* command = FindCommand(args.takeFirst());
-  if (command == nullptr) return Usage(QStringLiteral("unknown command"));
+  QString problem = ReadOptions(parser, options);
+  const QStringList words = parser.positionalArguments();
+  if (problem.isEmpty()) problem = CommandProblem(words);
+  if (!problem.isEmpty()) return UsageError(problem);
 
   CCliContext context(options);
   if (!context.Prepare()) return 1;
-  const int status = command->run(context, args);
-  if (status == 2) return Usage(QStringLiteral("wrong arguments for ") + QLatin1String(command->name));
-  return status;
+  return FindCommand(words.first())->run(context, words.mid(1));
 }

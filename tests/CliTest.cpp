@@ -2,50 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QSettings>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <utility>
+
+#include "CtlRunner.h"
 
 namespace {
-
-struct CtlRun {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-// zu6400ctl with its settings in a folder of its own.
-CtlRun Ctl(const QStringList& args, const QString& configHome) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("XDG_CONFIG_HOME", configHome);
-  env.insert("XDG_DATA_HOME", configHome + "/data");
-  p.setProcessEnvironment(env);
-  p.start(ZU6400CTL_PATH, args);
-  p.waitForFinished(60000);
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-          QString::fromUtf8(p.readAllStandardError())};
-}
-
-// zu6400-sim in its own process; the first line it prints is its port.
-class SimProcess {
- public:
-  explicit SimProcess(const QStringList& args) {
-    m_process.start(ZU6400SIM_PATH, args);
-    m_process.waitForReadyRead(5000);
-    m_port = QString::fromUtf8(m_process.readLine()).trimmed();
-  }
-  ~SimProcess() {
-    m_process.kill();
-    m_process.waitForFinished();
-  }
-  QString Port() const { return m_port; }
-
- private:
-  QProcess m_process;
-  QString m_port;
-};
 
 class Cli : public ::testing::Test {
  protected:
@@ -53,9 +17,9 @@ class Cli : public ::testing::Test {
 };
 
 TEST_F(Cli, ContactReportsTheTunerAtANonDefaultSpeed) {
-  SimProcess sim({"--speed", "9600", "--version", "01.97", "--serial", "321"});
+  CSimulatorProcess sim({"--speed", "9600", "--version", "01.97", "--serial", "321"});
   ASSERT_TRUE(sim.Port().startsWith("/dev/"));
-  const CtlRun r = Ctl({"--port", sim.Port(), "contact"}, config.path());
+  const CtlRun r = RunCtl({"--port", sim.Port(), "contact"}, config.path());
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, QString("device: ZU6400\nfirmware: 01.97\nserial: 00321\nport: %1\nspeed: 9600\n").arg(sim.Port()));
   // Log lines go to standard error with their time prefix.
@@ -65,8 +29,8 @@ TEST_F(Cli, ContactReportsTheTunerAtANonDefaultSpeed) {
 }
 
 TEST_F(Cli, FixedSpeedTraceAndLoader) {
-  SimProcess sim({"--speed", "19200", "--identity", "zu6400"});
-  const CtlRun r = Ctl({"--port", sim.Port(), "--speed", "19200", "--trace", "contact"}, config.path());
+  CSimulatorProcess sim({"--speed", "19200", "--identity", "zu6400"});
+  const CtlRun r = RunCtl({"--port", sim.Port(), "--speed", "19200", "--trace", "contact"}, config.path());
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, QString("device: ZU6400\nfirmware: loader\nport: %1\nspeed: 19200\n").arg(sim.Port()));
   EXPECT_TRUE(r.err.contains("ZU6400 waiting for firmware load on " + sim.Port() + " at 19200 bit/s"));
@@ -76,21 +40,77 @@ TEST_F(Cli, FixedSpeedTraceAndLoader) {
 }
 
 TEST_F(Cli, SilenceAndUsageErrors) {
-  SimProcess sim({"--speed", "4800"});
+  CSimulatorProcess sim({"--speed", "4800"});
   // The search never gives up; the front end stops waiting.
-  const CtlRun r = Ctl({"--port", sim.Port(), "--speed", "9600", "--wait", "1", "contact"}, config.path());
+  const CtlRun r = RunCtl({"--port", sim.Port(), "--speed", "9600", "--wait", "1", "contact"}, config.path());
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.err.endsWith("error 0xE2000045: No response after reset\n")) << r.err.toStdString();
   EXPECT_TRUE(r.out.isEmpty());
 
-  const CtlRun noPort = Ctl({"contact"}, config.path());
+  const CtlRun noPort = RunCtl({"contact"}, config.path());
   EXPECT_EQ(noPort.status, 1);
   EXPECT_TRUE(noPort.err.contains("error 0xE200000F: Serial port name is missing"));
 
-  EXPECT_EQ(Ctl({"--speed", "2400", "contact"}, config.path()).status, 2);
-  EXPECT_EQ(Ctl({"frobnicate"}, config.path()).status, 2);
-  EXPECT_EQ(Ctl({}, config.path()).status, 2);
-  EXPECT_EQ(Ctl({"contact", "extra"}, config.path()).status, 2);
+  EXPECT_EQ(RunCtl({"--speed", "2400", "contact"}, config.path()).status, 2);
+  EXPECT_EQ(RunCtl({"frobnicate"}, config.path()).status, 2);
+  EXPECT_EQ(RunCtl({}, config.path()).status, 2);
+  EXPECT_EQ(RunCtl({"contact", "extra"}, config.path()).status, 2);
+}
+
+TEST_F(Cli, OptionsWorkBeforeOrAfterTheCommandWord) {
+  CSimulatorProcess sim({"--speed", "19200", "--serial", "321"});
+  const QString expected =
+      QString("device: ZU6400\nfirmware: 01.05\nserial: 00321\nport: %1\nspeed: 19200\n").arg(sim.Port());
+  const CtlRun after =
+      RunCtl({"contact", "--port", sim.Port(), "--speed", "19200", "--trace", "--wait", "5"}, config.path());
+  EXPECT_EQ(after.status, 0) << after.err.toStdString();
+  EXPECT_EQ(after.out, expected);
+  EXPECT_TRUE(after.err.contains("FindSpeedLoop send ;"));    // --trace
+  EXPECT_EQ(after.err.count("Attempting to contact"), 1);     // --speed: no search
+
+  const CtlRun around = RunCtl({"--port", sim.Port(), "contact", "--speed", "19200"}, config.path());
+  EXPECT_EQ(around.status, 0) << around.err.toStdString();
+  EXPECT_EQ(around.out, expected);
+
+  const CtlRun simulated = RunCtl({"contact", "--simulate"}, config.path());
+  EXPECT_EQ(simulated.status, 0) << simulated.err.toStdString();
+  EXPECT_TRUE(simulated.out.startsWith("device: ZU6400\nfirmware: 01.05\nserial: 01234\n"))
+      << simulated.out.toStdString();
+
+  const CtlRun unknown = RunCtl({"contact", "--port", sim.Port(), "--frobnicate"}, config.path());
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.out.isEmpty());
+  EXPECT_TRUE(unknown.err.startsWith("zu6400ctl: --frobnicate: unknown option\n")) << unknown.err.toStdString();
+}
+
+TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
+  const QString commands = "(commands: contact, check-config, status, set, tune, memorize, check-hex)";
+  const std::pair<QStringList, QString> cases[] = {
+      {{"--speed", "1234", "contact"}, "--speed 1234: --speed takes AUTO, 38400, 19200, 9600 or 4800"},
+      {{"contact", "--wait", "0"}, "--wait 0: --wait takes 1 to 3600 seconds"},
+      {{"contact", "--wait", "3601"}, "--wait 3601: --wait takes 1 to 3600 seconds"},
+      {{"contact", "extra"}, "extra: unexpected argument (usage: zu6400ctl contact)"},
+      {{"status", "--json", "now"}, "now: unexpected argument (usage: zu6400ctl status)"},
+      {{"tune", "now"}, "now: unexpected argument (usage: zu6400ctl tune)"},
+      {{"memorize", "here", "there"}, "here: unexpected argument (usage: zu6400ctl memorize)"},
+      {{"set"}, "NAME=VALUE is missing (usage: zu6400ctl set NAME=VALUE ...)"},
+      {{"frobnicate"}, "frobnicate: unknown command " + commands},
+      {{"--json"}, "COMMAND is missing " + commands},
+  };
+  for (const auto& [args, problem] : cases) {
+    SCOPED_TRACE(args.join(' ').toStdString());
+    const CtlRun r = RunCtl(args, config.path());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err, "zu6400ctl: " + problem + "\ntry zu6400ctl --help\n");
+  }
+
+  const CtlRun help = RunCtl({"status", "--help"}, config.path());
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.err.isEmpty());
+  for (const char* line : {"usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n", "\n  set NAME=VALUE ...      change mode,",
+                           "\n  check-hex FILE          load", "\n  --wait SECONDS          seconds to wait"})
+    EXPECT_TRUE(help.out.contains(line)) << line;
 }
 
 TEST_F(Cli, SimulateUsesTheBuiltInTunerWithoutSavingItsPort) {
@@ -99,7 +119,7 @@ TEST_F(Cli, SimulateUsesTheBuiltInTunerWithoutSavingItsPort) {
     QSettings saved(file, QSettings::IniFormat);
     saved.setValue("Port", "/dev/ttyUSB7");
   }
-  const CtlRun r = Ctl({"--simulate", "contact"}, config.path());
+  const CtlRun r = RunCtl({"--simulate", "contact"}, config.path());
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_TRUE(r.out.startsWith("device: ZU6400\nfirmware: 01.05\nserial: 01234\nport: /dev/"));
   EXPECT_FALSE(r.out.contains("ttyUSB7"));

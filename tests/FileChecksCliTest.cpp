@@ -1,35 +1,21 @@
 // zu6400ctl check-config and check-hex, run as a user would run them.
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <utility>
+
+#include "CtlRunner.h"
 #include "base/ReportSink.h"
 #include "config/ConfigurationFileWriter.h"
 
 namespace {
 
-struct CtlRun {
-  int exitCode;
-  QString out;
-  QString err;
-};
-
 class FileChecksCliTest : public ::testing::Test {
  protected:
-  CtlRun Ctl(const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(ZU6400CTL_PATH), args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-  }
+  CtlRun Ctl(const QStringList& args) { return RunCtl(args, m_dir.filePath(QStringLiteral("config"))); }
 
   QString WriteFile(const QString& name, const QByteArray& content) {
     const QString path = m_dir.filePath(name);
@@ -51,7 +37,7 @@ TEST_F(FileChecksCliTest, CheckConfigAcceptsASavedFileAndRefusesAnAlteredCopy) {
   ASSERT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), snapshot, sink));
 
   const CtlRun good = Ctl({QStringLiteral("check-config"), path});
-  EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();
+  EXPECT_EQ(good.status, 0) << good.err.toStdString();
   EXPECT_EQ(good.out, QStringLiteral("complete\npic runs: 4\npic bytes: 992\nserial blocks: 960\nserial bytes: 61440\n"
                                      "serial number: 01234\n"));
 
@@ -60,16 +46,16 @@ TEST_F(FileChecksCliTest, CheckConfigAcceptsASavedFileAndRefusesAnAlteredCopy) {
   QByteArray altered = file.readAll();
   altered.replace("MEM3 2000 40 00", "MEM3 2000 40 01");
   const CtlRun bad = Ctl({QStringLiteral("check-config"), WriteFile(QStringLiteral("altered.ZU6400Config"), altered)});
-  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_EQ(bad.status, 1);
   EXPECT_TRUE(bad.out.isEmpty());
   EXPECT_TRUE(bad.err.contains(QStringLiteral("The configuration file has been altered after it was saved.")));
   EXPECT_TRUE(bad.err.contains(QStringLiteral("error 0xE2000031: Corrupt configuration file")));
 
   const CtlRun missing = Ctl({QStringLiteral("check-config"), m_dir.filePath(QStringLiteral("none"))});
-  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(missing.err.contains(QStringLiteral("error 0x00000002: The system cannot find the file specified.")));
 
-  EXPECT_EQ(Ctl({QStringLiteral("check-config")}).exitCode, 2);
+  EXPECT_EQ(Ctl({QStringLiteral("check-config")}).status, 2);
 }
 
 TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
@@ -79,7 +65,7 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
                                  ":01092C0012B8\r\n"
                                  ":00000001FF\r\n");
   const CtlRun ok = Ctl({QStringLiteral("check-hex"), good});
-  EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+  EXPECT_EQ(ok.status, 0) << ok.err.toStdString();
   const QStringList lines = ok.out.split(u'\n');
   ASSERT_EQ(lines.size(), 5);
   EXPECT_EQ(lines[0], QStringLiteral("lines: 3"));
@@ -93,15 +79,51 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
                                 ":01092C0012B9\r\n"
                                 ":00000001FF\r\n");
   const CtlRun failed = Ctl({QStringLiteral("check-hex"), bad});
-  EXPECT_EQ(failed.exitCode, 1);
+  EXPECT_EQ(failed.status, 1);
   EXPECT_TRUE(failed.out.isEmpty());
   EXPECT_TRUE(failed.err.contains(QStringLiteral("Line 2, error code 0xE2000022: intel hex line checksum error")));
 
   const QString unbalanced = WriteFile(QStringLiteral("unbalanced.hex"), ":020800001234B0\r\n:00000001FF\r\n");
   const CtlRun corrupt = Ctl({QStringLiteral("check-hex"), unbalanced});
-  EXPECT_EQ(corrupt.exitCode, 1);
+  EXPECT_EQ(corrupt.status, 1);
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("File does not checksum to zero. Checksum is 0x")));
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
+}
+
+TEST_F(FileChecksCliTest, OptionsGoBeforeOrAfterTheFileAndAMissingOrExtraFileIsNamed) {
+  const QString good = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:00000001FF\r\n");
+  const CtlRun plain = Ctl({QStringLiteral("check-hex"), good});
+  ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
+  const QStringList orders[] = {{QStringLiteral("check-hex"), good, QStringLiteral("--wait"), QStringLiteral("5")},
+                                {QStringLiteral("check-hex"), QStringLiteral("--trace"), good},
+                                {QStringLiteral("--wait"), QStringLiteral("5"), QStringLiteral("check-hex"), good,
+                                 QStringLiteral("--trace")}};
+  for (const QStringList& args : orders) {
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const CtlRun run = Ctl(args);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, plain.out);
+  }
+  const CtlRun missing = Ctl({QStringLiteral("check-config"), m_dir.filePath(QStringLiteral("none")),
+                              QStringLiteral("--port"), QStringLiteral("/dev/null")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.err.contains(QStringLiteral("error 0x00000002: "))) << missing.err.toStdString();
+
+  const std::pair<QStringList, QString> usage[] = {
+      {{QStringLiteral("check-config")}, QStringLiteral("FILE is missing (usage: zu6400ctl check-config FILE)")},
+      {{QStringLiteral("check-hex"), QStringLiteral("--trace")},
+       QStringLiteral("FILE is missing (usage: zu6400ctl check-hex FILE)")},
+      {{QStringLiteral("check-hex"), good, QStringLiteral("extra.hex")},
+       QStringLiteral("extra.hex: unexpected argument (usage: zu6400ctl check-hex FILE)")},
+      {{QStringLiteral("check-hex"), good, QStringLiteral("--bogus")}, QStringLiteral("--bogus: unknown option")},
+  };
+  for (const auto& [args, problem] : usage) {
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const CtlRun run = Ctl(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err, QStringLiteral("zu6400ctl: ") + problem + QStringLiteral("\ntry zu6400ctl --help\n"));
+  }
 }
 
 }  // namespace
@@ -115,7 +137,7 @@ TEST_F(FileChecksCliTest, PipesAndFoldersAreRefusedWithoutWaiting) {
     for (const QString& path : {fifo, m_dir.path()}) {
       SCOPED_TRACE((command + ' ' + path).toStdString());
       const CtlRun run = Ctl({command, path});
-      EXPECT_EQ(run.exitCode, 1);
+      EXPECT_EQ(run.status, 1);
       EXPECT_TRUE(run.err.contains(QStringLiteral("0x00000032"))) << run.err.toStdString();
     }
   }

@@ -4,50 +4,38 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
+#include <memory>
+#include <utility>
+
+#include "CtlRunner.h"
 
 namespace {
 
-struct CtlResult {
-  int status = -1;
-  QString out, err;
-};
-
 class OperateCli : public ::testing::Test {
  protected:
-  // Starts zu6400-sim with its options; its first line is the port.
+  // Starts zu6400-sim with its options.
   void StartSim(const QStringList& args) {
-    sim.start(ZU6400SIM_PATH, args);
-    ASSERT_TRUE(sim.waitForReadyRead(5000));
-    port = QString::fromUtf8(sim.readLine()).trimmed();
-  }
-  ~OperateCli() override {
-    sim.kill();
-    sim.waitForFinished();
+    sim = std::make_unique<CSimulatorProcess>(args);
+    port = sim->Port();
+    ASSERT_FALSE(port.isEmpty());
   }
 
-  CtlResult Ctl(QStringList args) {
+  // zu6400ctl on the simulator's port.
+  CtlRun Ctl(QStringList args) {
     args.prepend(port);
     args.prepend("--port");
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", config.path());
-    p.setProcessEnvironment(env);
-    p.start(ZU6400CTL_PATH, args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return RunCtl(args, config.path());
   }
 
   QTemporaryDir config;
-  QProcess sim;
+  std::unique_ptr<CSimulatorProcess> sim;
   QString port;
 };
 
 TEST_F(OperateCli, StatusPrintsEveryValueAsTextAndJson) {
   StartSim({"--version", "01.97", "--frequency", "7100"});
-  const CtlResult text = Ctl({"status"});
+  const CtlRun text = Ctl({"status"});
   ASSERT_EQ(text.status, 0) << text.err.toStdString();
   const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
   QStringList names;
@@ -60,7 +48,7 @@ TEST_F(OperateCli, StatusPrintsEveryValueAsTextAndJson) {
   EXPECT_TRUE(lines.contains("c: 0x00 0 pF"));
   EXPECT_TRUE(lines.contains("fault: 0 No fault"));
 
-  const CtlResult json = Ctl({"--json", "status"});
+  const CtlRun json = Ctl({"--json", "status"});
   ASSERT_EQ(json.status, 0);
   const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
   EXPECT_EQ(o.size(), names.size());
@@ -72,13 +60,13 @@ TEST_F(OperateCli, StatusPrintsEveryValueAsTextAndJson) {
 
 TEST_F(OperateCli, SetChangesTheTunerAndStatusShowsIt) {
   StartSim({"--version", "01.96"});
-  const CtlResult set = Ctl({"set", "mode=M", "antenna=3", "side=A", "c=100", "l=0x0f", "attenuator=1"});
+  const CtlRun set = Ctl({"set", "mode=M", "antenna=3", "side=A", "c=100", "l=0x0f", "attenuator=1"});
   ASSERT_EQ(set.status, 0) << set.err.toStdString();
   EXPECT_TRUE(set.out.contains("mode: M\n"));
   EXPECT_TRUE(set.out.contains("c: 0x09 90 pF\n"));  // 100 pF made greedily: 82 + 8
   EXPECT_FALSE(set.out.contains("frequency-atu"));   // not on firmware before 01.97
 
-  const CtlResult status = Ctl({"status"});
+  const CtlRun status = Ctl({"status"});
   ASSERT_EQ(status.status, 0);
   for (const char* line : {"mode: M\n", "antenna: 3\n", "side: A\n", "attenuator: 1\n", "l: 0x0f 870 nH\n"})
     EXPECT_TRUE(status.out.contains(line)) << line;
@@ -86,25 +74,82 @@ TEST_F(OperateCli, SetChangesTheTunerAndStatusShowsIt) {
 
 TEST_F(OperateCli, SleepingTunerIsShownAndWokenBySetPower) {
   StartSim({"--version", "01.97", "--asleep"});
-  const CtlResult asleep = Ctl({"status"});
+  const CtlRun asleep = Ctl({"status"});
   EXPECT_EQ(asleep.status, 0);
   EXPECT_EQ(asleep.out, "power: 0\n");
 
-  const CtlResult refused = Ctl({"set", "mode=M"});  // asleep, the mode is never sent
+  const CtlRun refused = Ctl({"set", "mode=M"});  // asleep, the mode is never sent
   EXPECT_EQ(refused.status, 1);
   EXPECT_TRUE(refused.err.contains("error 0x620004CE: Device is powered off (sleeping)"));
 
-  const CtlResult woken = Ctl({"set", "power=1", "mode=M"});
+  const CtlRun woken = Ctl({"set", "power=1", "mode=M"});
   EXPECT_EQ(woken.status, 0) << woken.err.toStdString();
   EXPECT_TRUE(woken.out.contains("power: 1\n"));
   EXPECT_TRUE(woken.out.contains("mode: M\n"));
+}
+
+TEST_F(OperateCli, OptionsFollowTheCommandWordAndItsSettings) {
+  StartSim({"--version", "01.97"});
+  const CtlRun status = Ctl({"status", "--json"});
+  ASSERT_EQ(status.status, 0) << status.err.toStdString();
+  QJsonParseError error;
+  EXPECT_EQ(QJsonDocument::fromJson(status.out.toUtf8(), &error).object()["mode"].toString(), "A");
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << status.out.toStdString();  // and nothing else
+
+  const CtlRun set = RunCtl({"set", "mode=M", "--port", port, "--json", "antenna=2"}, config.path());
+  ASSERT_EQ(set.status, 0) << set.err.toStdString();
+  const QJsonObject o = QJsonDocument::fromJson(set.out.toUtf8()).object();
+  EXPECT_EQ(o["mode"].toString(), "M");
+  EXPECT_EQ(o["antenna"].toInt(), 2);
+
+  for (const char* command : {"tune", "memorize"}) {
+    const CtlRun r = RunCtl({command, "--port", port, "--wait", "5"}, config.path());
+    EXPECT_EQ(r.status, 0) << command << r.err.toStdString();
+  }
+
+  const CtlRun simulated = RunCtl({"status", "--simulate", "--json"}, config.path());
+  ASSERT_EQ(simulated.status, 0) << simulated.err.toStdString();
+  EXPECT_EQ(QJsonDocument::fromJson(simulated.out.toUtf8()).object()["band"].toString(), "20");
+}
+
+TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeNamingItAndSendsNothing) {
+  StartSim({"--version", "01.97"});
+  const std::pair<const char*, QString> cases[] = {
+      {"c=99999", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"c=2702", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"l=17371", "l takes 0 to 17370 nH or a relay byte 0x00 to 0xff"},
+      {"c=-5", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"l=", "l takes 0 to 17370 nH or a relay byte 0x00 to 0xff"},
+      {"C=0x", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"c=0x1ff", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
+      {"mode=X", "mode takes A, M or B"},
+      {"antenna=4", "antenna takes 1 to 3"},
+      {"power=2", "power takes 0 or 1"},
+      {"foo=1", "unknown setting (settings: mode, antenna, side, bypass, attenuator, ampi, power, c, l)"},
+      {"c", "expected NAME=VALUE"},
+  };
+  for (const auto& [bad, problem] : cases) {
+    SCOPED_TRACE(bad);
+    const CtlRun r = Ctl({"set", "mode=M", bad});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err, "zu6400ctl: " + QString(bad) + ": " + problem + "\ntry zu6400ctl --help\n");
+  }
+  const CtlRun status = Ctl({"status"});  // the good setting before each bad one was never sent
+  EXPECT_TRUE(status.out.contains("mode: A\n")) << status.out.toStdString();
+  EXPECT_TRUE(status.out.contains("c: 0x00 0 pF\n"));
+
+  const CtlRun largest = Ctl({"set", "c=2701", "l=17370"});
+  EXPECT_EQ(largest.status, 0) << largest.err.toStdString();
+  EXPECT_TRUE(largest.out.contains("c: 0xff 2701 pF\n"));
+  EXPECT_TRUE(largest.out.contains("l: 0xff 17370 nH\n"));
 }
 
 TEST_F(OperateCli, BadSettingsAndOldFirmwareAreRefused) {
   StartSim({"--version", "01.05"});
   for (const char* bad : {"mode=X", "antenna=4", "c=0x1", "power", "speed=1"})
     EXPECT_EQ(Ctl({"set", bad}).status, 2) << bad;
-  const CtlResult power = Ctl({"set", "power=0"});  // no power switch before 01.19
+  const CtlRun power = Ctl({"set", "power=0"});  // no power switch before 01.19
   EXPECT_EQ(power.status, 1);
   EXPECT_TRUE(power.err.contains("not supported"));
   EXPECT_EQ(Ctl({"tune"}).status, 0);

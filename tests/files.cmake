@@ -6,8 +6,7 @@ zu_test(test_firmware_image FirmwareImageTest.cpp)
 target_link_libraries(test_firmware_image PRIVATE zu_firmware)
 
 zu_test(test_file_checks_cli FileChecksCliTest.cpp)
-target_compile_definitions(test_file_checks_cli PRIVATE ZU6400CTL_PATH="$<TARGET_FILE:zu6400ctl>")
-add_dependencies(test_file_checks_cli zu6400ctl)
+target_link_libraries(test_file_checks_cli PRIVATE zu_ctl_runner)
 
 zu_test(test_fuzz_replay FuzzReplayTest.cpp fuzz/FuzzEntries.cpp fuzz/FuzzEntries.h)
 target_link_libraries(test_fuzz_replay PRIVATE zu_firmware)

@@ -1,0 +1,31 @@
+#pragma once
+// zu6400ctl and zu6400-sim run as processes, as a user runs them: what the
+// front end's tests share.
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+struct CtlRun {
+  int status = -1;  // the exit status; -1 when it crashed or never ended
+  QString out;
+  QString err;
+};
+
+// zu6400ctl with its settings in configHome (and its data below it).
+CtlRun RunCtl(const QStringList& args, const QString& configHome);
+
+// zu6400-sim in its own process; the first line it prints is its port.
+class CSimulatorProcess {
+ public:
+  explicit CSimulatorProcess(const QStringList& args);
+  ~CSimulatorProcess();
+  CSimulatorProcess(const CSimulatorProcess&) = delete;
+  CSimulatorProcess& operator=(const CSimulatorProcess&) = delete;
+  // Empty when the simulator printed nothing.
+  QString Port() const { return m_port; }
+
+ private:
+  QProcess m_process;
+  QString m_port;
+};
