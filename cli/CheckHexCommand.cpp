@@ -1,21 +1,21 @@
 // zu6400ctl check-hex FILE: loads a firmware file as the loader would and
 // prints its checksum reconciliation and how much of it would be sent.
 
-#include <QTextStream>
-
 #include "cli/CliContext.h"
+#include "cli/ConsoleLog.h"
+#include "cli/Printout.h"
 #include "model/ModelReportSink.h"
 #include "base/TextFormat.h"
 #include "firmware/FirmwareImage.h"
 #include "machines/TunerModel.h"
 
-int RunCheckHex(CCliContext&, const QStringList& args) {
+int RunCheckHex(CCliContext& context, const QStringList& args) {
   FirmwareImage image;
   if (!image.Load(args.first())) {
     const ResultCode code = GetLastError() != 0 ? GetLastError() : Result::LoadFailedWithoutCode;
-    QTextStream(stderr) << Format("Line %u, error code 0x%08X: %s", image.LineCount(), code, ErrorText(code))
-                        << Qt::endl;
-    return 1;
+    // Where in the file, as the loader logs it.
+    CConsoleLog::PrintLogLine(Format("Line %u, error code 0x%08X: %s", image.LineCount(), code, ErrorText(code)));
+    return CCliContext::Fail(code);
   }
   const std::uint16_t found = image.ReconciliationWord();
   const std::uint16_t sum = image.Sum();
@@ -23,13 +23,18 @@ int RunCheckHex(CCliContext&, const QStringList& args) {
   const ResultCode result = image.CheckReconciliation(sink);
   if (result != Result::Success) return CCliContext::Fail(result);
   const auto sendLength = static_cast<unsigned>(image.SendEnd() - image.Data());
-  QTextStream out(stdout);
-  out << "lines: " << image.LineCount() << "\n";
-  out << Format("reconciliation value: 0x%04X\n", unsigned{found});
+  CPrintout out;
+  out.Add("lines", image.LineCount());
+  out.Add("reconciliation value", Format("0x%04X", unsigned{found}), found);
   if (sum == 0)
-    out << "checksum: zero\n";
+    out.Add("checksum", QStringLiteral("zero"));
   else
-    out << Format("computed reconciliation value: 0x%04X\n", unsigned{image.ReconciliationWord()});
-  out << Format("send length: %u bytes, %u packets\n", sendLength, sendLength / FirmwareImage::kBlockSize);
+    out.Add("computed reconciliation value", Format("0x%04X", unsigned{image.ReconciliationWord()}),
+            image.ReconciliationWord());
+  const unsigned packets = sendLength / FirmwareImage::kBlockSize;
+  out.AddLine(Format("send length: %u bytes, %u packets", sendLength, packets));
+  out.AddJson(QStringLiteral("send bytes"), qint64{sendLength});
+  out.AddJson(QStringLiteral("send packets"), qint64{packets});
+  out.Print(context.Options().json);
   return 0;
 }

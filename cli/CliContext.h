@@ -62,6 +62,8 @@ struct CliCommand {
 // Every command of the front end.
 const CliCommand* FindCommand(const QString& name);
 QString CommandUsages();
+// The settings of "set" and the values each takes, one help line each.
+QString SettingUsages();
 // What is wrong with a command word and its arguments (empty when nothing):
 // a missing or unknown command, a missing or an unexpected argument.
 QString CommandProblem(const QStringList& words);

@@ -16,7 +16,7 @@ constexpr CliCommand kCommands[] = {
     {"contact", None, "", "find and identify the tuner", RunContact},
     {"check-config", One, "FILE", "read a configuration file as a restore would", RunCheckConfig},
     {"status", None, "", "read the tuner's live state once", RunStatus},
-    {"set", OneOrMore, "NAME=VALUE", "change mode, antenna, side, bypass, attenuator, ampi, power, c, l", RunSet},
+    {"set", OneOrMore, "NAME=VALUE", "change live settings (below)", RunSet},
     {"tune", None, "", "start a full search tune", RunTune},
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},

@@ -1,9 +1,8 @@
 // zu6400ctl contact: find and identify the tuner on the port.
 
-#include <QTextStream>
-
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
+#include "cli/Printout.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
@@ -12,16 +11,18 @@ int RunContact(CCliContext& context, const QStringList&) {
   const ResultCode result = context.Contact();
   if (result != Result::Success) return CCliContext::Fail(result);
   CTunerModel& model = GetModel();
-  QTextStream out(stdout);
-  out << "device: " << ModelName() << "\n";
+  CPrintout out;
+  out.Add("device", ModelName());
   if (model.FirmwareStatus.Get() == FirmwareStatusLoader) {
-    out << "firmware: loader\n";
+    out.Add("firmware", QStringLiteral("loader"));
     CConsoleLog::PrintLogLine(model.GetLoaderStatusText());
   } else {
-    out << "firmware: " << model.GetVersionText() << "\n";
-    out << Format("serial: %05u\n", static_cast<unsigned>(model.SerialNumber.Get()));
+    out.Add("firmware", model.GetVersionText());
+    const unsigned serial = model.SerialNumber.Get();
+    out.Add("serial", Format("%05u", serial), qint64{serial});
   }
-  out << "port: " << model.Port.Get() << "\n";
-  out << "speed: " << model.GetBitRate() << "\n";
+  out.Add("port", model.Port.Get());
+  out.Add("speed", model.GetBitRate());
+  out.Print(context.Options().json);
   return 0;
 }

@@ -5,9 +5,10 @@
 #include <optional>
 #include <vector>
 
+#include "base/ResultCodes.h"
+#include "base/TextFormat.h"
 #include "cli/OperateSession.h"
 #include "cli/UsageText.h"
-#include "base/TextFormat.h"
 #include "machines/RelayValues.h"
 #include "machines/TunerModel.h"
 
@@ -32,10 +33,19 @@ std::optional<QChar> Letter(const QString& text, const char* allowed) {
   return text[0].toUpper();
 }
 
-std::optional<int> Number(const QString& text, int low, int high) {
+// Digits of the base and nothing else (toUInt would also take a sign and
+// spaces around them).
+std::optional<unsigned> Digits(const QString& text, int base) {
+  for (const QChar c : text)
+    if (HexDigitValue(c) < 0 || HexDigitValue(c) >= base) return std::nullopt;
   bool ok = false;
-  const int n = text.toInt(&ok);
-  return ok && n >= low && n <= high ? std::optional(n) : std::nullopt;
+  const unsigned n = text.toUInt(&ok, base);
+  return ok ? std::optional(n) : std::nullopt;
+}
+
+std::optional<int> Number(const QString& text, int low, int high) {
+  const std::optional<unsigned> n = Digits(text, 10);
+  return n && *n >= unsigned(low) && *n <= unsigned(high) ? std::optional(int(*n)) : std::nullopt;
 }
 
 // What all the relays of a kind make together.
@@ -44,13 +54,12 @@ unsigned Largest(const RelayWeights& weights) { return RelayValue(0xFF, weights)
 // A relay byte as "0xHH", or a value in pF or nH made greedily; a value
 // above what the relays make is refused rather than cut short.
 std::optional<unsigned char> Relays(const QString& text, const RelayWeights& weights) {
-  bool ok = false;
   if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-    const unsigned byte = text.mid(2).toUInt(&ok, 16);
-    return ok && text.size() == 4 ? std::optional<unsigned char>(byte) : std::nullopt;
+    const std::optional<unsigned> byte = Digits(text.mid(2), 16);
+    return byte && text.size() == 4 ? std::optional<unsigned char>(*byte) : std::nullopt;
   }
-  const unsigned value = text.toUInt(&ok);
-  return ok && value <= Largest(weights) ? std::optional<unsigned char>(RelayByte(value, weights)) : std::nullopt;
+  const std::optional<unsigned> value = Digits(text, 10);
+  return value && *value <= Largest(weights) ? std::optional<unsigned char>(RelayByte(*value, weights)) : std::nullopt;
 }
 
 template <class X, class Make>
@@ -109,6 +118,15 @@ const std::vector<Setting>& Settings() {
   return settings;
 }
 
+}  // namespace
+
+QString SettingUsages() {
+  QString text;
+  for (const Setting& setting : Settings()) text += UsageLine(QLatin1String(setting.name), setting.allowed);
+  return text;
+}
+
+namespace {
 QString SettingNames() {
   QStringList names;
   for (const Setting& setting : Settings()) names << QLatin1String(setting.name);

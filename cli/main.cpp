@@ -48,7 +48,8 @@ void PrintHelp() {
   }
   QTextStream(stdout) << "usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
                          "Options may come before or after the command word.\ncommands:\n"
-                      << CommandUsages() << "options:\n"
+                      << CommandUsages() << "settings (set NAME=VALUE):\n"
+                      << SettingUsages() << "options:\n"
                       << options;
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <utility>
@@ -26,6 +28,14 @@ TEST_F(Cli, ContactReportsTheTunerAtANonDefaultSpeed) {
   EXPECT_TRUE(r.err.contains(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d Opening serial port ", QRegularExpression::MultilineOption)));
   EXPECT_EQ(r.err.count("Attempting to contact ZU6400"), 3);
   EXPECT_TRUE(r.err.contains("Connected to ZU6400 on " + sim.Port() + " at 9600 bit/s"));
+
+  // The same values as one JSON object, and nothing else on standard output.
+  const CtlRun json = RunCtl({"contact", "--port", sim.Port(), "--json"}, config.path());
+  EXPECT_EQ(json.status, 0) << json.err.toStdString();
+  const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+  EXPECT_EQ(object, QJsonObject({{"device", "ZU6400"}, {"firmware", "01.97"}, {"serial", 321},
+                                 {"port", sim.Port()}, {"speed", 9600}}))
+      << json.out.toStdString();
 }
 
 TEST_F(Cli, FixedSpeedTraceAndLoader) {
@@ -108,7 +118,8 @@ TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
   const CtlRun help = RunCtl({"status", "--help"}, config.path());
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.err.isEmpty());
-  for (const char* line : {"usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n", "\n  set NAME=VALUE ...      change mode,",
+  for (const char* line : {"usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n", "\n  set NAME=VALUE ...      change live settings",
+                           "\n  c                       0 to 2701 pF",
                            "\n  check-hex FILE          load", "\n  --wait SECONDS          seconds to wait"})
     EXPECT_TRUE(help.out.contains(line)) << line;
 }

@@ -1,6 +1,8 @@
 // zu6400ctl check-config and check-hex, run as a user would run them.
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -82,12 +84,40 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
   EXPECT_EQ(failed.status, 1);
   EXPECT_TRUE(failed.out.isEmpty());
   EXPECT_TRUE(failed.err.contains(QStringLiteral("Line 2, error code 0xE2000022: intel hex line checksum error")));
+  EXPECT_TRUE(failed.err.endsWith(QStringLiteral("error 0xE2000022: intel hex line checksum error\n")));
 
   const QString unbalanced = WriteFile(QStringLiteral("unbalanced.hex"), ":020800001234B0\r\n:00000001FF\r\n");
   const CtlRun corrupt = Ctl({QStringLiteral("check-hex"), unbalanced});
   EXPECT_EQ(corrupt.status, 1);
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("File does not checksum to zero. Checksum is 0x")));
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
+}
+
+TEST_F(FileChecksCliTest, JsonGivesTheSameValuesAsOneObjectAndNothingElse) {
+  ConfigSnapshot snapshot;
+  snapshot.serialNumber = 42;
+  const QString config = m_dir.filePath(QStringLiteral("SN00042.ZU6400Config"));
+  CSilentReportSink sink;
+  ASSERT_TRUE(WriteConfigurationFile(config, QDateTime::currentDateTime(), snapshot, sink));
+  const CtlRun checked = Ctl({QStringLiteral("check-config"), config, QStringLiteral("--json")});
+  EXPECT_EQ(checked.status, 0) << checked.err.toStdString();
+  EXPECT_EQ(QJsonDocument::fromJson(checked.out.toUtf8()).object(),
+            QJsonObject({{"complete", true}, {"pic-runs", 4}, {"pic-bytes", 992}, {"serial-blocks", 960},
+                         {"serial-bytes", 61440}, {"serial-number", 42}}))
+      << checked.out.toStdString();
+
+  const QString hex = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:01092C0012B8\r\n:00000001FF\r\n");
+  const CtlRun loaded = Ctl({QStringLiteral("--json"), QStringLiteral("check-hex"), hex});
+  EXPECT_EQ(loaded.status, 0) << loaded.err.toStdString();
+  const QJsonObject object = QJsonDocument::fromJson(loaded.out.toUtf8()).object();
+  EXPECT_EQ(object.value("lines"), 3);
+  EXPECT_EQ(object.value("reconciliation-value"), 0);
+  EXPECT_EQ(object.value("send-bytes"), 384);
+  EXPECT_EQ(object.value("send-packets"), 3);
+  const QString text = Ctl({QStringLiteral("check-hex"), hex}).out;
+  const QString word = text.section(QStringLiteral("computed reconciliation value: 0x"), 1).left(4);
+  EXPECT_EQ(object.value("computed-reconciliation-value"), word.toInt(nullptr, 16)) << text.toStdString();
+  EXPECT_NE(word.toInt(nullptr, 16), 0);
 }
 
 TEST_F(FileChecksCliTest, OptionsGoBeforeOrAfterTheFileAndAMissingOrExtraFileIsNamed) {

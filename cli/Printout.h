@@ -1,0 +1,26 @@
+#pragma once
+// What a command prints on standard output: "name: text" lines, or with
+// --json one JSON object of the same values and nothing else.
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+class CPrintout {
+ public:
+  // A value: the line "name: text", and in the object under the name with
+  // dashes for its spaces.
+  void Add(const QString& name, const QString& text, const QJsonValue& json);
+  void Add(const QString& name, const QString& text) { Add(name, text, text); }
+  void Add(const QString& name, unsigned number) { Add(name, QString::number(number), qint64{number}); }
+  // A line of the text alone, and a value of the object alone, for what the
+  // two show differently.
+  void AddLine(const QString& line);
+  void AddJson(const QString& name, const QJsonValue& json);
+
+  void Print(bool json) const;
+
+ private:
+  QString m_text;
+  QJsonObject m_object;
+};
