@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/TimeScale.h"
 #include "machines/TunerModel.h"
 #include "model/ModelEvents.h"
 #include "sim/SimulatorThread.h"
@@ -42,6 +43,19 @@ SimOptions Firmware(const char* version);
 
 // Runs the event loop until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
+
+// The program's waits (time-outs, polls, settling pauses) pass factor times
+// sooner while it lives; the engine's clock runs as much faster.
+class CTimeScaleScope {
+ public:
+  explicit CTimeScaleScope(unsigned factor) : m_previous(CTimeScale::Factor()) { CTimeScale::SetFactor(factor); }
+  ~CTimeScaleScope() { CTimeScale::SetFactor(m_previous); }
+  CTimeScaleScope(const CTimeScaleScope&) = delete;
+  CTimeScaleScope& operator=(const CTimeScaleScope&) = delete;
+
+ private:
+  unsigned m_previous;
+};
 
 // A fresh model whose notify window is a recorder, wired to a simulated tuner.
 class ModelFixture {

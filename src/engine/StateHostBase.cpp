@@ -1,18 +1,11 @@
 #include "engine/StateHostBase.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
+#include "base/TimeScale.h"
 #include "model/ModelBase.h"
 
-std::uint32_t TickCount() {
-  static QElapsedTimer clock = [] {
-    QElapsedTimer t;
-    t.start();
-    return t;
-  }();
-  return static_cast<std::uint32_t>(clock.elapsed());
-}
+std::uint32_t TickCount() { return CTimeScale::Now(); }
 
 CStateHostBase::CStateHostBase(CModelBase& model) : m_model(model) {
   m_timer.setSingleShot(true);
@@ -49,7 +42,7 @@ void CStateHostBase::BeginRun() {
 }
 
 void CStateHostBase::StartStateTimer(unsigned ms) {
-  m_timer.start(static_cast<int>(ms));
+  m_timer.start(static_cast<int>(CTimeScale::RealMs(ms)));
   m_sendTime = TickCount();
 }
 

@@ -14,7 +14,8 @@
 
 class CModelBase;
 
-// Milliseconds since the program started (the engine's tick count).
+// Milliseconds since the program started (the engine's tick count), at the
+// pace of the state timers.
 std::uint32_t TickCount();
 
 class CStateHostBase {
