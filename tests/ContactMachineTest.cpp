@@ -11,6 +11,7 @@ namespace {
 int Polls(const QByteArray& received) { return static_cast<int>(received.count(";") - received.count("I;") - received.count("rv;") - received.count("sn;")); }
 
 TEST(ContactMachine, FindsTunerAtEachSpeedInAutomaticMode) {
+  const CTimeScaleScope faster(kSearchTime);
   for (unsigned speed : {38400u, 19200u, 9600u, 4800u}) {
     SCOPED_TRACE(speed);
     SimOptions options;
@@ -61,6 +62,7 @@ TEST(ContactMachine, FixedSpeedSearchesOnlyThatSpeed) {
 }
 
 TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) {
+  const CTimeScaleScope faster(kSearchTime);
   ModelFixture f;
   f.Model().FixedSerialSpeed.Set(57600);
   f.Sim().SetSilent(true);
@@ -77,6 +79,7 @@ TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) 
 // A hand-edited setting between the search speeds: the port could never take
 // it, and a pass waiting to come back to it would poll for ever.
 TEST(ContactMachine, FixedSpeedBetweenSearchSpeedsStartsAtTheNextOneAndAPassGivesUp) {
+  const CTimeScaleScope faster(kSearchTime);
   ModelFixture f;
   f.Model().FixedSerialSpeed.Set(14400);
   f.Sim().SetSilent(true);
@@ -89,6 +92,7 @@ TEST(ContactMachine, FixedSpeedBetweenSearchSpeedsStartsAtTheNextOneAndAPassGive
 }
 
 TEST(ContactMachine, OnePassSearchCoversAllFourSpeeds) {
+  const CTimeScaleScope fast(kFastTime);
   ModelFixture f;
   f.Sim().SetSilent(true);
   ASSERT_EQ(f.Model().OpenPort(f.SimPort()), 0u);
@@ -151,7 +155,7 @@ TEST(ContactMachine, LoaderAnswerEndsAtOnceWithLoaderStatus) {
 TEST(ContactMachine, MissingIdentifyReplyIsAnUnexpectedDeviceAfterEightSends) {
   ModelFixture f;
   f.Sim().OverrideReply("I;", "");
-  ASSERT_TRUE(f.ContactAndWait());
+  ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
   EXPECT_EQ(f.LastResult(), Result::UnexpectedDevice);
   EXPECT_EQ(f.Sim().Received().count("I;"), 8);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
@@ -162,7 +166,7 @@ TEST(ContactMachine, MalformedVersionAndLargeSerialNumberFail) {
   {
     ModelFixture f;
     f.Sim().OverrideReply("rv;", "RV1.23;");
-    ASSERT_TRUE(f.ContactAndWait());
+    ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
     EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
     EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
     EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
@@ -171,7 +175,7 @@ TEST(ContactMachine, MalformedVersionAndLargeSerialNumberFail) {
   {
     ModelFixture f;
     f.Sim().OverrideReply("sn;", "SN70000;");
-    ASSERT_TRUE(f.ContactAndWait());
+    ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
     EXPECT_EQ(f.LastResult(), Result::NoResponseSerialNumber);
     EXPECT_EQ(f.Sim().Received().count("sn;"), 1) << "one send only";
     EXPECT_EQ(f.Model().SerialNumber.Get(), 0xFFFF);

@@ -99,6 +99,7 @@ TEST_F(Engine, TwoQueuedRepliesAreTakenOneAtATime) {
 }
 
 TEST_F(Engine, ReplyWithAnotherPrefixIsIgnoredUntilTheTimeOut) {
+  const CTimeScaleScope fast(kFastTime);
   machine.SetRetryLimit(2);
   f.Sim().OverrideReply("rv;", "SN01234;");
   machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
@@ -110,6 +111,7 @@ TEST_F(Engine, ReplyWithAnotherPrefixIsIgnoredUntilTheTimeOut) {
 }
 
 TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
+  const CTimeScaleScope fast(kAnsweredTime);
   f.Sim().DropReplies(7);
   ASSERT_TRUE(machine.Run(machine.probe, f, 8000));
   EXPECT_EQ(f.LastResult(), 0u);
@@ -123,6 +125,7 @@ TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
 }
 
 TEST_F(Engine, RetryLimitOfZeroGivesUpAtTheFirstTimeOut) {
+  const CTimeScaleScope fast(kFastTime);
   machine.SetRetryLimit(0);
   f.Sim().SetSilent(true);
   ASSERT_TRUE(machine.Run(machine.probe, f));
@@ -133,6 +136,7 @@ TEST_F(Engine, RetryLimitOfZeroGivesUpAtTheFirstTimeOut) {
 TEST_F(Engine, CancelStopsARunAtItsNextSend) {
   EXPECT_FALSE(machine.Cancel()) << "an idle machine has nothing to cancel";
   EXPECT_EQ(machine.GetResult(), 0u);
+  const CTimeScaleScope fast(kFastTime);
   f.Sim().SetSilent(true);
   machine.Start(machine.probe);
   EXPECT_TRUE(machine.Cancel());
@@ -235,6 +239,7 @@ TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 
   // A failed job reports itself and leaves the firmware status unknown.
+  const CTimeScaleScope fast(kFastTime);
   f.Recorder().Clear();
   f.Model().ActiveMachine = &machine;
   machine.SetRetryLimit(1);

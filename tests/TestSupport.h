@@ -57,6 +57,14 @@ class CTimeScaleScope {
   unsigned m_previous;
 };
 
+// Time scales for tests that wait out time-outs: kFastTime where nothing has
+// to come back in time; kAnsweredTime where a reply must still come within a
+// shortened 500 ms time-out (100 ms, what a poll has at real time);
+// kSearchTime for a search whose polls must still be answered (50 ms).
+constexpr unsigned kFastTime = 10;
+constexpr unsigned kAnsweredTime = 5;
+constexpr unsigned kSearchTime = 2;
+
 // A fresh model whose notify window is a recorder, wired to a simulated tuner.
 class ModelFixture {
  public:
@@ -68,11 +76,17 @@ class ModelFixture {
   CRecorder& Recorder() { return m_recorder; }
   // Starts contact at the open-port state and waits for MachineFinished.
   bool ContactAndWait(int timeoutMs = 15000);
+  // The same, with the waits factor times faster once the search has been
+  // answered (the search itself runs at real time: its polls are answered).
+  bool ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutMs = 15000);
   // The result code MachineFinished carried last, if it fired.
   bool Finished() const { return m_recorder.Count(Msg::MachineFinished) > 0; }
   ResultCode LastResult() const;
 
  private:
+  // True once MachineFinished has fired again after this call.
+  std::function<bool()> NextFinish() const;
+
   std::unique_ptr<CSimulatorThread> m_sim;
   CRecorder m_recorder;
 };
