@@ -25,6 +25,7 @@ unsigned SpeedOf(speed_t s) {
 }  // namespace
 
 CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(options)) {
+  m_clock.start();
   const auto version = static_cast<unsigned short>(QString(m_options.version).remove(u'.').toUInt());
   m_live = std::make_unique<CSimLiveState>(version, m_options.live);
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
@@ -60,7 +61,10 @@ void CSimulatedTuner::OnReadable() {
   char buffer[512];
   const ssize_t n = read(m_master, buffer, sizeof buffer);
   if (n <= 0) return;
+  const double now = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
   QMutexLocker lock(&m_lock);
+  for (ssize_t i = 0; i < n; ++i)
+    if (buffer[i] == ';') m_commandTimes.append(now);
   if (LineSpeed() != m_options.speed) {
     // At the wrong speed the tuner sees only noise.
     m_ignored += static_cast<unsigned>(n);
@@ -173,6 +177,7 @@ void CSimulatedTuner::SetIdentity(const QString& identity) { QMutexLocker l(&m_l
 QByteArray CSimulatedTuner::Received() const { QMutexLocker l(&m_lock); return m_received; }
 void CSimulatedTuner::ClearReceived() { QMutexLocker l(&m_lock); m_received.clear(); }
 unsigned CSimulatedTuner::IgnoredBytes() const { QMutexLocker l(&m_lock); return m_ignored; }
+QList<double> CSimulatedTuner::CommandTimes() const { QMutexLocker l(&m_lock); return m_commandTimes; }
 
 void CSimulatedTuner::OverrideReply(const QByteArray& command, const QByteArray& reply) {
   QMutexLocker l(&m_lock);

@@ -5,7 +5,9 @@
 // replies, and the device vanishing.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
+#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QSocketNotifier>
@@ -51,6 +53,7 @@ class CSimulatedTuner : public QObject {
   QByteArray Received() const;                    // every command taken, in order
   void ClearReceived();
   unsigned IgnoredBytes() const;                  // bytes that came at the wrong speed
+  QList<double> CommandTimes() const;             // when each ";" came, at any speed (ms since made)
   void SendUnsolicited(const QByteArray& bytes);
 
   // Later features add their commands here (name in lower case, without ";").
@@ -81,6 +84,8 @@ class CSimulatedTuner : public QObject {
   QByteArray m_pending;
   QByteArray m_received;
   unsigned m_ignored = 0;
+  QElapsedTimer m_clock;
+  QList<double> m_commandTimes;
   bool m_silent = false;
   bool m_split = false;
   unsigned m_delay = 0;

@@ -3,14 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "TestSupport.h"
 #include "base/ResultCodes.h"
 
 namespace {
 
+constexpr int kPollsPerSpeed = 5;
+
 int Polls(const QByteArray& received) { return static_cast<int>(received.count(";") - received.count("I;") - received.count("rv;") - received.count("sn;")); }
 
 TEST(ContactMachine, FindsTunerAtEachSpeedInAutomaticMode) {
+  const CTimeScaleScope faster(kSearchTime);
   for (unsigned speed : {38400u, 19200u, 9600u, 4800u}) {
     SCOPED_TRACE(speed);
     SimOptions options;
@@ -61,6 +67,7 @@ TEST(ContactMachine, FixedSpeedSearchesOnlyThatSpeed) {
 }
 
 TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) {
+  const CTimeScaleScope faster(kSearchTime);
   ModelFixture f;
   f.Model().FixedSerialSpeed.Set(57600);
   f.Sim().SetSilent(true);
@@ -77,6 +84,7 @@ TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) 
 // A hand-edited setting between the search speeds: the port could never take
 // it, and a pass waiting to come back to it would poll for ever.
 TEST(ContactMachine, FixedSpeedBetweenSearchSpeedsStartsAtTheNextOneAndAPassGivesUp) {
+  const CTimeScaleScope faster(kSearchTime);
   ModelFixture f;
   f.Model().FixedSerialSpeed.Set(14400);
   f.Sim().SetSilent(true);
@@ -89,6 +97,7 @@ TEST(ContactMachine, FixedSpeedBetweenSearchSpeedsStartsAtTheNextOneAndAPassGive
 }
 
 TEST(ContactMachine, OnePassSearchCoversAllFourSpeeds) {
+  const CTimeScaleScope fast(kFastTime);
   ModelFixture f;
   f.Sim().SetSilent(true);
   ASSERT_EQ(f.Model().OpenPort(f.SimPort()), 0u);
@@ -100,19 +109,69 @@ TEST(ContactMachine, OnePassSearchCoversAllFourSpeeds) {
   EXPECT_EQ(f.Model().GetBitRate(), 38400u) << "back at the start speed";
 }
 
+// The median gap in ms from each of polls first to last - 1 to the poll after
+// it, as the simulator received them. Gaps across a change of speed (after
+// every fifth poll of a pass) hold settling pauses and are left out.
+double MedianPollGap(const QList<double>& times, int first, int last) {
+  std::vector<double> gaps;
+  for (int i = first; i < last && i + 1 < times.size(); ++i)
+    if (i % kPollsPerSpeed != kPollsPerSpeed - 1) gaps.push_back(times[i + 1] - times[i]);
+  if (gaps.empty()) return 0;
+  std::sort(gaps.begin(), gaps.end());
+  const std::size_t mid = gaps.size() / 2;
+  return gaps.size() % 2 ? gaps[mid] : (gaps[mid - 1] + gaps[mid]) / 2;
+}
+
+// Runs the event loop at the given pace until the search has begun its pass
+// (counted from 1; each pass starts at 38400 bit/s and logs its attempt).
+bool RunToPass(ModelFixture& f, unsigned factor, int pass) {
+  CTimeScale::SetFactor(factor);
+  return WaitFor([&] { return f.Recorder().CountLinesContaining("at 38400 bit/s") >= pass; }, 5000);
+}
+
+// Expects the polls' median gap to be the interval it stands for at the
+// current pace (the one they ran at): never shorter, and late by little.
+void ExpectPollInterval(const QList<double>& times, int first, int last, unsigned intervalMs) {
+  const double gap = MedianPollGap(times, first, last);
+  const double expected = CTimeScale::RealMs(intervalMs);
+  EXPECT_GE(gap, expected - 1) << intervalMs << " ms polls, polls " << first << " to " << last;
+  EXPECT_LE(gap, expected * 1.2 + 2) << intervalMs << " ms polls, polls " << first << " to " << last;
+}
+
+// Each unanswered pass polls 1.5 times more slowly than the one before, up
+// to one poll in 5 s, and the search never gives up. The simulator notes
+// when each poll arrives; the waits run faster by a known factor.
 TEST(ContactMachine, EndlessSearchKeepsPollingMoreSlowly) {
+  constexpr int kPollsPerPass = 4 * kPollsPerSpeed;
   ModelFixture f;
   f.Sim().SetSilent(true);
+  const CTimeScaleScope pace(10);
   f.Model().ContactMachine->StartAtOpenPort();
-  // The first pass takes about 2 s; the second polls every 150 ms.
-  WaitFor([] { return false; }, 3200);
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().CommandTimes().size() >= 3 * kPollsPerPass; }, 5000));
+  const QList<double> first = f.Sim().CommandTimes();
+  ExpectPollInterval(first, 0, kPollsPerPass, 100);
+  ExpectPollInterval(first, kPollsPerPass, 2 * kPollsPerPass, 150);
+  ExpectPollInterval(first, 2 * kPollsPerPass, 3 * kPollsPerPass, 225);
+
+  // Passes 4 to 11 (337 ms up to the 5 s cap) as fast as the timers go; the
+  // twelfth, which one more step would take to 7.5 s, measured again.
+  ASSERT_TRUE(RunToPass(f, 1000, 12));
+  CTimeScale::SetFactor(100);
+  const int twelfth = 11 * kPollsPerPass;  // its first two polls may come at the old pace
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().CommandTimes().size() >= twelfth + 8; }, 5000));
+  ExpectPollInterval(f.Sim().CommandTimes(), twelfth + 2, twelfth + 8, 5000);
   EXPECT_FALSE(f.Finished());
   EXPECT_FALSE(f.Model().ContactMachine->IsIdle());
-  EXPECT_EQ(f.Recorder().CountLinesContaining("at 38400 bit/s"), 2) << "the search started over";
-  // Restarting the machine ends the search and connects when the tuner answers.
+
+  // At the start of the next pass, at real time, the tuner answers: the
+  // search ends connected.
+  ASSERT_TRUE(RunToPass(f, 1000, 13));
+  CTimeScale::SetFactor(1);
   f.Sim().SetSilent(false);
   ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000));
   EXPECT_EQ(f.LastResult(), 0u);
+  const QString attempt = "Attempting to contact ZU6400 on " + f.SimPort() + " at 38400 bit/s";
+  EXPECT_EQ(f.Recorder().CountLinesContaining(attempt), 13) << "answered in the pass it began";
 }
 
 TEST(ContactMachine, AnotherDeviceIsRefusedWithTheUnexpectedDeviceBox) {
@@ -151,7 +210,7 @@ TEST(ContactMachine, LoaderAnswerEndsAtOnceWithLoaderStatus) {
 TEST(ContactMachine, MissingIdentifyReplyIsAnUnexpectedDeviceAfterEightSends) {
   ModelFixture f;
   f.Sim().OverrideReply("I;", "");
-  ASSERT_TRUE(f.ContactAndWait());
+  ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
   EXPECT_EQ(f.LastResult(), Result::UnexpectedDevice);
   EXPECT_EQ(f.Sim().Received().count("I;"), 8);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
@@ -162,7 +221,7 @@ TEST(ContactMachine, MalformedVersionAndLargeSerialNumberFail) {
   {
     ModelFixture f;
     f.Sim().OverrideReply("rv;", "RV1.23;");
-    ASSERT_TRUE(f.ContactAndWait());
+    ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
     EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
     EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
     EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
@@ -171,7 +230,7 @@ TEST(ContactMachine, MalformedVersionAndLargeSerialNumberFail) {
   {
     ModelFixture f;
     f.Sim().OverrideReply("sn;", "SN70000;");
-    ASSERT_TRUE(f.ContactAndWait());
+    ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
     EXPECT_EQ(f.LastResult(), Result::NoResponseSerialNumber);
     EXPECT_EQ(f.Sim().Received().count("sn;"), 1) << "one send only";
     EXPECT_EQ(f.Model().SerialNumber.Get(), 0xFFFF);

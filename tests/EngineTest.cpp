@@ -99,6 +99,7 @@ TEST_F(Engine, TwoQueuedRepliesAreTakenOneAtATime) {
 }
 
 TEST_F(Engine, ReplyWithAnotherPrefixIsIgnoredUntilTheTimeOut) {
+  const CTimeScaleScope fast(kFastTime);
   machine.SetRetryLimit(2);
   f.Sim().OverrideReply("rv;", "SN01234;");
   machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
@@ -110,6 +111,7 @@ TEST_F(Engine, ReplyWithAnotherPrefixIsIgnoredUntilTheTimeOut) {
 }
 
 TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
+  const CTimeScaleScope fast(kAnsweredTime);
   f.Sim().DropReplies(7);
   ASSERT_TRUE(machine.Run(machine.probe, f, 8000));
   EXPECT_EQ(f.LastResult(), 0u);
@@ -123,6 +125,7 @@ TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
 }
 
 TEST_F(Engine, RetryLimitOfZeroGivesUpAtTheFirstTimeOut) {
+  const CTimeScaleScope fast(kFastTime);
   machine.SetRetryLimit(0);
   f.Sim().SetSilent(true);
   ASSERT_TRUE(machine.Run(machine.probe, f));
@@ -133,6 +136,7 @@ TEST_F(Engine, RetryLimitOfZeroGivesUpAtTheFirstTimeOut) {
 TEST_F(Engine, CancelStopsARunAtItsNextSend) {
   EXPECT_FALSE(machine.Cancel()) << "an idle machine has nothing to cancel";
   EXPECT_EQ(machine.GetResult(), 0u);
+  const CTimeScaleScope fast(kFastTime);
   f.Sim().SetSilent(true);
   machine.Start(machine.probe);
   EXPECT_TRUE(machine.Cancel());
@@ -175,52 +179,25 @@ TEST_F(Engine, WithTraceOffNothingIsTraced) {
   EXPECT_EQ(f.Recorder().Count(Msg::StateText), 0);
 }
 
-struct ParseCase {
-  const char* reply;
-  bool accepted;
-  std::function<bool(CProbeMachine&, const QString&)> parse;
-};
-
-TEST_F(Engine, ParsersAcceptTheirFormsAndRefuseEchoesWhereTheyMust) {
-  CObservable<int, 1> flag;
-  CObservable<unsigned short, 1> number;
-  CObservable<unsigned short, 2> range;
-  CObservable<unsigned char, 1> byte;
-  CObservable<QString, 1> text;
-  CObservable<char16_t, 1> letter;
-  const auto Flag = [&](CProbeMachine& m, const QString&) { return m.ParseFlag(QStringLiteral("PS"), flag); };
-  const auto Number = [&](CProbeMachine& m, const QString&) { return m.ParseNumber16(QStringLiteral("SN"), number); };
-  const auto Range = [&](CProbeMachine& m, const QString&) { return m.ParseRange16(QStringLiteral("FY"), range); };
-  const auto Small = [&](CProbeMachine& m, const QString&) { return m.ParseNumber8(QStringLiteral("BN"), byte); };
-  const auto Hex = [&](CProbeMachine& m, const QString&) { return m.ParseHexByte(QStringLiteral("C"), byte); };
-  const auto Text = [&](CProbeMachine& m, const QString&) { return m.ParseText(QStringLiteral("TS"), text); };
-  const auto Char = [&](CProbeMachine& m, const QString&) { return m.ParseChar(QStringLiteral("MD"), letter); };
-  const auto Version = [&](CProbeMachine& m, const QString&) { return m.ParseVersion(QStringLiteral("RV")); };
-
-  const std::vector<ParseCase> cases = {
-      {"PS1;", true, Flag},       {"ps0;", true, Flag},        {"PS2;", false, Flag},     {"PS;", false, Flag},
-      {"SN70000;", false, Number}, {"SN65535;", true, Number}, {"sn;", true, Number},     {"SN-1;", false, Number},
-      {"FY1800-2000;", true, Range}, {"FY1800;", false, Range}, {"FY1800-70000;", false, Range}, {"fy;", false, Range},
-      {"BN256;", false, Small},   {"BN10;", true, Small},      {"C0a;", true, Hex},       {"C;", false, Hex},
-      {"CG1;", false, Hex},       {"TS  tuned;;", true, Text}, {"MDM;", true, Char},     {"MD;", true, Char},
-      {"RV1.23;", false, Version}, {"rv01.06;", true, Version}, {"rv;", false, Version},  {"RV01.06", false, Version},
-  };
+// The parser judges the reply: one it refuses is not the state's answer, so
+// the state waits on to its time-out and gives up with its code, keeping the
+// value it had; one it accepts is stored at once.
+TEST_F(Engine, RefusedReplyLeavesTheStateWaitingUntilItsTimeOut) {
+  CObservable<unsigned char, 1> band;
+  machine.probe.parser = [&](CProbeMachine& m, const QString&) { return m.ParseNumber8(QStringLiteral("BN"), band); };
   machine.SetRetryLimit(1);
-  for (const ParseCase& c : cases) {
-    SCOPED_TRACE(c.reply);
-    f.Sim().OverrideReply("rv;", c.reply);
-    machine.probe.parser = c.parse;
-    ASSERT_TRUE(machine.Run(machine.probe, f));
-    EXPECT_EQ(f.LastResult() == 0, c.accepted);
-  }
-  EXPECT_EQ(flag.Get(), 0);
-  EXPECT_EQ(number.Get(), 0) << "an echoed query reads as 0";
-  EXPECT_EQ(range.Get(0), 1800);
-  EXPECT_EQ(range.Get(1), 2000);
-  EXPECT_EQ(byte.Get(), 0x0A);
-  EXPECT_EQ(text.Get(), "tuned");
-  EXPECT_EQ(letter.Get(), u';');
-  EXPECT_EQ(f.Model().McuVersion.Get(), 106);
+  f.Sim().OverrideReply("rv;", "BN10;");
+  ASSERT_TRUE(machine.Run(machine.probe, f));
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(band.Get(), 10);
+
+  const CTimeScaleScope fast(kFastTime);
+  f.Sim().OverrideReply("rv;", "BN256;");
+  const std::uint32_t start = TickCount();
+  ASSERT_TRUE(machine.Run(machine.probe, f));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_GE(TickCount() - start, 500u) << "the whole time-out of the one send";
+  EXPECT_EQ(band.Get(), 10) << "a number above 255 is refused, not stored";
 }
 
 TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
@@ -235,6 +212,7 @@ TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 
   // A failed job reports itself and leaves the firmware status unknown.
+  const CTimeScaleScope fast(kFastTime);
   f.Recorder().Clear();
   f.Model().ActiveMachine = &machine;
   machine.SetRetryLimit(1);

@@ -157,6 +157,7 @@ TEST(OperateMachine, UnacceptableRepliesEndTheCycleWithTheStatesCode) {
     ASSERT_EQ(f.Cycle(), 0u);
     const QString swr = f.machine.Values().Swr.Get();
     f.Sim().OverrideReply(c.command, c.reply);
+    const CTimeScaleScope faster(kAnsweredTime);
     EXPECT_EQ(f.Cycle(), c.code);
     EXPECT_TRUE(f.sent.endsWith(c.command));  // nothing after the state that gave up
     EXPECT_EQ(f.machine.Values().Swr.Get(), swr);

@@ -70,10 +70,23 @@ ModelFixture::~ModelFixture() {
   ClearSettings();
 }
 
-bool ModelFixture::ContactAndWait(int timeoutMs) {
+std::function<bool()> ModelFixture::NextFinish() const {
   const int before = m_recorder.Count(Msg::MachineFinished);
+  return [this, before] { return m_recorder.Count(Msg::MachineFinished) > before; };
+}
+
+bool ModelFixture::ContactAndWait(int timeoutMs) {
+  const auto finished = NextFinish();
   Model().ContactMachine->StartAtOpenPort();
-  return WaitFor([&] { return m_recorder.Count(Msg::MachineFinished) > before; }, timeoutMs);
+  return WaitFor(finished, timeoutMs);
+}
+
+bool ModelFixture::ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutMs) {
+  const auto finished = NextFinish();
+  Model().ContactMachine->StartAtOpenPort();
+  WaitFor([&] { return finished() || Sim().Received().contains("I;"); }, timeoutMs);
+  const CTimeScaleScope faster(factor);
+  return WaitFor(finished, timeoutMs);
 }
 
 ResultCode ModelFixture::LastResult() const {

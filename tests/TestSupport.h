@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/TimeScale.h"
 #include "machines/TunerModel.h"
 #include "model/ModelEvents.h"
 #include "sim/SimulatorThread.h"
@@ -43,6 +44,27 @@ SimOptions Firmware(const char* version);
 // Runs the event loop until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
 
+// The program's waits (time-outs, polls, settling pauses) pass factor times
+// sooner while it lives; the engine's clock runs as much faster.
+class CTimeScaleScope {
+ public:
+  explicit CTimeScaleScope(unsigned factor) : m_previous(CTimeScale::Factor()) { CTimeScale::SetFactor(factor); }
+  ~CTimeScaleScope() { CTimeScale::SetFactor(m_previous); }
+  CTimeScaleScope(const CTimeScaleScope&) = delete;
+  CTimeScaleScope& operator=(const CTimeScaleScope&) = delete;
+
+ private:
+  unsigned m_previous;
+};
+
+// Time scales for tests that wait out time-outs: kFastTime where nothing has
+// to come back in time; kAnsweredTime where a reply must still come within a
+// shortened 500 ms time-out (100 ms, what a poll has at real time);
+// kSearchTime for a search whose polls must still be answered (50 ms).
+constexpr unsigned kFastTime = 10;
+constexpr unsigned kAnsweredTime = 5;
+constexpr unsigned kSearchTime = 2;
+
 // A fresh model whose notify window is a recorder, wired to a simulated tuner.
 class ModelFixture {
  public:
@@ -54,11 +76,17 @@ class ModelFixture {
   CRecorder& Recorder() { return m_recorder; }
   // Starts contact at the open-port state and waits for MachineFinished.
   bool ContactAndWait(int timeoutMs = 15000);
+  // The same, with the waits factor times faster once the search has been
+  // answered (the search itself runs at real time: its polls are answered).
+  bool ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutMs = 15000);
   // The result code MachineFinished carried last, if it fired.
   bool Finished() const { return m_recorder.Count(Msg::MachineFinished) > 0; }
   ResultCode LastResult() const;
 
  private:
+  // True once MachineFinished has fired again after this call.
+  std::function<bool()> NextFinish() const;
+
   std::unique_ptr<CSimulatorThread> m_sim;
   CRecorder m_recorder;
 };

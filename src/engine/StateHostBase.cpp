@@ -1,18 +1,12 @@
 #include "engine/StateHostBase.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
+#include "base/TimeScale.h"
+#include "engine/ReplyScanner.h"
 #include "model/ModelBase.h"
 
-std::uint32_t TickCount() {
-  static QElapsedTimer clock = [] {
-    QElapsedTimer t;
-    t.start();
-    return t;
-  }();
-  return static_cast<std::uint32_t>(clock.elapsed());
-}
+std::uint32_t TickCount() { return CTimeScale::Now(); }
 
 CStateHostBase::CStateHostBase(CModelBase& model) : m_model(model) {
   m_timer.setSingleShot(true);
@@ -49,7 +43,7 @@ void CStateHostBase::BeginRun() {
 }
 
 void CStateHostBase::StartStateTimer(unsigned ms) {
-  m_timer.start(static_cast<int>(ms));
+  m_timer.start(static_cast<int>(CTimeScale::RealMs(ms)));
   m_sendTime = TickCount();
 }
 
@@ -94,83 +88,34 @@ QString CStateHostBase::EscapedReply() const {
 
 // ---- parsing ---------------------------------------------------------------
 
-namespace {
-// A leading decimal integer as the C library reads one: white space, a sign,
-// digits; no digits read as 0. Saturates instead of overflowing.
-long long LeadingDecimal(QStringView text) {
-  qsizetype i = 0;
-  while (i < text.size() && (text[i] == u' ' || (text[i].unicode() >= 9 && text[i].unicode() <= 13))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  long long n = 0;
-  for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i)
-    if (n < 1'000'000'000'000LL) n = n * 10 + (text[i].unicode() - '0');
-  return negative ? -n : n;
-}
-
-bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
-}  // namespace
-
-bool CStateHostBase::HasPrefix(const QString& prefix) const {
-  return m_reply.size() >= prefix.size() && QStringView(m_reply).left(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
-}
+bool CStateHostBase::HasPrefix(const QString& prefix) const { return ReplyScanner::HasPrefix(m_reply, prefix); }
 
 bool CStateHostBase::ScanFlag(const QString& prefix, int& v) const {
-  if (!HasPrefix(prefix) || m_reply.size() <= prefix.size()) return false;
-  const QChar c = m_reply[prefix.size()];
-  if (c != u'0' && c != u'1') return false;
-  v = c == u'1' ? 1 : 0;
-  return true;
+  return ReplyScanner::ScanFlag(m_reply, prefix, v);
 }
 
 bool CStateHostBase::ScanText(const QString& prefix, QString& v) const {
-  if (!HasPrefix(prefix)) return false;
-  v = m_reply.mid(prefix.size()).trimmed();
-  while (v.endsWith(u';')) v.chop(1);
-  return true;
+  return ReplyScanner::ScanText(m_reply, prefix, v);
 }
 
 bool CStateHostBase::ScanNumber(const QString& prefix, unsigned max, unsigned& v) const {
-  if (!HasPrefix(prefix)) return false;
-  const long long n = LeadingDecimal(QStringView(m_reply).mid(prefix.size()));
-  if (n < 0 || n > static_cast<long long>(max)) return false;
-  v = static_cast<unsigned>(n);
-  return true;
+  return ReplyScanner::ScanNumber(m_reply, prefix, max, v);
 }
 
 bool CStateHostBase::ScanRange(const QString& prefix, unsigned& first, unsigned& second) const {
-  if (!HasPrefix(prefix)) return false;
-  const QStringView rest = QStringView(m_reply).mid(prefix.size());
-  const qsizetype dash = rest.indexOf(u'-');
-  if (dash < 0) return false;
-  const long long a = LeadingDecimal(rest);
-  const long long b = LeadingDecimal(rest.mid(dash + 1));
-  if (a < 0 || a > 0xFFFF || b < 0 || b > 0xFFFF) return false;
-  first = static_cast<unsigned>(a);
-  second = static_cast<unsigned>(b);
-  return true;
+  return ReplyScanner::ScanRange(m_reply, prefix, first, second);
 }
 
 bool CStateHostBase::ScanHexByte(const QString& prefix, std::uint8_t& v) const {
-  if (!HasPrefix(prefix) || m_reply.size() < prefix.size() + 2) return false;
-  return HexPairToByte(m_reply[prefix.size()], m_reply[prefix.size() + 1], v);
+  return ReplyScanner::ScanHexByte(m_reply, prefix, v);
 }
 
 bool CStateHostBase::ScanChar(const QString& prefix, QChar& c) const {
-  if (!HasPrefix(prefix) || m_reply.size() <= prefix.size()) return false;
-  c = m_reply[prefix.size()];
-  return true;
+  return ReplyScanner::ScanChar(m_reply, prefix, c);
 }
 
 bool CStateHostBase::ScanVersion(const QString& prefix, unsigned short& version) const {
-  if (!HasPrefix(prefix) || m_reply.size() < prefix.size() + 6) return false;
-  const QStringView v = QStringView(m_reply).mid(prefix.size(), 6);
-  if (!IsAsciiDigit(v[0]) || !IsAsciiDigit(v[1]) || v[2] != u'.' || !IsAsciiDigit(v[3]) || !IsAsciiDigit(v[4]) ||
-      v[5] != u';')
-    return false;
-  auto d = [&](int i) { return static_cast<unsigned>(v[i].unicode() - '0'); };
-  version = static_cast<unsigned short>(1000 * d(0) + 100 * d(1) + 10 * d(3) + d(4));
-  return true;
+  return ReplyScanner::ScanVersion(m_reply, prefix, version);
 }
 
 bool CStateHostBase::ParseVersion(const QString& prefix) {

@@ -14,7 +14,8 @@
 
 class CModelBase;
 
-// Milliseconds since the program started (the engine's tick count).
+// Milliseconds since the program started (the engine's tick count), at the
+// pace of the state timers.
 std::uint32_t TickCount();
 
 class CStateHostBase {
@@ -113,7 +114,8 @@ class CStateHostBase {
   }
   bool ParseVersion(const QString& prefix);
 
-  // The scanners behind the parsers, for states that judge a reply themselves.
+  // The scanners behind the parsers, for states that judge a reply themselves
+  // (ReplyScanner over the reply collected so far).
   bool HasPrefix(const QString& prefix) const;
   bool ScanFlag(const QString& prefix, int& v) const;
   bool ScanText(const QString& prefix, QString& v) const;

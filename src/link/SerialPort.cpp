@@ -5,6 +5,7 @@
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+#include "base/TimeScale.h"
 
 namespace {
 ResultCode FromPortError(QSerialPort::SerialPortError error) {
@@ -55,6 +56,8 @@ bool CSerialPort::ApplyLineSettings() {
          m_port.setFlowControl(QSerialPort::NoFlowControl);
 }
 
+void CSerialPort::Settle() { QThread::msleep(CTimeScale::RealMs(kSettlingMs)); }
+
 ResultCode CSerialPort::Open(const QString& name) {
   if (IsOpen()) return Result::Success;
   m_name = name;
@@ -81,7 +84,7 @@ ResultCode CSerialPort::Open(const QString& name) {
   m_port.setRequestToSend(false);
   m_port.clearError();
   m_speed = kOpenSpeed;
-  QThread::msleep(kSettlingMs);
+  Settle();
   return Result::Success;
 }
 
@@ -102,7 +105,7 @@ bool CSerialPort::SetSpeed(std::uint32_t bps) {
     return false;
   }
   if (bps == m_speed) return true;
-  QThread::msleep(kSettlingMs);
+  Settle();
   const std::uint32_t old = m_speed;
   m_speed = bps;
   if (!m_port.setBaudRate(static_cast<qint32>(bps))) {
@@ -110,7 +113,7 @@ bool CSerialPort::SetSpeed(std::uint32_t bps) {
     m_speed = old;
     return false;
   }
-  QThread::msleep(kSettlingMs);
+  Settle();
   return true;
 }
 

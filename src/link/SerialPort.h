@@ -48,6 +48,8 @@ class CSerialPort : public QObject {
   void OnError(QSerialPort::SerialPortError error);
   ResultCode LastPortError() const;
   bool ApplyLineSettings();
+  // A pause for the line to settle around an open or a speed change.
+  static void Settle();
 
   QSerialPort m_port;
   std::uint32_t m_speed = 0;  // the speed of the line settings last applied
