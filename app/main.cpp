@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/MainWindow.h"
 #include "app/UtilityProgram.h"
+#include "ui/MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,12 +1,12 @@
 // zu6400ctl check-config FILE: reads a configuration file as a restore would
 // and prints what it holds.
 
+#include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/Printout.h"
-#include "model/ModelReportSink.h"
-#include "base/TextFormat.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
 
 namespace {
 unsigned PicBytes(const std::vector<PicPromRun>& runs) {

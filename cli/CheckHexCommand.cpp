@@ -1,13 +1,13 @@
 // zu6400ctl check-hex FILE: loads a firmware file as the loader would and
 // prints its checksum reconciliation and how much of it would be sent.
 
+#include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
 #include "cli/Printout.h"
-#include "model/ModelReportSink.h"
-#include "base/TextFormat.h"
 #include "firmware/FirmwareImage.h"
 #include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
 
 int RunCheckHex(CCliContext& context, const QStringList& args) {
   FirmwareImage image;

@@ -23,7 +23,7 @@ class CFinishWatcher : public QObject {
     if (event->type() != CModelEvent::EventType()) return;
     const auto* e = static_cast<CModelEvent*>(event);
     if (e->Message != Msg::MachineFinished) return;
-    result = static_cast<ResultCode>(e->WParam);
+    result = static_cast<ResultCode>(e->Param);
     finished = true;
     m_loop.quit();
   }

@@ -4,8 +4,8 @@
 
 #include "base/StringTable.h"
 #include "cli/Printout.h"
-#include "machines/TunerModel.h"
 #include "machines/RelayValues.h"
+#include "machines/TunerModel.h"
 
 namespace {
 void AddRelays(CPrintout& out, const char* name, unsigned char relays, const RelayWeights& weights, const char* unit) {

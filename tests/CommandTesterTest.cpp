@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/MacroEditorDialog.h"
 #include "ui/CommandTesterPage.h"
 #include "ui/LogView.h"
+#include "ui/MacroEditorDialog.h"
 #include "ui/TabView.h"
 
 namespace {

@@ -11,10 +11,10 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "model/ModelReportSink.h"
 #include "config/ConfigCrc.h"
 #include "config/ConfigurationFileReader.h"
 #include "config/ConfigurationFileWriter.h"
+#include "model/ModelReportSink.h"
 
 namespace {
 

@@ -18,14 +18,14 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
+#include "app/UtilityProgram.h"
 #include "base/StringTable.h"
 #include "ui/FirmwarePage.h"
 #include "ui/Help.h"
+#include "ui/LogView.h"
 #include "ui/Page.h"
 #include "ui/PortPage.h"
-#include "ui/LogView.h"
 #include "ui/TabView.h"
-#include "app/UtilityProgram.h"
 
 namespace {
 const QString kBaseTitle = QStringLiteral("ZU6400 Utility Version ");

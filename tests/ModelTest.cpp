@@ -22,7 +22,7 @@ TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndex) {
   value.Set(3, 9);  // out of range: ignored
   ASSERT_EQ(observer.events.size(), 1u);
   EXPECT_EQ(observer.events[0].message, 0x9001u);
-  EXPECT_EQ(observer.events[0].wParam, 2u);
+  EXPECT_EQ(observer.events[0].param, 2u);
   EXPECT_EQ(value.Get(2), 8);
 }
 
@@ -49,7 +49,7 @@ TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribes) {
     subscriptions.SubscribeAndNotify(&window, texts);
     subscriptions.Subscribe(&window, single);
     ASSERT_EQ(window.events.size(), 16u);
-    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(window.events[i].wParam, i);
+    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(window.events[i].param, i);
     EXPECT_TRUE(single.IsObserver(&window));
   }
   EXPECT_FALSE(texts.IsObserver(&window));

@@ -26,7 +26,7 @@ int CRecorder::CountLinesContaining(const QString& text) const {
 void CRecorder::customEvent(QEvent* event) {
   if (event->type() != CModelEvent::EventType()) return;
   const auto* e = static_cast<CModelEvent*>(event);
-  events.push_back({e->Message, e->WParam, e->Text, e->Title});
+  events.push_back({e->Message, e->Param, e->Text, e->Title});
 }
 
 void ClearSettings() {
@@ -91,6 +91,6 @@ bool ModelFixture::ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutM
 
 ResultCode ModelFixture::LastResult() const {
   for (auto it = m_recorder.events.rbegin(); it != m_recorder.events.rend(); ++it)
-    if (it->message == Msg::MachineFinished) return static_cast<ResultCode>(it->wParam);
+    if (it->message == Msg::MachineFinished) return static_cast<ResultCode>(it->param);
   return 0xFFFFFFFF;
 }

@@ -16,7 +16,7 @@
 
 struct RecordedEvent {
   unsigned message;
-  std::uintptr_t wParam;
+  std::uintptr_t param;
   QString text;
   QString title;
 };

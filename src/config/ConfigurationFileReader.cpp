@@ -3,8 +3,8 @@
 #include <QByteArray>
 
 #include "base/TextFormat.h"
-#include "config/ConfigDataLineParser.h"
 #include "base/WholeFileReader.h"
+#include "config/ConfigDataLineParser.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "config/ConfigurationFileWriter.h"
 
+#include "base/AtomicFileWriter.h"
 #include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "config/ConfigCrc.h"
-#include "base/AtomicFileWriter.h"
 
 namespace {
 

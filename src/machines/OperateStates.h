@@ -3,8 +3,8 @@
 // machine's live values; each setting state is its query with the user's
 // pending request written in front of it ("MDM;md;").
 
-#include "engine/CommandStates.h"
 #include "base/TextFormat.h"
+#include "engine/CommandStates.h"
 #include "link/TunerCommands.h"
 #include "machines/OperateValues.h"
 

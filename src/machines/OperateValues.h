@@ -8,7 +8,7 @@
 
 #include "model/Observable.h"
 
-// The observer message of each live value; the element index is the wParam.
+// The observer message of each live value; the element index is the event's Param.
 namespace OperateMsg {
 constexpr unsigned Antenna = 33021;
 constexpr unsigned Attenuator = 33023;

@@ -6,17 +6,17 @@
 
 void CEventSource::NotifyOne(QObject* observer) { Send(observer, 0); }
 
-void CEventSource::Send(QObject* observer, std::uintptr_t wParam) const {
+void CEventSource::Send(QObject* observer, std::uintptr_t param) const {
   if (observer == nullptr) return;
-  CModelEvent event(m_message, wParam);
+  CModelEvent event(m_message, param);
   QCoreApplication::sendEvent(observer, &event);
 }
 
-void CEventSource::Fire(std::uintptr_t wParam) {
+void CEventSource::Fire(std::uintptr_t param) {
   // A handler may unsubscribe while we walk the list: walk a copy.
   const auto observers = m_observers;
   for (const auto& observer : observers)
-    if (observer) Send(observer, wParam);
+    if (observer) Send(observer, param);
 }
 
 void CEventSource::AddObserver(QObject* observer) {

@@ -16,7 +16,7 @@ class CEventSource {
 
   // Tells one observer the current state (once, or once per element).
   virtual void NotifyOne(QObject* observer);
-  void Fire(std::uintptr_t wParam);
+  void Fire(std::uintptr_t param);
   void AddObserver(QObject* observer);
   void RemoveObserver(QObject* observer);
   bool IsObserver(QObject* observer) const;
@@ -26,7 +26,7 @@ class CEventSource {
   std::weak_ptr<void> Lifetime() const { return m_lifetime; }
 
  protected:
-  void Send(QObject* observer, std::uintptr_t wParam) const;
+  void Send(QObject* observer, std::uintptr_t param) const;
 
  private:
   unsigned m_message;

@@ -33,11 +33,11 @@ constexpr unsigned MessageBox = 0x8F00;
 class CModelEvent : public QEvent {
  public:
   static QEvent::Type EventType();
-  CModelEvent(unsigned message, std::uintptr_t wParam, QString text = {})
-      : QEvent(EventType()), Message(message), WParam(wParam), Text(std::move(text)) {}
+  CModelEvent(unsigned message, std::uintptr_t param, QString text = {})
+      : QEvent(EventType()), Message(message), Param(param), Text(std::move(text)) {}
   unsigned Message;
-  std::uintptr_t WParam;
-  QString Text;   // the line of WM_LOG_TEXT-like messages, the text of a box
+  std::uintptr_t Param;
+  QString Text;   // the line of a log message, the text of a box
   QString Title;  // the title of a message box
   bool Logged = false;  // a box whose text went to the activity log as well
 };

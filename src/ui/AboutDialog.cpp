@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "ui/LicenseDialog.h"
-#include "base/ProgramVersion.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent), m_text(new QLabel(this)) {
   setWindowTitle(QStringLiteral("About Corvanta ?? Utility").replace("??", ModelName()));

@@ -9,8 +9,8 @@
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
-#include "ui/MacroEditorDialog.h"
 #include "ui/LogView.h"
+#include "ui/MacroEditorDialog.h"
 
 namespace {
 constexpr std::size_t kReadChunk = 512;
@@ -127,7 +127,7 @@ void CCommandTesterPage::OnShown() {
 void CCommandTesterPage::OnModelEvent(const CModelEvent& event) {
   switch (event.Message) {
     case Msg::MacroLabels:
-      if (event.WParam < kMacros) m_macroButtons[event.WParam]->setText(ButtonText(MacroLabels.Get(event.WParam)));
+      if (event.Param < kMacros) m_macroButtons[event.Param]->setText(ButtonText(MacroLabels.Get(event.Param)));
       break;
     case Msg::FirmwareStatus: EnableControls(); break;
     default: break;

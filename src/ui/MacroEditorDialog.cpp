@@ -38,7 +38,7 @@ void CMacroEditorPage::OnShown() {
 }
 
 void CMacroEditorPage::OnModelEvent(const CModelEvent& event) {
-  const std::size_t i = event.WParam;
+  const std::size_t i = event.Param;
   if (i >= kRows) return;
   QLineEdit* edit = nullptr;
   if (event.Message == m_labelValues.Message()) {

@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
@@ -15,7 +16,6 @@
 #include "ui/Help.h"
 #include "ui/Page.h"
 #include "ui/PortAccessAdvice.h"
-#include "base/ProgramVersion.h"
 #include "ui/TabView.h"
 #include "ui/WindowPlacement.h"
 
@@ -132,7 +132,7 @@ void CMainWindow::OnModelEvent(const CModelEvent& event) {
     case Msg::CommEvent:
       if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->OnCommEvent();
       break;
-    case Msg::MachineFinished: OnMachineFinished(static_cast<ResultCode>(event.WParam)); break;
+    case Msg::MachineFinished: OnMachineFinished(static_cast<ResultCode>(event.Param)); break;
     case Msg::FirmwareStatus:
       UpdateTitle();
       LogFirmwareStatus();
@@ -192,7 +192,7 @@ void CMainWindow::OnPortChanged() {
 
 void CMainWindow::ShowBox(const CModelEvent& event) {
   QWidget* parent = QApplication::activeModalWidget();
-  Presenter()(parent != nullptr ? parent : this, static_cast<BoxIcon>(event.WParam), event.Title, event.Text);
+  Presenter()(parent != nullptr ? parent : this, static_cast<BoxIcon>(event.Param), event.Title, event.Text);
 }
 
 void CMainWindow::ShowHelpForPage() {

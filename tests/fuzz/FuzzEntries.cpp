@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "base/ReportSink.h"
+#include "config/ConfigurationFileReader.h"
 #include "firmware/FirmwareImage.h"
 #include "firmware/IntelHexReader.h"
-#include "config/ConfigurationFileReader.h"
 
 namespace {
 QByteArrayView Bytes(const std::uint8_t* data, std::size_t size) {
