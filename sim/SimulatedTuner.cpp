@@ -63,8 +63,11 @@ void CSimulatedTuner::OnReadable() {
   if (n <= 0) return;
   const double now = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
   QMutexLocker lock(&m_lock);
-  for (ssize_t i = 0; i < n; ++i)
-    if (buffer[i] == ';') m_commandTimes.append(now);
+  for (ssize_t i = 0; i < n; ++i) {
+    if (buffer[i] != ';') continue;
+    if (m_commandTimes.size() == kCommandTimesKept) m_commandTimes.removeFirst();  // a long run stays small
+    m_commandTimes.append(now);
+  }
   if (LineSpeed() != m_options.speed) {
     // At the wrong speed the tuner sees only noise.
     m_ignored += static_cast<unsigned>(n);

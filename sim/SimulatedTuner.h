@@ -53,7 +53,7 @@ class CSimulatedTuner : public QObject {
   QByteArray Received() const;                    // every command taken, in order
   void ClearReceived();
   unsigned IgnoredBytes() const;                  // bytes that came at the wrong speed
-  QList<double> CommandTimes() const;             // when each ";" came, at any speed (ms since made)
+  QList<double> CommandTimes() const;             // when the last ";"s came, at any speed (ms since made)
   void SendUnsolicited(const QByteArray& bytes);
 
   // Later features add their commands here (name in lower case, without ";").
@@ -84,6 +84,7 @@ class CSimulatedTuner : public QObject {
   QByteArray m_pending;
   QByteArray m_received;
   unsigned m_ignored = 0;
+  static constexpr qsizetype kCommandTimesKept = 4096;
   QElapsedTimer m_clock;
   QList<double> m_commandTimes;
   bool m_silent = false;
