@@ -1,7 +1,6 @@
 #include "base/ResultCodes.h"
 
 #include <QFileDevice>
-#include <QFileInfo>
 #include <cerrno>
 
 #include "base/TextFormat.h"
@@ -205,11 +204,6 @@ ResultCode WinErrorFromFileDevice(const QFileDevice& file, int savedErrno) {
     case QFileDevice::OpenError: return Result::FileNotFound;
     default: return Result::GenFailure;
   }
-}
-
-ResultCode CheckPlainFile(const QString& path) {
-  const QFileInfo info(path);
-  return !info.exists() || info.isFile() ? Result::Success : Result::NotSupported;
 }
 
 int HexDigitValue(QChar c) {

@@ -118,10 +118,6 @@ ResultCode WinErrorFromErrno(int err);
 // after the call when it has one, else the kind of failure the file reports.
 class QFileDevice;
 ResultCode WinErrorFromFileDevice(const QFileDevice& file, int savedErrno);
-// Files from outside must be plain files: opening a pipe or a device to read
-// it whole could wait for ever. A path that does not exist passes, for the
-// open to report it.
-ResultCode CheckPlainFile(const QString& path);
 
 // What the server last said, for the text of the extended internet error.
 void SetInternetLastResponse(ResultCode code, const QString& text);

@@ -1,9 +1,20 @@
 #include "base/WholeFileReader.h"
 
+#include <QFileInfo>
 #include <cerrno>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+
+namespace {
+// Files from outside must be plain files: opening a pipe or a device to read
+// it whole could wait for ever. A path that does not exist passes, for the
+// open to report it.
+ResultCode CheckPlainFile(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || info.isFile() ? Result::Success : Result::NotSupported;
+}
+}  // namespace
 
 ResultCode ReportFileFailure(IReportSink& sink, const QString& title, const char* call, const QString& path,
                              ResultCode code) {
