@@ -16,13 +16,10 @@ void CConsoleLog::customEvent(QEvent* event) {
   const auto* e = static_cast<CModelEvent*>(event);
   switch (e->Message) {
     case Msg::LogText:
-      // A machine's progress line reaches its status window first; shown once.
-      if (e->Text != m_lastStateText) PrintLogLine(e->Text);
-      m_lastStateText.clear();
+      if (m_filter.ShowLogText(e->Text)) PrintLogLine(e->Text);
       break;
     case Msg::StateText:
-      if (m_showTrace) PrintLogLine(e->Text);
-      m_lastStateText = e->Text;
+      if (m_filter.ShowStateText(e->Text, m_showTrace)) PrintLogLine(e->Text);
       break;
     case Msg::MessageBox:
       if (!e->Logged) QTextStream(stderr) << e->Text << Qt::endl;

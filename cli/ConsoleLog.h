@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "model/LogLineFilter.h"
+
 class CConsoleLog : public QObject {
  public:
   explicit CConsoleLog(bool showTrace) : m_showTrace(showTrace) {}
@@ -16,5 +18,5 @@ class CConsoleLog : public QObject {
 
  private:
   bool m_showTrace;
-  QString m_lastStateText;
+  CLogLineFilter m_filter;
 };

@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QDir>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMessageBox>
+#include <QFile>
 #include <QApplication>
 #include <QRegularExpression>
 #include <QSettings>
@@ -85,10 +87,12 @@ TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
   EXPECT_EQ(window.windowTitle(), base + " on " + f.SimPort() + " closed");
 }
 
-TEST(MainWindowLog, LinesReachTheLogOnlyWhileTheFirmwarePageIsShown) {
+TEST(MainWindowLog, KeepsLinesLoggedWhileAnotherPageIsShownAndSavesThemToAFile) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   CTunerModel& model = GetModel();
+  auto* page = static_cast<CFirmwarePage*>(window.TabView().Page(window.TabView().FirmwarePageIndex()));
+  page->Log().clear();
   window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
   model.LogText(QStringLiteral("first line"));
   window.TabView().setCurrentIndex(CTabView::kPortPage);
@@ -97,11 +101,60 @@ TEST(MainWindowLog, LinesReachTheLogOnlyWhileTheFirmwarePageIsShown) {
   model.LogText(QStringLiteral("second line"));
 
   const QStringList lines = LogText(window).split(u'\n');
-  ASSERT_EQ(lines.size(), 2);
+  ASSERT_EQ(lines.size(), 3);
   const QRegularExpression stamped(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d first line$"));
   EXPECT_TRUE(stamped.match(lines[0]).hasMatch()) << lines[0].toStdString();
-  EXPECT_TRUE(lines[1].endsWith(" second line"));
-  EXPECT_FALSE(LogText(window).contains("while away"));
+  EXPECT_TRUE(lines[1].endsWith(" while away"));
+  EXPECT_TRUE(lines[2].endsWith(" second line"));
+
+  // "Save Log As..." writes what the log shows to the chosen file.
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("log.txt"));
+  QString proposed;
+  CLogView::SetSaveFileChooser([&](QWidget*, const QString&, const QString& proposal) {
+    proposed = proposal;
+    return path;
+  });
+  std::unique_ptr<QMenu> menu = page->Log().CreateContextMenu();
+  QAction* save = menu->actions().constLast();
+  EXPECT_EQ(save->text(), "Save Log &As...");
+  save->trigger();
+  CLogView::SetSaveFileChooser({});
+  EXPECT_TRUE(proposed.endsWith("/ZU6400 activity log.txt")) << proposed.toStdString();
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(file.readAll()), lines.join(u'\n') + u'\n');
+}
+
+TEST(MainWindowLog, DropsTheOldestLinesBeyondItsLimit) {
+  CLogView log;
+  log.SetCharacterLimit(100);
+  for (int i = 0; i < 30; ++i) log.AppendLine(QStringLiteral("line %1").arg(i, 2, 10, QLatin1Char('0')));
+  const QString text = log.toPlainText();
+  EXPECT_LE(text.size(), 100);
+  EXPECT_TRUE(text.endsWith("line 29"));
+  EXPECT_TRUE(text.startsWith("line "));
+  EXPECT_FALSE(text.contains("line 00"));
+}
+
+TEST(MainWindowLog, TraceLinesOfTheContactRunAppearOnlyWithTraceOn) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  UiFixture::SaveSetting("Trace", 1);
+  UiFixture::SaveSetting("Port", f.SimPort());
+  CMainWindow& window = f.OpenWindow();
+  ASSERT_TRUE(f.WaitRunning());
+  const QString text = LogText(window);
+  EXPECT_EQ(text.count(" send I;"), 1) << text.toStdString();
+  // A progress line that is both a state text and a log line shows once.
+  EXPECT_EQ(text.count("Connected to ZU6400"), 1) << text.toStdString();
+  f.CloseWindow();
+
+  UiFixture::SaveSetting("Trace", 0);
+  CMainWindow& quiet = f.OpenWindow();
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_FALSE(LogText(quiet).contains(" send ")) << LogText(quiet).toStdString();
+  EXPECT_EQ(LogText(quiet).count("Connected to ZU6400"), 1);
 }
 
 TEST(MainWindowLog, MachineFinishedLogsReady) {

@@ -1,6 +1,6 @@
 #pragma once
-// The Firmware tab. For now it holds the program's activity log; the log keeps
-// the lines that arrive while this tab is shown.
+// The Firmware tab. For now it holds the program's activity log, which keeps
+// every line whichever tab is shown.
 
 #include "ui/Page.h"
 

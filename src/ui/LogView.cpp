@@ -1,12 +1,30 @@
 #include "ui/LogView.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextCursor>
 
+#include "base/AtomicFileWriter.h"
+#include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
+
+namespace {
+QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposal) {
+  return QFileDialog::getSaveFileName(parent, title, proposal, QObject::tr("Text files (*.txt);;All files (*)"));
+}
+
+CLogView::SaveFileChooser& Chooser() {
+  static CLogView::SaveFileChooser chooser = ChooseWithDialog;
+  return chooser;
+}
+}  // namespace
 
 CLogView::CLogView(QWidget* parent) : QTextEdit(parent) {}
 
@@ -46,7 +64,44 @@ void CLogView::Insert(const QString& text, const QTextCharFormat* format) {
     end.insertText(plain, *format);
   else
     end.insertText(plain);
+  DropOldestLines();
   if (follow) FollowEnd();
+}
+
+void CLogView::DropOldestLines() {
+  if (m_characterLimit <= 0) return;
+  QTextDocument* doc = document();
+  // characterCount() counts the document's closing paragraph separator too.
+  while (doc->characterCount() - 1 > m_characterLimit && doc->blockCount() > 1) {
+    QTextCursor first(doc->firstBlock());
+    first.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    first.removeSelectedText();
+  }
+}
+
+void CLogView::EnableSaving(const QString& itemText, const QString& defaultName) {
+  m_saveItemText = itemText;
+  m_saveDefaultName = defaultName;
+}
+
+void CLogView::SetSaveFileChooser(SaveFileChooser chooser) {
+  Chooser() = chooser ? std::move(chooser) : SaveFileChooser(ChooseWithDialog);
+}
+
+bool CLogView::SaveTo(const QString& path, const QString& boxTitle) {
+  CModelReportSink sink(GetModel());
+  CAtomicFileWriter writer(boxTitle, sink);
+  QString text = toPlainText();
+  if (!text.isEmpty()) text += u'\n';
+  return writer.Open(path) && writer.WriteBytes(text.toUtf8()) && writer.Commit();
+}
+
+void CLogView::SaveAs() {
+  QString title = m_saveItemText;
+  title.remove(u'&');
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = Chooser()(this, title, QDir(folder).filePath(m_saveDefaultName));
+  if (!path.isEmpty()) SaveTo(path, title);
 }
 
 void CLogView::FollowEnd() {
@@ -71,6 +126,10 @@ std::unique_ptr<QMenu> CLogView::CreateContextMenu() {
   remove->setEnabled(selected && editable);
   menu->addSeparator();
   add("Select &All\tCtrl+A", true, &QTextEdit::selectAll);
+  if (!m_saveItemText.isEmpty()) {
+    menu->addSeparator();
+    menu->addAction(m_saveItemText, this, &CLogView::SaveAs)->setEnabled(!document()->isEmpty());
+  }
   return menu;
 }
 

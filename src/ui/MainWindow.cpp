@@ -11,6 +11,7 @@
 #include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+#include "engine/StateHostBase.h"
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Help.h"
@@ -58,6 +59,8 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
   SelectStartPage();
   Subscribe();
+  // The contact run's trace lines belong in the activity log.
+  if (auto* contact = dynamic_cast<CStateHostBase*>(model.ContactMachine.get())) contact->SetStatusWindow(this);
   model.ContactMachine->StartAtOpenPort();
 }
 
@@ -127,7 +130,12 @@ void CMainWindow::customEvent(QEvent* event) {
 
 void CMainWindow::OnModelEvent(const CModelEvent& event) {
   switch (event.Message) {
-    case Msg::LogText: Log(event.Text); break;
+    case Msg::LogText:
+      if (m_logFilter.ShowLogText(event.Text)) Log(event.Text);
+      break;
+    case Msg::StateText:
+      if (m_logFilter.ShowStateText(event.Text, GetModel().Trace.Get() != 0)) Log(event.Text);
+      break;
     case Msg::MessageBox: ShowBox(event); break;
     case Msg::CommEvent:
       if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->OnCommEvent();
@@ -168,9 +176,9 @@ void CMainWindow::LogFirmwareStatus() {
   }
 }
 
-// The activity log is the Firmware page's: lines reach it only while it is shown.
+// The activity log is the Firmware page's; it keeps every line, whichever page is shown.
 void CMainWindow::Log(const QString& text) {
-  if (m_tabView != nullptr && m_tabView->IsFirmwarePageShown()) m_tabView->CurrentPage()->OnPageLog(text);
+  if (m_tabView != nullptr) m_tabView->Page(m_tabView->FirmwarePageIndex())->OnPageLog(text);
 }
 
 void CMainWindow::OnMachineFinished(ResultCode result) {

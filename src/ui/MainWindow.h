@@ -9,6 +9,7 @@
 
 #include "base/ResultCodes.h"
 #include "model/EventSubscriptions.h"
+#include "model/LogLineFilter.h"
 #include "model/ModelEvents.h"
 #include "model/Persistable.h"
 
@@ -62,6 +63,7 @@ class CMainWindow : public QMainWindow {
   QAction* m_traceAction = nullptr;
   QAction* m_verboseAction = nullptr;
   CEventSubscriptions m_subscriptions;
+  CLogLineFilter m_logFilter;
   QString m_titleBase;
   QSize m_initialSize;
   bool m_firstShowDone = false;
