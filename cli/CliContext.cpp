@@ -84,7 +84,9 @@ ResultCode CCliContext::Contact() {
                           Result::NoResponseAfterReset);
 }
 
-int CCliContext::Fail(ResultCode code) {
-  QTextStream(stderr) << QString::asprintf("error 0x%08X: ", code) << ErrorText(code) << Qt::endl;
+int CCliContext::Fail(ResultCode code) { return Fail(code, ErrorText(code)); }
+
+int CCliContext::Fail(ResultCode code, const QString& text) {
+  QTextStream(stderr) << QString::asprintf("error 0x%08X: ", code) << text << Qt::endl;
   return 1;
 }

@@ -41,6 +41,8 @@ class CCliContext {
 
   // Prints "error 0x%08X: <text>" to standard error and gives exit status 1.
   static int Fail(ResultCode code);
+  // The code with a text that says more than the code's own.
+  static int Fail(ResultCode code, const QString& text);
 
  private:
   CliOptions m_options;

@@ -4,6 +4,7 @@
 
 #include "base/StringTable.h"
 #include "cli/Printout.h"
+#include "cli/SettingWords.h"
 #include "machines/RelayValues.h"
 #include "machines/TunerModel.h"
 
@@ -14,12 +15,17 @@ void AddRelays(CPrintout& out, const char* name, unsigned char relays, const Rel
   out.Add(name, Format("%s %u %s", hex, value, unit), QJsonObject{{"hex", hex}, {unit, static_cast<int>(value)}});
 }
 
+// The letter with its word for a person; the letter alone for a script.
+void AddLetter(CPrintout& out, const char* name, QChar letter, std::span<const LetterWord> words) {
+  out.Add(name, LetterWithWord(letter, words), QString(letter));
+}
+
 void AddValues(CPrintout& out, const COperateValues& v) {
   if (v.IsAsleep()) return out.Add("power", 0u);
-  out.Add("mode", v.Mode.Get());
+  AddLetter(out, "mode", v.Mode.Get(), kModeWords);
   out.Add("antenna", v.Antenna.Get());
-  out.Add("side", v.Side.Get());
-  out.Add("bypass", v.Bypass.Get());
+  AddLetter(out, "side", v.Side.Get(), kSideWords);
+  AddLetter(out, "bypass", v.Bypass.Get(), kBypassWords);
   out.Add("attenuator", unsigned(v.Attenuator.Get()));
   out.Add("ampi", unsigned(v.KeyInterrupt.Get()));
   out.Add("power", unsigned(v.PowerStatus.Get()));

@@ -3,11 +3,13 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "base/ResultCodes.h"
 #include "base/TextFormat.h"
 #include "cli/OperateSession.h"
+#include "cli/SettingWords.h"
 #include "cli/UsageText.h"
 #include "machines/RelayValues.h"
 #include "machines/TunerModel.h"
@@ -28,9 +30,9 @@ Wish WishFor(V COperateValues::*member, X wanted, unsigned short minVersion = 0)
           [=](const COperateValues& v) { return (v.*member).Get() == wanted; }, minVersion};
 }
 
-std::optional<QChar> Letter(const QString& text, const char* allowed) {
-  if (text.size() != 1 || !QLatin1String(allowed).contains(text[0].toUpper())) return std::nullopt;
-  return text[0].toUpper();
+std::optional<QChar> Letter(const QString& text, std::span<const LetterWord> words) {
+  const QChar letter = LetterFor(text, words);
+  return letter.isNull() ? std::nullopt : std::optional(letter);
 }
 
 // Digits of the base and nothing else (toUInt would also take a sign and
@@ -75,22 +77,36 @@ struct Setting {
   std::function<std::optional<Wish>(const QString&)> parse;
 };
 
+// "A, M or B (auto, manual or bypass)".
+QString Choices(std::span<const LetterWord> words) {
+  QStringList letters, names;
+  for (const LetterWord& w : words) {
+    letters << QString(QLatin1Char(w.letter));
+    names << QLatin1String(w.word);
+  }
+  return ListWithOr(letters) + QStringLiteral(" (") + ListWithOr(names) + u')';
+}
+
 template <class T>
-Setting LetterSetting(const char* name, const char* letters, CObservable<T, 1> COperateValues::*member) {
-  QStringList choices;
-  for (const QChar c : QLatin1String(letters)) choices << c;
-  return {name, ListWithOr(choices), [=](const QString& text) {
-            return Then(Letter(text, letters), [=](QChar c) { return WishFor(member, c); });
+Setting LetterSetting(const char* name, std::span<const LetterWord> words, CObservable<T, 1> COperateValues::*member) {
+  return {name, Choices(words), [=](const QString& text) {
+            return Then(Letter(text, words), [=](QChar c) { return WishFor(member, c); });
           }};
 }
 
 template <class T>
-Setting NumberSetting(const char* name, int low, int high, CObservable<T, 1> COperateValues::*member,
-                      unsigned short minVersion = 0) {
-  const QString allowed = high == low + 1 ? ListWithOr({QString::number(low), QString::number(high)})
-                                          : Format("%d to %d", low, high);
-  return {name, allowed, [=](const QString& text) {
-            return Then(Number(text, low, high), [=](int n) { return WishFor(member, static_cast<T>(n), minVersion); });
+Setting SwitchSetting(const char* name, CObservable<T, 1> COperateValues::*member, unsigned short minVersion = 0) {
+  return {name, QStringLiteral("1 or 0 (on or off)"), [=](const QString& text) {
+            return Then(Letter(text, kSwitchWords), [=](QChar c) {
+              return WishFor(member, static_cast<T>(c.digitValue()), minVersion);
+            });
+          }};
+}
+
+template <class T>
+Setting NumberSetting(const char* name, int low, int high, CObservable<T, 1> COperateValues::*member) {
+  return {name, Format("%d to %d", low, high), [=](const QString& text) {
+            return Then(Number(text, low, high), [=](int n) { return WishFor(member, static_cast<T>(n)); });
           }};
 }
 
@@ -105,13 +121,13 @@ Setting RelaySetting(const char* name, const RelayWeights& weights, const char* 
 const std::vector<Setting>& Settings() {
   using V = COperateValues;
   static const std::vector<Setting> settings = {
-      LetterSetting("mode", "AMB", &V::Mode),
+      LetterSetting("mode", kModeWords, &V::Mode),
       NumberSetting("antenna", 1, 3, &V::Antenna),
-      LetterSetting("side", "AT", &V::Side),
-      LetterSetting("bypass", "BN", &V::Bypass),
-      NumberSetting("attenuator", 0, 1, &V::Attenuator),
-      NumberSetting("ampi", 0, 1, &V::KeyInterrupt),
-      NumberSetting("power", 0, 1, &V::PowerStatus, OperateFeature::PowerSwitch),
+      LetterSetting("side", kSideWords, &V::Side),
+      LetterSetting("bypass", kBypassWords, &V::Bypass),
+      SwitchSetting("attenuator", &V::Attenuator),
+      SwitchSetting("ampi", &V::KeyInterrupt),
+      SwitchSetting("power", &V::PowerStatus, OperateFeature::PowerSwitch),
       RelaySetting("c", kCapacitorWeights, "pF", &V::Capacitor),
       RelaySetting("l", kInductorWeights, "nH", &V::Inductor),
   };
@@ -176,9 +192,10 @@ int RunSet(CCliContext& context, const QStringList& args) {
 
   COperateSession session(context);
   ResultCode result = session.Connect();
-  for (const Wish& w : wishes)
-    if (result == Result::Success && GetModel().McuVersion.Get() < w.minVersion) result = Result::NotSupported;
   if (result != Result::Success) return CCliContext::Fail(result);
+  for (const Wish& w : wishes)
+    if (GetModel().McuVersion.Get() < w.minVersion)
+      return CCliContext::Fail(Result::NotSupported, GetModel().FirmwareNeededText(w.minVersion));
 
   result = session.Cycle();  // learn what the tuner has now
   for (int cycle = 0; cycle < kCycleLimit && !AllReported(wishes, session.Values()); ++cycle) {

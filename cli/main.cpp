@@ -27,7 +27,7 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("SPEED")},
       {QStringLiteral("trace"), QStringLiteral("show every command sent and reply received")},
       {QStringLiteral("simulate"), QStringLiteral("talk to the built-in simulated tuner")},
-      {QStringLiteral("wait"), Format("seconds to wait for the tuner, 1 to %u (default: %s)", kLongestWait, wait),
+      {QStringLiteral("wait"), Format("seconds each step may take before zu6400ctl gives up (finding the tuner, one poll cycle), 1 to %u (default: %s)", kLongestWait, wait),
        QStringLiteral("SECONDS"), wait},
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},

@@ -120,7 +120,7 @@ TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
   EXPECT_TRUE(help.err.isEmpty());
   for (const char* line : {"usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n", "\n  set NAME=VALUE ...      change live settings",
                            "\n  c                       0 to 2701 pF",
-                           "\n  check-hex FILE          load", "\n  --wait SECONDS          seconds to wait"})
+                           "\n  check-hex FILE          load", "\n  --wait SECONDS          seconds each step may take"})
     EXPECT_TRUE(help.out.contains(line)) << line;
 }
 

@@ -62,13 +62,13 @@ TEST_F(OperateCli, SetChangesTheTunerAndStatusShowsIt) {
   StartSim({"--version", "01.96"});
   const CtlRun set = Ctl({"set", "mode=M", "antenna=3", "side=A", "c=100", "l=0x0f", "attenuator=1"});
   ASSERT_EQ(set.status, 0) << set.err.toStdString();
-  EXPECT_TRUE(set.out.contains("mode: M\n"));
+  EXPECT_TRUE(set.out.contains("mode: M (manual)\n"));
   EXPECT_TRUE(set.out.contains("c: 0x09 90 pF\n"));  // 100 pF made greedily: 82 + 8
   EXPECT_FALSE(set.out.contains("frequency-atu"));   // not on firmware before 01.97
 
   const CtlRun status = Ctl({"status"});
   ASSERT_EQ(status.status, 0);
-  for (const char* line : {"mode: M\n", "antenna: 3\n", "side: A\n", "attenuator: 1\n", "l: 0x0f 870 nH\n"})
+  for (const char* line : {"mode: M (manual)\n", "antenna: 3\n", "side: A (antenna)\n", "attenuator: 1\n", "l: 0x0f 870 nH\n"})
     EXPECT_TRUE(status.out.contains(line)) << line;
 }
 
@@ -85,7 +85,7 @@ TEST_F(OperateCli, SleepingTunerIsShownAndWokenBySetPower) {
   const CtlRun woken = Ctl({"set", "power=1", "mode=M"});
   EXPECT_EQ(woken.status, 0) << woken.err.toStdString();
   EXPECT_TRUE(woken.out.contains("power: 1\n"));
-  EXPECT_TRUE(woken.out.contains("mode: M\n"));
+  EXPECT_TRUE(woken.out.contains("mode: M (manual)\n"));
 }
 
 TEST_F(OperateCli, OptionsFollowTheCommandWordAndItsSettings) {
@@ -125,9 +125,11 @@ TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeNamingItAndSendsNothing) {
       {"c=+5", "c takes 0 to 2701 pF or a relay byte 0x00 to 0xff"},
       {"l=0x+f", "l takes 0 to 17370 nH or a relay byte 0x00 to 0xff"},
       {"antenna= 2", "antenna takes 1 to 3"},
-      {"mode=X", "mode takes A, M or B"},
+      {"mode=X", "mode takes A, M or B (auto, manual or bypass)"},
+      {"side=middle", "side takes T or A (transmitter or antenna)"},
+      {"bypass=yes", "bypass takes B or N (on or off)"},
       {"antenna=4", "antenna takes 1 to 3"},
-      {"power=2", "power takes 0 or 1"},
+      {"power=2", "power takes 1 or 0 (on or off)"},
       {"foo=1", "unknown setting (settings: mode, antenna, side, bypass, attenuator, ampi, power, c, l)"},
       {"c", "expected NAME=VALUE"},
   };
@@ -139,7 +141,7 @@ TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeNamingItAndSendsNothing) {
     EXPECT_EQ(r.err, "zu6400ctl: " + QString(bad) + ": " + problem + "\ntry zu6400ctl --help\n");
   }
   const CtlRun status = Ctl({"status"});  // the good setting before each bad one was never sent
-  EXPECT_TRUE(status.out.contains("mode: A\n")) << status.out.toStdString();
+  EXPECT_TRUE(status.out.contains("mode: A (auto)\n")) << status.out.toStdString();
   EXPECT_TRUE(status.out.contains("c: 0x00 0 pF\n"));
 
   const CtlRun largest = Ctl({"set", "c=2701", "l=17370"});
@@ -154,9 +156,23 @@ TEST_F(OperateCli, BadSettingsAndOldFirmwareAreRefused) {
     EXPECT_EQ(Ctl({"set", bad}).status, 2) << bad;
   const CtlRun power = Ctl({"set", "power=0"});  // no power switch before 01.19
   EXPECT_EQ(power.status, 1);
-  EXPECT_TRUE(power.err.contains("not supported"));
+  EXPECT_TRUE(power.err.endsWith("Needs firmware 01.19 or newer; this ZU6400 has 01.05\n")) << power.err.toStdString();
   EXPECT_EQ(Ctl({"tune"}).status, 0);
   EXPECT_EQ(Ctl({"memorize"}).status, 0);
+}
+
+TEST_F(OperateCli, SetTakesWordsAsWellAsLettersAndStatusShowsThem) {
+  StartSim({"--version", "01.97"});
+  const CtlRun set = Ctl({"--trace", "set", "mode=manual", "side=Antenna", "bypass=off", "attenuator=on"});
+  ASSERT_EQ(set.status, 0) << set.err.toStdString();
+  EXPECT_TRUE(set.err.contains("send MDM;")) << set.err.toStdString();
+  EXPECT_TRUE(set.out.contains("mode: M (manual)\n")) << set.out.toStdString();
+  EXPECT_TRUE(set.out.contains("side: A (antenna)\n"));
+  EXPECT_TRUE(set.out.contains("bypass: N (off)\n"));
+  EXPECT_TRUE(set.out.contains("attenuator: 1\n"));
+  const CtlRun json = Ctl({"--json", "set", "bypass=on"});
+  ASSERT_EQ(json.status, 0) << json.err.toStdString();
+  EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object()["bypass"].toString(), "B");
 }
 
 }  // namespace

@@ -70,6 +70,10 @@ QString CModelBase::VersionText(unsigned short version) {
 
 QString CModelBase::GetVersionText() const { return VersionText(McuVersion.Get()); }
 
+QString CModelBase::FirmwareNeededText(unsigned short needed) const {
+  return Format("Needs firmware %s or newer; this %s has %s", VersionText(needed), ModelName(), GetVersionText());
+}
+
 QString CModelBase::GetShortStatusText() const {
   return Format("%s MCU version %s", ModelName(), GetVersionText());
 }
