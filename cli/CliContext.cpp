@@ -84,7 +84,12 @@ ResultCode CCliContext::Contact() {
                           Result::NoResponseAfterReset);
 }
 
-int CCliContext::Fail(ResultCode code) { return Fail(code, ErrorText(code)); }
+int CCliContext::Fail(ResultCode code) {
+  // After a search that found nothing, say where it looked and what to check.
+  if (code == Result::NoResponseAfterReset && !GetModel().Port.Get().isEmpty())
+    return Fail(code, GetModel().NoAnswerText());
+  return Fail(code, ErrorText(code));
+}
 
 int CCliContext::Fail(ResultCode code, const QString& text) {
   QTextStream(stderr) << QString::asprintf("error 0x%08X: ", code) << text << Qt::endl;

@@ -54,7 +54,9 @@ TEST_F(Cli, SilenceAndUsageErrors) {
   // The search never gives up; the front end stops waiting.
   const CtlRun r = RunCtl({"--port", sim.Port(), "--speed", "9600", "--wait", "1", "contact"}, config.path());
   EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(r.err.endsWith("error 0xE2000045: No response after reset\n")) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("error 0xE2000045: The ZU6400 did not answer on " + sim.Port() + ". Check that it is "
+                             "switched on"))
+      << r.err.toStdString();
   EXPECT_TRUE(r.out.isEmpty());
 
   const CtlRun noPort = RunCtl({"contact"}, config.path());

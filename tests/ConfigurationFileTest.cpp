@@ -311,7 +311,7 @@ TEST_F(ConfigurationFileTest, FilesThatCannotBeReadAreReported) {
   const QString missing = Path(QStringLiteral("missing.ZU6400Config"));
   EXPECT_EQ(ReadConfigurationFile(missing, kNoSerialNumber, data, sink), Result::FileNotFound);
   EXPECT_EQ(BoxTexts(kConfigReadErrorTitle),
-            QStringList{QStringLiteral("CreateFile failed on \"%1\"\r\nError 0x00000002: The system cannot find the "
+            QStringList{QStringLiteral("Could not open \"%1\"\r\nError 0x00000002: The system cannot find the "
                                        "file specified.")
                             .arg(missing)});
 
@@ -333,12 +333,12 @@ class FailedSaveTest : public ConfigurationFileTest {
     return WriteConfigurationFile(folder + QStringLiteral("/saved.ZU6400Config"), kSavedAt, MakeSnapshot(1234, 1), sink);
   }
 
-  void ExpectReportedAndKept(const QString& folder, const QByteArray& earlier, ResultCode code, const char* call) {
+  void ExpectReportedAndKept(const QString& folder, const QByteArray& earlier, ResultCode code, const char* what) {
     const QString path = folder + QStringLiteral("/saved.ZU6400Config");
     EXPECT_EQ(GetLastError(), code);
     EXPECT_EQ(BoxTexts(kConfigWriteErrorTitle),
-              QStringList{QStringLiteral("%1 failed on \"%2\"\r\nError 0x%3: %4")
-                              .arg(QLatin1String(call), path, QString::asprintf("%08X", code), ErrorText(code))});
+              QStringList{QStringLiteral("%1 \"%2\"\r\nError 0x%3: %4")
+                              .arg(QLatin1String(what), path, QString::asprintf("%08X", code), ErrorText(code))});
     EXPECT_EQ(ReadAll(path), earlier);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("saved.ZU6400Config")});
   }
@@ -362,7 +362,7 @@ TEST_F(FailedSaveTest, ReadOnlyFolder) {
   const bool saved = SaveOver(folder);
   ASSERT_TRUE(!root || seteuid(0) == 0);
   EXPECT_FALSE(saved);
-  ExpectReportedAndKept(folder, earlier, Result::AccessDenied, "CreateFile");
+  ExpectReportedAndKept(folder, earlier, Result::AccessDenied, "Could not open");
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
@@ -376,7 +376,7 @@ TEST_F(FailedSaveTest, FullFileSystem) {
   const QByteArray earlier = WriteEarlier(folder);
   ASSERT_FALSE(earlier.isEmpty());
   EXPECT_FALSE(SaveOver(folder));
-  ExpectReportedAndKept(folder, earlier, Result::DiskFull, "WriteFile");
+  ExpectReportedAndKept(folder, earlier, Result::DiskFull, "Could not write to");
   umount(folder.toLocal8Bit().constData());
 }
 

@@ -188,10 +188,10 @@ TEST(ContactMachine, AnotherDeviceIsRefusedWithTheUnexpectedDeviceBox) {
     if (e.message == Msg::MessageBox) {
       boxed = true;
       EXPECT_EQ(e.title, "Unexpected Device");
-      EXPECT_EQ(e.text, "Connected device does not appear to be an Corvanta ZU6400");
+      EXPECT_EQ(e.text, "Connected device does not appear to be a Corvanta ZU6400");
     }
   EXPECT_TRUE(boxed);
-  EXPECT_TRUE(f.Recorder().LogLines().contains("Connected device does not appear to be an Corvanta ZU6400"));
+  EXPECT_TRUE(f.Recorder().LogLines().contains("Connected device does not appear to be a Corvanta ZU6400"));
   EXPECT_EQ(f.Model().PortState.Get(), 0) << "the port stays open";
 }
 

@@ -278,7 +278,7 @@ TEST(MainWindowUnplug, VanishingTunerIsReportedOnceAndShowsThePortClosed) {
   bool ticked = false;
   QTimer::singleShot(50, [&] { ticked = true; });
   EXPECT_TRUE(WaitFor([&] { return ticked; }, 2000));
-  EXPECT_EQ(f.boxes.Count("COM Port Error"), 1);
+  EXPECT_EQ(f.boxes.Count("Serial Port Error"), 1);
   EXPECT_EQ(f.boxes.boxes.size(), boxesBefore + 1);
   EXPECT_TRUE(window.windowTitle().endsWith(" on " + f.SimPort() + " closed"));
   EXPECT_EQ(GetModel().FirmwareStatus.Get(), FirmwareStatusNone);
@@ -314,11 +314,11 @@ TEST(MainWindowBoxes, BoxOpensModalWithoutHoldingTheCaller) {
   UiFixture f;
   CMainWindow::SetBoxPresenter({});  // the real boxes
   CMainWindow& window = f.OpenWindow();
-  GetModel().MessageBox(QStringLiteral("COM Port Error"), QStringLiteral("ReadFile failed"), BoxIcon::Error);
+  GetModel().MessageBox(QStringLiteral("Serial Port Error"), QStringLiteral("ReadFile failed"), BoxIcon::Error);
   // Back here at once: the box waits for the user on the main loop.
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->windowTitle(), "COM Port Error");
+  EXPECT_EQ(box->windowTitle(), "Serial Port Error");
   EXPECT_EQ(box->text(), "ReadFile failed");
   EXPECT_EQ(box->parentWidget(), &window);
   box->accept();

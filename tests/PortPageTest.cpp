@@ -3,12 +3,17 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "UiTestSupport.h"
+#include "base/TimeScale.h"
+#include "machines/TunerModel.h"
 #include "ui/PortAccessAdvice.h"
 #include "ui/PortPage.h"
 #include "ui/TabView.h"
@@ -39,12 +44,59 @@ TEST(PortPage, SpeedListOffersAutoAndTheFourRatesAndStoresTheChoice) {
   EXPECT_EQ(GetModel().FixedSerialSpeed.Get(), 0u);
 }
 
-TEST(PortPage, SavedPortThatIsGoneIsClearedAtStart) {
+TEST(PortPage, SavedPortThatIsGoneStaysChosenAndSaysWhy) {
   UiFixture f;
   UiFixture::SaveSetting("Port", "/dev/zu6400-gone");
-  CPortPage& page = PortPage(f.OpenWindow());
-  EXPECT_TRUE(GetModel().Port.Get().isEmpty());
-  EXPECT_TRUE(page.PortBox().currentText().isEmpty());
+  CMainWindow& window = f.OpenWindow();
+  CPortPage& page = PortPage(window);
+  EXPECT_EQ(GetModel().Port.Get(), "/dev/zu6400-gone");
+  EXPECT_EQ(page.PortBox().currentText(), "/dev/zu6400-gone");
+  const int index = page.PortBox().currentIndex();
+  EXPECT_TRUE(page.PortBox().itemData(index, Qt::ToolTipRole).toString().contains("not present"));
+  // The start-up contact failed to open it: the reason is where the user looks.
+  ASSERT_TRUE(WaitFor([&] { return GetModel().ContactMachine->IsIdle(); }, 5000));
+  EXPECT_TRUE(page.StatusLabel().text().startsWith("Could not open \"/dev/zu6400-gone\"")) << page.StatusLabel().text().toStdString();
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("Could not open \"/dev/zu6400-gone\""));
+}
+
+TEST(PortPage, ATypedPortThatCannotBeOpenedIsKeptAndTheFailureShown) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CPortPage& page = PortPage(window);
+  page.PortBox().setEditText(QStringLiteral("/dev/nonexistent"));
+  emit page.PortBox().lineEdit()->returnPressed();
+  ASSERT_TRUE(WaitFor([&] { return page.StatusLabel().text().contains("Error 0x00000002"); }, 5000))
+      << page.StatusLabel().text().toStdString();
+  EXPECT_EQ(page.PortBox().currentText(), "/dev/nonexistent");
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Could not open \"/dev/nonexistent\"");
+
+  // Test Communications tries again and says so again.
+  page.ShowStatus(QString());
+  page.TestButton().click();
+  EXPECT_TRUE(WaitFor([&] { return page.StatusLabel().text().startsWith("Could not open"); }, 5000));
+}
+
+TEST(PortPage, ASearchWithoutAnswerSaysWhatItTriesAndWhatToCheck) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  f.Sim().SetSilent(true);
+  CTimeScale::SetFactor(50);
+  CMainWindow& window = f.OpenWindow();
+  CPortPage& page = PortPage(window);
+  page.PortBox().setEditText(f.SimPort());
+  page.TestButton().click();
+  EXPECT_TRUE(WaitFor([&] { return window.statusBar()->currentMessage().startsWith("Looking for ZU6400 on " + f.SimPort() + " at "); }, 5000))
+      << window.statusBar()->currentMessage().toStdString();
+  EXPECT_TRUE(window.statusBar()->currentMessage().endsWith(" bit/s"));
+  // About ten seconds (scaled) without an answer: advice, while the search goes on.
+  EXPECT_TRUE(WaitFor([&] { return page.StatusLabel().text().startsWith("No answer yet. The ZU6400 did not answer on "); }, 5000))
+      << page.StatusLabel().text().toStdString();
+  EXPECT_FALSE(GetModel().ContactMachine->IsIdle());
+
+  f.Sim().SetSilent(false);
+  EXPECT_TRUE(WaitFor([&] { return GetModel().FirmwareStatus.Get() == FirmwareStatusRunning; }, 10000));
+  EXPECT_EQ(page.StatusLabel().text(), "ZU6400 MCU version 01.05");
+  CTimeScale::SetFactor(1);
 }
 
 TEST(PortPage, TestCommunicationsWithoutAPortAsksForOne) {

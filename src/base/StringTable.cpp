@@ -6,7 +6,6 @@ namespace {
 
 const std::map<unsigned, const char*>& Table() {
   static const std::map<unsigned, const char*> table = {
-      {10056, "%s failed on \"%s\"\r\nError 0x%08X: %s"},
       {13134, "No match"},
       {13150, "Start a full search tune"},
       {13152, "Save current ATU settings"},
@@ -16,8 +15,8 @@ const std::map<unsigned, const char*>& Table() {
       {18138, "Power too high for tune"},
       {14520, "Serial port \"%s\" access denied; may be in use by another program or USB cable may have been removed."},
       {14522, "Unexpected Device"},
-      {14524, "Connected device does not appear to be an Corvanta %s"},
-      {14526, "COM Port Error"},
+      {14524, "Connected device does not appear to be a Corvanta %s"},
+      {14526, "Serial Port Error"},
       {14542, "Attempting to contact %s on %s at %u bit/s"},
       {14546, "Serial port %s is open"},
       {14550, "Unable to open serial port \"%s\". Error 0x%08X: %s"},
@@ -43,6 +42,8 @@ const std::map<unsigned, const char*>& Table() {
       {14560, " on %s at %u bit/s"},
       {14562, "Reopen port and determine speed"},
       {57345, "Ready"},
+      // The program's own texts for this platform.
+      {30500, "The connection to the %s on %s was lost: the adapter was unplugged or switched off (error 0x%08X)"},
   };
   return table;
 }

@@ -5,7 +5,6 @@
 #include <QString>
 
 namespace Str {
-constexpr unsigned PortFailedOn = 10056;           // "%s failed on \"%s\"\r\nError 0x%08X: %s"
 constexpr unsigned PortAccessDenied = 14520;
 constexpr unsigned UnexpectedDeviceTitle = 14522;
 constexpr unsigned UnexpectedDeviceText = 14524;
@@ -43,6 +42,7 @@ constexpr unsigned SerialPortClosed = 14544;
 constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
+constexpr unsigned ConnectionLost = 30500;
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

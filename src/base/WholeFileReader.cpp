@@ -1,5 +1,7 @@
 #include "base/WholeFileReader.h"
 
+#include "base/FailureText.h"
+
 #include <QFileInfo>
 #include <cerrno>
 
@@ -18,7 +20,7 @@ ResultCode CheckPlainFile(const QString& path) {
 
 ResultCode ReportFileFailure(IReportSink& sink, const QString& title, const char* call, const QString& path,
                              ResultCode code) {
-  sink.ErrorBox(title, FormatString(Str::PortFailedOn, QString::fromLatin1(call), path, code, ErrorText(code)));
+  sink.ErrorBox(title, FailureText(call, path, code));
   SetLastError(code);
   return code;
 }

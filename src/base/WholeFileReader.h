@@ -1,6 +1,6 @@
 #pragma once
 // A file read whole, reporting every failing system call in a box titled for
-// the job ("%s failed on \"%s\"\r\nError 0x%08X: %s").
+// the job ("Could not open \"%s\"\r\nError 0x%08X: %s").
 
 #include <QByteArray>
 #include <QFile>

@@ -3,6 +3,7 @@
 #include <QThread>
 #include <cerrno>
 
+#include "base/FailureText.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "base/TimeScale.h"
@@ -163,16 +164,15 @@ bool CSerialPort::ReadByte(char& byte, bool& gotOne) {
 }
 
 ResultCode CSerialPort::ReportError(const char* apiName, ResultCode code) {
-  const QString text = FormatString(Str::PortFailedOn, QString::fromLatin1(apiName), m_name, code, ErrorText(code));
   // A device that went away is closed before the report: the error box runs
   // its own event loop, in which QSerialPort would repeat the error endlessly.
   const bool lost = m_port.isOpen() && code == Result::AccessDenied;
   if (lost) Close();
+  // A vanished adapter is a lost connection, not a question of permissions.
+  const QString text = lost ? FormatString(Str::ConnectionLost, ModelName(), m_name, code)
+                            : FailureText(apiName, m_name, code);
   emit ErrorReported(LoadString(Str::ComPortErrorTitle), text);
-  if (lost)
-    emit DeviceLost();
-  else if (m_port.isOpen())
-    emit LogLine(Format("ClearCommError dwErrors 0x%04X", 0u));
+  if (lost) emit DeviceLost();
   return code;
 }
 

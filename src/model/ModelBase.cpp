@@ -70,6 +70,12 @@ QString CModelBase::VersionText(unsigned short version) {
 
 QString CModelBase::GetVersionText() const { return VersionText(McuVersion.Get()); }
 
+QString CModelBase::NoAnswerText() const {
+  return Format("The %s did not answer on %s. Check that it is switched on, that the cable is connected at both "
+                "ends, that this is the port it is connected to, and that the speed is AUTO or the tuner's speed.",
+                ModelName(), Port.Get());
+}
+
 QString CModelBase::FirmwareNeededText(unsigned short needed) const {
   return Format("Needs firmware %s or newer; this %s has %s", VersionText(needed), ModelName(), GetVersionText());
 }

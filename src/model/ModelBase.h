@@ -67,6 +67,8 @@ class CModelBase : public QObject {
   // "ZU6400 MCU version ..." without the port part.
   QString GetShortStatusText() const;
   static QString VersionText(unsigned short version);
+  // What to check when the tuner does not answer on the port.
+  QString NoAnswerText() const;
   // Why a feature of a later firmware is not offered on this tuner.
   QString FirmwareNeededText(unsigned short needed) const;
   QString DefaultFirmwareFolder() const;

@@ -8,15 +8,18 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "base/FailureText.h"
 #include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+#include "base/TimeScale.h"
 #include "engine/StateHostBase.h"
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Help.h"
 #include "ui/Page.h"
 #include "ui/PortAccessAdvice.h"
+#include "ui/PortPage.h"
 #include "ui/TabView.h"
 #include "ui/WindowPlacement.h"
 
@@ -37,6 +40,9 @@ CMainWindow::BoxPresenter& Presenter() {
   static CMainWindow::BoxPresenter presenter = OpenMessageBox;
   return presenter;
 }
+
+// How long a search goes unanswered before the Port page gives advice.
+constexpr unsigned kNoAnswerMs = 10000;
 
 int Scaled(int size, int percent) { return (size * percent + 50) / 100; }
 }  // namespace
@@ -59,6 +65,8 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
   SelectStartPage();
   Subscribe();
+  m_noAnswerTimer.setSingleShot(true);
+  connect(&m_noAnswerTimer, &QTimer::timeout, this, &CMainWindow::OnNoAnswerYet);
   // The contact run's trace lines belong in the activity log.
   if (auto* contact = dynamic_cast<CStateHostBase*>(model.ContactMachine.get())) contact->SetStatusWindow(this);
   model.ContactMachine->StartAtOpenPort();
@@ -144,10 +152,17 @@ void CMainWindow::OnModelEvent(const CModelEvent& event) {
     case Msg::FirmwareStatus:
       UpdateTitle();
       LogFirmwareStatus();
+      if (GetModel().FirmwareStatus.Get() != FirmwareStatusNone) {
+        m_noAnswerTimer.stop();
+        ShowConnectionStatus(GetModel().GetShortStatusText());
+      }
       break;
     case Msg::Port: OnPortChanged(); break;
-    case Msg::SerialNumber:
     case Msg::SerialSpeed:
+      UpdateTitle();
+      OnSearchStep();
+      break;
+    case Msg::SerialNumber:
     case Msg::PortState: UpdateTitle(); break;
     default: break;
   }
@@ -184,6 +199,13 @@ void CMainWindow::Log(const QString& text) {
 void CMainWindow::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
   model.LogText(LoadString(Str::Ready));
+  if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
+    m_noAnswerTimer.stop();
+    QString text = FailureText("CreateFile", model.Port.Get(), result);
+    const QString advice = PortAccessAdvice(model.Port.Get());
+    if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
+    ShowConnectionStatus(text);
+  }
   if (result != Result::AccessDenied) return;
   const QString advice = PortAccessAdvice(model.Port.Get());
   if (!advice.isEmpty()) model.MessageBoxAndLog(LoadString(Str::ComPortErrorTitle), advice, BoxIcon::Warning);
@@ -196,6 +218,30 @@ void CMainWindow::OnPortChanged() {
   UpdateTitle();
   model.ClosePort();
   if (!model.Port.Get().isEmpty()) model.ContactMachine->StartAtOpenPort();
+}
+
+void CMainWindow::ShowConnectionStatus(const QString& text) {
+  statusBar()->showMessage(text.section(u'\n', 0, 0).remove(u'\r'));
+  if (m_tabView != nullptr) static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage))->ShowStatus(text);
+}
+
+bool CMainWindow::IsSearching() const {
+  const CTunerModel& model = GetModel();
+  return model.IsPortOpen() && model.FirmwareStatus.Get() == FirmwareStatusNone && !model.ContactMachine->IsIdle();
+}
+
+void CMainWindow::OnSearchStep() {
+  if (!IsSearching()) return;
+  const CTunerModel& model = GetModel();
+  ShowConnectionStatus(Format("Looking for %s on %s at %u bit/s", ModelName(), model.Port.Get(), model.GetBitRate()));
+  if (!m_noAnswerTimer.isActive()) m_noAnswerTimer.start(static_cast<int>(CTimeScale::RealMs(kNoAnswerMs)));
+}
+
+// The search goes on; the Port page says what to check meanwhile.
+void CMainWindow::OnNoAnswerYet() {
+  if (!IsSearching() || m_tabView == nullptr) return;
+  static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage))
+      ->ShowStatus(QStringLiteral("No answer yet. ") + GetModel().NoAnswerText());
 }
 
 void CMainWindow::ShowBox(const CModelEvent& event) {

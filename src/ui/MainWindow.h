@@ -5,6 +5,7 @@
 // and persists its placement.
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 
 #include "base/ResultCodes.h"
@@ -52,6 +53,11 @@ class CMainWindow : public QMainWindow {
   void Log(const QString& text);
   void OnMachineFinished(ResultCode result);
   void OnPortChanged();
+  // The search's progress, its result or its failure, where the user looks.
+  void ShowConnectionStatus(const QString& text);
+  bool IsSearching() const;
+  void OnSearchStep();
+  void OnNoAnswerYet();
   void ShowBox(const CModelEvent& event);
   void ShowHelpForPage();
   QAction* AddSettingToggle(QMenu* menu, const QString& text, CPersistable<int, 1>& setting);
@@ -64,6 +70,7 @@ class CMainWindow : public QMainWindow {
   QAction* m_verboseAction = nullptr;
   CEventSubscriptions m_subscriptions;
   CLogLineFilter m_logFilter;
+  QTimer m_noAnswerTimer;
   QString m_titleBase;
   QSize m_initialSize;
   bool m_firstShowDone = false;

@@ -1,5 +1,6 @@
 #include "ui/PortPage.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -25,6 +26,9 @@ class CPortComboBox : public QComboBox {
   }
 };
 
+QString NotPresentText(const QString& port) {
+  return Format("%s is not present: plug in the adapter, or choose another port.", port);
+}
 }  // namespace
 
 CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.htm"), parent) {
@@ -35,6 +39,9 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.h
   m_close = new QPushButton(tr("Close Port"), this);
   m_test = new QPushButton(tr("Test Communications"), this);
   m_test->setDefault(true);
+  m_status = new QLabel(this);
+  m_status->setWordWrap(true);
+  m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_close->setToolTip(LoadString(Str::ClosePortTooltip));
   m_test->setToolTip(LoadString(Str::TestCommsTooltip));
   // Pseudo-terminals and some adapters are not listed: a path may be typed.
@@ -52,15 +59,13 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.h
   buttons->addWidget(m_close);
   buttons->addWidget(m_test);
   layout->addLayout(buttons, 2, 0, 1, 2);
-  layout->setRowStretch(3, 1);
+  layout->addWidget(m_status, 3, 0, 1, 3);
+  layout->setRowStretch(4, 1);
   layout->setColumnStretch(2, 1);
 
   FillPortBox();
-  CTunerModel& model = GetModel();
-  if (!SelectPort(model.Port.Get())) {
-    m_portBox->setCurrentIndex(-1);
-    model.Port.Set(QString());
-  }
+  // A saved port stays chosen even while its adapter is unplugged.
+  if (!SelectPort(GetModel().Port.Get())) m_portBox->setCurrentIndex(-1);
   FillSpeedBox();
 
   connect(m_portBox, &QComboBox::activated, this, [this](int index) { ChoosePort(m_portBox->itemText(index)); });
@@ -89,22 +94,30 @@ void CPortPage::FillPortBox() {
   const QString selected = m_portBox->currentText();
   m_portBox->clear();
   m_portBox->addItems(AvailablePorts());
+  // The port in use stays offered though it is not listed (the simulated tuner's, say).
+  const QString inUse = GetModel().Port.Get();
+  if (inUse != selected) SelectPort(inUse);
   if (!SelectPort(selected)) m_portBox->setCurrentIndex(-1);
 }
 
 // Selects the named port; a device path that is not listed (a
-// pseudo-terminal, say) is added as long as it exists.
+// pseudo-terminal, say) is added, marked when it does not exist.
 bool CPortPage::SelectPort(const QString& name) {
   if (name.isEmpty()) return false;
   int index = m_portBox->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
   if (index < 0) {
-    if (!QFileInfo::exists(name)) return false;
     m_portBox->addItem(name);
     index = m_portBox->count() - 1;
+    if (!QFileInfo::exists(name)) {
+      m_portBox->setItemData(index, QColor(Qt::gray), Qt::ForegroundRole);
+      m_portBox->setItemData(index, NotPresentText(name), Qt::ToolTipRole);
+    }
   }
   m_portBox->setCurrentIndex(index);
   return true;
 }
+
+void CPortPage::ShowStatus(const QString& text) { m_status->setText(text); }
 
 void CPortPage::FillSpeedBox() {
   m_speedBox->clear();

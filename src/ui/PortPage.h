@@ -8,6 +8,7 @@
 #include "ui/Page.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 class CPortPage : public CPage {
@@ -22,6 +23,10 @@ class CPortPage : public CPage {
   QComboBox& SpeedBox() { return *m_speedBox; }
   QPushButton& TestButton() { return *m_test; }
   QPushButton& CloseButton() { return *m_close; }
+  QLabel& StatusLabel() { return *m_status; }
+
+  // What the connection is doing or why it failed, in the page's status box.
+  void ShowStatus(const QString& text);
 
   // The user chose a port by name (picked from the list or typed).
   void ChoosePort(const QString& name);
@@ -42,4 +47,5 @@ class CPortPage : public CPage {
   QComboBox* m_speedBox;
   QPushButton* m_close;
   QPushButton* m_test;
+  QLabel* m_status;
 };
