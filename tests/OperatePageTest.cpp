@@ -144,7 +144,7 @@ TEST(OperatePage, StoredPollIntervalIsKeptWithinWhatTheTimerCanDo) {
 TEST(OperatePage, FrequencyBelow1500IsEmptyAndDisablesMemorize) {
   PageFixture f;
   QLabel& frequency = f.page->Observed("Frequency: ");
-  ASSERT_TRUE(f.Sees([&] { return frequency.text() == "14200"; }));
+  ASSERT_TRUE(f.Sees([&] { return frequency.text() == "14200 kHz"; }));
   EXPECT_TRUE(f.page->MemorizeButton().isEnabled());
   EXPECT_EQ(f.page->Observed("Band: ").text(), "20");
   f.Sim().Live().Modify([](SimLive& s) { s.frequency = 1499; });
@@ -165,7 +165,17 @@ TEST(OperatePage, ControlsFollowFirmwareVersion) {
     EXPECT_EQ(f.page->PowerBox().isEnabled(), c.power);
     EXPECT_TRUE(f.page->TuneButton().isEnabled());
     EXPECT_EQ(f.page->IsExtraRowShown(), c.extraRows);
+    // What is off for the firmware's sake says which firmware it needs.
+    const QString has = QStringLiteral("; this ZU6400 has ") + c.version;
+    EXPECT_EQ(f.page->PowerBox().toolTip(), c.power ? QString() : "Needs firmware 01.19 or newer" + has);
+    EXPECT_EQ(f.page->ExtraRowsNote().isHidden(), c.extraRows);
+    if (!c.extraRows) {
+      EXPECT_EQ(f.page->ExtraRowsNote().text(), "XCVR Freq, Freq Count, Freq ATU: Needs firmware 01.97 or newer" + has);
+    }
   }
+  PageFixture old(Firmware("00.93"));
+  EXPECT_FALSE(old.page->MemorizeButton().isEnabled());
+  EXPECT_EQ(old.page->MemorizeButton().toolTip(), "Needs firmware 00.94 or newer; this ZU6400 has 00.93");
 }
 
 TEST(OperatePage, ControlsChangeTheTuner) {

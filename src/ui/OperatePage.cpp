@@ -15,7 +15,7 @@
 namespace {
 enum Row { RowFrequency, RowVfwd, RowVrfl, RowSwr, RowSwrBypass, RowBand, RowXcvr, RowCount, RowAtu, RowTotal };
 const char* const kRowLabels[RowTotal] = {"Frequency: ", "VFWD: ", "VRFL: ",      "SWR: ",    "Bypass SWR: ",
-                                          "Band: ",      "XCVR Freq :", "Freq Count:", "Freq ATU:"};
+                                          "Band: ",      "XCVR Freq:", "Freq Count:", "Freq ATU:"};
 constexpr char kModes[] = {'A', 'M', 'B'};
 
 QCheckBox* AddCheckBox(QLayout* layout, const QString& text, QWidget* parent) {
@@ -25,7 +25,7 @@ QCheckBox* AddCheckBox(QLayout* layout, const QString& text, QWidget* parent) {
 }
 
 // A frequency in kHz as the tuner reports it; below 1.5 MHz there is none.
-QString FrequencyText(unsigned kHz) { return kHz >= 1500 ? QString::number(kHz) : QString(); }
+QString FrequencyText(unsigned kHz) { return kHz >= 1500 ? QString::number(kHz) + QStringLiteral(" kHz") : QString(); }
 
 // "0.00" is what the tuner sends with no carrier.
 QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
@@ -109,7 +109,11 @@ QWidget* COperatePage::BuildObserved() {
       m_extraRows[2 * (r - RowXcvr) + 1] = m_observed[r];
     }
   }
-  grid->setRowStretch(RowTotal, 1);
+  // Where the rows of a later firmware would be, a line says why they are not.
+  m_extraNote = new QLabel(box);
+  m_extraNote->setWordWrap(true);
+  grid->addWidget(m_extraNote, RowTotal, 0, 1, 2);
+  grid->setRowStretch(RowTotal + 1, 1);
   return box;
 }
 
@@ -181,9 +185,20 @@ void COperatePage::ApplyEnablingRules() {
   const CTunerModel& model = GetModel();
   const unsigned version = model.McuVersion.Get();
   for (QWidget* child : findChildren<QWidget*>()) child->setEnabled(model.FirmwareStatus.Get() == FirmwareStatusRunning);
+  const bool running = model.FirmwareStatus.Get() == FirmwareStatusRunning;
   if (version < OperateFeature::PowerSwitch) m_power->setEnabled(false);
+  m_power->setToolTip(running ? LimitText(OperateFeature::PowerSwitch) : QString());
   for (QWidget* w : m_extraRows) w->setVisible(version >= OperateFeature::ExtraFrequencies);
+  const QString extraLimit = running ? LimitText(OperateFeature::ExtraFrequencies) : QString();
+  m_extraNote->setText(extraLimit.isEmpty() ? QString() : QStringLiteral("XCVR Freq, Freq Count, Freq ATU: ") + extraLimit);
+  m_extraNote->setVisible(!extraLimit.isEmpty());
   ApplyMemorizeRule();
+}
+
+// Why a control of a later firmware is off; empty when the tuner has it.
+QString COperatePage::LimitText(unsigned short needed) const {
+  const CTunerModel& model = GetModel();
+  return model.McuVersion.Get() < needed ? model.FirmwareNeededText(needed) : QString();
 }
 
 void COperatePage::ApplyMemorizeRule() {
@@ -191,6 +206,8 @@ void COperatePage::ApplyMemorizeRule() {
   m_memorize->setEnabled(model.FirmwareStatus.Get() == FirmwareStatusRunning &&
                          model.McuVersion.Get() >= OperateFeature::Memorize &&
                          m_machine.Values().Frequency.Get() >= 1500);
+  const QString limit = model.FirmwareStatus.Get() == FirmwareStatusRunning ? LimitText(OperateFeature::Memorize) : QString();
+  m_memorize->setToolTip(limit.isEmpty() ? LoadString(Str::MemorizeTip) : limit);
 }
 
 void COperatePage::ShowValue(unsigned message) {
@@ -253,7 +270,7 @@ void COperatePage::ShowFrequencies() {
   m_observed[RowCount]->setText(FrequencyText(v.FrequencyCount.Get()));
   m_observed[RowXcvr]->setText(FrequencyText(v.FrequencyXcvr.Get()));
   const unsigned low = v.FrequencyAtu.Get(0), high = v.FrequencyAtu.Get(1);
-  m_observed[RowAtu]->setText(low >= 1500 && high <= 54000 ? QString("%1-%2").arg(low).arg(high) : QString());
+  m_observed[RowAtu]->setText(low >= 1500 && high <= 54000 ? QString("%1-%2 kHz").arg(low).arg(high) : QString());
   ApplyMemorizeRule();
 }
 

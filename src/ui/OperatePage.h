@@ -48,6 +48,7 @@ class COperatePage : public CPage {
   // The "Last Observed" value of a label text such as "Frequency: ".
   QLabel& Observed(const QString& label);
   bool IsExtraRowShown() const;
+  QLabel& ExtraRowsNote() { return *m_extraNote; }
 
  protected:
   void OnShown() override;
@@ -62,6 +63,7 @@ class COperatePage : public CPage {
   void RequestNow(V& value, X wanted);
   void ApplyEnablingRules();
   void ApplyMemorizeRule();
+  QString LimitText(unsigned short needed) const;
   void ShowValue(unsigned message);
   void ShowMode();
   void ShowPowerStatus();
@@ -89,4 +91,5 @@ class COperatePage : public CPage {
   CRelayGroup* m_inductors;
   std::array<QLabel*, 9> m_observed{};
   std::array<QWidget*, 6> m_extraRows{};
+  QLabel* m_extraNote = nullptr;
 };
