@@ -3,5 +3,9 @@
 #include "cli/OperateSession.h"
 
 int RunMemorize(CCliContext& context, const QStringList&) {
-  return RunOperateRequest(context, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
+  COperateSession session(context);
+  const ResultCode result = StartOperateRequest(session, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
+  if (result != Result::Success) return CCliContext::Fail(result);
+  session.PrintMemorized();
+  return 0;
 }

@@ -20,6 +20,13 @@ void AddLetter(CPrintout& out, const char* name, QChar letter, std::span<const L
   out.Add(name, LetterWithWord(letter, words), QString(letter));
 }
 
+void AddStored(CPrintout& out, const COperateValues& v) {
+  out.Add("band", BandName(v.Band.Get()));
+  out.Add("antenna", v.Antenna.Get());
+  AddRelays(out, "c", v.Capacitor.Get(), kCapacitorWeights, "pF");
+  AddRelays(out, "l", v.Inductor.Get(), kInductorWeights, "nH");
+}
+
 void AddValues(CPrintout& out, const COperateValues& v) {
   if (v.IsAsleep()) return out.Add("power", 0u);
   AddLetter(out, "mode", v.Mode.Get(), kModeWords);
@@ -71,15 +78,18 @@ void COperateSession::Print() const {
   out.Print(m_context.Options().json);
 }
 
-int RunOperateRequest(CCliContext& context, bool COperateStateMachine::*request, unsigned short minVersion) {
-  COperateSession session(context);
+void COperateSession::PrintMemorized() const {
+  CPrintout out;
+  AddStored(out, m_machine.Values());
+  out.Print(m_context.Options().json);
+}
+
+ResultCode StartOperateRequest(COperateSession& session, bool COperateStateMachine::*request,
+                               unsigned short minVersion) {
   ResultCode result = session.Connect();
   if (result == Result::Success && GetModel().McuVersion.Get() < minVersion) result = Result::NotSupported;
-  if (result != Result::Success) return CCliContext::Fail(result);
+  if (result != Result::Success) return result;
   session.Machine().*request = true;
-  result = session.Cycle();
   // Asleep, the cycle ends before the request is sent.
-  if (result != Result::Success) return CCliContext::Fail(result);
-  session.Print();
-  return 0;
+  return session.Cycle();
 }

@@ -18,6 +18,8 @@ class COperateSession {
   ResultCode Cycle();
   // Every value the cycle read, as "name: value" lines or one JSON object.
   void Print() const;
+  // What a memorize stores: band, antenna and the relays.
+  void PrintMemorized() const;
 
   COperateStateMachine& Machine() { return m_machine; }
   COperateValues& Values() { return m_machine.Values(); }
@@ -29,5 +31,5 @@ class COperateSession {
 };
 
 // Sets a request flag (on firmware that has the feature) and runs the cycle
-// that sends it.
-int RunOperateRequest(CCliContext& context, bool COperateStateMachine::*request, unsigned short minVersion);
+// that sends it; the session is then ready to report or go on.
+ResultCode StartOperateRequest(COperateSession& session, bool COperateStateMachine::*request, unsigned short minVersion);

@@ -161,6 +161,27 @@ TEST_F(OperateCli, BadSettingsAndOldFirmwareAreRefused) {
   EXPECT_EQ(Ctl({"memorize"}).status, 0);
 }
 
+TEST_F(OperateCli, TunePrintsTheStateAfterTheTuneAndMemorizeWhatItStored) {
+  StartSim({"--version", "01.97", "--frequency", "14200"});
+  const CtlRun before = Ctl({"--json", "status"});
+  const double swrBefore = QJsonDocument::fromJson(before.out.toUtf8()).object()["swr"].toString().toDouble();
+  EXPECT_GT(swrBefore, 2.0) << before.out.toStdString();
+
+  const CtlRun tune = Ctl({"--json", "--trace", "tune"});
+  ASSERT_EQ(tune.status, 0) << tune.err.toStdString();
+  EXPECT_TRUE(tune.err.contains("response TS1;")) << "it waited while the tuner searched";
+  const QJsonObject tuned = QJsonDocument::fromJson(tune.out.toUtf8()).object();
+  EXPECT_EQ(tuned["swr"].toString(), "1.10") << tune.out.toStdString();
+  EXPECT_NE(tuned["c"].toObject()["hex"].toString(), "0x00");
+
+  const CtlRun memorize = Ctl({"memorize"});
+  ASSERT_EQ(memorize.status, 0) << memorize.err.toStdString();
+  EXPECT_EQ(memorize.out, "band: 20\nantenna: 1\nc: " + tuned["c"].toObject()["hex"].toString() + " " +
+                              QString::number(tuned["c"].toObject()["pF"].toInt()) + " pF\nl: " +
+                              tuned["l"].toObject()["hex"].toString() + " " +
+                              QString::number(tuned["l"].toObject()["nH"].toInt()) + " nH\n");
+}
+
 TEST_F(OperateCli, SetTakesWordsAsWellAsLettersAndStatusShowsThem) {
   StartSim({"--version", "01.97"});
   const CtlRun set = Ctl({"--trace", "set", "mode=manual", "side=Antenna", "bypass=off", "attenuator=on"});
