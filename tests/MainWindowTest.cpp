@@ -85,6 +85,7 @@ TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
 
   model.ClosePort();
   EXPECT_EQ(window.windowTitle(), base + " on " + f.SimPort() + " closed");
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Serial port " + f.SimPort() + " is closed");
 }
 
 TEST(MainWindowLog, KeepsLinesLoggedWhileAnotherPageIsShownAndSavesThemToAFile) {

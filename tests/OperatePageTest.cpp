@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTest>
 
 #include "TestSupport.h"
 #include "machines/RelayValues.h"
@@ -189,6 +190,23 @@ TEST(OperatePage, ControlsChangeTheTuner) {
   ASSERT_TRUE(f.Sees([&] { return f.Sim().Live().State().capacitor == 0x80; }));
   f.page->TuneButton().click();
   ASSERT_TRUE(f.Sees([&] { return f.Sim().Received().contains("t;"); }));
+}
+
+TEST(OperatePage, EnterInTheCapacitanceBoxAppliesItAndMemorizeConfirmsWhatItStored) {
+  PageFixture f;
+  CRelaySpinBox& edit = f.page->Capacitors().Edit();
+  Focus(edit, true);
+  edit.setValue(100);
+  QTest::keyClick(&edit, Qt::Key_Return);
+  ASSERT_TRUE(f.Sees([&] { return f.Sim().Live().State().capacitor == 0x09; }));  // 82 + 8 pF
+
+  QStringList messages;
+  QObject::connect(f.page.get(), &CPage::StatusMessage, [&](const QString& text) { messages << text; });
+  ASSERT_TRUE(f.Sees([&] { return f.page->MemorizeButton().isEnabled(); }));
+  f.page->MemorizeButton().click();
+  ASSERT_TRUE(f.Sees([&] { return !messages.isEmpty(); }));
+  EXPECT_EQ(messages, QStringList{QStringLiteral("Memorized band 20, antenna 1: C 90 pF, L 0 nH")});
+  EXPECT_TRUE(f.Sim().Received().contains("sm;"));
 }
 
 TEST(OperatePage, HidingStopsPollingAndReleasesTheMachine) {

@@ -63,6 +63,7 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   m_tabView = new CTabView(this);
   setCentralWidget(m_tabView);
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
+  connect(m_tabView, &CTabView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
   SelectStartPage();
   Subscribe();
   m_noAnswerTimer.setSingleShot(true);
@@ -162,8 +163,12 @@ void CMainWindow::OnModelEvent(const CModelEvent& event) {
       UpdateTitle();
       OnSearchStep();
       break;
-    case Msg::SerialNumber:
-    case Msg::PortState: UpdateTitle(); break;
+    case Msg::PortState:
+      UpdateTitle();
+      if (!GetModel().IsPortOpen() && !GetModel().Port.Get().isEmpty())
+        statusBar()->showMessage(FormatString(Str::SerialPortClosed, GetModel().Port.Get()));
+      break;
+    case Msg::SerialNumber: UpdateTitle(); break;
     default: break;
   }
 }

@@ -135,7 +135,10 @@ void COperatePage::ConnectActions() {
   connect(m_keyInterrupt, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.KeyInterrupt, int(on)); });
   connect(m_power, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.PowerStatus, int(on)); });
   connect(m_tune, &QPushButton::clicked, this, [this] { m_machine.TuneRequested = true; });
-  connect(m_memorize, &QPushButton::clicked, this, [this] { m_machine.MemorizeRequested = true; });
+  connect(m_memorize, &QPushButton::clicked, this, [this] {
+    m_machine.MemorizeRequested = true;
+    m_memorizeSent = false;
+  });
   connect(m_capacitors, &CRelayGroup::BoxesClicked, this, [this, &v](std::uint8_t b) { RequestNow(v.Capacitor, b); });
   connect(m_inductors, &CRelayGroup::BoxesClicked, this, [this, &v](std::uint8_t b) { RequestNow(v.Inductor, b); });
   // Edits take effect with the next timer cycle.
@@ -172,6 +175,7 @@ void COperatePage::OnHidden() {
 
 void COperatePage::OnModelEvent(const CModelEvent& event) {
   if (event.Message == Msg::MachineFinished) {
+    ConfirmMemorize();
     if (m_cycleStartPending) StartCycle();
   } else if (event.Message == Msg::FirmwareStatus) {
     ApplyEnablingRules();
@@ -238,6 +242,18 @@ void COperatePage::ShowValue(unsigned message) {
     case OperateMsg::FrequencyXcvr: ShowFrequencies(); break;
     default: break;  // the tune status is not shown
   }
+}
+
+// The cycle that sent Memorize also read what the tuner stored.
+void COperatePage::ConfirmMemorize() {
+  if (m_memorizeSent || m_machine.MemorizeRequested) return;
+  m_memorizeSent = true;
+  const COperateValues& v = m_machine.Values();
+  emit StatusMessage(QStringLiteral("Memorized band %1, antenna %2: C %3 pF, L %4 nH")
+                         .arg(BandName(v.Band.Get()))
+                         .arg(v.Antenna.Get())
+                         .arg(RelayValue(v.Capacitor.Get(), kCapacitorWeights))
+                         .arg(RelayValue(v.Inductor.Get(), kInductorWeights)));
 }
 
 void COperatePage::ShowMode() {

@@ -64,6 +64,7 @@ class COperatePage : public CPage {
   void ApplyEnablingRules();
   void ApplyMemorizeRule();
   QString LimitText(unsigned short needed) const;
+  void ConfirmMemorize();
   void ShowValue(unsigned message);
   void ShowMode();
   void ShowPowerStatus();
@@ -92,4 +93,6 @@ class COperatePage : public CPage {
   std::array<QLabel*, 9> m_observed{};
   std::array<QWidget*, 6> m_extraRows{};
   QLabel* m_extraNote = nullptr;
+  // Set once the memorize the user asked for has been confirmed.
+  bool m_memorizeSent = true;
 };

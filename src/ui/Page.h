@@ -29,6 +29,8 @@ class CPage : public QWidget {
  signals:
   // The user asked for help on this page (F1 or a help button).
   void HelpRequested(const QString& topic);
+  // A short confirmation for the status bar.
+  void StatusMessage(const QString& text);
 
  protected:
   // Subscribe here to what the page shows.

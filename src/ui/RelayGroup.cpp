@@ -1,6 +1,7 @@
 #include "ui/RelayGroup.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 CRelaySpinBox::CRelaySpinBox(const RelayWeights& weights, QWidget* parent) : QSpinBox(parent), m_weights(weights) {
@@ -11,7 +12,12 @@ CRelaySpinBox::CRelaySpinBox(const RelayWeights& weights, QWidget* parent) : QSp
 // The arrows move to the next value the relays can make, not by one.
 void CRelaySpinBox::stepBy(int steps) {
   setValue(static_cast<int>(StepRelayPosition(static_cast<unsigned>(value()), steps, m_weights)));
-  emit Stepped();
+  emit Committed();
+}
+
+void CRelaySpinBox::keyPressEvent(QKeyEvent* event) {
+  QSpinBox::keyPressEvent(event);
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) emit Committed();
 }
 
 void CRelaySpinBox::focusInEvent(QFocusEvent* event) {
@@ -38,7 +44,7 @@ CRelayGroup::CRelayGroup(const QString& title, const RelayWeights& weights, QWid
     m_editHasFocus = hasFocus;
     if (!hasFocus) emit EditFinished(FromEdit());
   });
-  connect(m_edit, &CRelaySpinBox::Stepped, this, [this] { emit EditFinished(FromEdit()); });
+  connect(m_edit, &CRelaySpinBox::Committed, this, [this] { emit EditFinished(FromEdit()); });
 }
 
 void CRelayGroup::Show(std::uint8_t relays) {

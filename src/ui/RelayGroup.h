@@ -22,11 +22,13 @@ class CRelaySpinBox : public QSpinBox {
 
  signals:
   void FocusChanged(bool hasFocus);
-  void Stepped();
+  // The arrows or Enter: the value shown is meant now.
+  void Committed();
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   const RelayWeights& m_weights;

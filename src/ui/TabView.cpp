@@ -21,6 +21,7 @@ void CTabView::CreatePages() {
 void CTabView::AddPage(CPage* page) {
   addTab(page, page->Title());
   connect(page, &CPage::HelpRequested, this, &CTabView::HelpRequested);
+  connect(page, &CPage::StatusMessage, this, &CTabView::StatusMessage);
 }
 
 CPage* CTabView::Page(int index) const { return qobject_cast<CPage*>(widget(index)); }

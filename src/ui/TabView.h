@@ -21,6 +21,7 @@ class CTabView : public QTabWidget {
 
  signals:
   void HelpRequested(const QString& topic);
+  void StatusMessage(const QString& text);
 
  private:
   void CreatePages();
