@@ -1,18 +1,26 @@
 // The command tester against the simulated tuner: sending at ";" and on
 // Enter, colours, macros, the macro editor and the macros' persistence.
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QFile>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
+#include "base/TimeScale.h"
+#include "link/TunerCommands.h"
 #include "ui/CommandTesterPage.h"
 #include "ui/LogView.h"
 #include "ui/MacroEditorDialog.h"
 #include "ui/TabView.h"
+#include "ui/Transcript.h"
 
 namespace {
 const QColor kSent(0, 153, 0);
@@ -65,7 +73,7 @@ TEST_F(CommandTester, EnterSendsWithoutASemicolon) {
   QTest::keyClicks(&page->CommandLine(), "AN");
   QTest::keyClick(&page->CommandLine(), Qt::Key_Return);
   EXPECT_TRUE(page->CommandLine().text().isEmpty());
-  EXPECT_EQ(Output(), "AN\n");
+  EXPECT_EQ(Output(), "AN");
   // The tuner still waits for the end of the command: the next text completes it.
   QTest::keyClicks(&page->CommandLine(), "1;");
   EXPECT_TRUE(WaitReceived("AN1;"));
@@ -76,13 +84,13 @@ TEST_F(CommandTester, MacroAppendsItsTextToTheCommandLineInOneSend) {
   QTest::keyClicks(&page->CommandLine(), "AN");
   page->MacroButton(2).click();
   EXPECT_TRUE(WaitReceived("ANBYP;MD;"));
-  EXPECT_TRUE(Output().startsWith("ANBYP;MD;\n"));
+  EXPECT_TRUE(Output().startsWith("ANBYP;MD;"));
   EXPECT_TRUE(page->CommandLine().text().isEmpty());
 }
 
 TEST_F(CommandTester, UnsolicitedInputIsShownWithoutCarriageReturns) {
   f.Sim().SendUnsolicited("AN1;\r\n");
-  ASSERT_TRUE(WaitFor([&] { return Output() == "AN1;\n"; }, 3000)) << Output().toStdString();
+  ASSERT_TRUE(WaitFor([&] { return Output() == "AN1;"; }, 3000)) << Output().toStdString();
   EXPECT_EQ(ColourOf("AN1;"), QColor(Qt::black));
 }
 
@@ -137,4 +145,78 @@ TEST_F(CommandTester, WithoutAnIdentifiedTunerNothingIsSentAndTheControlsAreDisa
 TEST_F(CommandTester, MacroLabelsShowAmpersandsAsTyped) {
   page->MacroLabels.Set(0, QStringLiteral("S&P"));
   EXPECT_EQ(page->MacroButton(0).text(), "S&&P");
+}
+
+TEST_F(CommandTester, EachReplyHasItsLineAndSilenceIsMarked) {
+  CTimeScale::SetFactor(20);
+  page->SendText(QStringLiteral("rv;sn;"));
+  ASSERT_TRUE(WaitFor([&] { return Output().contains("SN01234;"); }, 3000)) << Output().toStdString();
+  page->SendText(QStringLiteral("sm;"));  // the tuner answers nothing to this
+  ASSERT_TRUE(WaitFor([&] { return Output().endsWith("(no reply)"); }, 3000)) << Output().toStdString();
+  CTimeScale::SetFactor(1);
+  EXPECT_EQ(Output(), "rv;sn;\nRV01.05;\nSN01234;\nsm;\n(no reply)");
+
+  page->Output().clear();
+  page->HexadecimalBox().setChecked(true);
+  page->TimeStampBox().setChecked(true);
+  page->SendText(QStringLiteral("rv;"));
+  ASSERT_TRUE(WaitFor([&] { return Output().contains("3B"); }, 3000)) << Output().toStdString();
+  const QStringList lines = Output().split(u'\n');
+  ASSERT_EQ(lines.size(), 2);
+  const QRegularExpression stamp(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d "));
+  EXPECT_TRUE(stamp.match(lines[0]).hasMatch()) << lines[0].toStdString();
+  EXPECT_TRUE(lines[0].endsWith(" rv;"));
+  EXPECT_TRUE(lines[1].endsWith(" 52 56 30 31 2E 30 35 3B")) << lines[1].toStdString();
+}
+
+TEST_F(CommandTester, UpAndDownRecallEarlierCommandsWithoutSendingThem) {
+  for (const char* command : {"rv;", "sn;", "sn;", "an;"}) page->SendText(QString::fromLatin1(command));
+  ASSERT_TRUE(WaitReceived("rv;sn;sn;an;"));
+  QLineEdit& line = page->CommandLine();
+  QStringList seen;
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(&line, Qt::Key_Up);
+    seen << line.text();
+  }
+  EXPECT_EQ(seen, QStringList({"an;", "sn;", "rv;", "rv;"}));  // a repeat is kept once
+  QTest::keyClick(&line, Qt::Key_Down);
+  EXPECT_EQ(line.text(), "sn;");
+  QTest::keyClick(&line, Qt::Key_Down);
+  QTest::keyClick(&line, Qt::Key_Down);
+  EXPECT_TRUE(line.text().isEmpty());
+  EXPECT_EQ(f.Sim().Received(), "rv;sn;sn;an;");  // recalling sends nothing
+}
+
+TEST_F(CommandTester, TranscriptSavesToAFileAndLongLabelsAreCutWithTheWholeAsTooltip) {
+  page->SendText(QStringLiteral("rv;"));
+  ASSERT_TRUE(WaitFor([&] { return Output().contains("RV01.05;"); }, 3000));
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("transcript.txt"));
+  CLogView::SetSaveFileChooser([&](QWidget*, const QString&, const QString&) { return path; });
+  std::unique_ptr<QMenu> menu = page->Output().CreateContextMenu();
+  EXPECT_EQ(menu->actions().constLast()->text(), "Save Transcript &As...");
+  menu->actions().constLast()->trigger();
+  CLogView::SetSaveFileChooser({});
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "rv;\nRV01.05;\n");
+
+  const QString label = QStringLiteral("Antenna 2 with the attenuator on and bypass off");
+  page->MacroLabels.Set(3, label);
+  EXPECT_EQ(page->MacroButton(3).toolTip(), label);
+  EXPECT_LT(page->MacroButton(3).text().size(), label.size());
+  EXPECT_TRUE(page->MacroButton(3).text().endsWith(QChar(0x2026)));
+}
+
+TEST(CommandTesterHelp, ListsEveryQueryTheProgramSends) {
+  QFile page(QStringLiteral(ZU_HELP_SOURCE_DIR "/CommandTester.htm"));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(page.readAll());
+  for (const char* command :
+       {Tuner::Poll, Tuner::Identify, Tuner::McuVersion, Tuner::SerialNumber, Tuner::PowerStatus, Tuner::Mode,
+        Tuner::Antenna, Tuner::Side, Tuner::Attenuator, Tuner::KeyInterrupt, Tuner::Bypass, Tuner::BandNumber,
+        Tuner::Fault, Tuner::TuneStatus, Tuner::Capacitor, Tuner::Inductor, Tuner::Frequency, Tuner::FrequencyC,
+        Tuner::FrequencyX, Tuner::FrequencyY, Tuner::ForwardVoltage, Tuner::ReflectedVoltage, Tuner::Swr,
+        Tuner::SwrBypass, Tuner::Memorize, Tuner::Tune, Tuner::KeyInterruptPower, Tuner::PowerInitial, Tuner::Sleep})
+    EXPECT_TRUE(text.contains(QStringLiteral("<code>%1</code>").arg(QLatin1String(command)))) << command;
 }

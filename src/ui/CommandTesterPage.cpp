@@ -1,6 +1,8 @@
 #include "ui/CommandTesterPage.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,10 +13,14 @@
 #include "machines/TunerModel.h"
 #include "ui/LogView.h"
 #include "ui/MacroEditorDialog.h"
+#include "ui/Transcript.h"
 
 namespace {
 constexpr std::size_t kReadChunk = 512;
 constexpr int kMacroColumns = 8;
+constexpr qsizetype kHistoryLength = 100;
+// Longer labels are cut short on the button; the tooltip keeps them whole.
+constexpr int kLabelCharacters = 14;
 
 // A label is shown as typed: "&" is no mnemonic here.
 QString ButtonText(const QString& label) {
@@ -30,8 +36,6 @@ CCommandTesterPage::CCommandTesterPage(QWidget* parent)
   MacroLabels.Load(settings);
   DefaultEmptyLabels();
   MacroTexts.Load(settings);
-  m_sentFormat.setForeground(QColor(0, 153, 0));
-  m_receivedFormat.setForeground(Qt::black);
   BuildControls();
 }
 
@@ -45,17 +49,25 @@ void CCommandTesterPage::BuildControls() {
   m_output->setFont(CLogView::LogFont());
   m_output->setReadOnly(true);
   m_output->setLineWrapMode(QTextEdit::WidgetWidth);
+  m_output->EnableSaving(tr("Save Transcript &As..."), QStringLiteral("ZU6400 transcript.txt"));
+  m_transcript = new CTranscript(*m_output, this);
+  m_timeStamps = new QCheckBox(tr("Time stamps"), this);
+  m_hexadecimal = new QCheckBox(tr("Hexadecimal"), this);
+  m_commandLine->installEventFilter(this);
   m_focusAfterSend = m_commandLine;
   setFocusProxy(m_commandLine);
 
   auto* top = new QHBoxLayout;
   top->addWidget(m_commandLine, 1);
+  top->addWidget(m_timeStamps);
+  top->addWidget(m_hexadecimal);
   top->addWidget(m_editMacros);
   top->addWidget(m_clear);
   auto* macros = new QGridLayout;
   for (std::size_t i = 0; i < kMacros; ++i) {
-    m_macroButtons[i] = new QPushButton(ButtonText(MacroLabels.Get(i)), this);
+    m_macroButtons[i] = new QPushButton(this);
     m_macroButtons[i]->setAutoDefault(false);
+    ShowMacroLabel(i);
     macros->addWidget(m_macroButtons[i], static_cast<int>(i) / kMacroColumns, static_cast<int>(i) % kMacroColumns);
     connect(m_macroButtons[i], &QPushButton::clicked, this, [this, i] { SendMacro(i); });
   }
@@ -74,6 +86,35 @@ void CCommandTesterPage::BuildControls() {
     m_focusAfterSend = m_clear;
   });
   connect(m_editMacros, &QPushButton::clicked, this, &CCommandTesterPage::EditMacros);
+  connect(m_timeStamps, &QCheckBox::toggled, m_transcript, &CTranscript::SetTimeStamps);
+  connect(m_hexadecimal, &QCheckBox::toggled, m_transcript, &CTranscript::SetHexadecimal);
+}
+
+void CCommandTesterPage::ShowMacroLabel(std::size_t index) {
+  const QString label = MacroLabels.Get(index);
+  QPushButton* button = m_macroButtons[index];
+  const QFontMetrics metrics(button->font());
+  button->setText(ButtonText(metrics.elidedText(label, Qt::ElideRight, metrics.averageCharWidth() * kLabelCharacters)));
+  button->setToolTip(label);
+}
+
+// Up goes back through the commands sent, Down forward again.
+bool CCommandTesterPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_commandLine && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      Recall(key == Qt::Key_Up ? 1 : -1);
+      return true;
+    }
+  }
+  return CPage::eventFilter(watched, event);
+}
+
+void CCommandTesterPage::Recall(int step) {
+  m_recall = std::clamp<qsizetype>(m_recall + step, 0, m_history.size());
+  // Blocked: a recalled command ending in ";" must not send itself.
+  const QSignalBlocker blocker(m_commandLine);
+  m_commandLine->setText(m_recall == 0 ? QString() : m_history.at(m_history.size() - m_recall));
 }
 
 void CCommandTesterPage::DefaultEmptyLabels() {
@@ -85,10 +126,12 @@ void CCommandTesterPage::SendText(const QString& text) {
   CTunerModel& model = GetModel();
   if (text.isEmpty() || model.FirmwareStatus.Get() == FirmwareStatusNone) return;
   m_commandLine->clear();
-  m_output->AppendText(text, m_sentFormat);
+  if (m_history.isEmpty() || m_history.constLast() != text) m_history << text;
+  if (m_history.size() > kHistoryLength) m_history.removeFirst();
+  m_recall = 0;
+  m_transcript->Sent(text);
   // One write: the tuner splits the text at its semicolons.
   model.WriteText(text);
-  m_output->AppendText(QStringLiteral("\r\n"), m_sentFormat);
   if (m_focusAfterSend != nullptr) m_focusAfterSend->setFocus();
 }
 
@@ -108,14 +151,12 @@ void CCommandTesterPage::EditMacros() {
 
 void CCommandTesterPage::OnCommEvent() {
   CSerialPort& channel = *GetModel().Channel;
-  QString received;
+  QByteArray received;
   char buffer[kReadChunk];
   std::size_t got = 0;
-  while (channel.IsOpen() && channel.Read(buffer, sizeof buffer, got) && got > 0) {
-    for (std::size_t i = 0; i < got; ++i)
-      if (buffer[i] != '\r') received += QChar(static_cast<uchar>(buffer[i]));
-  }
-  if (!received.isEmpty()) m_output->AppendText(received, m_receivedFormat);
+  while (channel.IsOpen() && channel.Read(buffer, sizeof buffer, got) && got > 0)
+    received.append(buffer, static_cast<qsizetype>(got));
+  if (!received.isEmpty()) m_transcript->Received(received);
 }
 
 void CCommandTesterPage::OnShown() {
@@ -127,7 +168,7 @@ void CCommandTesterPage::OnShown() {
 void CCommandTesterPage::OnModelEvent(const CModelEvent& event) {
   switch (event.Message) {
     case Msg::MacroLabels:
-      if (event.Param < kMacros) m_macroButtons[event.Param]->setText(ButtonText(MacroLabels.Get(event.Param)));
+      if (event.Param < kMacros) ShowMacroLabel(event.Param);
       break;
     case Msg::FirmwareStatus: EnableControls(); break;
     default: break;

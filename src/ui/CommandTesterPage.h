@@ -1,9 +1,9 @@
 #pragma once
 // The Command Tester tab: the user types raw commands and sees what was sent
-// (green) and what the tuner answered (black); sixteen macro buttons send
-// stored command texts.
+// (green) and what the tuner answered (black), a line each; Up and Down recall
+// earlier commands; sixteen macro buttons send stored command texts.
 
-#include <QTextCharFormat>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -12,6 +12,8 @@
 
 class CMacroEditorDialog;
 class CLogView;
+class CTranscript;
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -36,25 +38,34 @@ class CCommandTesterPage : public CPage {
   CLogView& Output() { return *m_output; }
   QPushButton& MacroButton(std::size_t index) { return *m_macroButtons.at(index); }
   QPushButton& ClearButton() { return *m_clear; }
+  QCheckBox& TimeStampBox() { return *m_timeStamps; }
+  QCheckBox& HexadecimalBox() { return *m_hexadecimal; }
   // Tests run the macro editor without a modal loop.
   void SetMacroEditorRunner(MacroEditorRunner runner) { m_runMacroEditor = std::move(runner); }
 
  protected:
   void OnShown() override;
   void OnModelEvent(const CModelEvent& event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
   void DefaultEmptyLabels();
   void EnableControls();
+  void ShowMacroLabel(std::size_t index);
+  void Recall(int step);
 
   QLineEdit* m_commandLine = nullptr;
   CLogView* m_output = nullptr;
   QPushButton* m_editMacros = nullptr;
   QPushButton* m_clear = nullptr;
   std::array<QPushButton*, kMacros> m_macroButtons{};
+  QCheckBox* m_timeStamps = nullptr;
+  QCheckBox* m_hexadecimal = nullptr;
   QWidget* m_focusAfterSend = nullptr;
-  QTextCharFormat m_sentFormat;
-  QTextCharFormat m_receivedFormat;
+  CTranscript* m_transcript = nullptr;
+  // Commands sent, oldest first; the recall position counts back from the end.
+  QStringList m_history;
+  qsizetype m_recall = 0;
   MacroEditorRunner m_runMacroEditor;
 };
