@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
+#include <QDialog>
 #include <QDir>
 #include <QKeySequence>
 #include <QMenu>
@@ -252,6 +253,30 @@ TEST(MainWindowHelp, F1OpensThePageTopicAndAMissingPageGivesHelpError) {
   ASSERT_NE(CHelp::Window(), nullptr);
   EXPECT_TRUE(CHelp::Window()->source().path().endsWith("/Port.htm"));
   EXPECT_EQ(f.boxes.Count("Help Error"), 1);
+  CHelp::CloseWindow();
+  CHelp::SetFolder({});
+}
+
+TEST(MainWindowHelp, HelpAskedForInAModalDialogOpensWhereTheDialogDoesNotBlockIt) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CHelp::SetFolder(QStringLiteral(ZU_HELP_SOURCE_DIR));
+  QDialog modal(&window);
+  QWidget* helpParent = &window;
+  bool shownAsWindow = false;
+  QTimer::singleShot(0, [&] {
+    CHelp::Show(QStringLiteral("CommandTester.htm#MacroEditor"));
+    helpParent = CHelp::Window()->parentWidget();
+    shownAsWindow = CHelp::Window()->isWindow() && CHelp::Window()->isVisible();
+    modal.reject();
+  });
+  modal.exec();
+  // Qt blocks every window but the modal dialog's own.
+  EXPECT_EQ(helpParent, &modal);
+  EXPECT_TRUE(shownAsWindow);
+  CHelp::Show(QStringLiteral("Port.htm"));  // later, without a dialog: a window of its own
+  ASSERT_NE(CHelp::Window(), nullptr);
+  EXPECT_EQ(CHelp::Window()->parentWidget(), nullptr);
   CHelp::CloseWindow();
   CHelp::SetFolder({});
 }

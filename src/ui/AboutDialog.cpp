@@ -13,9 +13,8 @@
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent), m_text(new QLabel(this)) {
   setWindowTitle(QStringLiteral("About Corvanta ?? Utility").replace("??", ModelName()));
-  m_text->setText(CProgramVersion::Description() + QStringLiteral("\n\nVersion ") + CProgramVersion::Number() +
-                  QStringLiteral("\n\n") +
-                  CProgramVersion::LegalNotice());
+  // The same version text as the main window's title.
+  m_text->setText(CProgramVersion::VersionText() + QStringLiteral("\n\n") + CProgramVersion::LegalNotice());
   m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* icon = new QLabel(this);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/zu6400.xpm")).pixmap(48, 48));

@@ -1,6 +1,6 @@
 #include "ui/Help.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
@@ -42,8 +42,13 @@ bool CHelp::Show(const QString& topic) {
     return false;
   }
   QPointer<QTextBrowser>& viewer = Viewer();
+  // A modal dialog blocks every window but its own: help asked for from one
+  // becomes that dialog's window, so that it can be read and scrolled.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!viewer.isNull() && viewer->parentWidget() != modal) CloseWindow();
   if (viewer.isNull()) {
-    viewer = new QTextBrowser;
+    viewer = new QTextBrowser(modal);
+    viewer->setWindowFlag(Qt::Window);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->setOpenExternalLinks(true);
     viewer->setWindowTitle(Format("%s Utility Help", ModelName()));
