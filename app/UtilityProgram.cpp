@@ -1,11 +1,14 @@
 #include "app/UtilityProgram.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QTextStream>
 
 #include "base/ProgramVersion.h"
 #include "machines/TunerModel.h"
 #include "sim/SimulatorThread.h"
+#include "ui/Help.h"
 #include "ui/MainWindow.h"
 
 CUtilityProgram::CUtilityProgram(const QStringList& arguments) {
@@ -35,6 +38,9 @@ bool CUtilityProgram::Start() {
     }
     port = m_simulator->SlavePath();
   }
+  // Said where someone can read it: the program runs on without help.
+  if (!QFileInfo::exists(CHelp::Folder() + u'/' + QLatin1String(CHelp::kContents)))
+    QTextStream(stderr) << "zu6400-utility: the help pages were not found in " << CHelp::Folder() << Qt::endl;
   m_window = std::make_unique<CMainWindow>(port);
   return true;
 }

@@ -35,6 +35,13 @@ if ! build/tests/operate_benchmark; then
 fi
 passed=$((passed + 1))
 
+# The .deb, unpacked and tried as an installed program.
+echo "== package"
+rm -f build/zu6400-utility_*.deb
+cmake --build build --target package >/dev/null
+bash tests/package/check_package.sh build/zu6400-utility_*.deb
+passed=$((passed + 1))
+
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZU_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan

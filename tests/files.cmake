@@ -15,3 +15,6 @@ target_compile_definitions(test_fuzz_replay PRIVATE ZU_FUZZ_CORPUS="${CMAKE_CURR
 if(ZU_FUZZ)
   add_subdirectory(fuzz)
 endif()
+
+zu_test(test_port_list PortListTest.cpp)
+target_link_libraries(test_port_list PRIVATE zu_ctl_runner)

@@ -1,6 +1,7 @@
 #include "ui/Help.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
@@ -22,9 +23,13 @@ QPointer<QTextBrowser>& Viewer() {
 }
 }  // namespace
 
+// Beside the program in a build tree; under share/ when installed.
 QString CHelp::Folder() {
   const QString& folder = FolderOverride();
-  return folder.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/help") : folder;
+  if (!folder.isEmpty()) return folder;
+  const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/help");
+  const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zu6400-utility/help");
+  return QFileInfo(beside).isDir() || !QFileInfo(installed).isDir() ? beside : QDir(installed).canonicalPath();
 }
 
 void CHelp::SetFolder(const QString& folder) { FolderOverride() = folder; }

@@ -7,11 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSerialPortInfo>
-#include <algorithm>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+#include "link/PortList.h"
 #include "machines/TunerModel.h"
 
 namespace {
@@ -75,18 +74,10 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.h
   connect(m_test, &QPushButton::clicked, this, &CPortPage::TestCommunications);
 }
 
+// USB adapters by their stable names: those still work after a replug into another socket.
 QStringList CPortPage::AvailablePorts() {
   QStringList ports;
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-#ifdef Q_OS_WIN
-    const QString name = info.portName();
-#else
-    const QString name = info.systemLocation();
-#endif
-    if (!name.isEmpty() && !ports.contains(name)) ports << name;
-  }
-  // Sorted as text, as the box always showed them.
-  std::sort(ports.begin(), ports.end());
+  for (const PortListEntry& port : ListPorts()) ports << (port.byId.isEmpty() ? port.device : port.byId);
   return ports;
 }
 
