@@ -5,6 +5,7 @@
 
 #include "base/TimeScale.h"
 #include "model/ModelBase.h"
+#include "model/Persistable.h"
 
 CPollLoop::CPollLoop(COperateStateMachine& machine, QObject* parent) : QObject(parent), m_machine(machine) {
   m_timer.setSingleShot(true);
@@ -14,6 +15,12 @@ CPollLoop::CPollLoop(COperateStateMachine& machine, QObject* parent) : QObject(p
 
 void CPollLoop::SetInterval(unsigned long ms) {
   m_interval = std::clamp<unsigned long>(ms, kShortestInterval, std::numeric_limits<int>::max());
+}
+
+void CPollLoop::LoadInterval(CAppInfoBase& app) {
+  CPersistable<unsigned long, 1> saved{"OperatePollInterval", 0, kDefaultInterval};
+  saved.Load(app);
+  SetInterval(saved.Get());
 }
 
 void CPollLoop::Start() {
@@ -31,8 +38,22 @@ void CPollLoop::CycleNow() {
   m_timer.stop();
   const CModelBase& model = m_machine.Model();
   m_startPending = !m_machine.IsIdle() || !model.ContactMachine->IsIdle();
-  if (!m_startPending) m_cycleRunning = m_machine.StartCycle();
+  // Armed first: a cycle that fails at once sets the retry pause instead.
   if (m_polling) m_timer.start(static_cast<int>(m_interval));
+  if (!m_startPending) StartCycle();
+}
+
+void CPollLoop::StartCycle() {
+  CModelBase& model = m_machine.Model();
+  if (m_reopensPort && m_lastFailed && !model.IsPortOpen()) {
+    m_lastFailed = false;  // one contact per retry: its failure is that retry's
+    m_startPending = m_contacting = true;
+    model.ContactMachine->StartAtOpenPort();
+    return;
+  }
+  // Set before the start: the cycle may end within it.
+  m_cycleRunning = true;
+  if (!m_machine.StartCycle()) m_cycleRunning = false;
 }
 
 void CPollLoop::customEvent(QEvent* event) {
@@ -42,15 +63,20 @@ void CPollLoop::customEvent(QEvent* event) {
 }
 
 void CPollLoop::OnMachineFinished(ResultCode result) {
-  // The contact machine finishes too; only the end of this loop's cycle counts.
-  if (m_cycleRunning && m_machine.IsIdle()) {
-    m_cycleRunning = false;
-    const bool failed = result != Result::Success && result != Result::DevicePoweredOff;
-    if (failed && m_polling) {
-      m_startPending = false;  // a start that came due meanwhile waits for the retry too
-      m_timer.start(static_cast<int>(std::max<unsigned long>(m_interval, CTimeScale::RealMs(kRetryPause))));
-    }
-    emit CycleEnded(result, m_machine.Values());
-  }
+  // Other machines finish too; only the end of this loop's own work counts.
+  const bool contactEnded = m_contacting && m_machine.Model().ContactMachine->IsIdle();
+  const bool cycleEnded = m_cycleRunning && m_machine.IsIdle();
+  if (contactEnded) m_contacting = false;
+  if (cycleEnded) m_cycleRunning = false;
+  if (cycleEnded || (contactEnded && result != Result::Success)) EndCycle(result);
   if (m_startPending) CycleNow();
+}
+
+void CPollLoop::EndCycle(ResultCode result) {
+  m_lastFailed = result != Result::Success && result != Result::DevicePoweredOff;
+  if (m_lastFailed && m_polling) {
+    m_startPending = false;  // a start that came due meanwhile waits for the retry too
+    m_timer.start(static_cast<int>(std::max<unsigned long>(m_interval, CTimeScale::RealMs(kRetryPause))));
+  }
+  emit CycleEnded(result, m_machine.Values());
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "machines/OperateStateMachine.h"
+#include "model/AppInfo.h"
 #include "model/EventSubscriptions.h"
 
 class CPollLoop : public QObject {
@@ -17,6 +18,7 @@ class CPollLoop : public QObject {
   // A stored 0 would poll without pause, and the timer takes no more than an int.
   static constexpr unsigned long kShortestInterval = 20;
   static constexpr unsigned kRetryPause = 1000;
+  static constexpr unsigned long kDefaultInterval = 300;
 
   explicit CPollLoop(COperateStateMachine& machine, QObject* parent = nullptr);
 
@@ -24,6 +26,12 @@ class CPollLoop : public QObject {
   // Kept within kShortestInterval and what the timer can do.
   void SetInterval(unsigned long ms);
   unsigned long Interval() const { return m_interval; }
+  // The interval the user saved (OperatePollInterval), or the default.
+  void LoadInterval(CAppInfoBase& app);
+
+  // A retry after a failed cycle that lost the port opens it again and
+  // contacts the tuner first: for front ends that have no port page.
+  void SetReopensPort(bool reopens) { m_reopensPort = reopens; }
 
   // Polls from now on, with a cycle at once.
   void Start();
@@ -36,7 +44,7 @@ class CPollLoop : public QObject {
 
  signals:
   // A cycle started here ended: Success, DevicePoweredOff for a sleeping
-  // tuner, or the failure that ended it.
+  // tuner, or the failure that ended it (or the contact before it).
   void CycleEnded(ResultCode result, const COperateValues& values);
 
  protected:
@@ -44,6 +52,8 @@ class CPollLoop : public QObject {
 
  private:
   void OnMachineFinished(ResultCode result);
+  void StartCycle();
+  void EndCycle(ResultCode result);
 
   COperateStateMachine& m_machine;
   CEventSubscriptions m_subscriptions;
@@ -52,4 +62,7 @@ class CPollLoop : public QObject {
   bool m_polling = false;
   bool m_startPending = false;
   bool m_cycleRunning = false;
+  bool m_contacting = false;
+  bool m_reopensPort = false;
+  bool m_lastFailed = false;
 };

@@ -33,8 +33,7 @@ QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
 
 COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLiteral("Operate.htm"), parent),
                                               m_machine(GetModel()) {
-  m_pollInterval.Load(GetModel().AppInfo);
-  m_poll.SetInterval(m_pollInterval.Get());
+  m_poll.LoadInterval(GetModel().AppInfo);
   auto* layout = new QGridLayout(this);
   layout->addWidget(BuildSettings(), 0, 0, 1, 3);
   m_capacitors = new CRelayGroup(tr("Capacitance (pF)"), kCapacitorWeights, this);

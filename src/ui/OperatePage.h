@@ -22,8 +22,6 @@ class CRelayGroup;
 class COperatePage : public CPage {
   Q_OBJECT
  public:
-  static constexpr unsigned long kDefaultPollInterval = 300;
-
   explicit COperatePage(QWidget* parent = nullptr);
 
   // Starts a cycle now, or as soon as the running one ends; never two at once.
@@ -62,7 +60,6 @@ class COperatePage : public CPage {
   void ShowFault();
   void ShowFrequencies();
 
-  CPersistable<unsigned long, 1> m_pollInterval{"OperatePollInterval", 0, kDefaultPollInterval};
   COperateStateMachine m_machine;
   // The machine is the model's active one while the page is shown.
   std::optional<CActiveMachineScope> m_active;
