@@ -48,8 +48,10 @@ ResultCode CReadingsFile::Open(const QString& path) {
 
 ResultCode CReadingsFile::Append(const QString& line) {
   const QByteArray bytes = (line + u'\n').toUtf8();
+  const qint64 before = m_file.size();
   errno = 0;
   if (m_file.write(bytes) == bytes.size()) return Result::Success;
   const ResultCode code = WinErrorFromFileDevice(m_file, errno);
+  m_file.resize(before);  // no torn line after the last whole one
   return code == Result::Success ? Result::WriteFault : code;
 }
