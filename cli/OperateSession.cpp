@@ -25,6 +25,13 @@ void COperateSession::Print() const {
   out.Print(m_context.Options().json);
 }
 
+void COperateSession::PrintJsonLine(const QString& time) const {
+  CPrintout out;
+  AddValues(out, m_machine.Values());
+  out.AddJson(QStringLiteral("time"), time);
+  out.Print(true);
+}
+
 int RunOperateRequest(CCliContext& context, bool COperateStateMachine::*request, unsigned short minVersion) {
   COperateSession session(context);
   ResultCode result = session.Connect();

@@ -18,6 +18,8 @@ class COperateSession {
   ResultCode Cycle();
   // Every value the cycle read, as "name: value" lines or one JSON object.
   void Print() const;
+  // The same JSON object with the time the values were read, on one line.
+  void PrintJsonLine(const QString& time) const;
 
   COperateStateMachine& Machine() { return m_machine; }
   COperateValues& Values() { return m_machine.Values(); }
