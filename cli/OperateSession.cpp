@@ -27,7 +27,7 @@ void COperateSession::Print() const {
 
 void COperateSession::PrintJsonLine(const QString& time) const {
   CPrintout out;
-  AddValues(out, m_machine.Values());
+  AddOperateValues(out, m_machine.Values(), GetModel().McuVersion.Get());
   out.AddJson(QStringLiteral("time"), time);
   out.Print(true);
 }

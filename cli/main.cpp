@@ -10,6 +10,7 @@
 #include "cli/UsageText.h"
 #include "engine/FindSpeedState.h"
 #include "machines/PollLoop.h"
+#include "server/ListenAddress.h"
 
 namespace {
 // The wait runs on a timer that counts milliseconds in an int.
@@ -41,6 +42,10 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("count"), QStringLiteral("watch: stop after N lines (default: until stopped)"),
        QStringLiteral("N")},
       {QStringLiteral("csv"), QStringLiteral("watch: print the readings log's lines, its header first")},
+      {QStringLiteral("listen"), Format("serve: address and port to listen on (default: %s)", kDefaultListen),
+       QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
+      {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
+       QStringLiteral("TOKEN")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -91,6 +96,12 @@ QString ReadNumber(const QCommandLineParser& parser, const char* name, unsigned 
   return Format("--%s %s: --%s takes %u to %u%s", option, text, option, low, high, unit);
 }
 
+QString ReadListen(const QString& text, CliOptions& options) {
+  options.listen = text;
+  if (ParseListenAddress(text)) return {};
+  return "--listen " + text + ": --listen takes ADDRESS:PORT, such as " + QLatin1String(kDefaultListen) + " or [::1]:6400";
+}
+
 // An unknown option named with its dashes; Qt's words for the rest (a
 // missing value).
 QString ParseProblem(const QCommandLineParser& parser) {
@@ -114,6 +125,9 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;
   }
+  options.token = parser.value(QStringLiteral("token"));
+  problem = ReadListen(parser.value(QStringLiteral("listen")), options);
+  if (!problem.isEmpty()) return problem;
   return ReadWait(parser.value(QStringLiteral("wait")), options);
 }
 }  // namespace

@@ -45,7 +45,7 @@ void CPollLoop::CycleNow() {
 
 void CPollLoop::StartCycle() {
   CModelBase& model = m_machine.Model();
-  if (m_reopensPort && m_lastFailed && !model.IsPortOpen()) {
+  if (m_reopensPort && !model.IsPortOpen()) {
     m_lastFailed = false;  // one contact per retry: its failure is that retry's
     m_startPending = m_contacting = true;
     model.ContactMachine->StartAtOpenPort();

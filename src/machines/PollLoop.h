@@ -29,8 +29,9 @@ class CPollLoop : public QObject {
   // The interval the user saved (OperatePollInterval), or the default.
   void LoadInterval(CAppInfoBase& app);
 
-  // A retry after a failed cycle that lost the port opens it again and
-  // contacts the tuner first: for front ends that have no port page.
+  // A cycle while the port is closed (at the start, or after a failed cycle
+  // lost it) opens it again and contacts the tuner first: for front ends
+  // that have no port page.
   void SetReopensPort(bool reopens) { m_reopensPort = reopens; }
 
   // Polls from now on, with a cycle at once.
