@@ -83,6 +83,9 @@ QJsonObject CTunerServer::Status() const {
 
 bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
   const QString path = request.url().path();
+  // An upgrade the request handler accepts goes to the WebSocket server
+  // untouched; any other is dropped.
+  if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return path == u"/api/live";
   if (const Resource* resource = FindResource(path); resource != nullptr && request.method() == Method::Get) {
     QFile file(QLatin1String(resource->file));
     file.open(QIODevice::ReadOnly);
@@ -217,13 +220,5 @@ void CTunerServer::Reply(const QHttpServerRequest& request, QTcpSocket* socket, 
 }
 
 void CTunerServer::OnWebSocket() {
-  while (hasPendingWebSocketConnections()) {
-    std::unique_ptr<QWebSocket> client = nextPendingWebSocketConnection();
-    if (client->requestUrl().path() == u"/api/live") {
-      m_feed.Add(std::move(client), Status());
-      continue;
-    }
-    client->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("no such feed"));
-    client.release()->deleteLater();
-  }
+  while (hasPendingWebSocketConnections()) m_feed.Add(nextPendingWebSocketConnection(), Status());
 }

@@ -1,0 +1,7 @@
+# zu6400ctl serve: the API and live feed in-process, the command as a
+# process, and the dashboard in headless Chromium.
+add_library(zu_server_support STATIC ServerSupport.h ServerSupport.cpp)
+target_link_libraries(zu_server_support PUBLIC zu_testmain zu_server)
+
+zu_test(test_server ServerTest.cpp)
+target_link_libraries(test_server PRIVATE zu_server_support)
