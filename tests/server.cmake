@@ -5,3 +5,6 @@ target_link_libraries(zu_server_support PUBLIC zu_testmain zu_server)
 
 zu_test(test_server ServerTest.cpp)
 target_link_libraries(test_server PRIVATE zu_server_support)
+
+zu_test(test_dashboard DashboardTest.cpp HeadlessBrowser.h HeadlessBrowser.cpp)
+target_link_libraries(test_dashboard PRIVATE zu_server_support)
