@@ -8,3 +8,6 @@ target_link_libraries(test_server PRIVATE zu_server_support)
 
 zu_test(test_dashboard DashboardTest.cpp HeadlessBrowser.h HeadlessBrowser.cpp)
 target_link_libraries(test_dashboard PRIVATE zu_server_support)
+
+zu_test(test_serve_cli ServeCliTest.cpp)
+target_link_libraries(test_serve_cli PRIVATE zu_server_support zu_ctl_runner)
