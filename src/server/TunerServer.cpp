@@ -82,6 +82,9 @@ QJsonObject CTunerServer::Status() const {
 }
 
 bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+  // A reply goes out in several writes; held back for the client's delayed
+  // acknowledgement, each would wait tens of milliseconds.
+  socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   const QString path = request.url().path();
   // An upgrade the request handler accepts goes to the WebSocket server
   // untouched; any other is dropped.
