@@ -31,7 +31,7 @@ void WaitForGoodbyes(const CTunerServer& server) {
   QEventLoop loop;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (server.IsClosed()) loop.quit();
+    if (server.LiveClients() == 0) loop.quit();
   });
   poll.start(10);
   QTimer::singleShot(kCloseWaitMs, &loop, &QEventLoop::quit);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 #include "ServerSupport.h"
 
@@ -60,6 +61,24 @@ QString CHeadlessBrowser::PageSocketUrl(int timeoutMs) {
   return url;
 }
 
+// Waits for the first message that matches and takes it from the list.
+std::optional<QJsonObject> CHeadlessBrowser::TakeFirst(QList<QJsonObject>& list,
+                                                        const std::function<bool(const QJsonObject&)>& matches,
+                                                        int timeoutMs) {
+  std::optional<QJsonObject> found;
+  WaitFor(
+      [&] {
+        const auto it = std::find_if(list.begin(), list.end(), matches);
+        if (it != list.end()) {
+          found = *it;
+          list.erase(it);
+        }
+        return found.has_value();
+      },
+      timeoutMs);
+  return found;
+}
+
 void CHeadlessBrowser::OnMessage(const QString& message) {
   const QJsonObject object = QJsonDocument::fromJson(message.toUtf8()).object();
   (object.contains(QStringLiteral("id")) ? m_replies : m_events).append(object);
@@ -69,17 +88,8 @@ std::optional<QJsonObject> CHeadlessBrowser::Call(const QString& method, const Q
   const int id = m_nextId++;
   m_socket.sendTextMessage(QString::fromUtf8(
       QJsonDocument(QJsonObject{{"id", id}, {"method", method}, {"params", params}}).toJson(QJsonDocument::Compact)));
-  std::optional<QJsonObject> reply;
-  WaitFor(
-      [&] {
-        for (qsizetype i = 0; i < m_replies.size(); ++i)
-          if (m_replies[i][QStringLiteral("id")].toInt() == id) {
-            reply = m_replies.takeAt(i);
-            break;
-          }
-        return reply.has_value();
-      },
-      timeoutMs);
+  const std::optional<QJsonObject> reply =
+      TakeFirst(m_replies, [id](const QJsonObject& r) { return r[QStringLiteral("id")].toInt() == id; }, timeoutMs);
   if (!reply || reply->contains(QStringLiteral("error"))) return std::nullopt;
   return (*reply)[QStringLiteral("result")].toObject();
 }
@@ -96,17 +106,8 @@ bool CHeadlessBrowser::WaitUntil(const QString& expression, const QJsonValue& va
 }
 
 std::optional<QJsonObject> CHeadlessBrowser::WaitForEvent(const QString& method, int timeoutMs) {
-  std::optional<QJsonObject> event;
-  WaitFor(
-      [&] {
-        for (qsizetype i = 0; i < m_events.size(); ++i)
-          if (m_events[i][QStringLiteral("method")].toString() == method) {
-            event = m_events.takeAt(i);
-            break;
-          }
-        return event.has_value();
-      },
-      timeoutMs);
+  const std::optional<QJsonObject> event = TakeFirst(
+      m_events, [&](const QJsonObject& e) { return e[QStringLiteral("method")].toString() == method; }, timeoutMs);
   if (!event) return std::nullopt;
   return (*event)[QStringLiteral("params")].toObject();
 }

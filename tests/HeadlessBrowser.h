@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWebSocket>
+#include <functional>
 #include <optional>
 
 class CHeadlessBrowser {
@@ -38,6 +39,8 @@ class CHeadlessBrowser {
  private:
   QString PageSocketUrl(int timeoutMs);
   void OnMessage(const QString& message);
+  static std::optional<QJsonObject> TakeFirst(QList<QJsonObject>& list,
+                                              const std::function<bool(const QJsonObject&)>& matches, int timeoutMs);
 
   QTemporaryDir m_profile;
   QProcess m_process;

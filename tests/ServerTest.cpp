@@ -209,7 +209,7 @@ TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
   bool secondClosed = false;
   QObject::connect(&second, &QWebSocket::disconnected, [&] { secondClosed = true; });
   f.server.Close();
-  EXPECT_TRUE(WaitFor([&] { return secondClosed && f.server.IsClosed(); }, 5000));
+  EXPECT_TRUE(WaitFor([&] { return secondClosed && f.server.LiveClients() == 0; }, 5000));
   EXPECT_EQ(second.closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
   EXPECT_EQ(f.Get("/api/status").status, 0);
 }

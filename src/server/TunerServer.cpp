@@ -91,7 +91,7 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
   if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return path == u"/api/live";
   if (const Resource* resource = FindResource(path); resource != nullptr && request.method() == Method::Get) {
     QFile file(QLatin1String(resource->file));
-    file.open(QIODevice::ReadOnly);
+    file.open(QIODevice::ReadOnly);  // built in: it is there
     makeResponder(request, socket).write(file.readAll(), {{"Content-Type", resource->type}, {"Cache-Control", "no-store"}});
     return true;
   }
@@ -106,7 +106,7 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
       Reply(request, socket, *reply);
     return true;
   }
-  Reply(request, socket, Answer(request, socket));
+  Reply(request, socket, Answer(request));
   return true;
 }
 
@@ -114,7 +114,7 @@ void CTunerServer::missingHandler(const QHttpServerRequest& request, QTcpSocket*
   Reply(request, socket, ErrorReply(HttpStatus::NotFound, Result::FileNotFound, QStringLiteral("no such page")));
 }
 
-ApiReply CTunerServer::Answer(const QHttpServerRequest& request, QTcpSocket*) {
+ApiReply CTunerServer::Answer(const QHttpServerRequest& request) const {
   const QString path = request.url().path();
   if (path == u"/api/status" && request.method() == Method::Get) return {HttpStatus::Ok, Status()};
   if (path == u"/api/live")

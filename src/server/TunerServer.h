@@ -27,9 +27,8 @@ class CTunerServer : public QAbstractHttpServer {
   ResultCode Listen(const QHostAddress& address, quint16 port);
   quint16 Port() const { return m_port; }
   // Stops listening, answers what waits with an error and tells the live
-  // clients; IsClosed once every live client has gone.
+  // clients, who then leave.
   void Close();
-  bool IsClosed() const { return m_feed.Count() == 0; }
   std::size_t LiveClients() const { return m_feed.Count(); }
   QJsonObject Status() const;
 
@@ -48,7 +47,8 @@ class CTunerServer : public QAbstractHttpServer {
     QMetaObject::Connection gone;
   };
 
-  ApiReply Answer(const QHttpServerRequest& request, QTcpSocket* socket);
+  // A read: the status, or why there is none at the path.
+  ApiReply Answer(const QHttpServerRequest& request) const;
   std::optional<ApiReply> Change(const QHttpServerRequest& request, QTcpSocket* socket);
   std::optional<ApiReply> RefuseWhileUnreachable() const;
   std::optional<ApiReply> QueueSet(const QHttpServerRequest& request, QTcpSocket* socket);
