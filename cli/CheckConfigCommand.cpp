@@ -3,7 +3,7 @@
 
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
-#include "cli/Printout.h"
+#include "base/Printout.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"

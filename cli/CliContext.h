@@ -20,6 +20,11 @@ struct CliOptions {
   bool simulate = false;
   bool json = false;
   unsigned waitSeconds = 10;
+  unsigned long intervalMs = 0;  // 0: the saved poll interval
+  unsigned count = 0;            // 0: until stopped
+  bool csv = false;
+  QString listen;  // serve: ADDRESS:PORT
+  QString token;   // serve: the bearer token changes need
 };
 
 class CCliContext {

@@ -9,6 +9,8 @@ int RunSet(CCliContext& context, const QStringList& args);
 int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
 int RunPorts(CCliContext& context, const QStringList& args);
+int RunWatch(CCliContext& context, const QStringList& args);
+int RunServe(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -22,6 +24,8 @@ constexpr CliCommand kCommands[] = {
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
     {"ports", None, "", "list the serial ports, with the stable names of USB adapters", RunPorts},
+    {"watch", None, "", "poll the live state and print a line per cycle until stopped", RunWatch},
+    {"serve", None, "", "serve the tuner's live state and controls over HTTP (--listen, --token)", RunServe},
 };
 
 // "set NAME=VALUE ...".

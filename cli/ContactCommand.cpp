@@ -4,7 +4,7 @@
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
-#include "cli/Printout.h"
+#include "base/Printout.h"
 #include "machines/TunerModel.h"
 
 int RunContact(CCliContext& context, const QStringList&) {

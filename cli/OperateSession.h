@@ -18,8 +18,10 @@ class COperateSession {
   ResultCode Cycle();
   // Every value the cycle read, as "name: value" lines or one JSON object.
   void Print() const;
-  // What a memorize stores: band, antenna and the relays.
+  // What a memorize stored: band, antenna and the relays.
   void PrintMemorized() const;
+  // The same JSON object with the time the values were read, on one line.
+  void PrintJsonLine(const QString& time) const;
 
   COperateStateMachine& Machine() { return m_machine; }
   COperateValues& Values() { return m_machine.Values(); }

@@ -5,9 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-// "A, M or B".
-QString ListWithOr(const QStringList& choices);
-
 // A help line: the synopsis, then its description in a column of its own.
 QString UsageLine(const QString& synopsis, const QString& description);
 

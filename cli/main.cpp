@@ -3,15 +3,20 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <climits>
 
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/UsageText.h"
 #include "engine/FindSpeedState.h"
+#include "machines/PollLoop.h"
+#include "server/ListenAddress.h"
 
 namespace {
 // The wait runs on a timer that counts milliseconds in an int.
 constexpr unsigned kLongestWait = 3600;
+constexpr unsigned kShortestInterval = CPollLoop::kShortestInterval;
+constexpr unsigned kLongestInterval = kLongestWait * 1000;
 
 QStringList SpeedChoices() {
   QStringList choices{QStringLiteral("AUTO")};
@@ -30,6 +35,17 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("wait"), Format("seconds each step may take before zu6400ctl gives up (finding the tuner, one poll cycle), 1 to %u (default: %s)", kLongestWait, wait),
        QStringLiteral("SECONDS"), wait},
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
+      {QStringLiteral("interval"),
+       Format("watch: milliseconds from poll to poll, %u to %u (default: the saved interval)", kShortestInterval,
+              kLongestInterval),
+       QStringLiteral("MS")},
+      {QStringLiteral("count"), QStringLiteral("watch: stop after N lines (default: until stopped)"),
+       QStringLiteral("N")},
+      {QStringLiteral("csv"), QStringLiteral("watch: print the readings log's lines, its header first")},
+      {QStringLiteral("listen"), Format("serve: address and port to listen on (default: %s)", kDefaultListen),
+       QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
+      {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
+       QStringLiteral("TOKEN")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -68,6 +84,24 @@ QString ReadWait(const QString& text, CliOptions& options) {
   return Format("--wait %s: --wait takes 1 to %u seconds", text, kLongestWait);
 }
 
+// A whole number from low to high, or what the option takes.
+QString ReadNumber(const QCommandLineParser& parser, const char* name, unsigned low, unsigned high, const char* unit,
+                   unsigned& value) {
+  const QString option = QLatin1String(name);
+  if (!parser.isSet(option)) return {};
+  bool ok = false;
+  const QString text = parser.value(option);
+  value = text.toUInt(&ok);
+  if (ok && value >= low && value <= high) return {};
+  return Format("--%s %s: --%s takes %u to %u%s", option, text, option, low, high, unit);
+}
+
+QString ReadListen(const QString& text, CliOptions& options) {
+  options.listen = text;
+  if (ParseListenAddress(text)) return {};
+  return "--listen " + text + ": --listen takes ADDRESS:PORT, such as " + QLatin1String(kDefaultListen) + " or [::1]:6400";
+}
+
 // An unknown option named with its dashes; Qt's words for the rest (a
 // missing value).
 QString ParseProblem(const QCommandLineParser& parser) {
@@ -81,10 +115,19 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.trace = parser.isSet(QStringLiteral("trace"));
   options.simulate = parser.isSet(QStringLiteral("simulate"));
   options.json = parser.isSet(QStringLiteral("json"));
+  options.csv = parser.isSet(QStringLiteral("csv"));
+  unsigned interval = 0;
+  QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);
+  options.intervalMs = interval;
+  if (problem.isEmpty()) problem = ReadNumber(parser, "count", 1, UINT_MAX, "", options.count);
+  if (!problem.isEmpty()) return problem;
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;
   }
+  options.token = parser.value(QStringLiteral("token"));
+  problem = ReadListen(parser.value(QStringLiteral("listen")), options);
+  if (!problem.isEmpty()) return problem;
   return ReadWait(parser.value(QStringLiteral("wait")), options);
 }
 }  // namespace

@@ -6,13 +6,21 @@
 
 CtlRun RunCtl(const QStringList& args, const QString& configHome) {
   QProcess p;
+  StartCtl(p, args, configHome);
+  return FinishCtl(p);
+}
+
+void StartCtl(QProcess& p, const QStringList& args, const QString& configHome) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
   env.insert(QStringLiteral("XDG_DATA_HOME"), configHome + QStringLiteral("/data"));
   p.setProcessEnvironment(env);
   p.start(QStringLiteral(ZU6400CTL_PATH), args);
+}
+
+CtlRun FinishCtl(QProcess& p) {
   const bool finished = p.waitForFinished(60000);
-  EXPECT_TRUE(finished) << args.join(u' ').toStdString();
+  EXPECT_TRUE(finished) << p.arguments().join(u' ').toStdString();
   if (!finished) {
     p.kill();  // a crash exit: the run reads as status -1
     p.waitForFinished();

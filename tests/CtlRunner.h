@@ -14,6 +14,10 @@ struct CtlRun {
 
 // zu6400ctl with its settings in configHome (and its data below it).
 CtlRun RunCtl(const QStringList& args, const QString& configHome);
+// The same, started and left running for a test that acts while it runs;
+// FinishCtl waits for its end (a minute at most) and collects the run.
+void StartCtl(QProcess& process, const QStringList& args, const QString& configHome);
+CtlRun FinishCtl(QProcess& process);
 
 // zu6400-sim in its own process; the first line it prints is its port.
 class CSimulatorProcess {

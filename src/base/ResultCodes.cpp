@@ -102,6 +102,8 @@ constexpr CodeText kSystemTexts[] = {
     {1167, "The device is not connected."},
     {1223, "The operation was canceled by the user."},
     {1460, "This operation returned because the timeout period expired."},
+    {10048, "Only one usage of each socket address (protocol/network address/port) is normally permitted."},
+    {10049, "The requested address is not valid in its context."},
 };
 
 // The internet client's messages (codes 12000 to 12175).

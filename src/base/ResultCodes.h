@@ -98,6 +98,10 @@ constexpr ResultCode NoResponseTuneStatus = 0xE2000526;
 
 // WinINet's "extended error": the server's last response is appended to its text.
 constexpr ResultCode InternetExtendedError = 12003;
+
+// Sockets: a listening address already taken, or not one of this computer's.
+constexpr ResultCode AddressInUse = 10048;
+constexpr ResultCode AddressNotAvailable = 10049;
 }  // namespace Result
 
 // Any non-zero code is a failure; its sign tells a program code from a system one.

@@ -11,3 +11,8 @@ QString LogTimeStamp() {
   const QTime now = QTime::currentTime();
   return Format("%02u:%02u:%02u ", now.hour(), now.minute(), now.second());
 }
+
+QString ListWithOr(const QStringList& choices) {
+  if (choices.size() < 2) return choices.join(QString());
+  return choices.first(choices.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + choices.last();
+}

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include "base/StringTable.h"
 
@@ -43,3 +44,6 @@ QString ChopLineEnds(QString text);
 
 // "hh:mm:ss " of the local time: how every line of the activity log begins.
 QString LogTimeStamp();
+
+// "A, M or B".
+QString ListWithOr(const QStringList& choices);

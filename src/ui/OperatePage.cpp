@@ -33,8 +33,8 @@ QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
 
 COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLiteral("Operate.htm"), parent),
                                               m_machine(GetModel()) {
-  m_pollInterval.Load(GetModel().AppInfo);
-  connect(&m_pollTimer, &QTimer::timeout, this, &COperatePage::StartCycle);
+  m_poll.LoadInterval(GetModel().AppInfo);
+  connect(&m_poll, &CPollLoop::CycleEnded, this, [this] { ConfirmMemorize(); });
   auto* layout = new QGridLayout(this);
   layout->addWidget(BuildSettings(), 0, 0, 1, 3);
   m_capacitors = new CRelayGroup(tr("Capacitance (pF)"), kCapacitorWeights, this);
@@ -146,38 +146,26 @@ void COperatePage::ConnectActions() {
   connect(m_inductors, &CRelayGroup::EditFinished, this, [&v](std::uint8_t b) { v.Inductor.SetRequested(b); });
 }
 
-void COperatePage::StartCycle() {
-  m_pollTimer.stop();
-  CTunerModel& model = GetModel();
-  // The contact machine owns the port while it runs: wait for it too.
-  m_cycleStartPending = !m_machine.IsIdle() || !model.ContactMachine->IsIdle();
-  if (!m_cycleStartPending) m_machine.StartCycle();
-  m_pollTimer.start(static_cast<int>(PollInterval()));
-}
+void COperatePage::StartCycle() { m_poll.CycleNow(); }
 
 void COperatePage::OnShown() {
-  m_pollTimer.stop();
   ApplyEnablingRules();
   CTunerModel& model = GetModel();
   m_active.emplace(model, m_machine);
   for (CEventSource* value : m_machine.Values().All()) SubscribeAndNotify(*value);
   Subscribe(model.FirmwareStatus);
-  Subscribe(model.MachineFinished);
-  StartCycle();
+  m_poll.Start();
 }
 
 // A cycle in progress runs on; only the poll stops.
 void COperatePage::OnHidden() {
-  m_pollTimer.stop();
+  m_poll.Stop();
   ApplyEnablingRules();
   m_active.reset();
 }
 
 void COperatePage::OnModelEvent(const CModelEvent& event) {
-  if (event.Message == Msg::MachineFinished) {
-    ConfirmMemorize();
-    if (m_cycleStartPending) StartCycle();
-  } else if (event.Message == Msg::FirmwareStatus) {
+  if (event.Message == Msg::FirmwareStatus) {
     ApplyEnablingRules();
     if (GetModel().FirmwareStatus.Get() == FirmwareStatusRunning) StartCycle();
   } else {

@@ -4,13 +4,11 @@
 // mirrors the machine's observed values into its controls, and writes the
 // user's changes into the requested parts.
 
-#include <QTimer>
-#include <algorithm>
 #include <array>
-#include <limits>
 #include <optional>
 
 #include "machines/OperateStateMachine.h"
+#include "machines/PollLoop.h"
 #include "model/ActiveMachineScope.h"
 #include "ui/Page.h"
 
@@ -24,19 +22,13 @@ class CRelayGroup;
 class COperatePage : public CPage {
   Q_OBJECT
  public:
-  static constexpr unsigned long kDefaultPollInterval = 300;
-
   explicit COperatePage(QWidget* parent = nullptr);
 
   // Starts a cycle now, or as soon as the running one ends; never two at once.
   void StartCycle();
 
   COperateStateMachine& Machine() { return m_machine; }
-  // A stored 0 would poll without pause, and the timer takes no more than an int.
-  static constexpr unsigned long kShortestPollInterval = 20;
-  unsigned long PollInterval() const {
-    return std::clamp<unsigned long>(m_pollInterval.Get(), kShortestPollInterval, std::numeric_limits<int>::max());
-  }
+  unsigned long PollInterval() const { return m_poll.Interval(); }
   QAbstractButton& ModeButton(QChar mode);
   QAbstractButton& AntennaButton(unsigned antenna);
   QCheckBox& PowerBox() { return *m_power; }
@@ -71,12 +63,10 @@ class COperatePage : public CPage {
   void ShowFault();
   void ShowFrequencies();
 
-  CPersistable<unsigned long, 1> m_pollInterval{"OperatePollInterval", 0, kDefaultPollInterval};
   COperateStateMachine m_machine;
   // The machine is the model's active one while the page is shown.
   std::optional<CActiveMachineScope> m_active;
-  QTimer m_pollTimer;
-  bool m_cycleStartPending = false;
+  CPollLoop m_poll{m_machine};
 
   QButtonGroup* m_modes;
   QButtonGroup* m_antennas;

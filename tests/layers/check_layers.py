@@ -20,9 +20,12 @@ RANKS = {
     "firmware": 4,
     "machines": 5,
     "ui": 6,
+    "server": 6,
     "cli": 7,
     "app": 7,
 }
+# Layers of one rank that stay apart: the server runs without a desktop.
+APART = {frozenset(("ui", "server"))}
 # What the simulator may include besides itself.
 SIM_MAY_INCLUDE = {"base", "link", "config", "firmware"}
 # Where each checked folder lies below the project's root.
@@ -35,6 +38,8 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 def allowed(layer, target):
     if target == layer:
         return True
+    if frozenset((layer, target)) in APART:
+        return False
     if layer == "sim":
         return target in SIM_MAY_INCLUDE
     if target == "sim":

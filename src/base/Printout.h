@@ -19,6 +19,7 @@ class CPrintout {
   void AddJson(const QString& name, const QJsonValue& json);
 
   void Print(bool json) const;
+  const QJsonObject& Object() const { return m_object; }
 
  private:
   QString m_text;

@@ -1,4 +1,4 @@
-#include "cli/Printout.h"
+#include "base/Printout.h"
 
 #include <QJsonDocument>
 #include <QTextStream>

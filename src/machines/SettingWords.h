@@ -1,6 +1,6 @@
 #pragma once
 // The words a person may use for the tuner's one-letter settings, and that
-// the plain printout shows beside the letters.
+// the plain printouts show beside the letters.
 
 #include <QChar>
 #include <QString>

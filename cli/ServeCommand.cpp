@@ -1,0 +1,72 @@
+// zu6400ctl serve: the tuner on the network until SIGINT or SIGTERM.
+
+#include <QEventLoop>
+#include <QTextStream>
+#include <QTimer>
+
+#include "cli/OperateSession.h"
+#include "cli/StopSignals.h"
+#include "machines/PollLoop.h"
+#include "machines/TunerModel.h"
+#include "server/ListenAddress.h"
+#include "server/ServerAccess.h"
+#include "server/TunerServer.h"
+
+namespace {
+// How long the live clients have to take their goodbye.
+constexpr int kCloseWaitMs = 1000;
+
+void Announce(const ListenAddress& listen, quint16 port, const QString& token, bool generated) {
+  QTextStream err(stderr);
+  const QString host = listen.address.protocol() == QAbstractSocket::IPv6Protocol
+                           ? u'[' + listen.address.toString() + u']'
+                           : listen.address.toString();
+  err << "Serving the ZU6400 on http://" << host << ':' << port << "/\n";
+  if (generated)
+    err << "Changes need this token (kept in the settings; give it once in the dashboard): " << token << '\n';
+  err.flush();
+}
+
+void WaitForGoodbyes(const CTunerServer& server) {
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (server.LiveClients() == 0) loop.quit();
+  });
+  poll.start(10);
+  QTimer::singleShot(kCloseWaitMs, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+}  // namespace
+
+int RunServe(CCliContext& context, const QStringList&) {
+  const ListenAddress listen = *ParseListenAddress(context.Options().listen);
+  CTunerModel& model = GetModel();
+  bool generated = false;
+  const QString token = ServerToken(model.AppInfo, context.Options().token, generated);
+
+  // The loop contacts the tuner itself, and keeps trying while it is away.
+  COperateSession session(context);
+  CPollLoop loop(session.Machine());
+  loop.SetReopensPort(true);
+  loop.LoadInterval(model.AppInfo);
+  CTunerServer server(loop, model, token);
+  const ResultCode result = server.Listen(listen.address, listen.port);
+  if (result != Result::Success) {
+    QTextStream(stderr) << "zu6400ctl: cannot listen on " << context.Options().listen << '\n';
+    return CCliContext::Fail(result);
+  }
+  Announce(listen, server.Port(), token, generated);
+
+  QEventLoop running;
+  CStopSignals stopSignals;
+  QObject::connect(&stopSignals, &CStopSignals::Raised, &running, &QEventLoop::quit);
+  loop.Start();
+  running.exec();
+
+  loop.Stop();
+  server.Close();
+  WaitForGoodbyes(server);
+  QTextStream(stderr) << "Stopped serving\n";
+  return 0;
+}

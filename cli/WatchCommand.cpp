@@ -1,0 +1,79 @@
+// zu6400ctl watch: polls until stopped and prints a line per cycle, a JSON
+// object or with --csv the readings log's line. A cycle that fails is an
+// error line on standard error, and polling goes on.
+
+#include <QDateTime>
+#include <QEventLoop>
+#include <QTextStream>
+#include <cstdio>
+
+#include "cli/OperateSession.h"
+#include "cli/StopSignals.h"
+#include "machines/PollLoop.h"
+#include "machines/ReadingsLog.h"
+#include "machines/TunerModel.h"
+
+namespace {
+class CWatch {
+ public:
+  CWatch(CCliContext& context, COperateSession& session) : m_options(context.Options()), m_session(session) {}
+
+  void Run() {
+    CPollLoop loop(m_session.Machine());
+    loop.SetReopensPort(true);
+    if (m_options.intervalMs == 0)
+      loop.LoadInterval(GetModel().AppInfo);
+    else
+      loop.SetInterval(m_options.intervalMs);
+    CStopSignals stop;
+    QObject::connect(&loop, &CPollLoop::CycleEnded, [&](ResultCode result, const COperateValues& values) {
+      Print(result, values);
+      if (m_stopping || (m_options.count != 0 && m_printed >= m_options.count)) End(loop);
+    });
+    // Between cycles nothing is in progress; during one its line comes first.
+    QObject::connect(&stop, &CStopSignals::Raised, [&] {
+      m_stopping = true;
+      if (m_session.Machine().IsIdle()) End(loop);
+    });
+    if (m_options.csv) PrintLine(ReadingsHeader());
+    loop.Start();
+    m_events.exec();
+  }
+
+ private:
+  void Print(ResultCode result, const COperateValues& values) {
+    const QDateTime now = QDateTime::currentDateTime();
+    if (result != Result::Success && result != Result::DevicePoweredOff) {
+      CCliContext::Fail(result);
+      return;
+    }
+    if (m_options.csv)
+      PrintLine(ReadingsLine(now, values));
+    else
+      m_session.PrintJsonLine(ReadingsTime(now));
+    std::fflush(stdout);  // a reader of the pipe sees each cycle as it ends
+    ++m_printed;
+  }
+
+  static void PrintLine(const QString& line) { QTextStream(stdout) << line << '\n'; }
+
+  void End(CPollLoop& loop) {
+    loop.Stop();
+    m_events.quit();
+  }
+
+  const CliOptions& m_options;
+  COperateSession& m_session;
+  QEventLoop m_events;
+  unsigned m_printed = 0;
+  bool m_stopping = false;
+};
+}  // namespace
+
+int RunWatch(CCliContext& context, const QStringList&) {
+  COperateSession session(context);
+  const ResultCode result = session.Connect();
+  if (result != Result::Success) return CCliContext::Fail(result);
+  CWatch(context, session).Run();
+  return 0;
+}

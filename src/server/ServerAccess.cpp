@@ -1,0 +1,55 @@
+#include "server/ServerAccess.h"
+
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+
+#include "model/Persistable.h"
+
+namespace {
+constexpr int kTokenBytes = 16;
+
+QString NewToken() {
+  QByteArray bytes(kTokenBytes, Qt::Uninitialized);
+  QRandomGenerator::system()->generate(bytes.begin(), bytes.end());
+  return QString::fromLatin1(bytes.toHex());
+}
+
+// Compares digests, so that the time taken does not tell how much of a
+// guess was right.
+bool SameToken(const QByteArray& given, const QString& token) {
+  const auto digest = [](const QByteArray& b) { return QCryptographicHash::hash(b, QCryptographicHash::Sha256); };
+  return digest(given) == digest(token.toUtf8());
+}
+}  // namespace
+
+QString ServerToken(CAppInfoBase& app, const QString& given, bool& generated) {
+  generated = false;
+  if (!given.isEmpty()) return given;
+  CPersistable<QString, 1> saved{"ServeToken"};
+  saved.Load(app);
+  if (saved.Get().isEmpty()) {
+    saved.Set(NewToken());
+    saved.Save(app);
+    generated = true;
+  }
+  return saved.Get();
+}
+
+std::optional<ApiReply> RefuseRequest(const QHttpServerRequest& request) {
+  if (request.body().size() <= kLargestBody) return std::nullopt;
+  return ErrorReply(HttpStatus::PayloadTooLarge, Result::InvalidParameter,
+                    QStringLiteral("the request body is larger than %1 bytes").arg(kLargestBody));
+}
+
+std::optional<ApiReply> RefuseChange(const QHttpServerRequest& request, const QString& token) {
+  const QByteArray origin = request.value("origin");
+  if (!origin.isEmpty() && origin != "http://" + request.value("host"))
+    return ErrorReply(HttpStatus::Forbidden, Result::AccessDenied,
+                      QStringLiteral("a page of another site may not change the tuner"));
+  const QByteArray authorization = request.value("authorization");
+  const QByteArray scheme = "Bearer ";
+  if (!authorization.startsWith(scheme) || !SameToken(authorization.mid(scheme.size()), token))
+    return ErrorReply(HttpStatus::Unauthorized, Result::AccessDenied,
+                      QStringLiteral("a change needs the header \"Authorization: Bearer TOKEN\""));
+  return std::nullopt;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The status object the API hands out: the live values as "zu6400ctl status
+// --json" prints them, plus the link, the port, the firmware, the serial
+// number and the time of the reading.
+
+#include <QDateTime>
+#include <QJsonObject>
+
+#include "machines/OperateValues.h"
+#include "model/ModelBase.h"
+
+// "ok" while the tuner answers (asleep included), "loader" while it waits in
+// its loader, "lost" otherwise; lastResult is how the latest cycle ended.
+QString LinkText(const CModelBase& model, ResultCode lastResult);
+
+// The values appear once a cycle has read them (readingTime valid).
+QJsonObject StatusObject(const CModelBase& model, ResultCode lastResult, const COperateValues& values,
+                         const QDateTime& readingTime);

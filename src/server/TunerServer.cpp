@@ -1,0 +1,227 @@
+#include "server/TunerServer.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QTcpServer>
+
+#include "machines/LiveSettings.h"
+#include "server/ServerAccess.h"
+#include "server/StatusReport.h"
+
+namespace {
+using Method = QHttpServerRequest::Method;
+
+// The only files ever served: the dashboard's, from the built-in resources.
+struct Resource {
+  const char* path;
+  const char* file;
+  const char* type;
+};
+constexpr Resource kResources[] = {
+    {"/", ":/dashboard/index.html", "text/html; charset=utf-8"},
+    {"/dashboard.js", ":/dashboard/dashboard.js", "text/javascript; charset=utf-8"},
+    {"/dashboard.css", ":/dashboard/dashboard.css", "text/css; charset=utf-8"},
+};
+
+const Resource* FindResource(const QString& path) {
+  for (const Resource& resource : kResources)
+    if (path == QLatin1String(resource.path)) return &resource;
+  return nullptr;
+}
+
+ApiReply BadRequest(const QString& text, const QString& field = {}) {
+  return ErrorReply(HttpStatus::BadRequest, Result::InvalidParameter, text, field);
+}
+
+// A JSON value as the text a setting parses: a string as it is, a whole
+// number in decimal; nothing for any other kind.
+std::optional<QString> SettingText(const QJsonValue& value) {
+  if (value.isString()) return value.toString();
+  const double number = value.toDouble(-1);
+  if (value.isDouble() && number >= 0 && number <= 0xFFFFFFFF && number == qint64(number))
+    return QString::number(qint64(number));
+  return std::nullopt;
+}
+}  // namespace
+
+CTunerServer::CTunerServer(CPollLoop& loop, CModelBase& model, const QString& token, QObject* parent)
+    : QAbstractHttpServer(parent), m_loop(loop), m_model(model), m_token(token) {
+  connect(&loop, &CPollLoop::CycleEnded, this, &CTunerServer::OnCycle);
+  connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &CTunerServer::OnWebSocket);
+}
+
+CTunerServer::~CTunerServer() {
+  for (const Pending& pending : m_pending) disconnect(pending.gone);
+}
+
+ResultCode CTunerServer::Listen(const QHostAddress& address, quint16 port) {
+  auto* server = new QTcpServer(this);
+  if (!server->listen(address, port)) {
+    const QAbstractSocket::SocketError error = server->serverError();
+    delete server;
+    return error == QAbstractSocket::AddressInUseError               ? Result::AddressInUse
+           : error == QAbstractSocket::SocketAddressNotAvailableError ? Result::AddressNotAvailable
+           : error == QAbstractSocket::SocketAccessError              ? Result::AccessDenied
+                                                                      : Result::IoDevice;
+  }
+  m_port = server->serverPort();
+  bind(server);
+  return Result::Success;
+}
+
+void CTunerServer::Close() {
+  for (QTcpServer* server : servers()) server->close();
+  while (!m_pending.empty())
+    Finish(m_pending.begin(), ErrorReply(HttpStatus::ServiceUnavailable, Result::OperationAborted,
+                                         QStringLiteral("the server is stopping")));
+  m_feed.CloseAll();
+}
+
+QJsonObject CTunerServer::Status() const {
+  return StatusObject(m_model, m_lastResult, m_loop.Machine().Values(), m_readingTime);
+}
+
+bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+  // A reply goes out in several writes; held back for the client's delayed
+  // acknowledgement, each would wait tens of milliseconds.
+  socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  const QString path = request.url().path();
+  // An upgrade the request handler accepts goes to the WebSocket server
+  // untouched; any other is dropped.
+  if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return path == u"/api/live";
+  if (const Resource* resource = FindResource(path); resource != nullptr && request.method() == Method::Get) {
+    QFile file(QLatin1String(resource->file));
+    file.open(QIODevice::ReadOnly);  // built in: it is there
+    makeResponder(request, socket).write(file.readAll(), {{"Content-Type", resource->type}, {"Cache-Control", "no-store"}});
+    return true;
+  }
+  if (const std::optional<ApiReply> refused = RefuseRequest(request)) {
+    Reply(request, socket, *refused);
+    return true;
+  }
+  if (path == u"/api/set" || path == u"/api/tune" || path == u"/api/memorize") {
+    if (request.method() != Method::Post)
+      Reply(request, socket, ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + " takes POST"));
+    else if (const std::optional<ApiReply> reply = Change(request, socket))
+      Reply(request, socket, *reply);
+    return true;
+  }
+  Reply(request, socket, Answer(request));
+  return true;
+}
+
+void CTunerServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
+  Reply(request, socket, ErrorReply(HttpStatus::NotFound, Result::FileNotFound, QStringLiteral("no such page")));
+}
+
+ApiReply CTunerServer::Answer(const QHttpServerRequest& request) const {
+  const QString path = request.url().path();
+  if (path == u"/api/status" && request.method() == Method::Get) return {HttpStatus::Ok, Status()};
+  if (path == u"/api/live")
+    return BadRequest(QStringLiteral("/api/live is a WebSocket: connect with ws://"));
+  if (path == u"/api/status" || FindResource(path) != nullptr)
+    return ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + QStringLiteral(" takes GET"));
+  return ErrorReply(HttpStatus::NotFound, Result::FileNotFound, path + QStringLiteral(": no such page"));
+}
+
+std::optional<ApiReply> CTunerServer::Change(const QHttpServerRequest& request, QTcpSocket* socket) {
+  if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return refused;
+  const QString path = request.url().path();
+  if (path == u"/api/tune") return QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
+  if (path == u"/api/memorize")
+    return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
+  return QueueSet(request, socket);
+}
+
+// Nothing is queued for a tuner that cannot take it now.
+std::optional<ApiReply> CTunerServer::RefuseWhileUnreachable() const {
+  const QString link = LinkText(m_model, m_lastResult);
+  if (link == u"ok") return std::nullopt;
+  if (link == u"loader") return TunerErrorReply(Result::NotSupported);
+  return ErrorReply(HttpStatus::ServiceUnavailable, Result::DeviceNotConnected,
+                    QStringLiteral("the tuner is not answering; the server keeps trying"));
+}
+
+std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request, QTcpSocket* socket) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(request.body(), &error);
+  if (error.error != QJsonParseError::NoError || !document.isObject())
+    return BadRequest(QStringLiteral("the body must be a JSON object of settings, such as {\"mode\": \"M\"}"));
+  const QJsonObject settings = document.object();
+  if (settings.isEmpty()) return BadRequest(QStringLiteral("no setting given (settings: ") + LiveSettingNames() + u')');
+  std::vector<LiveWish> wishes;
+  for (auto it = settings.begin(); it != settings.end(); ++it) {
+    const std::optional<QString> text = SettingText(it.value());
+    if (!text) return BadRequest(it.key() + QStringLiteral(": a value is a string or a whole number"), it.key());
+    QString problem;
+    const std::optional<LiveWish> wish = ParseLiveSetting(it.key(), *text, problem);
+    if (!wish) return BadRequest(it.key() + u'=' + *text + QStringLiteral(": ") + problem, it.key());
+    wishes.push_back(*wish);
+  }
+  auto live = std::make_shared<CLiveRequest>(std::move(wishes));
+  if (!live->IsSupported(m_model.McuVersion.Get())) return TunerErrorReply(Result::NotSupported);
+  if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
+  live->Ask(Machine().Values());
+  Queue(request, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
+  return std::nullopt;
+}
+
+std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
+                                                bool COperateStateMachine::*flag, unsigned short minVersion) {
+  if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
+  if (m_model.McuVersion.Get() < minVersion) return TunerErrorReply(Result::NotSupported);
+  Machine().*flag = true;
+  // The cycle that sends the request clears the flag; one that ends before
+  // it (a sleeping tuner, no reply) withdraws it.
+  Queue(request, socket, [this, flag](ResultCode result) -> std::optional<ResultCode> {
+    bool& requested = Machine().*flag;
+    if (!requested) return result;
+    if (!IsFailure(result)) return std::nullopt;
+    requested = false;
+    return result;
+  });
+  return std::nullopt;
+}
+
+void CTunerServer::Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge) {
+  m_pending.push_back({&request, socket, std::move(judge), {}});
+  // The request goes with its connection: a client that left gets no answer.
+  const auto pending = std::prev(m_pending.end());
+  pending->gone = connect(socket, &QTcpSocket::disconnected, this, [this, pending] {
+    disconnect(pending->gone);
+    m_pending.erase(pending);
+  });
+  m_loop.CycleNow();
+}
+
+void CTunerServer::Finish(std::list<Pending>::iterator pending, const ApiReply& reply) {
+  disconnect(pending->gone);
+  Reply(*pending->request, pending->socket, reply);
+  m_pending.erase(pending);
+}
+
+void CTunerServer::OnCycle(ResultCode result) {
+  m_lastResult = result;
+  if (result == Result::Success || result == Result::DevicePoweredOff) m_readingTime = QDateTime::currentDateTimeUtc();
+  for (auto it = m_pending.begin(); it != m_pending.end();) {
+    const auto next = std::next(it);
+    if (const std::optional<ResultCode> verdict = it->judge(result))
+      Finish(it, *verdict == Result::Success ? ApiReply{HttpStatus::Ok, Status()} : TunerErrorReply(*verdict));
+    it = next;
+  }
+  m_feed.Broadcast(Status());
+}
+
+void CTunerServer::Reply(const QHttpServerRequest& request, QTcpSocket* socket, const ApiReply& reply) {
+  if (socket == nullptr || socket->state() != QAbstractSocket::ConnectedState) return;
+  QHttpServerResponder responder = makeResponder(request, socket);
+  const QJsonDocument body(reply.body);
+  if (reply.status == HttpStatus::Unauthorized)
+    responder.write(body, {{"WWW-Authenticate", "Bearer"}}, reply.status);
+  else
+    responder.write(body, reply.status);
+}
+
+void CTunerServer::OnWebSocket() {
+  while (hasPendingWebSocketConnections()) m_feed.Add(nextPendingWebSocketConnection(), Status());
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The tuner on the network: the HTTP API, the live WebSocket feed and the
+// web dashboard, over the live state a poll loop keeps current. Changes are
+// queued into the operate machine as the Operate page's controls queue them,
+// and each is answered when a cycle has shown its outcome.
+
+#include <QAbstractHttpServer>
+#include <QDateTime>
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpSocket>
+#include <functional>
+#include <list>
+#include <optional>
+
+#include "machines/PollLoop.h"
+#include "server/ApiReply.h"
+#include "server/LiveFeed.h"
+
+class CTunerServer : public QAbstractHttpServer {
+  Q_OBJECT
+ public:
+  CTunerServer(CPollLoop& loop, CModelBase& model, const QString& token, QObject* parent = nullptr);
+  ~CTunerServer() override;
+
+  // Listens on the address and port (port 0: one the system picks).
+  ResultCode Listen(const QHostAddress& address, quint16 port);
+  quint16 Port() const { return m_port; }
+  // Stops listening, answers what waits with an error and tells the live
+  // clients, who then leave.
+  void Close();
+  std::size_t LiveClients() const { return m_feed.Count(); }
+  QJsonObject Status() const;
+
+ protected:
+  bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
+  void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+
+ private:
+  // A change waiting for the cycles that show its outcome: judge returns the
+  // outcome once there is one.
+  using Judge = std::function<std::optional<ResultCode>(ResultCode cycleResult)>;
+  struct Pending {
+    const QHttpServerRequest* request;
+    QPointer<QTcpSocket> socket;
+    Judge judge;
+    QMetaObject::Connection gone;
+  };
+
+  // A read: the status, or why there is none at the path.
+  ApiReply Answer(const QHttpServerRequest& request) const;
+  std::optional<ApiReply> Change(const QHttpServerRequest& request, QTcpSocket* socket);
+  std::optional<ApiReply> RefuseWhileUnreachable() const;
+  std::optional<ApiReply> QueueSet(const QHttpServerRequest& request, QTcpSocket* socket);
+  std::optional<ApiReply> QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
+                                    bool COperateStateMachine::*flag, unsigned short minVersion);
+  void Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge);
+  void OnCycle(ResultCode result);
+  COperateStateMachine& Machine() { return m_loop.Machine(); }
+  void Reply(const QHttpServerRequest& request, QTcpSocket* socket, const ApiReply& reply);
+  void Finish(std::list<Pending>::iterator pending, const ApiReply& reply);
+  void OnWebSocket();
+
+  CPollLoop& m_loop;
+  CModelBase& m_model;
+  QString m_token;
+  CLiveFeed m_feed;
+  std::list<Pending> m_pending;
+  QDateTime m_readingTime;
+  ResultCode m_lastResult = Result::DeviceNotConnected;  // "lost" until the first cycle
+  quint16 m_port = 0;
+};

@@ -1,0 +1,82 @@
+// The web dashboard in real headless Chromium, loaded from the server running
+// over the simulated tuner.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "HeadlessBrowser.h"
+#include "ServerSupport.h"
+
+namespace {
+
+QString Text(const char* id) { return QStringLiteral("document.getElementById('%1').textContent").arg(QLatin1String(id)); }
+QString Click(const char* selector) {
+  return QStringLiteral("document.querySelector(\"%1\").click(), true").arg(QLatin1String(selector));
+}
+// How many columns the page's grid has at its present width.
+const QString kColumns = QStringLiteral("getComputedStyle(document.querySelector('main')).gridTemplateColumns.split(' ').length");
+
+class Dashboard : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!CHeadlessBrowser::IsInstalled()) GTEST_SKIP() << CHeadlessBrowser::kPath << " is not installed";
+    ASSERT_TRUE(server.Start());
+    const QString problem = browser.Open(server.Url("/"));
+    ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+    ASSERT_TRUE(browser.Call("Page.enable"));
+  }
+
+  ServerFixture server{Firmware("01.97")};
+  CHeadlessBrowser browser;
+};
+
+TEST_F(Dashboard, ShowsTheTunersLiveStateAndTunesWithTheTokenAskedForOnce) {
+  const QString swr = QString::number(server.machine.Values().Swr.Get().toDouble(), 'f', 2);
+  ASSERT_TRUE(browser.WaitUntil(Text("link"), "ok"));
+  EXPECT_TRUE(browser.WaitUntil(Text("swr"), swr));
+  EXPECT_EQ(browser.Evaluate(Text("band")), "20");
+  EXPECT_EQ(browser.Evaluate(Text("frequency")), "14200");
+  EXPECT_EQ(browser.Evaluate("document.querySelector('button[data-set=mode].selected').dataset.value"), "A");
+
+  // The first change is refused without the token: the page asks for it.
+  server.Sim().Live().SetTuneDuration(100);
+  server.Sim().ClearReceived();
+  ASSERT_EQ(browser.Evaluate(Click("#tune")), true);
+  const std::optional<QJsonObject> dialog = browser.WaitForEvent("Page.javascriptDialogOpening");
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ((*dialog)["type"].toString(), "prompt");
+  ASSERT_TRUE(browser.Call("Page.handleJavaScriptDialog", {{"accept", true}, {"promptText", kTestToken}}));
+  EXPECT_TRUE(WaitFor([&] { return server.Sim().Received().contains("vswrb;t;"); }, 20000));
+  EXPECT_EQ(browser.Evaluate("localStorage.getItem('zu6400-token')"), kTestToken);
+
+  // Later changes go with the kept token, without asking again.
+  ASSERT_EQ(browser.Evaluate(Click("button[data-set=mode][data-value=M]")), true);
+  EXPECT_TRUE(WaitFor([&] { return server.Sim().Live().State().mode == 'M'; }, 20000));
+  EXPECT_TRUE(browser.WaitUntil("document.querySelector('button[data-set=mode].selected').dataset.value", "M"));
+  EXPECT_FALSE(browser.WaitForEvent("Page.javascriptDialogOpening", 300));
+  EXPECT_EQ(browser.Evaluate(Text("message")), "");
+}
+
+TEST_F(Dashboard, FitsAPhoneInOneColumnAndADesktopInTwo) {
+  ASSERT_TRUE(browser.WaitUntil(Text("link"), "ok"));
+  EXPECT_EQ(browser.Evaluate(kColumns), 2);
+
+  ASSERT_TRUE(browser.Call("Emulation.setDeviceMetricsOverride",
+                           {{"width", 390}, {"height", 844}, {"deviceScaleFactor", 2}, {"mobile", true}}));
+  EXPECT_TRUE(browser.WaitUntil(kColumns, 1));
+  // Nothing sticks out sideways, and the history has drawn points.
+  EXPECT_EQ(browser.Evaluate("document.documentElement.scrollWidth <= 390"), true);
+  EXPECT_TRUE(browser.WaitUntil("history.length > 3", true));
+
+  const std::optional<QJsonObject> shot = browser.Call("Page.captureScreenshot", {{"format", "png"}});
+  ASSERT_TRUE(shot);
+  const QByteArray png = QByteArray::fromBase64((*shot)["data"].toString().toLatin1());
+  EXPECT_TRUE(png.startsWith("\x89PNG"));
+  QFile file(QDir::current().filePath("dashboard-phone.png"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  EXPECT_EQ(file.write(png), png.size());
+}
+
+}  // namespace

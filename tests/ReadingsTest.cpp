@@ -1,0 +1,163 @@
+// The readings log's lines and file, and the readings ring, without widgets.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "machines/ReadingsHistory.h"
+#include "machines/ReadingsLog.h"
+
+namespace {
+
+// Values as a cycle of a tuner on 40 m would leave them.
+void Fill(COperateValues& v) {
+  v.PowerStatus.Set(1);
+  v.Frequency.Set(7100);
+  v.Band.Set(3);
+  v.Mode.Set(u'M');
+  v.Antenna.Set(2);
+  v.Side.Set(u'A');
+  v.Bypass.Set(u'N');
+  v.Capacitor.Set(0x09);   // 8 + 82 pF
+  v.Inductor.Set(0x03);    // 50 + 110 nH
+  v.ForwardVoltage.Set(150);
+  v.ReflectedVoltage.Set(20);
+  v.Swr.Set("1.35");
+  v.SwrBypass.Set("2.60");
+  v.Fault.Set(4);
+}
+
+QStringList FileLines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+TEST(ReadingsLog, LineHoldsEveryReadingAndASleepingTunerTheTimeAlone) {
+  COperateValues v;
+  Fill(v);
+  const QDateTime time = QDateTime::currentDateTime();
+  const QString line = ReadingsLine(time, v);
+  const QStringList fields = line.split(',');
+  ASSERT_EQ(fields.size(), ReadingsHeader().split(',').size());
+  EXPECT_EQ(fields.mid(1), (QStringList{"7100", "40", "M", "2", "A", "N", "90", "160", "150", "20", "1.35", "2.60", "4"}));
+  // Read back, the time is the same instant to the millisecond.
+  EXPECT_EQ(QDateTime::fromString(fields[0], Qt::ISODateWithMs).toMSecsSinceEpoch(), time.toMSecsSinceEpoch());
+
+  v.PowerStatus.Set(0);
+  const QStringList asleep = ReadingsLine(time, v).split(',');
+  ASSERT_EQ(asleep.size(), fields.size());
+  EXPECT_EQ(asleep[0], fields[0]);
+  EXPECT_EQ(asleep.mid(1).join(""), "");
+}
+
+TEST(ReadingsLog, ReplyTextWithASeparatorOrQuoteStaysOneField) {
+  COperateValues v;
+  Fill(v);
+  v.Swr.Set("1,5\"x");
+  EXPECT_TRUE(ReadingsLine(QDateTime::currentDateTime(), v).endsWith(",\"1,5\"\"x\",2.60,4"));
+}
+
+TEST(ReadingsLog, HeaderOnlyInANewFileAndEveryLineAppended) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("readings.csv");
+  COperateValues v;
+  Fill(v);
+  QStringList written;
+  for (int run = 0; run < 2; ++run) {  // the second run appends to the first's file
+    CReadingsFile file;
+    ASSERT_EQ(file.Open(path), Result::Success);
+    EXPECT_TRUE(file.IsOpen());
+    for (int i = 0; i < 3; ++i) {
+      v.Frequency.Set(static_cast<unsigned short>(7000 + 10 * (3 * run + i)));
+      written << ReadingsLine(QDateTime::currentDateTime(), v);
+      ASSERT_EQ(file.Append(written.back()), Result::Success);
+    }
+    // Each line is in the file as soon as it is appended.
+    EXPECT_EQ(FileLines(path).size(), 1 + written.size());
+  }
+  EXPECT_EQ(FileLines(path), QStringList{ReadingsHeader()} + written);
+}
+
+TEST(ReadingsLog, FileThatCannotBeMadeOrWrittenReportsAndKeepsWhatWasWritten) {
+  QTemporaryDir dir;
+  CReadingsFile file;
+  // A folder that is a file cannot take one, whoever runs the test.
+  QFile plain(dir.filePath("plain"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  EXPECT_EQ(file.Open(dir.filePath("plain/readings.csv")), Result::PathNotFound);
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(file.Open("/dev/full"), Result::DiskFull);  // the header cannot go
+  EXPECT_FALSE(file.IsOpen());
+
+  // A file-size limit makes a later write fail part way through its line.
+  const QString path = dir.filePath("readings.csv");
+  ASSERT_EQ(file.Open(path), Result::Success);
+  COperateValues v;
+  Fill(v);
+  const QString line = ReadingsLine(QDateTime::currentDateTime(), v);
+  ASSERT_EQ(file.Append(line), Result::Success);
+  const qint64 whole = QFileInfo(path).size();
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  getrlimit(RLIMIT_FSIZE, &previous);
+  rlimit limit = previous;
+  limit.rlim_cur = static_cast<rlim_t>(whole + line.size() / 2);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  const ResultCode failed = file.Append(line);
+  setrlimit(RLIMIT_FSIZE, &previous);
+  EXPECT_NE(failed, Result::Success);
+  EXPECT_EQ(QFileInfo(path).size(), whole);  // no half line after the last whole one
+  EXPECT_EQ(FileLines(path), (QStringList{ReadingsHeader(), line}));
+}
+
+TEST(ReadingsHistory, RingKeepsTheNewestPointsWithinItsBound) {
+  CReadingsHistory ring(5);
+  COperateValues v;
+  Fill(v);
+  for (int i = 0; i < 12; ++i) {
+    v.ForwardVoltage.Set(static_cast<unsigned short>(i));
+    ring.AddCycle(1000 * i, Result::Success, v);
+    EXPECT_LE(ring.Size(), 5u);
+  }
+  EXPECT_EQ(ring.Capacity(), 5u);
+  EXPECT_EQ(ring.AddedCount(), 12u);
+  for (std::size_t i = 0; i < ring.Size(); ++i) {
+    EXPECT_EQ(ring.At(i).time, 1000 * static_cast<qint64>(7 + i));
+    EXPECT_EQ(ring.At(i).vfwd, static_cast<float>(7 + i));
+  }
+  EXPECT_EQ(ring.Newest().time, 11000);
+  EXPECT_EQ(CReadingsHistory().Capacity(), CReadingsHistory::kCapacity);
+}
+
+TEST(ReadingsHistory, CyclesWithoutReadingsAreGapsAndAMarkGoesWithTheNextPointOnly) {
+  CReadingsHistory ring;
+  COperateValues v;
+  Fill(v);
+  ring.MarkNext(HistoryMark::Tune);
+  ring.AddCycle(1, Result::Success, v);
+  ring.AddCycle(2, Result::NoResponseSwr, v);
+  v.Swr.Set("0.00");  // no carrier: no SWR, but the voltages stand
+  ring.AddCycle(3, Result::Success, v);
+  v.PowerStatus.Set(0);
+  ring.AddCycle(4, Result::DevicePoweredOff, v);
+
+  EXPECT_FLOAT_EQ(ring.At(0).swr, 1.35f);
+  EXPECT_FLOAT_EQ(ring.At(0).swrBypass, 2.60f);
+  EXPECT_EQ(ring.At(0).mark, HistoryMark::Tune);
+  EXPECT_FALSE(ring.At(0).IsGap());
+  EXPECT_TRUE(ring.At(1).IsGap());
+  EXPECT_EQ(ring.At(1).mark, HistoryMark::None);
+  EXPECT_TRUE(std::isnan(ring.At(2).swr));
+  EXPECT_EQ(ring.At(2).vfwd, 150.0f);
+  EXPECT_FALSE(ring.At(2).IsGap());
+  EXPECT_TRUE(ring.At(3).IsGap());
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// The server in-process on a real socket, over a poll loop and the simulated
+// tuner on a pseudo-terminal, and a small HTTP client for it.
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QPair>
+#include <QUrl>
+#include <optional>
+
+#include "TestSupport.h"
+#include "machines/PollLoop.h"
+#include "model/ActiveMachineScope.h"
+#include "server/TunerServer.h"
+
+struct HttpReply {
+  int status = 0;  // 0: no answer in time
+  QByteArray body;
+  QByteArray contentType;
+  QJsonObject Json() const;
+};
+
+using HttpHeaders = QList<QPair<QByteArray, QByteArray>>;
+HttpReply Http(const QByteArray& method, const QUrl& url, const QByteArray& body = {}, const HttpHeaders& headers = {});
+
+inline const QString kTestToken = QStringLiteral("test-token-6400");
+
+class ServerFixture : public ModelFixture {
+ public:
+  static constexpr unsigned long kInterval = 40;
+
+  // Without a simulator the port is the caller's to set before Start.
+  explicit ServerFixture(SimOptions options = Firmware("01.97"), bool withSimulator = true);
+  // Listens on a free port, starts polling and waits for the first reading.
+  bool Start();
+
+  QUrl Url(const QString& path, const char* scheme = "http") const;
+  HttpReply Get(const QString& path) { return Http("GET", Url(path)); }
+  // A change with the token (none when empty) and an Origin header if given.
+  HttpReply Post(const QString& path, const QByteArray& body = "{}", const QString& token = kTestToken,
+                 const QByteArray& origin = {});
+  QString Link() { return Get(QStringLiteral("/api/status")).Json()[QStringLiteral("link")].toString(); }
+  // Waits until a poll cycle has ended and returns its result.
+  std::optional<ResultCode> NextCycle(int timeoutMs = 5000);
+
+  COperateStateMachine machine{Model()};
+  CActiveMachineScope active{Model(), machine};
+  CPollLoop loop{machine};
+  CTunerServer server{loop, Model(), kTestToken};
+  int cycles = 0;
+  ResultCode lastResult = 0;
+};

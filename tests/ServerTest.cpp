@@ -1,0 +1,263 @@
+// The HTTP API and the live feed in-process on a real socket, over the poll
+// loop and the simulated tuner on a pseudo-terminal.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QWebSocket>
+
+#include "ServerSupport.h"
+
+namespace {
+
+TEST(Server, StatusIsTheStatusObjectWithLinkPortFirmwareSerialAndTime) {
+  ServerFixture f(Firmware("01.97"));
+  ASSERT_TRUE(f.Start());
+  const HttpReply reply = f.Get("/api/status");
+  ASSERT_EQ(reply.status, 200);
+  EXPECT_TRUE(reply.contentType.startsWith("application/json"));
+  const QJsonObject o = reply.Json();
+  for (const char* name : {"mode", "antenna", "side", "bypass", "attenuator", "ampi", "power", "band", "c", "l",
+                           "frequency", "frequency-atu", "frequency-count", "frequency-xcvr", "vfwd", "vrfl", "swr",
+                           "swr-bypass", "fault", "link", "port", "firmware", "serial", "time"})
+    EXPECT_TRUE(o.contains(QLatin1String(name))) << name;
+  EXPECT_EQ(o["link"].toString(), "ok");
+  EXPECT_EQ(o["port"].toString(), f.SimPort());
+  EXPECT_EQ(o["firmware"].toString(), "01.97");
+  EXPECT_EQ(o["serial"].toInt(), 1234);
+  EXPECT_EQ(o["band"].toString(), "20");
+  EXPECT_EQ(o["frequency"].toInt(), 14200);
+  EXPECT_EQ(o["frequency-atu"].toArray().size(), 2);
+  EXPECT_EQ(o["swr"].toString(), f.machine.Values().Swr.Get());
+  const QDateTime time = QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs);
+  ASSERT_TRUE(time.isValid());
+  EXPECT_LE(qAbs(time.msecsTo(QDateTime::currentDateTimeUtc())), 5000);
+}
+
+TEST(Server, OnlyTheDashboardsOwnFilesAreServed) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  const HttpReply page = f.Get("/");
+  ASSERT_EQ(page.status, 200);
+  EXPECT_TRUE(page.contentType.startsWith("text/html"));
+  EXPECT_TRUE(page.body.contains("<canvas"));
+  for (const char* path : {"/dashboard.js", "/dashboard.css"}) EXPECT_EQ(f.Get(path).status, 200) << path;
+  // Nothing from the file system, however the path is spelled.
+  for (const char* path : {"/index.html/../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "/etc/passwd",
+                           "/dashboard", "/api", "/api/unknown"}) {
+    const HttpReply reply = f.Get(path);
+    EXPECT_EQ(reply.status, 404) << path;
+    EXPECT_FALSE(reply.body.contains("root:")) << path;
+    EXPECT_EQ(reply.Json()["error"].toString(), "0x00000002") << path;
+  }
+  EXPECT_EQ(Http("POST", f.Url("/api/status")).status, 405);
+  EXPECT_EQ(f.Get("/api/tune").status, 405);
+}
+
+TEST(Server, SetReachesTheTunerInFrontOfItsQueryAndAnswersWithTheReportedValues) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.Sim().ClearReceived();
+  const HttpReply reply = f.Post("/api/set", R"({"mode": "M", "antenna": 2, "c": "0x1f", "l": 480})");
+  ASSERT_EQ(reply.status, 200) << reply.body.constData();
+  const QJsonObject o = reply.Json();
+  EXPECT_EQ(o["mode"].toString(), "M");
+  EXPECT_EQ(o["antenna"].toInt(), 2);
+  EXPECT_EQ(o["c"].toObject()["hex"].toString(), "0x1f");
+  const SimLive tuner = f.Sim().Live().State();
+  EXPECT_EQ(tuner.mode, 'M');
+  EXPECT_EQ(tuner.antenna, 2u);
+  EXPECT_EQ(tuner.capacitor, 0x1fu);
+  EXPECT_NE(tuner.inductor, 0u);
+  const QByteArray sent = f.Sim().Received();
+  for (const char* setting : {"MDM;md;", "AN2;an;", "C1f;c;"}) EXPECT_TRUE(sent.contains(setting)) << setting;
+}
+
+TEST(Server, TuneAndMemorizeReachTheTuner) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.Sim().Live().SetTuneDuration(100);
+  f.Sim().ClearReceived();
+  HttpReply reply = f.Post("/api/memorize");
+  ASSERT_EQ(reply.status, 200) << reply.body.constData();
+  EXPECT_TRUE(f.Sim().Received().contains("sm;"));
+  EXPECT_TRUE(f.Sim().Live().Memory(5, 1).has_value());
+
+  reply = f.Post("/api/tune");
+  ASSERT_EQ(reply.status, 200) << reply.body.constData();
+  EXPECT_TRUE(f.Sim().Received().contains("vswrb;t;"));
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_TRUE(WaitFor([&] { return f.Sim().Live().State().capacitor != 0 || f.Sim().Live().State().inductor != 0; }, 5000));
+}
+
+TEST(Server, ChangesTheTunerCannotMakeAreReportedWithTheirResultCode) {
+  ServerFixture f(Firmware("00.90"));  // before memorize existed
+  ASSERT_TRUE(f.Start());
+  HttpReply reply = f.Post("/api/memorize");
+  EXPECT_EQ(reply.status, 409);
+  EXPECT_EQ(reply.Json()["error"].toString(), "0x00000032");
+
+  // A setting the tuner keeps refusing: the reply comes after the last cycle.
+  f.Sim().Live().RefuseSetting("an");
+  reply = f.Post("/api/set", R"({"antenna": 3})");
+  EXPECT_EQ(reply.status, 502);
+  EXPECT_EQ(reply.Json()["error"].toString(), "0xE2000044");
+  EXPECT_EQ(reply.Json()["text"].toString(), ErrorText(Result::RetryLimitExhausted));
+  EXPECT_EQ(f.Sim().Live().State().antenna, 1u);
+}
+
+// Each refused request: its status, and nothing goes to the tuner.
+TEST(Server, RefusedRequestsLeaveTheTunerUntouched) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.loop.Stop();
+  ASSERT_TRUE(WaitFor([&] { return f.machine.IsIdle(); }, 5000));
+  WaitFor([] { return false; }, 50);
+  f.Sim().ClearReceived();
+  const QByteArray own = "http://" + f.Url("").authority().toUtf8();
+  struct Case {
+    const char* what;
+    const char* path;
+    QByteArray body;
+    QString token;
+    QByteArray origin;
+    int status;
+    const char* field;
+  } cases[] = {
+      {"no token", "/api/set", R"({"mode": "M"})", QString(), own, 401, ""},
+      {"wrong token", "/api/tune", "{}", "not-the-token", {}, 401, ""},
+      {"token with another word", "/api/tune", "{}", "x" + kTestToken, {}, 401, ""},
+      {"foreign origin", "/api/set", R"({"mode": "M"})", kTestToken, "http://evil.example", 403, ""},
+      {"foreign origin, same host, other port", "/api/tune", "{}", kTestToken, "http://127.0.0.1:1", 403, ""},
+      {"bad JSON", "/api/set", R"({"mode": "M")", kTestToken, own, 400, ""},
+      {"not an object", "/api/set", R"(["mode", "M"])", kTestToken, {}, 400, ""},
+      {"nothing to set", "/api/set", "{}", kTestToken, {}, 400, ""},
+      {"unknown name", "/api/set", R"({"mode": "M", "colour": "red"})", kTestToken, {}, 400, "colour"},
+      {"out of range", "/api/set", R"({"mode": "M", "c": 99999})", kTestToken, {}, 400, "c"},
+      {"bad letter", "/api/set", R"({"mode": "X"})", kTestToken, {}, 400, "mode"},
+      {"negative number", "/api/set", R"({"antenna": -1})", kTestToken, {}, 400, "antenna"},
+      {"fraction", "/api/set", R"({"antenna": 1.5})", kTestToken, {}, 400, "antenna"},
+      {"not a value", "/api/set", R"({"antenna": [1]})", kTestToken, {}, 400, "antenna"},
+      {"5 KiB body", "/api/set", "{\"mode\": \"" + QByteArray(5 * 1024, 'M') + "\"}", kTestToken, {}, 413, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const HttpReply reply = f.Post(QLatin1String(c.path), c.body, c.token, c.origin);
+    EXPECT_EQ(reply.status, c.status);
+    const QJsonObject o = reply.Json();
+    EXPECT_TRUE(o["error"].toString().startsWith("0x"));
+    EXPECT_FALSE(o["text"].toString().isEmpty());
+    EXPECT_EQ(o["field"].toString(), QLatin1String(c.field));
+  }
+  WaitFor([] { return false; }, 200);
+  EXPECT_EQ(f.Sim().Received(), QByteArray());
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_FALSE(f.machine.Values().Mode.IsPending());
+
+  // A cycle afterwards carries nothing that was refused.
+  f.loop.CycleNow();
+  ASSERT_EQ(f.NextCycle(), Result::Success);
+  EXPECT_FALSE(f.Sim().Received().contains("MDM;"));
+  EXPECT_FALSE(f.Sim().Received().contains("vswrb;t;"));
+  EXPECT_EQ(f.Sim().Live().State().mode, 'A');
+}
+
+TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  QWebSocket first, second;
+  QList<QJsonObject> got[2];
+  int cyclesAtOpen[2] = {0, 0};
+  QWebSocket* clients[2] = {&first, &second};
+  for (int i = 0; i < 2; ++i) {
+    QObject::connect(clients[i], &QWebSocket::textMessageReceived,
+                     [&got, i](const QString& m) { got[i].append(QJsonDocument::fromJson(m.toUtf8()).object()); });
+    QObject::connect(clients[i], &QWebSocket::connected, [&f, &cyclesAtOpen, i] { cyclesAtOpen[i] = f.cycles; });
+    clients[i]->open(f.Url("/api/live", "ws"));
+  }
+  ASSERT_TRUE(WaitFor([&] { return got[0].size() >= 6 && got[1].size() >= 6; }, 15000));
+  f.loop.Stop();
+  WaitFor([] { return false; }, 300);  // the last cycle's messages arrive
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    // The status as it was on joining, then one message per cycle.
+    EXPECT_LE(got[i].size(), 1 + f.cycles - cyclesAtOpen[i] + 1);
+    EXPECT_GE(got[i].size(), f.cycles - cyclesAtOpen[i]);
+    for (const QJsonObject& message : got[i]) {
+      EXPECT_EQ(message["link"].toString(), "ok");
+      EXPECT_EQ(message["band"].toString(), "20");
+    }
+  }
+  EXPECT_EQ(f.server.LiveClients(), 2u);
+  first.close();
+  ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
+
+  // Another path is no feed.
+  QWebSocket stray;
+  bool closed = false;
+  QObject::connect(&stray, &QWebSocket::disconnected, [&] { closed = true; });
+  stray.open(f.Url("/api/other", "ws"));
+  EXPECT_TRUE(WaitFor([&] { return closed; }, 5000));
+  EXPECT_EQ(f.server.LiveClients(), 1u);
+
+  // Closing tells the clients and answers what waits.
+  bool secondClosed = false;
+  QObject::connect(&second, &QWebSocket::disconnected, [&] { secondClosed = true; });
+  f.server.Close();
+  EXPECT_TRUE(WaitFor([&] { return secondClosed && f.server.LiveClients() == 0; }, 5000));
+  EXPECT_EQ(second.closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
+  EXPECT_EQ(f.Get("/api/status").status, 0);
+}
+
+// The adapter is unplugged and plugged back in: the device path (a link, as
+// the system's by-id names are) vanishes and comes back to a new device.
+TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
+  CTimeScaleScope fast(kSearchTime);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("ttyZU6400");
+  auto sim = std::make_unique<CSimulatorThread>(Firmware("01.97"));
+  ASSERT_TRUE(sim->Start());
+  ASSERT_TRUE(QFile::link(sim->SlavePath(), path));
+  ServerFixture f({}, false);
+  f.Model().Port.Set(path);
+  ASSERT_TRUE(f.Start());
+  EXPECT_EQ(f.Link(), "ok");
+
+  QWebSocket client;
+  QStringList links;
+  QObject::connect(&client, &QWebSocket::textMessageReceived,
+                   [&](const QString& m) { links << QJsonDocument::fromJson(m.toUtf8()).object()["link"].toString(); });
+  client.open(f.Url("/api/live", "ws"));
+  ASSERT_TRUE(WaitFor([&] { return !links.isEmpty(); }, 5000));
+
+  sim->Tuner().Vanish();
+  sim.reset();
+  QFile::remove(path);
+  ASSERT_TRUE(WaitFor([&] { return f.Link() == "lost"; }, 15000));
+  EXPECT_TRUE(WaitFor([&] { return links.contains("lost"); }, 5000));
+  const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
+  EXPECT_EQ(refused.status, 503);
+  EXPECT_EQ(refused.Json()["error"].toString(), "0x0000048F");
+  const HttpReply status = f.Get("/api/status");
+  EXPECT_EQ(status.status, 200);
+  EXPECT_EQ(status.Json()["band"].toString(), "20");  // the last reading stays
+
+  sim = std::make_unique<CSimulatorThread>(Firmware("01.97"));
+  ASSERT_TRUE(sim->Start());
+  ASSERT_TRUE(QFile::link(sim->SlavePath(), path));
+  ASSERT_TRUE(WaitFor([&] { return f.Link() == "ok"; }, 20000));
+  EXPECT_TRUE(WaitFor([&] { return links.last() == "ok"; }, 5000));
+  const HttpReply set = f.Post("/api/set", R"({"mode": "M"})");
+  EXPECT_EQ(set.status, 200) << set.body.constData();
+  EXPECT_EQ(sim->Tuner().Live().State().mode, 'M');
+  EXPECT_EQ(client.state(), QAbstractSocket::ConnectedState);
+  f.loop.Stop();
+  WaitFor([&] { return f.machine.IsIdle() && f.Model().ContactMachine->IsIdle(); }, 5000);
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// zu6400ctl watch end to end against zu6400-sim, both as processes.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <csignal>
+#include <functional>
+#include <memory>
+
+#include "CtlRunner.h"
+#include "machines/ReadingsLog.h"
+
+namespace {
+
+class WatchCli : public ::testing::Test {
+ protected:
+  void StartSim(const QStringList& args) {
+    sim = std::make_unique<CSimulatorProcess>(args);
+    port = sim->Port();
+    ASSERT_FALSE(port.isEmpty());
+  }
+  QStringList On(QStringList args) const { return args << "--port" << port; }
+  CtlRun Ctl(const QStringList& args) { return RunCtl(On(args), config.path()); }
+  // Waits until what the running zu6400ctl printed on the channel so far
+  // (left unread) satisfies the condition.
+  static bool WaitForOutput(QProcess& p, QProcess::ProcessChannel channel, const std::function<bool(const QString&)>& done) {
+    p.setReadChannel(channel);
+    QElapsedTimer clock;
+    clock.start();
+    while (!done(QString::fromUtf8(p.peek(1 << 20)))) {
+      if (clock.elapsed() > 20000 || p.state() == QProcess::NotRunning) return false;
+      p.waitForReadyRead(200);
+    }
+    return true;
+  }
+  static bool WaitForLines(QProcess& p, int lines) {
+    return WaitForOutput(p, QProcess::StandardOutput, [&](const QString& out) { return out.count('\n') >= lines; });
+  }
+  // Each line whole: a JSON object with the time it was read.
+  static void ExpectJsonLines(const QString& out) {
+    ASSERT_TRUE(out.endsWith('\n'));
+    for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
+      const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+      ASSERT_FALSE(object.isEmpty()) << line.toStdString();
+      EXPECT_TRUE(QDateTime::fromString(object["time"].toString(), Qt::ISODateWithMs).isValid());
+    }
+  }
+
+  QTemporaryDir config;
+  std::unique_ptr<CSimulatorProcess> sim;
+  QString port;
+};
+
+TEST_F(WatchCli, CountLinesOfJsonOrCsvWithItsHeaderFirst) {
+  StartSim({"--version", "01.97", "--frequency", "7100"});
+  const CtlRun json = Ctl({"watch", "--count", "3", "--interval", "50"});
+  ASSERT_EQ(json.status, 0) << json.err.toStdString();
+  const QStringList lines = json.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  ExpectJsonLines(json.out);
+  const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+  EXPECT_EQ(first["frequency"].toInt(), 7100);
+  EXPECT_EQ(first["band"].toString(), "40");
+  EXPECT_TRUE(first.contains("swr-bypass"));
+  const QDateTime t0 = QDateTime::fromString(first["time"].toString(), Qt::ISODateWithMs);
+  const QDateTime t2 =
+      QDateTime::fromString(QJsonDocument::fromJson(lines[2].toUtf8()).object()["time"].toString(), Qt::ISODateWithMs);
+  EXPECT_GE(t0.msecsTo(t2), 80);  // two intervals apart, not one burst
+
+  const CtlRun csv = Ctl({"--csv", "watch", "--count", "3", "--interval", "50"});
+  ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+  const QStringList rows = csv.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 4);
+  EXPECT_EQ(rows[0], ReadingsHeader());
+  for (const QString& row : rows.mid(1)) {
+    const QStringList fields = row.split(',');
+    ASSERT_EQ(fields.size(), 14) << row.toStdString();
+    EXPECT_EQ(fields[1], "7100");
+    EXPECT_EQ(fields[2], "40");
+  }
+}
+
+TEST_F(WatchCli, SleepingTunerIsALineAndBadNumbersAreUsageErrors) {
+  StartSim({"--version", "01.97", "--asleep"});
+  const CtlRun asleep = Ctl({"watch", "--count", "2", "--interval", "50"});
+  ASSERT_EQ(asleep.status, 0) << asleep.err.toStdString();
+  ExpectJsonLines(asleep.out);
+  const QStringList lines = asleep.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(QJsonDocument::fromJson(lines[0].toUtf8()).object()["power"].toInt(-1), 0);
+
+  for (const QStringList& args : {QStringList{"watch", "--interval", "5"}, QStringList{"watch", "--count", "0"},
+                                  QStringList{"watch", "--count", "x"}}) {
+    const CtlRun bad = Ctl(args);
+    EXPECT_EQ(bad.status, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(bad.err.startsWith("zu6400ctl: " + args[1] + ' ' + args[2] + ": " + args[1] + " takes"))
+        << bad.err.toStdString();
+  }
+}
+
+TEST_F(WatchCli, SigtermAndSigintEndTheRunWithTheLineInProgressWhole) {
+  StartSim({"--version", "01.97", "--pace"});
+  for (const int signal : {SIGTERM, SIGINT}) {
+    QProcess watch;
+    StartCtl(watch, On({"watch", "--interval", "20"}), config.path());
+    ASSERT_TRUE(WaitForLines(watch, 2));
+    ::kill(static_cast<pid_t>(watch.processId()), signal);
+    const CtlRun run = FinishCtl(watch);
+    EXPECT_EQ(run.status, 0) << signal << run.err.toStdString();
+    ExpectJsonLines(run.out);
+    EXPECT_FALSE(run.err.contains("error")) << run.err.toStdString();
+  }
+}
+
+TEST_F(WatchCli, TunerThatStopsAnsweringIsAnErrorLineAndWatchGoesOn) {
+  StartSim({"--version", "01.97"});
+  QProcess watch;
+  StartCtl(watch, On({"watch", "--interval", "50"}), config.path());
+  ASSERT_TRUE(WaitForLines(watch, 1));
+  sim.reset();  // the tuner is gone
+  const QRegularExpression errorLine("error 0x[0-9A-F]{8}: ");
+  ASSERT_TRUE(WaitForOutput(watch, QProcess::StandardError, [&](const QString& err) { return err.count(errorLine) >= 2; }));
+  EXPECT_EQ(watch.state(), QProcess::Running);
+  watch.terminate();
+  const CtlRun run = FinishCtl(watch);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_GE(run.err.count(errorLine), 2) << run.err.toStdString();
+}
+
+}  // namespace

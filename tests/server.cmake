@@ -1,0 +1,23 @@
+# zu6400ctl serve: the API and live feed in-process, the command as a
+# process, and the dashboard in headless Chromium.
+add_library(zu_server_support STATIC ServerSupport.h ServerSupport.cpp)
+target_link_libraries(zu_server_support PUBLIC zu_testmain zu_server)
+
+zu_test(test_server ServerTest.cpp)
+target_link_libraries(test_server PRIVATE zu_server_support)
+
+zu_test(test_dashboard DashboardTest.cpp HeadlessBrowser.h HeadlessBrowser.cpp)
+target_link_libraries(test_dashboard PRIVATE zu_server_support)
+
+zu_test(test_serve_cli ServeCliTest.cpp)
+target_link_libraries(test_serve_cli PRIVATE zu_server_support zu_ctl_runner)
+
+# Not a pass/fail test: prints status latency under 20 clients and the poll
+# period with 50 live clients.
+find_package(Qt6 REQUIRED COMPONENTS Network WebSockets)
+add_executable(serve_benchmark ServeBenchmark.cpp)
+target_link_libraries(serve_benchmark PRIVATE Qt6::Core Qt6::Network Qt6::WebSockets)
+target_compile_definitions(serve_benchmark PRIVATE ZU6400CTL_PATH="$<TARGET_FILE:zu6400ctl>")
+add_dependencies(serve_benchmark zu6400ctl)
+add_test(NAME serve_benchmark COMMAND serve_benchmark)
+set_tests_properties(serve_benchmark PROPERTIES LABELS benchmark)
