@@ -52,6 +52,10 @@ class CStateHost : public CStateHostBase, public IStateMachine {
     state.Enter();
   }
 
+  // Makes a state current again without its per-entry reset (a state that
+  // carries on where it was interrupted).
+  void Resume(CState<T>& state) { m_current = &state; }
+
   CState<T>& Final() { return m_final; }
   CState<T>* Current() const { return m_current; }
 
