@@ -43,6 +43,20 @@ constexpr unsigned SerialPortClosed = 14544;
 constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
+// Firmware page and release notes.
+constexpr unsigned ElapsedTime = 10054;             // "Elapsed time: %u seconds"
+constexpr unsigned ReleaseNotesErrorTitle = 10110;
+constexpr unsigned ReleaseNotesOpenFailed = 10112;  // "Unable to open Firmware Release Notes \"%s\""
+constexpr unsigned ReleaseNotesTitle = 10026;
+constexpr unsigned DefaultFolderTip = 15102;
+constexpr unsigned BrowseTip = 15094;
+constexpr unsigned CheckVersionTip = 15096;
+constexpr unsigned BrowseTitle = 15100;
+constexpr unsigned ErrorTitle = 15104;
+constexpr unsigned SendingFirmwareFrom = 15106;
+constexpr unsigned CopyNewFilesTip = 15110;
+constexpr unsigned FirmwareMissing = 15122;
+constexpr unsigned NoFirmwareFiles = 15124;
 // The firmware loader and its dialog.
 constexpr unsigned LoaderSendingFile = 16020;
 constexpr unsigned LoaderRetrySucceeded = 16021;

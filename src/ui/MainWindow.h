@@ -5,12 +5,14 @@
 // and persists its placement.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 #include "base/ResultCodes.h"
 #include "model/EventSubscriptions.h"
 #include "model/ModelEvents.h"
 #include "model/Persistable.h"
+#include "ui/ReleaseInfoDialog.h"
 
 class CTabView;
 class QAction;
@@ -35,6 +37,9 @@ class CMainWindow : public QMainWindow {
   // The size at first show, also the smallest size the window takes.
   QSize InitialSize() const { return m_initialSize; }
   void ShowAbout();
+  // Help > Firmware Release Notes.
+  void ShowReleaseNotes();
+  CReleaseInfoDialog* ReleaseNotes() const { return m_releaseNotes; }
 
  protected:
   void customEvent(QEvent* event) override;
@@ -69,4 +74,6 @@ class CMainWindow : public QMainWindow {
   // The saved port while another is used for this run only.
   bool m_portOverridden = false;
   QString m_savedPort;
+  // Parentless, so it can stay beside the window; it deletes itself on close.
+  QPointer<CReleaseInfoDialog> m_releaseNotes;
 };
