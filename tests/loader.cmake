@@ -4,3 +4,6 @@ zu_test(test_loader_machine LoaderMachineTest.cpp ${_loader_support})
 
 zu_test(test_loader_dialog LoaderDialogTest.cpp ${_loader_support})
 target_link_libraries(test_loader_dialog PRIVATE zu_ui)
+
+zu_test(test_loader_cli FlashCliTest.cpp ${_loader_support})
+target_link_libraries(test_loader_cli PRIVATE zu_ctl_runner)
