@@ -47,6 +47,13 @@ SimOptions LoaderOptions(const std::function<void(SimLoaderOptions&)>& change) {
   return options;
 }
 
+SimOptions Rejecting(std::uint32_t address, unsigned count) {
+  return LoaderOptions([=](SimLoaderOptions& o) {
+    o.rejectAddress = address;
+    o.rejectCount = count;
+  });
+}
+
 }  // namespace
 
 TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
@@ -98,10 +105,7 @@ TEST(LoaderMachine, TunerAlreadyInItsLoaderGetsNoEnterCommand) {
 
 TEST(LoaderMachine, RejectionsResendAndTheFifthResynchronisesFirst) {
   {
-    LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) {
-      o.rejectAddress = 0x900;
-      o.rejectCount = 4;
-    }));
+    LoaderFixture f(Rejecting(0x900, 4));
     const QString path = f.WriteImage(kDataEnd);
     ASSERT_EQ(f.Load(path), 0u);
     const QByteArray image = SentImage(path);
@@ -112,11 +116,7 @@ TEST(LoaderMachine, RejectionsResendAndTheFifthResynchronisesFirst) {
   }
   {
     // After the fifth "N" the buffer is empty: 132 polls fill it before the resend.
-    LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) {
-                      o.rejectAddress = 0x900;
-                      o.rejectCount = 5;
-                    }),
-                    kSearchTime);
+    LoaderFixture f(Rejecting(0x900, 5), kSearchTime);
     const QString path = f.WriteImage(kDataEnd);
     ASSERT_EQ(f.Load(path), 0u);
     const QByteArray image = SentImage(path);
@@ -144,13 +144,10 @@ TEST(LoaderMachine, LostBytesAreRecoveredByFillPolls) {
 
 TEST(LoaderMachine, FailuresNameTheBlockAndTheTunerLeftInItsLoader) {
   {
-    LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) {
-                      o.rejectAddress = 0x900;
-                      o.rejectCount = 8;
-                    }),
-                    kSearchTime);
-    EXPECT_EQ(f.Load(f.WriteImage(kDataEnd)), Result::RetryLimitExhausted);
-    EXPECT_EQ(f.Sim().Loader().Taken().count(Packet(SentImage(f.folder() + "/zu6400fw0106.hex"), 0x900)), 8);
+    LoaderFixture f(Rejecting(0x900, 8), kSearchTime);
+    const QString path = f.WriteImage(kDataEnd);
+    EXPECT_EQ(f.Load(path), Result::RetryLimitExhausted);
+    EXPECT_EQ(f.Sim().Loader().Taken().count(Packet(SentImage(path), 0x900)), 8);
     EXPECT_EQ(f.Recorder().CountLinesContaining("Send MCU firmware failed at load address x0900"), 1);
     EXPECT_EQ(f.Recorder().CountLinesContaining("left in its bootstrap loader"), 1);
     EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);

@@ -4,23 +4,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "HexRecords.h"
 #include "base/ReportSink.h"
 #include "firmware/FirmwareImage.h"
-
-namespace {
-QByteArray Record(std::uint8_t type, std::uint16_t address, const QByteArray& data) {
-  QByteArray bytes;
-  bytes += static_cast<char>(data.size());
-  bytes += static_cast<char>(address >> 8);
-  bytes += static_cast<char>(address & 0xFF);
-  bytes += static_cast<char>(type);
-  bytes += data;
-  std::uint8_t sum = 0;
-  for (const char b : bytes) sum = static_cast<std::uint8_t>(sum + static_cast<std::uint8_t>(b));
-  bytes += static_cast<char>(-sum);
-  return ':' + bytes.toHex().toUpper() + "\r\n";
-}
-}  // namespace
 
 QByteArray FirmwareHex(std::uint32_t end) {
   QByteArray hex;
@@ -28,14 +14,14 @@ QByteArray FirmwareHex(std::uint32_t end) {
   for (std::uint32_t address = FirmwareImage::kStartAddress; address < end; address += 16) {
     if (address >> 16 != upper) {
       upper = address >> 16;
-      hex += Record(4, 0, QByteArray(1, char(upper >> 8)) + char(upper & 0xFF));
+      hex += Linear(static_cast<std::uint16_t>(upper));
     }
     QByteArray data;
     for (std::uint32_t a = address; a < std::min(address + 16, end); ++a)
       data += static_cast<char>(a < FirmwareImage::kStartAddress + 2 ? 0 : (a * 7 + 3) & 0xFF);
-    hex += Record(0, static_cast<std::uint16_t>(address), data);
+    hex += DataRecord(static_cast<std::uint16_t>(address), data);
   }
-  return hex + ":00000001FF\r\n";
+  return hex + kEndRecord;
 }
 
 QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end) {

@@ -47,7 +47,6 @@ class LoaderFixture : public ModelFixture {
   static QList<std::uint32_t> PacketOrder(std::uint32_t end);
 
   CMcuLoaderStateMachine machine{Model()};
-  QString folder() const { return m_dir.path(); }
 
  private:
   QTemporaryDir m_dir;
