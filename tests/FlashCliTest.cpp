@@ -6,6 +6,7 @@
 
 #include "CtlRunner.h"
 #include "LoaderTestSupport.h"
+#include "cli/TerminalProgress.h"
 
 namespace {
 
@@ -54,6 +55,15 @@ TEST_F(FlashCli, RefusesWithoutConfirmationOrImage) {
   EXPECT_EQ(none.status, 1);
   EXPECT_TRUE(none.err.contains("Firmware folder does not contain required firmware files"));
   EXPECT_TRUE(none.err.endsWith("error 0x00000002: " + ErrorText(2) + "\n"));
+}
+
+TEST(TerminalProgress, BarFollowsThePositionWithinItsRange) {
+  EXPECT_EQ(CTerminalProgress::Render(0, 32), "[------------------------------]   0%");
+  EXPECT_EQ(CTerminalProgress::Render(16, 32), "[###############---------------]  50%");
+  EXPECT_EQ(CTerminalProgress::Render(32, 32), "[##############################] 100%");
+  EXPECT_EQ(CTerminalProgress::Render(40, 32), "[##############################] 100%");
+  EXPECT_EQ(CTerminalProgress::Render(-1, 32), "[------------------------------]   0%");
+  EXPECT_EQ(CTerminalProgress::Render(3, 0), "[------------------------------]   0%");
 }
 
 }  // namespace
