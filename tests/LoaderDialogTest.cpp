@@ -90,10 +90,15 @@ TEST(LoaderDialog, WithoutTraceSuccessClosesAndAMismatchStays) {
 }
 
 TEST(LoaderDialog, CancelAsksAndYesAbandonsTheLoad) {
-  LoaderFixture f;
+  // The loader rejects a packet until a resynchronisation of 132 polls: the
+  // user asks while it runs.
+  SimOptions options;
+  options.loader.rejectAddress = 0x980;
+  options.loader.rejectCount = 5;
+  LoaderFixture f(options, kSearchTime);
   CMcuLoaderDialog dialog(f.Model(), f.WriteImage(0x4000));
   dialog.show();
-  ASSERT_TRUE(WaitFor([&] { return f.Sim().Loader().Written().size() >= 2; }, 30000));
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().Loader().Taken().endsWith(";;"); }, 30000));
 
   BoxAnswer answer;
   answer.Next(QMessageBox::No);
