@@ -52,6 +52,7 @@ bool CCliContext::Prepare() {
       contact->SetStatusWindow(m_console.get());
   }
   if (m_options.speedGiven) model.FixedSerialSpeed.Set(m_options.fixedSpeed);
+  if (!m_options.folder.isEmpty()) model.FirmwareFolder.Set(m_options.folder);
   if (m_options.simulate) {
     m_simulator = std::make_unique<CSimulatorThread>();
     if (!m_simulator->Start()) {
@@ -83,6 +84,8 @@ ResultCode CCliContext::Contact() {
   return RunUntilFinished([] { GetModel().ContactMachine->StartAtOpenPort(); }, m_options.waitSeconds,
                           Result::NoResponseAfterReset);
 }
+
+QObject* CCliContext::StatusWindow() const { return m_options.trace ? m_console.get() : nullptr; }
 
 int CCliContext::Fail(ResultCode code) {
   // After a search that found nothing, say where it looked and what to check.

@@ -11,6 +11,8 @@ int RunMemorize(CCliContext& context, const QStringList& args);
 int RunPorts(CCliContext& context, const QStringList& args);
 int RunWatch(CCliContext& context, const QStringList& args);
 int RunServe(CCliContext& context, const QStringList& args);
+int RunFlash(CCliContext& context, const QStringList& args);
+int RunFirmware(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -26,12 +28,16 @@ constexpr CliCommand kCommands[] = {
     {"ports", None, "", "list the serial ports, with the stable names of USB adapters", RunPorts},
     {"watch", None, "", "poll the live state and print a line per cycle until stopped", RunWatch},
     {"serve", None, "", "serve the tuner's live state and controls over HTTP (--listen, --token)", RunServe},
+    {"firmware", None, "", "compare the tuner's firmware with the newest file in the firmware folder", RunFirmware},
+    {"flash", Optional, "FILE", "load a firmware image into the tuner (needs --yes; default: the newest in the folder)",
+     RunFlash},
 };
 
 // "set NAME=VALUE ...".
 QString Synopsis(const CliCommand& command) {
   QString text = QLatin1String(command.name);
-  if (command.count != None) text += u' ' + QLatin1String(command.arguments);
+  if (command.count == Optional) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
+  else if (command.count != None) text += u' ' + QLatin1String(command.arguments);
   if (command.count == OneOrMore) text += QStringLiteral(" ...");
   return text;
 }
@@ -45,8 +51,8 @@ QString CommandList() {
 
 QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
   const QString usage = QStringLiteral(" (usage: zu6400ctl ") + Synopsis(command) + u')';
-  if (args.isEmpty() && command.count != None) return QLatin1String(command.arguments) + " is missing" + usage;
-  const qsizetype allowed = command.count == None ? 0 : command.count == One ? 1 : args.size();
+  if (args.isEmpty() && (command.count == One || command.count == OneOrMore)) return QLatin1String(command.arguments) + " is missing" + usage;
+  const qsizetype allowed = command.count == None ? 0 : command.count == OneOrMore ? args.size() : 1;
   if (args.size() > allowed) return args[allowed] + ": unexpected argument" + usage;
   return {};
 }

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 #include <climits>
 
@@ -46,6 +47,8 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
       {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
        QStringLiteral("TOKEN")},
+      {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone (flash)")},
+      {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -121,6 +124,13 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.intervalMs = interval;
   if (problem.isEmpty()) problem = ReadNumber(parser, "count", 1, UINT_MAX, "", options.count);
   if (!problem.isEmpty()) return problem;
+  options.yes = parser.isSet(QStringLiteral("yes"));
+  if (parser.isSet(QStringLiteral("folder"))) {
+    const QString folder = parser.value(QStringLiteral("folder"));
+    if (folder.trimmed().isEmpty()) return QStringLiteral("--folder: --folder takes a folder");
+    // Relative to where the command runs, as a shell user means it.
+    options.folder = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+  }
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;

@@ -1,27 +1,205 @@
 #include "ui/FirmwarePage.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
+#include "base/ProgramVersion.h"
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
 #include "ui/LogView.h"
 
 namespace {
 // Enough for days of operation; the oldest lines go first.
 constexpr int kActivityLogLimit = 2097152;
+
+// Linux paths run far longer than the 260 characters of older systems; a
+// shorter limit would cut a chosen folder when the box loses focus.
+constexpr int kFolderLimit = 4096;
+
+QString PickFolder(QWidget* parent, const QString& title, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
+}
+
+CFirmwarePage::FolderPicker& Picker() {
+  static CFirmwarePage::FolderPicker picker = PickFolder;
+  return picker;
+}
+
+QString WithModelName(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("??"), ModelName()); }
+
+QString SystemLine() {
+  return QStringLiteral("OS ") + QSysInfo::prettyProductName() + u' ' + QSysInfo::kernelType() + u' ' +
+         QSysInfo::kernelVersion();
+}
+
 }  // namespace
 
 CFirmwarePage::CFirmwarePage(QWidget* parent)
     : CPage(tr("Firmware"), QStringLiteral("Firmware.htm"), parent), m_log(new CLogView(this)) {
-  auto* box = new QGroupBox(tr("Activity Log"), this);
-  auto* boxLayout = new QVBoxLayout(box);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(CreateFolderGroup(), 0, 0, 1, 2);
+  layout->addWidget(CreateCheckGroup(), 1, 0);
+  layout->addWidget(CreateVersionGroup(), 1, 1);
+  layout->addWidget(CreateLogGroup(), 2, 0, 1, 2);
+  layout->setRowStretch(2, 1);
+  setFocusProxy(m_check);
+  m_log->AppendLogLine(CProgramVersion::VersionText());
+  m_log->AppendLogLine(SystemLine());
+}
+
+QWidget* CFirmwarePage::CreateFolderGroup() {
+  auto* group = new QGroupBox(tr("Folder Location"), this);
+  m_folderBox = new QLineEdit(group);
+  m_folderBox->setMaxLength(kFolderLimit);
+  m_default = new QPushButton(tr("Default"), group);
+  m_browse = new QPushButton(tr("Browse..."), group);
+  m_default->setToolTip(FormatString(Str::DefaultFolderTip, ModelName()));
+  m_browse->setToolTip(LoadString(Str::BrowseTip));
+  auto* layout = new QGridLayout(group);
+  layout->addWidget(new QLabel(tr("Local folder for firmware files:"), group), 0, 0);
+  layout->addWidget(m_default, 0, 2);
+  layout->addWidget(m_browse, 0, 3);
+  layout->addWidget(m_folderBox, 1, 0, 1, 4);
+  layout->setColumnStretch(1, 1);
+  // Enter moves on like Tab; leaving the box stores what it holds.
+  connect(m_folderBox, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+  connect(m_folderBox, &QLineEdit::editingFinished, this,
+          [this] { GetModel().FirmwareFolder.Set(m_folderBox->text().trimmed()); });
+  connect(m_default, &QPushButton::clicked, this,
+          [] { GetModel().FirmwareFolder.Set(GetModel().DefaultFirmwareFolder()); });
+  connect(m_browse, &QPushButton::clicked, this, &CFirmwarePage::Browse);
+  return group;
+}
+
+QWidget* CFirmwarePage::CreateCheckGroup() {
+  auto* group = new QGroupBox(tr("Check for New Files"), this);
+  m_check = new QPushButton(tr("Check Version Now"), group);
+  m_copy = new QPushButton(tr("Copy New Files from Corvanta"), group);
+  m_check->setToolTip(FormatString(Str::CheckVersionTip, ModelName()));
+  m_copy->setToolTip(LoadString(Str::CopyNewFilesTip));
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(m_check);
+  layout->addWidget(m_copy);
+  layout->addStretch();
+  connect(m_check, &QPushButton::clicked, this, &CFirmwarePage::CheckVersionNow);
+  connect(m_copy, &QPushButton::clicked, this, &CFirmwarePage::CopyNewFiles);
+  return group;
+}
+
+QWidget* CFirmwarePage::CreateVersionGroup() {
+  auto* group = new QGroupBox(tr("Firmware Version"), this);
+  m_installed = new QLabel(GetModel().VersionText(McuVersionValue::Unknown), group);
+  m_available = new QLabel(GetModel().VersionText(McuVersionValue::Unknown), group);
+  m_send = new QPushButton(WithModelName("Send Firmware to ??"), group);
+  m_send->setEnabled(false);
+  auto* layout = new QGridLayout(group);
+  layout->addWidget(new QLabel(WithModelName("Installed in ??"), group), 0, 0);
+  layout->addWidget(m_installed, 0, 1);
+  layout->addWidget(new QLabel(tr("Available"), group), 1, 0);
+  layout->addWidget(m_available, 1, 1);
+  layout->addWidget(m_send, 0, 3, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+  layout->setColumnStretch(2, 1);
+  connect(m_send, &QPushButton::clicked, this, &CFirmwarePage::SendFirmware);
+  return group;
+}
+
+QWidget* CFirmwarePage::CreateLogGroup() {
+  auto* group = new QGroupBox(tr("Activity Log"), this);
+  m_log->setParent(group);
   m_log->setReadOnly(true);
   m_log->setFont(CLogView::LogFont());
   m_log->setLineWrapMode(QTextEdit::NoWrap);
   m_log->SetCharacterLimit(kActivityLogLimit);
   m_log->EnableSaving(tr("Save Log &As..."), QStringLiteral("ZU6400 activity log.txt"));
-  boxLayout->addWidget(m_log);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(box);
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(m_log);
+  return group;
 }
 
 void CFirmwarePage::OnPageLog(const QString& line) { m_log->AppendLogLine(line); }
+
+void CFirmwarePage::SetFolderPicker(FolderPicker picker) {
+  Picker() = picker ? std::move(picker) : FolderPicker(PickFolder);
+}
+
+void CFirmwarePage::OnShown() {
+  CTunerModel& model = GetModel();
+  // The folder's notification shows it and checks the versions.
+  SubscribeAndNotify(model.FirmwareFolder);
+  SubscribeAndNotify(model.FirmwareStatus);
+  SubscribeAndNotify(model.McuVersion);
+}
+
+void CFirmwarePage::OnModelEvent(const CModelEvent& event) {
+  CTunerModel& model = GetModel();
+  switch (event.Message) {
+    case Msg::FirmwareFolder:
+      m_folderBox->setText(model.FirmwareFolder.Get());
+      CheckVersions();
+      break;
+    case Msg::McuVersion: m_installed->setText(model.GetVersionText()); break;
+    case Msg::FirmwareStatus: EnableSend(); break;
+    default: break;
+  }
+}
+
+void CFirmwarePage::CheckVersions() {
+  CTunerModel& model = GetModel();
+  CModelReportSink sink(model);
+  m_scan = ::CheckVersions(model.FirmwareFolder.Get(), sink);
+  m_available->setText(m_scan.AvailableText());
+  EnableSend();
+}
+
+void CFirmwarePage::EnableSend() { m_send->setEnabled(m_scan.Found() && GetModel().IsDeviceSupported()); }
+
+void CFirmwarePage::Browse() {
+  CTunerModel& model = GetModel();
+  const QString folder = Picker()(this, FormatString(Str::BrowseTitle, ModelName()), model.FirmwareFolder.Get());
+  if (!folder.isEmpty()) model.FirmwareFolder.Set(QDir::toNativeSeparators(folder));
+}
+
+void CFirmwarePage::CheckVersionNow() {
+  CheckVersions();
+  GetModel().ContactMachine->StartAtOpenPort();
+}
+
+void CFirmwarePage::CopyNewFiles() {
+  m_scan.Scan(GetModel().FirmwareFolder.Get());
+  RunDownload();
+  GetModel().LogText(LoadString(Str::Ready));
+  CheckVersions();
+}
+
+void CFirmwarePage::SendFirmware() {
+  CTunerModel& model = GetModel();
+  if (!model.IsDeviceSupported()) {
+    model.LogText(Format("Unexpected device %u\n", unsigned{model.Device.Get()}));
+    m_send->setEnabled(false);
+    return;
+  }
+  if (!m_scan.Found()) {
+    m_send->setEnabled(false);
+    model.MessageBox(LoadString(Str::ErrorTitle), LoadString(Str::NoFirmwareFiles), BoxIcon::Error);
+    return;
+  }
+  QElapsedTimer elapsed;
+  elapsed.start();
+  model.LogText(FormatString(Str::SendingFirmwareFrom, model.FirmwareFolder.Get()));
+  RunLoader(m_scan.Path());
+  model.LogText(FormatString(Str::ElapsedTime, ElapsedSeconds(elapsed.elapsed())));
+}
+
+void CFirmwarePage::RunLoader(const QString& imagePath) { Q_UNUSED(imagePath); }
+
+void CFirmwarePage::RunDownload() {}

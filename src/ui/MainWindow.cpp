@@ -14,6 +14,7 @@
 #include "base/TextFormat.h"
 #include "base/TimeScale.h"
 #include "engine/StateHostBase.h"
+#include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Help.h"
@@ -93,8 +94,7 @@ void CMainWindow::CreateMenus() {
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
-  // The release notes come with the Firmware page.
-  help->addAction(FormatString(Str::MenuReleaseNotes, ModelName()))->setEnabled(false);
+  help->addAction(FormatString(Str::MenuReleaseNotes, ModelName()), this, &CMainWindow::ShowReleaseNotes);
   help->addAction(FormatString(Str::MenuAbout, ModelName()), this, &CMainWindow::ShowAbout);
   // F1 asks for help on what the user is looking at: the page shown.
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &CMainWindow::ShowHelpForPage);
@@ -295,6 +295,7 @@ void CMainWindow::Shutdown() {
   if (m_shutDown) return;
   m_shutDown = true;
   CTunerModel& model = GetModel();
+  delete m_releaseNotes;
   m_subscriptions.UnsubscribeAll();
   model.ActivePage.Set(m_tabView->currentIndex());
   delete m_tabView;
@@ -305,4 +306,22 @@ void CMainWindow::Shutdown() {
   if (m_firstShowDone) CWindowPlacement::Of(*this).Write(model.AppInfo.Settings());
   if (model.NotifyWindow == this) model.SetNotifyWindow(nullptr);
   CHelp::CloseWindow();
+}
+
+// At most one notes window: a new one replaces the one open. A missing or
+// unreadable file gives a box and no window.
+void CMainWindow::ShowReleaseNotes() {
+  CTunerModel& model = GetModel();
+  const QString path = CReleaseInfoDialog::NotesPath(model.FirmwareFolder.Get());
+  auto* dialog = new CReleaseInfoDialog;
+  if (!dialog->Load(path)) {
+    delete dialog;
+    const QString shown = path.isEmpty() ? FirmwareFolderScan::ReleaseNotesName() : path;
+    model.MessageBox(LoadString(Str::ReleaseNotesErrorTitle), FormatString(Str::ReleaseNotesOpenFailed, shown),
+                     BoxIcon::Error);
+    return;
+  }
+  delete m_releaseNotes;
+  m_releaseNotes = dialog;
+  dialog->show();
 }

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <QPointer>
 #include <functional>
 
 #include "base/ResultCodes.h"
@@ -13,6 +14,7 @@
 #include "model/LogLineFilter.h"
 #include "model/ModelEvents.h"
 #include "model/Persistable.h"
+#include "ui/ReleaseInfoDialog.h"
 
 class CTabView;
 class QAction;
@@ -37,6 +39,9 @@ class CMainWindow : public QMainWindow {
   // The size at first show, also the smallest size the window takes.
   QSize InitialSize() const { return m_initialSize; }
   void ShowAbout();
+  // Help > Firmware Release Notes.
+  void ShowReleaseNotes();
+  CReleaseInfoDialog* ReleaseNotes() const { return m_releaseNotes; }
 
  protected:
   void customEvent(QEvent* event) override;
@@ -78,4 +83,6 @@ class CMainWindow : public QMainWindow {
   // The saved port while another is used for this run only.
   bool m_portOverridden = false;
   QString m_savedPort;
+  // Parentless, so it can stay beside the window; it deletes itself on close.
+  QPointer<CReleaseInfoDialog> m_releaseNotes;
 };

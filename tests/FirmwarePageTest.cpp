@@ -1,0 +1,247 @@
+// The Firmware page against a simulated tuner: the folder box and its
+// buttons, the version labels, when Send Firmware is offered and what it does
+// without an image; and the release notes window.
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "ui/FirmwarePage.h"
+#include "ui/LogView.h"
+#include "ui/ReleaseInfoDialog.h"
+#include "ui/TabView.h"
+
+namespace {
+
+class FirmwarePageTest : public ::testing::Test {
+ protected:
+  ~FirmwarePageTest() override { CFirmwarePage::SetFolderPicker({}); }
+
+  void Touch(const QString& name, const QByteArray& content = {}) {
+    QFile file(QDir(folder.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+  // The window on the simulated tuner, with the folder saved and the
+  // Firmware page shown.
+  CFirmwarePage& OpenPage(SimOptions options = {}) {
+    UiFixture::SaveSetting("FirmwareFolder", folder.path());
+    EXPECT_TRUE(f.StartSimulator(std::move(options)));
+    CMainWindow& window = f.OpenWindow(f.SimPort());
+    window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
+    return *static_cast<CFirmwarePage*>(window.TabView().CurrentPage());
+  }
+  bool WaitStatus(FirmwareStatusEnum status) {
+    return WaitFor([status] { return GetModel().FirmwareStatus.Get() == status; }, 15000);
+  }
+
+  QTemporaryDir folder;
+  UiFixture f;
+};
+
+TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
+  Touch("zu6400fw0104.hex");
+  Touch("zu6400fw0105.HEX");
+  CFirmwarePage& page = OpenPage(Firmware("01.97"));
+  EXPECT_EQ(page.AvailableLabel().text(), "01.05");
+  EXPECT_EQ(page.Scan().Path(), QDir(folder.path()).filePath("zu6400fw0105.HEX"));
+  EXPECT_EQ(page.FolderBox().text(), folder.path());
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.InstalledLabel().text(), "01.97");
+  EXPECT_TRUE(page.SendButton().isEnabled());
+  EXPECT_EQ(page.SendButton().text(), "Send Firmware to ZU6400");
+  // The log begins with the program's version and the system it runs on.
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("ZU6400 Utility Version ")) << log.toStdString();
+  EXPECT_TRUE(log.contains("OS " + QSysInfo::prettyProductName())) << log.toStdString();
+  EXPECT_FALSE(log.contains("does not contain required firmware files"));
+}
+
+TEST_F(FirmwarePageTest, AFolderWithoutImagesIsMissingAndSendIsOff) {
+  Touch("zu6400fwnotes.rtf");
+  Touch("zu6400fwX.hex");
+  CFirmwarePage& page = OpenPage();
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.AvailableLabel().text(), "Missing");
+  EXPECT_FALSE(page.SendButton().isEnabled());
+  EXPECT_TRUE(page.Log().toPlainText().contains("Firmware folder does not contain required firmware files\n"
+                                                "Click \"Copy New Files from Corvanta\"\n"
+                                                "or navigate to a folder containing firmware files"));
+  // An image that appears is found by Check Version Now, which also
+  // contacts the tuner again.
+  Touch("zu6400fw0106.hex");
+  page.CheckButton().click();
+  EXPECT_EQ(page.AvailableLabel().text(), "01.06");
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_TRUE(page.SendButton().isEnabled());
+}
+
+TEST_F(FirmwarePageTest, ATunerInItsLoaderCanBeSentAFoundImage) {
+  Touch("zu6400fw0105.hex");
+  SimOptions loader;
+  loader.identity = "zu6400";
+  CFirmwarePage& page = OpenPage(loader);
+  ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
+  EXPECT_TRUE(page.SendButton().isEnabled());
+  // Once the folder holds no image, nothing can be sent.
+  ASSERT_TRUE(QFile::remove(QDir(folder.path()).filePath("zu6400fw0105.hex")));
+  page.CheckVersions();
+  EXPECT_FALSE(page.SendButton().isEnabled());
+}
+
+TEST_F(FirmwarePageTest, AnotherDeviceIsNeverSentFirmware) {
+  Touch("zu6400fw0105.hex");
+  SimOptions other;
+  other.identity = "ZD4";
+  CFirmwarePage& page = OpenPage(other);
+  ASSERT_TRUE(WaitFor([this] { return f.boxes.Count("Unexpected Device") == 1; }, 15000));
+  EXPECT_FALSE(page.SendButton().isEnabled());
+  page.SendFirmware();
+  EXPECT_TRUE(page.Log().toPlainText().endsWith(" Unexpected device 0")) << page.Log().toPlainText().toStdString();
+  EXPECT_FALSE(page.SendButton().isEnabled());
+}
+
+TEST_F(FirmwarePageTest, SendWithoutAnImageExplainsInABox) {
+  CFirmwarePage& page = OpenPage();
+  ASSERT_TRUE(f.WaitRunning());
+  page.SendFirmware();
+  ASSERT_EQ(f.boxes.Count("Error"), 1);
+  EXPECT_EQ(f.boxes.boxes.back().text, LoadString(Str::NoFirmwareFiles));
+  EXPECT_FALSE(page.Log().toPlainText().contains("Sending firmware from"));
+}
+
+TEST_F(FirmwarePageTest, SendLogsTheFolderAndTheElapsedTime) {
+  Touch("zu6400fw0105.hex");
+  CFirmwarePage& page = OpenPage();
+  ASSERT_TRUE(f.WaitRunning());
+  page.SendButton().click();
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
+  EXPECT_TRUE(log.contains("Elapsed time: ")) << log.toStdString();
+  EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1499), 1u);
+  EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1500), 2u);
+  EXPECT_EQ(CFirmwarePage::ElapsedSeconds(0), 0u);
+}
+
+TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {
+  CFirmwarePage& page = OpenPage();
+  QTemporaryDir other;
+  Touch("zu6400fw0120.hex");
+  // What the user types is stored trimmed when he leaves the box.
+  page.FolderBox().setText("  " + other.path() + "\t ");
+  emit page.FolderBox().editingFinished();
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
+  EXPECT_EQ(page.FolderBox().text(), other.path());
+  EXPECT_EQ(page.AvailableLabel().text(), "Missing");
+
+  QString askedTitle;
+  QString askedStart;
+  QString answer = folder.path();
+  CFirmwarePage::SetFolderPicker([&](QWidget*, const QString& title, const QString& start) {
+    askedTitle = title;
+    askedStart = start;
+    return answer;
+  });
+  page.BrowseButton().click();
+  EXPECT_EQ(askedTitle, "Select folder containing ZU6400 firmware files");
+  EXPECT_EQ(askedStart, other.path());
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), folder.path());
+  EXPECT_EQ(page.AvailableLabel().text(), "01.20");
+  // A cancelled browser changes nothing.
+  answer.clear();
+  page.BrowseButton().click();
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), folder.path());
+
+  page.DefaultButton().click();
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), GetModel().DefaultFirmwareFolder());
+  EXPECT_TRUE(QDir(GetModel().DefaultFirmwareFolder()).exists());
+  EXPECT_EQ(page.FolderBox().text(), GetModel().DefaultFirmwareFolder());
+}
+
+TEST_F(FirmwarePageTest, EnterInTheFolderBoxMovesOnAndStores) {
+  CFirmwarePage& page = OpenPage();
+  QTemporaryDir other;
+  f.Window().activateWindow();
+  page.FolderBox().setFocus();
+  page.FolderBox().setText(other.path() + " ");
+  QTest::keyClick(&page.FolderBox(), Qt::Key_Return);
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
+  EXPECT_EQ(page.FolderBox().text(), other.path());
+  EXPECT_NE(QApplication::focusWidget(), &page.FolderBox());
+}
+
+TEST_F(FirmwarePageTest, TooltipsNameTheTunerAndTheFolder) {
+  CFirmwarePage& page = OpenPage();
+  EXPECT_EQ(page.DefaultButton().toolTip(), "Choose \"%APPDATA%\\Corvanta\\ZU6400 Firmware\" folder");
+  EXPECT_EQ(page.BrowseButton().toolTip(), "Browse to another folder");
+  EXPECT_EQ(page.CopyButton().toolTip(), "Get new firmware from Corvanta file server");
+  EXPECT_EQ(page.CheckButton().toolTip(),
+            "Compare versions installed in ZU6400 with available versions in firmware folder");
+}
+
+class ReleaseNotesTest : public FirmwarePageTest {};
+
+TEST_F(ReleaseNotesTest, OpenShowsTheNotesAndReopenReplacesThem) {
+  Touch("zu6400fwnotes.rtf", "{\\rtf1\\ansi {\\b New in 01.06:} faster tuning.\\par}");
+  UiFixture::SaveSetting("FirmwareFolder", folder.path());
+  CMainWindow& window = f.OpenWindow();
+  window.ShowReleaseNotes();
+  QPointer<CReleaseInfoDialog> first = window.ReleaseNotes();
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->windowTitle(), "Firmware Release Notes");
+  EXPECT_EQ(first->parent(), nullptr);
+  EXPECT_EQ(first->Text().toPlainText().trimmed(), "New in 01.06: faster tuning.");
+  EXPECT_EQ(first->Text().lineWrapMode(), QTextEdit::WidgetWidth);
+
+  window.ShowReleaseNotes();
+  EXPECT_EQ(first, nullptr);
+  ASSERT_NE(window.ReleaseNotes(), nullptr);
+  EXPECT_TRUE(window.ReleaseNotes()->isVisible());
+  EXPECT_TRUE(f.boxes.boxes.empty());
+
+  // Closing the window deletes it; closing the main window takes it along.
+  QPointer<CReleaseInfoDialog> second = window.ReleaseNotes();
+  f.CloseWindow();
+  EXPECT_EQ(second, nullptr);
+}
+
+TEST_F(ReleaseNotesTest, AMissingFileGivesABoxAndNoWindow) {
+  UiFixture::SaveSetting("FirmwareFolder", folder.path());
+  CMainWindow& window = f.OpenWindow();
+  window.ShowReleaseNotes();
+  EXPECT_EQ(window.ReleaseNotes(), nullptr);
+  ASSERT_EQ(f.boxes.Count("Release Notes Error"), 1);
+  const QString path = QDir(folder.path()).filePath("zu6400fwnotes.rtf");
+  EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"" + path + "\"");
+  EXPECT_EQ(f.boxes.boxes.back().icon, BoxIcon::Error);
+
+  // A folder of that name is no file either.
+  ASSERT_TRUE(QDir(folder.path()).mkdir("zu6400fwnotes.rtf"));
+  window.ShowReleaseNotes();
+  EXPECT_EQ(window.ReleaseNotes(), nullptr);
+  EXPECT_EQ(f.boxes.Count("Release Notes Error"), 2);
+}
+
+TEST_F(ReleaseNotesTest, ANotesWindowStaysWhenTheNextOpenFails) {
+  Touch("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
+  UiFixture::SaveSetting("FirmwareFolder", folder.path());
+  CMainWindow& window = f.OpenWindow();
+  window.ShowReleaseNotes();
+  QPointer<CReleaseInfoDialog> shown = window.ReleaseNotes();
+  ASSERT_NE(shown, nullptr);
+  // A relative folder would depend on the working directory: no path at all.
+  GetModel().FirmwareFolder.Set("relative/folder");
+  window.ShowReleaseNotes();
+  EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
+  EXPECT_EQ(window.ReleaseNotes(), shown);
+}
+
+}  // namespace
