@@ -4,7 +4,7 @@
 #include <QJsonValue>
 
 #include "cli/CliContext.h"
-#include "cli/Printout.h"
+#include "base/Printout.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"

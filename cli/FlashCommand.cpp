@@ -6,7 +6,7 @@
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
-#include "cli/Printout.h"
+#include "base/Printout.h"
 #include "cli/TerminalProgress.h"
 #include "cli/UsageText.h"
 #include "firmware/FirmwareFolderScan.h"

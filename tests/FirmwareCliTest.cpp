@@ -78,7 +78,7 @@ TEST_F(FirmwareCli, FailuresAndUsage) {
       RunCtl({"firmware", "--port", sim.Port(), "--speed", "9600", "--wait", "1", "--folder", folder.path()},
              config.path());
   EXPECT_EQ(silent.status, 1);
-  EXPECT_TRUE(silent.err.endsWith("error 0xE2000045: No response after reset\n")) << silent.err.toStdString();
+  EXPECT_TRUE(silent.err.contains("error 0xE2000045: The ZU6400 did not answer on ")) << silent.err.toStdString();
   EXPECT_TRUE(silent.out.isEmpty());
 
   const CtlRun empty = RunCtl({"firmware", "--folder", ""}, config.path());

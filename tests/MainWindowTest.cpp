@@ -102,7 +102,8 @@ TEST(MainWindowLog, KeepsLinesLoggedWhileAnotherPageIsShownAndSavesThemToAFile) 
   window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
   model.LogText(QStringLiteral("second line"));
 
-  const QStringList lines = LogText(window).split(u'\n');
+  // The page logs lines of its own (the folder scan) when it is shown.
+  const QStringList lines = LogText(window).split(u'\n').filter(QRegularExpression(QStringLiteral("(line|away)$")));
   ASSERT_EQ(lines.size(), 3);
   const QRegularExpression stamped(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d first line$"));
   EXPECT_TRUE(stamped.match(lines[0]).hasMatch()) << lines[0].toStdString();
@@ -125,7 +126,7 @@ TEST(MainWindowLog, KeepsLinesLoggedWhileAnotherPageIsShownAndSavesThemToAFile) 
   EXPECT_TRUE(proposed.endsWith("/ZU6400 activity log.txt")) << proposed.toStdString();
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(QString::fromUtf8(file.readAll()), lines.join(u'\n') + u'\n');
+  EXPECT_EQ(QString::fromUtf8(file.readAll()), LogText(window) + u'\n');
 }
 
 TEST(MainWindowLog, DropsTheOldestLinesBeyondItsLimit) {
