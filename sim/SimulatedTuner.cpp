@@ -31,6 +31,10 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
+  m_config = std::make_unique<CSimConfigState>(
+      version, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
+  auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
+  for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
 }
 
 CSimulatedTuner::~CSimulatedTuner() { Vanish(); }

@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "sim/SimConfigState.h"
 #include "sim/SimLiveState.h"
 
 struct SimOptions {
@@ -66,6 +67,7 @@ class CSimulatedTuner : public QObject {
   void AddFallbackHandler(Handler handler);
 
   CSimLiveState& Live() { return *m_live; }
+  CSimConfigState& Config() { return *m_config; }
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -100,4 +102,5 @@ class CSimulatedTuner : public QObject {
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;
+  std::unique_ptr<CSimConfigState> m_config;
 };

@@ -43,6 +43,8 @@ constexpr unsigned SerialPortClosed = 14544;
 constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
+// Stored configuration jobs.
+constexpr unsigned WaitingForReset = 16080;         // "Waiting %u seconds for reset"
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".
