@@ -8,6 +8,10 @@ int RunStatus(CCliContext& context, const QStringList& args);
 int RunSet(CCliContext& context, const QStringList& args);
 int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
+int RunConfig(CCliContext& context, const QStringList& args);
+int RunConfigSet(CCliContext& context, const QStringList& args);
+int RunEraseMemories(CCliContext& context, const QStringList& args);
+int RunFactoryReset(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -20,6 +24,10 @@ constexpr CliCommand kCommands[] = {
     {"tune", None, "", "start a full search tune", RunTune},
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
+    {"config", None, "", "read the tuner's stored configuration", RunConfig},
+    {"config set", OneOrMore, "NAME=VALUE", "change stored settings (--band for per-band ones, below)", RunConfigSet},
+    {"erase-memories", None, "", "erase tuning memories of --band NAME|all for --antenna 1|2|3", RunEraseMemories},
+    {"factory-reset", None, "", "reset the configuration to factory defaults (needs --yes)", RunFactoryReset},
 };
 
 // "set NAME=VALUE ...".
@@ -30,10 +38,13 @@ QString Synopsis(const CliCommand& command) {
   return text;
 }
 
-// " (commands: contact, ...)".
+// " (commands: contact, ...)"; a two-word name counts once, as its first word.
 QString CommandList() {
   QStringList names;
-  for (const CliCommand& command : kCommands) names << QLatin1String(command.name);
+  for (const CliCommand& command : kCommands) {
+    const QString first = QString::fromLatin1(command.name).section(u' ', 0, 0);
+    if (!names.contains(first)) names << first;
+  }
   return QStringLiteral(" (commands: ") + names.join(QStringLiteral(", ")) + u')';
 }
 
@@ -46,10 +57,17 @@ QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
 }
 }  // namespace
 
-const CliCommand* FindCommand(const QString& name) {
-  for (const CliCommand& command : kCommands)
-    if (name == QLatin1String(command.name)) return &command;
-  return nullptr;
+qsizetype CommandWordCount(const CliCommand& command) { return QLatin1String(command.name).count(u' ') + 1; }
+
+const CliCommand* FindCommand(const QStringList& words) {
+  const CliCommand* found = nullptr;
+  for (const CliCommand& command : kCommands) {
+    const qsizetype count = CommandWordCount(command);
+    if (words.size() >= count && words.first(count).join(u' ') == QLatin1String(command.name) &&
+        (found == nullptr || count > CommandWordCount(*found)))
+      found = &command;
+  }
+  return found;
 }
 
 QString CommandUsages() {
@@ -60,7 +78,7 @@ QString CommandUsages() {
 
 QString CommandProblem(const QStringList& words) {
   if (words.isEmpty()) return QStringLiteral("COMMAND is missing") + CommandList();
-  const CliCommand* command = FindCommand(words.first());
+  const CliCommand* command = FindCommand(words);
   if (command == nullptr) return words.first() + QStringLiteral(": unknown command") + CommandList();
-  return ArgumentProblem(*command, words.mid(1));
+  return ArgumentProblem(*command, words.mid(CommandWordCount(*command)));
 }
