@@ -2,3 +2,6 @@
 # and their zu6400ctl commands.
 zu_test(test_edit_configuration EditConfigurationTest.cpp ConfigurationRulesTest.cpp)
 zu_test(test_erase_machines EraseMachinesTest.cpp)
+
+zu_test(test_config_cli ConfigCliTest.cpp)
+target_link_libraries(test_config_cli PRIVATE zu_ctl_runner)
