@@ -3,7 +3,7 @@
 // zu6400ctl factory-reset --yes: reset the configuration to factory defaults,
 // then contact the tuner again.
 
-#include <QTextStream>
+#include <functional>
 
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
@@ -25,24 +25,36 @@ ResultCode ContactRunningTuner(CCliContext& context) {
   return GetModel().FirmwareStatus.Get() == FirmwareStatusLoader ? Result::LoaderRunning : Result::Success;
 }
 
+// Contacts the tuner, then runs a job machine as the model's job until
+// MachineFinished (or the wait runs out: onTimeout).
+template <class M>
+ResultCode RunJob(CCliContext& context, M& machine, const std::function<void()>& start, unsigned seconds,
+                  ResultCode onTimeout) {
+  const ResultCode result = ContactRunningTuner(context);
+  if (result != Result::Success) return result;
+  const CActiveMachineScope active(GetModel(), machine);
+  if (context.Options().trace) machine.SetStatusWindow(GetModel().NotifyWindow);
+  return context.RunUntilFinished(start, seconds, onTimeout);
+}
+
 QString BandText(unsigned band) { return band == kAllBands ? QStringLiteral("All") : BandName(band); }
 }  // namespace
 
 int RunEraseMemories(CCliContext& context, const QStringList&) {
   const CliOptions& options = context.Options();
-  if (!options.band) return UsageError(QStringLiteral("--band is missing (usage: zu6400ctl erase-memories --band NAME|all --antenna 1|2|3)"));
-  if (!options.antenna) return UsageError(QStringLiteral("--antenna is missing (usage: zu6400ctl erase-memories --band NAME|all --antenna 1|2|3)"));
+  const QString usage = QStringLiteral(" is missing (usage: zu6400ctl erase-memories --band NAME|all --antenna 1|2|3)");
+  if (!options.band) return UsageError("--band" + usage);
+  if (!options.antenna) return UsageError("--antenna" + usage);
 
-  ResultCode result = ContactRunningTuner(context);
-  if (result != Result::Success) return CCliContext::Fail(result);
   CTunerModel& model = GetModel();
   CEraseMemoryStateMachine machine(model);
-  const CActiveMachineScope active(model, machine);
-  if (options.trace) machine.SetStatusWindow(model.NotifyWindow);
   machine.Band.Set(static_cast<unsigned char>(*options.band));
   machine.Antenna = static_cast<unsigned char>(*options.antenna);
-  model.LogText(Format("Erasing Band %s Antenna %u", BandText(*options.band), *options.antenna));
-  result = context.RunUntilFinished([&machine] { machine.StartErase(); }, options.waitSeconds, Result::Timeout);
+  const auto start = [&] {
+    model.LogText(Format("Erasing Band %s Antenna %u", BandText(*options.band), *options.antenna));
+    machine.StartErase();
+  };
+  const ResultCode result = RunJob(context, machine, start, options.waitSeconds, Result::Timeout);
   if (result != Result::Success) return CCliContext::Fail(result);
   model.LogText(Format("ATU memory erased Band %s Antenna %u", BandText(*options.band), *options.antenna));
   return 0;
@@ -54,15 +66,10 @@ int RunFactoryReset(CCliContext& context, const QStringList&) {
     return UsageError(QStringLiteral(
         "--yes is missing: the factory reset cannot be undone; zu6400ctl save keeps a copy of the configuration first"));
 
-  ResultCode result = ContactRunningTuner(context);
-  if (result != Result::Success) return CCliContext::Fail(result);
-  CTunerModel& model = GetModel();
-  CEraseConfigurationStateMachine machine(model);
-  const CActiveMachineScope active(model, machine);
-  if (options.trace) machine.SetStatusWindow(model.NotifyWindow);
+  CEraseConfigurationStateMachine machine(GetModel());
   // After the reset the contact machine reports the end of the job.
-  result = context.RunUntilFinished([&machine] { machine.StartErase(); }, options.waitSeconds + kResetSeconds,
-                                    Result::NoResponseAfterReset);
+  const ResultCode result = RunJob(context, machine, [&machine] { machine.StartErase(); },
+                                   options.waitSeconds + kResetSeconds, Result::NoResponseAfterReset);
   if (result != Result::Success) return CCliContext::Fail(result);
-  return model.FirmwareStatus.Get() == FirmwareStatusRunning ? 0 : CCliContext::Fail(Result::NoResponseAfterReset);
+  return GetModel().FirmwareStatus.Get() == FirmwareStatusRunning ? 0 : CCliContext::Fail(Result::NoResponseAfterReset);
 }

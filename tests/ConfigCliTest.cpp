@@ -7,37 +7,18 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <memory>
 
 #include "CtlRunner.h"
 
 namespace {
 
-class ConfigCli : public ::testing::Test {
+class ConfigCli : public CtlSimTest {
  protected:
-  void StartSim(QStringList args) {
-    args << "--restart-ms" << "200";
-    sim = std::make_unique<CSimulatorProcess>(args);
-    port = sim->Port();
-    ASSERT_FALSE(port.isEmpty());
-  }
-
-  CtlRun Ctl(QStringList args) {
-    args.prepend(port);
-    args.prepend("--port");
-    return RunCtl(args, config.path());
-  }
-
   QJsonObject Json() {
     const CtlRun run = Ctl({"config", "--json"});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
   }
-
-  QTemporaryDir config;
-  std::unique_ptr<CSimulatorProcess> sim;
-  QString port;
 };
 
 // The commands a traced run sent from the named states ("SetAntennaEnable").
@@ -181,7 +162,7 @@ TEST_F(ConfigCli, EraseMemoriesSendsOneTransmission) {
 }
 
 TEST_F(ConfigCli, FactoryResetNeedsYesThenResetsAndFindsTheTunerAgain) {
-  StartSim({"--version", "01.39"});
+  StartSim({"--version", "01.39", "--restart-ms", "200"});
   CtlRun run = Ctl({"factory-reset", "--trace"});
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(run.err.contains("--yes is missing: the factory reset cannot be undone")) << run.err.toStdString();
