@@ -33,7 +33,7 @@ std::optional<int> OnOff(const QString& text) {
 
 // For each band a change covers: the one given, or all eleven.
 void ForBands(unsigned band, const std::function<void(unsigned)>& apply) {
-  for (unsigned b = 0; b < kConfigBandCount; ++b)
+  for (unsigned b = 0; b < kBandCount; ++b)
     if (band == kAllBands || band == b) apply(b);
 }
 

@@ -48,7 +48,7 @@ QString Json(const CConfigurationValues& v) {
   if (Has(ConfigFeature::PowerStatusInitial)) members.emplace_back("initial_power", JsonFlag(v.PowerStatusInitial.Get()));
   if (Has(ConfigFeature::Sleep)) members.emplace_back("idle_sleep", JsonFlag(v.Sleep.Get()));
   QStringList bands;
-  for (unsigned b = 0; b < kConfigBandCount; ++b) bands << JsonBand(v, b);
+  for (unsigned b = 0; b < kBandCount; ++b) bands << JsonBand(v, b);
   members.emplace_back("bands", u'[' + bands.join(QStringLiteral(", ")) + u']');
   return JsonObject(members);
 }
@@ -70,7 +70,7 @@ QString Table(const CConfigurationValues& v) {
   QStringList headings{"band ", "ant1", "ant2", "ant3", "preferred", "swr key", "swr autotune", "swr bypass"};
   if (fineTune) headings.insert(5, QStringLiteral("fine tune"));
   text += Row(headings, headings);
-  for (unsigned b = 0; b < kConfigBandCount; ++b) {
+  for (unsigned b = 0; b < kBandCount; ++b) {
     const unsigned preferred = v.AntennaPreferred.Get(b);
     QStringList cells{BandName(b), OnOff(v.AntennaEnable1.Get(b)), OnOff(v.AntennaEnable2.Get(b)),
                       OnOff(v.AntennaEnable3.Get(b)), preferred == 0 ? QStringLiteral("last") : QString::number(preferred),

@@ -9,7 +9,7 @@ CEditConfigurationStateMachine::CEditConfigurationStateMachine(CModelBase& model
       m_getPowerStatusInitial(*this, &m_getSleep),
       m_getSleep(*this, &m_readInit),
       m_readInit(*this, &m_readTest, "InitRead"),
-      m_readTest(*this, &m_readBand.First(), &Final(), kConfigBandCount),
+      m_readTest(*this, &m_readBand.First(), &Final(), kBandCount),
       m_readBand(*this, &m_readStep),
       m_readStep(*this, &m_readTest, "ReadStep"),
       m_writeCheck(*this, &m_setKeyInterruptPower),
@@ -17,7 +17,7 @@ CEditConfigurationStateMachine::CEditConfigurationStateMachine(CModelBase& model
       m_setPowerStatusInitial(*this, &m_setSleep),
       m_setSleep(*this, &m_writeInit),
       m_writeInit(*this, &m_writeTest, "WriteInit"),
-      m_writeTest(*this, &m_writeBand.First(), &Final(), kConfigBandCount),
+      m_writeTest(*this, &m_writeBand.First(), &Final(), kBandCount),
       m_writeBand(*this, &m_writeStep),
       m_writeStep(*this, &m_writeTest, "WriteStep") {}
 

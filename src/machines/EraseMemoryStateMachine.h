@@ -5,25 +5,11 @@
 #include "engine/FindSpeedState.h"
 #include "engine/StateHost.h"
 #include "machines/ConfigurationValues.h"
+#include "machines/OperateStates.h"
 
 // "em051;rv;" for band 5, antenna 1; band kAllBands erases "em001;" to
 // "em101;" before the "rv;".
 QString EraseMemoryCommand(unsigned band, unsigned antenna);
-
-// "BN" and a band of the band table; "BN11;" and above are refused.
-template <class T>
-class CReadBandNumberState : public CCommandResponseRetryState<T> {
- public:
-  CReadBandNumberState(T& owner, CState<T>* next)
-      : CCommandResponseRetryState<T>(owner, "GetBandNumber", next, Result::NoResponseBandNumber,
-                                      QString::fromLatin1(Tuner::BandNumber)) {}
-  bool ParseReply() override {
-    unsigned band = 0;
-    if (!this->Owner().ScanNumber(this->Prefix(), kConfigBandCount - 1, band)) return false;
-    this->Owner().Band.Set(static_cast<unsigned char>(band));
-    return true;
-  }
-};
 
 // The erase commands of one band, or of all eleven in one transmission,
 // with "rv;" behind them: the tuner answers it once the erasing is done.
@@ -51,12 +37,13 @@ class CEraseMemoryStateMachine : public CStateHost<CEraseMemoryStateMachine> {
 
   unsigned char Antenna = 1;
   CObservable<unsigned char, 1> Band{kEraseBandMessage};
+  CObservable<unsigned char, 1>& BandValue() { return Band; }
 
  private:
   static constexpr unsigned kEraseBandMessage = 33032;
   using M = CEraseMemoryStateMachine;
   CFindSpeedState<M> m_findSpeedRead;
-  CReadBandNumberState<M> m_getBandNumber;
+  CGetBandNumberState<M> m_getBandNumber;
   CFindSpeedState<M> m_findSpeedErase;
   CEraseMemoryState<M> m_eraseMemory;
 };
