@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "sim/SimLiveState.h"
+#include "sim/SimProms.h"
 
 struct SimOptions {
   unsigned speed = 38400;
@@ -27,6 +28,7 @@ struct SimOptions {
   bool pace = false;  // hold replies for their wire time at the line speed
   unsigned restartMs = 1000;  // deaf this long after "rst0;"
   SimLive live;       // the live state the tuner starts with
+  std::vector<SimPromFault> promFaults;
 };
 
 class CSimulatedTuner : public QObject {
@@ -66,6 +68,7 @@ class CSimulatedTuner : public QObject {
   void AddFallbackHandler(Handler handler);
 
   CSimLiveState& Live() { return *m_live; }
+  CSimProms& Proms() { return *m_proms; }
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -74,7 +77,7 @@ class CSimulatedTuner : public QObject {
   void OnReadable();
   void Take(const QByteArray& command);
   void Write(const QByteArray& bytes);
-  void WriteLater(const QByteArray& bytes, unsigned delayMs);
+  void WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes);
   unsigned LineSpeed() const;
   void Restart();
   static QByteArray NameOf(const QByteArray& command);
@@ -100,4 +103,5 @@ class CSimulatedTuner : public QObject {
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;
+  std::unique_ptr<CSimProms> m_proms;
 };
