@@ -1,2 +1,3 @@
 # Stored configuration: the simulated tuner's memories, save, restore and the fault log.
 zu_test(test_sim_proms SimPromTest.cpp)
+zu_test(test_config_jobs ConfigJobsTest.cpp)
