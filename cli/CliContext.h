@@ -24,6 +24,7 @@ struct CliOptions {
   std::optional<unsigned> band;     // --band: 0 to 10, or kAllBands for all
   std::optional<unsigned> antenna;  // --antenna: 1 to 3
   bool yes = false;                 // --yes: an irreversible job may go ahead
+  bool force = false;
 };
 
 class CCliContext {
@@ -53,7 +54,7 @@ class CCliContext {
 };
 
 // What a command takes after its word.
-enum class CliArguments { None, One, OneOrMore };
+enum class CliArguments { None, One, OneOrMore, OptionalOne };
 
 struct CliCommand {
   const char* name;

@@ -12,6 +12,9 @@ int RunConfig(CCliContext& context, const QStringList& args);
 int RunConfigSet(CCliContext& context, const QStringList& args);
 int RunEraseMemories(CCliContext& context, const QStringList& args);
 int RunFactoryReset(CCliContext& context, const QStringList& args);
+int RunSave(CCliContext& context, const QStringList& args);
+int RunRestore(CCliContext& context, const QStringList& args);
+int RunFaults(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -28,12 +31,18 @@ constexpr CliCommand kCommands[] = {
     {"config set", OneOrMore, "NAME=VALUE", "change stored settings (--band for per-band ones, below)", RunConfigSet},
     {"erase-memories", None, "", "erase tuning memories of --band NAME|all for --antenna 1|2|3", RunEraseMemories},
     {"factory-reset", None, "", "reset the configuration to factory defaults (needs --yes)", RunFactoryReset},
+    {"save", OptionalOne, "FILE", "save the tuner's whole configuration (default: a new file in the configuration folder)",
+     RunSave},
+    {"restore", One, "FILE", "write a saved configuration back into the tuner and restart it (--force: from another tuner)",
+     RunRestore},
+    {"faults", None, "", "read the tuner's fault log, newest first", RunFaults},
 };
 
 // "set NAME=VALUE ...".
 QString Synopsis(const CliCommand& command) {
   QString text = QLatin1String(command.name);
-  if (command.count != None) text += u' ' + QLatin1String(command.arguments);
+  if (command.count == OptionalOne) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
+  else if (command.count != None) text += u' ' + QLatin1String(command.arguments);
   if (command.count == OneOrMore) text += QStringLiteral(" ...");
   return text;
 }
@@ -50,8 +59,8 @@ QString CommandList() {
 
 QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
   const QString usage = QStringLiteral(" (usage: zu6400ctl ") + Synopsis(command) + u')';
-  if (args.isEmpty() && command.count != None) return QLatin1String(command.arguments) + " is missing" + usage;
-  const qsizetype allowed = command.count == None ? 0 : command.count == One ? 1 : args.size();
+  if (args.isEmpty() && command.count != None && command.count != OptionalOne) return QLatin1String(command.arguments) + " is missing" + usage;
+  const qsizetype allowed = command.count == None ? 0 : command.count == OneOrMore ? args.size() : 1;
   if (args.size() > allowed) return args[allowed] + ": unexpected argument" + usage;
   return {};
 }

@@ -42,6 +42,7 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("BAND")},
       {QStringLiteral("antenna"), QStringLiteral("antenna of erase-memories: 1, 2 or 3"), QStringLiteral("N")},
       {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone")},
+      {QStringLiteral("force"), QStringLiteral("restore: write a file saved from another tuner")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -114,6 +115,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
     const QString problem = read(parser.value(QLatin1String(name)), options);
     if (!problem.isEmpty()) return problem;
   }
+  options.force = parser.isSet(QStringLiteral("force"));
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;

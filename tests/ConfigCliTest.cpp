@@ -1,186 +1,134 @@
-// zu6400ctl config, config set, erase-memories and factory-reset end to end
-// against zu6400-sim; what went out on the wire is read from --trace.
+// zu6400ctl save, restore and faults as separate processes against the
+// simulated tuner.
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "CtlRunner.h"
 
 namespace {
 
-class ConfigCli : public CtlSimTest {
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ConfigCli : public ::testing::Test {
  protected:
-  QJsonObject Json() {
-    const CtlRun run = Ctl({"config", "--json"});
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    return QJsonDocument::fromJson(run.out.toUtf8()).object();
-  }
+  CtlRun Run(const QStringList& args) { return RunCtl(args, home.path()); }
+  QString Path(const char* name) const { return home.filePath(QString::fromLatin1(name)); }
+  QTemporaryDir home;
 };
 
-// The commands a traced run sent from the named states ("SetAntennaEnable").
-QStringList Sent(const CtlRun& run, const QString& statePrefix) {
-  QStringList sent;
-  const QRegularExpression line("^\\S+ (" + statePrefix + "\\w*) send (.*)$", QRegularExpression::MultilineOption);
-  for (auto it = line.globalMatch(run.err); it.hasNext();) sent << it.next().captured(2);
-  return sent;
+TEST_F(ConfigCli, SaveWritesANewFileInTheConfigurationFolderOrTheOneNamed) {
+  const CtlRun saved = Run({"save", "--simulate"});
+  ASSERT_EQ(saved.status, 0) << saved.err.toStdString();
+  const QString folder = home.filePath(QStringLiteral("data/Corvanta/ZU6400 Configuration"));
+  const QStringList files = QDir(folder).entryList(QDir::Files);
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^SN01234\\.\\d{8}T\\d{6}\\.ZU6400Config$")).match(files[0]).hasMatch());
+  EXPECT_EQ(saved.out, "saved: " + QDir(folder).filePath(files[0]) + u'\n');
+  EXPECT_TRUE(saved.err.contains(QStringLiteral("Configuration was saved")));
+  EXPECT_FALSE(saved.err.contains(u'\r')) << "no progress bar when standard error is no terminal";
+
+  const CtlRun named = Run({"--json", "save", Path("named.ZU6400Config"), "--simulate"});
+  ASSERT_EQ(named.status, 0);
+  EXPECT_EQ(QJsonDocument::fromJson(named.out.toUtf8()).object().value("saved").toString(), Path("named.ZU6400Config"));
+  EXPECT_EQ(Contents(Path("named.ZU6400Config")).count("\r\n"), 1063);
+  const CtlRun check = Run({"check-config", Path("named.ZU6400Config"), "--json"});
+  EXPECT_EQ(QJsonDocument::fromJson(check.out.toUtf8()).object().value("serial-blocks").toInt(), 960);
 }
 
-TEST_F(ConfigCli, ConfigPrintsEveryBandAsTableAndJson) {
-  StartSim({"--version", "01.39"});
-  const CtlRun text = Ctl({"config"});
-  ASSERT_EQ(text.status, 0) << text.err.toStdString();
-  const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 3 + 1 + 11);
-  EXPECT_EQ(lines[0], "key interrupt power: 1500 W");
-  EXPECT_EQ(lines[2], "idle sleep: off");
-  EXPECT_EQ(lines[3].simplified(), "band ant1 ant2 ant3 preferred fine tune swr key swr autotune swr bypass");
-  EXPECT_EQ(lines[9].simplified(), "20 on on off 2 off 2.00 1.50 1.20");
-
-  const CtlRun json = Ctl({"--json", "config"});
-  ASSERT_EQ(json.status, 0);
-  EXPECT_TRUE(json.out.startsWith(
-      R"({"key_interrupt_power": 1500, "initial_power": true, "idle_sleep": false, "bands": [{"band": "160", )"
-      R"("antennas": [true, false, false], "preferred": 0, "fine_tune": false, "swr_key": "2.00", )"
-      R"("swr_autotune": "1.50", "swr_bypass": "1.20"}, {"band": "80", )"))
-      << json.out.left(200).toStdString();
-  const QJsonArray bands = QJsonDocument::fromJson(json.out.toUtf8()).object()["bands"].toArray();
-  ASSERT_EQ(bands.size(), 11);
-  EXPECT_EQ(bands[10].toObject()["band"].toString(), "6");
-  EXPECT_EQ(bands[5].toObject()["preferred"].toInt(), 2);
-  EXPECT_EQ(bands[3].toObject()["antennas"].toArray()[1].toBool(), true);
-}
-
-TEST_F(ConfigCli, ValuesTheFirmwareLacksAreAbsent) {
-  StartSim({"--version", "01.04"});
-  QJsonObject o = Json();
-  EXPECT_EQ(o.keys(), QStringList({"bands"}));
-  EXPECT_FALSE(o["bands"].toArray()[0].toObject().contains("fine_tune"));
-  sim.reset();
-
-  StartSim({"--version", "01.38"});
-  o = Json();
-  EXPECT_EQ(o.keys(), QStringList({"bands", "idle_sleep", "initial_power", "key_interrupt_power"}));
-  EXPECT_FALSE(o["bands"].toArray()[0].toObject().contains("fine_tune"));
-}
-
-TEST_F(ConfigCli, SetWritesExactlyWhatChanged) {
-  StartSim({"--version", "01.39"});
-  CtlRun run = Ctl({"config", "set", "--band", "20", "ant3=on", "--trace"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "Set"), QStringList({"AE0531;ae053;"}));
-  EXPECT_TRUE(run.out.split('\n').contains("20     on    on    on    2          off        2.00     1.50          1.20"))
-      << run.out.toStdString();
-
-  // The same again, and thresholds equal at the tuner's resolution: nothing goes out.
-  run = Ctl({"--trace", "config", "set", "--band", "20", "ant3=on", "swr-autotune=1.5", "swr-key=2"});
-  ASSERT_EQ(run.status, 0);
-  EXPECT_EQ(Sent(run, "Set"), QStringList());
-
-  run = Ctl({"--trace", "config", "set", "--band", "all", "ant2=off", "swr-bypass=2.555", "sleep=on"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  const QStringList sent = Sent(run, "Set");
-  EXPECT_EQ(sent.first(), "SL1;sl;");
-  EXPECT_TRUE(sent.contains("AE0320;ae032;"));
-  EXPECT_TRUE(sent.contains("AE0520;ae052;"));
-  EXPECT_TRUE(sent.contains("ST10B2.55;st10b;"));
-  EXPECT_EQ(sent.size(), 1 + 2 + 11);
-
-  const QJsonObject o = Json();
-  EXPECT_EQ(o["idle_sleep"].toBool(), true);
-  EXPECT_EQ(o["bands"].toArray()[0].toObject()["swr_bypass"].toString(), "2.55");
-  EXPECT_EQ(o["bands"].toArray()[3].toObject()["antennas"].toArray()[1].toBool(), false);
-}
-
-TEST_F(ConfigCli, SetRefusesBadArgumentsBeforeSendingAnything) {
-  StartSim({"--version", "01.39"});
-  struct Case {
-    QStringList args;
-    const char* named;
-  };
-  for (const Case& c : {Case{{"config", "set", "ant1=on"}, "ant1=on: ant1 is set per band"},
-                        Case{{"config", "set", "--band", "40", "ant1=maybe"}, "ant1=maybe: ant1 takes on or off"},
-                        Case{{"config", "set", "--band", "40", "preferred=4"}, "preferred=4: preferred takes last"},
-                        Case{{"config", "set", "--band", "40", "swr-key=1.5x"}, "swr-key=1.5x: swr-key takes"},
-                        Case{{"config", "set", "--band", "40", "swr-key=1234"}, "swr-key=1234"},
-                        Case{{"config", "set", "key-power=70000"}, "key-power=70000: key-power takes 0 to 65535"},
-                        Case{{"config", "set", "volume=3"}, "volume=3: unknown setting"},
-                        Case{{"config", "set"}, "NAME=VALUE is missing"},
-                        Case{{"config", "now"}, "now: unexpected argument"},
-                        Case{{"config", "set", "--band", "7", "ant1=on"}, "--band 7: --band takes 160, 80"}}) {
-    const CtlRun run = Ctl(c.args + QStringList{"--trace"});
-    EXPECT_EQ(run.status, 2) << c.args.join(' ').toStdString();
-    EXPECT_TRUE(run.err.contains(c.named)) << run.err.toStdString();
-    EXPECT_FALSE(run.err.contains(" send ")) << c.args.join(' ').toStdString();
+// A save that fails leaves nothing half written and an older file as it was.
+TEST_F(ConfigCli, FailedSaveKeepsTheOlderFile) {
+  const QString path = Path("kept.ZU6400Config");
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older save\r\n");
   }
+  CSimulatorProcess loader({"--identity", "zu6400"});
+  ASSERT_FALSE(loader.Port().isEmpty());
+  const CtlRun r = Run({"save", path, "--port", loader.Port()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("error 0xE2000053: ZU6400 is running its bootstrap loader; send firmware first")))
+      << r.err.toStdString();
+  EXPECT_EQ(Contents(path), "an older save\r\n");
+  EXPECT_EQ(QDir(home.path()).entryList({QStringLiteral("kept*")}, QDir::Files).size(), 1) << "no temporary left";
+
+  const CtlRun nowhere = Run({"save", Path("no/such/folder/x.ZU6400Config"), "--simulate"});
+  EXPECT_EQ(nowhere.status, 1);
+  EXPECT_TRUE(nowhere.err.contains(QStringLiteral("error 0x")));
+  EXPECT_TRUE(nowhere.out.isEmpty());
 }
 
-TEST_F(ConfigCli, SettingTheFirmwareLacksFails) {
-  StartSim({"--version", "01.38"});
-  const CtlRun run = Ctl({"config", "set", "--band", "20", "fine-tune=on", "--trace"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.contains("error 0x00000032")) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "Set"), QStringList());
+TEST_F(ConfigCli, RestoreRefusesAnotherTunersFileUnlessForcedAndAnAlteredFile) {
+  CSimulatorProcess sim({"--serial", "777", "--restart-ms", "50"});
+  ASSERT_FALSE(sim.Port().isEmpty());
+  const QString path = Path("from-1234.ZU6400Config");
+  ASSERT_EQ(Run({"save", path, "--simulate"}).status, 0);  // serial number 1234
+
+  const CtlRun refused = Run({"restore", path, "--port", sim.Port()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("does not match the Serial Number of your ZU6400")));
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("error 0xE2000032:")));
+  EXPECT_TRUE(refused.out.isEmpty());
+
+  const CtlRun forced = Run({"restore", "--force", path, "--port", sim.Port(), "--json"});
+  ASSERT_EQ(forced.status, 0) << forced.err.toStdString();
+  EXPECT_EQ(QJsonDocument::fromJson(forced.out.toUtf8()).object().value("restored").toString(), path);
+  EXPECT_TRUE(forced.err.contains(QStringLiteral("Waiting 3 seconds for reset")));
+  EXPECT_TRUE(forced.err.contains(QStringLiteral("Configuration was restored")));
+
+  QByteArray altered = Contents(path);
+  const qsizetype digit = altered.indexOf("MEM3 1000 40 ") + 13;  // the first data digit
+  altered[digit] = altered[digit] == '0' ? '1' : '0';
+  QFile file(Path("altered.ZU6400Config"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(altered);
+  file.close();
+  const CtlRun bad = Run({"restore", file.fileName(), "--port", sim.Port()});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_TRUE(bad.err.contains(QStringLiteral("The configuration file has been altered after it was saved.")));
+  EXPECT_TRUE(bad.err.contains(QStringLiteral("error 0xE2000031:")));
 }
 
-TEST_F(ConfigCli, TunerInItsLoaderHasNoConfiguration) {
-  StartSim({"--identity", "zu6400"});
-  for (const QStringList& args : {QStringList{"config"}, QStringList{"config", "set", "sleep=on"},
-                                  QStringList{"erase-memories", "--band", "all", "--antenna", "1"},
-                                  QStringList{"factory-reset", "--yes"}}) {
-    const CtlRun run = Ctl(args);
-    EXPECT_EQ(run.status, 1) << args.join(' ').toStdString();
-    EXPECT_TRUE(run.err.contains("error 0xE2000053: ZU6400 is running its bootstrap loader; send firmware first"))
-        << run.err.toStdString();
-    EXPECT_TRUE(run.out.isEmpty());
-  }
+TEST_F(ConfigCli, FaultsPrintTheLogNewestFirst) {
+  const CtlRun json = Run({"faults", "--simulate", "--json"});
+  ASSERT_EQ(json.status, 0) << json.err.toStdString();
+  EXPECT_TRUE(json.out.contains(
+      QStringLiteral(R"({"index": 1, "time_on": "1D 01:01:01", "fault": "02 - VFWD too high for SWR", )"
+                     R"("data": "F 14200 VFWD 300 VRFL 40 SWR 2.50 SWRB 1.25"})")));
+  const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).array();
+  ASSERT_EQ(rows.size(), 6);
+  EXPECT_EQ(rows[0].toObject().value("index").toInt(), 4);
+  EXPECT_EQ(rows[4].toObject().value("time_on").toString(), QString()) << "no time: an empty cell";
+  EXPECT_EQ(rows[5].toObject().value("index").toInt(), 250) << "the ring walked backwards past 0";
+
+  const CtlRun plain = Run({"--simulate", "faults"});
+  ASSERT_EQ(plain.status, 0);
+  const QStringList lines = plain.out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 7);
+  const qsizetype dataColumn = lines[0].indexOf(QStringLiteral("Variable Data"));
+  EXPECT_TRUE(lines[0].contains(QStringLiteral("Time On")) && lines[0].contains(QStringLiteral("Fault Code")));
+  EXPECT_EQ(lines[4].indexOf(QStringLiteral("F 14200")), dataColumn) << "columns line up";
+  EXPECT_TRUE(lines[4].contains(QStringLiteral("1D 01:01:01  02 - VFWD")));
 }
 
-TEST_F(ConfigCli, EraseMemoriesSendsOneTransmission) {
-  StartSim({});
-  CtlRun run = Ctl({"erase-memories", "--band", "all", "--antenna", "3", "--trace"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "EraseMemory"),
-            QStringList({"em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"}));
-  EXPECT_TRUE(run.err.contains("ATU memory erased Band All Antenna 3"));
-
-  run = Ctl({"--antenna", "1", "erase-memories", "--band", "15", "--trace"});
-  ASSERT_EQ(run.status, 0);
-  EXPECT_EQ(Sent(run, "EraseMemory"), QStringList({"em071;rv;"}));
-
-  for (const QStringList& args : {QStringList{"erase-memories", "--antenna", "1"},
-                                  QStringList{"erase-memories", "--band", "20"},
-                                  QStringList{"erase-memories", "--band", "20", "--antenna", "4"}}) {
-    run = Ctl(args);
-    EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
-    EXPECT_EQ(run.err.count('\n'), 2);  // the problem and the pointer to --help
-    EXPECT_TRUE(run.err.contains("--band") || run.err.contains("--antenna"));
-  }
-}
-
-TEST_F(ConfigCli, FactoryResetNeedsYesThenResetsAndFindsTheTunerAgain) {
-  StartSim({"--version", "01.39", "--restart-ms", "200"});
-  CtlRun run = Ctl({"factory-reset", "--trace"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.err.contains("--yes is missing: the factory reset cannot be undone")) << run.err.toStdString();
-  EXPECT_TRUE(run.err.contains("zu6400ctl save keeps a copy"));
-  EXPECT_FALSE(run.err.contains(" send "));
-
-  ASSERT_EQ(Ctl({"config", "set", "sleep=on", "key-power=900"}).status, 0);
-  run = Ctl({"factory-reset", "--yes", "--trace"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "EraseConfiguration"), QStringList({"eeinit;"}));
-  EXPECT_EQ(Sent(run, "ResetMcu"), QStringList({"rst0;"}));
-  EXPECT_TRUE(run.err.contains("Waiting 3 seconds for reset"));
-  EXPECT_TRUE(run.err.indexOf("GetSerialNumber send", run.err.indexOf("ResetMcu send")) > 0) << "contacted again";
-
-  const QJsonObject o = Json();
-  EXPECT_EQ(o["idle_sleep"].toBool(), false);
-  EXPECT_EQ(o["key_interrupt_power"].toInt(), 1500);
-  EXPECT_EQ(o["bands"].toArray()[3].toObject()["antennas"].toArray()[1].toBool(), false);
+TEST_F(ConfigCli, UsageErrorsNameTheArgument) {
+  const CtlRun missing = Run({"restore", "--simulate"});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_TRUE(missing.err.contains(QStringLiteral("FILE is missing")));
+  const CtlRun extra = Run({"save", "a", "b"});
+  EXPECT_EQ(extra.status, 2);
+  EXPECT_TRUE(extra.err.contains(QStringLiteral("b: unexpected argument")));
+  EXPECT_TRUE(Run({"--help"}).out.contains(QStringLiteral("save [FILE]")));
 }
 
 }  // namespace

@@ -177,13 +177,13 @@ TEST(EditConfiguration, TunerInItsLoaderEndsBothChains) {
   loader.identity = QStringLiteral("zu6400");
   EditFixture f(loader);
   ASSERT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
-  EXPECT_EQ(f.Read(), Result::LoaderRunning);
+  EXPECT_EQ(f.Read(), Result::BootstrapLoaderRunning);
   EXPECT_EQ(f.sent, "");
   f.Values().Sleep.SetRequested(1);
-  EXPECT_EQ(f.Write(), Result::LoaderRunning);
+  EXPECT_EQ(f.Write(), Result::BootstrapLoaderRunning);
   EXPECT_EQ(f.sent, "");
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);  // still there to take firmware
-  EXPECT_EQ(ErrorText(Result::LoaderRunning), "ZU6400 is running its bootstrap loader; send firmware first");
+  EXPECT_EQ(ErrorText(Result::BootstrapLoaderRunning), "ZU6400 is running its bootstrap loader; send firmware first");
 }
 
 }  // namespace

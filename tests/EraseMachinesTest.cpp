@@ -114,7 +114,7 @@ TEST(EraseConfiguration, TunerInItsLoaderIsNotReset) {
   const int before = f.Recorder().Count(Msg::MachineFinished);
   ASSERT_TRUE(machine.StartErase());
   ASSERT_TRUE(WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, 15000));
-  EXPECT_EQ(f.LastResult(), Result::LoaderRunning);
+  EXPECT_EQ(f.LastResult(), Result::BootstrapLoaderRunning);
   EXPECT_EQ(f.Sim().Received(), ";I;");
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 }

@@ -14,6 +14,7 @@ CEraseMemoryStateMachine::CEraseMemoryStateMachine(CModelBase& model)
     : CStateHost(model),
       m_findSpeedRead(*this, &m_getBandNumber),
       m_getBandNumber(*this, &Final()),
+      m_eraseCheck(*this, &m_findSpeedErase),
       m_findSpeedErase(*this, &m_eraseMemory),
       m_eraseMemory(*this, &Final()) {
   SetRetryLimit(0);

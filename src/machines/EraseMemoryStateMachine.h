@@ -3,6 +3,7 @@
 // antenna. A first chain reads the band the tuner is on, for the choice.
 
 #include "engine/FindSpeedState.h"
+#include "engine/RunningFirmwareState.h"
 #include "engine/StateHost.h"
 #include "machines/ConfigurationValues.h"
 #include "machines/OperateStates.h"
@@ -33,7 +34,7 @@ class CEraseMemoryStateMachine : public CStateHost<CEraseMemoryStateMachine> {
   // The band the tuner is on, into Band.
   bool StartReadBand() { return StartIfIdle(m_findSpeedRead); }
   // Erases Band (kAllBands for every band) for Antenna.
-  bool StartErase() { return StartIfIdle(m_findSpeedErase); }
+  bool StartErase() { return StartIfIdle(m_eraseCheck); }
 
   unsigned char Antenna = 1;
   CObservable<unsigned char, 1> Band{kEraseBandMessage};
@@ -44,6 +45,7 @@ class CEraseMemoryStateMachine : public CStateHost<CEraseMemoryStateMachine> {
   using M = CEraseMemoryStateMachine;
   CFindSpeedState<M> m_findSpeedRead;
   CGetBandNumberState<M> m_getBandNumber;
+  CRunningFirmwareState<M> m_eraseCheck;
   CFindSpeedState<M> m_findSpeedErase;
   CEraseMemoryState<M> m_eraseMemory;
 };
