@@ -73,14 +73,6 @@ TEST(EraseMemory, OneBandOrAllBandsInOneTransmission) {
   EXPECT_TRUE(f.Sim().Live().Memory(3, 1));  // another antenna's memory stays
 }
 
-TEST(EraseMemory, SilentEraseIsNotAFailure) {
-  EraseMemoryFixture f;
-  f.Sim().OverrideReply("rv;", "");
-  const CTimeScaleScope fast(kFastTime);
-  f.machine.Band.Set(2);
-  EXPECT_EQ(f.Run(&CEraseMemoryStateMachine::StartErase), 0u);
-}
-
 TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
   ModelFixture f;
   ASSERT_TRUE(f.ContactAndWait());
