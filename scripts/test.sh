@@ -34,6 +34,12 @@ if ! build/tests/operate_benchmark; then
   exit 1
 fi
 passed=$((passed + 1))
+echo "== config_benchmark"
+if ! build/tests/config_benchmark; then
+  echo "config_benchmark could not run"
+  exit 1
+fi
+passed=$((passed + 1))
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZU_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
