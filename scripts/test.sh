@@ -27,19 +27,15 @@ run_tests() {
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build -j "$jobs"
 run_tests build
-# Prints its figures; it fails the run only if it cannot run at all.
-echo "== operate_benchmark"
-if ! build/tests/operate_benchmark; then
-  echo "operate_benchmark could not run"
-  exit 1
-fi
-passed=$((passed + 1))
-echo "== config_read_benchmark"
-if ! build/tests/config_read_benchmark; then
-  echo "config_read_benchmark could not run"
-  exit 1
-fi
-passed=$((passed + 1))
+# Each prints its figures; one fails the run only if it cannot run at all.
+for benchmark in operate_benchmark config_read_benchmark config_benchmark; do
+  echo "== $benchmark"
+  if ! "build/tests/$benchmark"; then
+    echo "$benchmark could not run"
+    exit 1
+  fi
+  passed=$((passed + 1))
+done
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZU_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -273,6 +275,17 @@ TEST_F(ConfigJobsOnLoader, JobsEndBeforeReadingOrWriting) {
   const QByteArray received = f.Sim().Received();
   for (const char* prefix : {"erp", "ers", "ewp", "ews", "rst0"}) EXPECT_EQ(Count(received, prefix), 0) << prefix;
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+}
+
+TEST(ConfigurationDefaults, FileNameAndFolder) {
+  const QDateTime time(QDate(2021, 9, 15), QTime(14, 25, 30));
+  EXPECT_EQ(DefaultConfigurationFileName(time, 1234), QStringLiteral("SN01234.20210915T142530.ZU6400Config"));
+  EXPECT_EQ(DefaultConfigurationFileName(time, kNoSerialNumber), QStringLiteral("20210915T142530.ZU6400Config"));
+  ModelFixture f({}, false);
+  const QString folder = f.Model().DefaultConfigurationFolder();
+  EXPECT_TRUE(folder.endsWith(QStringLiteral("/Corvanta/ZU6400 Configuration"))) << folder.toStdString();
+  EXPECT_TRUE(QDir(folder).exists());
+  EXPECT_EQ(QFileInfo(folder).dir(), QFileInfo(f.Model().DefaultFirmwareFolder()).dir()) << "beside the firmware";
 }
 
 }  // namespace
