@@ -54,7 +54,7 @@ class CCliContext {
 };
 
 // What a command takes after its word.
-enum class CliArguments { None, One, OneOrMore, OptionalOne };
+enum class CliArguments { None, One, OneOrMore, Optional };
 
 struct CliCommand {
   const char* name;

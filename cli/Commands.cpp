@@ -31,7 +31,7 @@ constexpr CliCommand kCommands[] = {
     {"config set", OneOrMore, "NAME=VALUE", "change stored settings (--band for per-band ones, below)", RunConfigSet},
     {"erase-memories", None, "", "erase tuning memories of --band NAME|all for --antenna 1|2|3", RunEraseMemories},
     {"factory-reset", None, "", "reset the configuration to factory defaults (needs --yes)", RunFactoryReset},
-    {"save", OptionalOne, "FILE", "save the tuner's whole configuration (default: a new file in the configuration folder)",
+    {"save", Optional, "FILE", "save the tuner's whole configuration (default: a new file in the configuration folder)",
      RunSave},
     {"restore", One, "FILE", "write a saved configuration back into the tuner and restart it (--force: from another tuner)",
      RunRestore},
@@ -41,7 +41,7 @@ constexpr CliCommand kCommands[] = {
 // "set NAME=VALUE ...".
 QString Synopsis(const CliCommand& command) {
   QString text = QLatin1String(command.name);
-  if (command.count == OptionalOne) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
+  if (command.count == Optional) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
   else if (command.count != None) text += u' ' + QLatin1String(command.arguments);
   if (command.count == OneOrMore) text += QStringLiteral(" ...");
   return text;
@@ -59,7 +59,7 @@ QString CommandList() {
 
 QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
   const QString usage = QStringLiteral(" (usage: zu6400ctl ") + Synopsis(command) + u')';
-  if (args.isEmpty() && command.count != None && command.count != OptionalOne) return QLatin1String(command.arguments) + " is missing" + usage;
+  if (args.isEmpty() && (command.count == One || command.count == OneOrMore)) return QLatin1String(command.arguments) + " is missing" + usage;
   const qsizetype allowed = command.count == None ? 0 : command.count == OneOrMore ? args.size() : 1;
   if (args.size() > allowed) return args[allowed] + ": unexpected argument" + usage;
   return {};
