@@ -13,6 +13,13 @@ int RunWatch(CCliContext& context, const QStringList& args);
 int RunServe(CCliContext& context, const QStringList& args);
 int RunFlash(CCliContext& context, const QStringList& args);
 int RunFirmware(CCliContext& context, const QStringList& args);
+int RunConfig(CCliContext& context, const QStringList& args);
+int RunConfigSet(CCliContext& context, const QStringList& args);
+int RunEraseMemories(CCliContext& context, const QStringList& args);
+int RunFactoryReset(CCliContext& context, const QStringList& args);
+int RunSave(CCliContext& context, const QStringList& args);
+int RunRestore(CCliContext& context, const QStringList& args);
+int RunFaults(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -31,6 +38,15 @@ constexpr CliCommand kCommands[] = {
     {"firmware", None, "", "compare the tuner's firmware with the newest file in the firmware folder", RunFirmware},
     {"flash", Optional, "FILE", "load a firmware image into the tuner (needs --yes; default: the newest in the folder)",
      RunFlash},
+    {"config", None, "", "read the tuner's stored configuration", RunConfig},
+    {"config set", OneOrMore, "NAME=VALUE", "change stored settings (--band for per-band ones, below)", RunConfigSet},
+    {"erase-memories", None, "", "erase tuning memories of --band NAME|all for --antenna 1|2|3", RunEraseMemories},
+    {"factory-reset", None, "", "reset the configuration to factory defaults (needs --yes)", RunFactoryReset},
+    {"save", Optional, "FILE", "save the tuner's whole configuration (default: a new file in the configuration folder)",
+     RunSave},
+    {"restore", One, "FILE", "write a saved configuration back into the tuner and restart it (--force: from another tuner)",
+     RunRestore},
+    {"faults", None, "", "read the tuner's fault log, newest first", RunFaults},
 };
 
 // "set NAME=VALUE ...".
@@ -42,10 +58,13 @@ QString Synopsis(const CliCommand& command) {
   return text;
 }
 
-// " (commands: contact, ...)".
+// " (commands: contact, ...)"; a two-word name counts once, as its first word.
 QString CommandList() {
   QStringList names;
-  for (const CliCommand& command : kCommands) names << QLatin1String(command.name);
+  for (const CliCommand& command : kCommands) {
+    const QString first = QString::fromLatin1(command.name).section(u' ', 0, 0);
+    if (!names.contains(first)) names << first;
+  }
   return QStringLiteral(" (commands: ") + names.join(QStringLiteral(", ")) + u')';
 }
 
@@ -58,10 +77,17 @@ QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
 }
 }  // namespace
 
-const CliCommand* FindCommand(const QString& name) {
-  for (const CliCommand& command : kCommands)
-    if (name == QLatin1String(command.name)) return &command;
-  return nullptr;
+qsizetype CommandWordCount(const CliCommand& command) { return QLatin1String(command.name).count(u' ') + 1; }
+
+const CliCommand* FindCommand(const QStringList& words) {
+  const CliCommand* found = nullptr;
+  for (const CliCommand& command : kCommands) {
+    const qsizetype count = CommandWordCount(command);
+    if (words.size() >= count && words.first(count).join(u' ') == QLatin1String(command.name) &&
+        (found == nullptr || count > CommandWordCount(*found)))
+      found = &command;
+  }
+  return found;
 }
 
 QString CommandUsages() {
@@ -72,7 +98,7 @@ QString CommandUsages() {
 
 QString CommandProblem(const QStringList& words) {
   if (words.isEmpty()) return QStringLiteral("COMMAND is missing") + CommandList();
-  const CliCommand* command = FindCommand(words.first());
+  const CliCommand* command = FindCommand(words);
   if (command == nullptr) return words.first() + QStringLiteral(": unknown command") + CommandList();
-  return ArgumentProblem(*command, words.mid(1));
+  return ArgumentProblem(*command, words.mid(CommandWordCount(*command)));
 }

@@ -12,6 +12,7 @@
 #include "engine/FindSpeedState.h"
 #include "machines/PollLoop.h"
 #include "server/ListenAddress.h"
+#include "machines/OperateValues.h"
 
 namespace {
 // The wait runs on a timer that counts milliseconds in an int.
@@ -23,6 +24,13 @@ QStringList SpeedChoices() {
   QStringList choices{QStringLiteral("AUTO")};
   for (const std::uint32_t speed : kSearchSpeeds) choices << QString::number(speed);
   return choices;
+}
+
+// "160" ... "6", then "all".
+QStringList BandChoices() {
+  QStringList choices;
+  for (unsigned band = 0; band < kBandCount; ++band) choices << BandName(band);
+  return choices << QStringLiteral("all");
 }
 
 QList<QCommandLineOption> Options() {
@@ -49,6 +57,11 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("TOKEN")},
       {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone (flash)")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
+      {QStringLiteral("band"), "band of config set and erase-memories: " + ListWithOr(BandChoices()),
+       QStringLiteral("BAND")},
+      {QStringLiteral("antenna"), QStringLiteral("antenna of erase-memories: 1, 2 or 3"), QStringLiteral("N")},
+      {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone")},
+      {QStringLiteral("force"), QStringLiteral("restore: write a file saved from another tuner")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -68,7 +81,8 @@ void PrintHelp() {
   QTextStream(stdout) << "usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
                          "Options may come before or after the command word.\ncommands:\n"
                       << CommandUsages() << "settings (set NAME=VALUE):\n"
-                      << SettingUsages() << "options:\n"
+                      << SettingUsages() << "stored settings (config set NAME=VALUE):\n"
+                      << ConfigSettingUsages() << "options:\n"
                       << options;
 }
 
@@ -103,6 +117,18 @@ QString ReadListen(const QString& text, CliOptions& options) {
   options.listen = text;
   if (ParseListenAddress(text)) return {};
   return "--listen " + text + ": --listen takes ADDRESS:PORT, such as " + QLatin1String(kDefaultListen) + " or [::1]:6400";
+QString ReadBand(const QString& text, CliOptions& options) {
+  const QStringList choices = BandChoices();
+  const qsizetype band = choices.indexOf(text.toLower());
+  if (band < 0) return "--band " + text + ": --band takes " + ListWithOr(choices);
+  options.band = static_cast<unsigned>(band);  // "all" comes last: kAllBands
+  return {};
+}
+
+QString ReadAntenna(const QString& text, CliOptions& options) {
+  if (text != u'1' && text != u'2' && text != u'3') return "--antenna " + text + ": --antenna takes 1, 2 or 3";
+  options.antenna = text.toUInt();
+  return {};
 }
 
 // An unknown option named with its dashes; Qt's words for the rest (a
@@ -131,6 +157,13 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
     // Relative to where the command runs, as a shell user means it.
     options.folder = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
   }
+  options.yes = parser.isSet(QStringLiteral("yes"));
+  for (const auto& [name, read] : {std::pair{"band", &ReadBand}, std::pair{"antenna", &ReadAntenna}}) {
+    if (!parser.isSet(QLatin1String(name))) continue;
+    const QString problem = read(parser.value(QLatin1String(name)), options);
+    if (!problem.isEmpty()) return problem;
+  }
+  options.force = parser.isSet(QStringLiteral("force"));
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;
@@ -164,5 +197,6 @@ int main(int argc, char** argv) {
 
   CCliContext context(options);
   if (!context.Prepare()) return 1;
-  return FindCommand(words.first())->run(context, words.mid(1));
+  const CliCommand* command = FindCommand(words);
+  return command->run(context, words.mid(CommandWordCount(*command)));
 }

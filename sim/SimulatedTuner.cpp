@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <cctype>
+#include <algorithm>
+#include <cmath>
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
@@ -33,6 +35,14 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
   m_loader = std::make_unique<CSimLoader>(*this, m_options.loader, m_options.speed);
+  m_config = std::make_unique<CSimConfigState>(
+      version, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
+  auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
+  for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
+  m_proms = std::make_unique<CSimProms>();
+  for (const SimPromFault& fault : m_options.promFaults) m_proms->AddFault(fault);
+  // Not by name: an address such as "A000" runs into the command's letters.
+  AddFallbackHandler([this](const QByteArray& command) { return m_proms->Answer(command); });
 }
 
 CSimulatedTuner::~CSimulatedTuner() { Vanish(); }
@@ -70,6 +80,7 @@ void CSimulatedTuner::OnReadable() {
     if (m_commandTimes.size() == kCommandTimesKept) m_commandTimes.removeFirst();  // a long run stays small
     m_commandTimes.append(now);
   }
+  if (m_clock.elapsed() < m_deafUntil) return;  // restarting: what comes is lost
   if (LineSpeed() != m_options.speed) {
     // At the wrong speed the tuner sees only noise.
     m_ignored += static_cast<unsigned>(n);
@@ -141,10 +152,10 @@ void CSimulatedTuner::Take(const QByteArray& command) {
   if (reply.isEmpty()) return;
   if (split && reply.size() > 1) {
     const qsizetype half = reply.size() / 2;
-    WriteLater(reply.left(half), delay);
-    WriteLater(reply.mid(half), delay + 30);
+    WriteLater(reply.left(half), delay, command.size());
+    WriteLater(reply.mid(half), delay + 30, command.size() + half);
   } else {
-    WriteLater(reply, delay);
+    WriteLater(reply, delay, command.size());
   }
 }
 
@@ -153,6 +164,11 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
   if (command == ";") return ";";
   if (command == "I;") return "I" + m_options.identity.toLatin1() + ";";
   const QByteArray name = NameOf(command);
+  if (command.toLower() == "rst0;") {
+    lock.unlock();
+    Restart();
+    return {};
+  }
   if (name == "rv" && command == "rv;") return "RV" + m_options.version.toLatin1() + ";";
   if (name == "sn" && command == "sn;") return "SN" + QByteArray::number(m_options.serial).rightJustified(5, '0') + ";";
   const auto handler = m_handlers.constFind(name);
@@ -168,18 +184,28 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
   return {};
 }
 
-void CSimulatedTuner::WriteLater(const QByteArray& bytes, unsigned delayMs) {
-  unsigned wire = 0;
+// With --pace the reply is written when the command and the reply would have
+// crossed the wire at the line speed, ten bits a byte. Timers count whole
+// milliseconds: what rounding takes from one wait is added to the next, so
+// that a long run takes the true wire time.
+void CSimulatedTuner::WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes) {
+  double exactMs = delayMs;
+  int wait = 0;
   {
     QMutexLocker lock(&m_lock);
-    if (m_options.pace && m_options.speed > 0)
-      wire = static_cast<unsigned>(bytes.size() * 10 * 1000 / m_options.speed);
+    if (m_options.pace && m_options.speed > 0) {
+      exactMs += double(commandBytes + bytes.size()) * 10 * 1000 / m_options.speed + m_paceCarryMs;
+      wait = std::max(0, static_cast<int>(std::lround(exactMs)));
+      m_paceCarryMs = exactMs - wait;
+    } else {
+      wait = static_cast<int>(delayMs);
+    }
   }
-  if (delayMs + wire == 0) {
+  if (wait == 0) {
     Write(bytes);
     return;
   }
-  QTimer::singleShot(delayMs + wire, this, [this, bytes] { Write(bytes); });
+  QTimer::singleShot(wait, Qt::PreciseTimer, this, [this, bytes] { Write(bytes); });
 }
 
 void CSimulatedTuner::Write(const QByteArray& bytes) {
@@ -191,8 +217,28 @@ void CSimulatedTuner::Write(const QByteArray& bytes) {
     if (n <= 0) break;
     done += n;
   }
+  m_written += done;
 }
 
+// The tuner goes deaf while it restarts and then comes up as after power-up:
+// its live state as it started, its stored settings kept.
+void CSimulatedTuner::Restart() {
+  SimLive initial;
+  {
+    QMutexLocker lock(&m_lock);
+    m_deafUntil = m_clock.elapsed() + m_options.restartMs;
+    m_pending.clear();
+    initial = m_options.live;
+  }
+  m_live->Modify([&initial](SimLive& live) { live = initial; });
+}
+
+bool CSimulatedTuner::IsRestarting() const {
+  QMutexLocker l(&m_lock);
+  return m_clock.elapsed() < m_deafUntil;
+}
+
+void CSimulatedTuner::SetRestartTime(unsigned ms) { QMutexLocker l(&m_lock); m_options.restartMs = ms; }
 void CSimulatedTuner::SetSilent(bool silent) { QMutexLocker l(&m_lock); m_silent = silent; }
 void CSimulatedTuner::SetReplyDelay(unsigned ms) { QMutexLocker l(&m_lock); m_delay = ms; }
 void CSimulatedTuner::SetSplitReplies(bool split) { QMutexLocker l(&m_lock); m_split = split; }
@@ -202,7 +248,12 @@ void CSimulatedTuner::SetIdentity(const QString& identity) { QMutexLocker l(&m_l
 void CSimulatedTuner::SetVersion(const QString& version) { QMutexLocker l(&m_lock); m_options.version = version; }
 void CSimulatedTuner::SetRawReceiver(RawReceiver receiver) { QMutexLocker l(&m_lock); m_raw = std::move(receiver); m_pending.clear(); }
 QByteArray CSimulatedTuner::Received() const { QMutexLocker l(&m_lock); return m_received; }
-void CSimulatedTuner::ClearReceived() { QMutexLocker l(&m_lock); m_received.clear(); }
+void CSimulatedTuner::ClearReceived() {
+  QMutexLocker l(&m_lock);
+  m_received.clear();
+  m_written = 0;
+}
+qint64 CSimulatedTuner::WrittenBytes() const { QMutexLocker l(&m_lock); return m_written; }
 unsigned CSimulatedTuner::IgnoredBytes() const { QMutexLocker l(&m_lock); return m_ignored; }
 QList<double> CSimulatedTuner::CommandTimes() const { QMutexLocker l(&m_lock); return m_commandTimes; }
 

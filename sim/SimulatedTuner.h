@@ -17,8 +17,10 @@
 #include <optional>
 #include <vector>
 
+#include "sim/SimConfigState.h"
 #include "sim/SimLiveState.h"
 #include "sim/SimLoader.h"
+#include "sim/SimProms.h"
 
 struct SimOptions {
   unsigned speed = 38400;
@@ -26,8 +28,10 @@ struct SimOptions {
   unsigned serial = 1234;
   QString identity = QStringLiteral("ZU6400");
   bool pace = false;  // hold replies for their wire time at the line speed
+  unsigned restartMs = 1000;  // deaf this long after "rst0;"
   SimLive live;       // the live state the tuner starts with
   SimLoaderOptions loader;
+  std::vector<SimPromFault> promFaults;
 };
 
 class CSimulatedTuner : public QObject {
@@ -57,8 +61,11 @@ class CSimulatedTuner : public QObject {
   void SetVersion(const QString& version);        // "01.06", what "rv;" reports
   void SetRawReceiver(RawReceiver receiver);      // none: back to commands
   void Vanish();                                  // close the master: the device is gone
+  void SetRestartTime(unsigned ms);               // how long "rst0;" leaves the tuner deaf
+  bool IsRestarting() const;
   QByteArray Received() const;                    // every command taken, in order
-  void ClearReceived();
+  void ClearReceived();                           // and the count of bytes written
+  qint64 WrittenBytes() const;                    // reply bytes put on the line
   unsigned IgnoredBytes() const;                  // bytes that came at the wrong speed
   QList<double> CommandTimes() const;             // when the last ";"s came, at any speed (ms since made)
   void SendUnsolicited(const QByteArray& bytes);
@@ -71,6 +78,8 @@ class CSimulatedTuner : public QObject {
 
   CSimLiveState& Live() { return *m_live; }
   CSimLoader& Loader() { return *m_loader; }
+  CSimConfigState& Config() { return *m_config; }
+  CSimProms& Proms() { return *m_proms; }
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -82,8 +91,9 @@ class CSimulatedTuner : public QObject {
   // bytes have crossed the line.
   void TakeRaw(const RawReceiver& receiver, const QByteArray& bytes, double now);
   void Write(const QByteArray& bytes);
-  void WriteLater(const QByteArray& bytes, unsigned delayMs);
+  void WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes);
   unsigned LineSpeed() const;
+  void Restart();
   static QByteArray NameOf(const QByteArray& command);
 
   mutable QMutex m_lock;
@@ -94,11 +104,14 @@ class CSimulatedTuner : public QObject {
   std::unique_ptr<QSocketNotifier> m_notifier;
   QByteArray m_pending;
   QByteArray m_received;
+  qint64 m_written = 0;
+  double m_paceCarryMs = 0;  // what rounding took from the last paced wait
   unsigned m_ignored = 0;
   static constexpr qsizetype kCommandTimesKept = 4096;
   QElapsedTimer m_clock;
   QList<double> m_commandTimes;
   bool m_silent = false;
+  qint64 m_deafUntil = -1;  // on m_clock, in ms; the tuner is restarting until then
   bool m_split = false;
   unsigned m_delay = 0;
   unsigned m_drop = 0;
@@ -109,4 +122,6 @@ class CSimulatedTuner : public QObject {
   RawReceiver m_raw;
   double m_lineFreeAt = 0;  // ms, when the bytes received so far have crossed the line
   std::unique_ptr<CSimLoader> m_loader;
+  std::unique_ptr<CSimConfigState> m_config;
+  std::unique_ptr<CSimProms> m_proms;
 };

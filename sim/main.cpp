@@ -28,6 +28,11 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("drop-bytes"), QStringLiteral("Loader: how many bytes of that packet to lose."), QStringLiteral("count"), QStringLiteral("0")});
   parser.addOption({QStringLiteral("no-echo"), QStringLiteral("Loader: never echo \"D\".")});
   parser.addOption({QStringLiteral("silent-final"), QStringLiteral("Loader: never answer the final packet.")});
+  parser.addOption({QStringLiteral("restart-ms"), QStringLiteral("How long the tuner stays deaf after \"rst0;\"."), QStringLiteral("ms"), QStringLiteral("1000")});
+  parser.addOption({QStringLiteral("prom-fault"),
+                    QStringLiteral("Damage the replies to a PROM command at an address: KIND:COMMAND:ADDRESS[:TIMES], "
+                                   "KIND refuse, corrupt, address or checksum (e.g. checksum:ers:0400:2)."),
+                    QStringLiteral("fault")});
   parser.process(app);
 
   SimOptions options;
@@ -41,6 +46,13 @@ int main(int argc, char** argv) {
   options.pace = parser.isSet(QStringLiteral("pace"));
   options.live.frequency = parser.value(QStringLiteral("frequency")).toUInt(&ok);
   if (!ok) parser.showHelp(2);
+  options.restartMs = parser.value(QStringLiteral("restart-ms")).toUInt(&ok);
+  if (!ok) parser.showHelp(2);
+  for (const QString& text : parser.values(QStringLiteral("prom-fault"))) {
+    const auto fault = SimPromFault::Parse(text);
+    if (!fault) parser.showHelp(2);
+    options.promFaults.push_back(*fault);
+  }
   options.live.power = parser.isSet(QStringLiteral("asleep")) ? 0 : 1;
   SimLoaderOptions& loader = options.loader;
   loader.startInLoader = parser.isSet(QStringLiteral("loader"));

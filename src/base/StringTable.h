@@ -79,6 +79,42 @@ constexpr unsigned LoaderCloseQuestionTitle = 16037;
 constexpr unsigned LoaderLeftInLoader = 16038;
 constexpr unsigned CloseButton = 16039;
 constexpr unsigned CancelButton = 16040;
+// Stored configuration: save, restore and the fault table.
+constexpr unsigned WaitingForReset = 16080;           // "Waiting %u seconds for reset"
+constexpr unsigned SaveConfigurationTitle = 13512;
+constexpr unsigned SaveCancelled = 13520;
+constexpr unsigned ConfigurationSaved = 13521;
+constexpr unsigned SaveFailed = 13522;
+constexpr unsigned SaveErrorTitle = 13523;
+constexpr unsigned ConfigurationFileFilter = 13524;   // "%s Configuration File (*.%s)|*.%s|All Files (*.*)|*.*|"
+constexpr unsigned RestoreConfigurationTitle = 13510;
+constexpr unsigned RestoringConfiguration = 13511;
+constexpr unsigned ConfigurationRestored = 13530;
+constexpr unsigned RestoreCancelled = 13531;
+constexpr unsigned RestoreFailed = 13532;
+constexpr unsigned RestoreErrorTitle = 13533;
+constexpr unsigned InterruptRestoreQuestion = 13534;
+constexpr unsigned CriticalOperationTitle = 13535;
+constexpr unsigned RestoreInterrupted = 13536;
+constexpr unsigned SerialMismatchTitle = 13537;
+constexpr unsigned SerialMismatchText = 13538;
+constexpr unsigned SerialMismatchQuestion = 13539;
+constexpr unsigned FaultTableTitle = 13802;
+constexpr unsigned FaultTableErrorTitle = 13804;
+constexpr unsigned FaultColumnIndex = 13810;
+constexpr unsigned FaultColumnTimeOn = 13811;
+constexpr unsigned FaultColumnCode = 13812;
+constexpr unsigned FaultColumnData = 13813;
+constexpr unsigned FaultPowerOn = 13820;              // "00 - Power On"
+constexpr unsigned FaultNoMatchCode = 13821;
+constexpr unsigned FaultVfwdTooHigh = 13822;
+constexpr unsigned FaultVfwdHotswitch = 13823;
+constexpr unsigned FaultSwrAboveKeyInterruptCode = 13824;
+constexpr unsigned FaultNoMatchDetail = 13825;
+constexpr unsigned FaultUnrecognized = 13826;         // "%02X Unrecognized"
+constexpr unsigned FaultTimes = 13827;                // "%u times"
+constexpr unsigned FaultDataFormat = 13828;           // the F format
+constexpr unsigned FaultStepsFormat = 13829;          // the STEPS format
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".
