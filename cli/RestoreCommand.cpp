@@ -9,7 +9,7 @@
 
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
-#include "cli/Printout.h"
+#include "base/Printout.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/ConfigRestoreStateMachine.h"
 #include "machines/TunerModel.h"

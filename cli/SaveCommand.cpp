@@ -8,7 +8,7 @@
 
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
-#include "cli/Printout.h"
+#include "base/Printout.h"
 #include "config/ConfigurationFileWriter.h"
 #include "machines/ConfigSaveStateMachine.h"
 #include "machines/TunerModel.h"

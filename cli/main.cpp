@@ -55,12 +55,11 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
       {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
        QStringLiteral("TOKEN")},
-      {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone (flash)")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
       {QStringLiteral("band"), "band of config set and erase-memories: " + ListWithOr(BandChoices()),
        QStringLiteral("BAND")},
       {QStringLiteral("antenna"), QStringLiteral("antenna of erase-memories: 1, 2 or 3"), QStringLiteral("N")},
-      {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone")},
+      {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone (flash, factory-reset)")},
       {QStringLiteral("force"), QStringLiteral("restore: write a file saved from another tuner")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
@@ -117,6 +116,15 @@ QString ReadListen(const QString& text, CliOptions& options) {
   options.listen = text;
   if (ParseListenAddress(text)) return {};
   return "--listen " + text + ": --listen takes ADDRESS:PORT, such as " + QLatin1String(kDefaultListen) + " or [::1]:6400";
+}
+
+QString ReadFolder(const QString& text, CliOptions& options) {
+  if (text.trimmed().isEmpty()) return QStringLiteral("--folder: --folder takes a folder");
+  // Relative to where the command runs, as a shell user means it.
+  options.folder = QDir::cleanPath(QDir::current().absoluteFilePath(text));
+  return {};
+}
+
 QString ReadBand(const QString& text, CliOptions& options) {
   const QStringList choices = BandChoices();
   const qsizetype band = choices.indexOf(text.toLower());
@@ -145,30 +153,22 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.simulate = parser.isSet(QStringLiteral("simulate"));
   options.json = parser.isSet(QStringLiteral("json"));
   options.csv = parser.isSet(QStringLiteral("csv"));
+  options.yes = parser.isSet(QStringLiteral("yes"));
+  options.force = parser.isSet(QStringLiteral("force"));
+  options.token = parser.value(QStringLiteral("token"));
   unsigned interval = 0;
   QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);
   options.intervalMs = interval;
   if (problem.isEmpty()) problem = ReadNumber(parser, "count", 1, UINT_MAX, "", options.count);
   if (!problem.isEmpty()) return problem;
-  options.yes = parser.isSet(QStringLiteral("yes"));
-  if (parser.isSet(QStringLiteral("folder"))) {
-    const QString folder = parser.value(QStringLiteral("folder"));
-    if (folder.trimmed().isEmpty()) return QStringLiteral("--folder: --folder takes a folder");
-    // Relative to where the command runs, as a shell user means it.
-    options.folder = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
-  }
-  options.yes = parser.isSet(QStringLiteral("yes"));
-  for (const auto& [name, read] : {std::pair{"band", &ReadBand}, std::pair{"antenna", &ReadAntenna}}) {
+  using Reader = QString (*)(const QString&, CliOptions&);
+  const std::pair<const char*, Reader> readers[] = {
+      {"band", &ReadBand}, {"antenna", &ReadAntenna}, {"folder", &ReadFolder}, {"speed", &ReadSpeed}};
+  for (const auto& [name, read] : readers) {
     if (!parser.isSet(QLatin1String(name))) continue;
-    const QString problem = read(parser.value(QLatin1String(name)), options);
+    problem = read(parser.value(QLatin1String(name)), options);
     if (!problem.isEmpty()) return problem;
   }
-  options.force = parser.isSet(QStringLiteral("force"));
-  if (parser.isSet(QStringLiteral("speed"))) {
-    const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
-    if (!problem.isEmpty()) return problem;
-  }
-  options.token = parser.value(QStringLiteral("token"));
   problem = ReadListen(parser.value(QStringLiteral("listen")), options);
   if (!problem.isEmpty()) return problem;
   return ReadWait(parser.value(QStringLiteral("wait")), options);

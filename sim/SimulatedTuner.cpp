@@ -116,7 +116,7 @@ void CSimulatedTuner::TakeRaw(const RawReceiver& receiver, const QByteArray& byt
     }
   }
   const QByteArray reply = receiver(bytes);
-  if (!reply.isEmpty()) WriteLater(reply, static_cast<unsigned>(wait));
+  if (!reply.isEmpty()) WriteLater(reply, static_cast<unsigned>(wait), 0);  // the packet's own time is in wait
 }
 
 QByteArray CSimulatedTuner::NameOf(const QByteArray& command) {
