@@ -43,6 +43,10 @@ constexpr unsigned SerialPortClosed = 14544;
 constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
+constexpr unsigned ReadingsLogTitle = 18401;
+constexpr unsigned ReadingsLogOpenFailed = 18402;   // path, code, text
+constexpr unsigned ReadingsLogWriteFailed = 18403;  // path, code, text
+constexpr unsigned ReadingsLogStatus = 18404;       // path
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "base/ProgramVersion.h"
@@ -14,6 +19,7 @@
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Help.h"
+#include "ui/OperatePage.h"
 #include "ui/Page.h"
 #include "ui/PortAccessAdvice.h"
 #include "ui/TabView.h"
@@ -57,6 +63,7 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   setCentralWidget(m_tabView);
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
   SelectStartPage();
+  ConnectReadingsLog();
   Subscribe();
   model.ContactMachine->StartAtOpenPort();
 }
@@ -78,6 +85,8 @@ void CMainWindow::CreateMenus() {
   m_statusBarAction->setChecked(true);
   m_traceAction = AddSettingToggle(view, tr("&Trace"), model.Trace);
   m_verboseAction = AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging);
+  m_readingsLogAction = view->addAction(tr("Log Readings to File..."), this, &CMainWindow::ToggleReadingsLog);
+  m_readingsLogAction->setCheckable(true);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
@@ -99,6 +108,33 @@ QAction* CMainWindow::AddSettingToggle(QMenu* menu, const QString& text, CPersis
   });
   return action;
 }
+
+// The menu item's check and the status bar follow the Operate page's log.
+void CMainWindow::ConnectReadingsLog() {
+  m_readingsLogLabel = new QLabel(this);
+  statusBar()->addPermanentWidget(m_readingsLogLabel);
+  auto* page = m_tabView->findChild<COperatePage*>();
+  connect(page, &COperatePage::ReadingsLogChanged, this, [this](const QString& path) {
+    m_readingsLogAction->setChecked(!path.isEmpty());
+    m_readingsLogLabel->setText(path.isEmpty() ? QString()
+                                               : FormatString(Str::ReadingsLogStatus, QDir::toNativeSeparators(path)));
+  });
+}
+
+// On: a file chosen (appended to when it exists); off: logging stops.
+void CMainWindow::ToggleReadingsLog() {
+  auto* page = m_tabView->findChild<COperatePage*>();
+  m_readingsLogAction->setChecked(page->IsLoggingReadings());  // until the page says otherwise
+  if (page->IsLoggingReadings()) return page->StopReadingsLog();
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString name = ModelName() + QStringLiteral(" readings ") + QDate::currentDate().toString(Qt::ISODate) + ".csv";
+  const QString path = QFileDialog::getSaveFileName(this, LoadString(Str::ReadingsLogTitle), QDir(folder).filePath(name),
+                                                    tr("CSV files (*.csv);;All files (*)"), nullptr,
+                                                    QFileDialog::DontConfirmOverwrite);
+  if (!path.isEmpty()) page->StartReadingsLog(path);
+}
+
+QString CMainWindow::ReadingsLogStatus() const { return m_readingsLogLabel->text(); }
 
 void CMainWindow::SelectStartPage() {
   CTunerModel& model = GetModel();

@@ -1,0 +1,67 @@
+#pragma once
+// The Operate page's history: SWR and bypass SWR on the left axis, forward
+// and reflected voltage on the right, over the last minutes. It draws from
+// the readings ring: each trace is a run of line pieces, a new piece after
+// every gap, so that no line crosses a time without readings. Points older
+// than the window leave the chart; a Tune or Memorize is a mark on the SWR.
+
+#include <QChartView>
+#include <QList>
+#include <array>
+#include <cstdint>
+
+#include "machines/ReadingsHistory.h"
+
+class QDateTimeAxis;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+class CHistoryChart : public QChartView {
+  Q_OBJECT
+ public:
+  static constexpr std::array<int, 4> kWindowMinutes = {1, 5, 15, 60};
+  static constexpr int kDefaultWindowMinutes = 5;
+  enum Trace { Swr, SwrBypass, ForwardVoltage, ReflectedVoltage, TraceCount };
+
+  explicit CHistoryChart(const CReadingsHistory& history, QWidget* parent = nullptr);
+
+  // Draws again from the ring for the new window.
+  void SetWindowMinutes(int minutes);
+  int WindowMinutes() const { return m_minutes; }
+  // Draws the points the ring gained since the last call and lets those
+  // older than the window go.
+  void Update();
+
+  // What is drawn, for the page's tests.
+  int PointCount(Trace trace) const;
+  int PieceCount(Trace trace) const { return static_cast<int>(m_traces[trace].pieces.size()); }
+  int MarkCount() const;
+  double SwrTop() const;
+  double VoltageTop() const;
+
+ private:
+  struct CTraceLine {
+    const float CHistoryPoint::*value = nullptr;
+    QValueAxis* axis = nullptr;
+    QList<QLineSeries*> pieces;
+    bool open = false;  // the last piece takes the next point
+  };
+
+  void Draw(const CHistoryPoint& point);
+  void DrawOn(CTraceLine& trace, int index, qint64 time, float value);
+  void Trim(qint64 oldest);
+  void Clear();
+  void ShowInLegend(const CTraceLine& trace);
+  void ScaleAxes(qint64 newest);
+
+  const CReadingsHistory& m_history;
+  std::array<CTraceLine, TraceCount> m_traces;
+  QScatterSeries* m_tuneMarks;
+  QScatterSeries* m_memorizeMarks;
+  QDateTimeAxis* m_timeAxis;
+  QValueAxis* m_swrAxis;
+  QValueAxis* m_voltageAxis;
+  std::uint64_t m_drawn = 0;
+  int m_minutes = kDefaultWindowMinutes;
+};
