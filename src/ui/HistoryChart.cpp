@@ -86,7 +86,8 @@ void CHistoryChart::Update() {
   if (added == m_drawn || m_history.Size() == 0) return;
   const std::size_t fresh = static_cast<std::size_t>(std::min<std::uint64_t>(added - m_drawn, m_history.Size()));
   const qint64 newest = m_history.Newest().time;
-  const qint64 oldest = newest - qint64{m_minutes} * 60'000;
+  // What the ring has let go leaves the chart too, however long the window.
+  const qint64 oldest = std::max(newest - qint64{m_minutes} * 60'000, m_history.At(0).time);
   for (std::size_t i = m_history.Size() - fresh; i < m_history.Size(); ++i)
     if (m_history.At(i).time >= oldest) Draw(m_history.At(i));
   m_drawn = added;
