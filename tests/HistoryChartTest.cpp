@@ -106,10 +106,25 @@ TEST(HistoryChart, AxesGrowWithTheDataAndTheChartNeverHoldsMoreThanTheRing) {
   EXPECT_EQ(chart.SwrTop(), 3.0);  // the high readings have left the ring
 }
 
+TEST(HistoryChart, LongWindowDrawsATimeSlotPerPointAndKeepsItsPeak) {
+  CReadingsHistory ring;
+  CHistoryChart chart(ring);
+  chart.SetWindowMinutes(60);  // 6-second slots
+  for (int s = 0; s < 120; ++s) {
+    ring.Add(Reading(s, s == 61 ? 9.0f : 1.2f));
+    chart.Update();
+  }
+  EXPECT_GE(chart.PointCount(CHistoryChart::Swr), 20);
+  EXPECT_LE(chart.PointCount(CHistoryChart::Swr), 21);
+  EXPECT_EQ(chart.SwrTop(), 10.0);  // the one high reading is in its slot's point
+  chart.SetWindowMinutes(1);
+  EXPECT_EQ(chart.PointCount(CHistoryChart::Swr), 61);
+}
+
 class PageFixture : public ModelFixture {
  public:
-  explicit PageFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options) {
-    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", 50);
+  explicit PageFixture(SimOptions options = Firmware("01.97"), int pollMs = 50) : ModelFixture(options) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", pollMs);
     if (!ContactAndWait()) ADD_FAILURE() << "no contact";
     page = std::make_unique<COperatePage>();
     page->show();
@@ -129,7 +144,10 @@ QStringList FileLines(const QString& path) {
 }
 
 TEST(OperateHistory, ChartGetsAPointPerCycleAndASleepingTunerLeavesAGap) {
-  PageFixture f;
+  // Cycles further apart than the time slots of the shortest window.
+  PageFixture f(Firmware("01.97"), 250);
+  f.page->ChartWindowBox().setCurrentIndex(0);
+  ASSERT_EQ(f.page->Chart().WindowMinutes(), 1);
   ASSERT_TRUE(f.WaitForCycles(3));
   const CReadingsHistory& ring = f.page->History();
   EXPECT_EQ(f.page->Chart().PointCount(CHistoryChart::Swr), static_cast<int>(ring.Size()));

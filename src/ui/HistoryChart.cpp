@@ -77,6 +77,7 @@ CHistoryChart::CHistoryChart(const CReadingsHistory& history, QWidget* parent)
 
 void CHistoryChart::SetWindowMinutes(int minutes) {
   m_minutes = minutes;
+  m_slotMs = std::max<qint64>(1, qint64{minutes} * 60'000 / kSlots);
   Clear();
   Update();
 }
@@ -90,6 +91,7 @@ void CHistoryChart::Update() {
   const qint64 oldest = std::max(newest - qint64{m_minutes} * 60'000, m_history.At(0).time);
   for (std::size_t i = m_history.Size() - fresh; i < m_history.Size(); ++i)
     if (m_history.At(i).time >= oldest) Draw(m_history.At(i));
+  for (CTraceLine& trace : m_traces) Flush(trace);
   m_drawn = added;
   Trim(oldest);
   ScaleAxes(newest);
@@ -104,10 +106,18 @@ void CHistoryChart::Draw(const CHistoryPoint& point) {
 
 void CHistoryChart::DrawOn(CTraceLine& trace, int index, qint64 time, float value) {
   if (std::isnan(value)) {
+    Flush(trace);
     trace.open = false;  // a gap: the next reading starts a new piece
     return;
   }
+  const qint64 slot = time / m_slotMs;
+  if (trace.open && slot == trace.slot) {
+    KeepHigher(trace, value);
+    return;
+  }
+  trace.slot = slot;
   if (!trace.open) {
+    Flush(trace);
     auto* piece = new QLineSeries;
     piece->setName(tr(kTraceNames[index]));
     piece->setPen(QPen(kTraceColors[index], index < ForwardVoltage ? 2 : 1));
@@ -118,7 +128,27 @@ void CHistoryChart::DrawOn(CTraceLine& trace, int index, qint64 time, float valu
     trace.open = true;
     ShowInLegend(trace);
   }
-  trace.pieces.back()->append(static_cast<double>(time), value);
+  trace.pending.append(QPointF(static_cast<double>(time), value));
+}
+
+// The slot's point shows its highest reading, at the slot's first time.
+void CHistoryChart::KeepHigher(CTraceLine& trace, float value) {
+  if (!trace.pending.isEmpty()) {
+    QPointF& last = trace.pending.back();
+    last.setY(std::max<double>(last.y(), value));
+    return;
+  }
+  QLineSeries* piece = trace.pieces.back();
+  const QPointF last = piece->at(piece->count() - 1);
+  if (value > last.y()) piece->replace(piece->count() - 1, QPointF(last.x(), value));
+}
+
+// One change for the chart to lay out, however many points.
+void CHistoryChart::Flush(CTraceLine& trace) {
+  if (trace.pending.isEmpty()) return;
+  QLineSeries* piece = trace.pieces.back();
+  piece->count() == 0 ? piece->replace(trace.pending) : piece->append(trace.pending);
+  trace.pending.clear();
 }
 
 void CHistoryChart::Trim(qint64 oldest) {
