@@ -10,9 +10,8 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 
+#include "ReadingsTestSupport.h"
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/OperatePage.h"
@@ -137,12 +136,6 @@ class PageFixture : public ModelFixture {
   std::unique_ptr<COperatePage> page;
 };
 
-QStringList FileLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-}
-
 TEST(OperateHistory, ChartGetsAPointPerCycleAndASleepingTunerLeavesAGap) {
   // Cycles further apart than the time slots of the shortest window.
   PageFixture f(Firmware("01.97"), 250);
@@ -210,11 +203,8 @@ TEST(OperateHistory, LogLinesEqualTheReadingsWithOneHeaderAcrossRuns) {
 TEST(OperateHistory, LogThatCannotBeOpenedOrWrittenIsABoxAndLoggingStops) {
   PageFixture f;
   QTemporaryDir dir;
-  QFile plain(dir.filePath("plain"));
-  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-  plain.close();
   QSignalSpy changed(f.page.get(), &COperatePage::ReadingsLogChanged);
-  EXPECT_FALSE(f.page->StartReadingsLog(dir.filePath("plain/readings.csv")));
+  EXPECT_FALSE(f.page->StartReadingsLog(PathUnderAFile(dir)));
   EXPECT_FALSE(f.page->IsLoggingReadings());
   ASSERT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
   EXPECT_TRUE(f.Recorder().Lines(Msg::MessageBox)[0].contains("plain/readings.csv"));
@@ -223,15 +213,11 @@ TEST(OperateHistory, LogThatCannotBeOpenedOrWrittenIsABoxAndLoggingStops) {
   const QString path = dir.filePath("readings.csv");
   ASSERT_TRUE(f.page->StartReadingsLog(path));
   ASSERT_TRUE(f.WaitForCycles(2));
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit previous{};
-  getrlimit(RLIMIT_FSIZE, &previous);
-  rlimit limit = previous;
-  limit.rlim_cur = static_cast<rlim_t>(QFileInfo(path).size() + 10);  // not one more whole line
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-  const bool boxed = WaitFor([&] { return f.Recorder().Count(Msg::MessageBox) == 2; }, 5000);
-  setrlimit(RLIMIT_FSIZE, &previous);
-  ASSERT_TRUE(boxed);
+  {
+    const CFileSizeLimit limit(QFileInfo(path).size() + 10);  // not one more whole line
+    ASSERT_TRUE(limit.IsSet());
+    ASSERT_TRUE(WaitFor([&] { return f.Recorder().Count(Msg::MessageBox) == 2; }, 5000));
+  }
   EXPECT_FALSE(f.page->IsLoggingReadings());
   EXPECT_EQ(changed.count(), 2);
   EXPECT_EQ(changed.back()[0].toString(), "");
