@@ -6,9 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 
+#include "ReadingsTestSupport.h"
 #include "machines/ReadingsHistory.h"
 #include "machines/ReadingsLog.h"
 
@@ -30,12 +29,6 @@ void Fill(COperateValues& v) {
   v.Swr.Set("1.35");
   v.SwrBypass.Set("2.60");
   v.Fault.Set(4);
-}
-
-QStringList FileLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
 TEST(ReadingsLog, LineHoldsEveryReadingAndASleepingTunerTheTimeAlone) {
@@ -87,11 +80,7 @@ TEST(ReadingsLog, HeaderOnlyInANewFileAndEveryLineAppended) {
 TEST(ReadingsLog, FileThatCannotBeMadeOrWrittenReportsAndKeepsWhatWasWritten) {
   QTemporaryDir dir;
   CReadingsFile file;
-  // A folder that is a file cannot take one, whoever runs the test.
-  QFile plain(dir.filePath("plain"));
-  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-  plain.close();
-  EXPECT_EQ(file.Open(dir.filePath("plain/readings.csv")), Result::PathNotFound);
+  EXPECT_EQ(file.Open(PathUnderAFile(dir)), Result::PathNotFound);
   EXPECT_FALSE(file.IsOpen());
   EXPECT_EQ(file.Open("/dev/full"), Result::DiskFull);  // the header cannot go
   EXPECT_FALSE(file.IsOpen());
@@ -104,15 +93,11 @@ TEST(ReadingsLog, FileThatCannotBeMadeOrWrittenReportsAndKeepsWhatWasWritten) {
   const QString line = ReadingsLine(QDateTime::currentDateTime(), v);
   ASSERT_EQ(file.Append(line), Result::Success);
   const qint64 whole = QFileInfo(path).size();
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit previous{};
-  getrlimit(RLIMIT_FSIZE, &previous);
-  rlimit limit = previous;
-  limit.rlim_cur = static_cast<rlim_t>(whole + line.size() / 2);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-  const ResultCode failed = file.Append(line);
-  setrlimit(RLIMIT_FSIZE, &previous);
-  EXPECT_NE(failed, Result::Success);
+  {
+    const CFileSizeLimit limit(whole + line.size() / 2);
+    ASSERT_TRUE(limit.IsSet());
+    EXPECT_NE(file.Append(line), Result::Success);
+  }
   EXPECT_EQ(QFileInfo(path).size(), whole);  // no half line after the last whole one
   EXPECT_EQ(FileLines(path), (QStringList{ReadingsHeader(), line}));
 }

@@ -41,6 +41,10 @@ const std::map<unsigned, const char*>& Table() {
       {14554, " - S/N %05u"},
       {14560, " on %s at %u bit/s"},
       {14562, "Reopen port and determine speed"},
+      {18401, "Log Readings"},
+      {18402, "Readings cannot be logged to \"%s\"\r\nError 0x%08X: %s"},
+      {18403, "Logging of readings stopped: writing to \"%s\" failed\r\nError 0x%08X: %s\r\nThe lines written before are kept."},
+      {18404, "Logging readings to %s"},
       {57345, "Ready"},
       // The program's own texts for this platform.
       {30500, "The connection to the %s on %s was lost: the adapter was unplugged or switched off (error 0x%08X)"},

@@ -115,6 +115,10 @@ constexpr unsigned FaultUnrecognized = 13826;         // "%02X Unrecognized"
 constexpr unsigned FaultTimes = 13827;                // "%u times"
 constexpr unsigned FaultDataFormat = 13828;           // the F format
 constexpr unsigned FaultStepsFormat = 13829;          // the STEPS format
+constexpr unsigned ReadingsLogTitle = 18401;
+constexpr unsigned ReadingsLogOpenFailed = 18402;   // path, code, text
+constexpr unsigned ReadingsLogWriteFailed = 18403;  // path, code, text
+constexpr unsigned ReadingsLogStatus = 18404;       // path
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "base/FailureText.h"
@@ -18,6 +23,7 @@
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Help.h"
+#include "ui/OperatePage.h"
 #include "ui/Page.h"
 #include "ui/PortAccessAdvice.h"
 #include "ui/PortPage.h"
@@ -66,6 +72,7 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
   connect(m_tabView, &CTabView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
   SelectStartPage();
+  ConnectReadingsLog();
   Subscribe();
   m_noAnswerTimer.setSingleShot(true);
   connect(&m_noAnswerTimer, &QTimer::timeout, this, &CMainWindow::OnNoAnswerYet);
@@ -91,6 +98,8 @@ void CMainWindow::CreateMenus() {
   m_statusBarAction->setChecked(true);
   m_traceAction = AddSettingToggle(view, tr("&Trace"), model.Trace);
   m_verboseAction = AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging);
+  m_readingsLogAction = view->addAction(tr("Log Readings to File..."), this, &CMainWindow::ToggleReadingsLog);
+  m_readingsLogAction->setCheckable(true);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
@@ -111,6 +120,33 @@ QAction* CMainWindow::AddSettingToggle(QMenu* menu, const QString& text, CPersis
   });
   return action;
 }
+
+// The menu item's check and the status bar follow the Operate page's log.
+void CMainWindow::ConnectReadingsLog() {
+  m_readingsLogLabel = new QLabel(this);
+  statusBar()->addPermanentWidget(m_readingsLogLabel);
+  auto* page = m_tabView->findChild<COperatePage*>();
+  connect(page, &COperatePage::ReadingsLogChanged, this, [this](const QString& path) {
+    m_readingsLogAction->setChecked(!path.isEmpty());
+    m_readingsLogLabel->setText(path.isEmpty() ? QString()
+                                               : FormatString(Str::ReadingsLogStatus, QDir::toNativeSeparators(path)));
+  });
+}
+
+// On: a file chosen (appended to when it exists); off: logging stops.
+void CMainWindow::ToggleReadingsLog() {
+  auto* page = m_tabView->findChild<COperatePage*>();
+  m_readingsLogAction->setChecked(page->IsLoggingReadings());  // until the page says otherwise
+  if (page->IsLoggingReadings()) return page->StopReadingsLog();
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString name = ModelName() + QStringLiteral(" readings ") + QDate::currentDate().toString(Qt::ISODate) + ".csv";
+  const QString path = QFileDialog::getSaveFileName(this, LoadString(Str::ReadingsLogTitle), QDir(folder).filePath(name),
+                                                    tr("CSV files (*.csv);;All files (*)"), nullptr,
+                                                    QFileDialog::DontConfirmOverwrite);
+  if (!path.isEmpty()) page->StartReadingsLog(path);
+}
+
+QString CMainWindow::ReadingsLogStatus() const { return m_readingsLogLabel->text(); }
 
 void CMainWindow::SelectStartPage() {
   CTunerModel& model = GetModel();

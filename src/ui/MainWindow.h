@@ -18,6 +18,7 @@
 
 class CTabView;
 class QAction;
+class QLabel;
 class QMenu;
 
 class CMainWindow : public QMainWindow {
@@ -36,6 +37,9 @@ class CMainWindow : public QMainWindow {
   QAction& StatusBarAction() { return *m_statusBarAction; }
   QAction& TraceAction() { return *m_traceAction; }
   QAction& VerboseAction() { return *m_verboseAction; }
+  QAction& ReadingsLogAction() { return *m_readingsLogAction; }
+  // What the status bar says of the readings log (empty while it is off).
+  QString ReadingsLogStatus() const;
   // The size at first show, also the smallest size the window takes.
   QSize InitialSize() const { return m_initialSize; }
   void ShowAbout();
@@ -65,6 +69,8 @@ class CMainWindow : public QMainWindow {
   void OnNoAnswerYet();
   void ShowBox(const CModelEvent& event);
   void ShowHelpForPage();
+  void ConnectReadingsLog();
+  void ToggleReadingsLog();
   QAction* AddSettingToggle(QMenu* menu, const QString& text, CPersistable<int, 1>& setting);
   void OnFirstShow();
   void Shutdown();
@@ -73,6 +79,8 @@ class CMainWindow : public QMainWindow {
   QAction* m_statusBarAction = nullptr;
   QAction* m_traceAction = nullptr;
   QAction* m_verboseAction = nullptr;
+  QAction* m_readingsLogAction = nullptr;
+  QLabel* m_readingsLogLabel = nullptr;
   CEventSubscriptions m_subscriptions;
   CLogLineFilter m_logFilter;
   QTimer m_noAnswerTimer;

@@ -2,6 +2,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,7 +37,6 @@ QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
 COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLiteral("Operate.htm"), parent),
                                               m_machine(GetModel()) {
   m_poll.LoadInterval(GetModel().AppInfo);
-  connect(&m_poll, &CPollLoop::CycleEnded, this, [this] { ConfirmMemorize(); });
   auto* layout = new QGridLayout(this);
   layout->addWidget(BuildSettings(), 0, 0, 1, 3);
   m_capacitors = new CRelayGroup(tr("Capacitance (pF)"), kCapacitorWeights, this);
@@ -42,9 +44,12 @@ COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLitera
   layout->addWidget(m_capacitors, 1, 0);
   layout->addWidget(m_inductors, 1, 1);
   layout->addWidget(BuildObserved(), 1, 2);
+  // The chart takes what room the controls leave.
+  layout->addWidget(BuildHistory(), 2, 0, 1, 4);
   layout->setRowStretch(2, 1);
   layout->setColumnStretch(3, 1);
   ConnectActions();
+  connect(&m_poll, &CPollLoop::CycleEnded, this, &COperatePage::OnCycleEnded);
   m_tune->setFocus();
 }
 
@@ -117,6 +122,68 @@ QWidget* COperatePage::BuildObserved() {
   return box;
 }
 
+QWidget* COperatePage::BuildHistory() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* row = new QHBoxLayout;
+  m_chartWindow = new QComboBox(box);
+  for (const int minutes : CHistoryChart::kWindowMinutes) m_chartWindow->addItem(tr("%n min", "", minutes), minutes);
+  row->addWidget(new QLabel(tr("History:"), box));
+  row->addWidget(m_chartWindow);
+  row->addStretch();
+  layout->addLayout(row);
+  m_chart = new CHistoryChart(m_history, box);
+  layout->addWidget(m_chart, 1);
+
+  m_chartMinutes.Load(GetModel().AppInfo);
+  const int index = m_chartWindow->findData(static_cast<int>(m_chartMinutes.Get()));
+  m_chartWindow->setCurrentIndex(index >= 0 ? index : m_chartWindow->findData(CHistoryChart::kDefaultWindowMinutes));
+  m_chart->SetWindowMinutes(m_chartWindow->currentData().toInt());
+  connect(m_chartWindow, &QComboBox::currentIndexChanged, this, [this] {
+    const int minutes = m_chartWindow->currentData().toInt();
+    m_chart->SetWindowMinutes(minutes);
+    m_chartMinutes.Set(static_cast<unsigned long>(minutes));
+    m_chartMinutes.Save(GetModel().AppInfo);
+  });
+  return box;
+}
+
+void COperatePage::OnCycleEnded(ResultCode result, const COperateValues& values) {
+  ConfirmMemorize();
+  const QDateTime now = QDateTime::currentDateTime();
+  m_history.AddCycle(now.toMSecsSinceEpoch(), result, values);
+  m_chart->Update();
+  if (!m_readingsLog.IsOpen() || (result != Result::Success && result != Result::DevicePoweredOff)) return;
+  const ResultCode written = m_readingsLog.Append(ReadingsLine(now, values));
+  if (written == Result::Success) return;
+  const QString path = QDir::toNativeSeparators(m_readingsLog.Path());
+  StopReadingsLog();
+  GetModel().MessageBoxAndLog(LoadString(Str::ReadingsLogTitle),
+                              FormatString(Str::ReadingsLogWriteFailed, path, written, ErrorText(written)),
+                              BoxIcon::Error);
+}
+
+bool COperatePage::StartReadingsLog(const QString& path) {
+  StopReadingsLog();
+  const ResultCode result = m_readingsLog.Open(path);
+  if (result != Result::Success) {
+    GetModel().MessageBoxAndLog(LoadString(Str::ReadingsLogTitle),
+                                FormatString(Str::ReadingsLogOpenFailed, QDir::toNativeSeparators(path), result,
+                                             ErrorText(result)),
+                                BoxIcon::Error);
+    return false;
+  }
+  emit ReadingsLogChanged(m_readingsLog.Path());
+  return true;
+}
+
+void COperatePage::StopReadingsLog() {
+  if (!m_readingsLog.IsOpen()) return;
+  m_readingsLog.Close();
+  emit ReadingsLogChanged({});
+}
+
 // A change that takes effect at once: the next cycle carries it now.
 template <class V, class X>
 void COperatePage::RequestNow(V& value, X wanted) {
@@ -134,10 +201,14 @@ void COperatePage::ConnectActions() {
   connect(m_attenuator, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.Attenuator, int(on)); });
   connect(m_keyInterrupt, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.KeyInterrupt, int(on)); });
   connect(m_power, &QCheckBox::clicked, this, [this, &v](bool on) { RequestNow(v.PowerStatus, int(on)); });
-  connect(m_tune, &QPushButton::clicked, this, [this] { m_machine.TuneRequested = true; });
+  connect(m_tune, &QPushButton::clicked, this, [this] {
+    m_machine.TuneRequested = true;
+    m_history.MarkNext(HistoryMark::Tune);
+  });
   connect(m_memorize, &QPushButton::clicked, this, [this] {
     m_machine.MemorizeRequested = true;
     m_memorizeSent = false;
+    m_history.MarkNext(HistoryMark::Memorize);
   });
   connect(m_capacitors, &CRelayGroup::BoxesClicked, this, [this, &v](std::uint8_t b) { RequestNow(v.Capacitor, b); });
   connect(m_inductors, &CRelayGroup::BoxesClicked, this, [this, &v](std::uint8_t b) { RequestNow(v.Inductor, b); });

@@ -9,12 +9,17 @@
 
 #include "machines/OperateStateMachine.h"
 #include "machines/PollLoop.h"
+#include "machines/ReadingsHistory.h"
+#include "machines/ReadingsLog.h"
 #include "model/ActiveMachineScope.h"
+#include "model/Persistable.h"
+#include "ui/HistoryChart.h"
 #include "ui/Page.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class CRelayGroup;
@@ -41,6 +46,20 @@ class COperatePage : public CPage {
   QLabel& Observed(const QString& label);
   bool IsExtraRowShown() const;
   QLabel& ExtraRowsNote() { return *m_extraNote; }
+  CHistoryChart& Chart() { return *m_chart; }
+  QComboBox& ChartWindowBox() { return *m_chartWindow; }
+  const CReadingsHistory& History() const { return m_history; }
+
+  // The readings log: a line per cycle appended to the file while it is on.
+  // A file that cannot be opened or written is a message box, and logging
+  // stops with what was written kept.
+  bool StartReadingsLog(const QString& path);
+  void StopReadingsLog();
+  bool IsLoggingReadings() const { return m_readingsLog.IsOpen(); }
+
+ signals:
+  // The file logged to now, empty when logging stopped.
+  void ReadingsLogChanged(const QString& path);
 
  protected:
   void OnShown() override;
@@ -50,6 +69,8 @@ class COperatePage : public CPage {
  private:
   QWidget* BuildSettings();
   QWidget* BuildObserved();
+  QWidget* BuildHistory();
+  void OnCycleEnded(ResultCode result, const COperateValues& values);
   void ConnectActions();
   template <class V, class X>
   void RequestNow(V& value, X wanted);
@@ -67,6 +88,9 @@ class COperatePage : public CPage {
   // The machine is the model's active one while the page is shown.
   std::optional<CActiveMachineScope> m_active;
   CPollLoop m_poll{m_machine};
+  CPersistable<unsigned long, 1> m_chartMinutes{"OperateHistoryMinutes", 0, CHistoryChart::kDefaultWindowMinutes};
+  CReadingsHistory m_history;
+  CReadingsFile m_readingsLog;
 
   QButtonGroup* m_modes;
   QButtonGroup* m_antennas;
@@ -85,4 +109,6 @@ class COperatePage : public CPage {
   QLabel* m_extraNote = nullptr;
   // Set once the memorize the user asked for has been confirmed.
   bool m_memorizeSent = true;
+  CHistoryChart* m_chart;
+  QComboBox* m_chartWindow;
 };
