@@ -43,6 +43,13 @@ const std::map<unsigned, const char*>& Table() {
       {14560, " on %s at %u bit/s"},
       {14562, "Reopen port and determine speed"},
       {57345, "Ready"},
+      {13502, "Restore a previously saved configuration"},
+      {13506, "Save configuration in a computer file"},
+      {13844, "Return every setting to its factory default and erase all ATU memories"},
+      {19002, "View or change configuration"},
+      {19300, "ZU6400 Configuration"},
+      {19302, "Now Optimized for ZP5100"},
+      {19304, "Optimize for ZP5100"},
   };
   return table;
 }

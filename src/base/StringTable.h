@@ -43,6 +43,14 @@ constexpr unsigned SerialPortClosed = 14544;
 constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
+// Configuration page, edit-configuration sheet and the configuration dialogs.
+constexpr unsigned RestoreTooltip = 13502;
+constexpr unsigned SaveTooltip = 13506;
+constexpr unsigned ResetTooltip = 13844;
+constexpr unsigned EditTooltip = 19002;
+constexpr unsigned SheetTitle = 19300;
+constexpr unsigned OptimizedForZp5100 = 19302;
+constexpr unsigned OptimizeForZp5100 = 19304;
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

@@ -1,0 +1,59 @@
+#include "ui/SwrThresholdPage.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+
+#include "ui/BandGroup.h"
+#include "ui/SwrThresholdEdit.h"
+
+namespace {
+QString NormalizedThreshold(QString text) {
+  const qsizetype point = text.indexOf(u'.');
+  if (point < 0) return text + QStringLiteral(".00");
+  return (text + QStringLiteral("00")).left(point + 3);
+}
+}  // namespace
+
+CSwrThresholdPage::CSwrThresholdPage(const Thresholds& thresholds, CEditConfigurationContext& context,
+                                     QWidget* parent)
+    : CEditConfigurationPage(tr("SWR Thresholds"), QStringLiteral("SwrThresholds"), context,
+                             {thresholds[0], thresholds[1], thresholds[2]}, parent),
+      m_thresholds(thresholds),
+      m_bands(new CBandGroup(this)) {
+  auto* group = new QGroupBox(tr("SWR Thresholds"), this);
+  auto* form = new QFormLayout(group);
+  const QString labels[] = {tr("Amplifier Key Interrupt"), tr("Autotune"), tr("Bypass")};
+  for (Threshold t : {KeyInterrupt, Autotune, Bypass}) {
+    m_edits[t] = new CSwrThresholdEdit(group);
+    m_edits[t]->setMaximumWidth(m_edits[t]->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) * 2);
+    form->addRow(labels[t], m_edits[t]);
+    connect(m_edits[t], &QLineEdit::textEdited, this, [this, t](const QString& text) { OnEdited(t, text); });
+  }
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(m_bands, 0, 0);
+  layout->addWidget(group, 0, 1, Qt::AlignTop);
+  layout->setRowStretch(1, 1);
+  layout->setColumnStretch(2, 1);
+  connect(m_bands, &CBandGroup::BandChosen, this, [this](unsigned band) {
+    Context().SelectedBand = band;
+    ShowValues();
+  });
+}
+
+// An emptied edit leaves the threshold as it was.
+void CSwrThresholdPage::OnEdited(Threshold threshold, const QString& text) {
+  if (text.isEmpty()) return;
+  RequestForBands(*m_thresholds[threshold], Context().SelectedBand, NormalizedThreshold(text));
+  NotifyChanged();
+}
+
+// Edits the user is typing in keep his text; the rest show the values.
+void CSwrThresholdPage::ShowValues() {
+  const unsigned band = Context().SelectedBand;
+  m_bands->Show(band);
+  for (Threshold t : {KeyInterrupt, Autotune, Bypass}) {
+    if (m_edits[t]->hasFocus() && m_edits[t]->isModified()) continue;
+    m_edits[t]->setText(SharedRequested(*m_thresholds[t], band).value_or(QString()));
+  }
+}
