@@ -206,3 +206,8 @@ std::optional<std::pair<unsigned, unsigned>> CSimLiveState::Memory(unsigned band
   if (it == m_memories.end()) return std::nullopt;
   return it->second;
 }
+
+void CSimLiveState::EraseMemories(unsigned band, unsigned antenna) {
+  QMutexLocker lock(&m_lock);
+  m_memories.erase({band, antenna});
+}

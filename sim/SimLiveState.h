@@ -48,6 +48,7 @@ class CSimLiveState {
   void SetTuneDuration(unsigned ms);
   bool IsTuning();
   std::optional<std::pair<unsigned, unsigned>> Memory(unsigned band, unsigned antenna) const;
+  void EraseMemories(unsigned band, unsigned antenna);
 
  private:
   std::optional<QByteArray> Query(const QByteArray& name);

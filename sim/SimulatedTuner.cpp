@@ -31,6 +31,10 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
+  m_config = std::make_unique<CSimConfigState>(
+      version, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
+  auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
+  for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
 }
 
 CSimulatedTuner::~CSimulatedTuner() { Vanish(); }
@@ -68,6 +72,7 @@ void CSimulatedTuner::OnReadable() {
     if (m_commandTimes.size() == kCommandTimesKept) m_commandTimes.removeFirst();  // a long run stays small
     m_commandTimes.append(now);
   }
+  if (m_clock.elapsed() < m_deafUntil) return;  // restarting: what comes is lost
   if (LineSpeed() != m_options.speed) {
     // At the wrong speed the tuner sees only noise.
     m_ignored += static_cast<unsigned>(n);
@@ -131,6 +136,11 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
   if (command == ";") return ";";
   if (command == "I;") return "I" + m_options.identity.toLatin1() + ";";
   const QByteArray name = NameOf(command);
+  if (command.toLower() == "rst0;") {
+    lock.unlock();
+    Restart();
+    return {};
+  }
   if (name == "rv" && command == "rv;") return "RV" + m_options.version.toLatin1() + ";";
   if (name == "sn" && command == "sn;") return "SN" + QByteArray::number(m_options.serial).rightJustified(5, '0') + ";";
   const auto handler = m_handlers.constFind(name);
@@ -171,6 +181,25 @@ void CSimulatedTuner::Write(const QByteArray& bytes) {
   }
 }
 
+// The tuner goes deaf while it restarts and then comes up as after power-up:
+// its live state as it started, its stored settings kept.
+void CSimulatedTuner::Restart() {
+  SimLive initial;
+  {
+    QMutexLocker lock(&m_lock);
+    m_deafUntil = m_clock.elapsed() + m_options.restartMs;
+    m_pending.clear();
+    initial = m_options.live;
+  }
+  m_live->Modify([&initial](SimLive& live) { live = initial; });
+}
+
+bool CSimulatedTuner::IsRestarting() const {
+  QMutexLocker l(&m_lock);
+  return m_clock.elapsed() < m_deafUntil;
+}
+
+void CSimulatedTuner::SetRestartTime(unsigned ms) { QMutexLocker l(&m_lock); m_options.restartMs = ms; }
 void CSimulatedTuner::SetSilent(bool silent) { QMutexLocker l(&m_lock); m_silent = silent; }
 void CSimulatedTuner::SetReplyDelay(unsigned ms) { QMutexLocker l(&m_lock); m_delay = ms; }
 void CSimulatedTuner::SetSplitReplies(bool split) { QMutexLocker l(&m_lock); m_split = split; }

@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "sim/SimConfigState.h"
 #include "sim/SimLiveState.h"
 
 struct SimOptions {
@@ -25,6 +26,7 @@ struct SimOptions {
   unsigned serial = 1234;
   QString identity = QStringLiteral("ZU6400");
   bool pace = false;  // hold replies for their wire time at the line speed
+  unsigned restartMs = 1000;  // deaf this long after "rst0;"
   SimLive live;       // the live state the tuner starts with
 };
 
@@ -50,6 +52,8 @@ class CSimulatedTuner : public QObject {
   void SetSpeed(unsigned speed);
   void SetIdentity(const QString& identity);
   void Vanish();                                  // close the master: the device is gone
+  void SetRestartTime(unsigned ms);               // how long "rst0;" leaves the tuner deaf
+  bool IsRestarting() const;
   QByteArray Received() const;                    // every command taken, in order
   void ClearReceived();
   unsigned IgnoredBytes() const;                  // bytes that came at the wrong speed
@@ -63,6 +67,7 @@ class CSimulatedTuner : public QObject {
   void AddFallbackHandler(Handler handler);
 
   CSimLiveState& Live() { return *m_live; }
+  CSimConfigState& Config() { return *m_config; }
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -73,6 +78,7 @@ class CSimulatedTuner : public QObject {
   void Write(const QByteArray& bytes);
   void WriteLater(const QByteArray& bytes, unsigned delayMs);
   unsigned LineSpeed() const;
+  void Restart();
   static QByteArray NameOf(const QByteArray& command);
 
   mutable QMutex m_lock;
@@ -88,6 +94,7 @@ class CSimulatedTuner : public QObject {
   QElapsedTimer m_clock;
   QList<double> m_commandTimes;
   bool m_silent = false;
+  qint64 m_deafUntil = -1;  // on m_clock, in ms; the tuner is restarting until then
   bool m_split = false;
   unsigned m_delay = 0;
   unsigned m_drop = 0;
@@ -95,4 +102,5 @@ class CSimulatedTuner : public QObject {
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;
+  std::unique_ptr<CSimConfigState> m_config;
 };

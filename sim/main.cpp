@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("pace"), QStringLiteral("Hold replies for their time on the wire.")});
   parser.addOption({QStringLiteral("frequency"), QStringLiteral("Frequency on the tuner's input, in kHz."), QStringLiteral("kHz"), QStringLiteral("14200")});
   parser.addOption({QStringLiteral("asleep"), QStringLiteral("Start powered off (sleeping).")});
+  parser.addOption({QStringLiteral("restart-ms"), QStringLiteral("How long the tuner stays deaf after \"rst0;\"."), QStringLiteral("ms"), QStringLiteral("1000")});
   parser.process(app);
 
   SimOptions options;
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
   options.identity = parser.value(QStringLiteral("identity"));
   options.pace = parser.isSet(QStringLiteral("pace"));
   options.live.frequency = parser.value(QStringLiteral("frequency")).toUInt(&ok);
+  if (!ok) parser.showHelp(2);
+  options.restartMs = parser.value(QStringLiteral("restart-ms")).toUInt(&ok);
   if (!ok) parser.showHelp(2);
   options.live.power = parser.isSet(QStringLiteral("asleep")) ? 0 : 1;
 

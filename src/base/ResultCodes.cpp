@@ -43,6 +43,7 @@ constexpr CodeText kCatalogue[] = {
     {0xE2000050, "No response to Read EEPROM block\r\n"},
     {0xE2000051, "No response to Write EEPROM block\r\n"},
     {0xE2000052, "Cannot start a busy state machine\r\n"},
+    {0xE2000053, "ZU6400 is running its bootstrap loader; send firmware first\r\n"},
     {0xE200006E, "No response to ATU Bypass (BYP)\r\n"},
     {0xE2000070, "No response to ATU Mode (MD)\r\n"},
     {0xE2000072, "No response to Antenna (AN)\r\n"},

@@ -43,6 +43,7 @@ const std::map<unsigned, const char*>& Table() {
       {14560, " on %s at %u bit/s"},
       {14562, "Reopen port and determine speed"},
       {57345, "Ready"},
+      {16080, "Waiting %u seconds for reset"},
       {13502, "Restore a previously saved configuration"},
       {13506, "Save configuration in a computer file"},
       {13844, "Return every setting to its factory default and erase all ATU memories"},

@@ -43,6 +43,8 @@ constexpr unsigned SerialPortClosed = 14544;
 constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
+// Stored configuration jobs.
+constexpr unsigned WaitingForReset = 16080;         // "Waiting %u seconds for reset"
 // Configuration page, edit-configuration sheet and the configuration dialogs.
 constexpr unsigned RestoreTooltip = 13502;
 constexpr unsigned SaveTooltip = 13506;

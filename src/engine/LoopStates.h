@@ -6,17 +6,36 @@
 template <class T>
 class CLoopInitState : public CState<T> {
  public:
-  CLoopInitState(T& owner, CState<T>* next) : CState<T>(owner, "LoopInit", next) {}
+  CLoopInitState(T& owner, CState<T>* next, const char* name = "LoopInit") : CState<T>(owner, name, next) {}
   void Enter() override {
     this->Owner().LoopCounter() = 0;
     this->Next();
   }
 };
 
+// Goes on to its successor while the counter is below the limit, else to the
+// state after the loop.
+template <class T>
+class CLoopTestState : public CState<T> {
+ public:
+  CLoopTestState(T& owner, CState<T>* next, CState<T>* done, unsigned limit)
+      : CState<T>(owner, "LoopTest", next), m_done(done), m_limit(limit) {}
+  void Enter() override {
+    if (this->Owner().LoopCounter() < m_limit)
+      this->Next();
+    else
+      this->Owner().Go(*m_done);
+  }
+
+ private:
+  CState<T>* m_done;
+  unsigned m_limit;
+};
+
 template <class T>
 class CLoopStepState : public CState<T> {
  public:
-  CLoopStepState(T& owner, CState<T>* next) : CState<T>(owner, "LoopStep", next) {}
+  CLoopStepState(T& owner, CState<T>* next, const char* name = "LoopStep") : CState<T>(owner, name, next) {}
   void Enter() override {
     ++this->Owner().LoopCounter();
     this->Next();

@@ -1,0 +1,2 @@
+# Stored configuration: the simulated tuner's memories, save, restore and the fault log.
+zu_test(test_sim_proms SimPromTest.cpp)
