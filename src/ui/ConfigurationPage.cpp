@@ -6,6 +6,7 @@
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
+#include "ui/EditConfigurationSheet.h"
 
 CConfigurationPage::CConfigurationPage(QWidget* parent)
     : CPage(tr("Configuration"), QStringLiteral("Configuration.htm"), parent) {
@@ -17,6 +18,7 @@ CConfigurationPage::CConfigurationPage(QWidget* parent)
   AddButton(tr("Erase Antenna Tuner Memories..."), 0);
   AddButton(tr("Reset Configuration..."), Str::ResetTooltip);
   for (QPushButton* button : m_buttons) layout->addWidget(button);
+  connect(m_buttons[Edit], &QPushButton::clicked, this, [this] { Open(new CEditConfigurationSheet(window())); });
   layout->addStretch();
   ApplyEnablingRule();
 }

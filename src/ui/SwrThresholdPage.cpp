@@ -7,14 +7,6 @@
 #include "ui/BandGroup.h"
 #include "ui/SwrThresholdEdit.h"
 
-namespace {
-QString NormalizedThreshold(QString text) {
-  const qsizetype point = text.indexOf(u'.');
-  if (point < 0) return text + QStringLiteral(".00");
-  return (text + QStringLiteral("00")).left(point + 3);
-}
-}  // namespace
-
 CSwrThresholdPage::CSwrThresholdPage(const Thresholds& thresholds, CEditConfigurationContext& context,
                                      QWidget* parent)
     : CEditConfigurationPage(tr("SWR Thresholds"), QStringLiteral("SwrThresholds"), context,
@@ -44,7 +36,7 @@ CSwrThresholdPage::CSwrThresholdPage(const Thresholds& thresholds, CEditConfigur
 // An emptied edit leaves the threshold as it was.
 void CSwrThresholdPage::OnEdited(Threshold threshold, const QString& text) {
   if (text.isEmpty()) return;
-  RequestForBands(*m_thresholds[threshold], Context().SelectedBand, NormalizedThreshold(text));
+  RequestForBands(*m_thresholds[threshold], Context().SelectedBand, NormalizeSwrThreshold(text));
   NotifyChanged();
 }
 
