@@ -56,11 +56,12 @@ CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kC
   });
 }
 
-// A box that was checked or mixed turns everything off; an unchecked one on.
+// A checked box turns the antenna off; an unchecked or mixed one turns it on
+// for every band it stands for.
 void CAntennaPage::OnEnableClicked(unsigned antenna) {
   CObservable<int, kConfigBandCount>& value = *m_enables.at(antenna - 1);
   const unsigned band = Context().SelectedBand;
-  RequestForBands(value, band, CheckStateFor(value, band) == Qt::Unchecked ? 1 : 0);
+  RequestForBands(value, band, CheckStateFor(value, band) == Qt::Checked ? 0 : 1);
   Changed();
 }
 

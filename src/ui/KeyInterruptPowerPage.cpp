@@ -42,7 +42,7 @@ CKeyInterruptPowerPage::CKeyInterruptPowerPage(CObservable<unsigned short, 1>& p
 }
 
 void CKeyInterruptPowerPage::ShowValues() {
-  if (!m_edit->hasFocus() || !m_edit->isModified()) m_edit->setText(QString::number(m_power.GetRequested()));
+  m_edit->setText(QString::number(m_power.GetRequested()));
   ShowOptimizeButton();
 }
 

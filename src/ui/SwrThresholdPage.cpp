@@ -40,12 +40,9 @@ void CSwrThresholdPage::OnEdited(Threshold threshold, const QString& text) {
   NotifyChanged();
 }
 
-// Edits the user is typing in keep his text; the rest show the values.
 void CSwrThresholdPage::ShowValues() {
   const unsigned band = Context().SelectedBand;
   m_bands->Show(band);
-  for (Threshold t : {KeyInterrupt, Autotune, Bypass}) {
-    if (m_edits[t]->hasFocus() && m_edits[t]->isModified()) continue;
+  for (Threshold t : {KeyInterrupt, Autotune, Bypass})
     m_edits[t]->setText(SharedRequested(*m_thresholds[t], band).value_or(QString()));
-  }
 }

@@ -1,0 +1,3 @@
+# The Configuration page, its sheet and its dialogs, offscreen against the simulated tuner.
+zu_test(test_ui_configuration EditConfigurationSheetTest.cpp)
+target_link_libraries(test_ui_configuration PRIVATE zu_ui)
