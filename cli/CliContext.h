@@ -20,6 +20,7 @@ struct CliOptions {
   bool simulate = false;
   bool json = false;
   unsigned waitSeconds = 10;
+  bool force = false;
 };
 
 class CCliContext {
@@ -49,7 +50,7 @@ class CCliContext {
 };
 
 // What a command takes after its word.
-enum class CliArguments { None, One, OneOrMore };
+enum class CliArguments { None, One, OneOrMore, OptionalOne };
 
 struct CliCommand {
   const char* name;

@@ -8,6 +8,9 @@ int RunStatus(CCliContext& context, const QStringList& args);
 int RunSet(CCliContext& context, const QStringList& args);
 int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
+int RunSave(CCliContext& context, const QStringList& args);
+int RunRestore(CCliContext& context, const QStringList& args);
+int RunFaults(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -20,12 +23,18 @@ constexpr CliCommand kCommands[] = {
     {"tune", None, "", "start a full search tune", RunTune},
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
+    {"save", OptionalOne, "FILE", "save the tuner's whole configuration (default: a new file in the configuration folder)",
+     RunSave},
+    {"restore", One, "FILE", "write a saved configuration back into the tuner and restart it (--force: from another tuner)",
+     RunRestore},
+    {"faults", None, "", "read the tuner's fault log, newest first", RunFaults},
 };
 
 // "set NAME=VALUE ...".
 QString Synopsis(const CliCommand& command) {
   QString text = QLatin1String(command.name);
-  if (command.count != None) text += u' ' + QLatin1String(command.arguments);
+  if (command.count == OptionalOne) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
+  else if (command.count != None) text += u' ' + QLatin1String(command.arguments);
   if (command.count == OneOrMore) text += QStringLiteral(" ...");
   return text;
 }
@@ -39,8 +48,8 @@ QString CommandList() {
 
 QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
   const QString usage = QStringLiteral(" (usage: zu6400ctl ") + Synopsis(command) + u')';
-  if (args.isEmpty() && command.count != None) return QLatin1String(command.arguments) + " is missing" + usage;
-  const qsizetype allowed = command.count == None ? 0 : command.count == One ? 1 : args.size();
+  if (args.isEmpty() && command.count != None && command.count != OptionalOne) return QLatin1String(command.arguments) + " is missing" + usage;
+  const qsizetype allowed = command.count == None ? 0 : command.count == OneOrMore ? args.size() : 1;
   if (args.size() > allowed) return args[allowed] + ": unexpected argument" + usage;
   return {};
 }

@@ -30,6 +30,7 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("wait"), Format("seconds to wait for the tuner, 1 to %u (default: %s)", kLongestWait, wait),
        QStringLiteral("SECONDS"), wait},
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
+      {QStringLiteral("force"), QStringLiteral("restore: write a file saved from another tuner")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -81,6 +82,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.trace = parser.isSet(QStringLiteral("trace"));
   options.simulate = parser.isSet(QStringLiteral("simulate"));
   options.json = parser.isSet(QStringLiteral("json"));
+  options.force = parser.isSet(QStringLiteral("force"));
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;

@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cctype>
+#include <cmath>
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
@@ -31,10 +32,17 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
+<<<<<<< HEAD
   m_config = std::make_unique<CSimConfigState>(
       version, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
   auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
   for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
+=======
+  m_proms = std::make_unique<CSimProms>();
+  for (const SimPromFault& fault : m_options.promFaults) m_proms->AddFault(fault);
+  // Not by name: an address such as "A000" runs into the command's letters.
+  AddFallbackHandler([this](const QByteArray& command) { return m_proms->Answer(command); });
+>>>>>>> issue-9a
 }
 
 CSimulatedTuner::~CSimulatedTuner() { Vanish(); }
@@ -124,10 +132,10 @@ void CSimulatedTuner::Take(const QByteArray& command) {
   if (reply.isEmpty()) return;
   if (split && reply.size() > 1) {
     const qsizetype half = reply.size() / 2;
-    WriteLater(reply.left(half), delay);
-    WriteLater(reply.mid(half), delay + 30);
+    WriteLater(reply.left(half), delay, command.size());
+    WriteLater(reply.mid(half), delay + 30, command.size() + half);
   } else {
-    WriteLater(reply, delay);
+    WriteLater(reply, delay, command.size());
   }
 }
 
@@ -156,18 +164,22 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
   return {};
 }
 
-void CSimulatedTuner::WriteLater(const QByteArray& bytes, unsigned delayMs) {
-  unsigned wire = 0;
+// With --pace the reply is written when the command and the reply would have
+// crossed the wire at the line speed, ten bits a byte, to the nearest
+// millisecond (so that long runs average out to the true wire time).
+void CSimulatedTuner::WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes) {
+  double wireMs = 0;
   {
     QMutexLocker lock(&m_lock);
     if (m_options.pace && m_options.speed > 0)
-      wire = static_cast<unsigned>(bytes.size() * 10 * 1000 / m_options.speed);
+      wireMs = double(commandBytes + bytes.size()) * 10 * 1000 / m_options.speed;
   }
-  if (delayMs + wire == 0) {
+  const auto wait = static_cast<int>(std::lround(delayMs + wireMs));
+  if (wait == 0) {
     Write(bytes);
     return;
   }
-  QTimer::singleShot(delayMs + wire, this, [this, bytes] { Write(bytes); });
+  QTimer::singleShot(wait, Qt::PreciseTimer, this, [this, bytes] { Write(bytes); });
 }
 
 void CSimulatedTuner::Write(const QByteArray& bytes) {

@@ -19,6 +19,7 @@
 
 #include "sim/SimConfigState.h"
 #include "sim/SimLiveState.h"
+#include "sim/SimProms.h"
 
 struct SimOptions {
   unsigned speed = 38400;
@@ -28,6 +29,7 @@ struct SimOptions {
   bool pace = false;  // hold replies for their wire time at the line speed
   unsigned restartMs = 1000;  // deaf this long after "rst0;"
   SimLive live;       // the live state the tuner starts with
+  std::vector<SimPromFault> promFaults;
 };
 
 class CSimulatedTuner : public QObject {
@@ -67,7 +69,11 @@ class CSimulatedTuner : public QObject {
   void AddFallbackHandler(Handler handler);
 
   CSimLiveState& Live() { return *m_live; }
+<<<<<<< HEAD
   CSimConfigState& Config() { return *m_config; }
+=======
+  CSimProms& Proms() { return *m_proms; }
+>>>>>>> issue-9a
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -76,7 +82,7 @@ class CSimulatedTuner : public QObject {
   void OnReadable();
   void Take(const QByteArray& command);
   void Write(const QByteArray& bytes);
-  void WriteLater(const QByteArray& bytes, unsigned delayMs);
+  void WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes);
   unsigned LineSpeed() const;
   void Restart();
   static QByteArray NameOf(const QByteArray& command);
@@ -102,5 +108,9 @@ class CSimulatedTuner : public QObject {
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;
+<<<<<<< HEAD
   std::unique_ptr<CSimConfigState> m_config;
+=======
+  std::unique_ptr<CSimProms> m_proms;
+>>>>>>> issue-9a
 };

@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("frequency"), QStringLiteral("Frequency on the tuner's input, in kHz."), QStringLiteral("kHz"), QStringLiteral("14200")});
   parser.addOption({QStringLiteral("asleep"), QStringLiteral("Start powered off (sleeping).")});
   parser.addOption({QStringLiteral("restart-ms"), QStringLiteral("How long the tuner stays deaf after \"rst0;\"."), QStringLiteral("ms"), QStringLiteral("1000")});
+  parser.addOption({QStringLiteral("prom-fault"),
+                    QStringLiteral("Damage the replies to a PROM command at an address: KIND:COMMAND:ADDRESS[:TIMES], "
+                                   "KIND refuse, corrupt, address or checksum (e.g. checksum:ers:0400:2)."),
+                    QStringLiteral("fault")});
   parser.process(app);
 
   SimOptions options;
@@ -36,6 +40,11 @@ int main(int argc, char** argv) {
   if (!ok) parser.showHelp(2);
   options.restartMs = parser.value(QStringLiteral("restart-ms")).toUInt(&ok);
   if (!ok) parser.showHelp(2);
+  for (const QString& text : parser.values(QStringLiteral("prom-fault"))) {
+    const auto fault = SimPromFault::Parse(text);
+    if (!fault) parser.showHelp(2);
+    options.promFaults.push_back(*fault);
+  }
   options.live.power = parser.isSet(QStringLiteral("asleep")) ? 0 : 1;
 
   CSimulatedTuner tuner(options);

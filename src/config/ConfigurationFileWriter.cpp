@@ -70,3 +70,11 @@ bool WriteConfigurationFile(const QString& path, const QDateTime& localTime, con
                             IReportSink& sink) {
   return CConfigurationFileWriter(sink).Write(path, localTime, data);
 }
+
+QString DefaultConfigurationFileName(const QDateTime& localTime, std::uint16_t serialNumber) {
+  const QString prefix = serialNumber == kNoSerialNumber ? QString() : Format("SN%05u.", unsigned{serialNumber});
+  const QDate d = localTime.date();
+  const QTime t = localTime.time();
+  return Format("%s%04u%02u%02uT%02u%02u%02u.%s", prefix, d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
+                kConfigFileExtension);
+}

@@ -41,3 +41,23 @@ class CLoopStepState : public CState<T> {
     this->Next();
   }
 };
+
+// Goes to the body while the counter is below the machine's count, else on.
+template <class T>
+class CLoopTestState : public CState<T> {
+ public:
+  using Count = int (T::*)() const;
+  CLoopTestState(T& owner, const char* name, CState<T>* body, CState<T>* exit, Count count)
+      : CState<T>(owner, name, exit), m_body(body), m_count(count) {}
+  void Enter() override {
+    T& owner = this->Owner();
+    if (owner.LoopCounter() < (owner.*m_count)())
+      owner.Go(*m_body);
+    else
+      this->Next();
+  }
+
+ private:
+  CState<T>* m_body;
+  Count m_count;
+};

@@ -83,16 +83,25 @@ QString CModelBase::GetLoaderStatusText() const {
          Format(" on %s at %u bit/s", Port.Get(), GetBitRate());
 }
 
-QString CModelBase::DefaultFirmwareFolder() const {
+// The user's data folder (else documents) + "/Corvanta/" + leaf, each level
+// created; failures to create are left to the job that writes there. Empty
+// when the system names no such folder.
+QString CModelBase::MakerDataFolder(const QString& leaf) {
   QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   if (base.isEmpty()) base = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   while (base.endsWith(u'/') && base.size() > 1) base.chop(1);
   if (base.isEmpty()) return {};
   QString folder = base + QStringLiteral("/Corvanta");
   QDir().mkpath(folder);
-  folder += Format("/%s Firmware", ModelName());
+  folder += u'/' + leaf;
   QDir().mkpath(folder);
   return folder;
+}
+
+QString CModelBase::DefaultFirmwareFolder() const { return MakerDataFolder(Format("%s Firmware", ModelName())); }
+
+QString CModelBase::DefaultConfigurationFolder() const {
+  return MakerDataFolder(Format("%s Configuration", ModelName()));
 }
 
 void CModelBase::LoadSettings() {

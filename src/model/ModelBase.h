@@ -39,6 +39,10 @@ class CModelBase : public QObject {
   CObservable<int, 1> PortState{Msg::PortState, -1};
   CPersistable<int, 1> Trace{"Trace"};
   CPersistable<int, 1> VerboseLogging{"VerboseLogging"};
+  // The folder of the last configuration file saved or restored. Not loaded
+  // with the others: each configuration job loads it, and saves it only when
+  // it is not empty.
+  CPersistable<QString, 1> ConfigurationFolder{"ConfigurationFolder"};
 
   CAppInfoBase AppInfo;
   QObject* NotifyWindow = nullptr;
@@ -68,6 +72,7 @@ class CModelBase : public QObject {
   QString GetShortStatusText() const;
   static QString VersionText(unsigned short version);
   QString DefaultFirmwareFolder() const;
+  QString DefaultConfigurationFolder() const;
 
   // The activity log and message boxes, shown by whatever front end listens.
   void LogText(const QString& text) const;
@@ -79,6 +84,7 @@ class CModelBase : public QObject {
   void RouteCommEvent();
 
  private:
+  static QString MakerDataFolder(const QString& leaf);
   void SendToNotifyWindow(CModelEvent& event) const;
   void SendBox(const QString& title, const QString& text, BoxIcon icon, bool logged) const;
 };

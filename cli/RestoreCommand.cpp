@@ -1,0 +1,48 @@
+// zu6400ctl restore FILE [--force]: reads and checks a configuration file as
+// the restore dialog does, writes it into the tuner, restarts the tuner and
+// finds it again.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <memory>
+
+#include "base/StringTable.h"
+#include "cli/ConfigJob.h"
+#include "cli/Printout.h"
+#include "config/ConfigurationFileReader.h"
+#include "machines/ConfigRestoreStateMachine.h"
+#include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
+
+int RunRestore(CCliContext& context, const QStringList& args) {
+  CTunerModel& model = GetModel();
+  const QString path = args.first();
+  auto machine = std::make_unique<CConfigRestoreStateMachine>(model);
+  machine->SetForced(context.Options().force);
+  CConsoleProgress progress("restoring");
+  machine->SetProgressBar(progress.Sink());
+  ResultCode fileResult = Result::Success;
+  const auto start = [&] {
+    // Read once the tuner's serial number is known, as the dialog does.
+    CModelReportSink sink(model);
+    fileResult = ReadConfigurationFile(path, model.SerialNumber.Get(), machine->Data(), sink);
+    if (fileResult == Result::Success)
+      machine->StartRestore();
+    else
+      model.MachineFinished.Fire(fileResult);
+  };
+  const ResultCode result = RunConfigJob(context, *machine, *machine, start);
+  if (result == Result::SerialNumberMismatch)
+    QTextStream(stderr) << LoadString(Str::SerialMismatchText) << "\n(--force restores it all the same)" << Qt::endl;
+  if (result != Result::Success) {
+    if (fileResult == Result::Success)
+      model.LogText(LoadString(result == Result::Cancelled ? Str::RestoreCancelled : Str::RestoreFailed));
+    return CCliContext::Fail(result);
+  }
+  model.LogText(LoadString(Str::ConfigurationRestored));
+  CPrintout out;
+  out.Add("restored", QFileInfo(path).absoluteFilePath());
+  out.Print(context.Options().json);
+  return 0;
+}
