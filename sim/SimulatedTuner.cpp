@@ -32,17 +32,14 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
-<<<<<<< HEAD
   m_config = std::make_unique<CSimConfigState>(
       version, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
   auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
   for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
-=======
   m_proms = std::make_unique<CSimProms>();
   for (const SimPromFault& fault : m_options.promFaults) m_proms->AddFault(fault);
   // Not by name: an address such as "A000" runs into the command's letters.
   AddFallbackHandler([this](const QByteArray& command) { return m_proms->Answer(command); });
->>>>>>> issue-9a
 }
 
 CSimulatedTuner::~CSimulatedTuner() { Vanish(); }

@@ -69,11 +69,8 @@ class CSimulatedTuner : public QObject {
   void AddFallbackHandler(Handler handler);
 
   CSimLiveState& Live() { return *m_live; }
-<<<<<<< HEAD
   CSimConfigState& Config() { return *m_config; }
-=======
   CSimProms& Proms() { return *m_proms; }
->>>>>>> issue-9a
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -108,9 +105,6 @@ class CSimulatedTuner : public QObject {
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;
-<<<<<<< HEAD
   std::unique_ptr<CSimConfigState> m_config;
-=======
   std::unique_ptr<CSimProms> m_proms;
->>>>>>> issue-9a
 };

@@ -66,11 +66,8 @@ constexpr ResultCode NoResponseBandNumber = 0xE200004F;
 constexpr ResultCode NoResponseReadEeprom = 0xE2000050;
 constexpr ResultCode NoResponseWriteEeprom = 0xE2000051;
 constexpr ResultCode BusyStateMachine = 0xE2000052;
-<<<<<<< HEAD
 constexpr ResultCode LoaderRunning = 0xE2000053;
-=======
 constexpr ResultCode BootstrapLoaderRunning = 0xE2000053;
->>>>>>> issue-9a
 constexpr ResultCode NoResponseBypass = 0xE200006E;
 constexpr ResultCode NoResponseMode = 0xE2000070;
 constexpr ResultCode NoResponseAntenna = 0xE2000072;

@@ -13,25 +13,6 @@ class CLoopInitState : public CState<T> {
   }
 };
 
-// Goes on to its successor while the counter is below the limit, else to the
-// state after the loop.
-template <class T>
-class CLoopTestState : public CState<T> {
- public:
-  CLoopTestState(T& owner, CState<T>* next, CState<T>* done, unsigned limit)
-      : CState<T>(owner, "LoopTest", next), m_done(done), m_limit(limit) {}
-  void Enter() override {
-    if (this->Owner().LoopCounter() < m_limit)
-      this->Next();
-    else
-      this->Owner().Go(*m_done);
-  }
-
- private:
-  CState<T>* m_done;
-  unsigned m_limit;
-};
-
 template <class T>
 class CLoopStepState : public CState<T> {
  public:
@@ -42,16 +23,20 @@ class CLoopStepState : public CState<T> {
   }
 };
 
-// Goes to the body while the counter is below the machine's count, else on.
+// Goes to the loop's body while the counter is below a limit, else out of the
+// loop. The limit is fixed, or the machine's count at the time of the test.
 template <class T>
 class CLoopTestState : public CState<T> {
  public:
   using Count = int (T::*)() const;
+  CLoopTestState(T& owner, CState<T>* body, CState<T>* done, unsigned limit)
+      : CState<T>(owner, "LoopTest", done), m_body(body), m_limit(limit) {}
   CLoopTestState(T& owner, const char* name, CState<T>* body, CState<T>* exit, Count count)
       : CState<T>(owner, name, exit), m_body(body), m_count(count) {}
   void Enter() override {
     T& owner = this->Owner();
-    if (owner.LoopCounter() < (owner.*m_count)())
+    const long long limit = m_count != nullptr ? (owner.*m_count)() : m_limit;
+    if (static_cast<long long>(owner.LoopCounter()) < limit)
       owner.Go(*m_body);
     else
       this->Next();
@@ -59,5 +44,6 @@ class CLoopTestState : public CState<T> {
 
  private:
   CState<T>* m_body;
-  Count m_count;
+  unsigned m_limit = 0;
+  Count m_count = nullptr;
 };
