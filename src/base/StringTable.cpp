@@ -85,6 +85,11 @@ const std::map<unsigned, const char*>& Table() {
       {19300, "ZU6400 Configuration"},
       {19302, "Now Optimized for ZP5100"},
       {19304, "Optimize for ZP5100"},
+      {13840, "Reset Configuration to Factory Defaults"},
+      {13846, "Reset Configuration Error"},
+      {13862, "Erase Antenna Tuner Memories"},
+      {13867, "Erasing Band %s Antenna %u"},
+      {13868, "ATU memory erased Band %s Antenna %u"},
   };
   return table;
 }

@@ -87,6 +87,11 @@ constexpr unsigned EditTooltip = 19002;
 constexpr unsigned SheetTitle = 19300;
 constexpr unsigned OptimizedForZp5100 = 19302;
 constexpr unsigned OptimizeForZp5100 = 19304;
+constexpr unsigned ResetDialogTitle = 13840;
+constexpr unsigned ResetErrorTitle = 13846;
+constexpr unsigned EraseMemoryTitle = 13862;
+constexpr unsigned ErasingMemory = 13867;            // "Erasing Band %s Antenna %u"
+constexpr unsigned MemoryErased = 13868;             // "ATU memory erased Band %s Antenna %u"
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

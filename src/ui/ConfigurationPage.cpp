@@ -6,7 +6,12 @@
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
+#include "ui/ConfigRestoreDialog.h"
+#include "ui/ConfigSaveDialog.h"
 #include "ui/EditConfigurationSheet.h"
+#include "ui/EraseConfigurationDialog.h"
+#include "ui/EraseMemoryDialog.h"
+#include "ui/FaultTableDialog.h"
 
 CConfigurationPage::CConfigurationPage(QWidget* parent)
     : CPage(tr("Configuration"), QStringLiteral("Configuration.htm"), parent) {
@@ -19,6 +24,11 @@ CConfigurationPage::CConfigurationPage(QWidget* parent)
   AddButton(tr("Reset Configuration..."), Str::ResetTooltip);
   for (QPushButton* button : m_buttons) layout->addWidget(button);
   connect(m_buttons[Edit], &QPushButton::clicked, this, [this] { Open(new CEditConfigurationSheet(window())); });
+  connect(m_buttons[Save], &QPushButton::clicked, this, [this] { Open(new CConfigSaveDialog(window())); });
+  connect(m_buttons[Restore], &QPushButton::clicked, this, [this] { Open(new CConfigRestoreDialog(window())); });
+  connect(m_buttons[FaultTable], &QPushButton::clicked, this, [this] { Open(new CFaultTableDialog(window())); });
+  connect(m_buttons[EraseMemories], &QPushButton::clicked, this, [this] { Open(new CEraseMemoryDialog(window())); });
+  connect(m_buttons[Reset], &QPushButton::clicked, this, [this] { Open(new CEraseConfigurationDialog(window())); });
   layout->addStretch();
   ApplyEnablingRule();
 }
