@@ -88,6 +88,10 @@ TEST(SwrThresholdEdit, CharacterRules) {
   EXPECT_TRUE(AcceptsSwrThresholdKey("", false, u'9'));
   for (QChar c : {QChar(u'a'), QChar(u'-'), QChar(u' '), QChar(u','), QChar(0x0663)})
     EXPECT_FALSE(AcceptsSwrThresholdKey("1", false, c)) << int(c.unicode());
+  // Pasted text passes no key filter: only a number becomes a threshold.
+  EXPECT_TRUE(IsSwrThresholdText("2.5"));
+  EXPECT_TRUE(IsSwrThresholdText("3"));
+  for (const char* text : {"", ".", "1..5", "1.5.", "-1", "1e2", "2,5", "abc"}) EXPECT_FALSE(IsSwrThresholdText(text)) << text;
 }
 
 TEST(SwrThresholdEdit, TypingRefusesAFourthDigitAndTakesTheDecimals) {
@@ -198,6 +202,15 @@ TEST(EditConfigurationSheet, TypedThresholdGoesToTheChosenBandOnly) {
   EXPECT_EQ(page.Edit(CSwrThresholdPage::Autotune).text(), "");
   page.Bands().Button(3).click();
   EXPECT_EQ(page.Edit(CSwrThresholdPage::Autotune).text(), "2.50");
+  page.Edit(CSwrThresholdPage::Bypass).setFocus();
+  page.Edit(CSwrThresholdPage::Bypass).selectAll();
+  page.Edit(CSwrThresholdPage::Bypass).insert("1.3");  // as a paste does
+  EXPECT_EQ(v.SwrThresholdBypass.GetRequested(3), "1.30");
+  page.Edit(CSwrThresholdPage::Bypass).insert("x");
+  EXPECT_EQ(v.SwrThresholdBypass.GetRequested(3), "1.30");
+  page.Edit(CSwrThresholdPage::Bypass).selectAll();
+  page.Edit(CSwrThresholdPage::Bypass).insert("1.2");
+  EXPECT_EQ(v.SwrThresholdBypass.GetRequested(3), "1.20");  // as the tuner has it again
 
   f.Sim().ClearReceived();
   f.sheet->Button(QDialogButtonBox::Ok).click();

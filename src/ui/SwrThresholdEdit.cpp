@@ -10,6 +10,17 @@ bool AcceptsSwrThresholdKey(const QString& text, bool hasSelection, QChar typed)
   return text.size() < (hasPoint ? 6 : 3);
 }
 
+bool IsSwrThresholdText(const QString& text) {
+  bool digit = false;
+  for (QChar c : text) {
+    if (c.unicode() >= '0' && c.unicode() <= '9')
+      digit = true;
+    else if (c != u'.')
+      return false;
+  }
+  return digit && text.count(u'.') <= 1;
+}
+
 void CSwrThresholdEdit::keyPressEvent(QKeyEvent* event) {
   // Editing and moving keys carry no text of their own and always pass.
   const QString typed = event->text();

@@ -8,6 +8,10 @@
 // Whether a typed character goes into an edit holding text.
 bool AcceptsSwrThresholdKey(const QString& text, bool hasSelection, QChar typed);
 
+// Whether a whole text (typed or pasted) is a threshold: digits with at most
+// one ".", and at least one digit.
+bool IsSwrThresholdText(const QString& text);
+
 class CSwrThresholdEdit : public QLineEdit {
   Q_OBJECT
  public:

@@ -33,9 +33,9 @@ CSwrThresholdPage::CSwrThresholdPage(const Thresholds& thresholds, CEditConfigur
   });
 }
 
-// An emptied edit leaves the threshold as it was.
+// An emptied edit, or pasted text that is no number, leaves the threshold as it was.
 void CSwrThresholdPage::OnEdited(Threshold threshold, const QString& text) {
-  if (text.isEmpty()) return;
+  if (!IsSwrThresholdText(text)) return;
   RequestForBands(*m_thresholds[threshold], Context().SelectedBand, NormalizeSwrThreshold(text));
   NotifyChanged();
 }
