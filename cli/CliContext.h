@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "base/ResultCodes.h"
 
@@ -20,6 +21,9 @@ struct CliOptions {
   bool simulate = false;
   bool json = false;
   unsigned waitSeconds = 10;
+  std::optional<unsigned> band;     // --band: 0 to 10, or kAllBands for all
+  std::optional<unsigned> antenna;  // --antenna: 1 to 3
+  bool yes = false;                 // --yes: an irreversible job may go ahead
   bool force = false;
 };
 
@@ -50,7 +54,7 @@ class CCliContext {
 };
 
 // What a command takes after its word.
-enum class CliArguments { None, One, OneOrMore, OptionalOne };
+enum class CliArguments { None, One, OneOrMore, Optional };
 
 struct CliCommand {
   const char* name;
@@ -60,11 +64,16 @@ struct CliCommand {
   int (*run)(CCliContext& context, const QStringList& args);  // args as many as count allows
 };
 
-// Every command of the front end.
-const CliCommand* FindCommand(const QString& name);
+// Every command of the front end. A command's name may have two words
+// ("config set"); the longest that the words begin with wins.
+const CliCommand* FindCommand(const QStringList& words);
+// How many words a command's name takes.
+qsizetype CommandWordCount(const CliCommand& command);
 QString CommandUsages();
 // The settings of "set" and the values each takes, one help line each.
 QString SettingUsages();
+// The same for "config set".
+QString ConfigSettingUsages();
 // What is wrong with a command word and its arguments (empty when nothing):
 // a missing or unknown command, a missing or an unexpected argument.
 QString CommandProblem(const QStringList& words);

@@ -8,6 +8,10 @@ int RunStatus(CCliContext& context, const QStringList& args);
 int RunSet(CCliContext& context, const QStringList& args);
 int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
+int RunConfig(CCliContext& context, const QStringList& args);
+int RunConfigSet(CCliContext& context, const QStringList& args);
+int RunEraseMemories(CCliContext& context, const QStringList& args);
+int RunFactoryReset(CCliContext& context, const QStringList& args);
 int RunSave(CCliContext& context, const QStringList& args);
 int RunRestore(CCliContext& context, const QStringList& args);
 int RunFaults(CCliContext& context, const QStringList& args);
@@ -23,7 +27,11 @@ constexpr CliCommand kCommands[] = {
     {"tune", None, "", "start a full search tune", RunTune},
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
-    {"save", OptionalOne, "FILE", "save the tuner's whole configuration (default: a new file in the configuration folder)",
+    {"config", None, "", "read the tuner's stored configuration", RunConfig},
+    {"config set", OneOrMore, "NAME=VALUE", "change stored settings (--band for per-band ones, below)", RunConfigSet},
+    {"erase-memories", None, "", "erase tuning memories of --band NAME|all for --antenna 1|2|3", RunEraseMemories},
+    {"factory-reset", None, "", "reset the configuration to factory defaults (needs --yes)", RunFactoryReset},
+    {"save", Optional, "FILE", "save the tuner's whole configuration (default: a new file in the configuration folder)",
      RunSave},
     {"restore", One, "FILE", "write a saved configuration back into the tuner and restart it (--force: from another tuner)",
      RunRestore},
@@ -33,32 +41,42 @@ constexpr CliCommand kCommands[] = {
 // "set NAME=VALUE ...".
 QString Synopsis(const CliCommand& command) {
   QString text = QLatin1String(command.name);
-  if (command.count == OptionalOne) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
+  if (command.count == Optional) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
   else if (command.count != None) text += u' ' + QLatin1String(command.arguments);
   if (command.count == OneOrMore) text += QStringLiteral(" ...");
   return text;
 }
 
-// " (commands: contact, ...)".
+// " (commands: contact, ...)"; a two-word name counts once, as its first word.
 QString CommandList() {
   QStringList names;
-  for (const CliCommand& command : kCommands) names << QLatin1String(command.name);
+  for (const CliCommand& command : kCommands) {
+    const QString first = QString::fromLatin1(command.name).section(u' ', 0, 0);
+    if (!names.contains(first)) names << first;
+  }
   return QStringLiteral(" (commands: ") + names.join(QStringLiteral(", ")) + u')';
 }
 
 QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
   const QString usage = QStringLiteral(" (usage: zu6400ctl ") + Synopsis(command) + u')';
-  if (args.isEmpty() && command.count != None && command.count != OptionalOne) return QLatin1String(command.arguments) + " is missing" + usage;
+  if (args.isEmpty() && (command.count == One || command.count == OneOrMore)) return QLatin1String(command.arguments) + " is missing" + usage;
   const qsizetype allowed = command.count == None ? 0 : command.count == OneOrMore ? args.size() : 1;
   if (args.size() > allowed) return args[allowed] + ": unexpected argument" + usage;
   return {};
 }
 }  // namespace
 
-const CliCommand* FindCommand(const QString& name) {
-  for (const CliCommand& command : kCommands)
-    if (name == QLatin1String(command.name)) return &command;
-  return nullptr;
+qsizetype CommandWordCount(const CliCommand& command) { return QLatin1String(command.name).count(u' ') + 1; }
+
+const CliCommand* FindCommand(const QStringList& words) {
+  const CliCommand* found = nullptr;
+  for (const CliCommand& command : kCommands) {
+    const qsizetype count = CommandWordCount(command);
+    if (words.size() >= count && words.first(count).join(u' ') == QLatin1String(command.name) &&
+        (found == nullptr || count > CommandWordCount(*found)))
+      found = &command;
+  }
+  return found;
 }
 
 QString CommandUsages() {
@@ -69,7 +87,7 @@ QString CommandUsages() {
 
 QString CommandProblem(const QStringList& words) {
   if (words.isEmpty()) return QStringLiteral("COMMAND is missing") + CommandList();
-  const CliCommand* command = FindCommand(words.first());
+  const CliCommand* command = FindCommand(words);
   if (command == nullptr) return words.first() + QStringLiteral(": unknown command") + CommandList();
-  return ArgumentProblem(*command, words.mid(1));
+  return ArgumentProblem(*command, words.mid(CommandWordCount(*command)));
 }

@@ -8,6 +8,7 @@
 #include "cli/CliContext.h"
 #include "cli/UsageText.h"
 #include "engine/FindSpeedState.h"
+#include "machines/OperateValues.h"
 
 namespace {
 // The wait runs on a timer that counts milliseconds in an int.
@@ -17,6 +18,13 @@ QStringList SpeedChoices() {
   QStringList choices{QStringLiteral("AUTO")};
   for (const std::uint32_t speed : kSearchSpeeds) choices << QString::number(speed);
   return choices;
+}
+
+// "160" ... "6", then "all".
+QStringList BandChoices() {
+  QStringList choices;
+  for (unsigned band = 0; band < kBandCount; ++band) choices << BandName(band);
+  return choices << QStringLiteral("all");
 }
 
 QList<QCommandLineOption> Options() {
@@ -30,6 +38,10 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("wait"), Format("seconds to wait for the tuner, 1 to %u (default: %s)", kLongestWait, wait),
        QStringLiteral("SECONDS"), wait},
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
+      {QStringLiteral("band"), "band of config set and erase-memories: " + ListWithOr(BandChoices()),
+       QStringLiteral("BAND")},
+      {QStringLiteral("antenna"), QStringLiteral("antenna of erase-memories: 1, 2 or 3"), QStringLiteral("N")},
+      {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone")},
       {QStringLiteral("force"), QStringLiteral("restore: write a file saved from another tuner")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
@@ -50,7 +62,8 @@ void PrintHelp() {
   QTextStream(stdout) << "usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
                          "Options may come before or after the command word.\ncommands:\n"
                       << CommandUsages() << "settings (set NAME=VALUE):\n"
-                      << SettingUsages() << "options:\n"
+                      << SettingUsages() << "stored settings (config set NAME=VALUE):\n"
+                      << ConfigSettingUsages() << "options:\n"
                       << options;
 }
 
@@ -69,6 +82,20 @@ QString ReadWait(const QString& text, CliOptions& options) {
   return Format("--wait %s: --wait takes 1 to %u seconds", text, kLongestWait);
 }
 
+QString ReadBand(const QString& text, CliOptions& options) {
+  const QStringList choices = BandChoices();
+  const qsizetype band = choices.indexOf(text.toLower());
+  if (band < 0) return "--band " + text + ": --band takes " + ListWithOr(choices);
+  options.band = static_cast<unsigned>(band);  // "all" comes last: kAllBands
+  return {};
+}
+
+QString ReadAntenna(const QString& text, CliOptions& options) {
+  if (text != u'1' && text != u'2' && text != u'3') return "--antenna " + text + ": --antenna takes 1, 2 or 3";
+  options.antenna = text.toUInt();
+  return {};
+}
+
 // An unknown option named with its dashes; Qt's words for the rest (a
 // missing value).
 QString ParseProblem(const QCommandLineParser& parser) {
@@ -82,6 +109,12 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.trace = parser.isSet(QStringLiteral("trace"));
   options.simulate = parser.isSet(QStringLiteral("simulate"));
   options.json = parser.isSet(QStringLiteral("json"));
+  options.yes = parser.isSet(QStringLiteral("yes"));
+  for (const auto& [name, read] : {std::pair{"band", &ReadBand}, std::pair{"antenna", &ReadAntenna}}) {
+    if (!parser.isSet(QLatin1String(name))) continue;
+    const QString problem = read(parser.value(QLatin1String(name)), options);
+    if (!problem.isEmpty()) return problem;
+  }
   options.force = parser.isSet(QStringLiteral("force"));
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
@@ -113,5 +146,6 @@ int main(int argc, char** argv) {
 
   CCliContext context(options);
   if (!context.Prepare()) return 1;
-  return FindCommand(words.first())->run(context, words.mid(1));
+  const CliCommand* command = FindCommand(words);
+  return command->run(context, words.mid(CommandWordCount(*command)));
 }

@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cctype>
+#include <algorithm>
 #include <cmath>
 #include <fcntl.h>
 #include <pty.h>
@@ -162,16 +163,22 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
 }
 
 // With --pace the reply is written when the command and the reply would have
-// crossed the wire at the line speed, ten bits a byte, to the nearest
-// millisecond (so that long runs average out to the true wire time).
+// crossed the wire at the line speed, ten bits a byte. Timers count whole
+// milliseconds: what rounding takes from one wait is added to the next, so
+// that a long run takes the true wire time.
 void CSimulatedTuner::WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes) {
-  double wireMs = 0;
+  double exactMs = delayMs;
+  int wait = 0;
   {
     QMutexLocker lock(&m_lock);
-    if (m_options.pace && m_options.speed > 0)
-      wireMs = double(commandBytes + bytes.size()) * 10 * 1000 / m_options.speed;
+    if (m_options.pace && m_options.speed > 0) {
+      exactMs += double(commandBytes + bytes.size()) * 10 * 1000 / m_options.speed + m_paceCarryMs;
+      wait = std::max(0, static_cast<int>(std::lround(exactMs)));
+      m_paceCarryMs = exactMs - wait;
+    } else {
+      wait = static_cast<int>(delayMs);
+    }
   }
-  const auto wait = static_cast<int>(std::lround(delayMs + wireMs));
   if (wait == 0) {
     Write(bytes);
     return;
@@ -188,6 +195,7 @@ void CSimulatedTuner::Write(const QByteArray& bytes) {
     if (n <= 0) break;
     done += n;
   }
+  m_written += done;
 }
 
 // The tuner goes deaf while it restarts and then comes up as after power-up:
@@ -216,7 +224,12 @@ void CSimulatedTuner::DropReplies(unsigned count) { QMutexLocker l(&m_lock); m_d
 void CSimulatedTuner::SetSpeed(unsigned speed) { QMutexLocker l(&m_lock); m_options.speed = speed; }
 void CSimulatedTuner::SetIdentity(const QString& identity) { QMutexLocker l(&m_lock); m_options.identity = identity; }
 QByteArray CSimulatedTuner::Received() const { QMutexLocker l(&m_lock); return m_received; }
-void CSimulatedTuner::ClearReceived() { QMutexLocker l(&m_lock); m_received.clear(); }
+void CSimulatedTuner::ClearReceived() {
+  QMutexLocker l(&m_lock);
+  m_received.clear();
+  m_written = 0;
+}
+qint64 CSimulatedTuner::WrittenBytes() const { QMutexLocker l(&m_lock); return m_written; }
 unsigned CSimulatedTuner::IgnoredBytes() const { QMutexLocker l(&m_lock); return m_ignored; }
 QList<double> CSimulatedTuner::CommandTimes() const { QMutexLocker l(&m_lock); return m_commandTimes; }
 

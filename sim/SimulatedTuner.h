@@ -57,7 +57,8 @@ class CSimulatedTuner : public QObject {
   void SetRestartTime(unsigned ms);               // how long "rst0;" leaves the tuner deaf
   bool IsRestarting() const;
   QByteArray Received() const;                    // every command taken, in order
-  void ClearReceived();
+  void ClearReceived();                           // and the count of bytes written
+  qint64 WrittenBytes() const;                    // reply bytes put on the line
   unsigned IgnoredBytes() const;                  // bytes that came at the wrong speed
   QList<double> CommandTimes() const;             // when the last ";"s came, at any speed (ms since made)
   void SendUnsolicited(const QByteArray& bytes);
@@ -92,6 +93,8 @@ class CSimulatedTuner : public QObject {
   std::unique_ptr<QSocketNotifier> m_notifier;
   QByteArray m_pending;
   QByteArray m_received;
+  qint64 m_written = 0;
+  double m_paceCarryMs = 0;  // what rounding took from the last paced wait
   unsigned m_ignored = 0;
   static constexpr qsizetype kCommandTimesKept = 4096;
   QElapsedTimer m_clock;

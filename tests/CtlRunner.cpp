@@ -31,3 +31,15 @@ CSimulatorProcess::~CSimulatorProcess() {
   m_process.kill();
   m_process.waitForFinished();
 }
+
+void CtlSimTest::StartSim(const QStringList& args) {
+  sim = std::make_unique<CSimulatorProcess>(args);
+  port = sim->Port();
+  ASSERT_FALSE(port.isEmpty());
+}
+
+CtlRun CtlSimTest::Ctl(QStringList args) {
+  args.prepend(port);
+  args.prepend(QStringLiteral("--port"));
+  return RunCtl(args, config.path());
+}

@@ -2,9 +2,13 @@
 // zu6400ctl and zu6400-sim run as processes, as a user runs them: what the
 // front end's tests share.
 
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
 
 struct CtlRun {
   int status = -1;  // the exit status; -1 when it crashed or never ended
@@ -28,4 +32,18 @@ class CSimulatorProcess {
  private:
   QProcess m_process;
   QString m_port;
+};
+
+// A test of zu6400ctl against zu6400-sim in its own process, with settings in
+// a temporary folder.
+class CtlSimTest : public ::testing::Test {
+ protected:
+  // Starts zu6400-sim with its options.
+  void StartSim(const QStringList& args);
+  // zu6400ctl on the simulator's port.
+  CtlRun Ctl(QStringList args);
+
+  QTemporaryDir config;
+  std::unique_ptr<CSimulatorProcess> sim;
+  QString port;
 };

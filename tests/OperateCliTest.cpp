@@ -4,34 +4,13 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
-#include <memory>
 #include <utility>
 
 #include "CtlRunner.h"
 
 namespace {
 
-class OperateCli : public ::testing::Test {
- protected:
-  // Starts zu6400-sim with its options.
-  void StartSim(const QStringList& args) {
-    sim = std::make_unique<CSimulatorProcess>(args);
-    port = sim->Port();
-    ASSERT_FALSE(port.isEmpty());
-  }
-
-  // zu6400ctl on the simulator's port.
-  CtlRun Ctl(QStringList args) {
-    args.prepend(port);
-    args.prepend("--port");
-    return RunCtl(args, config.path());
-  }
-
-  QTemporaryDir config;
-  std::unique_ptr<CSimulatorProcess> sim;
-  QString port;
-};
+class OperateCli : public CtlSimTest {};
 
 TEST_F(OperateCli, StatusPrintsEveryValueAsTextAndJson) {
   StartSim({"--version", "01.97", "--frequency", "7100"});

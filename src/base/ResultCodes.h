@@ -66,7 +66,6 @@ constexpr ResultCode NoResponseBandNumber = 0xE200004F;
 constexpr ResultCode NoResponseReadEeprom = 0xE2000050;
 constexpr ResultCode NoResponseWriteEeprom = 0xE2000051;
 constexpr ResultCode BusyStateMachine = 0xE2000052;
-constexpr ResultCode LoaderRunning = 0xE2000053;
 constexpr ResultCode BootstrapLoaderRunning = 0xE2000053;
 constexpr ResultCode NoResponseBypass = 0xE200006E;
 constexpr ResultCode NoResponseMode = 0xE2000070;

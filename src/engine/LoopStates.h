@@ -23,20 +23,16 @@ class CLoopStepState : public CState<T> {
   }
 };
 
-// Goes to the loop's body while the counter is below a limit, else out of the
-// loop. The limit is fixed, or the machine's count at the time of the test.
+// Goes to the body while the counter is below the machine's count, else on.
 template <class T>
 class CLoopTestState : public CState<T> {
  public:
   using Count = int (T::*)() const;
-  CLoopTestState(T& owner, CState<T>* body, CState<T>* done, unsigned limit)
-      : CState<T>(owner, "LoopTest", done), m_body(body), m_limit(limit) {}
   CLoopTestState(T& owner, const char* name, CState<T>* body, CState<T>* exit, Count count)
       : CState<T>(owner, name, exit), m_body(body), m_count(count) {}
   void Enter() override {
     T& owner = this->Owner();
-    const long long limit = m_count != nullptr ? (owner.*m_count)() : m_limit;
-    if (static_cast<long long>(owner.LoopCounter()) < limit)
+    if (owner.LoopCounter() < (owner.*m_count)())
       owner.Go(*m_body);
     else
       this->Next();
@@ -44,6 +40,5 @@ class CLoopTestState : public CState<T> {
 
  private:
   CState<T>* m_body;
-  unsigned m_limit = 0;
-  Count m_count = nullptr;
+  Count m_count;
 };

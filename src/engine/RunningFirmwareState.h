@@ -12,7 +12,7 @@ class CRunningFirmwareState : public CState<T> {
   CRunningFirmwareState(T& owner, CState<T>* next) : CState<T>(owner, "RunningFirmware", next) {}
   void Enter() override {
     if (this->Owner().StatusValue() == FirmwareStatusLoader)
-      this->Fail(Result::LoaderRunning);
+      this->Fail(Result::BootstrapLoaderRunning);
     else
       this->Next();
   }

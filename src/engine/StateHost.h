@@ -28,10 +28,11 @@ class CStateHost : public CStateHostBase, public IStateMachine {
     Go(state);
   }
 
-  // A job's own start refuses to disturb a running machine.
+  // A job's own start refuses to disturb a running machine: the refusal is
+  // the caller's last error, not the running run's result (which would end
+  // that run as failed at its next step).
   bool StartIfIdle(CState<T>& state) {
     if (!IsIdle()) {
-      SetResult(Result::BusyStateMachine);
       SetLastError(Result::BusyStateMachine);
       return false;
     }

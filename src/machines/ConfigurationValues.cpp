@@ -13,7 +13,7 @@ bool AnyPending(const CObservable<T, N>& value) {
 }
 
 bool AnyThresholdChange(const CConfigurationValues::PerBandText& value) {
-  for (std::size_t i = 0; i < kConfigBandCount; ++i)
+  for (std::size_t i = 0; i < kBandCount; ++i)
     if (IsSwrThresholdChange(value.Get(i), value.GetRequested(i))) return true;
   return false;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 
+#include "machines/OperateValues.h"
 #include "model/Observable.h"
 
 // The observer message of each configuration value; the element index (the
@@ -32,18 +33,17 @@ constexpr unsigned short Sleep = 138;
 constexpr unsigned short AutoFineTune = 139;
 }  // namespace ConfigFeature
 
-constexpr unsigned kConfigBandCount = 11;
 // The band number the pages use for all eleven bands at once.
 constexpr unsigned kAllBands = 11;
 
 struct CConfigurationValues {
-  using PerBandFlag = CObservable<int, kConfigBandCount>;
-  using PerBandText = CObservable<QString, kConfigBandCount>;
+  using PerBandFlag = CObservable<int, kBandCount>;
+  using PerBandText = CObservable<QString, kBandCount>;
 
   PerBandFlag AntennaEnable1{ConfigMsg::AntennaEnable1};
   PerBandFlag AntennaEnable2{ConfigMsg::AntennaEnable2};
   PerBandFlag AntennaEnable3{ConfigMsg::AntennaEnable3};
-  CObservable<unsigned char, kConfigBandCount> AntennaPreferred{ConfigMsg::AntennaPreferred};
+  CObservable<unsigned char, kBandCount> AntennaPreferred{ConfigMsg::AntennaPreferred};
   PerBandFlag AutoFineTune{ConfigMsg::AutoFineTune};
   PerBandText SwrThresholdAutotune{ConfigMsg::SwrThresholdAutotune};
   PerBandText SwrThresholdBypass{ConfigMsg::SwrThresholdBypass};

@@ -21,6 +21,7 @@ class CEditConfigurationStateMachine : public CStateHost<CEditConfigurationState
   CConfigurationValues& Values() { return m_values; }
   const CConfigurationValues& Values() const { return m_values; }
   unsigned char& LoopCounter() { return m_band; }
+  int BandCount() const { return kBandCount; }
   // Set once a chain has ended.
   bool IsLoaded() const { return m_loaded; }
 

@@ -157,10 +157,10 @@ class CGetAntennaEnableState : public CConfigurationNumberState<T, CConfiguratio
 
 template <class T>
 class CGetAntennaPreferredState
-    : public CConfigurationNumberState<T, CObservable<unsigned char, kConfigBandCount>> {
+    : public CConfigurationNumberState<T, CObservable<unsigned char, kBandCount>> {
  public:
   CGetAntennaPreferredState(T& owner, CState<T>* next, const char* name = "GetAntennaPrefered", bool writes = false)
-      : CConfigurationNumberState<T, CObservable<unsigned char, kConfigBandCount>>(
+      : CConfigurationNumberState<T, CObservable<unsigned char, kBandCount>>(
             owner, name, next, Result::NoResponseAntennaPreferred, {"ap", true, 0}, 0, writes,
             owner.Values().AntennaPreferred, 3) {}
 };

@@ -3,27 +3,14 @@
 // antenna. A first chain reads the band the tuner is on, for the choice.
 
 #include "engine/FindSpeedState.h"
+#include "engine/RunningFirmwareState.h"
 #include "engine/StateHost.h"
 #include "machines/ConfigurationValues.h"
+#include "machines/OperateStates.h"
 
 // "em051;rv;" for band 5, antenna 1; band kAllBands erases "em001;" to
 // "em101;" before the "rv;".
 QString EraseMemoryCommand(unsigned band, unsigned antenna);
-
-// "BN" and a band of the band table; "BN11;" and above are refused.
-template <class T>
-class CReadBandNumberState : public CCommandResponseRetryState<T> {
- public:
-  CReadBandNumberState(T& owner, CState<T>* next)
-      : CCommandResponseRetryState<T>(owner, "GetBandNumber", next, Result::NoResponseBandNumber,
-                                      QString::fromLatin1(Tuner::BandNumber)) {}
-  bool ParseReply() override {
-    unsigned band = 0;
-    if (!this->Owner().ScanNumber(this->Prefix(), kConfigBandCount - 1, band)) return false;
-    this->Owner().Band.Set(static_cast<unsigned char>(band));
-    return true;
-  }
-};
 
 // The erase commands of one band, or of all eleven in one transmission,
 // with "rv;" behind them: the tuner answers it once the erasing is done.
@@ -47,16 +34,18 @@ class CEraseMemoryStateMachine : public CStateHost<CEraseMemoryStateMachine> {
   // The band the tuner is on, into Band.
   bool StartReadBand() { return StartIfIdle(m_findSpeedRead); }
   // Erases Band (kAllBands for every band) for Antenna.
-  bool StartErase() { return StartIfIdle(m_findSpeedErase); }
+  bool StartErase() { return StartIfIdle(m_eraseCheck); }
 
   unsigned char Antenna = 1;
   CObservable<unsigned char, 1> Band{kEraseBandMessage};
+  CObservable<unsigned char, 1>& BandValue() { return Band; }
 
  private:
   static constexpr unsigned kEraseBandMessage = 33032;
   using M = CEraseMemoryStateMachine;
   CFindSpeedState<M> m_findSpeedRead;
-  CReadBandNumberState<M> m_getBandNumber;
+  CGetBandNumberState<M> m_getBandNumber;
+  CRunningFirmwareState<M> m_eraseCheck;
   CFindSpeedState<M> m_findSpeedErase;
   CEraseMemoryState<M> m_eraseMemory;
 };

@@ -21,6 +21,7 @@ class COperateStateMachine : public CStateHost<COperateStateMachine> {
 
   COperateValues& Values() { return m_values; }
   const COperateValues& Values() const { return m_values; }
+  CObservable<unsigned char, 1>& BandValue() { return m_values.Band; }
 
   // Set by the user, consumed by the cycle that sends them.
   bool MemorizeRequested = false;

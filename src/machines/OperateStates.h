@@ -174,7 +174,8 @@ using CSetInductorState = CSettingState<T, CGetInductorState>;
 
 #undef ZU_OPERATE_QUERY
 
-// The band is read with the retrying template; only the eleven bands count.
+// The band is read with the retrying template into the machine's band value
+// (T::BandValue()); only the eleven bands count ("BN11;" is refused).
 template <class T>
 class CGetBandNumberState : public COperateQueryState<T, CCommandResponseRetryState<T>> {
  public:
@@ -184,7 +185,7 @@ class CGetBandNumberState : public COperateQueryState<T, CCommandResponseRetrySt
   bool ParseReply() override {
     unsigned band = 0;
     if (!this->Owner().ScanNumber(this->Prefix(), kBandCount - 1, band)) return false;
-    this->Values().Band.Set(static_cast<unsigned char>(band));
+    this->Owner().BandValue().Set(static_cast<unsigned char>(band));
     return true;
   }
 };

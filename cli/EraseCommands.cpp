@@ -1,0 +1,46 @@
+// zu6400ctl erase-memories --band NAME|all --antenna 1|2|3: erase the tuning
+// memories of a band (or all) for one antenna.
+// zu6400ctl factory-reset --yes: reset the configuration to factory defaults,
+// then contact the tuner again.
+
+#include "base/TextFormat.h"
+#include "cli/ConfigJob.h"
+#include "cli/UsageText.h"
+#include "machines/EraseConfigurationStateMachine.h"
+#include "machines/EraseMemoryStateMachine.h"
+#include "machines/TunerModel.h"
+
+namespace {
+QString BandText(unsigned band) { return band == kAllBands ? QStringLiteral("All") : BandName(band); }
+}  // namespace
+
+int RunEraseMemories(CCliContext& context, const QStringList&) {
+  const CliOptions& options = context.Options();
+  const QString usage = QStringLiteral(" is missing (usage: zu6400ctl erase-memories --band NAME|all --antenna 1|2|3)");
+  if (!options.band) return UsageError("--band" + usage);
+  if (!options.antenna) return UsageError("--antenna" + usage);
+
+  CTunerModel& model = GetModel();
+  CEraseMemoryStateMachine machine(model);
+  machine.Band.Set(static_cast<unsigned char>(*options.band));
+  machine.Antenna = static_cast<unsigned char>(*options.antenna);
+  const QString what = Format("Band %s Antenna %u", BandText(*options.band), *options.antenna);
+  const ResultCode result = RunConfigJob(context, machine, machine, [&] {
+    model.LogText("Erasing " + what);
+    machine.StartErase();
+  });
+  if (result != Result::Success) return CCliContext::Fail(result);
+  model.LogText("ATU memory erased " + what);
+  return 0;
+}
+
+int RunFactoryReset(CCliContext& context, const QStringList&) {
+  if (!context.Options().yes)
+    return UsageError(QStringLiteral(
+        "--yes is missing: the factory reset cannot be undone; zu6400ctl save keeps a copy of the configuration first"));
+  CEraseConfigurationStateMachine machine(GetModel());
+  // After the reset the contact machine reports the end of the job.
+  const ResultCode result = RunConfigJob(context, machine, machine, [&machine] { machine.StartErase(); });
+  if (result != Result::Success) return CCliContext::Fail(result);
+  return GetModel().FirmwareStatus.Get() == FirmwareStatusRunning ? 0 : CCliContext::Fail(Result::NoResponseAfterReset);
+}
