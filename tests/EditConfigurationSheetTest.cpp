@@ -163,7 +163,7 @@ TEST(EditConfigurationSheet, AllShowsMixedAntennaAndOneClickEnablesItEverywhere)
 
   page.EnableBox(2).click();
   EXPECT_EQ(page.EnableBox(2).checkState(), Qt::Checked);
-  for (unsigned band = 0; band < kConfigBandCount; ++band)
+  for (unsigned band = 0; band < kBandCount; ++band)
     EXPECT_EQ(f.sheet->Machine().Values().AntennaEnable2.GetRequested(band), 1) << band;
   EXPECT_TRUE(f.Apply().isEnabled());
 
@@ -181,7 +181,7 @@ TEST(EditConfigurationSheet, AllShowsMixedAntennaAndOneClickEnablesItEverywhere)
   EXPECT_FALSE(f.Apply().isEnabled());
   EXPECT_EQ(f.SetCommandsSent().count("AE"), 9);  // every band but the two that had it
   EXPECT_EQ(f.SetCommandsSent().count("AP"), 1);
-  for (unsigned band = 0; band < kConfigBandCount; ++band) EXPECT_EQ(f.Sim().Config().State().bands[band].antennas[1], 1u);
+  for (unsigned band = 0; band < kBandCount; ++band) EXPECT_EQ(f.Sim().Config().State().bands[band].antennas[1], 1u);
   EXPECT_EQ(f.Sim().Config().State().bands[3].preferred, 3u);
 }
 

@@ -8,14 +8,14 @@
 
 #include "ui/BandGroup.h"
 
-Qt::CheckState CheckStateFor(const CObservable<int, kConfigBandCount>& value, unsigned band) {
+Qt::CheckState CheckStateFor(const CObservable<int, kBandCount>& value, unsigned band) {
   const std::optional<int> shared = SharedRequested(value, band);
   if (!shared) return Qt::PartiallyChecked;
   return *shared != 0 ? Qt::Checked : Qt::Unchecked;
 }
 
 
-CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kConfigBandCount>& preferred,
+CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kBandCount>& preferred,
                            CEditConfigurationContext& context, QWidget* parent)
     : CEditConfigurationPage(tr("Antennas"), QStringLiteral("AntennaEnable"), context,
                              {enables[0], enables[1], enables[2], &preferred}, parent),
@@ -59,7 +59,7 @@ CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kC
 // A checked box turns the antenna off; an unchecked or mixed one turns it on
 // for every band it stands for.
 void CAntennaPage::OnEnableClicked(unsigned antenna) {
-  CObservable<int, kConfigBandCount>& value = *m_enables.at(antenna - 1);
+  CObservable<int, kBandCount>& value = *m_enables.at(antenna - 1);
   const unsigned band = Context().SelectedBand;
   RequestForBands(value, band, CheckStateFor(value, band) == Qt::Checked ? 0 : 1);
   Changed();

@@ -13,8 +13,8 @@ class QButtonGroup;
 class CAntennaPage : public CEditConfigurationPage {
   Q_OBJECT
  public:
-  using Enables = std::array<CObservable<int, kConfigBandCount>*, 3>;
-  CAntennaPage(const Enables& enables, CObservable<unsigned char, kConfigBandCount>& preferred,
+  using Enables = std::array<CObservable<int, kBandCount>*, 3>;
+  CAntennaPage(const Enables& enables, CObservable<unsigned char, kBandCount>& preferred,
                CEditConfigurationContext& context, QWidget* parent = nullptr);
   void ShowValues() override;
 
@@ -27,7 +27,7 @@ class CAntennaPage : public CEditConfigurationPage {
   void OnEnableClicked(unsigned antenna);
 
   Enables m_enables;
-  CObservable<unsigned char, kConfigBandCount>& m_preferred;
+  CObservable<unsigned char, kBandCount>& m_preferred;
   CBandGroup* m_bands;
   std::array<QCheckBox*, 3> m_enableBoxes{};
   QButtonGroup* m_preferredButtons;
@@ -35,4 +35,4 @@ class CAntennaPage : public CEditConfigurationPage {
 
 // What a check box shows for a value under the band choice: indeterminate
 // under "All" while the bands differ.
-Qt::CheckState CheckStateFor(const CObservable<int, kConfigBandCount>& value, unsigned band);
+Qt::CheckState CheckStateFor(const CObservable<int, kBandCount>& value, unsigned band);

@@ -54,7 +54,7 @@ CSwitchPage::CSwitchPage(const QString& title, const QString& anchor, const QStr
 
 void CSwitchPage::ShowValues() { m_box->setChecked(m_value.GetRequested() != 0); }
 
-CAutoFineTunePage::CAutoFineTunePage(CObservable<int, kConfigBandCount>& value, CEditConfigurationContext& context,
+CAutoFineTunePage::CAutoFineTunePage(CObservable<int, kBandCount>& value, CEditConfigurationContext& context,
                                      QWidget* parent)
     : CEditConfigurationPage(tr("Auto Fine Tune"), QStringLiteral("AutoFineTune"), context, {&value}, parent),
       m_value(value) {
@@ -64,8 +64,8 @@ CAutoFineTunePage::CAutoFineTunePage(CObservable<int, kConfigBandCount>& value, 
          "\n\nSelect this option to use a smaller coarse tune step size, at the cost of additional tuning time."),
       this));
   auto* grid = new QGridLayout;
-  constexpr unsigned kRows = (kConfigBandCount + 1) / 2;
-  for (unsigned band = 0; band < kConfigBandCount; ++band) {
+  constexpr unsigned kRows = (kBandCount + 1) / 2;
+  for (unsigned band = 0; band < kBandCount; ++band) {
     m_boxes[band] = new QCheckBox(BandName(band), this);
     grid->addWidget(m_boxes[band], static_cast<int>(band % kRows), static_cast<int>(band / kRows));
     connect(m_boxes[band], &QCheckBox::clicked, this, [this, band](bool on) {
@@ -78,5 +78,5 @@ CAutoFineTunePage::CAutoFineTunePage(CObservable<int, kConfigBandCount>& value, 
 }
 
 void CAutoFineTunePage::ShowValues() {
-  for (unsigned band = 0; band < kConfigBandCount; ++band) m_boxes[band]->setChecked(m_value.GetRequested(band) != 0);
+  for (unsigned band = 0; band < kBandCount; ++band) m_boxes[band]->setChecked(m_value.GetRequested(band) != 0);
 }

@@ -60,14 +60,14 @@ class CSwitchPage : public CEditConfigurationPage {
 class CAutoFineTunePage : public CEditConfigurationPage {
   Q_OBJECT
  public:
-  CAutoFineTunePage(CObservable<int, kConfigBandCount>& value, CEditConfigurationContext& context,
+  CAutoFineTunePage(CObservable<int, kBandCount>& value, CEditConfigurationContext& context,
                     QWidget* parent = nullptr);
   void ShowValues() override;
   QCheckBox& Box(unsigned band) { return *m_boxes.at(band); }
 
  private:
-  CObservable<int, kConfigBandCount>& m_value;
-  std::array<QCheckBox*, kConfigBandCount> m_boxes{};
+  CObservable<int, kBandCount>& m_value;
+  std::array<QCheckBox*, kBandCount> m_boxes{};
 };
 
 // A label that wraps, for the pages' explanations.

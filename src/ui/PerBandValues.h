@@ -12,25 +12,25 @@
 // The name of a band choice: a band's name, "All", or "?" for anything else.
 inline QString BandChoiceName(unsigned band) {
   if (band == kAllBands) return QStringLiteral("All");
-  return band < kConfigBandCount ? BandName(band) : QStringLiteral("?");
+  return band < kBandCount ? BandName(band) : QStringLiteral("?");
 }
 
 // The requested value of the chosen band; for "All" the value the eleven bands
 // share, or none when they differ.
 template <class T>
-std::optional<T> SharedRequested(const CObservable<T, kConfigBandCount>& value, unsigned band) {
-  if (band < kConfigBandCount) return value.GetRequested(band);
-  for (unsigned b = 1; b < kConfigBandCount; ++b)
+std::optional<T> SharedRequested(const CObservable<T, kBandCount>& value, unsigned band) {
+  if (band < kBandCount) return value.GetRequested(band);
+  for (unsigned b = 1; b < kBandCount; ++b)
     if (!(value.GetRequested(b) == value.GetRequested(0))) return std::nullopt;
   return value.GetRequested(0);
 }
 
 // A user's choice for the chosen band, or for every band under "All".
 template <class T>
-void RequestForBands(CObservable<T, kConfigBandCount>& value, unsigned band, const T& wanted) {
-  if (band < kConfigBandCount) {
+void RequestForBands(CObservable<T, kBandCount>& value, unsigned band, const T& wanted) {
+  if (band < kBandCount) {
     value.SetRequested(band, wanted);
     return;
   }
-  for (unsigned b = 0; b < kConfigBandCount; ++b) value.SetRequested(b, wanted);
+  for (unsigned b = 0; b < kBandCount; ++b) value.SetRequested(b, wanted);
 }

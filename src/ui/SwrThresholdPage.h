@@ -14,7 +14,7 @@ class CSwrThresholdPage : public CEditConfigurationPage {
   Q_OBJECT
  public:
   enum Threshold { KeyInterrupt, Autotune, Bypass };
-  using Thresholds = std::array<CObservable<QString, kConfigBandCount>*, 3>;
+  using Thresholds = std::array<CObservable<QString, kBandCount>*, 3>;
 
   CSwrThresholdPage(const Thresholds& thresholds, CEditConfigurationContext& context, QWidget* parent = nullptr);
   void ShowValues() override;
