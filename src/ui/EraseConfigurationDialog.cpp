@@ -6,12 +6,11 @@
 #include <QVBoxLayout>
 
 #include "base/StringTable.h"
-#include "machines/EraseConfigurationStateMachine.h"
 #include "machines/TunerModel.h"
 
 CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
     : CJobDialog(LoadString(Str::ResetDialogTitle), QStringLiteral("Configuration.htm#EEINIT"), parent),
-      m_machine(std::make_unique<CEraseConfigurationStateMachine>(GetModel())) {
+      m_machine(GetModel()) {
   auto* text = new QLabel(tr("Click OK to reset configuration to factory default and erase ATU memories.\n\n"
                              "Reset is not reversible. Consider saving this configuration before erasing it."),
                           this);
@@ -30,11 +29,9 @@ CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
   connect(buttons, &QDialogButtonBox::helpRequested, this, &CJobDialog::ShowHelp);
 }
 
-CEraseConfigurationDialog::~CEraseConfigurationDialog() = default;
-
 void CEraseConfigurationDialog::StartReset() {
-  Activate(*m_machine);
-  if (m_machine->StartErase()) RunStarted();
+  Activate(m_machine);
+  if (m_machine.StartErase()) RunStarted();
 }
 
 // After a reset the notice comes from the contact machine, once it has found

@@ -3,18 +3,15 @@
 // configuration is reset and its ATU memories erased, runs the reset and
 // closes once the tuner has been found again.
 
-#include <memory>
-
+#include "machines/EraseConfigurationStateMachine.h"
 #include "ui/JobDialog.h"
 
-class CEraseConfigurationStateMachine;
 class QPushButton;
 
 class CEraseConfigurationDialog : public CJobDialog {
   Q_OBJECT
  public:
   explicit CEraseConfigurationDialog(QWidget* parent = nullptr);
-  ~CEraseConfigurationDialog() override;
 
   QPushButton& OkButton() { return *m_ok; }
 
@@ -24,7 +21,6 @@ class CEraseConfigurationDialog : public CJobDialog {
  private:
   void StartReset();
 
-  // Its reset state shares a name with the restore's: kept out of this header.
-  std::unique_ptr<CEraseConfigurationStateMachine> m_machine;
+  CEraseConfigurationStateMachine m_machine;
   QPushButton* m_ok;
 };
