@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "machines/TunerModel.h"
@@ -30,6 +31,13 @@ CConfigFileDialog::CConfigFileDialog(const QString& title, const QString& text, 
 CConfigFileDialog::~CConfigFileDialog() {
   CTunerModel& model = GetModel();
   if (!model.ConfigurationFolder.Get().isEmpty()) model.ConfigurationFolder.Save(model.AppInfo);
+}
+
+void CConfigFileDialog::showEvent(QShowEvent* event) {
+  CJobDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  Activate(JobMachine());
+  QMetaObject::invokeMethod(this, [this] { ChooseAndStart(); }, Qt::QueuedConnection);
 }
 
 QString CConfigFileDialog::Folder() {

@@ -19,6 +19,11 @@ class CConfigFileDialog : public CJobDialog {
   QPushButton& CancelButton() { return *m_cancel; }
 
  protected:
+  // Once shown: the machine becomes the active one, then the file is chosen
+  // (after the window is up, so that the file dialog opens over it).
+  void showEvent(QShowEvent* event) override;
+  virtual IStateMachine& JobMachine() = 0;
+  virtual void ChooseAndStart() = 0;
   // The folder to offer: the last one used, else the default folder (which
   // is then kept as the last one).
   QString Folder();

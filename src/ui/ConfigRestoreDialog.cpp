@@ -1,6 +1,5 @@
 #include "ui/ConfigRestoreDialog.h"
 
-#include <QShowEvent>
 
 #include "base/StringTable.h"
 #include "config/ConfigurationFileReader.h"
@@ -13,13 +12,6 @@ CConfigRestoreDialog::CConfigRestoreDialog(QWidget* parent)
                         QStringLiteral("Configuration.htm#Save"), parent),
       m_machine(std::make_unique<CConfigRestoreStateMachine>(GetModel())) {
   m_machine->SetProgressBar([this](int position, int maximum) { ShowProgress(position, maximum); });
-}
-
-void CConfigRestoreDialog::showEvent(QShowEvent* event) {
-  CConfigFileDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  Activate(*m_machine);
-  QMetaObject::invokeMethod(this, &CConfigRestoreDialog::ChooseAndStart, Qt::QueuedConnection);
 }
 
 // A file that does not pass the reader (its box has said why) leaves the

@@ -15,12 +15,12 @@ class CConfigRestoreDialog : public CConfigFileDialog {
   CConfigRestoreStateMachine& Machine() { return *m_machine; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  IStateMachine& JobMachine() override { return *m_machine; }
+  void ChooseAndStart() override;
   void reject() override;
   void OnMachineFinished(ResultCode result) override;
 
  private:
-  void ChooseAndStart();
   void Start();
   bool AskToGoOnWithOtherSerialNumber();
 

@@ -1,7 +1,6 @@
 #include "ui/ConfigSaveDialog.h"
 
 #include <QDir>
-#include <QShowEvent>
 
 #include "base/StringTable.h"
 #include "config/ConfigurationFileWriter.h"
@@ -14,14 +13,6 @@ CConfigSaveDialog::CConfigSaveDialog(QWidget* parent)
                         QStringLiteral("Configuration.htm#Save"), parent),
       m_machine(std::make_unique<CConfigSaveStateMachine>(GetModel())) {
   m_machine->SetProgressBar([this](int position, int maximum) { ShowProgress(position, maximum); });
-}
-
-void CConfigSaveDialog::showEvent(QShowEvent* event) {
-  CConfigFileDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  Activate(*m_machine);
-  // Once the window is up, so the file dialog opens over it.
-  QMetaObject::invokeMethod(this, &CConfigSaveDialog::ChooseAndStart, Qt::QueuedConnection);
 }
 
 void CConfigSaveDialog::ChooseAndStart() {

@@ -16,12 +16,12 @@ class CConfigSaveDialog : public CConfigFileDialog {
   const QString& Path() const { return m_path; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  IStateMachine& JobMachine() override { return *m_machine; }
+  void ChooseAndStart() override;
   void reject() override;
   void OnMachineFinished(ResultCode result) override;
 
  private:
-  void ChooseAndStart();
 
   const QDateTime m_time = QDateTime::currentDateTime();
   std::unique_ptr<CConfigSaveStateMachine> m_machine;  // holds 65 KiB of images
