@@ -117,6 +117,18 @@ const std::map<unsigned, const char*>& Table() {
       {13827, "%u times"},
       {13828, "F %u VFWD %u VRFL %u SWR %u.%02u SWRB %u.%02u"},
       {13829, "STEPS %u AN %u BYP%c SIDE%c C%02X L%02X"},
+      {13502, "Restore a previously saved configuration"},
+      {13506, "Save configuration in a computer file"},
+      {13844, "Return every setting to its factory default and erase all ATU memories"},
+      {19002, "View or change configuration"},
+      {19300, "ZU6400 Configuration"},
+      {19302, "Now Optimized for ZP5100"},
+      {19304, "Optimize for ZP5100"},
+      {13840, "Reset Configuration to Factory Defaults"},
+      {13846, "Reset Configuration Error"},
+      {13862, "Erase Antenna Tuner Memories"},
+      {13867, "Erasing Band %s Antenna %u"},
+      {13868, "ATU memory erased Band %s Antenna %u"},
   };
   return table;
 }

@@ -119,6 +119,19 @@ constexpr unsigned ReadingsLogTitle = 18401;
 constexpr unsigned ReadingsLogOpenFailed = 18402;   // path, code, text
 constexpr unsigned ReadingsLogWriteFailed = 18403;  // path, code, text
 constexpr unsigned ReadingsLogStatus = 18404;       // path
+// Configuration page, edit-configuration sheet and the configuration dialogs.
+constexpr unsigned RestoreTooltip = 13502;
+constexpr unsigned SaveTooltip = 13506;
+constexpr unsigned ResetTooltip = 13844;
+constexpr unsigned EditTooltip = 19002;
+constexpr unsigned SheetTitle = 19300;
+constexpr unsigned OptimizedForZp5100 = 19302;
+constexpr unsigned OptimizeForZp5100 = 19304;
+constexpr unsigned ResetDialogTitle = 13840;
+constexpr unsigned ResetErrorTitle = 13846;
+constexpr unsigned EraseMemoryTitle = 13862;
+constexpr unsigned ErasingMemory = 13867;            // "Erasing Band %s Antenna %u"
+constexpr unsigned MemoryErased = 13868;             // "ATU memory erased Band %s Antenna %u"
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

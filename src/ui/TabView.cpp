@@ -1,9 +1,9 @@
 #include "ui/TabView.h"
 
 #include "ui/CommandTesterPage.h"
+#include "ui/ConfigurationPage.h"
 #include "ui/FirmwarePage.h"
 #include "ui/OperatePage.h"
-#include "ui/PlaceholderPage.h"
 #include "ui/PortPage.h"
 
 CTabView::CTabView(QWidget* parent) : QTabWidget(parent) { CreatePages(); }
@@ -14,7 +14,7 @@ void CTabView::CreatePages() {
   m_firmwarePageIndex = count();
   AddPage(new CFirmwarePage(this));
   AddPage(new COperatePage(this));
-  AddPage(new CPlaceholderPage(tr("Configuration"), QStringLiteral("Configuration.htm"), this));
+  AddPage(new CConfigurationPage(this));
   AddPage(new CCommandTesterPage(this));
 }
 

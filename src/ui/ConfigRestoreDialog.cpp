@@ -1,0 +1,82 @@
+#include "ui/ConfigRestoreDialog.h"
+
+
+#include "base/StringTable.h"
+#include "config/ConfigurationFileReader.h"
+#include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
+#include "ui/UserPrompts.h"
+
+CConfigRestoreDialog::CConfigRestoreDialog(QWidget* parent)
+    : CConfigFileDialog(LoadString(Str::RestoreConfigurationTitle), LoadString(Str::RestoringConfiguration),
+                        QStringLiteral("Configuration.htm#Save"), parent),
+      m_machine(std::make_unique<CConfigRestoreStateMachine>(GetModel())) {
+  m_machine->SetProgressBar([this](int position, int maximum) { ShowProgress(position, maximum); });
+}
+
+// A file that does not pass the reader (its box has said why) leaves the
+// window idle: nothing is written, and Cancel closes it.
+void CConfigRestoreDialog::ChooseAndStart() {
+  const QString path = CUserPrompts::ChooseConfigurationFile(this, CUserPrompts::FileUse::Open, Folder());
+  if (path.isEmpty()) {
+    reject();
+    return;
+  }
+  CTunerModel& model = GetModel();
+  CModelReportSink sink(model);
+  if (ReadConfigurationFile(path, model.SerialNumber.Get(), m_machine->Data(), sink) != Result::Success) return;
+  KeepFolderOf(path);
+  Start();
+}
+
+void CConfigRestoreDialog::Start() {
+  if (m_machine->StartRestore())
+    RunStarted();
+  else
+    Deactivate();
+}
+
+// Interrupting leaves the tuner half written: the user is asked first and
+// told what to do after.
+void CConfigRestoreDialog::reject() {
+  if (m_machine->IsIdle()) {
+    CloseNow(m_result == Result::Success ? QDialog::Accepted : m_result == Result::Cancelled ? QDialog::Rejected : 3);
+    return;
+  }
+  const QString title = LoadString(Str::CriticalOperationTitle);
+  if (!CUserPrompts::Ask(this, title, LoadString(Str::InterruptRestoreQuestion))) return;
+  if (!m_machine->IsIdle()) m_machine->Cancel();
+  GetModel().MessageBox(title, LoadString(Str::RestoreInterrupted), BoxIcon::Warning);
+}
+
+void CConfigRestoreDialog::OnMachineFinished(ResultCode result) {
+  RunEnded();
+  m_result = result;
+  CTunerModel& model = GetModel();
+  if (result == Result::SerialNumberMismatch && AskToGoOnWithOtherSerialNumber()) return;
+  if (result == Result::Success) {
+    model.LogText(LoadString(Str::ConfigurationRestored));
+    FinishLater(QDialog::Accepted);
+  } else if (result == Result::Cancelled) {
+    model.LogText(LoadString(Str::RestoreCancelled));
+    FinishLater(QDialog::Rejected);
+  } else {
+    model.LogText(LoadString(Str::RestoreFailed));
+    OfferClose();
+    model.MessageBox(LoadString(Str::RestoreErrorTitle), ErrorText(result), BoxIcon::Error);
+  }
+}
+
+// The file comes from another tuner; nothing has been written yet. Yes
+// restores it all the same, No closes without writing.
+bool CConfigRestoreDialog::AskToGoOnWithOtherSerialNumber() {
+  if (CUserPrompts::Ask(this, LoadString(Str::SerialMismatchTitle), LoadString(Str::SerialMismatchQuestion))) {
+    m_machine->SetForced(true);
+    Start();
+    return true;
+  }
+  m_result = Result::Cancelled;
+  GetModel().LogText(LoadString(Str::RestoreCancelled));
+  FinishLater(QDialog::Rejected);
+  return true;
+}

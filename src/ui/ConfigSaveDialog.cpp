@@ -1,0 +1,56 @@
+#include "ui/ConfigSaveDialog.h"
+
+#include <QDir>
+
+#include "base/StringTable.h"
+#include "config/ConfigurationFileWriter.h"
+#include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
+#include "ui/UserPrompts.h"
+
+CConfigSaveDialog::CConfigSaveDialog(QWidget* parent)
+    : CConfigFileDialog(LoadString(Str::SaveConfigurationTitle), tr("Saving configuration"),
+                        QStringLiteral("Configuration.htm#Save"), parent),
+      m_machine(std::make_unique<CConfigSaveStateMachine>(GetModel())) {
+  m_machine->SetProgressBar([this](int position, int maximum) { ShowProgress(position, maximum); });
+}
+
+void CConfigSaveDialog::ChooseAndStart() {
+  const QString name = DefaultConfigurationFileName(m_time, GetModel().SerialNumber.Get());
+  m_path = CUserPrompts::ChooseConfigurationFile(this, CUserPrompts::FileUse::Save, QDir(Folder()).filePath(name));
+  if (m_path.isEmpty()) {
+    CloseNow(QDialog::Rejected);
+    return;
+  }
+  if (m_machine->StartSave()) RunStarted();
+}
+
+// A running save stops at its next command; its end closes the window.
+void CConfigSaveDialog::reject() {
+  GetModel().LogText(LoadString(Str::SaveCancelled));
+  if (m_machine->IsIdle())
+    CloseNow(QDialog::Rejected);
+  else
+    m_machine->Cancel();
+}
+
+void CConfigSaveDialog::OnMachineFinished(ResultCode result) {
+  CTunerModel& model = GetModel();
+  if (result == Result::Success) {
+    CModelReportSink sink(model);
+    if (!WriteConfigurationFile(m_path, m_time, m_machine->Snapshot(), sink)) result = GetLastError();
+  }
+  RunEnded();
+  if (result == Result::Success) {
+    KeepFolderOf(m_path);
+    model.LogText(LoadString(Str::ConfigurationSaved));
+    FinishLater(QDialog::Accepted);
+  } else if (result == Result::Cancelled) {
+    model.LogText(LoadString(Str::SaveCancelled));
+    FinishLater(QDialog::Rejected);
+  } else {
+    model.LogText(LoadString(Str::SaveFailed));
+    model.MessageBox(LoadString(Str::SaveErrorTitle), ErrorText(result), BoxIcon::Error);
+    OfferClose();
+  }
+}

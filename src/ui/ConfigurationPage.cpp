@@ -1,0 +1,65 @@
+#include "ui/ConfigurationPage.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/StringTable.h"
+#include "machines/TunerModel.h"
+#include "ui/ConfigRestoreDialog.h"
+#include "ui/ConfigSaveDialog.h"
+#include "ui/EditConfigurationSheet.h"
+#include "ui/EraseConfigurationDialog.h"
+#include "ui/EraseMemoryDialog.h"
+#include "ui/FaultTableDialog.h"
+
+CConfigurationPage::CConfigurationPage(QWidget* parent)
+    : CPage(tr("Configuration"), QStringLiteral("Configuration.htm"), parent) {
+  auto* layout = new QVBoxLayout(this);
+  AddButton(tr("Edit Configuration..."), Str::EditTooltip);
+  AddButton(tr("Save Configuration..."), Str::SaveTooltip);
+  AddButton(tr("Restore Configuration..."), Str::RestoreTooltip);
+  AddButton(tr("Display Fault Table..."), 0);
+  AddButton(tr("Erase Antenna Tuner Memories..."), 0);
+  AddButton(tr("Reset Configuration..."), Str::ResetTooltip);
+  for (QPushButton* button : m_buttons) layout->addWidget(button);
+  connect(m_buttons[Edit], &QPushButton::clicked, this, [this] { Open(new CEditConfigurationSheet(window())); });
+  connect(m_buttons[Save], &QPushButton::clicked, this, [this] { Open(new CConfigSaveDialog(window())); });
+  connect(m_buttons[Restore], &QPushButton::clicked, this, [this] { Open(new CConfigRestoreDialog(window())); });
+  connect(m_buttons[FaultTable], &QPushButton::clicked, this, [this] { Open(new CFaultTableDialog(window())); });
+  connect(m_buttons[EraseMemories], &QPushButton::clicked, this, [this] { Open(new CEraseMemoryDialog(window())); });
+  connect(m_buttons[Reset], &QPushButton::clicked, this, [this] { Open(new CEraseConfigurationDialog(window())); });
+  layout->addStretch();
+  ApplyEnablingRule();
+}
+
+QPushButton* CConfigurationPage::AddButton(const QString& text, unsigned tooltip) {
+  auto* button = new QPushButton(text, this);
+  button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  // One width for all, so that the column reads as a list of jobs.
+  button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Erase Antenna Tuner Memories...")) +
+                          button->fontMetrics().averageCharWidth() * 4);
+  if (tooltip != 0) button->setToolTip(LoadString(tooltip));
+  m_buttons.append(button);
+  return button;
+}
+
+void CConfigurationPage::OnShown() {
+  ApplyEnablingRule();
+  SubscribeAndNotify(GetModel().FirmwareStatus);
+}
+
+void CConfigurationPage::OnModelEvent(const CModelEvent& event) {
+  if (event.Message == Msg::FirmwareStatus) ApplyEnablingRule();
+}
+
+void CConfigurationPage::ApplyEnablingRule() {
+  const bool answered = GetModel().FirmwareStatus.Get() != FirmwareStatusNone;
+  for (QPushButton* button : m_buttons) button->setEnabled(answered);
+}
+
+void CConfigurationPage::Open(QDialog* dialog) {
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowModality(Qt::ApplicationModal);
+  dialog->open();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The Configuration tab: the buttons that start every job on the tuner's
+// stored configuration. Each opens its own modal window, which owns the
+// machine that does the work. The buttons are usable once something answered
+// on the port (the tuner's firmware or its bootstrap loader).
+
+#include <QList>
+
+#include "ui/Page.h"
+
+class QDialog;
+class QPushButton;
+
+class CConfigurationPage : public CPage {
+  Q_OBJECT
+ public:
+  enum Job { Edit, Save, Restore, FaultTable, EraseMemories, Reset, JobCount };
+
+  explicit CConfigurationPage(QWidget* parent = nullptr);
+
+  QPushButton& Button(Job job) { return *m_buttons.at(job); }
+
+ protected:
+  void OnShown() override;
+  void OnModelEvent(const CModelEvent& event) override;
+
+ private:
+  QPushButton* AddButton(const QString& text, unsigned tooltip);
+  void ApplyEnablingRule();
+  // Shows a job's window modal over the main window; it deletes itself when closed.
+  void Open(QDialog* dialog);
+
+  QList<QPushButton*> m_buttons;
+};

@@ -1,0 +1,79 @@
+#include "ui/EraseMemoryDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "machines/TunerModel.h"
+#include "ui/BandGroup.h"
+#include "ui/PerBandValues.h"
+
+CEraseMemoryDialog::CEraseMemoryDialog(QWidget* parent)
+    : CJobDialog(LoadString(Str::EraseMemoryTitle), QStringLiteral("Configuration.htm#EraseMemories"), parent),
+      m_machine(GetModel()),
+      m_bands(new CBandGroup(this)) {
+  auto* eraseGroup = new QGroupBox(tr("Erase Memories"), this);
+  auto* eraseLayout = new QVBoxLayout(eraseGroup);
+  for (unsigned antenna = 1; antenna <= 3; ++antenna) {
+    QPushButton*& button = m_antennaButtons[antenna - 1];
+    button = new QPushButton(tr("Antenna %1").arg(antenna), eraseGroup);
+    button->setAutoDefault(false);
+    eraseLayout->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, antenna] { Erase(antenna); });
+  }
+  eraseLayout->addStretch();
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel(tr("Choose Band, then click one or more Antenna buttons"), this), 0, 0, 1, 2);
+  layout->addWidget(m_bands, 1, 0);
+  layout->addWidget(eraseGroup, 1, 1);
+  layout->setRowStretch(2, 1);
+  layout->addWidget(buttons, 3, 0, 1, 2);
+  connect(m_bands, &CBandGroup::BandChosen, this,
+          [this](unsigned band) { m_machine.Band.Set(static_cast<unsigned char>(band)); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::helpRequested, this, &CJobDialog::ShowHelp);
+}
+
+// Showing reads the band the tuner is on.
+void CEraseMemoryDialog::showEvent(QShowEvent* event) {
+  CJobDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  Activate(m_machine);
+  m_bandSubscription.SubscribeAndNotify(this, m_machine.Band);
+  if (m_machine.StartReadBand()) RunStarted();
+}
+
+void CEraseMemoryDialog::customEvent(QEvent* event) {
+  if (event->type() == CModelEvent::EventType() &&
+      static_cast<CModelEvent*>(event)->Message == m_machine.Band.Message()) {
+    m_bands->Show(m_machine.Band.Get());
+    return;
+  }
+  CJobDialog::customEvent(event);
+}
+
+// A click while a run goes on is refused by the busy machine, without a word.
+void CEraseMemoryDialog::Erase(unsigned antenna) {
+  m_machine.Antenna = static_cast<unsigned char>(antenna);
+  if (!m_machine.StartErase()) return;
+  LogErase(Str::ErasingMemory);
+  m_eraseStarted = true;
+  RunStarted();
+}
+
+void CEraseMemoryDialog::OnMachineFinished(ResultCode) {
+  if (m_eraseStarted) LogErase(Str::MemoryErased);
+  m_eraseStarted = false;
+  RunEnded();
+}
+
+void CEraseMemoryDialog::LogErase(unsigned format) {
+  GetModel().LogText(FormatString(format, BandChoiceName(m_machine.Band.Get()), unsigned{m_machine.Antenna}));
+}

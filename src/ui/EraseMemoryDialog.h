@@ -1,0 +1,35 @@
+#pragma once
+// "Erase Antenna Tuner Memories": shows the band the tuner is on, lets the
+// user choose a band (or all) and erases the memories of one antenna per
+// click, as often as he likes before he closes the window.
+
+#include "machines/EraseMemoryStateMachine.h"
+#include "ui/JobDialog.h"
+
+class CBandGroup;
+class QPushButton;
+
+class CEraseMemoryDialog : public CJobDialog {
+  Q_OBJECT
+ public:
+  explicit CEraseMemoryDialog(QWidget* parent = nullptr);
+
+  CEraseMemoryStateMachine& Machine() { return m_machine; }
+  CBandGroup& Bands() { return *m_bands; }
+  QPushButton& AntennaButton(unsigned antenna) { return *m_antennaButtons.at(antenna - 1); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void customEvent(QEvent* event) override;
+  void OnMachineFinished(ResultCode result) override;
+
+ private:
+  void Erase(unsigned antenna);
+  void LogErase(unsigned format);
+
+  CEraseMemoryStateMachine m_machine;
+  CBandGroup* m_bands;
+  std::array<QPushButton*, 3> m_antennaButtons{};
+  bool m_eraseStarted = false;
+  CEventSubscriptions m_bandSubscription;
+};

@@ -1,0 +1,261 @@
+// The save, restore, fault table, erase-memory and reset windows offscreen,
+// on a model contacted with the simulated tuner. Questions and file choices
+// are answered by the tests.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "CtlRunner.h"
+#include "TestSupport.h"
+#include "ui/BandGroup.h"
+#include "ui/ConfigRestoreDialog.h"
+#include "ui/ConfigSaveDialog.h"
+#include "ui/EraseConfigurationDialog.h"
+#include "ui/EraseMemoryDialog.h"
+#include "ui/FaultTableDialog.h"
+#include "ui/UserPrompts.h"
+
+namespace {
+
+// Answers the program's questions and file choices, and remembers them.
+class CPromptAnswers {
+ public:
+  CPromptAnswers() {
+    CUserPrompts::SetQuestion([this](QWidget*, const QString& title, const QString&) {
+      questions << title;
+      if (onQuestion) onQuestion();
+      return yes;
+    });
+    CUserPrompts::SetFileChooser([this](QWidget*, CUserPrompts::FileUse, const QString& initial) {
+      offered = initial;
+      return file;
+    });
+  }
+  ~CPromptAnswers() {
+    CUserPrompts::SetQuestion({});
+    CUserPrompts::SetFileChooser({});
+  }
+  QString file;
+  QString offered;
+  bool yes = false;
+  QStringList questions;
+  std::function<void()> onQuestion;
+};
+
+class DialogFixture : public ModelFixture {
+ public:
+  explicit DialogFixture(unsigned serial = 1234) : ModelFixture(Options(serial)) {
+    SaveSetting("ConfigurationFolder", folder.path());
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+  }
+  static SimOptions Options(unsigned serial) {
+    SimOptions options = Firmware("01.39");
+    options.serial = serial;
+    options.restartMs = 100;
+    return options;
+  }
+  static void SaveSetting(const QString& name, const QVariant& value) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue(name, value);
+  }
+  bool WaitClosed(QDialog& dialog) { return WaitFor([&] { return !dialog.isVisible(); }, 30000); }
+  // Saves the tuner's configuration through the save window.
+  QString Save(const QString& name = "saved.ZU6400Config") {
+    answers.file = folder.filePath(name);
+    CConfigSaveDialog dialog;
+    dialog.show();
+    if (!WaitClosed(dialog)) ADD_FAILURE() << "save did not end";
+    return dialog.result() == QDialog::Accepted ? answers.file : QString();
+  }
+  int Boxes(const QString& title) const {
+    int n = 0;
+    for (const RecordedEvent& e : const_cast<DialogFixture*>(this)->Recorder().events)
+      n += e.message == Msg::MessageBox && e.title == title ? 1 : 0;
+    return n;
+  }
+
+  QTemporaryDir folder;
+  CPromptAnswers answers;
+};
+
+TEST(ConfigSaveDialog, WritesAFileTheCheckerAcceptsAndKeepsItsFolder) {
+  QString path;
+  {
+    DialogFixture f;
+    QDir(f.folder.path()).mkdir("other");
+    f.answers.file = f.folder.filePath("other/tuner.ZU6400Config");
+    auto dialog = std::make_unique<CConfigSaveDialog>();
+    dialog->show();
+    ASSERT_TRUE(f.WaitClosed(*dialog));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(f.answers.offered.startsWith(f.folder.path() + "/SN01234."));
+    EXPECT_TRUE(f.answers.offered.endsWith(".ZU6400Config"));
+    EXPECT_EQ(dialog->ProgressBar().maximum(), 0x10400 / 32);
+    EXPECT_EQ(dialog->ProgressBar().value(), dialog->ProgressBar().maximum());
+    EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was saved"), 1);
+    dialog.reset();
+    path = f.answers.file;
+    EXPECT_EQ(QSettings("Corvanta", "ZU6400 Utility").value("ConfigurationFolder").toString(),
+              f.folder.filePath("other"));
+    QTemporaryDir home;
+    const CtlRun check = RunCtl({"check-config", path}, home.path());
+    EXPECT_EQ(check.status, 0) << check.err.toStdString();
+  }
+}
+
+TEST(ConfigSaveDialog, AFailedWriteLeavesTheWindowOpenWithClose) {
+  DialogFixture f;
+  f.answers.file = f.folder.filePath("missing/folder/tuner.ZU6400Config");
+  CConfigSaveDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Recorder().CountLinesContaining("Failed to save configuration") == 1; }, 30000));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.CancelButton().text(), "Close");
+  EXPECT_EQ(f.Boxes("Save Configuration Error"), 1);
+  EXPECT_FALSE(QFile::exists(f.answers.file));
+  dialog.CancelButton().click();
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ConfigSaveDialog, ChoosingNoFileClosesAtOnce) {
+  DialogFixture f;
+  CConfigSaveDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(f.WaitClosed(dialog));
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_FALSE(f.Sim().Received().contains("erp"));
+}
+
+TEST(ConfigRestoreDialog, AGoodFileRestoresAndAnsweringNoLetsItRunOn) {
+  DialogFixture f;
+  const QString path = f.Save();
+  ASSERT_FALSE(path.isEmpty());
+  f.Sim().ClearReceived();
+  const CTimeScaleScope faster(kAnsweredTime);
+  f.answers.file = path;
+  f.answers.yes = false;
+  CConfigRestoreDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().Received().count("ews") > 10; }, 30000));
+  dialog.CancelButton().click();  // and No to the question
+  EXPECT_EQ(f.answers.questions, QStringList{"Critical Operation in Progress"});
+  EXPECT_TRUE(dialog.isVisible());
+  ASSERT_TRUE(f.WaitClosed(dialog));
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(f.Sim().Received().count("ews"), 960);
+  EXPECT_TRUE(f.Sim().Received().contains("rst0;"));
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was restored"), 1);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
+TEST(ConfigRestoreDialog, AnAlteredFileShowsTheVerdictAndWaitsForCancel) {
+  DialogFixture f;
+  const QString path = f.Save();
+  ASSERT_FALSE(path.isEmpty());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  QByteArray content = file.readAll();
+  content.replace("*Do not edit", "*Do NOT edit");
+  file.seek(0);
+  file.write(content);
+  file.close();
+  f.Sim().ClearReceived();
+  f.answers.file = path;
+  CConfigRestoreDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Boxes("Restore Configuration Error") == 1; }, 5000));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(dialog.Machine().IsIdle());
+  dialog.CancelButton().click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(f.answers.questions.isEmpty());
+  EXPECT_TRUE(f.Sim().Received().isEmpty());
+}
+
+TEST(ConfigRestoreDialog, AnotherTunersFileIsNotWrittenWhenTheUserSaysNo) {
+  QTemporaryDir keep;
+  const QString copy = keep.filePath("other.ZU6400Config");
+  {
+    DialogFixture other(4321);
+    ASSERT_TRUE(QFile::copy(other.Save(), copy));
+  }
+  DialogFixture f;
+  f.Sim().ClearReceived();
+  f.answers.file = copy;
+  f.answers.yes = false;
+  CConfigRestoreDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(f.WaitClosed(dialog));
+  EXPECT_EQ(f.answers.questions, QStringList{"Serial Number Mismatch"});
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_FALSE(f.Sim().Received().contains("ew"));
+  EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
+}
+
+TEST(FaultTableDialog, ListsTheSeededLogNewestFirst) {
+  DialogFixture f;
+  CFaultTableDialog dialog;
+  dialog.show();
+  QTreeWidget& list = dialog.List();
+  ASSERT_TRUE(WaitFor([&] { return list.topLevelItemCount() > 0; }, 30000));
+  QStringList indexes;
+  for (int i = 0; i < list.topLevelItemCount(); ++i) indexes << list.topLevelItem(i)->text(0).trimmed();
+  EXPECT_EQ(indexes, (QStringList{"4", "3", "2", "1", "0", "250"}));
+  const QTreeWidgetItem& newest = *list.topLevelItem(0);
+  EXPECT_EQ(newest.text(1), "02:02:02");
+  EXPECT_EQ(newest.text(2), "01 - No match");
+  EXPECT_EQ(newest.text(3), "F 7100 VFWD 250 VRFL 110 SWR 3.09 SWRB 4.00");
+  EXPECT_EQ(list.topLevelItem(1)->text(3), "5 times");
+  EXPECT_EQ(list.topLevelItem(3)->text(1), "1D 01:01:01");
+  EXPECT_EQ(newest.textAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(newest.textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  // Wide enough for the longest text of a column.
+  EXPECT_GE(list.columnWidth(2), list.fontMetrics().horizontalAdvance("02 - VFWD too high for SWR"));
+  EXPECT_FALSE(dialog.IsBusy());
+}
+
+TEST(EraseMemoryDialog, EraseAllLogsBothLinesAndSendsEveryBand) {
+  DialogFixture f;
+  f.Sim().Live().Modify([](SimLive& live) { live.frequency = 7100; });
+  CEraseMemoryDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return !dialog.IsBusy(); }, 10000));
+  EXPECT_TRUE(dialog.Bands().Button(3).isChecked());  // the tuner is on 40 m
+  dialog.Bands().Button(kAllBands).click();
+  f.Sim().ClearReceived();
+  dialog.AntennaButton(3).click();
+  EXPECT_TRUE(dialog.IsBusy());
+  ASSERT_TRUE(WaitFor([&] { return f.Recorder().CountLinesContaining("ATU memory erased Band All Antenna 3") == 1; },
+                      10000));
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Erasing Band All Antenna 3"), 1);
+  EXPECT_TRUE(f.Sim().Received().contains("em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"));
+  EXPECT_FALSE(dialog.IsBusy());
+}
+
+TEST(EraseConfigurationDialog, ClosesOnlyAfterTheTunerIsFoundAgain) {
+  DialogFixture f;
+  const CTimeScaleScope faster(kAnsweredTime);
+  f.Sim().Config().Modify([](SimConfig& c) { c.keyInterruptPower = 900; });
+  CEraseConfigurationDialog dialog;
+  dialog.show();
+  dialog.OkButton().click();
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().Received().contains("rst0;"); }, 10000));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+  ASSERT_TRUE(f.WaitClosed(dialog));
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  const QByteArray sent = f.Sim().Received();
+  EXPECT_TRUE(sent.mid(sent.indexOf("rst0;")).contains("I;"));  // found again
+  EXPECT_EQ(f.Sim().Config().State().keyInterruptPower, SimConfig::FactoryDefaults().keyInterruptPower);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
+}  // namespace
