@@ -10,6 +10,7 @@
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
 #include "base/Printout.h"
+#include "cli/TerminalProgress.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/ConfigRestoreStateMachine.h"
 #include "machines/TunerModel.h"
@@ -20,8 +21,8 @@ int RunRestore(CCliContext& context, const QStringList& args) {
   const QString path = args.first();
   auto machine = std::make_unique<CConfigRestoreStateMachine>(model);
   machine->SetForced(context.Options().force);
-  CConsoleProgress progress("restoring");
-  machine->SetProgressBar(progress.Sink());
+  CTerminalProgress progress;
+  machine->SetProgressBar([&progress](int position, int maximum) { progress.Show(position, maximum); });
   ResultCode fileResult = Result::Success;
   const auto start = [&] {
     // Read once the tuner's serial number is known, as the dialog does.

@@ -9,6 +9,7 @@
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
 #include "base/Printout.h"
+#include "cli/TerminalProgress.h"
 #include "config/ConfigurationFileWriter.h"
 #include "machines/ConfigSaveStateMachine.h"
 #include "machines/TunerModel.h"
@@ -28,8 +29,8 @@ int RunSave(CCliContext& context, const QStringList& args) {
   CTunerModel& model = GetModel();
   const QDateTime time = QDateTime::currentDateTime();
   auto machine = std::make_unique<CConfigSaveStateMachine>(model);  // holds 65 KiB of images
-  CConsoleProgress progress("saving");
-  machine->SetProgressBar(progress.Sink());
+  CTerminalProgress progress;
+  machine->SetProgressBar([&progress](int position, int maximum) { progress.Show(position, maximum); });
   ResultCode result = RunConfigJob(context, *machine, *machine, [&] { machine->StartSave(); });
   const QString path = args.isEmpty() ? DefaultPath(time) : args.first();
   if (result == Result::Success) {
