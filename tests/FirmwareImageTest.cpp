@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "base/ReportSink.h"
 #include "firmware/FirmwareImage.h"
 #include "firmware/IntelHexReader.h"
@@ -32,13 +33,6 @@ const QByteArray kEnd = ":00000001FF\r\n";
 QByteArray Word(std::uint16_t word) { return QByteArray(1, char(word >> 8)) + char(word & 0xFF); }
 QByteArray Linear(std::uint16_t upper) { return Record(4, 0, Word(upper)); }
 
-class CLogSink : public IReportSink {
- public:
-  QStringList lines;
-  void Log(const QString& text) override { lines << text; }
-  void ErrorBox(const QString&, const QString&) override {}
-};
-
 class FirmwareImageTest : public ::testing::Test {
  protected:
   // Loads content from a real file; the image's byte at an MCU address.
@@ -60,7 +54,7 @@ class FirmwareImageTest : public ::testing::Test {
   QTemporaryDir m_dir;
   QString m_path = m_dir.filePath(QStringLiteral("zu6400fw0105.hex"));
   FirmwareImage m_image;
-  CLogSink m_log;
+  CRecordingSink m_log;
 };
 
 TEST_F(FirmwareImageTest, LoadsDataAmidTextAndLowerCaseDigits) {
