@@ -85,6 +85,8 @@ ResultCode CCliContext::Contact() {
                           Result::NoResponseAfterReset);
 }
 
+QObject* CCliContext::StatusWindow() const { return m_options.trace ? m_console.get() : nullptr; }
+
 int CCliContext::Fail(ResultCode code) {
   QTextStream(stderr) << QString::asprintf("error 0x%08X: ", code) << ErrorText(code) << Qt::endl;
   return 1;

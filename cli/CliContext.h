@@ -2,6 +2,7 @@
 // What every zu6400ctl command gets: the options of the run and helpers to
 // drive a machine to its end.
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -22,6 +23,7 @@ struct CliOptions {
   unsigned waitSeconds = 10;
   // The firmware folder for this run (absolute); empty: the saved one.
   QString folder;
+  bool yes = false;  // go ahead with a job that cannot be undone
 };
 
 class CCliContext {
@@ -32,6 +34,8 @@ class CCliContext {
   // Sets up the model, the console and (with --simulate) the simulated tuner.
   bool Prepare();
   const CliOptions& Options() const { return m_options; }
+  // Where a job machine's state texts and traces go: the console with --trace.
+  QObject* StatusWindow() const;
   CSimulatorThread* Simulator() const { return m_simulator.get(); }
 
   // Runs the contact machine from its open-port state until it finishes or
@@ -51,7 +55,7 @@ class CCliContext {
 };
 
 // What a command takes after its word.
-enum class CliArguments { None, One, OneOrMore };
+enum class CliArguments { None, One, OneOrMore, Optional };
 
 struct CliCommand {
   const char* name;

@@ -8,6 +8,7 @@ int RunStatus(CCliContext& context, const QStringList& args);
 int RunSet(CCliContext& context, const QStringList& args);
 int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
+int RunFlash(CCliContext& context, const QStringList& args);
 int RunFirmware(CCliContext& context, const QStringList& args);
 
 namespace {
@@ -22,12 +23,15 @@ constexpr CliCommand kCommands[] = {
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
     {"firmware", None, "", "compare the tuner's firmware with the newest file in the firmware folder", RunFirmware},
+    {"flash", Optional, "FILE", "load a firmware image into the tuner (needs --yes; default: the newest in the folder)",
+     RunFlash},
 };
 
 // "set NAME=VALUE ...".
 QString Synopsis(const CliCommand& command) {
   QString text = QLatin1String(command.name);
-  if (command.count != None) text += u' ' + QLatin1String(command.arguments);
+  if (command.count == Optional) text += QStringLiteral(" [") + QLatin1String(command.arguments) + u']';
+  else if (command.count != None) text += u' ' + QLatin1String(command.arguments);
   if (command.count == OneOrMore) text += QStringLiteral(" ...");
   return text;
 }
@@ -41,8 +45,8 @@ QString CommandList() {
 
 QString ArgumentProblem(const CliCommand& command, const QStringList& args) {
   const QString usage = QStringLiteral(" (usage: zu6400ctl ") + Synopsis(command) + u')';
-  if (args.isEmpty() && command.count != None) return QLatin1String(command.arguments) + " is missing" + usage;
-  const qsizetype allowed = command.count == None ? 0 : command.count == One ? 1 : args.size();
+  if (args.isEmpty() && (command.count == One || command.count == OneOrMore)) return QLatin1String(command.arguments) + " is missing" + usage;
+  const qsizetype allowed = command.count == None ? 0 : command.count == OneOrMore ? args.size() : 1;
   if (args.size() > allowed) return args[allowed] + ": unexpected argument" + usage;
   return {};
 }

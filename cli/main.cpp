@@ -31,6 +31,7 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("wait"), Format("seconds to wait for the tuner, 1 to %u (default: %s)", kLongestWait, wait),
        QStringLiteral("SECONDS"), wait},
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
+      {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone (flash)")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
@@ -83,6 +84,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.trace = parser.isSet(QStringLiteral("trace"));
   options.simulate = parser.isSet(QStringLiteral("simulate"));
   options.json = parser.isSet(QStringLiteral("json"));
+  options.yes = parser.isSet(QStringLiteral("yes"));
   if (parser.isSet(QStringLiteral("folder"))) {
     const QString folder = parser.value(QStringLiteral("folder"));
     if (folder.trimmed().isEmpty()) return QStringLiteral("--folder: --folder takes a folder");

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cctype>
 #include <fcntl.h>
 #include <pty.h>
@@ -31,6 +32,7 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
+  m_loader = std::make_unique<CSimLoader>(*this, m_options.loader, m_options.speed);
 }
 
 CSimulatedTuner::~CSimulatedTuner() { Vanish(); }
@@ -74,6 +76,13 @@ void CSimulatedTuner::OnReadable() {
     m_pending.clear();
     return;
   }
+  if (m_raw) {
+    const RawReceiver receiver = m_raw;
+    m_received.append(buffer, n);
+    lock.unlock();
+    TakeRaw(receiver, QByteArray(buffer, n), now);
+    return;
+  }
   m_pending.append(buffer, n);
   qsizetype end;
   while ((end = m_pending.indexOf(';')) >= 0) {
@@ -84,6 +93,19 @@ void CSimulatedTuner::OnReadable() {
     Take(command);
     lock.relock();
   }
+}
+
+void CSimulatedTuner::TakeRaw(const RawReceiver& receiver, const QByteArray& bytes, double now) {
+  double wait = 0;
+  {
+    QMutexLocker lock(&m_lock);
+    if (m_options.pace && m_options.speed > 0) {
+      m_lineFreeAt = std::max(now, m_lineFreeAt) + static_cast<double>(bytes.size()) * 10 * 1000 / m_options.speed;
+      wait = m_lineFreeAt - now;
+    }
+  }
+  const QByteArray reply = receiver(bytes);
+  if (!reply.isEmpty()) WriteLater(reply, static_cast<unsigned>(wait));
 }
 
 QByteArray CSimulatedTuner::NameOf(const QByteArray& command) {
@@ -177,6 +199,8 @@ void CSimulatedTuner::SetSplitReplies(bool split) { QMutexLocker l(&m_lock); m_s
 void CSimulatedTuner::DropReplies(unsigned count) { QMutexLocker l(&m_lock); m_drop = count; }
 void CSimulatedTuner::SetSpeed(unsigned speed) { QMutexLocker l(&m_lock); m_options.speed = speed; }
 void CSimulatedTuner::SetIdentity(const QString& identity) { QMutexLocker l(&m_lock); m_options.identity = identity; }
+void CSimulatedTuner::SetVersion(const QString& version) { QMutexLocker l(&m_lock); m_options.version = version; }
+void CSimulatedTuner::SetRawReceiver(RawReceiver receiver) { QMutexLocker l(&m_lock); m_raw = std::move(receiver); m_pending.clear(); }
 QByteArray CSimulatedTuner::Received() const { QMutexLocker l(&m_lock); return m_received; }
 void CSimulatedTuner::ClearReceived() { QMutexLocker l(&m_lock); m_received.clear(); }
 unsigned CSimulatedTuner::IgnoredBytes() const { QMutexLocker l(&m_lock); return m_ignored; }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "sim/SimLiveState.h"
+#include "sim/SimLoader.h"
 
 struct SimOptions {
   unsigned speed = 38400;
@@ -26,6 +27,7 @@ struct SimOptions {
   QString identity = QStringLiteral("ZU6400");
   bool pace = false;  // hold replies for their wire time at the line speed
   SimLive live;       // the live state the tuner starts with
+  SimLoaderOptions loader;
 };
 
 class CSimulatedTuner : public QObject {
@@ -33,6 +35,9 @@ class CSimulatedTuner : public QObject {
  public:
   // A command handler: the command's bytes (with ";"), its reply or nothing.
   using Handler = std::function<std::optional<QByteArray>(const QByteArray& command)>;
+  // Takes the line's bytes as they come instead of the command reader (the
+  // bootstrap loader); returns what to answer.
+  using RawReceiver = std::function<QByteArray(const QByteArray& bytes)>;
 
   explicit CSimulatedTuner(SimOptions options = {});
   ~CSimulatedTuner() override;
@@ -49,6 +54,8 @@ class CSimulatedTuner : public QObject {
   void DropReplies(unsigned count);
   void SetSpeed(unsigned speed);
   void SetIdentity(const QString& identity);
+  void SetVersion(const QString& version);        // "01.06", what "rv;" reports
+  void SetRawReceiver(RawReceiver receiver);      // none: back to commands
   void Vanish();                                  // close the master: the device is gone
   QByteArray Received() const;                    // every command taken, in order
   void ClearReceived();
@@ -63,6 +70,7 @@ class CSimulatedTuner : public QObject {
   void AddFallbackHandler(Handler handler);
 
   CSimLiveState& Live() { return *m_live; }
+  CSimLoader& Loader() { return *m_loader; }
 
  protected:
   virtual QByteArray Answer(const QByteArray& command);
@@ -70,6 +78,9 @@ class CSimulatedTuner : public QObject {
  private:
   void OnReadable();
   void Take(const QByteArray& command);
+  // Raw bytes for the receiver; with pacing, its answer waits until the
+  // bytes have crossed the line.
+  void TakeRaw(const RawReceiver& receiver, const QByteArray& bytes, double now);
   void Write(const QByteArray& bytes);
   void WriteLater(const QByteArray& bytes, unsigned delayMs);
   unsigned LineSpeed() const;
@@ -95,4 +106,7 @@ class CSimulatedTuner : public QObject {
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;
+  RawReceiver m_raw;
+  double m_lineFreeAt = 0;  // ms, when the bytes received so far have crossed the line
+  std::unique_ptr<CSimLoader> m_loader;
 };

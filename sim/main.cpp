@@ -20,6 +20,14 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("pace"), QStringLiteral("Hold replies for their time on the wire.")});
   parser.addOption({QStringLiteral("frequency"), QStringLiteral("Frequency on the tuner's input, in kHz."), QStringLiteral("kHz"), QStringLiteral("14200")});
   parser.addOption({QStringLiteral("asleep"), QStringLiteral("Start powered off (sleeping).")});
+  parser.addOption({QStringLiteral("loader"), QStringLiteral("Start in the bootstrap loader.")});
+  parser.addOption({QStringLiteral("flash-version"), QStringLiteral("Firmware version reported after a load (default: the old one)."), QStringLiteral("version")});
+  parser.addOption({QStringLiteral("reject-address"), QStringLiteral("Loader: the packet address (hex) to answer \"N\"."), QStringLiteral("hex")});
+  parser.addOption({QStringLiteral("reject-count"), QStringLiteral("Loader: how many times to reject that packet."), QStringLiteral("count"), QStringLiteral("0")});
+  parser.addOption({QStringLiteral("drop-address"), QStringLiteral("Loader: the packet address (hex) to lose bytes of, once."), QStringLiteral("hex")});
+  parser.addOption({QStringLiteral("drop-bytes"), QStringLiteral("Loader: how many bytes of that packet to lose."), QStringLiteral("count"), QStringLiteral("0")});
+  parser.addOption({QStringLiteral("no-echo"), QStringLiteral("Loader: never echo \"D\".")});
+  parser.addOption({QStringLiteral("silent-final"), QStringLiteral("Loader: never answer the final packet.")});
   parser.process(app);
 
   SimOptions options;
@@ -34,6 +42,21 @@ int main(int argc, char** argv) {
   options.live.frequency = parser.value(QStringLiteral("frequency")).toUInt(&ok);
   if (!ok) parser.showHelp(2);
   options.live.power = parser.isSet(QStringLiteral("asleep")) ? 0 : 1;
+  SimLoaderOptions& loader = options.loader;
+  loader.startInLoader = parser.isSet(QStringLiteral("loader"));
+  loader.flashVersion = parser.value(QStringLiteral("flash-version"));
+  const auto number = [&](const char* name, int base, auto& value) {
+    const QString text = parser.value(QLatin1String(name));
+    if (text.isEmpty()) return;
+    value = text.toUInt(&ok, base);
+    if (!ok) parser.showHelp(2);
+  };
+  number("reject-address", 16, loader.rejectAddress);
+  number("reject-count", 10, loader.rejectCount);
+  number("drop-address", 16, loader.dropAddress);
+  number("drop-bytes", 10, loader.dropBytes);
+  loader.noEcho = parser.isSet(QStringLiteral("no-echo"));
+  loader.silentFinal = parser.isSet(QStringLiteral("silent-final"));
 
   CSimulatedTuner tuner(options);
   if (!tuner.Open()) {

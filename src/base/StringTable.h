@@ -57,6 +57,28 @@ constexpr unsigned SendingFirmwareFrom = 15106;
 constexpr unsigned CopyNewFilesTip = 15110;
 constexpr unsigned FirmwareMissing = 15122;
 constexpr unsigned NoFirmwareFiles = 15124;
+// The firmware loader and its dialog.
+constexpr unsigned LoaderSendingFile = 16020;
+constexpr unsigned LoaderRetrySucceeded = 16021;
+constexpr unsigned LoaderRetryWithFill = 16022;
+constexpr unsigned LoaderSendFailed = 16023;
+constexpr unsigned LoaderWaitingReset = 16024;
+constexpr unsigned LoaderVersionVerified = 16025;
+constexpr unsigned LoaderVersionResponded = 16026;
+constexpr unsigned LoaderVersionVerifyFailed = 16027;
+constexpr unsigned LoaderNoEcho = 16028;
+constexpr unsigned FileLineError = 16029;            // "Line %u, error code 0x%08X: %s"
+constexpr unsigned LoaderDialogTitle = 16030;
+constexpr unsigned LoaderTotalRetries = 16031;
+constexpr unsigned LoaderHighestRetries = 16032;
+constexpr unsigned LoaderComplete = 16033;
+constexpr unsigned LoaderClickClose = 16034;
+constexpr unsigned LoaderErrorCode = 16035;
+constexpr unsigned LoaderCloseQuestion = 16036;
+constexpr unsigned LoaderCloseQuestionTitle = 16037;
+constexpr unsigned LoaderLeftInLoader = 16038;
+constexpr unsigned CloseButton = 16039;
+constexpr unsigned CancelButton = 16040;
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

@@ -52,6 +52,17 @@ class CStateHost : public CStateHostBase, public IStateMachine {
     state.Enter();
   }
 
+  // Cancels and ends the run at once, for an owner that goes away.
+  void Abandon() {
+    if (!Cancel()) return;
+    StopStateTimer();
+    Go(m_final);
+  }
+
+  // Makes a state current again without its per-entry reset (a state that
+  // carries on where it was interrupted).
+  void Resume(CState<T>& state) { m_current = &state; }
+
   CState<T>& Final() { return m_final; }
   CState<T>* Current() const { return m_current; }
 
