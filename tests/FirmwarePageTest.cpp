@@ -2,14 +2,17 @@
 // buttons, the version labels, when Send Firmware is offered and what it does
 // without an image; and the release notes window.
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
@@ -117,17 +120,50 @@ TEST_F(FirmwarePageTest, SendWithoutAnImageExplainsInABox) {
   EXPECT_FALSE(page.Log().toPlainText().contains("Sending firmware from"));
 }
 
-TEST_F(FirmwarePageTest, SendLogsTheFolderAndTheElapsedTime) {
-  Touch("zu6400fw0105.hex");
-  CFirmwarePage& page = OpenPage();
-  ASSERT_TRUE(f.WaitRunning());
-  page.SendButton().click();
-  const QString log = page.Log().toPlainText();
-  EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
-  EXPECT_TRUE(log.contains("Elapsed time: ")) << log.toStdString();
+TEST(FirmwarePageElapsed, RoundsToTheNearestSecond) {
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1499), 1u);
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1500), 2u);
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(0), 0u);
+}
+
+// An Intel HEX line with its checksum.
+QByteArray HexRecord(std::uint8_t type, std::uint16_t address, const QByteArray& data) {
+  QByteArray bytes;
+  bytes += static_cast<char>(data.size());
+  bytes += static_cast<char>(address >> 8);
+  bytes += static_cast<char>(address & 0xFF);
+  bytes += static_cast<char>(type);
+  bytes += data;
+  std::uint8_t sum = 0;
+  for (const char b : bytes) sum = static_cast<std::uint8_t>(sum + static_cast<std::uint8_t>(b));
+  bytes += static_cast<char>(-sum);
+  return ':' + bytes.toHex().toUpper() + "\r\n";
+}
+
+TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
+  // A reconciliation word of zero is computed by the loader.
+  const QByteArray code = QByteArray::fromHex("0000123456789ABC");
+  Touch("zu6400fw0104.hex", HexRecord(0, 0x0800, QByteArray(8, '\0')) + HexRecord(1, 0, {}));
+  Touch("zu6400fw0106.hex", HexRecord(0, 0x0800, code) + HexRecord(1, 0, {}));
+  SimOptions options;
+  options.loader.startInLoader = true;
+  options.loader.flashVersion = "01.06";
+  CFirmwarePage& page = OpenPage(options);
+  ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
+  ASSERT_TRUE(page.SendButton().isEnabled());
+  // Should the load hang, the dialog is ended rather than the test.
+  QTimer guard;
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
+  });
+  guard.start(60000);
+  page.SendButton().click();
+  EXPECT_EQ(f.Sim().Loader().Flash(0x802, 6), code.mid(2));
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.InstalledLabel().text(), "01.06");
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
+  EXPECT_TRUE(log.contains(QRegularExpression(" Elapsed time: \\d+ seconds"))) << log.toStdString();
 }
 
 TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {

@@ -17,6 +17,7 @@
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
 #include "ui/LogView.h"
+#include "ui/McuLoaderDialog.h"
 
 namespace {
 
@@ -196,6 +197,6 @@ void CFirmwarePage::SendFirmware() {
   model.LogText(FormatString(Str::ElapsedTime, ElapsedSeconds(elapsed.elapsed())));
 }
 
-void CFirmwarePage::RunLoader(const QString& imagePath) { Q_UNUSED(imagePath); }
+void CFirmwarePage::RunLoader(const QString& imagePath) { CMcuLoaderDialog::Run(this, GetModel(), imagePath); }
 
 void CFirmwarePage::RunDownload() {}
