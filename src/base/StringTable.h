@@ -43,6 +43,26 @@ constexpr unsigned SerialPortClosed = 14544;
 constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
+// The download of new firmware from the maker's server.
+constexpr unsigned FtpDialogTitle = 10022;         // "Copy Files from Corvanta File Server"
+constexpr unsigned ClickCloseToClose = 10042;
+constexpr unsigned CloseButton = 10044;
+constexpr unsigned CreateFolderTitle = 10046;
+constexpr unsigned CreateFolderQuestion = 10050;   // "Folder \"%s\" does not exist. ..."
+constexpr unsigned FileVerified = 10060;
+constexpr unsigned FileVerifyFailed = 10062;
+constexpr unsigned FtpAgentName = 10066;           // "Corvanta %s Utility"
+constexpr unsigned FtpCompletedWithError = 10070;  // "%s completed with error 0x%08X: %s"
+constexpr unsigned FtpConnected = 10072;
+constexpr unsigned FtpCopiedFile = 10074;
+constexpr unsigned FtpCopiedFiles = 10076;
+constexpr unsigned FtpCopyingFiles = 10080;
+constexpr unsigned FtpFound = 10082;
+constexpr unsigned FtpSkipped = 10083;
+constexpr unsigned FtpNavigateTo = 10084;
+constexpr unsigned FtpUnableToCopy = 10086;
+constexpr unsigned FtpOpenConnection = 10090;
+constexpr unsigned FtpServerHost = 10092;
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".
