@@ -1,5 +1,6 @@
 // The names out of an FTP server's directory listing.
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include "firmware/FtpListing.h"
