@@ -52,6 +52,7 @@ bool CCliContext::Prepare() {
       contact->SetStatusWindow(m_console.get());
   }
   if (m_options.speedGiven) model.FixedSerialSpeed.Set(m_options.fixedSpeed);
+  if (!m_options.folder.isEmpty()) model.FirmwareFolder.Set(m_options.folder);
   if (m_options.simulate) {
     m_simulator = std::make_unique<CSimulatorThread>();
     if (!m_simulator->Start()) {

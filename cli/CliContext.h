@@ -20,6 +20,8 @@ struct CliOptions {
   bool simulate = false;
   bool json = false;
   unsigned waitSeconds = 10;
+  // The firmware folder for this run (absolute); empty: the saved one.
+  QString folder;
 };
 
 class CCliContext {

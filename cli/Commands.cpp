@@ -8,6 +8,7 @@ int RunStatus(CCliContext& context, const QStringList& args);
 int RunSet(CCliContext& context, const QStringList& args);
 int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
+int RunFirmware(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -20,6 +21,7 @@ constexpr CliCommand kCommands[] = {
     {"tune", None, "", "start a full search tune", RunTune},
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
+    {"firmware", None, "", "compare the tuner's firmware with the newest file in the firmware folder", RunFirmware},
 };
 
 // "set NAME=VALUE ...".

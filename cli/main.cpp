@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include "base/TextFormat.h"
@@ -30,6 +31,7 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("wait"), Format("seconds to wait for the tuner, 1 to %u (default: %s)", kLongestWait, wait),
        QStringLiteral("SECONDS"), wait},
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
+      {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -81,6 +83,12 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.trace = parser.isSet(QStringLiteral("trace"));
   options.simulate = parser.isSet(QStringLiteral("simulate"));
   options.json = parser.isSet(QStringLiteral("json"));
+  if (parser.isSet(QStringLiteral("folder"))) {
+    const QString folder = parser.value(QStringLiteral("folder"));
+    if (folder.trimmed().isEmpty()) return QStringLiteral("--folder: --folder takes a folder");
+    // Relative to where the command runs, as a shell user means it.
+    options.folder = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+  }
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;

@@ -15,3 +15,6 @@ target_compile_definitions(test_fuzz_replay PRIVATE ZU_FUZZ_CORPUS="${CMAKE_CURR
 if(ZU_FUZZ)
   add_subdirectory(fuzz)
 endif()
+
+zu_test(test_firmware_scan FirmwareFolderScanTest.cpp)
+target_link_libraries(test_firmware_scan PRIVATE zu_firmware)

@@ -62,6 +62,19 @@ const std::map<unsigned, const char*>& Table() {
       {10086, "Unable to copy file %s"},
       {10090, "Open connection to %s"},
       {10092, "ftp.corvanta.com"},
+      {10054, "Elapsed time: %u seconds"},
+      {10110, "Release Notes Error"},
+      {10112, "Unable to open Firmware Release Notes \"%s\""},
+      {10026, "Firmware Release Notes"},
+      {15102, "Choose \"%%APPDATA%%\\Corvanta\\%s Firmware\" folder"},
+      {15094, "Browse to another folder"},
+      {15096, "Compare versions installed in %s with available versions in firmware folder"},
+      {15100, "Select folder containing %s firmware files"},
+      {15104, "Error"},
+      {15106, "Sending firmware from %s"},
+      {15110, "Get new firmware from Corvanta file server"},
+      {15122, "Missing"},
+      {15124, "Firmware folder does not contain required firmware files\r\nClick \"Copy New Files from Corvanta\"\r\nor navigate to a folder containing firmware files"},
   };
   return table;
 }

@@ -63,6 +63,20 @@ constexpr unsigned FtpNavigateTo = 10084;
 constexpr unsigned FtpUnableToCopy = 10086;
 constexpr unsigned FtpOpenConnection = 10090;
 constexpr unsigned FtpServerHost = 10092;
+// Firmware page and release notes.
+constexpr unsigned ElapsedTime = 10054;             // "Elapsed time: %u seconds"
+constexpr unsigned ReleaseNotesErrorTitle = 10110;
+constexpr unsigned ReleaseNotesOpenFailed = 10112;  // "Unable to open Firmware Release Notes \"%s\""
+constexpr unsigned ReleaseNotesTitle = 10026;
+constexpr unsigned DefaultFolderTip = 15102;
+constexpr unsigned BrowseTip = 15094;
+constexpr unsigned CheckVersionTip = 15096;
+constexpr unsigned BrowseTitle = 15100;
+constexpr unsigned ErrorTitle = 15104;
+constexpr unsigned SendingFirmwareFrom = 15106;
+constexpr unsigned CopyNewFilesTip = 15110;
+constexpr unsigned FirmwareMissing = 15122;
+constexpr unsigned NoFirmwareFiles = 15124;
 }  // namespace Str
 
 // The text of a string-table entry; an unknown number gives "".

@@ -1,0 +1,3 @@
+# The Firmware page, the release notes and zu6400ctl firmware.
+zu_test(test_firmware_cli FirmwareCliTest.cpp)
+target_link_libraries(test_firmware_cli PRIVATE zu_ctl_runner)
