@@ -22,6 +22,7 @@ struct CliOptions {
   unsigned waitSeconds = 10;
   // The firmware folder for this run (absolute); empty: the saved one.
   QString folder;
+  QString server;  // the firmware server for this run; empty: the saved one
 };
 
 class CCliContext {

@@ -9,6 +9,7 @@ int RunSet(CCliContext& context, const QStringList& args);
 int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
 int RunFirmware(CCliContext& context, const QStringList& args);
+int RunDownload(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -22,6 +23,7 @@ constexpr CliCommand kCommands[] = {
     {"memorize", None, "", "save the current settings for the band and antenna", RunMemorize},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", RunCheckHex},
     {"firmware", None, "", "compare the tuner's firmware with the newest file in the firmware folder", RunFirmware},
+    {"download", None, "", "copy new firmware files from the maker's server into the firmware folder", RunDownload},
 };
 
 // "set NAME=VALUE ...".

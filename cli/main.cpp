@@ -32,6 +32,8 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("SECONDS"), wait},
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
+      {QStringLiteral("server"), QStringLiteral("firmware server, ftp://HOST[:PORT] (default: the saved server)"),
+       QStringLiteral("URL")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -89,6 +91,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
     // Relative to where the command runs, as a shell user means it.
     options.folder = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
   }
+  options.server = parser.value(QStringLiteral("server"));
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;
