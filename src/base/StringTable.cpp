@@ -50,7 +50,6 @@ const std::map<unsigned, const char*>& Table() {
       {10050, "Folder \"%s\" does not exist. Do you want to create it now?"},
       {10060, "File verified %s"},
       {10062, "File %s verify failed"},
-      {10066, "Corvanta %s Utility"},
       {10070, "%s completed with error 0x%08X: %s"},
       {10072, "Connected to Corvanta server\nPlease be patient, this takes a few seconds"},
       {10074, "Copied %s from Corvanta"},

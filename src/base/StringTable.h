@@ -51,7 +51,6 @@ constexpr unsigned CreateFolderTitle = 10046;
 constexpr unsigned CreateFolderQuestion = 10050;   // "Folder \"%s\" does not exist. ..."
 constexpr unsigned FileVerified = 10060;
 constexpr unsigned FileVerifyFailed = 10062;
-constexpr unsigned FtpAgentName = 10066;           // "Corvanta %s Utility"
 constexpr unsigned FtpCompletedWithError = 10070;  // "%s completed with error 0x%08X: %s"
 constexpr unsigned FtpConnected = 10072;
 constexpr unsigned FtpCopiedFile = 10074;
