@@ -24,6 +24,7 @@ struct CliOptions {
   // The firmware folder for this run (absolute); empty: the saved one.
   QString folder;
   bool yes = false;  // go ahead with a job that cannot be undone
+  QString server;  // the firmware server for this run; empty: the saved one
 };
 
 class CCliContext {

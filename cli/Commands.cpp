@@ -10,6 +10,7 @@ int RunTune(CCliContext& context, const QStringList& args);
 int RunMemorize(CCliContext& context, const QStringList& args);
 int RunFlash(CCliContext& context, const QStringList& args);
 int RunFirmware(CCliContext& context, const QStringList& args);
+int RunDownload(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -25,6 +26,7 @@ constexpr CliCommand kCommands[] = {
     {"firmware", None, "", "compare the tuner's firmware with the newest file in the firmware folder", RunFirmware},
     {"flash", Optional, "FILE", "load a firmware image into the tuner (needs --yes; default: the newest in the folder)",
      RunFlash},
+    {"download", None, "", "copy new firmware files from the maker's server into the firmware folder", RunDownload},
 };
 
 // "set NAME=VALUE ...".

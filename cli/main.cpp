@@ -33,6 +33,8 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("json"), QStringLiteral("print values as one JSON object")},
       {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone (flash)")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
+      {QStringLiteral("server"), QStringLiteral("firmware server, ftp://HOST[:PORT] (default: the saved server)"),
+       QStringLiteral("URL")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -91,6 +93,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
     // Relative to where the command runs, as a shell user means it.
     options.folder = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
   }
+  options.server = parser.value(QStringLiteral("server"));
   if (parser.isSet(QStringLiteral("speed"))) {
     const QString problem = ReadSpeed(parser.value(QStringLiteral("speed")), options);
     if (!problem.isEmpty()) return problem;

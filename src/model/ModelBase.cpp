@@ -28,7 +28,7 @@ template class CSerialPortSpeedValue<CModelBase>;
 
 CModelBase::CModelBase() : Channel(std::make_unique<CSerialPort>()) {
   Persistables = {&ActivePage, &AdvancedMode, &FirmwareFolder, &FirmwareLoadRetryLimit, &FixedSerialSpeed,
-                  &LoaderFlags, &Port, &Trace, &VerboseLogging};
+                  &LoaderFlags, &Port, &Trace, &VerboseLogging, &FirmwareServer};
   connect(Channel.get(), &CSerialPort::InputWaiting, this, &CModelBase::RouteCommEvent);
   connect(Channel.get(), &CSerialPort::LogLine, this, &CModelBase::LogText);
   connect(Channel.get(), &CSerialPort::ErrorReported, this,
@@ -94,6 +94,8 @@ QString CModelBase::DefaultFirmwareFolder() const {
   QDir().mkpath(folder);
   return folder;
 }
+
+QString CModelBase::DefaultFirmwareServer() { return QStringLiteral("ftp://") + LoadString(Str::FtpServerHost); }
 
 void CModelBase::LoadSettings() {
   for (IPersistable* p : Persistables) p->Load(AppInfo);

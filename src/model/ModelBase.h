@@ -39,6 +39,8 @@ class CModelBase : public QObject {
   CObservable<int, 1> PortState{Msg::PortState, -1};
   CPersistable<int, 1> Trace{"Trace"};
   CPersistable<int, 1> VerboseLogging{"VerboseLogging"};
+  // Where new firmware is fetched from; a mirror (or a test server) may stand in.
+  CPersistable<QString, 1> FirmwareServer{"FirmwareServer", 0, DefaultFirmwareServer()};
 
   CAppInfoBase AppInfo;
   QObject* NotifyWindow = nullptr;
@@ -68,6 +70,8 @@ class CModelBase : public QObject {
   QString GetShortStatusText() const;
   static QString VersionText(unsigned short version);
   QString DefaultFirmwareFolder() const;
+  // "ftp://" and the maker's file server.
+  static QString DefaultFirmwareServer();
 
   // The activity log and message boxes, shown by whatever front end listens.
   void LogText(const QString& text) const;
