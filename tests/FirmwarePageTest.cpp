@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "FtpTestServer.h"
 #include "UiTestSupport.h"
 #include "ui/FirmwarePage.h"
 #include "ui/LogView.h"
@@ -164,6 +165,30 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
   const QString log = page.Log().toPlainText();
   EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
   EXPECT_TRUE(log.contains(QRegularExpression(" Elapsed time: \\d+ seconds"))) << log.toStdString();
+}
+
+TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
+  Touch("zu6400fw0105.hex");
+  CFtpTestServer server;
+  server.AddFile("zu6400fw0106.hex", GoodHex());
+  server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
+  CFirmwarePage& page = OpenPage();
+  GetModel().FirmwareServer.Set(server.Url());
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.AvailableLabel().text(), "01.05");
+  QTimer guard;
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
+  });
+  guard.start(60000);
+  page.CopyButton().click();
+  EXPECT_EQ(page.AvailableLabel().text(), "01.06");
+  EXPECT_EQ(page.Scan().Path(), QDir(folder.path()).filePath("zu6400fw0106.hex"));
+  EXPECT_TRUE(page.Scan().HasReleaseNotes());
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("Copied 2 files from Corvanta to " + folder.path())) << log.toStdString();
+  EXPECT_TRUE(log.endsWith(" Ready")) << log.toStdString();
 }
 
 TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {

@@ -16,6 +16,7 @@
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
+#include "ui/FtpDialog.h"
 #include "ui/LogView.h"
 #include "ui/McuLoaderDialog.h"
 
@@ -199,4 +200,8 @@ void CFirmwarePage::SendFirmware() {
 
 void CFirmwarePage::RunLoader(const QString& imagePath) { CMcuLoaderDialog::Run(this, GetModel(), imagePath); }
 
-void CFirmwarePage::RunDownload() {}
+void CFirmwarePage::RunDownload() {
+  CTunerModel& model = GetModel();
+  CFtpDialog dialog(this, model, model.FirmwareFolder.Get(), m_scan);
+  dialog.exec();
+}
