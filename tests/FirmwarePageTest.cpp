@@ -42,12 +42,20 @@ class FirmwarePageTest : public ::testing::Test {
     window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
     return *static_cast<CFirmwarePage*>(window.TabView().CurrentPage());
   }
+  // Should a modal dialog hang, it is ended rather than the test.
+  void GuardModalDialogs() {
+    QObject::connect(&guard, &QTimer::timeout, [] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
+    });
+    guard.start(60000);
+  }
   bool WaitStatus(FirmwareStatusEnum status) {
     return WaitFor([status] { return GetModel().FirmwareStatus.Get() == status; }, 15000);
   }
 
   QTemporaryDir folder;
   UiFixture f;
+  QTimer guard;
 };
 
 TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
@@ -127,39 +135,20 @@ TEST(FirmwarePageElapsed, RoundsToTheNearestSecond) {
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(0), 0u);
 }
 
-// An Intel HEX line with its checksum.
-QByteArray HexRecord(std::uint8_t type, std::uint16_t address, const QByteArray& data) {
-  QByteArray bytes;
-  bytes += static_cast<char>(data.size());
-  bytes += static_cast<char>(address >> 8);
-  bytes += static_cast<char>(address & 0xFF);
-  bytes += static_cast<char>(type);
-  bytes += data;
-  std::uint8_t sum = 0;
-  for (const char b : bytes) sum = static_cast<std::uint8_t>(sum + static_cast<std::uint8_t>(b));
-  bytes += static_cast<char>(-sum);
-  return ':' + bytes.toHex().toUpper() + "\r\n";
-}
-
 TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
-  // A reconciliation word of zero is computed by the loader.
-  const QByteArray code = QByteArray::fromHex("0000123456789ABC");
-  Touch("zu6400fw0104.hex", HexRecord(0, 0x0800, QByteArray(8, '\0')) + HexRecord(1, 0, {}));
-  Touch("zu6400fw0106.hex", HexRecord(0, 0x0800, code) + HexRecord(1, 0, {}));
+  // Eight bytes at 0x800; a reconciliation word of zero is computed by the loader.
+  const QByteArray end = ":00000001FF\r\n";
+  Touch("zu6400fw0104.hex", ":080800000000000000000000F0\r\n" + end);
+  Touch("zu6400fw0106.hex", ":080800000000123456789ABC86\r\n" + end);
   SimOptions options;
   options.loader.startInLoader = true;
   options.loader.flashVersion = "01.06";
   CFirmwarePage& page = OpenPage(options);
   ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
   ASSERT_TRUE(page.SendButton().isEnabled());
-  // Should the load hang, the dialog is ended rather than the test.
-  QTimer guard;
-  QObject::connect(&guard, &QTimer::timeout, [] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
-  });
-  guard.start(60000);
+  GuardModalDialogs();
   page.SendButton().click();
-  EXPECT_EQ(f.Sim().Loader().Flash(0x802, 6), code.mid(2));
+  EXPECT_EQ(f.Sim().Loader().Flash(0x802, 6), QByteArray::fromHex("123456789ABC"));
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(page.InstalledLabel().text(), "01.06");
   const QString log = page.Log().toPlainText();
@@ -177,11 +166,7 @@ TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
   GetModel().FirmwareServer.Set(server.Url());
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(page.AvailableLabel().text(), "01.05");
-  QTimer guard;
-  QObject::connect(&guard, &QTimer::timeout, [] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
-  });
-  guard.start(60000);
+  GuardModalDialogs();
   page.CopyButton().click();
   EXPECT_EQ(page.AvailableLabel().text(), "01.06");
   EXPECT_EQ(page.Scan().Path(), QDir(folder.path()).filePath("zu6400fw0106.hex"));
@@ -236,15 +221,6 @@ TEST_F(FirmwarePageTest, EnterInTheFolderBoxMovesOnAndStores) {
   EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
   EXPECT_EQ(page.FolderBox().text(), other.path());
   EXPECT_NE(QApplication::focusWidget(), &page.FolderBox());
-}
-
-TEST_F(FirmwarePageTest, TooltipsNameTheTunerAndTheFolder) {
-  CFirmwarePage& page = OpenPage();
-  EXPECT_EQ(page.DefaultButton().toolTip(), "Choose \"%APPDATA%\\Corvanta\\ZU6400 Firmware\" folder");
-  EXPECT_EQ(page.BrowseButton().toolTip(), "Browse to another folder");
-  EXPECT_EQ(page.CopyButton().toolTip(), "Get new firmware from Corvanta file server");
-  EXPECT_EQ(page.CheckButton().toolTip(),
-            "Compare versions installed in ZU6400 with available versions in firmware folder");
 }
 
 class ReleaseNotesTest : public FirmwarePageTest {};
