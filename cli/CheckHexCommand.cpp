@@ -1,6 +1,7 @@
 // zu6400ctl check-hex FILE: loads a firmware file as the loader would and
 // prints its checksum reconciliation and how much of it would be sent.
 
+#include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
@@ -14,7 +15,7 @@ int RunCheckHex(CCliContext& context, const QStringList& args) {
   if (!image.Load(args.first())) {
     const ResultCode code = GetLastError() != 0 ? GetLastError() : Result::LoadFailedWithoutCode;
     // Where in the file, as the loader logs it.
-    CConsoleLog::PrintLogLine(Format("Line %u, error code 0x%08X: %s", image.LineCount(), code, ErrorText(code)));
+    CConsoleLog::PrintLogLine(FormatString(Str::FileLineError, image.LineCount(), code, ErrorText(code)));
     return CCliContext::Fail(code);
   }
   const std::uint16_t found = image.ReconciliationWord();

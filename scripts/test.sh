@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite: a normal build, the same tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the file-reader fuzzers.
-# The operate benchmark runs once, on the normal build, and only prints.
+# The operate and loader benchmarks run once, on the normal build, and only print.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -31,6 +31,12 @@ run_tests build
 echo "== operate_benchmark"
 if ! build/tests/operate_benchmark; then
   echo "operate_benchmark could not run"
+  exit 1
+fi
+passed=$((passed + 1))
+echo "== loader_benchmark"
+if ! build/tests/loader_benchmark; then
+  echo "loader_benchmark could not run"
   exit 1
 fi
 passed=$((passed + 1))

@@ -46,6 +46,7 @@ QByteArray CSimLoader::Take(const QByteArray& bytes) {
         continue;
       }
       m_buffer += c;
+      m_taken += c;
       if (m_buffer.size() < kPacketSize) continue;
       reply += Judge();
       if (m_phase == Phase::Off) {
@@ -133,6 +134,11 @@ QByteArray CSimLoader::Flash(std::uint32_t address, std::uint32_t length) const 
 QList<std::uint32_t> CSimLoader::Written() const {
   QMutexLocker lock(&m_lock);
   return m_written;
+}
+
+QByteArray CSimLoader::Taken() const {
+  QMutexLocker lock(&m_lock);
+  return m_taken;
 }
 
 unsigned CSimLoader::Restarts() const {

@@ -46,6 +46,8 @@ class CSimLoader {
   QByteArray Flash(std::uint32_t address, std::uint32_t length) const;
   // The addresses of the packets written, in order.
   QList<std::uint32_t> Written() const;
+  // Every byte taken after the "D" echo: packets and polls, as they came.
+  QByteArray Taken() const;
   unsigned Restarts() const;
 
  private:
@@ -69,4 +71,5 @@ class CSimLoader {
   unsigned m_restarts = 0;
   std::map<std::uint32_t, QByteArray> m_flash;
   QList<std::uint32_t> m_written;
+  QByteArray m_taken;
 };

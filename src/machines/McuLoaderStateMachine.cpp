@@ -35,8 +35,7 @@ CMcuLoaderStateMachine::CMcuLoaderStateMachine(CModelBase& model)
 
 bool CMcuLoaderStateMachine::Start(const QString& imagePath, QObject* statusWindow) {
   if (!IsIdle()) {
-    SetResult(Result::BusyStateMachine);
-    SetLastError(Result::BusyStateMachine);
+    SetLastError(Result::BusyStateMachine);  // the running load keeps its result
     return false;
   }
   SetStatusWindow(statusWindow);

@@ -18,7 +18,8 @@ class CMcuLoaderStateMachine : public CLoaderStateHost<CMcuLoaderStateMachine> {
 
   // Loads and checks the image, then starts the load with its state texts
   // going to statusWindow. A bad image ends the run at once (nothing is
-  // sent). False, with nothing done, while a run is going.
+  // sent). False, with the last error set and the running load untouched,
+  // while a run is going.
   bool Start(const QString& imagePath, QObject* statusWindow = nullptr);
 
   // After a run that ended with 0: whether the tuner now reports the

@@ -111,7 +111,7 @@ void CMcuLoaderDialog::LowerWaitCursor() {
 void CMcuLoaderDialog::reject() {
   if (!m_machine->IsIdle()) {
     if (!ConfirmAbandon()) return;
-    m_machine->Cancel();  // whatever follows, the machine goes with the dialog
+    m_machine->Abandon();  // ends the run now: its closing lines still show
     QDialog::reject();
     return;
   }

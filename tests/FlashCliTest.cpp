@@ -1,0 +1,69 @@
+// zu6400ctl flash end to end: the front end as a process, loading into the
+// simulated bootstrap loader (built in, or a zu6400-sim process).
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "CtlRunner.h"
+#include "LoaderTestSupport.h"
+#include "cli/TerminalProgress.h"
+
+namespace {
+
+class FlashCli : public ::testing::Test {
+ protected:
+  QTemporaryDir config;
+  QTemporaryDir folder;
+};
+
+TEST_F(FlashCli, LoadsTheNewestImageInTheFolderAndVerifiesIt) {
+  WriteFirmwareFile(folder.path(), "zu6400fw0104.hex", 0xBE8);
+  const QString newest = WriteFirmwareFile(folder.path(), "zu6400fw0105.hex", 0xBE8);
+  const CtlRun r = RunCtl({"--simulate", "flash", "--yes", "--folder", folder.path()}, config.path());
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out, "file: " + newest + "\nfirmware: 01.05\nsent: 1024\nretries: 0\n");
+  EXPECT_TRUE(r.err.contains("Sending MCU firmware file " + newest));
+  EXPECT_TRUE(r.err.contains("Waiting 3 seconds for reset"));
+  EXPECT_TRUE(r.err.contains("MCU firmware version verified"));
+  EXPECT_TRUE(r.err.contains("MCU firmware load is complete"));
+  EXPECT_FALSE(r.err.contains(u'\r'));  // no progress bar where standard error is no terminal
+}
+
+TEST_F(FlashCli, ATunerReportingAnotherVersionFails) {
+  CSimulatorProcess sim({"--loader", "--flash-version", "01.07"});
+  const QString path = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  const CtlRun r = RunCtl({"flash", path, "--port", sim.Port(), "--yes"}, config.path());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.out.isEmpty());
+  EXPECT_TRUE(r.err.contains("Sent MCU firmware file " + path + "\nZU6400 responded with version 01.07"))
+      << r.err.toStdString();
+  EXPECT_TRUE(r.err.endsWith("error 0xE2000046: Version number verification failed\n"));
+}
+
+TEST_F(FlashCli, RefusesWithoutConfirmationOrImage) {
+  const QString path = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  const CtlRun unconfirmed = RunCtl({"--simulate", "flash", path}, config.path());
+  EXPECT_EQ(unconfirmed.status, 2);
+  EXPECT_TRUE(unconfirmed.err.startsWith("zu6400ctl: flash: loading firmware cannot be undone; add --yes"));
+
+  const CtlRun two = RunCtl({"--simulate", "flash", path, path, "--yes"}, config.path());
+  EXPECT_EQ(two.status, 2);
+  EXPECT_TRUE(two.err.contains(path + ": unexpected argument (usage: zu6400ctl flash [FILE])"));
+
+  QTemporaryDir empty;
+  const CtlRun none = RunCtl({"--simulate", "flash", "--yes", "--folder", empty.path()}, config.path());
+  EXPECT_EQ(none.status, 1);
+  EXPECT_TRUE(none.err.contains("Firmware folder does not contain required firmware files"));
+  EXPECT_TRUE(none.err.endsWith("error 0x00000002: " + ErrorText(2) + "\n"));
+}
+
+TEST(TerminalProgress, BarFollowsThePositionWithinItsRange) {
+  EXPECT_EQ(CTerminalProgress::Render(0, 32), "[------------------------------]   0%");
+  EXPECT_EQ(CTerminalProgress::Render(16, 32), "[###############---------------]  50%");
+  EXPECT_EQ(CTerminalProgress::Render(32, 32), "[##############################] 100%");
+  EXPECT_EQ(CTerminalProgress::Render(40, 32), "[##############################] 100%");
+  EXPECT_EQ(CTerminalProgress::Render(-1, 32), "[------------------------------]   0%");
+  EXPECT_EQ(CTerminalProgress::Render(3, 0), "[------------------------------]   0%");
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// A full load of a 120 KiB image into the simulated loader pacing its line at
+// 38400 bit/s: the time from the first packet to the last acknowledgement
+// against the wire time of the packets and their acknowledgements. Prints the
+// figures; it does not pass or fail on them.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "LoaderTestSupport.h"
+
+namespace {
+constexpr std::uint32_t kImageBytes = 120 * 1024;
+constexpr double kBitsPerByte = 10;
+constexpr double kSpeed = 38400;
+
+// Notes when the packets begin and when the tuner restarts.
+class CPhaseClock : public QObject {
+ public:
+  QElapsedTimer clock;
+  qint64 packetsStart = -1;
+  qint64 packetsEnd = -1;
+
+ protected:
+  void customEvent(QEvent* event) override {
+    if (event->type() != CModelEvent::EventType()) return;
+    const QString& text = static_cast<CModelEvent*>(event)->Text;
+    if (text.startsWith(QStringLiteral("Sending MCU firmware file"))) packetsStart = clock.nsecsElapsed();
+    if (text.startsWith(QStringLiteral("Waiting"))) packetsEnd = clock.nsecsElapsed();
+  }
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  SimOptions options;
+  options.pace = true;
+  ModelFixture f(options);
+  if (!f.ContactAndWait()) return 1;
+  QTemporaryDir dir;
+  const QString path = WriteFirmwareFile(dir.path(), QStringLiteral("zu6400fw0105.hex"), 0x800 + kImageBytes);
+  CMcuLoaderStateMachine machine(f.Model());
+  f.Model().ActiveMachine = &machine;
+  CPhaseClock phases;
+  phases.clock.start();
+  const int before = f.Recorder().Count(Msg::MachineFinished);
+  machine.Start(path, &phases);
+  if (!WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, 300000) || f.LastResult() != 0) {
+    QTextStream(stderr) << "the load did not complete\n";
+    return 1;
+  }
+  const double total = phases.clock.nsecsElapsed() / 1e6;
+  const unsigned packets = machine.SendLength() / FirmwareImage::kBlockSize;
+  const double wire = packets * (CSimLoader::kPacketSize + 1) * kBitsPerByte * 1000 / kSpeed;
+  const double elapsed = (phases.packetsEnd - phases.packetsStart) / 1e6;
+  QTextStream(stdout) << QString::asprintf(
+      "firmware load of %u bytes at 38400 bit/s: %u packets\n"
+      "  wire time of packets and acknowledgements: %.0f ms\n"
+      "  elapsed from first packet to last acknowledgement: %.0f ms (%.3f x wire time)\n"
+      "  whole run with the fixed waits and contact after: %.0f ms\n",
+      machine.SendLength(), packets, wire, elapsed, elapsed / wire, total);
+  return 0;
+}

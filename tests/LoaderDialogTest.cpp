@@ -1,0 +1,121 @@
+// The firmware load dialog on the offscreen platform, loading through a real
+// pseudo-terminal into the simulated bootstrap loader.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "LoaderTestSupport.h"
+#include "ui/LogView.h"
+#include "ui/McuLoaderDialog.h"
+
+namespace {
+
+SimOptions FlashingTo(const char* version) {
+  SimOptions options;
+  options.loader.flashVersion = QString::fromLatin1(version);
+  return options;
+}
+
+bool WaitForEnd(CMcuLoaderDialog& dialog) {
+  return WaitFor([&] { return dialog.CloseButton().text() == QStringLiteral("Close"); }, 60000);
+}
+
+// Answers the next message box with a button once it is up; what it asked.
+struct BoxAnswer {
+  QString asked;
+  bool noIsDefault = false;
+  void Next(QMessageBox::StandardButton button) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [this, timer, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      timer->deleteLater();
+      asked = box->windowTitle() + u'|' + box->text();
+      noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+      box->button(button)->click();
+    });
+    timer->start(10);
+  }
+};
+
+}  // namespace
+
+TEST(LoaderDialog, LoadShowsItsLinesAndStaysOpenWithTrace) {
+  LoaderFixture f(FlashingTo("01.06"));
+  f.Model().Trace.Set(1);
+  CMcuLoaderDialog dialog(f.Model(), f.WriteImage(0xBE8));
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Sending ZU6400 Firmware"));
+  EXPECT_EQ(dialog.CloseButton().text(), QStringLiteral("Cancel"));
+  ASSERT_TRUE(WaitForEnd(dialog));
+  EXPECT_EQ(dialog.Result(), 0u);
+  EXPECT_TRUE(dialog.isVisible());
+  const QString text = dialog.Log().toPlainText();
+  EXPECT_TRUE(text.contains(QStringLiteral("LoadFirmwareInitial Send 132 bytes 0x")));
+  EXPECT_TRUE(text.contains(QStringLiteral("MCU firmware version verified")));
+  EXPECT_TRUE(text.endsWith(QStringLiteral("MCU firmware load is complete\nClick \"Close\" to close this window")))
+      << text.right(200).toStdString();
+  EXPECT_EQ(dialog.Progress().maximum(), 0x400 / 32);
+  EXPECT_EQ(dialog.Progress().value(), 0x400 / 32);
+  dialog.CloseButton().click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(LoaderDialog, WithoutTraceSuccessClosesAndAMismatchStays) {
+  {
+    LoaderFixture f(FlashingTo("01.06"));
+    CMcuLoaderDialog dialog(f.Model(), f.WriteImage(0xBE8));
+    dialog.show();
+    ASSERT_TRUE(WaitForEnd(dialog));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  }
+  {
+    LoaderFixture f(FlashingTo("01.07"));
+    CMcuLoaderDialog dialog(f.Model(), f.WriteImage(0xBE8));
+    dialog.show();
+    ASSERT_TRUE(WaitForEnd(dialog));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Result(), Result::VersionVerificationFailed);
+    EXPECT_TRUE(dialog.Log().toPlainText().endsWith(
+        QStringLiteral("Error code 0xE2000046: Version number verification failed\nClick \"Close\" to close this window")));
+    dialog.CloseButton().click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  }
+}
+
+TEST(LoaderDialog, CancelAsksAndYesAbandonsTheLoad) {
+  // The loader rejects a packet until a resynchronisation of 132 polls: the
+  // user asks while it runs.
+  SimOptions options;
+  options.loader.rejectAddress = 0x980;
+  options.loader.rejectCount = 5;
+  LoaderFixture f(options, kSearchTime);
+  CMcuLoaderDialog dialog(f.Model(), f.WriteImage(0x4000));
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().Loader().Taken().endsWith(";;"); }, 30000));
+
+  BoxAnswer answer;
+  answer.Next(QMessageBox::No);
+  dialog.CloseButton().click();
+  EXPECT_EQ(answer.asked, QStringLiteral("Critical Operation in Progress|"
+                                         "Are you sure you wish to close the Utility while sending firmware?"));
+  EXPECT_TRUE(answer.noIsDefault);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.Machine().IsIdle());
+
+  answer.Next(QMessageBox::Yes);
+  dialog.CloseButton().click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_TRUE(dialog.Machine().IsIdle());
+  EXPECT_EQ(dialog.Result(), Result::Cancelled);
+  EXPECT_TRUE(dialog.Log().toPlainText().contains(QStringLiteral("The ZU6400 is left in its bootstrap loader")));
+  EXPECT_EQ(f.Model().ActiveMachine, nullptr);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+}

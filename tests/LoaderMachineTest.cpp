@@ -1,0 +1,234 @@
+// The firmware loader end to end: the program's serial channel on a real
+// pseudo-terminal, the simulated tuner's bootstrap loader on the other side.
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "LoaderTestSupport.h"
+
+namespace {
+
+constexpr std::uint32_t kDataEnd = 0xBE8;  // the loader sends up to 0xC00: seven blocks, then 0x800
+constexpr std::uint32_t kSendEnd = 0xC00;
+
+// A packet as the loader must see it, built here from the image alone.
+QByteArray Packet(const QByteArray& image, std::uint32_t address) {
+  QByteArray packet = image.mid(address - 0x800, 128);
+  packet += static_cast<char>(address & 0xFF);
+  packet += static_cast<char>(address >> 8 & 0xFF);
+  packet += static_cast<char>(address == 0x800 ? 2 : address >> 16);
+  std::uint8_t sum = 0;
+  for (const char c : packet) sum = static_cast<std::uint8_t>(sum + static_cast<std::uint8_t>(c));
+  return packet + static_cast<char>(-sum);
+}
+
+// The packets of a whole load in order, with extra sends and polls before
+// the given blocks.
+QByteArray Packets(const QByteArray& image, const std::map<std::uint32_t, QByteArray>& before = {}) {
+  QByteArray all;
+  for (const std::uint32_t address : LoaderFixture::PacketOrder(0x800 + static_cast<std::uint32_t>(image.size()))) {
+    const auto it = before.find(address);
+    if (it != before.end()) all += it->second;
+    all += Packet(image, address);
+  }
+  return all;
+}
+
+std::uint16_t WordSum(const QByteArray& bytes) {
+  std::uint16_t sum = 0;
+  for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+    sum = static_cast<std::uint16_t>(sum + (static_cast<std::uint8_t>(bytes[i]) << 8) + static_cast<std::uint8_t>(bytes[i + 1]));
+  return sum;
+}
+
+SimOptions LoaderOptions(const std::function<void(SimLoaderOptions&)>& change) {
+  SimOptions options;
+  change(options.loader);
+  return options;
+}
+
+SimOptions Rejecting(std::uint32_t address, unsigned count) {
+  return LoaderOptions([=](SimLoaderOptions& o) {
+    o.rejectAddress = address;
+    o.rejectCount = count;
+  });
+}
+
+}  // namespace
+
+TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
+  LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) { o.flashVersion = QStringLiteral("01.06"); }));
+  const QString path = f.WriteImage(kDataEnd);
+  ASSERT_EQ(f.Load(path), 0u);
+
+  CSimLoader& loader = f.Sim().Loader();
+  EXPECT_EQ(loader.Written(), LoaderFixture::PacketOrder(kSendEnd));
+  const QByteArray image = SentImage(path);
+  ASSERT_EQ(image.size(), 0x400);
+  EXPECT_NE(image.left(2), QByteArray(2, '\0'));  // the reconciliation word was computed
+  EXPECT_EQ(loader.Flash(0x800, 0x400), image);
+  EXPECT_EQ(WordSum(loader.Flash(0x800, 0x1FD80 - 0x800)), 0);  // the whole flash, unsent blocks erased
+  EXPECT_EQ(loader.Taken(), Packets(image));
+  EXPECT_EQ(loader.Restarts(), 1u);
+
+  const QByteArray received = f.Sim().Received();
+  EXPECT_EQ(received.count("lpf;"), 1);
+  EXPECT_GT(received.indexOf("ps1;"), received.lastIndexOf(Packet(image, 0x800)));
+  EXPECT_GT(received.lastIndexOf("rv;"), received.indexOf("ps1;"));  // contacted again
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+  EXPECT_EQ(f.Model().McuVersion.Get(), 106);
+  EXPECT_EQ(f.machine.Position(), 0x400u);
+  EXPECT_EQ(f.machine.Maximum(), 0x400u);
+  EXPECT_EQ(f.machine.TotalRetries(), 0u);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Sending MCU firmware file " + path), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+
+  EXPECT_EQ(f.machine.VerifyVersion(106), 0u);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("MCU firmware version verified"), 1);
+  EXPECT_EQ(f.machine.VerifyVersion(105), Result::VersionVerificationFailed);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Sent MCU firmware file " + path + "\r\nZU6400 responded with version 01.06"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Firmware version verify failed. Reload MCU firmware."), 1);
+}
+
+TEST(LoaderMachine, TunerAlreadyInItsLoaderGetsNoEnterCommand) {
+  LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) { o.startInLoader = true; }));
+  ASSERT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+  const QString path = f.WriteImage(kDataEnd, QStringLiteral("zu6400fw0105.hex"));
+  f.Sim().ClearReceived();
+  ASSERT_EQ(f.Load(path), 0u);
+  const QByteArray received = f.Sim().Received();
+  EXPECT_FALSE(received.contains("lpf;"));
+  EXPECT_TRUE(received.startsWith(";I;D")) << received.left(16).toStdString();
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(path));
+  EXPECT_EQ(f.machine.VerifyVersion(105), 0u);
+}
+
+TEST(LoaderMachine, RejectionsResendAndTheFifthResynchronisesFirst) {
+  {
+    LoaderFixture f(Rejecting(0x900, 4));
+    const QString path = f.WriteImage(kDataEnd);
+    ASSERT_EQ(f.Load(path), 0u);
+    const QByteArray image = SentImage(path);
+    EXPECT_EQ(f.Sim().Loader().Taken(), Packets(image, {{0x900, Packet(image, 0x900).repeated(4)}}));
+    EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 4 succeeded at address x0900"), 1);
+    EXPECT_EQ(f.machine.TotalRetries(), 4u);
+    EXPECT_EQ(f.machine.HighestRetries(), 4u);
+  }
+  {
+    // After the fifth "N" the buffer is empty: 132 polls fill it before the resend.
+    LoaderFixture f(Rejecting(0x900, 5), kSearchTime);
+    const QString path = f.WriteImage(kDataEnd);
+    ASSERT_EQ(f.Load(path), 0u);
+    const QByteArray image = SentImage(path);
+    EXPECT_EQ(f.Sim().Loader().Taken(),
+              Packets(image, {{0x900, Packet(image, 0x900).repeated(5) + QByteArray(132, ';')}}));
+    EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 5 successful at address x0900, 132 fill bytes"), 1);
+    EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), image);
+  }
+}
+
+TEST(LoaderMachine, LostBytesAreRecoveredByFillPolls) {
+  LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) {
+                    o.dropAddress = 0x980;
+                    o.dropBytes = 5;
+                  }),
+                  kSearchTime);
+  const QString path = f.WriteImage(kDataEnd);
+  ASSERT_EQ(f.Load(path), 0u);
+  const QByteArray image = SentImage(path);
+  // The time-out, five polls that complete the short buffer (answered "N"), the resend.
+  EXPECT_EQ(f.Sim().Loader().Taken(), Packets(image, {{0x980, Packet(image, 0x980) + ";;;;;"}}));
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 1 successful at address x0980, 5 fill bytes"), 1);
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), image);
+}
+
+TEST(LoaderMachine, FailuresNameTheBlockAndTheTunerLeftInItsLoader) {
+  {
+    LoaderFixture f(Rejecting(0x900, 8), kSearchTime);
+    const QString path = f.WriteImage(kDataEnd);
+    EXPECT_EQ(f.Load(path), Result::RetryLimitExhausted);
+    EXPECT_EQ(f.Sim().Loader().Taken().count(Packet(SentImage(path), 0x900)), 8);
+    EXPECT_EQ(f.Recorder().CountLinesContaining("Send MCU firmware failed at load address x0900"), 1);
+    EXPECT_EQ(f.Recorder().CountLinesContaining("left in its bootstrap loader"), 1);
+    EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+    EXPECT_EQ(f.machine.TotalRetries(), 8u);
+  }
+  {
+    LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) { o.silentFinal = true; }));
+    f.Model().FirmwareLoadRetryLimit.Set(0);
+    EXPECT_EQ(f.Load(f.WriteImage(kDataEnd)), Result::NoResponseFirmwarePacket);
+    EXPECT_EQ(f.Recorder().CountLinesContaining("Send MCU firmware failed at load address x0800"), 1);
+    EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+  }
+}
+
+TEST(LoaderMachine, NoEchoOfTheDownloadStart) {
+  LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) { o.noEcho = true; }));
+  EXPECT_EQ(f.Load(f.WriteImage(kDataEnd)), Result::LoaderNoD);
+  EXPECT_EQ(f.Recorder().CountLinesContaining(
+                "ZU6400 Bootstrap Loader did not echo \"D\"\r\nRemove power and retry firmware load"),
+            1);
+  EXPECT_TRUE(f.Sim().Loader().Taken().isEmpty());
+  EXPECT_EQ(f.Model().McuVersion.Get(), 0);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+}
+
+TEST(LoaderMachine, ImageEndingInTheFirstBlockSendsOnlyTheFinalPacket) {
+  LoaderFixture f;
+  const QString path = f.WriteImage(0x87F);
+  ASSERT_EQ(f.Load(path), 0u);
+  const QByteArray image = SentImage(path);
+  ASSERT_EQ(image.size(), 128);
+  EXPECT_EQ(f.Sim().Loader().Written(), QList<std::uint32_t>{0x800});
+  EXPECT_EQ(f.Sim().Loader().Taken(), Packet(image, 0x800));
+}
+
+TEST(LoaderMachine, BadImageOrOtherDeviceSendsNothingToTheLoader) {
+  LoaderFixture f;
+  QTemporaryDir dir;
+  // Its own reconciliation word, yet the image does not sum to zero.
+  QFile corrupt(dir.path() + "/zu6400fw0106.hex");
+  ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+  corrupt.write(":0408000001020304EA\r\n:00000001FF\r\n");
+  corrupt.close();
+  f.Sim().ClearReceived();
+  EXPECT_EQ(f.Load(corrupt.fileName()), Result::HexChecksumNotZero);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("File does not checksum to zero. Checksum is 0x"), 1);
+  EXPECT_EQ(f.Load(dir.path() + "/missing.hex"), Result::FileNotFound);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Line 0, error code 0x00000002: "), 1);
+  EXPECT_TRUE(f.Sim().Received().isEmpty());
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);  // the tuner was not touched
+
+  f.Sim().SetIdentity(QStringLiteral("ZP5100"));
+  EXPECT_EQ(f.Load(f.WriteImage(kDataEnd)), Result::UnexpectedDevice);
+  EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
+  EXPECT_TRUE(f.Sim().Loader().Taken().isEmpty());
+}
+
+TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
+  LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) {
+    o.idleMs = 1000;
+    o.flashVersion = QStringLiteral("01.06");
+  }));
+  const QString path = f.WriteImage(0x2000);
+  // The third packet is built, then the user cancels: it is never sent.
+  bool refused = false;
+  f.machine.SetProgressBar([&](int position, int) {
+    if (position < 3 * 128 / 32 || f.machine.GetResult() != 0) return;
+    refused = !f.machine.Start(path) && GetLastError() == Result::BusyStateMachine;
+    EXPECT_TRUE(f.machine.Cancel());
+  });
+  EXPECT_EQ(f.Load(path), Result::Cancelled);
+  EXPECT_TRUE(refused);  // a second start is refused and the load runs on to the cancel
+  EXPECT_EQ(f.Sim().Loader().Written(), (QList<std::uint32_t>{0x880, 0x900}));
+  EXPECT_EQ(f.Recorder().CountLinesContaining("The ZU6400 is left in its bootstrap loader"), 1);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+
+  f.machine.SetProgressBar({});
+  WaitFor([] { return false; }, 1300);  // the loader gives up the cut load
+  f.Sim().ClearReceived();
+  ASSERT_EQ(f.Load(path), 0u);
+  EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x1800), SentImage(path));
+  EXPECT_EQ(f.Model().McuVersion.Get(), 106);
+}
