@@ -80,10 +80,6 @@ QByteArray CFirmwareDownload::Url(const QString& remotePath) const {
 }
 
 void CFirmwareDownload::Start() {
-  m_names.clear();
-  m_index = -1;
-  m_copied = 0;
-  m_result = Result::Success;
   Log(DownloadLog::Both, Str::FtpOpenConnection, HostOf(m_server));
   m_step = Step::OpeningSession;
   m_client.Enter(Url({}));
