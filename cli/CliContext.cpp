@@ -53,6 +53,7 @@ bool CCliContext::Prepare() {
   }
   if (m_options.speedGiven) model.FixedSerialSpeed.Set(m_options.fixedSpeed);
   if (!m_options.folder.isEmpty()) model.FirmwareFolder.Set(m_options.folder);
+  if (!m_options.server.isEmpty()) model.FirmwareServer.Set(m_options.server);
   if (m_options.simulate) {
     m_simulator = std::make_unique<CSimulatorThread>();
     if (!m_simulator->Start()) {

@@ -33,6 +33,7 @@ struct CliOptions {
   std::optional<unsigned> antenna;  // --antenna: 1 to 3
   bool yes = false;                 // --yes: an irreversible job may go ahead
   bool force = false;
+  QString server;  // the firmware server for this run; empty: the saved one
 };
 
 class CCliContext {

@@ -20,6 +20,7 @@ int RunFactoryReset(CCliContext& context, const QStringList& args);
 int RunSave(CCliContext& context, const QStringList& args);
 int RunRestore(CCliContext& context, const QStringList& args);
 int RunFaults(CCliContext& context, const QStringList& args);
+int RunDownload(CCliContext& context, const QStringList& args);
 
 namespace {
 using enum CliArguments;
@@ -47,6 +48,7 @@ constexpr CliCommand kCommands[] = {
     {"restore", One, "FILE", "write a saved configuration back into the tuner and restart it (--force: from another tuner)",
      RunRestore},
     {"faults", None, "", "read the tuner's fault log, newest first", RunFaults},
+    {"download", None, "", "copy new firmware files from the maker's server into the firmware folder", RunDownload},
 };
 
 // "set NAME=VALUE ...".

@@ -61,6 +61,8 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("antenna"), QStringLiteral("antenna of erase-memories: 1, 2 or 3"), QStringLiteral("N")},
       {QStringLiteral("yes"), QStringLiteral("go ahead with a job that cannot be undone (flash, factory-reset)")},
       {QStringLiteral("force"), QStringLiteral("restore: write a file saved from another tuner")},
+      {QStringLiteral("server"), QStringLiteral("firmware server, ftp://HOST[:PORT] (default: the saved server)"),
+       QStringLiteral("URL")},
       {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")},
       {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the program's version")},
   };
@@ -156,6 +158,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.yes = parser.isSet(QStringLiteral("yes"));
   options.force = parser.isSet(QStringLiteral("force"));
   options.token = parser.value(QStringLiteral("token"));
+  options.server = parser.value(QStringLiteral("server"));
   unsigned interval = 0;
   QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);
   options.intervalMs = interval;

@@ -98,7 +98,7 @@ TEST_F(Cli, OptionsWorkBeforeOrAfterTheCommandWord) {
 TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
   const QString commands =
       "(commands: contact, check-config, status, set, tune, memorize, check-hex, ports, watch, serve, firmware, flash, "
-      "config, erase-memories, factory-reset, save, restore, faults)";
+      "config, erase-memories, factory-reset, save, restore, faults, download)";
   const std::pair<QStringList, QString> cases[] = {
       {{"--speed", "1234", "contact"}, "--speed 1234: --speed takes AUTO, 38400, 19200, 9600 or 4800"},
       {{"contact", "--wait", "0"}, "--wait 0: --wait takes 1 to 3600 seconds"},

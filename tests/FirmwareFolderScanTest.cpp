@@ -8,18 +8,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "base/ReportSink.h"
 #include "base/StringTable.h"
 #include "firmware/FirmwareFolderScan.h"
 
 namespace {
-
-class CLineSink : public IReportSink {
- public:
-  QStringList lines;
-  void Log(const QString& text) override { lines << text; }
-  void ErrorBox(const QString&, const QString&) override {}
-};
 
 class FirmwareFolderScanTest : public ::testing::Test {
  protected:
@@ -121,7 +115,7 @@ TEST_F(FirmwareFolderScanTest, ScanningLeavesTheWorkingDirectoryAlone) {
 }
 
 TEST_F(FirmwareFolderScanTest, CheckVersionsAdvisesOnlyWhenNoImageIsFound) {
-  CLineSink sink;
+  CRecordingSink sink;
   EXPECT_FALSE(CheckVersions(m_dir.path(), sink).Found());
   ASSERT_EQ(sink.lines.size(), 1);
   EXPECT_TRUE(sink.lines[0].startsWith("Firmware folder does not contain required firmware files"));

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "HexRecords.h"
 #include "base/ReportSink.h"
 #include "firmware/FirmwareImage.h"
@@ -14,13 +15,6 @@
 namespace {
 
 const QByteArray kEnd = kEndRecord;
-
-class CLogSink : public IReportSink {
- public:
-  QStringList lines;
-  void Log(const QString& text) override { lines << text; }
-  void ErrorBox(const QString&, const QString&) override {}
-};
 
 class FirmwareImageTest : public ::testing::Test {
  protected:
@@ -43,7 +37,7 @@ class FirmwareImageTest : public ::testing::Test {
   QTemporaryDir m_dir;
   QString m_path = m_dir.filePath(QStringLiteral("zu6400fw0105.hex"));
   FirmwareImage m_image;
-  CLogSink m_log;
+  CRecordingSink m_log;
 };
 
 TEST_F(FirmwareImageTest, LoadsDataAmidTextAndLowerCaseDigits) {

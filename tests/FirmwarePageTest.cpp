@@ -2,16 +2,20 @@
 // buttons, the version labels, when Send Firmware is offered and what it does
 // without an image; and the release notes window.
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include "FtpTestServer.h"
 #include "UiTestSupport.h"
 #include "ui/FirmwarePage.h"
 #include "ui/LogView.h"
@@ -38,12 +42,20 @@ class FirmwarePageTest : public ::testing::Test {
     window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
     return *static_cast<CFirmwarePage*>(window.TabView().CurrentPage());
   }
+  // Should a modal dialog hang, it is ended rather than the test.
+  void GuardModalDialogs() {
+    QObject::connect(&guard, &QTimer::timeout, [] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
+    });
+    guard.start(60000);
+  }
   bool WaitStatus(FirmwareStatusEnum status) {
     return WaitFor([status] { return GetModel().FirmwareStatus.Get() == status; }, 15000);
   }
 
   QTemporaryDir folder;
   UiFixture f;
+  QTimer guard;
 };
 
 TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
@@ -117,17 +129,51 @@ TEST_F(FirmwarePageTest, SendWithoutAnImageExplainsInABox) {
   EXPECT_FALSE(page.Log().toPlainText().contains("Sending firmware from"));
 }
 
-TEST_F(FirmwarePageTest, SendLogsTheFolderAndTheElapsedTime) {
-  Touch("zu6400fw0105.hex");
-  CFirmwarePage& page = OpenPage();
-  ASSERT_TRUE(f.WaitRunning());
-  page.SendButton().click();
-  const QString log = page.Log().toPlainText();
-  EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
-  EXPECT_TRUE(log.contains("Elapsed time: ")) << log.toStdString();
+TEST(FirmwarePageElapsed, RoundsToTheNearestSecond) {
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1499), 1u);
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1500), 2u);
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(0), 0u);
+}
+
+TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
+  // Eight bytes at 0x800; a reconciliation word of zero is computed by the loader.
+  const QByteArray end = ":00000001FF\r\n";
+  Touch("zu6400fw0104.hex", ":080800000000000000000000F0\r\n" + end);
+  Touch("zu6400fw0106.hex", ":080800000000123456789ABC86\r\n" + end);
+  SimOptions options;
+  options.loader.startInLoader = true;
+  options.loader.flashVersion = "01.06";
+  CFirmwarePage& page = OpenPage(options);
+  ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
+  ASSERT_TRUE(page.SendButton().isEnabled());
+  GuardModalDialogs();
+  page.SendButton().click();
+  EXPECT_EQ(f.Sim().Loader().Flash(0x802, 6), QByteArray::fromHex("123456789ABC"));
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.InstalledLabel().text(), "01.06");
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
+  EXPECT_TRUE(log.contains(QRegularExpression(" Elapsed time: \\d+ seconds"))) << log.toStdString();
+}
+
+TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
+  Touch("zu6400fw0105.hex");
+  CFtpTestServer server;
+  server.AddFile("zu6400fw0106.hex", GoodHex());
+  server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
+  CFirmwarePage& page = OpenPage();
+  GetModel().FirmwareServer.Set(server.Url());
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.AvailableLabel().text(), "01.05");
+  GuardModalDialogs();
+  page.CopyButton().click();
+  EXPECT_EQ(page.AvailableLabel().text(), "01.06");
+  EXPECT_EQ(page.Scan().Path(), QDir(folder.path()).filePath("zu6400fw0106.hex"));
+  EXPECT_TRUE(page.Scan().HasReleaseNotes());
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("Copied 2 files from Corvanta to " + folder.path())) << log.toStdString();
+  EXPECT_TRUE(log.endsWith(" Ready")) << log.toStdString();
 }
 
 TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {
@@ -175,15 +221,6 @@ TEST_F(FirmwarePageTest, EnterInTheFolderBoxMovesOnAndStores) {
   EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
   EXPECT_EQ(page.FolderBox().text(), other.path());
   EXPECT_NE(QApplication::focusWidget(), &page.FolderBox());
-}
-
-TEST_F(FirmwarePageTest, TooltipsNameTheTunerAndTheFolder) {
-  CFirmwarePage& page = OpenPage();
-  EXPECT_EQ(page.DefaultButton().toolTip(), "Choose \"%APPDATA%\\Corvanta\\ZU6400 Firmware\" folder");
-  EXPECT_EQ(page.BrowseButton().toolTip(), "Browse to another folder");
-  EXPECT_EQ(page.CopyButton().toolTip(), "Get new firmware from Corvanta file server");
-  EXPECT_EQ(page.CheckButton().toolTip(),
-            "Compare versions installed in ZU6400 with available versions in firmware folder");
 }
 
 class ReleaseNotesTest : public FirmwarePageTest {};

@@ -101,8 +101,9 @@ TEST_F(ModelSettings, FreshSettingsSaveOnlyTheNonZeroDefaults) {
   QSettings settings("Corvanta", "ZU6400 Utility");
   QStringList keys = settings.allKeys();
   keys.sort();
-  EXPECT_EQ(keys, QStringList({"FirmwareFolder", "FirmwareLoadRetryLimit"}));
+  EXPECT_EQ(keys, QStringList({"FirmwareFolder", "FirmwareLoadRetryLimit", "FirmwareServer"}));
   EXPECT_EQ(settings.value("FirmwareLoadRetryLimit").toInt(), 10);
+  EXPECT_EQ(settings.value("FirmwareServer").toString(), "ftp://ftp.corvanta.com");
   EXPECT_TRUE(settings.value("FirmwareFolder").toString().endsWith("/Corvanta/ZU6400 Firmware"));
   EXPECT_TRUE(QDir(settings.value("FirmwareFolder").toString()).exists());
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/ReportSink.h"
 #include "base/TimeScale.h"
 #include "machines/TunerModel.h"
 #include "model/ModelEvents.h"
@@ -33,6 +34,15 @@ class CRecorder : public QObject {
 
  protected:
   void customEvent(QEvent* event) override;
+};
+
+// Keeps what a file reader or writer reports.
+class CRecordingSink : public IReportSink {
+ public:
+  QStringList lines;
+  QStringList boxes;
+  void Log(const QString& text) override { lines << text; }
+  void ErrorBox(const QString& title, const QString& text) override { boxes << title + u'|' + text; }
 };
 
 // Removes every saved setting of the program.

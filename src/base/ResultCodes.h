@@ -103,6 +103,15 @@ constexpr ResultCode InternetExtendedError = 12003;
 // Sockets: a listening address already taken, or not one of this computer's.
 constexpr ResultCode AddressInUse = 10048;
 constexpr ResultCode AddressNotAvailable = 10049;
+// What the download from the maker's server meets, in the internet client's numbers.
+constexpr ResultCode InternetTimeout = 12002;
+constexpr ResultCode InternetInternalError = 12004;
+constexpr ResultCode InternetInvalidUrl = 12005;
+constexpr ResultCode InternetUnrecognizedScheme = 12006;
+constexpr ResultCode InternetNameNotResolved = 12007;
+constexpr ResultCode InternetCannotConnect = 12029;
+constexpr ResultCode InternetConnectionAborted = 12030;
+constexpr ResultCode FileTooLarge = 223;
 }  // namespace Result
 
 // Any non-zero code is a failure; its sign tells a program code from a system one.

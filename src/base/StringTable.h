@@ -43,6 +43,25 @@ constexpr unsigned TitleSerialNumber = 14554;
 constexpr unsigned TitlePortSpeed = 14560;
 constexpr unsigned TestCommsTooltip = 14562;
 constexpr unsigned ConnectionLost = 30500;
+// The download of new firmware from the maker's server.
+constexpr unsigned FtpDialogTitle = 10022;         // "Copy Files from Corvanta File Server"
+constexpr unsigned ClickCloseToClose = 10042;
+constexpr unsigned CloseButton = 10044;
+constexpr unsigned CreateFolderTitle = 10046;
+constexpr unsigned CreateFolderQuestion = 10050;   // "Folder \"%s\" does not exist. ..."
+constexpr unsigned FileVerified = 10060;
+constexpr unsigned FileVerifyFailed = 10062;
+constexpr unsigned FtpCompletedWithError = 10070;  // "%s completed with error 0x%08X: %s"
+constexpr unsigned FtpConnected = 10072;
+constexpr unsigned FtpCopiedFile = 10074;
+constexpr unsigned FtpCopiedFiles = 10076;
+constexpr unsigned FtpCopyingFiles = 10080;
+constexpr unsigned FtpFound = 10082;
+constexpr unsigned FtpSkipped = 10083;
+constexpr unsigned FtpNavigateTo = 10084;
+constexpr unsigned FtpUnableToCopy = 10086;
+constexpr unsigned FtpOpenConnection = 10090;
+constexpr unsigned FtpServerHost = 10092;
 // Firmware page and release notes.
 constexpr unsigned ElapsedTime = 10054;             // "Elapsed time: %u seconds"
 constexpr unsigned ReleaseNotesErrorTitle = 10110;
@@ -77,7 +96,6 @@ constexpr unsigned LoaderErrorCode = 16035;
 constexpr unsigned LoaderCloseQuestion = 16036;
 constexpr unsigned LoaderCloseQuestionTitle = 16037;
 constexpr unsigned LoaderLeftInLoader = 16038;
-constexpr unsigned CloseButton = 16039;
 constexpr unsigned CancelButton = 16040;
 // Stored configuration: save, restore and the fault table.
 constexpr unsigned WaitingForReset = 16080;           // "Waiting %u seconds for reset"

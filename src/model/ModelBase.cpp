@@ -28,7 +28,7 @@ template class CSerialPortSpeedValue<CModelBase>;
 
 CModelBase::CModelBase() : Channel(std::make_unique<CSerialPort>()) {
   Persistables = {&ActivePage, &AdvancedMode, &FirmwareFolder, &FirmwareLoadRetryLimit, &FixedSerialSpeed,
-                  &LoaderFlags, &Port, &Trace, &VerboseLogging};
+                  &LoaderFlags, &Port, &Trace, &VerboseLogging, &FirmwareServer};
   connect(Channel.get(), &CSerialPort::InputWaiting, this, &CModelBase::RouteCommEvent);
   connect(Channel.get(), &CSerialPort::LogLine, this, &CModelBase::LogText);
   connect(Channel.get(), &CSerialPort::ErrorReported, this,
@@ -113,6 +113,7 @@ QString CModelBase::DefaultFirmwareFolder() const { return MakerDataFolder(Forma
 QString CModelBase::DefaultConfigurationFolder() const {
   return MakerDataFolder(Format("%s Configuration", ModelName()));
 }
+QString CModelBase::DefaultFirmwareServer() { return QStringLiteral("ftp://") + LoadString(Str::FtpServerHost); }
 
 void CModelBase::LoadSettings() {
   for (IPersistable* p : Persistables) p->Load(AppInfo);

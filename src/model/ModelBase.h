@@ -43,6 +43,8 @@ class CModelBase : public QObject {
   // with the others: each configuration job loads it, and saves it only when
   // it is not empty.
   CPersistable<QString, 1> ConfigurationFolder{"ConfigurationFolder"};
+  // Where new firmware is fetched from; a mirror (or a test server) may stand in.
+  CPersistable<QString, 1> FirmwareServer{"FirmwareServer", 0, DefaultFirmwareServer()};
 
   CAppInfoBase AppInfo;
   QObject* NotifyWindow = nullptr;
@@ -77,6 +79,8 @@ class CModelBase : public QObject {
   QString FirmwareNeededText(unsigned short needed) const;
   QString DefaultFirmwareFolder() const;
   QString DefaultConfigurationFolder() const;
+  // "ftp://" and the maker's file server.
+  static QString DefaultFirmwareServer();
 
   // The activity log and message boxes, shown by whatever front end listens.
   void LogText(const QString& text) const;

@@ -16,7 +16,9 @@
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
+#include "ui/FtpDialog.h"
 #include "ui/LogView.h"
+#include "ui/McuLoaderDialog.h"
 
 namespace {
 // Enough for days of operation; the oldest lines go first.
@@ -200,6 +202,10 @@ void CFirmwarePage::SendFirmware() {
   model.LogText(FormatString(Str::ElapsedTime, ElapsedSeconds(elapsed.elapsed())));
 }
 
-void CFirmwarePage::RunLoader(const QString& imagePath) { Q_UNUSED(imagePath); }
+void CFirmwarePage::RunLoader(const QString& imagePath) { CMcuLoaderDialog::Run(this, GetModel(), imagePath); }
 
-void CFirmwarePage::RunDownload() {}
+void CFirmwarePage::RunDownload() {
+  CTunerModel& model = GetModel();
+  CFtpDialog dialog(this, model, model.FirmwareFolder.Get(), m_scan);
+  dialog.exec();
+}

@@ -1,19 +1,13 @@
 #pragma once
 // The licence agreement, kept in the program as RTF and shown formatted.
 
-#include <QDialog>
+#include "ui/TextDialog.h"
 
-class CLogView;
-
-class CLicenseDialog : public QDialog {
+class CLicenseDialog : public CTextDialog {
   Q_OBJECT
  public:
   static constexpr const char* kLicenseResource = ":/licence/License.rtf";
 
   // A missing resource leaves the text empty; the dialog still works.
   explicit CLicenseDialog(const QString& resource, QWidget* parent = nullptr);
-  CLogView& Text() { return *m_text; }
-
- private:
-  CLogView* m_text;
 };

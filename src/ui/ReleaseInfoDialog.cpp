@@ -2,29 +2,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "base/StringTable.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "ui/LogView.h"
 #include "ui/RtfReader.h"
 
-CReleaseInfoDialog::CReleaseInfoDialog(QWidget* parent) : QDialog(parent), m_text(new CLogView(this)) {
+CReleaseInfoDialog::CReleaseInfoDialog(QWidget* parent) : CTextDialog(parent) {
   setWindowTitle(LoadString(Str::ReleaseNotesTitle));
   setAttribute(Qt::WA_DeleteOnClose);
-  m_text->setReadOnly(true);
-  m_text->setLineWrapMode(QTextEdit::WidgetWidth);
-  auto* close = new QPushButton(tr("Close"), this);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_text, 1);
-  layout->addLayout(buttons);
-  resize(620, 520);
 }
 
 QString CReleaseInfoDialog::NotesPath(const QString& folder) {
@@ -38,6 +24,6 @@ bool CReleaseInfoDialog::Load(const QString& path) {
   if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) return false;
   const QByteArray rtf = file.readAll();
   if (file.error() != QFileDevice::NoError) return false;
-  CRtfReader::Read(rtf, *m_text->document());
+  CRtfReader::Read(rtf, *Text().document());
   return true;
 }

@@ -1,13 +1,10 @@
 #pragma once
-// The firmware release notes: the RTF file beside the images, shown wrapped
-// at the window's width in a window of its own that stays open beside the
-// main window until closed or replaced.
+// The firmware release notes: the RTF file beside the images, in a window of
+// its own that stays open beside the main window until closed or replaced.
 
-#include <QDialog>
+#include "ui/TextDialog.h"
 
-class CLogView;
-
-class CReleaseInfoDialog : public QDialog {
+class CReleaseInfoDialog : public CTextDialog {
   Q_OBJECT
  public:
   // Far above any real notes file; a larger one is not read.
@@ -18,8 +15,4 @@ class CReleaseInfoDialog : public QDialog {
   static QString NotesPath(const QString& folder);
   // Reads the file; false when it cannot be read (the text stays empty).
   bool Load(const QString& path);
-  CLogView& Text() { return *m_text; }
-
- private:
-  CLogView* m_text;
 };

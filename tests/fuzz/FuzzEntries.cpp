@@ -6,6 +6,7 @@
 #include "base/ReportSink.h"
 #include "config/ConfigurationFileReader.h"
 #include "firmware/FirmwareImage.h"
+#include "firmware/FtpListing.h"
 #include "firmware/IntelHexReader.h"
 
 namespace {
@@ -41,4 +42,10 @@ void FuzzHexFile(const std::uint8_t* data, std::size_t size) {
   image.CheckReconciliation(sink);
   const std::uint8_t* end = image.SendEnd();
   if (end < image.Data() || end > image.Data() + image.Length() || (end - image.Data()) % 128 != 0) std::abort();
+}
+
+void FuzzFtpListing(const std::uint8_t* data, std::size_t size) {
+  // Every entry is one line's name: never empty, never across a line break.
+  for (const FtpListEntry& entry : ParseFtpListing(Bytes(data, size)))
+    if (entry.name.isEmpty() || entry.name.contains(u'\n')) std::abort();
 }

@@ -11,3 +11,5 @@ void FuzzConfigFile(const std::uint8_t* data, std::size_t size);
 // Reads the bytes as an Intel HEX firmware file and works out what a load
 // would send.
 void FuzzHexFile(const std::uint8_t* data, std::size_t size);
+// Reads the bytes as an FTP server's directory listing.
+void FuzzFtpListing(const std::uint8_t* data, std::size_t size);

@@ -1,0 +1,27 @@
+// zu6400ctl download: copies new firmware files from the maker's server into
+// the firmware folder, printing the lines the desktop dialog shows.
+
+#include <QDir>
+#include <QEventLoop>
+
+#include "cli/CliContext.h"
+#include "cli/ConsoleLog.h"
+#include "firmware/FirmwareFolderScan.h"
+#include "machines/FirmwareDownload.h"
+#include "machines/TunerModel.h"
+
+int RunDownload(CCliContext& context, const QStringList&) {
+  CTunerModel& model = GetModel();
+  const QString folder = model.FirmwareFolder.Get();
+  // Asked for by name, so made without a question.
+  if (!QDir().mkpath(folder)) return CCliContext::Fail(Result::PathNotFound);
+  FirmwareFolderScan scan;
+  scan.Scan(folder);
+  CFirmwareDownload download(model.FirmwareServer.Get(), folder, scan, context.Options().trace);
+  QEventLoop loop;
+  QObject::connect(&download, &CFirmwareDownload::Line, [](const QString& text) { CConsoleLog::PrintLogLine(text); });
+  QObject::connect(&download, &CFirmwareDownload::Finished, &loop, &QEventLoop::quit);
+  download.Start();
+  if (download.Busy()) loop.exec();
+  return download.Result() == Result::Success ? 0 : CCliContext::Fail(download.Result());
+}

@@ -1,0 +1,115 @@
+#include "ui/FtpDialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
+#include "model/ModelBase.h"
+#include "ui/LogView.h"
+
+namespace {
+bool AskWithBox(QWidget* parent, const QString& title, const QString& text) {
+  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+CFtpDialog::Question& FolderQuestion() {
+  static CFtpDialog::Question question = AskWithBox;
+  return question;
+}
+}  // namespace
+
+void CFtpDialog::SetFolderQuestion(Question question) {
+  FolderQuestion() = question ? std::move(question) : Question(AskWithBox);
+}
+
+CFtpDialog::CFtpDialog(QWidget* parent, CModelBase& model, QString folder, FirmwareFolderScan& scan)
+    : QDialog(parent),
+      m_model(model),
+      m_folder(std::move(folder)),
+      m_log(new CLogView(this)),
+      m_button(new QPushButton(tr("Cancel"), this)),
+      m_download(model.FirmwareServer.Get(), m_folder, scan, model.Trace.Get() != 0) {
+  setWindowTitle(LoadString(Str::FtpDialogTitle));
+  m_log->setReadOnly(true);
+  m_log->setFont(CLogView::LogFont());
+  m_log->setLineWrapMode(QTextEdit::NoWrap);
+  m_button->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(m_button);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_log, 1);
+  layout->addLayout(buttons);
+  resize(560, 320);
+  connect(m_button, &QPushButton::clicked, this, &CFtpDialog::OnButton);
+  connect(&m_download, &CFirmwareDownload::Line, this, &CFtpDialog::OnLine);
+  connect(&m_download, &CFirmwareDownload::Finished, this, &CFtpDialog::OnFinished);
+}
+
+CFtpDialog::~CFtpDialog() = default;
+
+void CFtpDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (m_started) return;
+  m_started = true;
+  // Once the window is on screen, so that a question has it as its parent.
+  QTimer::singleShot(0, this, &CFtpDialog::Begin);
+}
+
+bool CFtpDialog::EnsureFolder() {
+  while (!QFileInfo(m_folder).isDir()) {
+    const QString text = FormatString(Str::CreateFolderQuestion, QDir::toNativeSeparators(m_folder));
+    if (!FolderQuestion()(this, LoadString(Str::CreateFolderTitle), text)) return false;
+    QDir().mkpath(m_folder);
+  }
+  return true;
+}
+
+void CFtpDialog::Begin() {
+  if (!EnsureFolder()) {
+    done(kFailed);
+    return;
+  }
+  setCursor(Qt::WaitCursor);
+  m_button->setCursor(Qt::ArrowCursor);
+  m_download.Start();
+}
+
+void CFtpDialog::OnButton() {
+  if (m_download.Busy())
+    m_download.Cancel();
+  else
+    done(ResultFor(m_download.Result()));
+}
+
+void CFtpDialog::reject() {
+  if (!m_download.Busy()) done(ResultFor(m_download.Result()));
+}
+
+int CFtpDialog::ResultFor(ResultCode code) const {
+  if (code == Result::Success) return Accepted;
+  return code == Result::Cancelled ? Rejected : kFailed;
+}
+
+void CFtpDialog::OnLine(const QString& text, DownloadLog where) {
+  m_log->AppendLogLine(text);
+  if (where == DownloadLog::Both) m_model.LogText(text);
+}
+
+void CFtpDialog::OnFinished(ResultCode code) {
+  unsetCursor();
+  if (code == Result::Cancelled || (code == Result::Success && m_model.Trace.Get() == 0)) {
+    done(ResultFor(code));
+    return;
+  }
+  m_button->setText(LoadString(Str::CloseButton));
+  const QString line = LoadString(Str::ClickCloseToClose);
+  m_log->AppendLogLine(line);
+  m_model.LogText(line);
+}
