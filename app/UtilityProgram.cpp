@@ -30,7 +30,7 @@ CUtilityProgram::~CUtilityProgram() {
 bool CUtilityProgram::Start() {
   QString port;
   if (m_simulate) {
-    m_simulator = std::make_unique<CSimulatorThread>();
+    m_simulator = std::make_unique<CSimulatorThread>(SimOptions::Newest());
     if (!m_simulator->Start()) {
       QMessageBox::critical(nullptr, CProgramVersion::Description(),
                             QStringLiteral("The simulated tuner could not be started: the system gave no pseudo-terminal."));

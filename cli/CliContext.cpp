@@ -55,7 +55,7 @@ bool CCliContext::Prepare() {
   if (!m_options.folder.isEmpty()) model.FirmwareFolder.Set(m_options.folder);
   if (!m_options.server.isEmpty()) model.FirmwareServer.Set(m_options.server);
   if (m_options.simulate) {
-    m_simulator = std::make_unique<CSimulatorThread>();
+    m_simulator = std::make_unique<CSimulatorThread>(SimOptions::Newest());
     if (!m_simulator->Start()) {
       QTextStream(stderr) << "zu6400ctl: the simulated tuner could not open a pseudo-terminal\n";
       return false;

@@ -23,6 +23,17 @@
 #include "sim/SimProms.h"
 
 struct SimOptions {
+  // The newest firmware the program knows: what a newcomer's simulated tuner
+  // runs, so that every feature can be tried. Tests start from 01.05 and ask
+  // for what they need.
+  static constexpr const char* kNewestFirmware = "01.97";
+  // The simulated tuner the programs offer (--simulate, zu6400-sim).
+  static SimOptions Newest() {
+    SimOptions options;
+    options.version = QLatin1String(kNewestFirmware);
+    return options;
+  }
+
   unsigned speed = 38400;
   QString version = QStringLiteral("01.05");
   unsigned serial = 1234;

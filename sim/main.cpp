@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   parser.setApplicationDescription(QStringLiteral("Simulated ZU6400 antenna tuner on a pseudo-terminal."));
   parser.addHelpOption();
   parser.addOption({QStringLiteral("speed"), QStringLiteral("Line speed the tuner listens at."), QStringLiteral("bps"), QStringLiteral("38400")});
-  parser.addOption({QStringLiteral("version"), QStringLiteral("Firmware version, e.g. 01.05."), QStringLiteral("version"), QStringLiteral("01.05")});
+  parser.addOption({QStringLiteral("version"), QStringLiteral("Firmware version, e.g. 01.05 (default: the newest the utility knows)."), QStringLiteral("version"), QLatin1String(SimOptions::kNewestFirmware)});
   parser.addOption({QStringLiteral("serial"), QStringLiteral("Serial number."), QStringLiteral("number"), QStringLiteral("1234")});
   parser.addOption({QStringLiteral("identity"), QStringLiteral("Reply to \"I;\" (ZU6400, zu6400 for the loader, or another device)."), QStringLiteral("text"), QStringLiteral("ZU6400")});
   parser.addOption({QStringLiteral("pace"), QStringLiteral("Hold replies for their time on the wire.")});

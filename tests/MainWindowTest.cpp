@@ -331,7 +331,7 @@ TEST(UtilityProgram, SimulateFindsTheTunerWithoutChangingTheSavedPort) {
     ASSERT_TRUE(f.WaitRunning());
     const QString port = GetModel().Port.Get();
     EXPECT_TRUE(program.Window().windowTitle().endsWith(" - S/N 01234 on " + port + " at 38400 bit/s"));
-    EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.05 on " + port + " at 38400 bit/s"));
+    EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.97 on " + port + " at 38400 bit/s"));
     program.Window().close();
   }
   EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
