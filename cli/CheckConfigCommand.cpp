@@ -1,9 +1,9 @@
 // zu6400ctl check-config FILE: reads a configuration file as a restore would
 // and prints what it holds.
 
+#include "base/Printout.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
-#include "base/Printout.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"

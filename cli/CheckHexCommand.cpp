@@ -1,11 +1,11 @@
 // zu6400ctl check-hex FILE: loads a firmware file as the loader would and
 // prints its checksum reconciliation and how much of it would be sent.
 
+#include "base/Printout.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
-#include "base/Printout.h"
 #include "firmware/FirmwareImage.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"

@@ -1,10 +1,10 @@
 // zu6400ctl contact: find and identify the tuner on the port.
 
+#include "base/Printout.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
-#include "base/Printout.h"
 #include "machines/TunerModel.h"
 
 int RunContact(CCliContext& context, const QStringList&) {

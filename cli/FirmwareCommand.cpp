@@ -3,8 +3,8 @@
 
 #include <QJsonValue>
 
-#include "cli/CliContext.h"
 #include "base/Printout.h"
+#include "cli/CliContext.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"

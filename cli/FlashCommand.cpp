@@ -2,11 +2,11 @@
 // bootstrap loader (by default the newest image in the firmware folder) and
 // checks that the tuner then reports the version in the file's name.
 
+#include "base/Printout.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
-#include "base/Printout.h"
 #include "cli/TerminalProgress.h"
 #include "cli/UsageText.h"
 #include "firmware/FirmwareFolderScan.h"

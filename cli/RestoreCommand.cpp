@@ -7,9 +7,9 @@
 #include <QTextStream>
 #include <memory>
 
+#include "base/Printout.h"
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
-#include "base/Printout.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/ConfigRestoreStateMachine.h"

@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "base/Printout.h"
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
-#include "base/Printout.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationFileWriter.h"
 #include "machines/ConfigSaveStateMachine.h"

@@ -10,9 +10,9 @@
 #include "cli/CliContext.h"
 #include "cli/UsageText.h"
 #include "engine/FindSpeedState.h"
+#include "machines/OperateValues.h"
 #include "machines/PollLoop.h"
 #include "server/ListenAddress.h"
-#include "machines/OperateValues.h"
 
 namespace {
 // The wait runs on a timer that counts milliseconds in an int.

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
 #include "HexRecords.h"
+#include "TestSupport.h"
 #include "base/ReportSink.h"
 #include "firmware/FirmwareImage.h"
 #include "firmware/IntelHexReader.h"
