@@ -83,7 +83,6 @@ const std::map<unsigned, const char*>& Table() {
       {16021, "Retry %u succeeded at address x%04X"},
       {16022, "Retry %u successful at address x%04X, %u fill bytes"},
       {16023, "Send %s firmware failed at load address x%04X"},
-      {16024, "Waiting %u seconds for reset"},
       {16025, "%s firmware version verified"},
       {16026, "Sent %s firmware file %s\r\n%s responded with version %s"},
       {16027, "Firmware version verify failed. Reload %s firmware."},

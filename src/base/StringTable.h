@@ -81,7 +81,6 @@ constexpr unsigned LoaderSendingFile = 16020;
 constexpr unsigned LoaderRetrySucceeded = 16021;
 constexpr unsigned LoaderRetryWithFill = 16022;
 constexpr unsigned LoaderSendFailed = 16023;
-constexpr unsigned LoaderWaitingReset = 16024;
 constexpr unsigned LoaderVersionVerified = 16025;
 constexpr unsigned LoaderVersionResponded = 16026;
 constexpr unsigned LoaderVersionVerifyFailed = 16027;

@@ -9,6 +9,7 @@
 #include "engine/CommandStates.h"
 #include "firmware/FirmwareImage.h"
 #include "link/TunerCommands.h"
+#include "machines/RestartStates.h"
 
 // The bootstrap loader always talks at this speed.
 inline constexpr std::uint32_t kLoaderSpeed = 38400;
@@ -271,14 +272,6 @@ class CLoadWaitResetState : public CDelayState<T> {
  public:
   static constexpr unsigned kSeconds = 3;
   CLoadWaitResetState(T& owner, CState<T>* next) : CDelayState<T>(owner, "LoadWaitReset", next, kSeconds * 1000) {}
-  void Reset() override { this->Owner().Log(Str::LoaderWaitingReset, kSeconds); }
+  void Reset() override { this->Owner().Log(Str::WaitingForReset, kSeconds); }
 };
 
-// "ps1;" and a pause: the restarted tuner switched on.
-template <class T>
-class CSetPowerStatusOnState : public CCommandDelayState<T> {
- public:
-  static constexpr unsigned kDelay = 2000;
-  CSetPowerStatusOnState(T& owner, CState<T>* next)
-      : CCommandDelayState<T>(owner, "PowerOn", next, QString::fromLatin1(Tuner::PowerOn), kDelay) {}
-};
