@@ -22,7 +22,6 @@ class CConfigSaveDialog : public CConfigFileDialog {
   void OnMachineFinished(ResultCode result) override;
 
  private:
-
   const QDateTime m_time = QDateTime::currentDateTime();
   std::unique_ptr<CConfigSaveStateMachine> m_machine;  // holds 65 KiB of images
   QString m_path;

@@ -2,15 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "model/ModelBase.h"
+#include "ui/DialogLayout.h"
 #include "ui/LogView.h"
 
 namespace {
@@ -40,12 +39,7 @@ CFtpDialog::CFtpDialog(QWidget* parent, CModelBase& model, QString folder, Firmw
   m_log->setFont(CLogView::LogFont());
   m_log->setLineWrapMode(QTextEdit::NoWrap);
   m_button->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_button);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_log, 1);
-  layout->addLayout(buttons);
+  LayOutLogWindow(*this, *m_log, *m_button);
   resize(560, 320);
   connect(m_button, &QPushButton::clicked, this, &CFtpDialog::OnButton);
   connect(&m_download, &CFirmwareDownload::Line, this, &CFtpDialog::OnLine);

@@ -1,17 +1,16 @@
 #include "ui/McuLoaderDialog.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/McuLoaderStateMachine.h"
 #include "model/ModelBase.h"
+#include "ui/DialogLayout.h"
 #include "ui/LogView.h"
 
 CMcuLoaderDialog::CMcuLoaderDialog(CModelBase& model, const QString& imagePath, QWidget* parent)
@@ -32,13 +31,7 @@ CMcuLoaderDialog::CMcuLoaderDialog(CModelBase& model, const QString& imagePath, 
     m_progress->setValue(position);
   });
   connect(m_close, &QPushButton::clicked, this, &CMcuLoaderDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_log, 1);
-  layout->addWidget(m_progress);
-  layout->addLayout(buttons);
+  LayOutLogWindow(*this, *m_log, *m_close, m_progress);
   resize(560, 360);
 }
 

@@ -1,9 +1,8 @@
 #include "ui/TextDialog.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
+#include "ui/DialogLayout.h"
 #include "ui/LogView.h"
 
 CTextDialog::CTextDialog(QWidget* parent) : QDialog(parent), m_text(new CLogView(this)) {
@@ -11,11 +10,6 @@ CTextDialog::CTextDialog(QWidget* parent) : QDialog(parent), m_text(new CLogView
   m_text->setLineWrapMode(QTextEdit::WidgetWidth);
   auto* close = new QPushButton(tr("Close"), this);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_text, 1);
-  layout->addLayout(buttons);
+  LayOutLogWindow(*this, *m_text, *close);
   resize(620, 520);
 }
