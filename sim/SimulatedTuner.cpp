@@ -29,6 +29,8 @@ unsigned SpeedOf(speed_t s) {
 
 CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(options)) {
   m_clock.start();
+  m_delay = m_options.replyDelayMs;
+  GarbleReplies(m_options.garble, m_options.garbleTimes);
   const auto version = static_cast<unsigned short>(QString(m_options.version).remove(u'.').toUInt());
   m_live = std::make_unique<CSimLiveState>(version, m_options.live);
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
@@ -134,6 +136,11 @@ void CSimulatedTuner::Take(const QByteArray& command) {
   bool split = false;
   {
     QMutexLocker lock(&m_lock);
+    if (m_options.vanishOnTimes > 0 && NameOf(command) == m_options.vanishOn && --m_options.vanishOnTimes == 0) {
+      lock.unlock();
+      Vanish();  // unplugged as the command came: it is never carried out
+      return;
+    }
     if (m_silent) return;
     if (m_drop > 0) {
       --m_drop;
@@ -147,6 +154,11 @@ void CSimulatedTuner::Take(const QByteArray& command) {
     } else {
       lock.unlock();
       reply = Answer(command);
+      lock.relock();
+    }
+    if (reply.size() > 1 && m_garbleCount > 0 && NameOf(command) == m_garble) {
+      --m_garbleCount;
+      reply[reply.size() - 2] = 'Z';
     }
   }
   if (reply.isEmpty()) return;
@@ -163,6 +175,7 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
   QMutexLocker lock(&m_lock);
   if (command == ";") return ";";
   if (command == "I;") return "I" + m_options.identity.toLatin1() + ";";
+  if (m_options.neverWakes && command.compare("PS1;", Qt::CaseInsensitive) == 0) return {};
   const QByteArray name = NameOf(command);
   if (command.toLower() == "rst0;") {
     lock.unlock();
@@ -243,6 +256,11 @@ void CSimulatedTuner::SetSilent(bool silent) { QMutexLocker l(&m_lock); m_silent
 void CSimulatedTuner::SetReplyDelay(unsigned ms) { QMutexLocker l(&m_lock); m_delay = ms; }
 void CSimulatedTuner::SetSplitReplies(bool split) { QMutexLocker l(&m_lock); m_split = split; }
 void CSimulatedTuner::DropReplies(unsigned count) { QMutexLocker l(&m_lock); m_drop = count; }
+void CSimulatedTuner::GarbleReplies(const QByteArray& command, unsigned count) {
+  QMutexLocker l(&m_lock);
+  m_garble = command;
+  m_garbleCount = count;
+}
 void CSimulatedTuner::SetSpeed(unsigned speed) { QMutexLocker l(&m_lock); m_options.speed = speed; }
 void CSimulatedTuner::SetIdentity(const QString& identity) { QMutexLocker l(&m_lock); m_options.identity = identity; }
 void CSimulatedTuner::SetVersion(const QString& version) { QMutexLocker l(&m_lock); m_options.version = version; }
@@ -277,12 +295,13 @@ void CSimulatedTuner::SendUnsolicited(const QByteArray& bytes) {
 }
 
 void CSimulatedTuner::Vanish() {
-  // The notifier belongs to the simulator's thread: remove it there.
+  // The notifier belongs to the simulator's thread: switch it off there (it
+  // may be the caller, so it stays until the tuner goes).
   if (thread() != QThread::currentThread() && thread()->isRunning()) {
     QMetaObject::invokeMethod(this, [this] { Vanish(); }, Qt::BlockingQueuedConnection);
     return;
   }
-  m_notifier.reset();
+  if (m_notifier) m_notifier->setEnabled(false);
   QMutexLocker l(&m_lock);
   if (m_master >= 0) close(m_master);
   if (m_slave >= 0) close(m_slave);

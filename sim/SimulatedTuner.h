@@ -41,6 +41,17 @@ struct SimOptions {
   bool pace = false;  // hold replies for their wire time at the line speed
   unsigned restartMs = 1000;  // deaf this long after "rst0;"
   SimLive live;       // the live state the tuner starts with
+  // Faults on the line: every reply this late; "PS1;" neither wakes it nor
+  // is answered; the device vanishes when the vanishOnTimes-th command of
+  // this name (lower case, without ";") comes, before it is carried out;
+  // the last value byte of the next garbleTimes replies to commands of this
+  // name becomes "Z".
+  unsigned replyDelayMs = 0;
+  bool neverWakes = false;
+  QByteArray vanishOn;
+  unsigned vanishOnTimes = 0;
+  QByteArray garble;
+  unsigned garbleTimes = 0;
   SimLoaderOptions loader;
   std::vector<SimPromFault> promFaults;
 };
@@ -67,6 +78,9 @@ class CSimulatedTuner : public QObject {
   void SetSplitReplies(bool split);               // each reply in two writes, 30 ms apart
   void OverrideReply(const QByteArray& command, const QByteArray& reply);  // empty reply: none
   void DropReplies(unsigned count);
+  // The last byte before the ";" of the next count replies to commands of
+  // this name (lower case, without ";") becomes "Z".
+  void GarbleReplies(const QByteArray& name, unsigned count);
   void SetSpeed(unsigned speed);
   void SetIdentity(const QString& identity);
   void SetVersion(const QString& version);        // "01.06", what "rv;" reports
@@ -126,6 +140,8 @@ class CSimulatedTuner : public QObject {
   bool m_split = false;
   unsigned m_delay = 0;
   unsigned m_drop = 0;
+  QByteArray m_garble;
+  unsigned m_garbleCount = 0;
   QHash<QByteArray, QByteArray> m_overrides;
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;

@@ -33,6 +33,16 @@ int main(int argc, char** argv) {
                     QStringLiteral("Damage the replies to a PROM command at an address: KIND:COMMAND:ADDRESS[:TIMES], "
                                    "KIND refuse, corrupt, address or checksum (e.g. checksum:ers:0400:2)."),
                     QStringLiteral("fault")});
+  parser.addOption({QStringLiteral("reply-delay"), QStringLiteral("Fault: hold every reply this long."), QStringLiteral("ms"), QStringLiteral("0")});
+  parser.addOption({QStringLiteral("never-wakes"), QStringLiteral("Fault: \"PS1;\" neither wakes it nor is answered.")});
+  parser.addOption({QStringLiteral("vanish-on"),
+                    QStringLiteral("Fault: the device vanishes as a command comes, before carrying it out: "
+                                   "COMMAND[:TIMES], at the TIMES-th command of that name (default 1), e.g. em."),
+                    QStringLiteral("fault")});
+  parser.addOption({QStringLiteral("garble"),
+                    QStringLiteral("Fault: the last value byte of the replies to a command becomes \"Z\": "
+                                   "COMMAND[:TIMES], TIMES replies in a row (default 1), e.g. f:2 gives \"F1420Z;\"."),
+                    QStringLiteral("fault")});
   parser.process(app);
 
   SimOptions options;
@@ -48,6 +58,21 @@ int main(int argc, char** argv) {
   if (!ok) parser.showHelp(2);
   options.restartMs = parser.value(QStringLiteral("restart-ms")).toUInt(&ok);
   if (!ok) parser.showHelp(2);
+  options.replyDelayMs = parser.value(QStringLiteral("reply-delay")).toUInt(&ok);
+  if (!ok) parser.showHelp(2);
+  options.neverWakes = parser.isSet(QStringLiteral("never-wakes"));
+  // COMMAND[:TIMES]: the command's name in any case, with or without its ";";
+  // TIMES 1 unless given.
+  const auto counted = [&](const char* option, QByteArray& name, unsigned& times) {
+    if (!parser.isSet(QLatin1String(option))) return;
+    const QStringList parts = parser.value(QLatin1String(option)).split(u':');
+    name = parts[0].toLatin1().toLower();
+    while (name.endsWith(';')) name.chop(1);
+    times = parts.size() > 1 ? parts[1].toUInt(&ok) : 1;
+    if (!ok || parts.size() > 2 || name.isEmpty()) parser.showHelp(2);
+  };
+  counted("vanish-on", options.vanishOn, options.vanishOnTimes);
+  counted("garble", options.garble, options.garbleTimes);
   for (const QString& text : parser.values(QStringLiteral("prom-fault"))) {
     const auto fault = SimPromFault::Parse(text);
     if (!fault) parser.showHelp(2);
