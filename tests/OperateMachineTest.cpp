@@ -136,7 +136,8 @@ TEST(OperateMachine, RefusedSettingStaysPendingAndIsSentEveryCycle) {
   EXPECT_EQ(f.sent, kCycle197);
 }
 
-// A reply the parser refuses is ignored, and the state gives up at its
+// A reply the parser refuses (a value not wholly of its form, a letter or
+// number outside the command's set) is ignored, and the state gives up at its
 // time-out with its own code; the values stay as they were.
 TEST(OperateMachine, UnacceptableRepliesEndTheCycleWithTheStatesCode) {
   struct Case {
@@ -150,6 +151,10 @@ TEST(OperateMachine, UnacceptableRepliesEndTheCycleWithTheStatesCode) {
       {"attn;", "ATTN2;", Result::NoResponseAttenuator},
       {"rv;", "RV1.97;", Result::NoResponseFirmwareVersion},
       {"flt;", "FLT256;", Result::NoResponseFault},
+      {"f;", "F1420Z;", Result::NoResponseFrequency},
+      {"bn;", "BNZ;", Result::NoResponseBandNumber},
+      {"md;", "MDZ;", Result::NoResponseMode},
+      {"an;", "AN0;", Result::NoResponseAntenna},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reply.constData());

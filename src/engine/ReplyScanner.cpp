@@ -1,22 +1,33 @@
 #include "engine/ReplyScanner.h"
 
+#include <optional>
+
 #include "base/ResultCodes.h"
 
 namespace {
-// A leading decimal integer as the C library reads one: white space, a sign,
-// digits; no digits read as 0. Saturates instead of overflowing.
-long long LeadingDecimal(QStringView text) {
-  qsizetype i = 0;
-  while (i < text.size() && (text[i] == u' ' || (text[i].unicode() >= 9 && text[i].unicode() <= 13))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  long long n = 0;
-  for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i)
-    if (n < 1'000'000'000'000LL) n = n * 10 + (text[i].unicode() - '0');
-  return negative ? -n : n;
+bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+
+// The value of a reply: what lies between the prefix and the closing ";".
+// Nothing when the reply does not begin with the prefix or is not closed, and
+// an echoed query (the prefix alone) has an empty value.
+std::optional<QStringView> ValueOf(QStringView reply, QStringView prefix) {
+  if (!ReplyScanner::HasPrefix(reply, prefix) || !reply.endsWith(u';') || reply.size() <= prefix.size())
+    return std::nullopt;
+  return reply.mid(prefix.size(), reply.size() - prefix.size() - 1);
 }
 
-bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+// A value that is wholly decimal digits, at most max.
+bool WholeNumber(QStringView text, unsigned max, unsigned& v) {
+  if (text.isEmpty()) return false;
+  unsigned long long n = 0;
+  for (const QChar c : text) {
+    if (!IsAsciiDigit(c)) return false;
+    n = n * 10 + (c.unicode() - '0');
+    if (n > max) return false;
+  }
+  v = static_cast<unsigned>(n);
+  return true;
+}
 }  // namespace
 
 namespace ReplyScanner {
@@ -26,10 +37,9 @@ bool HasPrefix(QStringView reply, QStringView prefix) {
 }
 
 bool ScanFlag(QStringView reply, QStringView prefix, int& v) {
-  if (!HasPrefix(reply, prefix) || reply.size() <= prefix.size()) return false;
-  const QChar c = reply[prefix.size()];
-  if (c != u'0' && c != u'1') return false;
-  v = c == u'1' ? 1 : 0;
+  const std::optional<QStringView> value = ValueOf(reply, prefix);
+  if (!value || (*value != u"0" && *value != u"1")) return false;
+  v = *value == u"1" ? 1 : 0;
   return true;
 }
 
@@ -41,34 +51,30 @@ bool ScanText(QStringView reply, QStringView prefix, QString& v) {
 }
 
 bool ScanNumber(QStringView reply, QStringView prefix, unsigned max, unsigned& v) {
-  if (!HasPrefix(reply, prefix)) return false;
-  const long long n = LeadingDecimal(reply.mid(prefix.size()));
-  if (n < 0 || n > static_cast<long long>(max)) return false;
-  v = static_cast<unsigned>(n);
-  return true;
+  const std::optional<QStringView> value = ValueOf(reply, prefix);
+  return value && WholeNumber(*value, max, v);
 }
 
 bool ScanRange(QStringView reply, QStringView prefix, unsigned& first, unsigned& second) {
-  if (!HasPrefix(reply, prefix)) return false;
-  const QStringView rest = reply.mid(prefix.size());
-  const qsizetype dash = rest.indexOf(u'-');
-  if (dash < 0) return false;
-  const long long a = LeadingDecimal(rest);
-  const long long b = LeadingDecimal(rest.mid(dash + 1));
-  if (a < 0 || a > 0xFFFF || b < 0 || b > 0xFFFF) return false;
-  first = static_cast<unsigned>(a);
-  second = static_cast<unsigned>(b);
+  const std::optional<QStringView> value = ValueOf(reply, prefix);
+  const qsizetype dash = value ? value->indexOf(u'-') : -1;
+  unsigned a = 0, b = 0;
+  if (dash < 0 || !WholeNumber(value->left(dash), 0xFFFF, a) || !WholeNumber(value->mid(dash + 1), 0xFFFF, b))
+    return false;
+  first = a;
+  second = b;
   return true;
 }
 
 bool ScanHexByte(QStringView reply, QStringView prefix, std::uint8_t& v) {
-  if (!HasPrefix(reply, prefix) || reply.size() < prefix.size() + 2) return false;
-  return HexPairToByte(reply[prefix.size()], reply[prefix.size() + 1], v);
+  const std::optional<QStringView> value = ValueOf(reply, prefix);
+  return value && value->size() == 2 && HexPairToByte((*value)[0], (*value)[1], v);
 }
 
 bool ScanChar(QStringView reply, QStringView prefix, QChar& c) {
-  if (!HasPrefix(reply, prefix) || reply.size() <= prefix.size()) return false;
-  c = reply[prefix.size()];
+  const std::optional<QStringView> value = ValueOf(reply, prefix);
+  if (!value || value->size() != 1) return false;
+  c = value->front();
   return true;
 }
 

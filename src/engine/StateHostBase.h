@@ -105,11 +105,18 @@ class CStateHostBase {
     std::uint8_t v = 0;
     return ScanHexByte(prefix, v) && Store(value, i, v);
   }
+  // A number from low to high; the tuner has no other ("AN0;" names no antenna).
   template <class T, std::size_t N>
-  bool ParseChar(const QString& prefix, CObservable<T, N>& value, std::size_t i = 0) {
+  bool ParseNumberIn(const QString& prefix, unsigned low, unsigned high, CObservable<T, N>& value) {
+    unsigned v = 0;
+    return ScanNumber(prefix, high, v) && v >= low && Store(value, 0, v);
+  }
+  // One of the letters of a command's set ("MDZ;" is no mode).
+  template <class T, std::size_t N>
+  bool ParseLetter(const QString& prefix, const char* letters, CObservable<T, N>& value) {
     QChar c;
-    if (!ScanChar(prefix, c)) return false;
-    value.Set(i, static_cast<T>(c.unicode()));
+    if (!ScanChar(prefix, c) || !QLatin1String(letters).contains(c)) return false;
+    value.Set(0, static_cast<T>(c.unicode()));
     return true;
   }
   bool ParseVersion(const QString& prefix);

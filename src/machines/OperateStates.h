@@ -88,7 +88,8 @@ class CGetAtuModeState : public COperateQueryState<T> {
  public:
   static constexpr const char* kSetFormat = "%s%c;%s";
   ZU_OPERATE_QUERY(CGetAtuModeState, "GetAtuMode", Result::NoResponseMode, Tuner::Mode)
-  bool ParseReply() override { return this->Owner().ParseChar(this->Prefix(), Value()); }
+  // Auto, manual, bypass, and a U that is shown as manual.
+  bool ParseReply() override { return this->Owner().ParseLetter(this->Prefix(), "AMBU", Value()); }
   CObservable<QChar, 1>& Value() const { return this->Values().Mode; }
 };
 template <class T>
@@ -99,7 +100,7 @@ class CGetAntennaState : public COperateQueryState<T> {
  public:
   static constexpr const char* kSetFormat = "%s%01u;%s";
   ZU_OPERATE_QUERY(CGetAntennaState, "GetAntenna", Result::NoResponseAntenna, Tuner::Antenna)
-  bool ParseReply() override { return this->Owner().ParseNumber8(this->Prefix(), Value()); }
+  bool ParseReply() override { return this->Owner().ParseNumberIn(this->Prefix(), 1, 3, Value()); }
   CObservable<unsigned char, 1>& Value() const { return this->Values().Antenna; }
 };
 template <class T>
@@ -110,7 +111,7 @@ class CGetSideState : public COperateQueryState<T> {
  public:
   static constexpr const char* kSetFormat = "%s%c;%s";
   ZU_OPERATE_QUERY(CGetSideState, "GetSide", Result::NoResponseSide, Tuner::Side)
-  bool ParseReply() override { return this->Owner().ParseChar(this->Prefix(), Value()); }
+  bool ParseReply() override { return this->Owner().ParseLetter(this->Prefix(), "AT", Value()); }
   CObservable<QChar, 1>& Value() const { return this->Values().Side; }
 };
 template <class T>
@@ -144,7 +145,7 @@ class CGetAtuBypassState : public COperateQueryState<T> {
  public:
   static constexpr const char* kSetFormat = "%s%c;%s";
   ZU_OPERATE_QUERY(CGetAtuBypassState, "GetAtuBypass", Result::NoResponseBypass, Tuner::Bypass)
-  bool ParseReply() override { return this->Owner().ParseChar(this->Prefix(), Value()); }
+  bool ParseReply() override { return this->Owner().ParseLetter(this->Prefix(), "BN", Value()); }
   CObservable<QChar, 1>& Value() const { return this->Values().Bypass; }
 };
 template <class T>
@@ -183,10 +184,7 @@ class CGetBandNumberState : public COperateQueryState<T, CCommandResponseRetrySt
       : COperateQueryState<T, CCommandResponseRetryState<T>>(owner, "GetBandNumber", next,
                                                              Result::NoResponseBandNumber, Tuner::BandNumber) {}
   bool ParseReply() override {
-    unsigned band = 0;
-    if (!this->Owner().ScanNumber(this->Prefix(), kBandCount - 1, band)) return false;
-    this->Owner().BandValue().Set(static_cast<unsigned char>(band));
-    return true;
+    return this->Owner().ParseNumberIn(this->Prefix(), 0, kBandCount - 1, this->Owner().BandValue());
   }
 };
 
