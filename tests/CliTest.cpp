@@ -49,6 +49,16 @@ TEST_F(Cli, FixedSpeedTraceAndLoader) {
   EXPECT_EQ(r.err.count("Attempting to contact"), 1);
 }
 
+// Answers that come after the next poll went out, or a garbled identity, are
+// waited through and asked again rather than taken for another device.
+TEST_F(Cli, ContactWaitsThroughLateRepliesAndAsksAgainAfterAGarbledOne) {
+  for (const QStringList& fault : {QStringList{"--reply-delay", "110"}, QStringList{"--garble", "I"}}) {
+    CSimulatorProcess sim(fault);
+    const CtlRun r = RunCtl({"--port", sim.Port(), "contact"}, config.path());
+    EXPECT_EQ(r.status, 0) << fault.join(' ').toStdString() << r.err.toStdString();
+  }
+}
+
 TEST_F(Cli, SilenceAndUsageErrors) {
   CSimulatorProcess sim({"--speed", "4800"});
   // The search never gives up; the front end stops waiting.

@@ -217,6 +217,22 @@ TEST(ContactMachine, MissingIdentifyReplyIsAnUnexpectedDeviceAfterEightSends) {
   EXPECT_EQ(f.Model().Device.Get(), DeviceNone);
 }
 
+// A reply naming no device (a late answer to a poll, or a garbled one) is no
+// answer to "I;": it is waited through, and "I;" is sent again.
+TEST(ContactMachine, LateOrGarbledIdentifyRepliesAreNotTheAnswer) {
+  ModelFixture f;
+  f.Sim().SetReplyDelay(110);  // each poll's answer comes after the next poll went out
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), 0u);
+  f.Sim().SetReplyDelay(0);
+  f.Sim().GarbleReplies("i", 1);
+  f.Sim().ClearReceived();
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Sim().Received().count("I;"), 2);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
 TEST(ContactMachine, MalformedVersionAndSerialNumberFail) {
   {
     ModelFixture f;

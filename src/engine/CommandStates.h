@@ -50,6 +50,9 @@ class CCommandDelayState : public CDelayState<T> {
     owner.ClearReply();
     owner.Current()->TraceSend(m_command);
     CModelBase& model = owner.Model();
+    // Twice: a late reply to an earlier command may still be on its way in
+    // during the first; only the second's outcome counts.
+    model.PurgeReceive();
     if (!model.PurgeReceive() || !model.WriteText(m_command)) {
       owner.SetResult(GetLastError());
       this->ToFinal();

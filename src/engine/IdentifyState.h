@@ -38,10 +38,15 @@ class CIdentifyState : public CCommandOptionalResponseState<T> {
   CIdentifyState(T& owner, CState<T>* next, const char* name = "Identify")
       : CCommandOptionalResponseState<T>(owner, name, next, QString::fromLatin1(Tuner::Identify), kTimeout) {}
 
+  // A reply that names nothing of the table (garbled, or a late answer to an
+  // earlier command) is no answer: the state waits on, as for any other.
   bool ParseReply() override {
-    const IdentityRow row = IdentifyReply(this->Owner().Reply());
-    this->Owner().SetStatusValue(row.status);
-    this->Owner().Model().Device.Set(row.device);
+    T& owner = this->Owner();
+    const IdentityRow row = IdentifyReply(owner.Reply());
+    if (row.status == FirmwareStatusNone) return false;
+    owner.SetStatusValue(row.status);
+    owner.Model().Device.Set(row.device);
+    owner.Model().IdentityReply = owner.EscapedReply();
     return true;
   }
 
@@ -72,6 +77,7 @@ class CIdentifyState : public CCommandOptionalResponseState<T> {
   void NoDevice() {
     this->Owner().SetStatusValue(FirmwareStatusNone);
     this->Owner().Model().Device.Set(DeviceNone);
+    this->Owner().Model().IdentityReply.clear();
   }
 
  private:

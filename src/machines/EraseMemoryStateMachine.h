@@ -14,7 +14,8 @@ QString EraseMemoryCommand(unsigned band, unsigned antenna);
 
 // The erase commands of one band, or of all eleven in one transmission,
 // with "rv;" behind them: the tuner answers it once the erasing is done.
-// Any reply, or none within the time-out, ends the state.
+// Its "RV" reply, or none within the time-out, ends the state; a late reply
+// to an earlier command does not.
 template <class T>
 class CEraseMemoryState : public CCommandOptionalResponseState<T> {
  public:
@@ -24,6 +25,9 @@ class CEraseMemoryState : public CCommandOptionalResponseState<T> {
   void Reset() override {
     CCommandOptionalResponseState<T>::Reset();
     this->SetCommand(EraseMemoryCommand(this->Owner().Band.Get(), this->Owner().Antenna));
+  }
+  bool ParseReply() override {
+    return this->Owner().HasPrefix(this->PrefixOf(QString::fromLatin1(Tuner::McuVersion)));
   }
 };
 

@@ -57,6 +57,7 @@ void CModelBase::ResetDeviceInfo() {
   McuVersion.Set(0);
   SerialNumber.Set(0xFFFF);
   FirmwareStatus.Set(FirmwareStatusNone);
+  IdentityReply.clear();
 }
 
 QString CModelBase::VersionText(unsigned short version) {

@@ -52,6 +52,9 @@ class CModelBase : public QObject {
   IStateMachine* ActiveMachine = nullptr;
   std::vector<IPersistable*> Persistables;
   std::unique_ptr<CSerialPort> Channel;
+  // What the device on the port last answered to "I;" (non-printable
+  // characters as \xHH); empty when nothing answered it.
+  QString IdentityReply;
 
   virtual void ClosePort();
   virtual bool PurgeReceive();
