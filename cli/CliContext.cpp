@@ -89,9 +89,12 @@ ResultCode CCliContext::Contact() {
 QObject* CCliContext::StatusWindow() const { return m_options.trace ? m_console.get() : nullptr; }
 
 int CCliContext::Fail(ResultCode code) {
-  // After a search that found nothing, say where it looked and what to check.
-  if (code == Result::NoResponseAfterReset && !GetModel().Port.Get().isEmpty())
-    return Fail(code, GetModel().NoAnswerText());
+  // After a search that found nothing, say where it looked and what to check;
+  // after the port's device went away, which connection was lost.
+  if (!GetModel().Port.Get().isEmpty()) {
+    if (code == Result::NoResponseAfterReset) return Fail(code, GetModel().NoAnswerText());
+    if (code == Result::DeviceNotConnected) return Fail(code, GetModel().ConnectionLostText());
+  }
   return Fail(code, ErrorText(code));
 }
 

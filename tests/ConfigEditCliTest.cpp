@@ -149,6 +149,19 @@ TEST_F(ConfigEditCli, EraseMemoriesSendsOneTransmission) {
   }
 }
 
+// The adapter goes as the erase command comes: the erase is never carried
+// out, and the run fails once, naming the lost connection.
+TEST_F(ConfigEditCli, EraseMemoriesOnAPortThatVanishedFails) {
+  StartSim({"--vanish-on", "em"});
+  const CtlRun run = Ctl({"erase-memories", "--band", "20", "--antenna", "1"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(run.err.contains("ATU memory erased"));
+  EXPECT_FALSE(run.err.contains("0x00000000"));
+  EXPECT_TRUE(run.err.endsWith("error 0x0000048F: The connection to the ZU6400 on " + port +
+                               " was lost: the adapter was unplugged or switched off\n"))
+      << run.err.toStdString();
+}
+
 TEST_F(ConfigEditCli, FactoryResetNeedsYesThenResetsAndFindsTheTunerAgain) {
   StartSim({"--version", "01.39", "--restart-ms", "200"});
   CtlRun run = Ctl({"factory-reset", "--trace"});

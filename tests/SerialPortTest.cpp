@@ -95,6 +95,24 @@ TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
   EXPECT_LT(cpuSeconds, 0.4) << "no busy loop after the device went away";
 }
 
+// The device goes before the program's loop has seen it go: the next
+// command's discard and write fail as the lost connection, reported once and
+// never as a success.
+TEST(SerialPort, CommandToAVanishedDeviceFailsAsTheLostConnectionReportedOnce) {
+  CSimulatorThread sim;
+  ASSERT_TRUE(sim.Start());
+  CSerialPort port;
+  ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
+  QSignalSpy reports(&port, &CSerialPort::ErrorReported);
+  sim.Tuner().Vanish();
+  EXPECT_FALSE(port.PurgeReceive() && port.WriteText(QStringLiteral("rv;")));
+  EXPECT_EQ(GetLastError(), Result::DeviceNotConnected);
+  EXPECT_FALSE(port.WriteText(QStringLiteral("rv;")));
+  EXPECT_EQ(GetLastError(), Result::DeviceNotConnected);
+  WaitFor([] { return false; }, 100);  // a late report would show here
+  EXPECT_EQ(reports.count(), 1);
+}
+
 TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
   ModelFixture f;
   f.Sim().SetSilent(true);
@@ -102,7 +120,7 @@ TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
   ASSERT_TRUE(WaitFor([&] { return f.Model().PortState.Get() == 0; }, 2000));
   f.Sim().Vanish();
   ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000)) << "the endless search stops at its next send";
-  EXPECT_EQ(f.LastResult(), Result::InvalidHandle);
+  EXPECT_EQ(f.LastResult(), Result::DeviceNotConnected) << "the lost connection, not an invalid handle";
   EXPECT_TRUE(f.Model().ContactMachine->IsIdle());
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/State.h"
 #include "engine/StateHostBase.h"
+#include "model/ModelBase.h"
 #include "model/StateMachine.h"
 
 template <class T>
@@ -72,7 +73,12 @@ class CStateHost : public CStateHostBase, public IStateMachine {
     StopStateTimer();
     const std::uint32_t elapsed = TickCount() - SendTime();
     if (elapsed != 0) Trace("%s elapsed %3u ms", m_current->Name(), elapsed);
-    m_current->OnTimeout();
+    // The port went away while the state waited: what it waited for cannot
+    // come, and no state may go on as if it had (an optional reply would).
+    if (!Model().Channel->IsOpen())
+      m_current->Fail(GetLastError());
+    else
+      m_current->OnTimeout();
   }
 
  private:

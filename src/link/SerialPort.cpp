@@ -62,6 +62,7 @@ void CSerialPort::Settle() { QThread::msleep(CTimeScale::RealMs(kSettlingMs)); }
 ResultCode CSerialPort::Open(const QString& name) {
   if (IsOpen()) return Result::Success;
   m_name = name;
+  m_lost = false;
   if (name.isEmpty()) {
     SetLastError(Result::SerialPortNameMissing);
     return Result::SerialPortNameMissing;
@@ -75,10 +76,9 @@ ResultCode CSerialPort::Open(const QString& name) {
     return code;
   }
   if (!ApplyLineSettings()) {
-    const ResultCode code = LastPortError();
-    ReportError("SetCommState", code);
+    Failed("SetCommState");
     Close();
-    return code;
+    return GetLastError();
   }
   // Pseudo-terminals have no modem lines; holding DTR and RTS off fails there harmlessly.
   m_port.setDataTerminalReady(false);
@@ -96,7 +96,22 @@ void CSerialPort::Close() {
 
 bool CSerialPort::IsOpen() const {
   if (m_port.isOpen()) return true;
-  SetLastError(Result::InvalidHandle);
+  SetLastError(ClosedError());
+  return false;
+}
+
+ResultCode CSerialPort::ClosedError() const {
+  return m_lost ? Result::DeviceNotConnected : Result::InvalidHandle;
+}
+
+bool CSerialPort::Failed(const char* apiName) {
+  // The error handler may have met the device gone within the call: it has
+  // reported that and closed the port, and the port's error is cleared.
+  if (m_port.isOpen()) {
+    const ResultCode code = LastPortError();
+    SetLastError(ReportError(apiName, code == Result::Success ? Result::GenFailure : code));
+  }
+  if (!m_port.isOpen()) SetLastError(ClosedError());
   return false;
 }
 
@@ -110,9 +125,8 @@ bool CSerialPort::SetSpeed(std::uint32_t bps) {
   const std::uint32_t old = m_speed;
   m_speed = bps;
   if (!m_port.setBaudRate(static_cast<qint32>(bps))) {
-    ReportError("SetCommState", LastPortError());
     m_speed = old;
-    return false;
+    return Failed("SetCommState");
   }
   Settle();
   return true;
@@ -120,23 +134,17 @@ bool CSerialPort::SetSpeed(std::uint32_t bps) {
 
 bool CSerialPort::PurgeReceive() {
   if (!IsOpen()) return false;
-  if (!m_port.clear(QSerialPort::Input)) {
-    SetLastError(ReportError("PurgeComm", LastPortError()));
-    return false;
-  }
-  return true;
+  return m_port.clear(QSerialPort::Input) || Failed("PurgeComm");
 }
 
 bool CSerialPort::WriteBytes(const char* bytes, std::size_t count) {
   if (bytes == nullptr || count == 0) return true;
   if (!IsOpen()) return false;
-  const qint64 written = m_port.write(bytes, static_cast<qint64>(count));
-  if (written < 0) {
-    SetLastError(ReportError("WriteFile", LastPortError()));
-    return false;
-  }
-  m_port.flush();  // hand the bytes to the driver now, not on the next loop turn
-  return written == static_cast<qint64>(count);
+  // Handed to the driver now, not on the next loop turn: bytes only queued
+  // are not written, and a failure to write them is this write's.
+  if (m_port.write(bytes, static_cast<qint64>(count)) != static_cast<qint64>(count) || !m_port.flush())
+    return Failed("WriteFile");
+  return true;
 }
 
 bool CSerialPort::WriteText(const QString& text) {
@@ -148,10 +156,7 @@ bool CSerialPort::Read(char* buffer, std::size_t count, std::size_t& bytesRead) 
   bytesRead = 0;
   if (!IsOpen()) return false;
   const qint64 got = m_port.read(buffer, static_cast<qint64>(count));
-  if (got < 0) {
-    SetLastError(ReportError("ReadFile", LastPortError()));
-    return false;
-  }
+  if (got < 0) return Failed("ReadFile");
   bytesRead = static_cast<std::size_t>(got);
   return true;
 }
@@ -167,7 +172,10 @@ ResultCode CSerialPort::ReportError(const char* apiName, ResultCode code) {
   // A device that went away is closed before the report: the error box runs
   // its own event loop, in which QSerialPort would repeat the error endlessly.
   const bool lost = m_port.isOpen() && code == Result::AccessDenied;
-  if (lost) Close();
+  if (lost) {
+    Close();
+    m_lost = true;
+  }
   // A vanished adapter is a lost connection, not a question of permissions.
   const QString text = lost ? FormatString(Str::ConnectionLost, ModelName(), m_name, code)
                             : FailureText(apiName, m_name, code);

@@ -47,6 +47,10 @@ class CSerialPort : public QObject {
   void OnReadyRead();
   void OnError(QSerialPort::SerialPortError error);
   ResultCode LastPortError() const;
+  // A call failed: reports it and sets the last error; always false.
+  bool Failed(const char* apiName);
+  // Why a closed port cannot be used: never opened, or its device went away.
+  ResultCode ClosedError() const;
   bool ApplyLineSettings();
   // A pause for the line to settle around an open or a speed change.
   static void Settle();
@@ -54,4 +58,5 @@ class CSerialPort : public QObject {
   QSerialPort m_port;
   std::uint32_t m_speed = 0;  // the speed of the line settings last applied
   QString m_name;
+  bool m_lost = false;  // the device went away while open; a new open clears it
 };

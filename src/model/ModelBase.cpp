@@ -77,6 +77,11 @@ QString CModelBase::NoAnswerText() const {
                 ModelName(), Port.Get());
 }
 
+QString CModelBase::ConnectionLostText() const {
+  return Format("The connection to the %s on %s was lost: the adapter was unplugged or switched off", ModelName(),
+                Port.Get());
+}
+
 QString CModelBase::FirmwareNeededText(unsigned short needed) const {
   return Format("Needs firmware %s or newer; this %s has %s", VersionText(needed), ModelName(), GetVersionText());
 }

@@ -78,6 +78,8 @@ class CModelBase : public QObject {
   static QString VersionText(unsigned short version);
   // What to check when the tuner does not answer on the port.
   QString NoAnswerText() const;
+  // Why a job ended when the port's device went away.
+  QString ConnectionLostText() const;
   // Why a feature of a later firmware is not offered on this tuner.
   QString FirmwareNeededText(unsigned short needed) const;
   QString DefaultFirmwareFolder() const;
