@@ -67,6 +67,24 @@ TEST_F(OperateCli, SleepingTunerIsShownAndWokenBySetPower) {
   EXPECT_TRUE(woken.out.contains("mode: M (manual)\n"));
 }
 
+// A change in a cycle the tuner never completed, or a power switch it never
+// confirmed, fails with the code; nothing unread is printed.
+TEST_F(OperateCli, UnconfirmedChangesFailWithTheirCodeAndPrintNothing) {
+  const struct {
+    QStringList fault;
+    QString setting;
+    const char* error;
+  } cases[] = {{{"--asleep", "--never-wakes"}, "power=1", "error 0xE2000502: No response to Power Status (PS)"},
+               {{"--garble", "f:1000"}, "mode=M", "error 0xE2000074: No response to Frequency (F)"}};
+  for (const auto& c : cases) {
+    StartSim(QStringList{"--version", "01.97"} + c.fault);
+    const CtlRun set = Ctl({"set", c.setting, "--wait", "1"});
+    EXPECT_EQ(set.status, 1) << c.error;
+    EXPECT_EQ(set.out, "");
+    EXPECT_TRUE(set.err.contains(c.error)) << set.err.toStdString();
+  }
+}
+
 TEST_F(OperateCli, OptionsFollowTheCommandWordAndItsSettings) {
   StartSim({"--version", "01.97"});
   const CtlRun status = Ctl({"status", "--json"});

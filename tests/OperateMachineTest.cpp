@@ -191,6 +191,13 @@ TEST(OperateMachine, SleepingTunerStopsTheCycleUntilSwitchedOn) {
   EXPECT_EQ(v.PowerStatus.Get(), 0);
 
   v.PowerStatus.SetRequested(1);
+  f.Sim().DropReplies(1);  // "PS1;" neither taken nor answered
+  {
+    const CTimeScaleScope faster(kAnsweredTime);
+    EXPECT_EQ(f.Cycle(), Result::NoResponsePowerStatus);
+  }
+  EXPECT_EQ(v.PowerStatus.Get(), 0) << "only the tuner's reply shows it on";
+  EXPECT_TRUE(v.PowerStatus.IsPending());
   EXPECT_EQ(f.Cycle(), 0u);
   QByteArray expected = kCycle197;
   expected.replace("ps;", "PS1;").replace("md;", "MDM;md;");

@@ -151,9 +151,11 @@ bool CLiveRequest::AllReported(const COperateValues& values) const {
 }
 
 std::optional<ResultCode> CLiveRequest::Judge(ResultCode result, COperateValues& values) {
-  if (AllReported(values)) return Result::Success;
+  // A cycle that failed is no success, whatever it read before it stopped.
+  const bool failed = IsFailure(result) && result != Result::DevicePoweredOff;
+  if (!failed && AllReported(values)) return Result::Success;
   const bool lastCycle = m_cycles++ >= kCycleLimit;
-  if (IsFailure(result) && (result != Result::DevicePoweredOff || lastCycle)) return result;
+  if (failed || (result == Result::DevicePoweredOff && lastCycle)) return result;
   if (lastCycle) return Result::RetryLimitExhausted;
   Ask(values);
   return std::nullopt;

@@ -45,9 +45,9 @@ class CLiveRequest {
   bool IsSupported(unsigned short mcuVersion) const { return NeededVersion(mcuVersion) == 0; }
   // Puts what is not reported yet in front of its query.
   void Ask(COperateValues& values) const;
-  // After a cycle that ended with result: Success once every value is
-  // reported, the cycle's failure (a sleeping tuner excepted), or after the
-  // last cycle RetryLimitExhausted; none while it should be asked again.
+  // After a cycle that ended with result: the cycle's failure (a sleeping
+  // tuner excepted), Success once every value is reported, or after the last
+  // cycle RetryLimitExhausted; none while it should be asked again.
   std::optional<ResultCode> Judge(ResultCode result, COperateValues& values);
 
  private:

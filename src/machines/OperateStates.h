@@ -59,8 +59,9 @@ class CGetPowerStatusState : public COperateQueryState<T> {
   CObservable<int, 1>& Value() const { return this->Values().PowerStatus; }
 };
 
-// Switching the power is sent alone ("PS1;") and taken as done at once; the
-// tuner's "PS" reply then decides whether the cycle goes on.
+// Switching the power is sent alone ("PS1;"). Only the tuner's "PS" reply
+// shows it done (a tuner that stays asleep keeps the request pending), and
+// decides whether the cycle goes on.
 template <class T>
 class CSetPowerStatusState : public CGetPowerStatusState<T> {
  public:
@@ -68,11 +69,9 @@ class CSetPowerStatusState : public CGetPowerStatusState<T> {
 
   void Reset() override {
     CGetPowerStatusState<T>::Reset();
-    auto& power = this->Value();
-    if (!power.IsPending()) return;
-    const int wanted = power.GetRequested();
-    this->SetCommand(Format("%s%01u;", this->Prefix(), static_cast<unsigned>(wanted)));
-    power.Set(wanted);
+    const auto& power = this->Value();
+    if (power.IsPending())
+      this->SetCommand(Format("%s%01u;", this->Prefix(), static_cast<unsigned>(power.GetRequested())));
   }
 
   void OnSuccess() override {
