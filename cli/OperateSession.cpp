@@ -1,5 +1,8 @@
 #include "cli/OperateSession.h"
 
+#include <QDeadlineTimer>
+#include <algorithm>
+
 #include "machines/OperateReadout.h"
 #include "machines/TunerModel.h"
 
@@ -15,8 +18,15 @@ ResultCode COperateSession::Connect() {
 }
 
 ResultCode COperateSession::Cycle() {
-  return m_context.RunUntilFinished([this] { m_machine.StartCycle(); }, m_context.Options().waitSeconds,
-                                    Result::Timeout);
+  // A reply lost or garbled on the line ends a cycle with the tuner's code
+  // (a negative one); the cycle is run again as long as the wait allows. A
+  // port that failed (a system code) is not.
+  const QDeadlineTimer deadline(std::chrono::seconds(m_context.Options().waitSeconds));
+  for (;;) {
+    const auto left = static_cast<unsigned>(std::max<qint64>(1, (deadline.remainingTime() + 999) / 1000));
+    const ResultCode result = m_context.RunUntilFinished([this] { m_machine.StartCycle(); }, left, Result::Timeout);
+    if (!IsNegative(result) || deadline.hasExpired()) return result;
+  }
 }
 
 void COperateSession::Print() const {

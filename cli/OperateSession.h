@@ -14,7 +14,8 @@ class COperateSession {
 
   // Contacts the tuner; a tuner in its loader has no live state to show.
   ResultCode Connect();
-  // Runs one poll cycle to its end.
+  // Runs one poll cycle to its end, again while the tuner did not answer it
+  // and the wait (--wait) lasts.
   ResultCode Cycle();
   // Every value the cycle read, as "name: value" lines or one JSON object.
   void Print() const;

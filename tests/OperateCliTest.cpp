@@ -85,6 +85,14 @@ TEST_F(OperateCli, UnconfirmedChangesFailWithTheirCodeAndPrintNothing) {
   }
 }
 
+// A garbled reading is not shown: the cycle is run again within the wait.
+TEST_F(OperateCli, AGarbledReadingIsAskedAgainNotShown) {
+  StartSim({"--version", "01.97", "--garble", "f"});
+  const CtlRun status = Ctl({"status"});
+  EXPECT_EQ(status.status, 0) << status.err.toStdString();
+  EXPECT_TRUE(status.out.contains("frequency: 14200\n")) << status.out.toStdString();
+}
+
 TEST_F(OperateCli, OptionsFollowTheCommandWordAndItsSettings) {
   StartSim({"--version", "01.97"});
   const CtlRun status = Ctl({"status", "--json"});
