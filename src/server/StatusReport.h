@@ -9,10 +9,14 @@
 #include "machines/OperateValues.h"
 #include "model/ModelBase.h"
 
+inline constexpr const char* kAnotherDevice = "another device";
+
 // "ok" while the tuner answers (asleep included), "loader" while it waits in
-// its loader, "lost" otherwise; lastResult is how the latest cycle ended.
+// its loader, kAnotherDevice while a device that is no ZU6400 answers, "lost"
+// otherwise; lastResult is how the latest cycle ended.
 QString LinkText(const CModelBase& model, ResultCode lastResult);
 
-// The values appear once a cycle has read them (readingTime valid).
+// The values appear once a cycle has read them (readingTime valid); with
+// another device, "device_reply" is what it answered to "I;".
 QJsonObject StatusObject(const CModelBase& model, ResultCode lastResult, const COperateValues& values,
                          const QDateTime& readingTime);

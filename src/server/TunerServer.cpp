@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QTcpServer>
 
+#include "base/StringTable.h"
+#include "base/TextFormat.h"
 #include "machines/LiveSettings.h"
 #include "server/ServerAccess.h"
 #include "server/StatusReport.h"
@@ -138,6 +140,10 @@ std::optional<ApiReply> CTunerServer::RefuseWhileUnreachable() const {
   const QString link = LinkText(m_model, m_lastResult);
   if (link == u"ok") return std::nullopt;
   if (link == u"loader") return TunerErrorReply(Result::NotSupported);
+  if (link == QLatin1String(kAnotherDevice))
+    return ErrorReply(HttpStatus::ServiceUnavailable, Result::UnexpectedDevice,
+                      Format("another device answers on %s (\"%s\"), not a %s", m_model.Port.Get(),
+                             m_model.IdentityReply, ModelName()));
   return ErrorReply(HttpStatus::ServiceUnavailable, Result::DeviceNotConnected,
                     QStringLiteral("the tuner is not answering; the server keeps trying"));
 }
