@@ -89,7 +89,7 @@ void CFaultTableDialog::Fill() {
   // The window grows to show the rows whole, as far as the screen allows.
   int width = m_list->frameWidth() * 2 + m_list->verticalScrollBar()->sizeHint().width();
   for (int column = 0; column < ColumnCount; ++column) width += m_list->columnWidth(column);
-  const int wanted = this->width() + width - m_list->viewport()->width();
+  const int wanted = this->width() + width - m_list->width();
   const int available = screen() != nullptr ? screen()->availableGeometry().width() : wanted;
   if (wanted > this->width()) resize(std::min(wanted, available), height());
 }

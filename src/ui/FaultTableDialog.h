@@ -14,10 +14,8 @@ class CFaultTableDialog : public CJobDialog {
   explicit CFaultTableDialog(QWidget* parent = nullptr);
 
   QTreeWidget& List() { return *m_list; }
-  // The rows as CSV on the clipboard, or in a file (false, after a box, when
-  // it cannot be written).
+  // The rows as CSV on the clipboard.
   void CopyRows();
-  bool SaveRows(const QString& path);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -25,7 +23,10 @@ class CFaultTableDialog : public CJobDialog {
 
  private:
   void Fill();
+  // The rows as CSV in a file the user chooses (false, after a box, when it
+  // cannot be written).
   void SaveRowsAs();
+  bool SaveRows(const QString& path);
 
   CFaultTableStateMachine m_machine;
   QTreeWidget* m_list;
