@@ -20,6 +20,10 @@ class CUtilityProgram {
   CMainWindow& Window() { return *m_window; }
 
  private:
+  // The window goes (saving what it keeps) and comes back on the simulated
+  // tuner, as --simulate would have started it.
+  void RestartOnSimulatedTuner();
+
   bool m_simulate = false;
   std::unique_ptr<CSimulatorThread> m_simulator;
   std::unique_ptr<CMainWindow> m_window;

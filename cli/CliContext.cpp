@@ -95,6 +95,10 @@ int CCliContext::Fail(ResultCode code) {
     if (code == Result::NoResponseAfterReset) return Fail(code, GetModel().NoAnswerText());
     if (code == Result::DeviceNotConnected) return Fail(code, GetModel().ConnectionLostText());
   }
+  if (code == Result::SerialPortNameMissing)
+    return Fail(code, QStringLiteral("Serial port name is missing: give the tuner's port with --port PORT "
+                                     "(zu6400ctl ports lists them), save one on the desktop program's Port page, "
+                                     "or try the simulated tuner with --simulate"));
   return Fail(code, ErrorText(code));
 }
 

@@ -33,8 +33,6 @@ const std::map<unsigned, const char*>& Table() {
       {11254, "Edit Command Tester Macros"},
       {11262, "MACRO%u"},
       {11274, "Macros 1-16"},
-      {14530, "Please choose a serial port on the Port page"},
-      {14532, "Select a serial port"},
       {14534, "Stop polling and close the serial port"},
       {14536, " on %s closed"},
       {14544, "Serial port %s is closed"},

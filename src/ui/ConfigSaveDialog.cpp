@@ -43,7 +43,7 @@ void CConfigSaveDialog::OnMachineFinished(ResultCode result) {
   RunEnded();
   if (result == Result::Success) {
     KeepFolderOf(m_path);
-    model.LogText(LoadString(Str::ConfigurationSaved));
+    Confirm(LoadString(Str::ConfigurationSaved) + QStringLiteral(" to ") + QDir::toNativeSeparators(m_path));
     FinishLater(QDialog::Accepted);
   } else if (result == Result::Cancelled) {
     model.LogText(LoadString(Str::SaveCancelled));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +24,9 @@ CEditConfigurationSheet::CEditConfigurationSheet(QWidget* parent)
           QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply | QDialogButtonBox::Help, this)) {
   setWindowTitle(LoadString(Str::SheetTitle));
   m_context.UserChanged = [this] { UpdateButtons(); };
+  // All six tabs in view at once: the sheet is as wide as they need.
+  m_tabs->tabBar()->setUsesScrollButtons(false);
+  m_tabs->setElideMode(Qt::ElideNone);
   AddPages();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_tabs);
