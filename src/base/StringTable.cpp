@@ -97,6 +97,10 @@ const std::map<unsigned, const char*>& Table() {
       {16036, "Are you sure you wish to close the Utility while sending firmware?"},
       {16037, "Critical Operation in Progress"},
       {16038, "The %s is left in its bootstrap loader: send the firmware again to finish the update"},
+      {16039, "Nothing answered: looking for a bootstrap loader left holding part of a packet by a load cut short"},
+      {16041, "No bootstrap loader answered either: switch the %s off and on, then send the firmware again"},
+      {16042, "The name of %s carries no version to check the load against: firmware images are named like "
+              "zu6400fw0105.hex (version 01.05)"},
       {16040, "Cancel"},
       {16080, "Waiting %u seconds for reset"},
       {13512, "Save Configuration"},

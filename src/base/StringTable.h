@@ -95,6 +95,9 @@ constexpr unsigned LoaderErrorCode = 16035;
 constexpr unsigned LoaderCloseQuestion = 16036;
 constexpr unsigned LoaderCloseQuestionTitle = 16037;
 constexpr unsigned LoaderLeftInLoader = 16038;
+constexpr unsigned LoaderRecovering = 16039;
+constexpr unsigned LoaderNotRecovered = 16041;
+constexpr unsigned ImageNameWithoutVersion = 16042;
 constexpr unsigned CancelButton = 16040;
 // Stored configuration: save, restore and the fault table.
 constexpr unsigned WaitingForReset = 16080;           // "Waiting %u seconds for reset"
