@@ -155,6 +155,23 @@ TEST(ConfigRestoreDialog, AGoodFileRestoresAndAnsweringNoLetsItRunOn) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 }
 
+TEST(ConfigRestoreDialog, AWriteThatFailsHalfWaySaysTheStoredConfigurationIsIncomplete) {
+  DialogFixture f;
+  const QString path = f.Save();
+  ASSERT_FALSE(path.isEmpty());
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "ews", 0x1040, 100});
+  const CTimeScaleScope faster(kFastTime);
+  f.answers.file = path;
+  CConfigRestoreDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Boxes("Restore Configuration Error") == 1; }, 30000));
+  const QString incomplete =
+      "The tuner's stored configuration is now incomplete: restore a configuration file again before using the tuner.";
+  EXPECT_TRUE(f.Recorder().Lines(Msg::MessageBox).last().endsWith(incomplete));
+  EXPECT_EQ(f.Recorder().LogLines().last(), incomplete);
+  dialog.CancelButton().click();
+}
+
 TEST(ConfigRestoreDialog, AnAlteredFileShowsTheVerdictAndWaitsForCancel) {
   DialogFixture f;
   const QString path = f.Save();

@@ -121,6 +121,8 @@ const std::map<unsigned, const char*>& Table() {
       {13537, "Serial Number Mismatch"},
       {13538, "The Serial Number within the restore file\ndoes not match the Serial Number of your ZU6400.\n\nRestore cannot continue."},
       {13539, "The Serial Number within the restore file\ndoes not match the Serial Number of your ZU6400.\n\nDo you want to restore this configuration anyway?"},
+      {13540, "The tuner's stored configuration is now incomplete: restore a configuration file again before using "
+              "the tuner."},
       {13802, "Fault Table (Newest Entry at Top)"},
       {13804, "Fault Table Error"},
       {13810, "Index"},

@@ -116,6 +116,7 @@ constexpr unsigned RestoreErrorTitle = 13533;
 constexpr unsigned InterruptRestoreQuestion = 13534;
 constexpr unsigned CriticalOperationTitle = 13535;
 constexpr unsigned RestoreInterrupted = 13536;
+constexpr unsigned RestoreLeftIncomplete = 13540;
 constexpr unsigned SerialMismatchTitle = 13537;
 constexpr unsigned SerialMismatchText = 13538;
 constexpr unsigned SerialMismatchQuestion = 13539;

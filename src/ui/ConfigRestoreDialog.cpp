@@ -1,7 +1,7 @@
 #include "ui/ConfigRestoreDialog.h"
 
-
 #include "base/StringTable.h"
+#include "base/TextFormat.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
@@ -57,14 +57,19 @@ void CConfigRestoreDialog::OnMachineFinished(ResultCode result) {
   if (result == Result::Success) {
     model.LogText(LoadString(Str::ConfigurationRestored));
     FinishLater(QDialog::Accepted);
-  } else if (result == Result::Cancelled) {
-    model.LogText(LoadString(Str::RestoreCancelled));
-    FinishLater(QDialog::Rejected);
-  } else {
-    model.LogText(LoadString(Str::RestoreFailed));
-    OfferClose();
-    model.MessageBox(LoadString(Str::RestoreErrorTitle), ErrorText(result), BoxIcon::Error);
+    return;
   }
+  const QString incomplete = m_machine->IncompleteText();
+  model.LogText(LoadString(result == Result::Cancelled ? Str::RestoreCancelled : Str::RestoreFailed));
+  if (!incomplete.isEmpty()) model.LogText(incomplete);
+  if (result == Result::Cancelled) {
+    FinishLater(QDialog::Rejected);
+    return;
+  }
+  OfferClose();
+  QString text = ErrorText(result);
+  if (!incomplete.isEmpty()) text = ChopLineEnds(text) + QStringLiteral("\n\n") + incomplete;
+  model.MessageBox(LoadString(Str::RestoreErrorTitle), text, BoxIcon::Error);
 }
 
 // The file comes from another tuner; nothing has been written yet. Yes
