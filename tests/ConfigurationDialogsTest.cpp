@@ -111,6 +111,7 @@ TEST(ConfigSaveDialog, WritesAFileTheCheckerAcceptsAndKeepsItsFolder) {
 
 TEST(ConfigSaveDialog, AFailedWriteLeavesTheWindowOpenWithClose) {
   DialogFixture f;
+  f.Sim().ClearReceived();
   f.answers.file = f.folder.filePath("missing/folder/tuner.ZU6400Config");
   CConfigSaveDialog dialog;
   dialog.show();
@@ -120,6 +121,7 @@ TEST(ConfigSaveDialog, AFailedWriteLeavesTheWindowOpenWithClose) {
   EXPECT_EQ(dialog.CancelButton().text(), "Close");
   EXPECT_EQ(f.Boxes("Save Configuration Error"), 1);
   EXPECT_FALSE(QFile::exists(f.answers.file));
+  EXPECT_FALSE(f.Sim().Received().contains("erp")) << "a folder that is not there is found before the tuner is read";
   dialog.CancelButton().click();
   EXPECT_FALSE(dialog.isVisible());
 }
