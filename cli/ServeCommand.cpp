@@ -62,8 +62,7 @@ int RunServe(CCliContext& context, const QStringList&) {
   Announce(listen, server.Port(), token, source);
 
   QEventLoop running;
-  CStopSignals stopSignals;
-  QObject::connect(&stopSignals, &CStopSignals::Raised, &running, &QEventLoop::quit);
+  QObject::connect(&context.StopSignals(), &CStopSignals::Raised, &running, &QEventLoop::quit);
   loop.Start();
   running.exec();
 

@@ -3,9 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QTextStream>
 #include <climits>
 
+#include "base/Printout.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/UsageText.h"
@@ -79,12 +79,18 @@ void PrintHelp() {
     const QString value = option.valueName().isEmpty() ? QString() : u' ' + option.valueName();
     options += UsageLine(names.join(QStringLiteral(", ")) + value, option.description());
   }
-  QTextStream(stdout) << "usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
-                         "Options may come before or after the command word.\ncommands:\n"
-                      << CommandUsages() << "settings (set NAME=VALUE):\n"
-                      << SettingUsages() << "stored settings (config set NAME=VALUE):\n"
-                      << ConfigSettingUsages() << "options:\n"
-                      << options;
+  PrintOut(QStringLiteral("usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
+                          "Options may come before or after the command word.\ncommands:\n") +
+           CommandUsages() + QStringLiteral("settings (set NAME=VALUE):\n") + SettingUsages() +
+           QStringLiteral("stored settings (config set NAME=VALUE):\n") + ConfigSettingUsages() +
+           QStringLiteral("options:\n") + options);
+}
+
+// Output that could not be written (a full disk, a closed pipe) fails the run.
+int CheckedExit(int status) {
+  const ResultCode failure = StandardOutputFailure();
+  if (failure == Result::Success) return status;
+  return CCliContext::Fail(failure, "Could not write the output: " + ErrorText(failure));
 }
 
 QString ReadSpeed(const QString& text, CliOptions& options) {
@@ -188,7 +194,7 @@ int main(int argc, char** argv) {
   if (!parser.parse(app.arguments())) return UsageError(ParseProblem(parser));
   if (parser.isSet(QStringLiteral("help"))) {
     PrintHelp();
-    return 0;
+    return CheckedExit(0);
   }
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
@@ -201,5 +207,5 @@ int main(int argc, char** argv) {
   CCliContext context(options);
   if (!context.Prepare()) return 1;
   const CliCommand* command = FindCommand(words);
-  return command->run(context, words.mid(CommandWordCount(*command)));
+  return CheckedExit(command->run(context, words.mid(CommandWordCount(*command))));
 }

@@ -101,6 +101,7 @@ class CContactStateMachine : public CStateHost<CContactStateMachine>, public ICo
 
   bool IsIdle() const override { return CStateHost::IsIdle(); }
   void OnCommEvent() override { CStateHost::OnCommEvent(); }
+  bool Cancel() override { return CStateHost::Cancel(); }
 
  private:
   CFindSpeedState<CContactStateMachine> m_findSpeed;
