@@ -4,10 +4,14 @@
 #include <QEventLoop>
 #include <QTextStream>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "cli/ConsoleLog.h"
+#include "cli/StopSignals.h"
 #include "machines/ContactStateMachine.h"
 #include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
 #include "sim/SimulatorThread.h"
 
 namespace {
@@ -70,23 +74,66 @@ bool CCliContext::Prepare() {
 ResultCode CCliContext::RunUntilFinished(const std::function<void()>& start, unsigned seconds, ResultCode onTimeout) {
   QEventLoop loop;
   CFinishWatcher watcher(loop);
-  GetModel().MachineFinished.AddObserver(&watcher);
+  CTunerModel& model = GetModel();
+  model.MachineFinished.AddObserver(&watcher);
+  // The contact run that a restarting job hands over to, else the job.
+  const QMetaObject::Connection stop = StopWith([&model] {
+    if (!model.ContactMachine->Cancel() && model.ActiveMachine != nullptr) model.ActiveMachine->Cancel();
+  });
   start();  // a machine may finish at once
   if (!watcher.finished) {
     QTimer::singleShot(std::chrono::seconds(seconds), &loop, &QEventLoop::quit);
     loop.exec();
   }
-  GetModel().MachineFinished.RemoveObserver(&watcher);
+  QObject::disconnect(stop);
+  model.MachineFinished.RemoveObserver(&watcher);
   return watcher.finished ? watcher.result : onTimeout;
 }
 
 ResultCode CCliContext::Contact() {
-  GetModel().ClosePort();
-  return RunUntilFinished([] { GetModel().ContactMachine->StartAtOpenPort(); }, m_options.waitSeconds,
-                          Result::NoResponseAfterReset);
+  CTunerModel& model = GetModel();
+  model.ClosePort();
+  const ResultCode result = RunUntilFinished([&model] { model.ContactMachine->StartAtOpenPort(); },
+                                             m_options.waitSeconds, Result::NoResponseAfterReset);
+  // The search never ends by itself; nothing may poll behind the job that follows.
+  if (auto* contact = dynamic_cast<CContactStateMachine*>(model.ContactMachine.get())) contact->Abandon();
+  return result;
+}
+
+CStopSignals& CCliContext::StopSignals() {
+  if (!m_stopSignals) m_stopSignals = std::make_unique<CStopSignals>();
+  return *m_stopSignals;
+}
+
+QMetaObject::Connection CCliContext::StopWith(const std::function<void()>& cancel) {
+  return QObject::connect(&StopSignals(), &CStopSignals::Raised, [this, cancel] {
+    if (++m_stops == 1) {
+      CConsoleLog::PrintLogLine(
+          QStringLiteral("Stopping once the command in progress is done (stop again to end at once)"));
+      cancel();
+      return;
+    }
+    QTextStream(stderr) << QString::asprintf("error 0x%08X: ", Result::Cancelled) << ErrorText(Result::Cancelled)
+                        << " (stopped at once)" << Qt::endl;
+    std::_Exit(1);  // no clean-up: the second stop asked for none
+  });
+}
+
+int CCliContext::Stopped(const QString& state) {
+  if (!state.isEmpty()) CConsoleLog::PrintLogLine(state);
+  return Fail(Result::Cancelled);
 }
 
 QObject* CCliContext::StatusWindow() const { return m_options.trace ? m_console.get() : nullptr; }
+
+FirmwareFolderScan CCliContext::ScanFirmwareFolder() {
+  CTunerModel& model = GetModel();
+  CModelReportSink sink(model);
+  return CheckVersions(model.FirmwareFolder.Get(), sink,
+                       QStringLiteral("Firmware folder does not contain required firmware files\r\n"
+                                      "Run \"zu6400ctl download\"\r\n"
+                                      "or name a folder containing firmware files with --folder"));
+}
 
 int CCliContext::Fail(ResultCode code) {
   // After a search that found nothing, say where it looked and what to check;

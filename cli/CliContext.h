@@ -10,9 +10,11 @@
 #include <optional>
 
 #include "base/ResultCodes.h"
+#include "firmware/FirmwareFolderScan.h"
 
 class CConsoleLog;
 class CSimulatorThread;
+class CStopSignals;
 
 struct CliOptions {
   QString port;
@@ -49,11 +51,26 @@ class CCliContext {
   CSimulatorThread* Simulator() const { return m_simulator.get(); }
 
   // Runs the contact machine from its open-port state until it finishes or
-  // the wait runs out (then NoResponseAfterReset).
+  // the wait runs out (then NoResponseAfterReset, and the search stops).
   ResultCode Contact();
   // Calls start, then runs the event loop until MachineFinished fires (its
-  // result) or the wait runs out (onTimeout).
+  // result) or the wait runs out (onTimeout). A stop signal meanwhile
+  // cancels the machine that runs (StopWith).
   ResultCode RunUntilFinished(const std::function<void()>& start, unsigned seconds, ResultCode onTimeout);
+
+  // SIGINT and SIGTERM, caught from the first use on.
+  CStopSignals& StopSignals();
+  // Until the connection is broken: the first stop signal calls cancel, as a
+  // window's Cancel does (the command in progress finishes, the job ends
+  // Cancelled); a second ends the program at once with exit status 1.
+  QMetaObject::Connection StopWith(const std::function<void()>& cancel);
+  // A job that ended Cancelled: what the tuner (and the file) are left with,
+  // on standard error unless it was said already, then the error line.
+  static int Stopped(const QString& state);
+
+  // The firmware folder's newest image; when there is none, the log says
+  // why and how to get one.
+  static FirmwareFolderScan ScanFirmwareFolder();
 
   // Prints "error 0x%08X: <text>" to standard error and gives exit status 1.
   static int Fail(ResultCode code);
@@ -64,6 +81,8 @@ class CCliContext {
   CliOptions m_options;
   std::unique_ptr<CConsoleLog> m_console;
   std::unique_ptr<CSimulatorThread> m_simulator;
+  std::unique_ptr<CStopSignals> m_stopSignals;
+  unsigned m_stops = 0;
 };
 
 // What a command takes after its word.

@@ -159,9 +159,16 @@ int RunConfigSet(CCliContext& context, const QStringList& args) {
   ResultCode result = session.ContactAndRead();
   for (const Request& r : requests)
     if (result == Result::Success && GetModel().McuVersion.Get() < r.minVersion) result = Result::NotSupported;
+  if (result == Result::Cancelled)
+    return CCliContext::Stopped(QStringLiteral("The tuner's stored configuration was not changed"));
   if (result != Result::Success) return CCliContext::Fail(result);
   for (const Request& r : requests) r.change(session.Values(), band.value_or(kAllBands));
   result = session.Write();
+  if (result == Result::Cancelled)
+    return CCliContext::Stopped(session.Values().HasChangesToSend()
+                                    ? QStringLiteral("Some of the changes may have been written: "
+                                                     "zu6400ctl config shows what the tuner holds")
+                                    : QStringLiteral("Every change was written"));
   session.Print();
   return result == Result::Success ? 0 : CCliContext::Fail(result);
 }

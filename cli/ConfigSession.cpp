@@ -2,10 +2,10 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTextStream>
 #include <utility>
 #include <vector>
 
+#include "base/Printout.h"
 #include "machines/OperateValues.h"
 #include "machines/TunerModel.h"
 
@@ -111,9 +111,5 @@ ResultCode CConfigSession::Write() {
 }
 
 void CConfigSession::Print() const {
-  QTextStream out(stdout);
-  if (m_context.Options().json)
-    out << Json(m_machine.Values()) << '\n';
-  else
-    out << Table(m_machine.Values());
+  PrintOut(m_context.Options().json ? Json(m_machine.Values()) + u'\n' : Table(m_machine.Values()));
 }

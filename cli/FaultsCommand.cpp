@@ -4,8 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
+#include "base/Printout.h"
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
 #include "machines/FaultTableStateMachine.h"
@@ -50,8 +50,9 @@ QString Table(const std::vector<FaultRow>& rows) {
 int RunFaults(CCliContext& context, const QStringList&) {
   CFaultTableStateMachine machine(GetModel());
   const ResultCode result = RunConfigJob(context, machine, machine, [&] { machine.StartReading(); });
+  if (result == Result::Cancelled) return CCliContext::Stopped(QStringLiteral("The tuner was not changed"));
   if (result != Result::Success) return CCliContext::Fail(result);
   const std::vector<FaultRow> rows = machine.Rows();
-  QTextStream(stdout) << (context.Options().json ? JsonRows(rows) : Table(rows));
+  PrintOut(context.Options().json ? JsonRows(rows) : Table(rows));
   return 0;
 }

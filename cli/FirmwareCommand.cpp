@@ -7,7 +7,6 @@
 #include "cli/CliContext.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
-#include "model/ModelReportSink.h"
 
 namespace {
 
@@ -31,8 +30,7 @@ int RunFirmware(CCliContext& context, const QStringList&) {
   const ResultCode result = context.Contact();
   if (result != Result::Success) return CCliContext::Fail(result);
   CTunerModel& model = GetModel();
-  CModelReportSink sink(model);
-  const FirmwareFolderScan scan = CheckVersions(model.FirmwareFolder.Get(), sink);
+  const FirmwareFolderScan scan = CCliContext::ScanFirmwareFolder();
   CPrintout out;
   const bool loader = model.FirmwareStatus.Get() == FirmwareStatusLoader;
   out.Add("installed", loader ? QStringLiteral("loader") : model.GetVersionText());

@@ -13,7 +13,6 @@
 #include "machines/McuLoaderStateMachine.h"
 #include "machines/TunerModel.h"
 #include "model/ActiveMachineScope.h"
-#include "model/ModelReportSink.h"
 
 namespace {
 // Every wait of the load has its own time-out, so the run always ends; this
@@ -23,9 +22,15 @@ constexpr unsigned kLongestLoadSeconds = 3600;
 // The image to send: the one named, or the newest in the firmware folder.
 QString ImagePath(const QStringList& args) {
   if (!args.isEmpty()) return args.first();
-  CTunerModel& model = GetModel();
-  CModelReportSink sink(model);
-  return CheckVersions(model.FirmwareFolder.Get(), sink).Path();
+  return CCliContext::ScanFirmwareFolder().Path();
+}
+
+// What a stopped load left in the tuner (a tuner left in its loader has been
+// told so by the load).
+QString StoppedState(const CMcuLoaderStateMachine& machine) {
+  if (machine.InLoader()) return {};
+  return machine.Sent() ? QStringLiteral("The new firmware was sent; the tuner was not checked after its restart")
+                        : QStringLiteral("The tuner's firmware was not changed");
 }
 
 void PrintClosingLines(const CMcuLoaderStateMachine& machine) {
@@ -39,8 +44,12 @@ int RunFlash(CCliContext& context, const QStringList& args) {
   if (!context.Options().yes) return UsageError(QStringLiteral("flash: loading firmware cannot be undone; add --yes"));
   const QString path = ImagePath(args);
   if (path.isEmpty()) return CCliContext::Fail(Result::FileNotFound);
+  if (FirmwareFolderScan::VersionFromName(path) == 0)
+    return CCliContext::Fail(Result::InvalidName, FormatString(Str::ImageNameWithoutVersion, path));
+  // Where nothing answers, the load's own search looks for a loader that a
+  // load cut short left deaf to it.
   const ResultCode contact = context.Contact();
-  if (contact != Result::Success) return CCliContext::Fail(contact);
+  if (contact != Result::Success && contact != Result::NoResponseAfterReset) return CCliContext::Fail(contact);
 
   CTunerModel& model = GetModel();
   CMcuLoaderStateMachine machine(model);
@@ -50,7 +59,11 @@ int RunFlash(CCliContext& context, const QStringList& args) {
   ResultCode result = context.RunUntilFinished([&] { machine.Start(path, context.StatusWindow()); },
                                                kLongestLoadSeconds, Result::NoResponseAfterReset);
   PrintClosingLines(machine);
+  if (result == Result::Cancelled) return CCliContext::Stopped(StoppedState(machine));
   if (result == Result::Success) result = machine.VerifyVersion(FirmwareFolderScan::VersionFromName(path));
+  // Neither the firmware nor a loader answered: the advice is the last word.
+  if (result == Result::NoResponseSyncPoll && !machine.InLoader())
+    return CCliContext::Fail(result, FormatString(Str::LoaderNotRecovered, ModelName()));
   if (result != Result::Success) return CCliContext::Fail(result);
   CConsoleLog::PrintLogLine(FormatString(Str::LoaderComplete, machine.LoaderName()));
   CPrintout out;

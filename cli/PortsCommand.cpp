@@ -4,26 +4,27 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
+#include "base/Printout.h"
 #include "cli/CliContext.h"
 #include "link/PortList.h"
 
 int RunPorts(CCliContext& context, const QStringList&) {
   const QList<PortListEntry> ports = ListPorts();
-  QTextStream out(stdout);
   if (context.Options().json) {
     QJsonArray list;
     for (const PortListEntry& p : ports)
       list.append(QJsonObject{{"device", p.device}, {"description", p.description}, {"by_id", p.byId}});
-    out << QJsonDocument(list).toJson(QJsonDocument::Compact) << '\n';
+    PrintOut(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) + u'\n');
     return 0;
   }
+  QString text;
   for (const PortListEntry& p : ports) {
-    QString line = p.device;
-    if (!p.description.isEmpty()) line += QStringLiteral("  ") + p.description;
-    if (!p.byId.isEmpty()) line += QStringLiteral("  ") + p.byId;
-    out << line << '\n';
+    text += p.device;
+    if (!p.description.isEmpty()) text += QStringLiteral("  ") + p.description;
+    if (!p.byId.isEmpty()) text += QStringLiteral("  ") + p.byId;
+    text += u'\n';
   }
+  PrintOut(text);
   return 0;
 }

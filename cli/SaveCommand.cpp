@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "base/AtomicFileWriter.h"
 #include "base/Printout.h"
 #include "base/StringTable.h"
+#include "base/TextFormat.h"
 #include "cli/ConfigJob.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationFileWriter.h"
@@ -16,29 +18,40 @@
 #include "model/ModelReportSink.h"
 
 namespace {
-QString DefaultPath(const QDateTime& time) {
+QString ConfigurationFolder() {
   CTunerModel& model = GetModel();
   model.ConfigurationFolder.Load(model.AppInfo);
-  QString folder = model.ConfigurationFolder.Get();
-  if (folder.isEmpty()) folder = model.DefaultConfigurationFolder();
-  return QDir(folder).filePath(DefaultConfigurationFileName(time, model.SerialNumber.Get()));
+  const QString folder = model.ConfigurationFolder.Get();
+  return folder.isEmpty() ? model.DefaultConfigurationFolder() : folder;
 }
 }  // namespace
 
 int RunSave(CCliContext& context, const QStringList& args) {
   CTunerModel& model = GetModel();
   const QDateTime time = QDateTime::currentDateTime();
+  // A file that cannot be written is found before the tuner is read for 40 s.
+  const QString folder = args.isEmpty() ? ConfigurationFolder() : QFileInfo(args.first()).absolutePath();
+  if (const ResultCode problem = FolderWriteProblem(folder))
+    return CCliContext::Fail(problem, Format("Cannot save into \"%s\": %s", folder, ErrorText(problem)));
+
   auto machine = std::make_unique<CConfigSaveStateMachine>(model);  // holds 65 KiB of images
   CTerminalProgress progress;
   machine->SetProgressBar([&progress](int position, int maximum) { progress.Show(position, maximum); });
   ResultCode result = RunConfigJob(context, *machine, *machine, [&] { machine->StartSave(); });
-  const QString path = args.isEmpty() ? DefaultPath(time) : args.first();
+  const QString path = args.isEmpty()
+                           ? QDir(folder).filePath(DefaultConfigurationFileName(time, model.SerialNumber.Get()))
+                           : args.first();
   if (result == Result::Success) {
     CModelReportSink sink(model);
     if (!WriteConfigurationFile(path, time, machine->Snapshot(), sink)) result = GetLastError();
   }
+  if (result == Result::Cancelled) {
+    model.LogText(LoadString(Str::SaveCancelled));
+    return CCliContext::Stopped(QFileInfo::exists(path) ? path + QStringLiteral(" was left as it was")
+                                                        : QStringLiteral("No file was written"));
+  }
   if (result != Result::Success) {
-    model.LogText(LoadString(result == Result::Cancelled ? Str::SaveCancelled : Str::SaveFailed));
+    model.LogText(LoadString(Str::SaveFailed));
     return CCliContext::Fail(result);
   }
   model.LogText(LoadString(Str::ConfigurationSaved));

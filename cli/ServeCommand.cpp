@@ -16,14 +16,17 @@ namespace {
 // How long the live clients have to take their goodbye.
 constexpr int kCloseWaitMs = 1000;
 
-void Announce(const ListenAddress& listen, quint16 port, const QString& token, bool generated) {
+void Announce(const ListenAddress& listen, quint16 port, const QString& token, TokenSource source) {
   QTextStream err(stderr);
   const QString host = listen.address.protocol() == QAbstractSocket::IPv6Protocol
                            ? u'[' + listen.address.toString() + u']'
                            : listen.address.toString();
   err << "Serving the ZU6400 on http://" << host << ':' << port << "/\n";
-  if (generated)
+  if (source == TokenSource::Made)
     err << "Changes need this token (kept in the settings; give it once in the dashboard): " << token << '\n';
+  else if (source == TokenSource::MadeOnly)
+    err << "Changes need this token (for this run only: the settings file " << GetModel().AppInfo.Settings().fileName()
+        << " cannot be written; give it once in the dashboard, or keep one with --token): " << token << '\n';
   err.flush();
 }
 
@@ -42,8 +45,8 @@ void WaitForGoodbyes(const CTunerServer& server) {
 int RunServe(CCliContext& context, const QStringList&) {
   const ListenAddress listen = *ParseListenAddress(context.Options().listen);
   CTunerModel& model = GetModel();
-  bool generated = false;
-  const QString token = ServerToken(model.AppInfo, context.Options().token, generated);
+  TokenSource source = TokenSource::Given;
+  const QString token = ServerToken(model.AppInfo, context.Options().token, source);
 
   // The loop contacts the tuner itself, and keeps trying while it is away.
   COperateSession session(context);
@@ -56,11 +59,10 @@ int RunServe(CCliContext& context, const QStringList&) {
     QTextStream(stderr) << "zu6400ctl: cannot listen on " << context.Options().listen << '\n';
     return CCliContext::Fail(result);
   }
-  Announce(listen, server.Port(), token, generated);
+  Announce(listen, server.Port(), token, source);
 
   QEventLoop running;
-  CStopSignals stopSignals;
-  QObject::connect(&stopSignals, &CStopSignals::Raised, &running, &QEventLoop::quit);
+  QObject::connect(&context.StopSignals(), &CStopSignals::Raised, &running, &QEventLoop::quit);
   loop.Start();
   running.exec();
 

@@ -17,10 +17,11 @@ CStopSignals::CStopSignals() {
   g_writeEnd = m_pipe[1];
   m_notifier = std::make_unique<QSocketNotifier>(m_pipe[0], QSocketNotifier::Read);
   connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] {
+    // One notice per signal: a second Ctrl+C means more than the first.
     char bytes[16];
-    while (read(m_pipe[0], bytes, sizeof bytes) > 0) {
-    }
-    emit Raised();
+    ssize_t count = 0;
+    for (ssize_t n = 0; (n = read(m_pipe[0], bytes, sizeof bytes)) > 0;) count += n;
+    for (; count > 0; --count) emit Raised();
   });
   struct sigaction action {};
   action.sa_handler = OnSignal;

@@ -1,7 +1,8 @@
 #pragma once
 // SIGINT and SIGTERM as a Qt signal: the handler only writes a byte to a pipe
 // that the event loop reads, so that the work in progress can end cleanly.
-// One at a time; the previous handlers come back when it goes.
+// One at a time (the front end's context holds it); the previous handlers
+// come back when it goes.
 
 #include <QObject>
 #include <QSocketNotifier>

@@ -4,9 +4,8 @@
 
 #include <QDateTime>
 #include <QEventLoop>
-#include <QTextStream>
-#include <cstdio>
 
+#include "base/Printout.h"
 #include "cli/OperateSession.h"
 #include "cli/StopSignals.h"
 #include "machines/PollLoop.h"
@@ -16,7 +15,8 @@
 namespace {
 class CWatch {
  public:
-  CWatch(CCliContext& context, COperateSession& session) : m_options(context.Options()), m_session(session) {}
+  CWatch(CCliContext& context, COperateSession& session)
+      : m_context(context), m_options(context.Options()), m_session(session) {}
 
   void Run() {
     CPollLoop loop(m_session.Machine());
@@ -25,17 +25,17 @@ class CWatch {
       loop.LoadInterval(GetModel().AppInfo);
     else
       loop.SetInterval(m_options.intervalMs);
-    CStopSignals stop;
+    CStopSignals& stop = m_context.StopSignals();
     QObject::connect(&loop, &CPollLoop::CycleEnded, [&](ResultCode result, const COperateValues& values) {
       Print(result, values);
       if (m_stopping || (m_options.count != 0 && m_printed >= m_options.count)) End(loop);
     });
     // Between cycles nothing is in progress; during one its line comes first.
-    QObject::connect(&stop, &CStopSignals::Raised, [&] {
+    QObject::connect(&stop, &CStopSignals::Raised, &loop, [&] {
       m_stopping = true;
       if (m_session.Machine().IsIdle()) End(loop);
     });
-    if (m_options.csv) PrintLine(ReadingsHeader());
+    if (m_options.csv && !PrintOut(ReadingsHeader() + u'\n')) return;  // main reports the output's failure
     loop.Start();
     m_events.exec();
   }
@@ -47,21 +47,21 @@ class CWatch {
       CCliContext::Fail(result);
       return;
     }
+    // Each line is flushed: a reader of the pipe sees each cycle as it ends.
     if (m_options.csv)
-      PrintLine(ReadingsLine(now, values));
+      PrintOut(ReadingsLine(now, values) + u'\n');
     else
       m_session.PrintJsonLine(ReadingsTime(now));
-    std::fflush(stdout);  // a reader of the pipe sees each cycle as it ends
+    if (StandardOutputFailure() != Result::Success) m_stopping = true;  // no line can be shown any more
     ++m_printed;
   }
-
-  static void PrintLine(const QString& line) { QTextStream(stdout) << line << '\n'; }
 
   void End(CPollLoop& loop) {
     loop.Stop();
     m_events.quit();
   }
 
+  CCliContext& m_context;
   const CliOptions& m_options;
   COperateSession& m_session;
   QEventLoop m_events;

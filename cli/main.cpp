@@ -3,9 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QTextStream>
 #include <climits>
 
+#include "base/Printout.h"
 #include "base/ProgramVersion.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
@@ -82,13 +82,19 @@ QString OptionLine(const QCommandLineOption& option) {
 void PrintHelp() {
   QString options;
   for (const QCommandLineOption& option : Options()) options += OptionLine(option);
-  QTextStream(stdout) << "usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
-                         "Options may come before or after the command word; zu6400ctl help COMMAND\n"
-                         "(or COMMAND --help) shows one command's options and an example.\n"
-                      << CommandUsages() << "settings (set NAME=VALUE):\n"
-                      << SettingUsages() << "stored settings (config set NAME=VALUE):\n"
-                      << ConfigSettingUsages() << "options:\n"
-                      << options;
+  PrintOut(QStringLiteral("usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
+                          "Options may come before or after the command word; zu6400ctl help COMMAND\n"
+                          "(or COMMAND --help) shows one command's options and an example.\n") +
+           CommandUsages() + QStringLiteral("settings (set NAME=VALUE):\n") + SettingUsages() +
+           QStringLiteral("stored settings (config set NAME=VALUE):\n") + ConfigSettingUsages() +
+           QStringLiteral("options:\n") + options);
+}
+
+// Output that could not be written (a full disk, a closed pipe) fails the run.
+int CheckedExit(int status) {
+  const ResultCode failure = StandardOutputFailure();
+  if (failure == Result::Success) return status;
+  return CCliContext::Fail(failure, "Could not write the output: " + ErrorText(failure));
 }
 
 // One command: its usage, what it does, its settings, its options and an example.
@@ -97,24 +103,23 @@ void PrintCommandHelp(const CliCommand& command) {
   QString options;
   for (const QCommandLineOption& option : Options())
     if (names.contains(option.names().constLast())) options += OptionLine(option);
-  QTextStream out(stdout);
-  out << "usage: zu6400ctl " << Synopsis(command) << " [OPTIONS]\n" << command.description << "\n";
   const QLatin1String name(command.name);
-  if (name == "set") out << "settings:\n" << SettingUsages();
-  if (name == "config set") out << "settings:\n" << ConfigSettingUsages();
-  out << "options:\n" << options << "example:\n  " << command.example << "\n";
+  QString text = "usage: zu6400ctl " + Synopsis(command) + " [OPTIONS]\n" + command.description + "\n";
+  if (name == "set") text += "settings:\n" + SettingUsages();
+  if (name == "config set") text += "settings:\n" + ConfigSettingUsages();
+  PrintOut(text + "options:\n" + options + "example:\n  " + command.example + "\n");
 }
 
 // "zu6400ctl help [COMMAND]" and "zu6400ctl [COMMAND] --help".
 int Help(const QStringList& words) {
   if (words.isEmpty()) {
     PrintHelp();
-    return 0;
+    return CheckedExit(0);
   }
   const CliCommand* command = FindCommand(words);
   if (command == nullptr) return UsageError(CommandProblem(words));
   PrintCommandHelp(*command);
-  return 0;
+  return CheckedExit(0);
 }
 
 QString ReadSpeed(const QString& text, CliOptions& options) {
@@ -229,5 +234,5 @@ int main(int argc, char** argv) {
   CCliContext context(options);
   if (!context.Prepare()) return 1;
   const CliCommand* command = FindCommand(words);
-  return command->run(context, words.mid(CommandWordCount(*command)));
+  return CheckedExit(command->run(context, words.mid(CommandWordCount(*command))));
 }

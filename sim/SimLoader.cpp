@@ -35,7 +35,7 @@ QByteArray CSimLoader::Take(const QByteArray& bytes) {
   bool restart = false;
   {
     QMutexLocker lock(&m_lock);
-    if (m_phase == Phase::Packets && m_sinceByte.elapsed() > m_options.idleMs) {
+    if (m_phase == Phase::Packets && !m_options.keepPartial && m_sinceByte.elapsed() > m_options.idleMs) {
       m_phase = Phase::Command;  // a load cut short: wait for "D" again
       m_buffer.clear();
     }

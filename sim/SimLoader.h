@@ -5,7 +5,8 @@
 // checksum answers "N", a good packet is written and answered "A", the final
 // packet (the block at 0x800) "B", after which the tuner restarts its firmware.
 // A gap longer than the idle time drops a partial buffer and returns it to
-// waiting for "D", so that a load cut short can be started again.
+// waiting for "D", so that a load cut short can be started again; a loader
+// that keeps it (as a real one can) answers nothing until the buffer is full.
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -25,6 +26,7 @@ struct SimLoaderOptions {
   bool noEcho = false;              // never echo "D"
   bool silentFinal = false;         // never answer the final packet
   unsigned idleMs = 3000;
+  bool keepPartial = false;         // a packet cut short stays however long the line is quiet
 };
 
 class CSimulatedTuner;

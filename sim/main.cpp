@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("drop-bytes"), QStringLiteral("Loader: how many bytes of that packet to lose."), QStringLiteral("count"), QStringLiteral("0")});
   parser.addOption({QStringLiteral("no-echo"), QStringLiteral("Loader: never echo \"D\".")});
   parser.addOption({QStringLiteral("silent-final"), QStringLiteral("Loader: never answer the final packet.")});
+  parser.addOption({QStringLiteral("keep-partial"),
+                    QStringLiteral("Loader: keep a packet cut short however long the line is quiet.")});
   parser.addOption({QStringLiteral("restart-ms"), QStringLiteral("How long the tuner stays deaf after \"rst0;\"."), QStringLiteral("ms"), QStringLiteral("1000")});
   parser.addOption({QStringLiteral("prom-fault"),
                     QStringLiteral("Damage the replies to a PROM command at an address: KIND:COMMAND:ADDRESS[:TIMES], "
@@ -94,6 +96,7 @@ int main(int argc, char** argv) {
   number("drop-bytes", 10, loader.dropBytes);
   loader.noEcho = parser.isSet(QStringLiteral("no-echo"));
   loader.silentFinal = parser.isSet(QStringLiteral("silent-final"));
+  loader.keepPartial = parser.isSet(QStringLiteral("keep-partial"));
 
   CSimulatedTuner tuner(options);
   if (!tuner.Open()) {

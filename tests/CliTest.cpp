@@ -2,17 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <unistd.h>
 #include <utility>
 
 #include "CtlRunner.h"
+#include "LoaderTestSupport.h"
 #include "base/ProgramVersion.h"
+#include "base/ReportSink.h"
+#include "config/ConfigurationFileWriter.h"
 
 namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class Cli : public ::testing::Test {
  protected:
@@ -79,6 +91,35 @@ TEST_F(Cli, SilenceAndUsageErrors) {
   EXPECT_EQ(RunCtl({"frobnicate"}, config.path()).status, 2);
   EXPECT_EQ(RunCtl({}, config.path()).status, 2);
   EXPECT_EQ(RunCtl({"contact", "extra"}, config.path()).status, 2);
+}
+
+TEST_F(Cli, APortTheUserMayNotOpenIsAMatterOfPermission) {
+  CSimulatorProcess sim({});
+  // The pseudo-terminal belongs to the group tty, to which nobody does not belong.
+  if (geteuid() != 0) {
+    ASSERT_TRUE(QFile::setPermissions(sim.Port(), QFileDevice::Permissions()));
+  }
+  const CtlRun r = RunCtlUnprivileged({"--port", sim.Port(), "contact"}, config.path());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.contains("You do not have permission to use the serial port " + sim.Port())) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("sudo usermod -aG ")) << r.err.toStdString();
+  EXPECT_FALSE(r.err.contains("may be in use")) << r.err.toStdString();
+  EXPECT_TRUE(r.err.endsWith("error 0x00000005: Access is denied.\n")) << r.err.toStdString();
+}
+
+TEST_F(Cli, OutputThatCannotBeWrittenFailsWithTheReason) {
+  for (const QStringList& args : {QStringList{"status", "--json"}, QStringList{"faults"},
+                                  QStringList{"watch", "--csv", "--count", "2"}}) {
+    SCOPED_TRACE(args.join(' ').toStdString());
+    QProcess p;
+    p.setStandardOutputFile("/dev/full");
+    StartCtl(p, QStringList{"--simulate"} + args, config.path());
+    const CtlRun r = FinishCtl(p);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(
+        r.err.endsWith("error 0x00000070: Could not write the output: There is not enough space on the disk.\n"))
+        << r.err.toStdString();
+  }
 }
 
 TEST_F(Cli, OptionsWorkBeforeOrAfterTheCommandWord) {
@@ -165,5 +206,71 @@ TEST_F(Cli, SimulateUsesTheBuiltInTunerWithoutSavingItsPort) {
   EXPECT_FALSE(r.out.contains("ttyUSB7"));
   EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Port").toString(), "/dev/ttyUSB7");
 }
+
+// Ctrl+C in a long job: the first stops it at its next command and says what
+// the tuner (and the file) are left with; a second ends the program at once.
+struct Interrupted {
+  const char* name;
+  QStringList sim;      // zu6400-sim's options
+  QStringList args;     // zu6400ctl's, with FILE and IMAGE for the test's files
+  const char* marker;   // the job is under way once standard error shows it ...
+  int count;            // ... this many times
+  int presses;
+  const char* state;    // the line that tells what things are left in
+};
+
+void PrintTo(const Interrupted& job, std::ostream* out) { *out << job.name; }
+
+class CliInterrupt : public ::testing::TestWithParam<Interrupted> {
+ protected:
+  QTemporaryDir dir;
+};
+
+TEST_P(CliInterrupt, StopsThroughTheMachineAndSaysWhatIsLeft) {
+  const Interrupted& job = GetParam();
+  const QString file = dir.filePath("tuner.ZU6400Config");
+  ConfigSnapshot snapshot;
+  snapshot.serialNumber = 1234;
+  CSilentReportSink sink;
+  ASSERT_TRUE(WriteConfigurationFile(file, QDateTime::currentDateTime(), snapshot, sink));
+  const QByteArray earlier = Contents(file);
+  const QString image = WriteFirmwareFile(dir.path(), "zu6400fw0106.hex", 0x4000);
+  CSimulatorProcess sim(job.sim + QStringList{"--pace", "--restart-ms", "50"});
+  QStringList args = job.args;
+  args.replaceInStrings("FILE", file).replaceInStrings("IMAGE", image);
+  const CtlRun r = InterruptCtl(args + QStringList{"--port", sim.Port(), "--trace"}, dir.filePath("config"),
+                                job.marker, job.count, job.presses);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.out.isEmpty());
+  EXPECT_TRUE(r.err.contains(QRegularExpression("\\d Stopping once the command in progress is done")));
+  EXPECT_TRUE(r.err.contains(QLatin1String(job.state))) << r.err.right(2000).toStdString();
+  EXPECT_TRUE(r.err.endsWith(job.presses == 1 ? "error 0x000004C7: The operation was canceled by the user.\n"
+                                              : "error 0x000004C7: The operation was canceled by the user. "
+                                                "(stopped at once)\n"))
+      << r.err.right(500).toStdString();
+  EXPECT_EQ(Contents(file), earlier) << "a save keeps the earlier file";
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "and leaves no temporary file";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LongJobs, CliInterrupt,
+    ::testing::Values(
+        Interrupted{"Save", {}, {"save", "FILE"}, "ConfigSaveSerialPromBody send", 1, 1,
+                    "tuner.ZU6400Config was left as it was"},
+        Interrupted{"Restore", {}, {"restore", "FILE"}, "ConfigRestoreSerialPromBody send", 1, 1,
+                    "The tuner's stored configuration is now incomplete: restore a configuration file again before "
+                    "using the tuner."},
+        Interrupted{"Flash", {"--loader"}, {"flash", "IMAGE", "--yes"}, "LoadFirmwareInitial Send 132 bytes", 1, 1,
+                    "The ZU6400 is left in its bootstrap loader: send the firmware again to finish the update"},
+        // At 4800 bit/s the job's own search, after the contact's, takes long.
+        Interrupted{"ConfigSet", {"--speed", "4800"}, {"config", "set", "--band", "20", "ant2=off"},
+                    "GetAntennaEnable send", 1, 1,
+                    "The tuner's stored configuration was not changed"},
+        Interrupted{"Faults", {"--speed", "4800"}, {"faults"}, "at 19200 bit/s", 2, 1, "The tuner was not changed"},
+        Interrupted{"EraseMemories", {"--speed", "4800"}, {"erase-memories", "--band", "all", "--antenna", "1"},
+                    "at 19200 bit/s", 2, 1, "Nothing was erased"},
+        Interrupted{"FactoryResetTwice", {}, {"factory-reset", "--yes"}, "Waiting 3 seconds for reset", 1, 2,
+                    "Stopping once the command in progress is done"}),
+    [](const ::testing::TestParamInfo<Interrupted>& info) { return std::string(info.param.name); });
 
 }  // namespace

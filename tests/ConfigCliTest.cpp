@@ -62,9 +62,11 @@ TEST_F(ConfigCli, FailedSaveKeepsTheOlderFile) {
   EXPECT_EQ(Contents(path), "an older save\r\n");
   EXPECT_EQ(QDir(home.path()).entryList({QStringLiteral("kept*")}, QDir::Files).size(), 1) << "no temporary left";
 
+  // Found before the tuner is read for 40 s.
   const CtlRun nowhere = Run({"save", Path("no/such/folder/x.ZU6400Config"), "--simulate"});
   EXPECT_EQ(nowhere.status, 1);
-  EXPECT_TRUE(nowhere.err.contains(QStringLiteral("error 0x")));
+  EXPECT_EQ(nowhere.err, "error 0x00000003: Cannot save into \"" + Path("no/such/folder") +
+                             "\": The system cannot find the path specified.\n");
   EXPECT_TRUE(nowhere.out.isEmpty());
 }
 
@@ -97,6 +99,12 @@ TEST_F(ConfigCli, RestoreRefusesAnotherTunersFileUnlessForcedAndAnAlteredFile) {
   EXPECT_EQ(bad.status, 1);
   EXPECT_TRUE(bad.err.contains(QStringLiteral("The configuration file has been altered after it was saved.")));
   EXPECT_TRUE(bad.err.contains(QStringLiteral("error 0xE2000031:")));
+  // A bad or missing file is found before the tuner is spoken to.
+  EXPECT_FALSE(bad.err.contains(QStringLiteral("Opening serial port"))) << bad.err.toStdString();
+  const CtlRun missing = Run({"restore", Path("missing.ZU6400Config"), "--port", sim.Port()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.err.contains(QStringLiteral("Could not open \"") + Path("missing.ZU6400Config")));
+  EXPECT_FALSE(missing.err.contains(QStringLiteral("Opening serial port"))) << missing.err.toStdString();
 }
 
 TEST_F(ConfigCli, FaultsPrintTheLogNewestFirst) {

@@ -193,6 +193,8 @@ TEST_F(ConfigJobs, DamagedWriteRepliesAreSentAgainAndACancelledRestoreNeverReset
   EXPECT_EQ(received.count("ews104040"), 3) << "two damaged replies, then the one taken";
   EXPECT_LT(Count(received, "ews"), 512 + 2);
   EXPECT_FALSE(received.contains("rst0;"));
+  EXPECT_EQ(machine->IncompleteText(), "The tuner's stored configuration is now incomplete: restore a configuration "
+                                       "file again before using the tuner.");
 }
 
 TEST_F(ConfigJobs, FileFromAnotherTunerIsRefusedBeforeAnyWriteUnlessForced) {
@@ -207,8 +209,10 @@ TEST_F(ConfigJobs, FileFromAnotherTunerIsRefusedBeforeAnyWriteUnlessForced) {
   EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 0);
   EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "the tuner was left as it was";
+  EXPECT_TRUE(machine->IncompleteText().isEmpty());
   machine->SetForced(true);
   EXPECT_EQ(Restore(*machine), 0u);
+  EXPECT_TRUE(machine->IncompleteText().isEmpty()) << "all of it written";
   EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 1);
   EXPECT_EQ(f.Sim().Proms().Pic().mid(0x200, 16), QByteArray(16, '\xFF'));
 }

@@ -116,6 +116,7 @@ TEST(ConfigSaveDialog, WritesAFileTheCheckerAcceptsAndKeepsItsFolder) {
 
 TEST(ConfigSaveDialog, AFailedWriteLeavesTheWindowOpenWithClose) {
   DialogFixture f;
+  f.Sim().ClearReceived();
   f.answers.file = f.folder.filePath("missing/folder/tuner.ZU6400Config");
   CConfigSaveDialog dialog;
   dialog.show();
@@ -125,6 +126,7 @@ TEST(ConfigSaveDialog, AFailedWriteLeavesTheWindowOpenWithClose) {
   EXPECT_EQ(dialog.CancelButton().text(), "Close");
   EXPECT_EQ(f.Boxes("Save Configuration Error"), 1);
   EXPECT_FALSE(QFile::exists(f.answers.file));
+  EXPECT_FALSE(f.Sim().Received().contains("erp")) << "a folder that is not there is found before the tuner is read";
   dialog.CancelButton().click();
   EXPECT_FALSE(dialog.isVisible());
 }
@@ -158,6 +160,23 @@ TEST(ConfigRestoreDialog, AGoodFileRestoresAndAnsweringNoLetsItRunOn) {
   EXPECT_TRUE(f.Sim().Received().contains("rst0;"));
   EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was restored from " + path), 1);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
+TEST(ConfigRestoreDialog, AWriteThatFailsHalfWaySaysTheStoredConfigurationIsIncomplete) {
+  DialogFixture f;
+  const QString path = f.Save();
+  ASSERT_FALSE(path.isEmpty());
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "ews", 0x1040, 100});
+  const CTimeScaleScope faster(kFastTime);
+  f.answers.file = path;
+  CConfigRestoreDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Boxes("Restore Configuration Error") == 1; }, 30000));
+  const QString incomplete =
+      "The tuner's stored configuration is now incomplete: restore a configuration file again before using the tuner.";
+  EXPECT_TRUE(f.Recorder().Lines(Msg::MessageBox).last().endsWith(incomplete));
+  EXPECT_EQ(f.Recorder().LogLines().last(), incomplete);
+  dialog.CancelButton().click();
 }
 
 TEST(ConfigRestoreDialog, AnAlteredFileShowsTheVerdictAndWaitsForCancel) {

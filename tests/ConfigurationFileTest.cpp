@@ -318,8 +318,9 @@ TEST_F(ConfigurationFileTest, FilesThatCannotBeReadAreReported) {
   // Far larger than any configuration file: refused before it is read.
   const QByteArray huge = Written() + QByteArray(kMaxConfigFileSize, '*');
   m_fixture.Recorder().Clear();
-  EXPECT_EQ(Read(huge), Result::CorruptConfigurationFile);
-  EXPECT_EQ(BoxTexts(kRestoreErrorTitle), QStringList{kAltered});
+  EXPECT_EQ(Read(huge), Result::FileTooLarge);
+  EXPECT_EQ(BoxTexts(kRestoreErrorTitle),
+            QStringList{"The file is too large for a configuration file (more than 4 MiB).\r\nCannot restore from it."});
 }
 
 // A save that fails part-way must leave the earlier file as it was, and no

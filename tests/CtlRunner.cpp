@@ -2,10 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QProcessEnvironment>
+#include <grp.h>
+#include <unistd.h>
+
+#include <csignal>
 
 CtlRun RunCtl(const QStringList& args, const QString& configHome) {
   QProcess p;
+  StartCtl(p, args, configHome);
+  return FinishCtl(p);
+}
+
+CtlRun RunCtlUnprivileged(const QStringList& args, const QString& configHome) {
+  QProcess p;
+  if (geteuid() == 0)
+    p.setChildProcessModifier([] {
+      constexpr uid_t kNobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(127);
+    });
   StartCtl(p, args, configHome);
   return FinishCtl(p);
 }
@@ -27,6 +43,29 @@ CtlRun FinishCtl(QProcess& p) {
   }
   return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
           QString::fromUtf8(p.readAllStandardError())};
+}
+
+CtlRun InterruptCtl(const QStringList& args, const QString& configHome, const QString& marker, int count,
+                    int presses) {
+  QProcess p;
+  StartCtl(p, args, configHome);
+  p.setReadChannel(QProcess::StandardError);
+  QString err;
+  const QDeadlineTimer deadline(60000);
+  while (err.count(marker) < count && p.state() != QProcess::NotRunning && !deadline.hasExpired())
+    if (p.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+      err += QString::fromUtf8(p.readAllStandardError());
+  EXPECT_GE(err.count(marker), count) << err.toStdString();
+  // Signals that come together count as one: each press waits for the one before to be seen.
+  const QString seen = QStringLiteral("Stopping once");
+  for (int i = 0; i < presses; ++i) {
+    kill(static_cast<pid_t>(p.processId()), SIGINT);
+    while (i + 1 < presses && !err.contains(seen) && p.waitForReadyRead(10000))
+      err += QString::fromUtf8(p.readAllStandardError());
+  }
+  CtlRun run = FinishCtl(p);
+  run.err.prepend(err);
+  return run;
 }
 
 CSimulatorProcess::CSimulatorProcess(const QStringList& args) {

@@ -18,10 +18,17 @@ struct CtlRun {
 
 // zu6400ctl with its settings in configHome (and its data below it).
 CtlRun RunCtl(const QStringList& args, const QString& configHome);
+// The same without the superuser's rights: as the user nobody when the tests
+// run as root.
+CtlRun RunCtlUnprivileged(const QStringList& args, const QString& configHome);
 // The same, started and left running for a test that acts while it runs;
 // FinishCtl waits for its end (a minute at most) and collects the run.
 void StartCtl(QProcess& process, const QStringList& args, const QString& configHome);
 CtlRun FinishCtl(QProcess& process);
+// Runs zu6400ctl until its standard error has shown marker count times, then
+// presses Ctrl+C (a SIGINT) presses times, and collects the run.
+CtlRun InterruptCtl(const QStringList& args, const QString& configHome, const QString& marker, int count = 1,
+                    int presses = 1);
 
 // zu6400-sim in its own process; the first line it prints is its port.
 class CSimulatorProcess {

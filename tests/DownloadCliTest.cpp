@@ -50,9 +50,31 @@ TEST_F(DownloadCliTest, AFailureEndsWithItsErrorLine) {
   EXPECT_TRUE(run.err.endsWith("error 0x00002EFD: A connection with the server could not be established.\n"))
       << run.err.toStdString();
 
+  // The only new image does not verify: nothing is placed, and the run fails.
+  CFtpTestServer server;
+  server.AddFile("zu6400fw0106.hex", CorruptHex());
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
+  const CtlRun corrupt = Ctl({"download", "--folder", Folder(), "--server", server.Url()});
+  EXPECT_EQ(corrupt.status, 1);
+  EXPECT_TRUE(corrupt.err.contains("Unable to copy file zu6400fw0106.hex")) << corrupt.err.toStdString();
+  EXPECT_TRUE(corrupt.err.endsWith("error 0xE2000022: intel hex line checksum error\n")) << corrupt.err.toStdString();
+  EXPECT_TRUE(QDir(Folder()).isEmpty(QDir::Files | QDir::Hidden));
+
   const CtlRun extra = Ctl({"download", "now"});
   EXPECT_EQ(extra.status, 2);
   EXPECT_TRUE(extra.err.contains("now: unexpected argument")) << extra.err.toStdString();
+}
+
+TEST_F(DownloadCliTest, CtrlCStopsTheCopyAndLeavesNoTemporaryFile) {
+  CFtpTestServer server({"--stall", "zu6400fw0106.hex"});
+  server.AddFile("zu6400fw0106.hex", GoodHex(5000));
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
+  const CtlRun r =
+      InterruptCtl({"download", "--folder", Folder(), "--server", server.Url()}, ConfigHome(), "Copying files to");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.contains("Files copied before the stop were kept; the one in progress was not")) << r.err.toStdString();
+  EXPECT_TRUE(r.err.endsWith("error 0x000004C7: The operation was canceled by the user.\n"));
+  EXPECT_TRUE(QDir(Folder()).isEmpty(QDir::Files | QDir::Hidden));
 }
 
 }  // namespace

@@ -60,7 +60,15 @@ TEST_F(FirmwareCli, AnEmptyFolderIsMissingAndSaysHowToFillIt) {
   const CtlRun r = RunCtl({"firmware", "--port", sim.Port(), "--folder", folder.path()}, config.path());
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, "installed: 01.05\navailable: Missing\nnotes: yes\nupdate: no\n");
-  EXPECT_TRUE(r.err.contains("Firmware folder does not contain required firmware files")) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("Firmware folder does not contain required firmware files\nRun \"zu6400ctl download\""))
+      << r.err.toStdString();
+  EXPECT_FALSE(r.err.contains("Click")) << "there is no button to click";
+
+  const QString file = QDir(folder.path()).filePath("zu6400fwnotes.rtf");
+  const CtlRun notFolder = RunCtl({"firmware", "--port", sim.Port(), "--folder", file}, config.path());
+  EXPECT_EQ(notFolder.status, 0) << notFolder.err.toStdString();
+  EXPECT_TRUE(notFolder.err.contains("The firmware folder \"" + file + "\" is a file, not a folder"))
+      << notFolder.err.toStdString();
 }
 
 TEST_F(FirmwareCli, ATunerInItsLoaderTakesAnyImage) {

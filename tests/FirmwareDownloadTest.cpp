@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -102,12 +103,18 @@ TEST_F(FirmwareDownloadTest, ANewImageAndTheNotesAreCopiedVerifiedAndCounted) {
   server.AddFile("zu6400fw0106.hex", GoodHex(3));
   server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 notes}");
   AddLocal("zu6400fw0105.hex", GoodHex());
+  AddLocal("zu6400fwnotes.rtf", "older notes");
+  QFile::setPermissions(InFolder("zu6400fwnotes.rtf"), QFile::ReadOwner | QFile::WriteOwner);
 
   const DownloadRun run = Download(server.Url());
   EXPECT_EQ(run.result, Result::Success);
   EXPECT_EQ(FolderFiles(), QStringList({"zu6400fw0105.hex", "zu6400fw0106.hex", "zu6400fwnotes.rtf"}));
   EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(3));
   EXPECT_EQ(Read(InFolder("zu6400fwnotes.rtf")), "{\\rtf1 notes}");
+  // A new file's mode, as any other program of this user would make it, also where one was replaced.
+  const QFile::Permissions newFile = QFileInfo(InFolder("zu6400fw0105.hex")).permissions();
+  EXPECT_EQ(QFileInfo(InFolder("zu6400fw0106.hex")).permissions(), newFile);
+  EXPECT_EQ(QFileInfo(InFolder("zu6400fwnotes.rtf")).permissions(), newFile);
   EXPECT_TRUE(run.lines.contains("File verified " + InFolder("zu6400fw0106.hex")));
   EXPECT_EQ(run.logged, QStringList({"Open connection to 127.0.0.1", "Copying files to " + Folder(),
                                      "Copied zu6400fw0106.hex from Corvanta",
@@ -148,14 +155,16 @@ TEST_F(FirmwareDownloadTest, ACorruptImageNeverReplacesAGoodFile) {
   AddLocal("zu6400fw0106.hex", GoodHex(2));
 
   const DownloadRun run = DownloadWithScan(server.Url());
-  EXPECT_EQ(run.result, Result::Success);
+  EXPECT_EQ(run.result, Result::HexChecksumError) << "the first file that could not be copied fails the run";
   EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"}) << "no bad file and no temporary file is left";
   EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(2));
   EXPECT_TRUE(run.lines.contains("File " + InFolder("zu6400fw0106.hex") + " verify failed"));
   EXPECT_TRUE(run.lines.contains("File " + InFolder("zu6400fw0107.hex") + " verify failed"));
   EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0106.hex"));
   EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0107.hex"));
-  EXPECT_TRUE(run.logged.contains(CountLine(0))) << "only files that arrived whole are counted";
+  ASSERT_GE(run.logged.size(), 2);
+  EXPECT_EQ(run.logged[run.logged.size() - 2], CountLine(0)) << "only files that arrived whole are counted";
+  EXPECT_TRUE(run.logged.last().startsWith("File Copy completed with error 0xE2000022: intel hex line checksum error"));
 }
 
 TEST_F(FirmwareDownloadTest, NamesThatLeaveTheFolderAreSkipped) {

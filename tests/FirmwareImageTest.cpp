@@ -128,7 +128,7 @@ TEST_F(FirmwareImageTest, FilesFarTooLargeAreRefusedUnread) {
   QByteArray content = DataRecord(0x800, "\x01") + kEnd;
   content += QByteArray(IntelHexReader::kMaxFileSize, '\n');
   EXPECT_FALSE(Load(content));
-  EXPECT_EQ(GetLastError(), Result::InvalidData);
+  EXPECT_EQ(GetLastError(), Result::FileTooLarge);
   EXPECT_EQ(m_image.LineCount(), 0u);
 }
 

@@ -1,6 +1,7 @@
 // zu6400ctl flash end to end: the front end as a process, loading into the
 // simulated bootstrap loader (built in, or a zu6400-sim process).
 
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,6 +42,24 @@ TEST_F(FlashCli, ATunerReportingAnotherVersionFails) {
   EXPECT_TRUE(r.err.endsWith("error 0xE2000046: Version number verification failed\n"));
 }
 
+TEST_F(FlashCli, ALoaderLeftHoldingPartOfAPacketIsFoundAndLoaded) {
+  CSimulatorProcess sim({"--loader", "--keep-partial", "--flash-version", "01.06"});
+  {
+    // A load cut short in the middle of a packet: the loader waits for the
+    // rest, and the polls of a search only add to it.
+    QSerialPort port(sim.Port());
+    port.setBaudRate(38400);
+    ASSERT_TRUE(port.open(QIODevice::ReadWrite));
+    port.write("D" + QByteArray(110, '\x11'));
+    ASSERT_TRUE(port.waitForBytesWritten(5000));
+  }
+  const QString path = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  const CtlRun r = RunCtl({"flash", path, "--port", sim.Port(), "--yes", "--wait", "1"}, config.path());
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("Nothing answered: looking for a bootstrap loader left holding part of a packet"));
+  EXPECT_TRUE(r.out.startsWith("file: " + path + "\nfirmware: 01.06\n")) << r.out.toStdString();
+}
+
 TEST_F(FlashCli, RefusesWithoutConfirmationOrImage) {
   const QString path = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
   const CtlRun unconfirmed = RunCtl({"--simulate", "flash", path}, config.path());
@@ -56,6 +75,14 @@ TEST_F(FlashCli, RefusesWithoutConfirmationOrImage) {
   EXPECT_EQ(none.status, 1);
   EXPECT_TRUE(none.err.contains("Firmware folder does not contain required firmware files"));
   EXPECT_TRUE(none.err.endsWith("error 0x00000002: " + ErrorText(2) + "\n"));
+
+  // A name without a version is refused before the tuner is spoken to.
+  const QString unnamed = WriteFirmwareFile(folder.path(), "newfirmware.hex", 0x900);
+  const CtlRun noVersion = RunCtl({"--simulate", "flash", unnamed, "--yes"}, config.path());
+  EXPECT_EQ(noVersion.status, 1);
+  EXPECT_FALSE(noVersion.err.contains("Opening serial port")) << noVersion.err.toStdString();
+  EXPECT_TRUE(noVersion.err.endsWith("firmware images are named like zu6400fw0105.hex (version 01.05)\n"))
+      << noVersion.err.toStdString();
 }
 
 TEST(TerminalProgress, BarFollowsThePositionWithinItsRange) {

@@ -196,6 +196,9 @@ TEST(LoaderMachine, BadImageOrOtherDeviceSendsNothingToTheLoader) {
   EXPECT_EQ(f.Recorder().CountLinesContaining("File does not checksum to zero. Checksum is 0x"), 1);
   EXPECT_EQ(f.Load(dir.path() + "/missing.hex"), Result::FileNotFound);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Line 0, error code 0x00000002: "), 1);
+  // A good image whose name carries no version could never be checked after the load.
+  EXPECT_EQ(f.Load(f.WriteImage(kDataEnd, QStringLiteral("newfirmware.hex"))), Result::InvalidName);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("firmware images are named like zu6400fw0105.hex"), 1);
   EXPECT_TRUE(f.Sim().Received().isEmpty());
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);  // the tuner was not touched
 
@@ -207,7 +210,7 @@ TEST(LoaderMachine, BadImageOrOtherDeviceSendsNothingToTheLoader) {
 
 TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
   LoaderFixture f(LoaderOptions([](SimLoaderOptions& o) {
-    o.idleMs = 1000;
+    o.keepPartial = true;
     o.flashVersion = QStringLiteral("01.06");
   }));
   const QString path = f.WriteImage(0x2000);
@@ -225,9 +228,13 @@ TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 
   f.machine.SetProgressBar({});
-  WaitFor([] { return false; }, 1300);  // the loader gives up the cut load
+  // Then a packet cut short, as by a lost port: the loader keeps its bytes
+  // and hears the polls of a search as more of them.
+  const QByteArray part(50, '\x11');
+  ASSERT_TRUE(f.Model().WriteBytes(part.constData(), static_cast<std::size_t>(part.size())));
   f.Sim().ClearReceived();
   ASSERT_EQ(f.Load(path), 0u);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Nothing answered: looking for a bootstrap loader"), 1);
   EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
   EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x1800), SentImage(path));
   EXPECT_EQ(f.Model().McuVersion.Get(), 106);

@@ -46,7 +46,8 @@ void CLoadPacer::customEvent(QEvent* event) {
     const auto* e = static_cast<CModelEvent*>(event);
     if (e->Message == Msg::LogText && e->Text.startsWith(QStringLiteral("Attempting to contact")))
       CTimeScale::SetFactor(kSearchTime);
-    else if (e->Message == Msg::LogText && e->Text.startsWith(QStringLiteral("Connected to")))
+    else if (e->Message == Msg::LogText && (e->Text.startsWith(QStringLiteral("Connected to")) ||
+                                            e->Text.startsWith(QStringLiteral("Nothing answered"))))
       CTimeScale::SetFactor(m_fast);
   }
   QCoreApplication::sendEvent(&m_forwardTo, event);

@@ -19,6 +19,7 @@ class CTimedMachine : public IStateMachine {
  public:
   explicit CTimedMachine(COperateStateMachine& machine) : m_machine(machine) {}
   bool IsIdle() const override { return m_machine.IsIdle(); }
+  bool Cancel() override { return m_machine.Cancel(); }
   void OnCommEvent() override {
     const auto* before = m_machine.Current();
     QElapsedTimer clock;

@@ -15,7 +15,7 @@
 #include "UiTestSupport.h"
 #include "base/TimeScale.h"
 #include "machines/TunerModel.h"
-#include "ui/PortAccessAdvice.h"
+#include "link/PortAccessAdvice.h"
 #include "ui/PortPage.h"
 #include "ui/TabView.h"
 

@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QWebSocket>
+#include <sys/stat.h>
+
 #include <csignal>
 
 #include "CtlRunner.h"
@@ -60,6 +64,9 @@ TEST_F(ServeCli, ServesTheSimulatedTunerUntilSigtermAndKeepsItsMadeToken) {
   ASSERT_TRUE(Start()) << err.toStdString();
   const QString token = Token();
   ASSERT_EQ(token.size(), 32) << err.toStdString();
+  struct stat settings {};
+  ASSERT_EQ(stat(QFile::encodeName(config.path() + "/Corvanta/ZU6400 Utility.conf").constData(), &settings), 0);
+  EXPECT_EQ(settings.st_mode & 0777, 0600u) << "only its owner may read the token";
   EXPECT_EQ(Status()["band"].toString(), "20");
   EXPECT_EQ(Post("/api/set", R"({"mode": "M"})", token).Json()["mode"].toString(), "M");
 
@@ -85,6 +92,16 @@ TEST_F(ServeCli, ServesTheSimulatedTunerUntilSigtermAndKeepsItsMadeToken) {
   ASSERT_TRUE(Start({"--token", "given-for-this-run"}));
   EXPECT_EQ(Post("/api/tune", "{}", token).status, 401);
   EXPECT_EQ(Post("/api/tune", "{}", "given-for-this-run").status, 200);
+  EXPECT_EQ(Stop().status, 0);
+}
+
+TEST_F(ServeCli, AMadeTokenTheSettingsCannotKeepHoldsForThisRunAndSaysSo) {
+  ASSERT_TRUE(QDir().mkpath(config.path() + "/Corvanta/ZU6400 Utility.conf"));  // a folder where the file goes
+  ASSERT_TRUE(Start()) << err.toStdString();
+  EXPECT_TRUE(err.contains("(for this run only: the settings file " + config.path() + "/Corvanta/ZU6400 Utility.conf"))
+      << err.toStdString();
+  EXPECT_FALSE(err.contains("kept in the settings"));
+  EXPECT_EQ(Token().size(), 32);
   EXPECT_EQ(Stop().status, 0);
 }
 

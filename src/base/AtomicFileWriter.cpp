@@ -1,8 +1,15 @@
 #include "base/AtomicFileWriter.h"
 
+#include <QFileInfo>
 #include <cerrno>
 
 #include "base/WholeFileReader.h"
+
+ResultCode FolderWriteProblem(const QString& folder) {
+  const QFileInfo info(folder);
+  if (!info.isDir()) return Result::PathNotFound;
+  return info.isWritable() ? Result::Success : Result::AccessDenied;
+}
 
 bool CAtomicFileWriter::Fail(const char* call, ResultCode code) {
   ReportFileFailure(m_sink, m_title, call, m_file.fileName(), code);

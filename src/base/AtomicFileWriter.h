@@ -9,6 +9,11 @@
 #include "base/ReportSink.h"
 #include "base/ResultCodes.h"
 
+// Why no file can be written into the folder, found before any work is done
+// for it: it is missing or no folder (PathNotFound), or may not be written
+// (AccessDenied); 0 when one can be.
+ResultCode FolderWriteProblem(const QString& folder);
+
 class CAtomicFileWriter {
  public:
   CAtomicFileWriter(QString title, IReportSink& sink) : m_title(std::move(title)), m_sink(sink) {}

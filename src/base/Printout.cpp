@@ -1,7 +1,32 @@
 #include "base/Printout.h"
 
 #include <QJsonDocument>
-#include <QTextStream>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+ResultCode g_outputFailure = Result::Success;
+
+void NoteOutputFailure(int savedErrno) {
+  if (g_outputFailure == Result::Success)
+    g_outputFailure = savedErrno != 0 ? WinErrorFromErrno(savedErrno) : Result::WriteFault;
+}
+}  // namespace
+
+bool PrintOut(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  errno = 0;
+  const std::size_t size = static_cast<std::size_t>(bytes.size());
+  if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0) return true;
+  NoteOutputFailure(errno);
+  return false;
+}
+
+ResultCode StandardOutputFailure() {
+  errno = 0;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) NoteOutputFailure(errno);
+  return g_outputFailure;
+}
 
 void CPrintout::Add(const QString& name, const QString& text, const QJsonValue& json) {
   AddLine(name + QStringLiteral(": ") + text);
@@ -21,9 +46,5 @@ void CPrintout::AddJson(const QString& name, const QJsonValue& json) {
 }
 
 void CPrintout::Print(bool json) const {
-  QTextStream out(stdout);
-  if (json)
-    out << QJsonDocument(m_object).toJson(QJsonDocument::Compact) << "\n";
-  else
-    out << m_text;
+  PrintOut(json ? QString::fromUtf8(QJsonDocument(m_object).toJson(QJsonDocument::Compact)) + u'\n' : m_text);
 }

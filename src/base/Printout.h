@@ -6,6 +6,14 @@
 #include <QJsonValue>
 #include <QString>
 
+#include "base/ResultCodes.h"
+
+// Standard output goes through here, written and flushed at once, so that a
+// write that fails (a full disk, a closed pipe) is known; false then.
+bool PrintOut(const QString& text);
+// The first failure of standard output, after a last flush; 0 when none.
+ResultCode StandardOutputFailure();
+
 class CPrintout {
  public:
   // A value: the line "name: text", and in the object under the name in

@@ -96,7 +96,7 @@ constexpr CodeText kSystemTexts[] = {
     {112, "There is not enough space on the disk."},
     {123, "The filename, directory name, or volume label syntax is incorrect."},
     {183, "Cannot create a file when that file already exists."},
-    {223, "The file size exceeds the limit allowed and cannot be saved."},
+    {223, "The file is too large."},
     {234, "More data is available."},
     {995, "The I/O operation has been aborted because of either a thread exit or an application request."},
     {997, "Overlapped I/O operation is in progress."},

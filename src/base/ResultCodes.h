@@ -24,6 +24,7 @@ constexpr ResultCode NotSupported = 50;
 constexpr ResultCode FileExists = 80;
 constexpr ResultCode InvalidParameter = 87;
 constexpr ResultCode DiskFull = 112;
+constexpr ResultCode InvalidName = 123;
 constexpr ResultCode AlreadyExists = 183;
 constexpr ResultCode MoreData = 234;
 constexpr ResultCode OperationAborted = 995;

@@ -95,6 +95,10 @@ const std::map<unsigned, const char*>& Table() {
       {16036, "Are you sure you wish to close the Utility while sending firmware?"},
       {16037, "Critical Operation in Progress"},
       {16038, "The %s is left in its bootstrap loader: send the firmware again to finish the update"},
+      {16039, "Nothing answered: looking for a bootstrap loader left holding part of a packet by a load cut short"},
+      {16041, "No bootstrap loader answered either: switch the %s off and on, then send the firmware again"},
+      {16042, "The name of %s carries no version to check the load against: firmware images are named like "
+              "zu6400fw0105.hex (version 01.05)"},
       {16040, "Cancel"},
       {16080, "Waiting %u seconds for reset"},
       {13512, "Save Configuration"},
@@ -115,6 +119,8 @@ const std::map<unsigned, const char*>& Table() {
       {13537, "Serial Number Mismatch"},
       {13538, "The Serial Number within the restore file\ndoes not match the Serial Number of your ZU6400.\n\nRestore cannot continue."},
       {13539, "The Serial Number within the restore file\ndoes not match the Serial Number of your ZU6400.\n\nDo you want to restore this configuration anyway?"},
+      {13540, "The tuner's stored configuration is now incomplete: restore a configuration file again before using "
+              "the tuner."},
       {13802, "Fault Table (Newest Entry at Top)"},
       {13804, "Fault Table Error"},
       {13810, "Index"},

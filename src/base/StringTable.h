@@ -93,6 +93,9 @@ constexpr unsigned LoaderErrorCode = 16035;
 constexpr unsigned LoaderCloseQuestion = 16036;
 constexpr unsigned LoaderCloseQuestionTitle = 16037;
 constexpr unsigned LoaderLeftInLoader = 16038;
+constexpr unsigned LoaderRecovering = 16039;
+constexpr unsigned LoaderNotRecovered = 16041;
+constexpr unsigned ImageNameWithoutVersion = 16042;
 constexpr unsigned CancelButton = 16040;
 // Stored configuration: save, restore and the fault table.
 constexpr unsigned WaitingForReset = 16080;           // "Waiting %u seconds for reset"
@@ -111,6 +114,7 @@ constexpr unsigned RestoreErrorTitle = 13533;
 constexpr unsigned InterruptRestoreQuestion = 13534;
 constexpr unsigned CriticalOperationTitle = 13535;
 constexpr unsigned RestoreInterrupted = 13536;
+constexpr unsigned RestoreLeftIncomplete = 13540;
 constexpr unsigned SerialMismatchTitle = 13537;
 constexpr unsigned SerialMismatchText = 13538;
 constexpr unsigned SerialMismatchQuestion = 13539;

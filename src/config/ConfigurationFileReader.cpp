@@ -41,7 +41,11 @@ ResultCode CConfigurationFileReader::Fail(ResultCode code, const QString& text) 
   return code;
 }
 
-ResultCode CConfigurationFileReader::Oversized() { return Fail(Result::CorruptConfigurationFile, kAlteredText); }
+ResultCode CConfigurationFileReader::Oversized() {
+  return Fail(Result::FileTooLarge, Format("The file is too large for a configuration file (more than %u MiB).\r\n"
+                                           "Cannot restore from it.",
+                                           static_cast<unsigned>(kMaxConfigFileSize / (1024 * 1024))));
+}
 
 ResultCode CConfigurationFileReader::Parse(QByteArrayView content) {
   QByteArray line;

@@ -25,7 +25,7 @@ class CConfigurationFileReader {
   // The verdict on a whole file's bytes: 0, IncompleteConfigurationFile or
   // CorruptConfigurationFile, each failure shown in a box.
   ResultCode Parse(QByteArrayView content);
-  // The verdict on a file too large to be read.
+  // The verdict on a file too large to be read: FileTooLarge.
   ResultCode Oversized();
 
  private:

@@ -26,6 +26,7 @@ class CStateHost : public CStateHostBase, public IStateMachine {
   // Runs the machine from a state, without the busy check of a job's start.
   void Start(CState<T>& state) {
     BeginRun();
+    m_cancelledIn.clear();
     Go(state);
   }
 
@@ -41,11 +42,15 @@ class CStateHost : public CStateHostBase, public IStateMachine {
     return true;
   }
 
-  bool Cancel() {
+  bool Cancel() override {
     if (IsIdle()) return false;
     if (GetResult() == 0) SetResult(Result::Cancelled);
+    m_cancelledIn = m_current->Name();
     return true;
   }
+  // The state the last cancel found running (its command had gone out);
+  // empty when the run was not cancelled.
+  const QString& CancelledIn() const { return m_cancelledIn; }
 
   // Makes a state current and enters it.
   void Go(CState<T>& state) {
@@ -84,4 +89,5 @@ class CStateHost : public CStateHostBase, public IStateMachine {
  private:
   CFinalState<T> m_final;
   CState<T>* m_current;
+  QString m_cancelledIn;
 };

@@ -92,9 +92,18 @@ QString FirmwareFolderScan::AvailableText() const {
   return Format("%02u.%02u", m_version / 100u, m_version % 100u);
 }
 
-FirmwareFolderScan CheckVersions(const QString& folder, IReportSink& sink) {
+QString FolderIsNoFolderText(const QString& folder) {
+  const QFileInfo info(folder);
+  if (folder.isEmpty() || !info.exists() || info.isDir()) return {};
+  return Format("The firmware folder \"%s\" is a file, not a folder", QDir::toNativeSeparators(folder));
+}
+
+FirmwareFolderScan CheckVersions(const QString& folder, IReportSink& sink, const QString& noImages) {
   FirmwareFolderScan scan;
   scan.Scan(folder);
-  if (!scan.Found()) sink.Log(LoadString(Str::NoFirmwareFiles));
+  if (scan.Found()) return scan;
+  const QString notFolder = FolderIsNoFolderText(folder);
+  if (!notFolder.isEmpty()) sink.Log(notFolder);
+  sink.Log(noImages.isEmpty() ? LoadString(Str::NoFirmwareFiles) : noImages);
   return scan;
 }

@@ -44,5 +44,11 @@ class FirmwareFolderScan {
   bool m_releaseNotes = false;
 };
 
-// Scans the folder; when it holds no image, logs how to get one.
-FirmwareFolderScan CheckVersions(const QString& folder, IReportSink& sink);
+// "The firmware folder "PATH" is a file, not a folder" when something other
+// than a folder stands at its path; empty otherwise.
+QString FolderIsNoFolderText(const QString& folder);
+
+// Scans the folder; when it holds no image, logs why a file in the folder's
+// place cannot hold any, then how to get one (noImages: the desktop's words
+// by default).
+FirmwareFolderScan CheckVersions(const QString& folder, IReportSink& sink, const QString& noImages = {});

@@ -20,7 +20,7 @@ bool IntelHexReader::ReadFile(const QString& path, FirmwareImage* image) {
   CSilentReportSink silent;
   CWholeFileReader file(QString(), silent);
   if (!file.Open(path)) return false;
-  if (file.Size() > kMaxFileSize) return Fail(Result::InvalidData);
+  if (file.Size() > kMaxFileSize) return Fail(Result::FileTooLarge);
   QByteArray content;
   return file.Read(file.Size(), content) && ReadAll(content, image);
 }

@@ -1,5 +1,7 @@
 #include "machines/ConfigRestoreStateMachine.h"
 
+#include "base/StringTable.h"
+
 CConfigRestoreStateMachine::CConfigRestoreStateMachine(CModelBase& model)
     : CProgressBarStateHost(model),
       m_findSpeed(*this, &m_identify),
@@ -21,11 +23,17 @@ CConfigRestoreStateMachine::CConfigRestoreStateMachine(CModelBase& model)
 }
 
 bool CConfigRestoreStateMachine::StartRestore() {
+  if (!IsIdle()) return StartIfIdle(m_findSpeed);  // refused: the running restore is left as it is
   unsigned total = 0;
   for (const PicPromRun& run : m_data.picRuns) total += run.last - run.first + 1u;
   for (const SerialPromBlock& block : m_data.serialBlocks) total += block.count;
   BeginProgress(total);
+  m_written = Written::Nothing;
   return StartIfIdle(m_findSpeed);
+}
+
+QString CConfigRestoreStateMachine::IncompleteText() const {
+  return m_written == Written::Part ? LoadString(Str::RestoreLeftIncomplete) : QString();
 }
 
 void CConfigRestoreStateMachine::OnFinished() {

@@ -31,6 +31,10 @@ class CConfigRestoreStateMachine : public CProgressBarStateHost<CConfigRestoreSt
  public:
   static constexpr unsigned kProgressDivisor = 32;
 
+  // How much of the file reached the tuner this run. Part of it leaves the
+  // tuner's stored configuration half old, half new.
+  enum class Written { Nothing, Part, All };
+
   explicit CConfigRestoreStateMachine(CModelBase& model);
 
   // What the configuration file reader fills before the start.
@@ -43,6 +47,10 @@ class CConfigRestoreStateMachine : public CProgressBarStateHost<CConfigRestoreSt
   bool StartRestore();
   void OnFinished() override;
 
+  Written HowMuchWritten() const { return m_written; }
+  // The line that says so, when the tuner was left with part of the file.
+  QString IncompleteText() const;
+
   int& LoopCounter() { return m_loop; }
   int PicRunCount() const { return static_cast<int>(m_data.picRuns.size()); }
   int SerialBlockCount() const { return static_cast<int>(m_data.serialBlocks.size()); }
@@ -50,9 +58,18 @@ class CConfigRestoreStateMachine : public CProgressBarStateHost<CConfigRestoreSt
  private:
   using Machine = CConfigRestoreStateMachine;
 
+  // A write that goes out changes the tuner: from then on it holds part of the file.
+  void OnWriting() {
+    if (!IsFailure(GetResult())) m_written = Written::Part;
+  }
+
   class CPicBodyState : public CWritePicPromState<Machine> {
    public:
     using CWritePicPromState::CWritePicPromState;
+    void Send() override {
+      Owner().OnWriting();
+      CWritePicPromState::Send();
+    }
     void SelectRange() override {
       const PicPromRun& run = Owner().Data().picRuns[static_cast<std::size_t>(Owner().LoopCounter())];
       SetSource(run.page * 256u + run.first, run.last - run.first + 1u, run.data.data() + run.first);
@@ -62,14 +79,28 @@ class CConfigRestoreStateMachine : public CProgressBarStateHost<CConfigRestoreSt
   class CSerialBodyState : public CWriteSerialPromState<Machine> {
    public:
     using CWriteSerialPromState::CWriteSerialPromState;
+    void Send() override {
+      Owner().OnWriting();
+      CWriteSerialPromState::Send();
+    }
     void SelectRange() override {
       const SerialPromBlock& block = Owner().Data().serialBlocks[static_cast<std::size_t>(Owner().LoopCounter())];
       SetSource(block.start, block.count, block.data.data());
     }
   };
 
+  class CRestoreResetState : public CResetMcuState<Machine> {
+   public:
+    using CResetMcuState::CResetMcuState;
+    void Enter() override {
+      Owner().m_written = Written::All;
+      CResetMcuState::Enter();
+    }
+  };
+
   int m_loop = 0;
   bool m_forced = false;
+  Written m_written = Written::Nothing;
   ConfigRestoreData m_data;
   CFindSpeedState<Machine> m_findSpeed;
   CIdentifyState<Machine> m_identify;
@@ -83,6 +114,6 @@ class CConfigRestoreStateMachine : public CProgressBarStateHost<CConfigRestoreSt
   CLoopTestState<Machine> m_serialTest;
   CSerialBodyState m_serialBody;
   CLoopStepState<Machine> m_serialStep;
-  CResetMcuState<Machine> m_resetMcu;
+  CRestoreResetState m_resetMcu;
   CSetPowerStatusOnState<Machine> m_powerOn;
 };

@@ -6,6 +6,7 @@
 #include "engine/FindSpeedState.h"
 #include "engine/IdentifyState.h"
 #include "engine/StateHost.h"
+#include "link/PortAccessAdvice.h"
 
 // Opens the model's port, then goes on to the search.
 template <class T>
@@ -28,7 +29,10 @@ class COpenPortState : public CState<T> {
     const ResultCode code = model.OpenPort(name);
     if (code != Result::Success) {
       model.PortState.Set(-1);
-      if (code == Result::AccessDenied)
+      const QString advice = PortAccessAdvice(name);
+      if (!advice.isEmpty())  // refused for want of permission, not because another program has it
+        this->Owner().LogLine(advice);
+      else if (code == Result::AccessDenied)
         this->Owner().Log(Str::PortAccessDenied, name);
       else
         this->Owner().Log(Str::UnableToOpenPort, name, code, ErrorText(code));
@@ -97,6 +101,7 @@ class CContactStateMachine : public CStateHost<CContactStateMachine>, public ICo
 
   bool IsIdle() const override { return CStateHost::IsIdle(); }
   void OnCommEvent() override { CStateHost::OnCommEvent(); }
+  bool Cancel() override { return CStateHost::Cancel(); }
 
  private:
   CFindSpeedState<CContactStateMachine> m_findSpeed;

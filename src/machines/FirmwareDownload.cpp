@@ -5,6 +5,9 @@
 #include <QUrl>
 #include <cerrno>
 #include <filesystem>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
@@ -34,13 +37,30 @@ QString Printable(QString name) {
 
 bool IsHexFile(const QString& name) { return name.endsWith(QStringLiteral(".hex"), Qt::CaseInsensitive); }
 
+// The temporary file is private to its owner; a placed file gets the mode any
+// new file of this user gets, whatever the file it replaces had.
+ResultCode GiveNewFileMode(const QString& path) {
+#ifdef Q_OS_UNIX
+  static const mode_t mode = [] {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+  }();
+  if (chmod(QFile::encodeName(path).constData(), mode) != 0) return WinErrorFromErrno(errno);
+#else
+  Q_UNUSED(path);
+#endif
+  return Result::Success;
+}
+
 // Puts the verified file in its final place, replacing an older file of that
 // name in one step.
-bool ReplaceFile(const QString& from, const QString& to) {
+ResultCode ReplaceFile(const QString& from, const QString& to) {
+  if (const ResultCode code = GiveNewFileMode(from)) return code;
   std::error_code error;
   std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
                           std::filesystem::path(QFile::encodeName(to).toStdString()), error);
-  return !error;
+  return error ? WinErrorFromErrno(error.value()) : Result::Success;
 }
 
 }  // namespace
@@ -171,6 +191,8 @@ void CFirmwareDownload::CopyNext() {
   ++m_index;
   if (m_index == m_names.size()) {
     Log(DownloadLog::Both, Str::FtpCopiedFiles, m_copied, QDir::toNativeSeparators(m_folder));
+    // A file that could not be copied makes the run a failure, though the others stay.
+    if (m_copyFailure != Result::Success) return Finish("File Copy", m_copyFailure);
     return Finish("All Copy Complete", Result::Success);
   }
   m_file = std::make_unique<QTemporaryFile>(QDir(m_folder).filePath(QStringLiteral(".download-XXXXXX")));
@@ -186,11 +208,12 @@ void CFirmwareDownload::CopyNext() {
 
 void CFirmwareDownload::OnFileReceived(const FtpReply& reply) {
   const QString& name = m_names[m_index];
-  const bool placed = reply.code == Result::Success && VerifyAndPlace(QDir(m_folder).filePath(name));
+  const ResultCode placed = reply.code == Result::Success ? VerifyAndPlace(QDir(m_folder).filePath(name)) : reply.code;
   m_file.reset();  // removes what was not placed
-  if (!placed) {
+  if (placed != Result::Success) {
     Log(DownloadLog::Both, Str::FtpUnableToCopy, name);
     if (reply.code != Result::Success) return Finish("FtpGetFile", reply.code);
+    if (m_copyFailure == Result::Success) m_copyFailure = placed;
     return CopyNext();
   }
   ++m_copied;
@@ -198,17 +221,17 @@ void CFirmwareDownload::OnFileReceived(const FtpReply& reply) {
   CopyNext();
 }
 
-bool CFirmwareDownload::VerifyAndPlace(const QString& path) {
+ResultCode CFirmwareDownload::VerifyAndPlace(const QString& path) {
   m_file->close();
   if (IsHexFile(path)) {
     const bool verified = IntelHexReader().VerifyFile(m_file->fileName());
     const QString shown = QDir::toNativeSeparators(path);
     Log(DownloadLog::Own, verified ? Str::FileVerified : Str::FileVerifyFailed, shown);
-    if (!verified) return false;
+    if (!verified) return GetLastError() != Result::Success ? GetLastError() : Result::InvalidData;
   }
-  if (!ReplaceFile(m_file->fileName(), path)) return false;
+  if (const ResultCode code = ReplaceFile(m_file->fileName(), path)) return code;
   m_file->setAutoRemove(false);
-  return true;
+  return Result::Success;
 }
 
 void CFirmwareDownload::Finish(const char* name, ResultCode code) {

@@ -4,7 +4,8 @@
 // scan (which moves its best version up as newer images are listed) and copies
 // the names that matched. Every file arrives in a temporary file beside its
 // final name, is verified (".hex" files as Intel HEX), and only then replaces
-// that name; nothing is ever written outside the folder. The desktop dialog
+// that name; nothing is ever written outside the folder. A file that could not
+// be copied makes the run fail once the others are done. The desktop dialog
 // and zu6400ctl share it; it runs on the caller's thread, the network on a
 // thread of its own.
 
@@ -71,7 +72,8 @@ class CFirmwareDownload : public QObject {
   void OfferName(const QString& name);
   void CopyNext();
   void OnFileReceived(const FtpReply& reply);
-  bool VerifyAndPlace(const QString& path);
+  // Verifies the file received and puts it in place; why not when it failed.
+  ResultCode VerifyAndPlace(const QString& path);
   void Finish(const char* name, ResultCode code);
   QByteArray Url(const QString& remotePath) const;
 
@@ -84,6 +86,7 @@ class CFirmwareDownload : public QObject {
   QStringList m_names;
   qsizetype m_index = -1;
   unsigned m_copied = 0;
+  ResultCode m_copyFailure = Result::Success;  // the first file that could not be copied
   // The file being received; the client's thread writes it, so the client
   // stops before it goes.
   std::unique_ptr<QTemporaryFile> m_file;

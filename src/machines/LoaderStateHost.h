@@ -62,13 +62,16 @@ class CLoaderStateHost : public CProgressBarStateHost<T> {
   // The tuner was told (or found) to wait in its bootstrap loader this run.
   void SetInLoader(bool inLoader) { m_inLoader = inLoader; }
   bool InLoader() const { return m_inLoader; }
+  // The loader took the final packet this run: the tuner has the new image.
+  void SetSent() { m_sent = true; }
+  bool Sent() const { return m_sent; }
 
  protected:
   // A fresh run's path and counters; the image is loaded by the caller.
   void BeginLoad(const QString& path) {
     m_path = path;
     m_highestRetries = m_totalRetries = m_fillBytes = 0;
-    m_inLoader = false;
+    m_inLoader = m_sent = false;
     m_sendLength = 0;
   }
   void SetSendLength(std::uint32_t length) { m_sendLength = length; }
@@ -84,5 +87,6 @@ class CLoaderStateHost : public CProgressBarStateHost<T> {
   unsigned m_highestRetries = 0;
   unsigned m_totalRetries = 0;
   bool m_inLoader = false;
+  bool m_sent = false;
   std::array<std::uint8_t, kPacketSize> m_packet{};
 };

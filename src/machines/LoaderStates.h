@@ -7,12 +7,38 @@
 
 #include "base/StringTable.h"
 #include "engine/CommandStates.h"
+#include "engine/FindSpeedState.h"
 #include "firmware/FirmwareImage.h"
 #include "link/TunerCommands.h"
 #include "machines/RestartStates.h"
 
 // The bootstrap loader always talks at this speed.
 inline constexpr std::uint32_t kLoaderSpeed = 38400;
+
+// The loader has answered: it waits for a whole image from now on (also when
+// it was running before this run), and observers show the load.
+template <class T>
+void MarkLoading(T& owner) {
+  CModelBase& model = owner.Model();
+  owner.SetInLoader(true);
+  owner.SetStatusValue(FirmwareStatusLoader);
+  if (model.McuVersion.Get() != McuVersionValue::Loading) model.McuVersion.Set(McuVersionValue::Loading);
+  model.FirmwareStatus.Set(FirmwareStatusLoader);
+}
+
+// The search before a load. When nothing answers, a bootstrap loader that a
+// load cut short left holding part of a packet may be listening: it takes the
+// polls as packet bytes and answers none until its buffer is full.
+template <class T>
+class CLoadFindSpeedState : public CFindSpeedState<T> {
+ public:
+  CLoadFindSpeedState(T& owner, CState<T>* next, CState<T>& recover)
+      : CFindSpeedState<T>(owner, next), m_recover(recover) {}
+  void OnSearchExhausted() override { this->Owner().Go(m_recover); }
+
+ private:
+  CState<T>& m_recover;
+};
 
 // "lpf;" and a pause while the tuner restarts into its loader; skipped when
 // the loader answered the identification already.
@@ -52,11 +78,7 @@ class CLoadBeginDownloadState : public CCommandResponseState<T> {
   QString Terminators() const override { return StartText(); }
 
   bool ParseReply() override {
-    T& owner = this->Owner();
-    CModelBase& model = owner.Model();
-    owner.SetStatusValue(FirmwareStatusLoader);
-    if (model.McuVersion.Get() != McuVersionValue::Loading) model.McuVersion.Set(McuVersionValue::Loading);
-    model.FirmwareStatus.Set(FirmwareStatusLoader);
+    MarkLoading(this->Owner());
     return true;
   }
 
@@ -222,6 +244,7 @@ class CLoadFirmwareLastState : public CLoadFirmwareState<T> {
  protected:
   void Advance() override {
     this->Owner().SetInLoader(false);  // the tuner restarts its new firmware
+    this->Owner().SetSent();
     this->Next();
   }
 };
@@ -262,8 +285,39 @@ class CLoadResyncState : public CCommandResponseState<T> {
     }
   }
 
+ protected:
+  CLoadFirmwareState<T>& PacketState() const { return m_packetState; }
+
  private:
   CLoadFirmwareState<T>& m_packetState;
+};
+
+// After a search that found nothing: single polls at the loader's speed fill
+// the buffer of a loader that holds part of a packet; its "N" shows it ready
+// for packets again, and the load starts over. No answer at all: only a power
+// cycle helps.
+template <class T>
+class CLoadRecoverState : public CLoadResyncState<T> {
+ public:
+  CLoadRecoverState(T& owner, CLoadFirmwareState<T>& packetState)
+      : CLoadResyncState<T>(owner, "LoadRecover", packetState) {}
+
+  void Reset() override {
+    CLoadResyncState<T>::Reset();
+    T& owner = this->Owner();
+    owner.Log(Str::LoaderRecovering);
+    owner.Model().SerialSpeed.Set(kLoaderSpeed);
+  }
+
+  void OnAccepted() override {
+    MarkLoading(this->Owner());
+    this->Owner().Go(this->PacketState());
+  }
+
+  void Fail(ResultCode code) override {
+    this->Owner().Log(Str::LoaderNotRecovered, ModelName());
+    CState<T>::Fail(code);
+  }
 };
 
 // The pause while the tuner restarts with its new firmware.

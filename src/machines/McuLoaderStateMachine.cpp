@@ -1,6 +1,9 @@
 #include "machines/McuLoaderStateMachine.h"
 
+#include <QDir>
+
 #include "base/ReportSink.h"
+#include "firmware/FirmwareFolderScan.h"
 
 namespace {
 // The image's reconciliation lines go where the machine's lines go.
@@ -17,7 +20,8 @@ class CStateTextSink final : public IReportSink {
 
 CMcuLoaderStateMachine::CMcuLoaderStateMachine(CModelBase& model)
     : CLoaderStateHost(model, "MCU"),
-      m_findSpeed(*this, &m_identify),
+      m_findSpeed(*this, &m_identify, m_recover),
+      m_recover(*this, m_loadInitial),
       m_identify(*this, &m_enterBootLoader),
       m_enterBootLoader(*this, &m_beginDownload),
       m_beginDownload(*this, &m_loadInitial),
@@ -42,7 +46,12 @@ bool CMcuLoaderStateMachine::Start(const QString& imagePath, QObject* statusWind
   BeginRun();
   BeginLoad(imagePath);
   m_touchedTuner = false;
-  const ResultCode loaded = LoadImage();
+  ResultCode loaded = LoadImage();
+  // Without a version in its name, the load could never be checked.
+  if (loaded == Result::Success && FirmwareFolderScan::VersionFromName(imagePath) == 0) {
+    Log(Str::ImageNameWithoutVersion, QDir::toNativeSeparators(imagePath));
+    loaded = Result::InvalidName;
+  }
   if (loaded != Result::Success) {
     SetResult(loaded);
     Go(Final());

@@ -1,7 +1,8 @@
 #pragma once
 // Sends a firmware image into the tuner's microcontroller: finds and
-// identifies the tuner, switches it into its bootstrap loader, sends the
-// image block by block (the block at 0x800 last), waits for the restart,
+// identifies the tuner (or, when nothing answers, a loader left holding part
+// of a packet), switches it into its bootstrap loader, sends the image block
+// by block (the block at 0x800 last), waits for the restart,
 // finds the tuner again and switches it on. The contact machine then reads
 // the new version, which the caller checks against the image's name.
 
@@ -17,9 +18,9 @@ class CMcuLoaderStateMachine : public CLoaderStateHost<CMcuLoaderStateMachine> {
   explicit CMcuLoaderStateMachine(CModelBase& model);
 
   // Loads and checks the image, then starts the load with its state texts
-  // going to statusWindow. A bad image ends the run at once (nothing is
-  // sent). False, with the last error set and the running load untouched,
-  // while a run is going.
+  // going to statusWindow. A bad image, or one whose name carries no
+  // version, ends the run at once (nothing is sent). False, with the last
+  // error set and the running load untouched, while a run is going.
   bool Start(const QString& imagePath, QObject* statusWindow = nullptr);
 
   // After a run that ended with 0: whether the tuner now reports the
@@ -33,7 +34,8 @@ class CMcuLoaderStateMachine : public CLoaderStateHost<CMcuLoaderStateMachine> {
   ResultCode LoadImage();
 
   bool m_touchedTuner = false;
-  CFindSpeedState<M> m_findSpeed;
+  CLoadFindSpeedState<M> m_findSpeed;
+  CLoadRecoverState<M> m_recover;
   CIdentifyState<M> m_identify;
   CLoadEnterBootLoaderState<M> m_enterBootLoader;
   CLoadBeginDownloadState<M> m_beginDownload;

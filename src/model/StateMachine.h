@@ -7,6 +7,9 @@ class IStateMachine {
   virtual bool IsIdle() const = 0;
   // Serial input is waiting.
   virtual void OnCommEvent() = 0;
+  // Stops the run at its next command, as a dialog's Cancel does (the one in
+  // progress finishes); false when the machine is idle.
+  virtual bool Cancel() = 0;
 };
 
 // The contact machine, which the model owns and jobs hand back to.

@@ -1,6 +1,7 @@
 #include "server/ServerAccess.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include "model/Persistable.h"
@@ -22,16 +23,19 @@ bool SameToken(const QByteArray& given, const QString& token) {
 }
 }  // namespace
 
-QString ServerToken(CAppInfoBase& app, const QString& given, bool& generated) {
-  generated = false;
+QString ServerToken(CAppInfoBase& app, const QString& given, TokenSource& source) {
+  source = TokenSource::Given;
   if (!given.isEmpty()) return given;
   CPersistable<QString, 1> saved{"ServeToken"};
   saved.Load(app);
+  source = TokenSource::Saved;
   if (saved.Get().isEmpty()) {
     saved.Set(NewToken());
-    saved.Save(app);
-    generated = true;
+    source = saved.Save(app) == Result::Success ? TokenSource::Made : TokenSource::MadeOnly;
   }
+  // Also a file from before tokens were kept private; later saves keep its mode.
+  if (source != TokenSource::MadeOnly)
+    QFile::setPermissions(app.Settings().fileName(), QFile::ReadOwner | QFile::WriteOwner);
   return saved.Get();
 }
 

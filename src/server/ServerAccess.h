@@ -12,9 +12,17 @@
 
 constexpr qsizetype kLargestBody = 4096;
 
-// The token given, else the saved one, else a new one that is saved (then
-// generated is set, so that it is shown once).
-QString ServerToken(CAppInfoBase& app, const QString& given, bool& generated);
+// Where the token of a run comes from.
+enum class TokenSource {
+  Given,     // for this run
+  Saved,     // kept in the settings from an earlier run
+  Made,      // new, and now kept in the settings: shown once
+  MadeOnly,  // new, but the settings could not keep it: it holds for this run
+};
+
+// The token given, else the saved one, else a new one that is saved. A
+// settings file that holds a token is readable by its owner alone.
+QString ServerToken(CAppInfoBase& app, const QString& given, TokenSource& source);
 
 // Why a request is refused outright (its body is too large); none when not.
 std::optional<ApiReply> RefuseRequest(const QHttpServerRequest& request);

@@ -60,14 +60,19 @@ void CConfigRestoreDialog::OnMachineFinished(ResultCode result) {
   if (result == Result::Success) {
     Confirm(LoadString(Str::ConfigurationRestored) + QStringLiteral(" from ") + QDir::toNativeSeparators(m_path));
     FinishLater(QDialog::Accepted);
-  } else if (result == Result::Cancelled) {
-    model.LogText(LoadString(Str::RestoreCancelled));
-    FinishLater(QDialog::Rejected);
-  } else {
-    model.LogText(LoadString(Str::RestoreFailed));
-    OfferClose();
-    model.MessageBox(LoadString(Str::RestoreErrorTitle), ErrorText(result), BoxIcon::Error);
+    return;
   }
+  const QString incomplete = m_machine->IncompleteText();
+  model.LogText(LoadString(result == Result::Cancelled ? Str::RestoreCancelled : Str::RestoreFailed));
+  if (!incomplete.isEmpty()) model.LogText(incomplete);
+  if (result == Result::Cancelled) {
+    FinishLater(QDialog::Rejected);
+    return;
+  }
+  OfferClose();
+  QString text = ErrorText(result);
+  if (!incomplete.isEmpty()) text = ChopLineEnds(text) + QStringLiteral("\n\n") + incomplete;
+  model.MessageBox(LoadString(Str::RestoreErrorTitle), text, BoxIcon::Error);
 }
 
 // The file comes from another tuner; nothing has been written yet. Yes

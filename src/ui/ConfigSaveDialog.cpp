@@ -1,7 +1,10 @@
 #include "ui/ConfigSaveDialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 
+#include "base/AtomicFileWriter.h"
+#include "base/FailureText.h"
 #include "base/StringTable.h"
 #include "config/ConfigurationFileWriter.h"
 #include "machines/TunerModel.h"
@@ -20,6 +23,11 @@ void CConfigSaveDialog::ChooseAndStart() {
   m_path = CUserPrompts::ChooseConfigurationFile(this, CUserPrompts::FileUse::Save, QDir(Folder()).filePath(name));
   if (m_path.isEmpty()) {
     CloseNow(QDialog::Rejected);
+    return;
+  }
+  // Found before the long read, not after it.
+  if (const ResultCode problem = FolderWriteProblem(QFileInfo(m_path).absolutePath())) {
+    ShowFailure(FailureText("CreateFile", m_path, problem));
     return;
   }
   if (m_machine->StartSave()) RunStarted();
@@ -49,8 +57,13 @@ void CConfigSaveDialog::OnMachineFinished(ResultCode result) {
     model.LogText(LoadString(Str::SaveCancelled));
     FinishLater(QDialog::Rejected);
   } else {
-    model.LogText(LoadString(Str::SaveFailed));
-    model.MessageBox(LoadString(Str::SaveErrorTitle), ErrorText(result), BoxIcon::Error);
-    OfferClose();
+    ShowFailure(ErrorText(result));
   }
+}
+
+void CConfigSaveDialog::ShowFailure(const QString& text) {
+  CTunerModel& model = GetModel();
+  model.LogText(LoadString(Str::SaveFailed));
+  model.MessageBox(LoadString(Str::SaveErrorTitle), text, BoxIcon::Error);
+  OfferClose();
 }

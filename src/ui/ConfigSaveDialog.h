@@ -22,6 +22,9 @@ class CConfigSaveDialog : public CConfigFileDialog {
   void OnMachineFinished(ResultCode result) override;
 
  private:
+  // Logs the failure, shows its text in a box and waits for Close.
+  void ShowFailure(const QString& text);
+
   const QDateTime m_time = QDateTime::currentDateTime();
   std::unique_ptr<CConfigSaveStateMachine> m_machine;  // holds 65 KiB of images
   QString m_path;

@@ -8,6 +8,7 @@
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+#include "firmware/FirmwareFolderScan.h"
 #include "model/ModelBase.h"
 #include "ui/DialogLayout.h"
 #include "ui/LogView.h"
@@ -57,6 +58,11 @@ void CFtpDialog::showEvent(QShowEvent* event) {
 }
 
 bool CFtpDialog::EnsureFolder() {
+  const QString notFolder = FolderIsNoFolderText(m_folder);
+  if (!notFolder.isEmpty()) {
+    m_model.MessageBoxAndLog(LoadString(Str::ErrorTitle), notFolder, BoxIcon::Error);
+    return false;
+  }
   while (!QFileInfo(m_folder).isDir()) {
     const QString text = FormatString(Str::CreateFolderQuestion, QDir::toNativeSeparators(m_folder));
     if (!FolderQuestion()(this, LoadString(Str::CreateFolderTitle), text)) return false;

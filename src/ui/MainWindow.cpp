@@ -18,6 +18,7 @@
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "base/TimeScale.h"
+#include "link/PortAccessAdvice.h"
 #include "engine/StateHostBase.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
@@ -25,7 +26,6 @@
 #include "ui/Help.h"
 #include "ui/OperatePage.h"
 #include "ui/Page.h"
-#include "ui/PortAccessAdvice.h"
 #include "ui/PortPage.h"
 #include "ui/TabView.h"
 #include "ui/WindowPlacement.h"
@@ -246,16 +246,17 @@ void CMainWindow::Log(const QString& text) {
 void CMainWindow::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
   model.LogText(LoadString(Str::Ready));
+  QString advice = PortAccessAdvice(model.Port.Get());
+  if (!advice.isEmpty()) advice += QStringLiteral("\r\nThen press Test Communications.");
   if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
     EndSearch();
     QString text = FailureText("CreateFile", model.Port.Get(), result);
-    const QString advice = PortAccessAdvice(model.Port.Get());
     if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
     ShowConnectionStatus(text);
   }
-  if (result != Result::AccessDenied) return;
-  const QString advice = PortAccessAdvice(model.Port.Get());
-  if (!advice.isEmpty()) model.MessageBoxAndLog(LoadString(Str::ComPortErrorTitle), advice, BoxIcon::Warning);
+  // The contact run has logged the advice already.
+  if (result == Result::AccessDenied && !advice.isEmpty())
+    model.MessageBox(LoadString(Str::ComPortErrorTitle), advice, BoxIcon::Warning);
 }
 
 void CMainWindow::OnPortChanged() {

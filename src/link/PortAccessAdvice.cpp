@@ -1,4 +1,4 @@
-#include "ui/PortAccessAdvice.h"
+#include "link/PortAccessAdvice.h"
 
 #include <QFileInfo>
 
@@ -17,7 +17,7 @@ QString PortAccessAdvice(const QString& port) {
       "You do not have permission to use the serial port %s.\r\n"
       "Serial ports belong to the group \"%s\". Add your user to that group, for example with\r\n"
       "    sudo usermod -aG %s $USER\r\n"
-      "then log out and log in again, and press Test Communications.",
+      "then log out and log in again.",
       port, group, group);
 #endif
 }
