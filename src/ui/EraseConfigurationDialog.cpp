@@ -7,6 +7,7 @@
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 
 CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
     : CJobDialog(LoadString(Str::ResetDialogTitle), QStringLiteral("Configuration.htm#EEINIT"), parent),
@@ -16,6 +17,7 @@ CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
                           this);
   text->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  GiveMnemonics(*buttons);
   m_ok = buttons->button(QDialogButtonBox::Ok);
   // Nothing irreversible on a stray Enter.
   m_ok->setAutoDefault(false);

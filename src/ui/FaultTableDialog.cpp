@@ -8,6 +8,7 @@
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 
 namespace {
 enum Column { IndexColumn, TimeColumn, FaultColumn, DataColumn, ColumnCount };
@@ -27,6 +28,8 @@ CFaultTableDialog::CFaultTableDialog(QWidget* parent)
     m_list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
   m_list->header()->setStretchLastSection(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
+  GiveMnemonics(*buttons);
+  m_list->setAccessibleName(windowTitle());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_list);
   layout->addWidget(buttons);

@@ -79,6 +79,7 @@ class COperatePage : public CPage {
   QString LimitText(unsigned short needed) const;
   void ConfirmMemorize();
   void ShowValue(unsigned message);
+  void ShowReading(int row, const QString& text);
   void ShowMode();
   void ShowPowerStatus();
   void ShowFault();
