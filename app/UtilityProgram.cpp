@@ -1,5 +1,6 @@
 #include "app/UtilityProgram.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -59,5 +60,18 @@ bool CUtilityProgram::Start() {
   if (!QFileInfo::exists(CHelp::Folder() + u'/' + QLatin1String(CHelp::kContents)))
     QTextStream(stderr) << "zu6400-utility: the help pages were not found in " << CHelp::Folder() << Qt::endl;
   m_window = std::make_unique<CMainWindow>(port);
+  // Queued: the window is not to be deleted inside its own button's click.
+  QObject::connect(m_window.get(), &CMainWindow::SimulatedTunerRequested, qApp, [this] { RestartOnSimulatedTuner(); },
+                   Qt::QueuedConnection);
   return true;
+}
+
+void CUtilityProgram::RestartOnSimulatedTuner() {
+  m_window.reset();
+  ReleaseModel();
+  m_simulate = true;
+  if (Start())
+    m_window->show();
+  else
+    QApplication::quit();  // the box has said why
 }

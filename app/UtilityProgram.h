@@ -23,6 +23,9 @@ class CUtilityProgram {
 
  private:
   void InstallLanguage();
+  // The window goes (saving what it keeps) and comes back on the simulated
+  // tuner, as --simulate would have started it.
+  void RestartOnSimulatedTuner();
 
   bool m_simulate = false;
   QString m_language;

@@ -4,12 +4,13 @@
 #include <QIcon>
 
 #include "app/UtilityProgram.h"
+#include "base/ProgramVersion.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("zu6400-utility"));
-  QApplication::setApplicationVersion(QStringLiteral(ZU_VERSION_TEXT));
+  QApplication::setApplicationVersion(CProgramVersion::Number());
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zu6400.xpm")));
   CUtilityProgram program(QApplication::arguments());
   if (!program.Start()) return 1;

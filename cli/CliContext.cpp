@@ -92,6 +92,10 @@ int CCliContext::Fail(ResultCode code) {
   // After a search that found nothing, say where it looked and what to check.
   if (code == Result::NoResponseAfterReset && !GetModel().Port.Get().isEmpty())
     return Fail(code, GetModel().NoAnswerText());
+  if (code == Result::SerialPortNameMissing)
+    return Fail(code, QStringLiteral("Serial port name is missing: give the tuner's port with --port PORT "
+                                     "(zu6400ctl ports lists them), save one on the desktop program's Port page, "
+                                     "or try the simulated tuner with --simulate"));
   return Fail(code, ErrorText(code));
 }
 

@@ -69,11 +69,18 @@ class CCliContext {
 // What a command takes after its word.
 enum class CliArguments { None, One, OneOrMore, Optional };
 
+// The groups of the command list in the help, in its order.
+enum class CliGroup { Connect, Operate, Configuration, Firmware, Network, Files };
+
 struct CliCommand {
   const char* name;
   CliArguments count;
   const char* arguments;  // the argument's name in the usage, "FILE"
   const char* description;
+  CliGroup group;
+  bool tuner;             // talks to the tuner: takes the options that reach it
+  const char* options;    // its other options, by name: "json band"
+  const char* example;
   int (*run)(CCliContext& context, const QStringList& args);  // args as many as count allows
 };
 
@@ -82,11 +89,17 @@ struct CliCommand {
 const CliCommand* FindCommand(const QStringList& words);
 // How many words a command's name takes.
 qsizetype CommandWordCount(const CliCommand& command);
+// "set NAME=VALUE ...".
+QString Synopsis(const CliCommand& command);
+// The options a command takes, by name, those that reach the tuner first.
+QStringList CommandOptionNames(const CliCommand& command);
+// The command list of the help, in groups.
 QString CommandUsages();
 // The settings of "set" and the values each takes, one help line each.
 QString SettingUsages();
 // The same for "config set".
 QString ConfigSettingUsages();
 // What is wrong with a command word and its arguments (empty when nothing):
-// a missing or unknown command, a missing or an unexpected argument.
+// a missing or unknown command (with the nearest one), a missing or an
+// unexpected argument.
 QString CommandProblem(const QStringList& words);

@@ -15,6 +15,13 @@ bool Has(unsigned short feature) { return GetModel().McuVersion.Get() >= feature
 QString OnOff(int flag) { return flag != 0 ? QStringLiteral("on") : QStringLiteral("off"); }
 QString JsonFlag(int flag) { return flag != 0 ? QStringLiteral("true") : QStringLiteral("false"); }
 
+// A threshold as the tuner gives it ("1.50"), a number in JSON too.
+QString JsonNumber(const QString& text) {
+  bool ok = false;
+  text.toDouble(&ok);
+  return ok ? text : QStringLiteral("null");
+}
+
 QString JsonText(const QString& text) {
   return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
 }
@@ -35,9 +42,9 @@ QString JsonBand(const CConfigurationValues& v, unsigned b) {
       {"antennas", antennas},
       {"preferred", QString::number(v.AntennaPreferred.Get(b))}};
   if (Has(ConfigFeature::AutoFineTune)) members.emplace_back("fine_tune", JsonFlag(v.AutoFineTune.Get(b)));
-  members.emplace_back("swr_key", JsonText(v.SwrThresholdKeyInterrupt.Get(b)));
-  members.emplace_back("swr_autotune", JsonText(v.SwrThresholdAutotune.Get(b)));
-  members.emplace_back("swr_bypass", JsonText(v.SwrThresholdBypass.Get(b)));
+  members.emplace_back("swr_key", JsonNumber(v.SwrThresholdKeyInterrupt.Get(b)));
+  members.emplace_back("swr_autotune", JsonNumber(v.SwrThresholdAutotune.Get(b)));
+  members.emplace_back("swr_bypass", JsonNumber(v.SwrThresholdBypass.Get(b)));
   return JsonObject(members);
 }
 

@@ -6,6 +6,7 @@
 #include <QTextStream>
 #include <climits>
 
+#include "base/ProgramVersion.h"
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/UsageText.h"
@@ -71,20 +72,49 @@ QList<QCommandLineOption> Options() {
 // "-h", "--help".
 QString Dashed(const QString& name) { return (name.size() == 1 ? "-" : "--") + name; }
 
+QString OptionLine(const QCommandLineOption& option) {
+  QStringList names;
+  for (const QString& name : option.names()) names << Dashed(name);
+  const QString value = option.valueName().isEmpty() ? QString() : u' ' + option.valueName();
+  return UsageLine(names.join(QStringLiteral(", ")) + value, option.description());
+}
+
 void PrintHelp() {
   QString options;
-  for (const QCommandLineOption& option : Options()) {
-    QStringList names;
-    for (const QString& name : option.names()) names << Dashed(name);
-    const QString value = option.valueName().isEmpty() ? QString() : u' ' + option.valueName();
-    options += UsageLine(names.join(QStringLiteral(", ")) + value, option.description());
-  }
+  for (const QCommandLineOption& option : Options()) options += OptionLine(option);
   QTextStream(stdout) << "usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"
-                         "Options may come before or after the command word.\ncommands:\n"
+                         "Options may come before or after the command word; zu6400ctl help COMMAND\n"
+                         "(or COMMAND --help) shows one command's options and an example.\n"
                       << CommandUsages() << "settings (set NAME=VALUE):\n"
                       << SettingUsages() << "stored settings (config set NAME=VALUE):\n"
                       << ConfigSettingUsages() << "options:\n"
                       << options;
+}
+
+// One command: its usage, what it does, its settings, its options and an example.
+void PrintCommandHelp(const CliCommand& command) {
+  const QStringList names = CommandOptionNames(command) << QStringLiteral("help");
+  QString options;
+  for (const QCommandLineOption& option : Options())
+    if (names.contains(option.names().constLast())) options += OptionLine(option);
+  QTextStream out(stdout);
+  out << "usage: zu6400ctl " << Synopsis(command) << " [OPTIONS]\n" << command.description << "\n";
+  const QLatin1String name(command.name);
+  if (name == "set") out << "settings:\n" << SettingUsages();
+  if (name == "config set") out << "settings:\n" << ConfigSettingUsages();
+  out << "options:\n" << options << "example:\n  " << command.example << "\n";
+}
+
+// "zu6400ctl help [COMMAND]" and "zu6400ctl [COMMAND] --help".
+int Help(const QStringList& words) {
+  if (words.isEmpty()) {
+    PrintHelp();
+    return 0;
+  }
+  const CliCommand* command = FindCommand(words);
+  if (command == nullptr) return UsageError(CommandProblem(words));
+  PrintCommandHelp(*command);
+  return 0;
 }
 
 QString ReadSpeed(const QString& text, CliOptions& options) {
@@ -181,20 +211,18 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("zu6400ctl"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(ZU_VERSION_TEXT));
+  QCoreApplication::setApplicationVersion(CProgramVersion::Number());
 
   QCommandLineParser parser;
   parser.addOptions(Options());
   if (!parser.parse(app.arguments())) return UsageError(ParseProblem(parser));
-  if (parser.isSet(QStringLiteral("help"))) {
-    PrintHelp();
-    return 0;
-  }
+  const QStringList words = parser.positionalArguments();
+  if (parser.isSet(QStringLiteral("help"))) return Help(words);
+  if (!words.isEmpty() && words.first() == u"help") return Help(words.mid(1));
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
   CliOptions options;
   QString problem = ReadOptions(parser, options);
-  const QStringList words = parser.positionalArguments();
   if (problem.isEmpty()) problem = CommandProblem(words);
   if (!problem.isEmpty()) return UsageError(problem);
 

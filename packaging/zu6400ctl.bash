@@ -11,10 +11,10 @@ _zu6400ctl() {
   local cur prev words cword
   _init_completion -n = || return
 
-  local commands="contact status set tune memorize config save restore faults erase-memories
-    factory-reset flash firmware download serve watch ports check-config check-hex"
+  local commands="contact ports status set tune memorize watch config save restore faults
+    erase-memories factory-reset firmware flash download serve check-config check-hex help"
   local options="--port --speed --simulate --wait --trace --json --band --antenna --force --yes
-    --folder --server --listen --token --interval --count --csv --help"
+    --folder --server --listen --token --interval --count --csv --help --version"
   local bands="160 80 60 40 30 20 17 15 12 10 6 all"
 
   case "$prev" in
@@ -77,6 +77,8 @@ _zu6400ctl() {
       esac ;;
     save | restore | flash | check-config | check-hex)
       _filedir ;;
+    help)
+      COMPREPLY=($(compgen -W "$commands" -- "$cur")) ;;
   esac
 }
 complete -F _zu6400ctl zu6400ctl

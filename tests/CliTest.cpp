@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "CtlRunner.h"
+#include "base/ProgramVersion.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ TEST_F(Cli, SilenceAndUsageErrors) {
 
   const CtlRun noPort = RunCtl({"contact"}, config.path());
   EXPECT_EQ(noPort.status, 1);
-  EXPECT_TRUE(noPort.err.contains("error 0xE200000F: Serial port name is missing"));
+  EXPECT_TRUE(noPort.err.contains("error 0xE200000F: Serial port name is missing: give the tuner's port with --port"));
+  EXPECT_TRUE(noPort.err.contains("--simulate"));
 
   EXPECT_EQ(RunCtl({"--speed", "2400", "contact"}, config.path()).status, 2);
   EXPECT_EQ(RunCtl({"frobnicate"}, config.path()).status, 2);
@@ -98,8 +100,8 @@ TEST_F(Cli, OptionsWorkBeforeOrAfterTheCommandWord) {
 
 TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
   const QString commands =
-      "(commands: contact, check-config, status, set, tune, memorize, check-hex, ports, watch, serve, firmware, flash, "
-      "config, erase-memories, factory-reset, save, restore, faults, download)";
+      "(commands: contact, ports, status, set, tune, memorize, watch, config, save, restore, faults, erase-memories, "
+      "factory-reset, firmware, flash, download, serve, check-config, check-hex)";
   const std::pair<QStringList, QString> cases[] = {
       {{"--speed", "1234", "contact"}, "--speed 1234: --speed takes AUTO, 38400, 19200, 9600 or 4800"},
       {{"contact", "--wait", "0"}, "--wait 0: --wait takes 1 to 3600 seconds"},
@@ -110,6 +112,8 @@ TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
       {{"memorize", "here", "there"}, "here: unexpected argument (usage: zu6400ctl memorize)"},
       {{"set"}, "NAME=VALUE is missing (usage: zu6400ctl set NAME=VALUE ...)"},
       {{"frobnicate"}, "frobnicate: unknown command " + commands},
+      {{"statsu", "--json"}, "statsu: unknown command (did you mean status?)"},
+      {{"help", "sav"}, "sav: unknown command (did you mean save?)"},
       {{"--json"}, "COMMAND is missing " + commands},
   };
   for (const auto& [args, problem] : cases) {
@@ -120,13 +124,23 @@ TEST_F(Cli, UsageErrorsNameTheArgumentAtFaultInOneLine) {
     EXPECT_EQ(r.err, "zu6400ctl: " + problem + "\ntry zu6400ctl --help\n");
   }
 
-  const CtlRun help = RunCtl({"status", "--help"}, config.path());
+  const CtlRun help = RunCtl({"--help"}, config.path());
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.err.isEmpty());
-  for (const char* line : {"usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n", "\n  set NAME=VALUE ...      change live settings",
-                           "\n  c                       0 to 2701 pF",
-                           "\n  check-hex FILE          load", "\n  --wait SECONDS          seconds each step may take"})
+  for (const char* line : {"usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n", "\noperate:\n  status ",
+                           "\n  set NAME=VALUE ...      change live settings", "\n  c                       0 to 2701 pF",
+                           "\nfiles:\n  check-config FILE ", "\n  --wait SECONDS          seconds each step may take"})
     EXPECT_TRUE(help.out.contains(line)) << line;
+
+  // One command's help, asked for either way: its usage, its options only, an example.
+  const CtlRun save = RunCtl({"help", "save"}, config.path());
+  EXPECT_EQ(save.status, 0);
+  EXPECT_EQ(RunCtl({"save", "--help"}, config.path()).out, save.out);
+  for (const char* line : {"usage: zu6400ctl save [FILE] [OPTIONS]\n", "\n  --port PORT ", "\n  --json ",
+                           "\nexample:\n  zu6400ctl save "})
+    EXPECT_TRUE(save.out.contains(line)) << line;
+  EXPECT_FALSE(save.out.contains("--listen"));
+  EXPECT_EQ(RunCtl({"--version"}, config.path()).out, "zu6400ctl " + CProgramVersion::Number() + "\n");
 }
 
 TEST_F(Cli, SimulateUsesTheBuiltInTunerWithoutSavingItsPort) {

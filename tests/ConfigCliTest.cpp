@@ -42,7 +42,7 @@ TEST_F(ConfigCli, SaveWritesANewFileInTheConfigurationFolderOrTheOneNamed) {
   EXPECT_EQ(QJsonDocument::fromJson(named.out.toUtf8()).object().value("saved").toString(), Path("named.ZU6400Config"));
   EXPECT_EQ(Contents(Path("named.ZU6400Config")).count("\r\n"), 1063);
   const CtlRun check = Run({"check-config", Path("named.ZU6400Config"), "--json"});
-  EXPECT_EQ(QJsonDocument::fromJson(check.out.toUtf8()).object().value("serial-blocks").toInt(), 960);
+  EXPECT_EQ(QJsonDocument::fromJson(check.out.toUtf8()).object().value("serial_blocks").toInt(), 960);
 }
 
 // A save that fails leaves nothing half written and an older file as it was.

@@ -44,8 +44,8 @@ TEST_F(ConfigEditCli, ConfigPrintsEveryBandAsTableAndJson) {
   ASSERT_EQ(json.status, 0);
   EXPECT_TRUE(json.out.startsWith(
       R"({"key_interrupt_power": 1500, "initial_power": true, "idle_sleep": false, "bands": [{"band": "160", )"
-      R"("antennas": [true, false, false], "preferred": 0, "fine_tune": false, "swr_key": "2.00", )"
-      R"("swr_autotune": "1.50", "swr_bypass": "1.20"}, {"band": "80", )"))
+      R"("antennas": [true, false, false], "preferred": 0, "fine_tune": false, "swr_key": 2.00, )"
+      R"("swr_autotune": 1.50, "swr_bypass": 1.20}, {"band": "80", )"))
       << json.out.left(200).toStdString();
   const QJsonArray bands = QJsonDocument::fromJson(json.out.toUtf8()).object()["bands"].toArray();
   ASSERT_EQ(bands.size(), 11);
@@ -83,7 +83,7 @@ TEST_F(ConfigEditCli, SetWritesExactlyWhatChanged) {
 
   const QJsonObject o = Json();
   EXPECT_EQ(o["idle_sleep"].toBool(), true);
-  EXPECT_EQ(o["bands"].toArray()[0].toObject()["swr_bypass"].toString(), "2.55");
+  EXPECT_EQ(o["bands"].toArray()[0].toObject()["swr_bypass"].toDouble(), 2.55);
   EXPECT_EQ(o["bands"].toArray()[3].toObject()["antennas"].toArray()[1].toBool(), false);
 }
 

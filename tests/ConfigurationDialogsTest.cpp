@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
@@ -28,8 +31,9 @@ namespace {
 class CPromptAnswers {
  public:
   CPromptAnswers() {
-    CUserPrompts::SetQuestion([this](QWidget*, const QString& title, const QString&) {
+    CUserPrompts::SetQuestion([this](QWidget*, const QString& title, const QString& text) {
       questions << title;
+      texts << text;
       if (onQuestion) onQuestion();
       return yes;
     });
@@ -46,6 +50,7 @@ class CPromptAnswers {
   QString offered;
   bool yes = false;
   QStringList questions;
+  QStringList texts;
   std::function<void()> onQuestion;
 };
 
@@ -98,7 +103,7 @@ TEST(ConfigSaveDialog, WritesAFileTheCheckerAcceptsAndKeepsItsFolder) {
     EXPECT_TRUE(f.answers.offered.endsWith(".ZU6400Config"));
     EXPECT_EQ(dialog->ProgressBar().maximum(), 0x10400 / 32);
     EXPECT_EQ(dialog->ProgressBar().value(), dialog->ProgressBar().maximum());
-    EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was saved"), 1);
+    EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was saved to " + f.answers.file), 1);
     dialog.reset();
     path = f.answers.file;
     EXPECT_EQ(QSettings("Corvanta", "ZU6400 Utility").value("ConfigurationFolder").toString(),
@@ -151,7 +156,7 @@ TEST(ConfigRestoreDialog, AGoodFileRestoresAndAnsweringNoLetsItRunOn) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(f.Sim().Received().count("ews"), 960);
   EXPECT_TRUE(f.Sim().Received().contains("rst0;"));
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was restored"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was restored from " + path), 1);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 }
 
@@ -195,6 +200,7 @@ TEST(ConfigRestoreDialog, AnotherTunersFileIsNotWrittenWhenTheUserSaysNo) {
   dialog.show();
   ASSERT_TRUE(f.WaitClosed(dialog));
   EXPECT_EQ(f.answers.questions, QStringList{"Serial Number Mismatch"});
+  EXPECT_TRUE(f.answers.texts.first().endsWith("The file: S/N 04321\nYour ZU6400: S/N 01234"));
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_FALSE(f.Sim().Received().contains("ew"));
   EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
@@ -217,8 +223,13 @@ TEST(FaultTableDialog, ListsTheSeededLogNewestFirst) {
   EXPECT_EQ(list.topLevelItem(3)->text(1), "1D 01:01:01");
   EXPECT_EQ(newest.textAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
   EXPECT_EQ(newest.textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-  // Wide enough for the longest text of a column.
+  // Wide enough for the longest text of a column; the rows copy as CSV.
   EXPECT_GE(list.columnWidth(2), list.fontMetrics().horizontalAdvance("02 - VFWD too high for SWR"));
+  EXPECT_GE(list.columnWidth(3), list.fontMetrics().horizontalAdvance(newest.text(3)));
+  dialog.CopyRows();
+  const QStringList csv = QGuiApplication::clipboard()->text().split("\r\n");
+  EXPECT_EQ(csv.mid(0, 2), (QStringList{"Index,Time On,Fault Code,Variable Data",
+                                        "4,02:02:02,01 - No match,F 7100 VFWD 250 VRFL 110 SWR 3.09 SWRB 4.00"}));
   EXPECT_FALSE(dialog.IsBusy());
 }
 
@@ -231,6 +242,10 @@ TEST(EraseMemoryDialog, EraseAllLogsBothLinesAndSendsEveryBand) {
   EXPECT_TRUE(dialog.Bands().Button(3).isChecked());  // the tuner is on 40 m
   dialog.Bands().Button(kAllBands).click();
   f.Sim().ClearReceived();
+  dialog.AntennaButton(3).click();  // answered No: nothing is erased
+  EXPECT_EQ(f.answers.texts, QStringList{"Erase the tuning memories of antenna 3 on all bands? This cannot be undone."});
+  EXPECT_FALSE(dialog.IsBusy());
+  f.answers.yes = true;
   dialog.AntennaButton(3).click();
   EXPECT_TRUE(dialog.IsBusy());
   ASSERT_TRUE(WaitFor([&] { return f.Recorder().CountLinesContaining("ATU memory erased Band All Antenna 3") == 1; },
@@ -238,6 +253,7 @@ TEST(EraseMemoryDialog, EraseAllLogsBothLinesAndSendsEveryBand) {
   EXPECT_EQ(f.Recorder().CountLinesContaining("Erasing Band All Antenna 3"), 1);
   EXPECT_TRUE(f.Sim().Received().contains("em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"));
   EXPECT_FALSE(dialog.IsBusy());
+  EXPECT_EQ(dialog.StatusLabel().text(), "ATU memory erased Band All Antenna 3");
 }
 
 TEST(EraseConfigurationDialog, ClosesOnlyAfterTheTunerIsFoundAgain) {
@@ -247,6 +263,7 @@ TEST(EraseConfigurationDialog, ClosesOnlyAfterTheTunerIsFoundAgain) {
   CEraseConfigurationDialog dialog;
   dialog.show();
   dialog.OkButton().click();
+  EXPECT_TRUE(dialog.TextLabel().text().startsWith("Resetting the ZU6400"));
   ASSERT_TRUE(WaitFor([&] { return f.Sim().Received().contains("rst0;"); }, 10000));
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
@@ -256,6 +273,7 @@ TEST(EraseConfigurationDialog, ClosesOnlyAfterTheTunerIsFoundAgain) {
   EXPECT_TRUE(sent.mid(sent.indexOf("rst0;")).contains("I;"));  // found again
   EXPECT_EQ(f.Sim().Config().State().keyInterruptPower, SimConfig::FactoryDefaults().keyInterruptPower);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("was reset to its factory defaults and is back on " + f.SimPort()), 1);
 }
 
 }  // namespace

@@ -69,6 +69,11 @@ TEST_F(Dashboard, FitsAPhoneInOneColumnAndADesktopInTwo) {
   // Nothing sticks out sideways, and the history has drawn points.
   EXPECT_EQ(browser.Evaluate("document.documentElement.scrollWidth <= 390"), true);
   EXPECT_TRUE(browser.WaitUntil("history.length > 3", true));
+  // Opened again, the page draws what the server kept before its first live reading.
+  ASSERT_EQ(browser.Evaluate("window.before = true"), true);
+  ASSERT_TRUE(browser.Call("Page.reload"));
+  ASSERT_TRUE(browser.WaitUntil("!window.before && " + Text("link") + " === 'ok'", true));
+  EXPECT_EQ(browser.Evaluate("history.length > 3"), true);
 
   const std::optional<QJsonObject> shot = browser.Call("Page.captureScreenshot", {{"format", "png"}});
   ASSERT_TRUE(shot);

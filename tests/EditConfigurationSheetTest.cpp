@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -145,6 +146,8 @@ TEST(EditConfigurationSheet, PagesFollowTheFirmwareVersion) {
   CEditConfigurationSheet sheet;
   EXPECT_EQ(PageTitles(sheet), (QStringList{"Amplifier Key Interrupt Power", "Initial Power", "Idle Sleep", "Antennas",
                                             "SWR Thresholds", "Auto Fine Tune"}));
+  // Never narrower than its six tabs side by side.
+  EXPECT_GE(sheet.minimumSizeHint().width(), sheet.Tabs().tabBar()->sizeHint().width());
 }
 
 TEST(EditConfigurationSheet, AllShowsMixedAntennaAndOneClickEnablesItEverywhere) {

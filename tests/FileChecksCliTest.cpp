@@ -102,8 +102,8 @@ TEST_F(FileChecksCliTest, JsonGivesTheSameValuesAsOneObjectAndNothingElse) {
   const CtlRun checked = Ctl({QStringLiteral("check-config"), config, QStringLiteral("--json")});
   EXPECT_EQ(checked.status, 0) << checked.err.toStdString();
   EXPECT_EQ(QJsonDocument::fromJson(checked.out.toUtf8()).object(),
-            QJsonObject({{"complete", true}, {"pic-runs", 4}, {"pic-bytes", 992}, {"serial-blocks", 960},
-                         {"serial-bytes", 61440}, {"serial-number", 42}}))
+            QJsonObject({{"complete", true}, {"pic_runs", 4}, {"pic_bytes", 992}, {"serial_blocks", 960},
+                         {"serial_bytes", 61440}, {"serial_number", 42}}))
       << checked.out.toStdString();
 
   const QString hex = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:01092C0012B8\r\n:00000001FF\r\n");
@@ -111,12 +111,12 @@ TEST_F(FileChecksCliTest, JsonGivesTheSameValuesAsOneObjectAndNothingElse) {
   EXPECT_EQ(loaded.status, 0) << loaded.err.toStdString();
   const QJsonObject object = QJsonDocument::fromJson(loaded.out.toUtf8()).object();
   EXPECT_EQ(object.value("lines"), 3);
-  EXPECT_EQ(object.value("reconciliation-value"), 0);
-  EXPECT_EQ(object.value("send-bytes"), 384);
-  EXPECT_EQ(object.value("send-packets"), 3);
+  EXPECT_EQ(object.value("reconciliation_value"), 0);
+  EXPECT_EQ(object.value("send_bytes"), 384);
+  EXPECT_EQ(object.value("send_packets"), 3);
   const QString text = Ctl({QStringLiteral("check-hex"), hex}).out;
   const QString word = text.section(QStringLiteral("computed reconciliation value: 0x"), 1).left(4);
-  EXPECT_EQ(object.value("computed-reconciliation-value"), word.toInt(nullptr, 16)) << text.toStdString();
+  EXPECT_EQ(object.value("computed_reconciliation_value"), word.toInt(nullptr, 16)) << text.toStdString();
   EXPECT_NE(word.toInt(nullptr, 16), 0);
 }
 

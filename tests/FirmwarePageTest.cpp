@@ -21,12 +21,22 @@
 #include "ui/LogView.h"
 #include "ui/ReleaseInfoDialog.h"
 #include "ui/TabView.h"
+#include "ui/UserPrompts.h"
 
 namespace {
 
 class FirmwarePageTest : public ::testing::Test {
  protected:
-  ~FirmwarePageTest() override { CFirmwarePage::SetFolderPicker({}); }
+  FirmwarePageTest() {
+    CUserPrompts::SetQuestion([this](QWidget*, const QString&, const QString& text) {
+      questions << text;
+      return true;
+    });
+  }
+  ~FirmwarePageTest() override {
+    CFirmwarePage::SetFolderPicker({});
+    CUserPrompts::SetQuestion({});
+  }
 
   void Touch(const QString& name, const QByteArray& content = {}) {
     QFile file(QDir(folder.path()).filePath(name));
@@ -56,6 +66,7 @@ class FirmwarePageTest : public ::testing::Test {
   QTemporaryDir folder;
   UiFixture f;
   QTimer guard;
+  QStringList questions;
 };
 
 TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
@@ -148,6 +159,9 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
   ASSERT_TRUE(page.SendButton().isEnabled());
   GuardModalDialogs();
   page.SendButton().click();
+  ASSERT_EQ(questions.size(), 1);  // asked once, before anything is sent
+  EXPECT_TRUE(questions[0].startsWith("Send firmware " + QDir(folder.path()).filePath("zu6400fw0106.hex") +
+                                      " (version 01.06) to the ZU6400"));
   EXPECT_EQ(f.Sim().Loader().Flash(0x802, 6), QByteArray::fromHex("123456789ABC"));
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(page.InstalledLabel().text(), "01.06");

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QApplication>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QStatusBar>
@@ -193,23 +194,28 @@ TEST(MainWindowMenu, TraceAndVerboseToggleThePersistedValuesWithTheirCheckMarks)
   EXPECT_EQ(UiFixture::Setting("VerboseLogging").toInt(), 0);
 }
 
-TEST(MainWindowWindow, StatusBarSaysReadyAndTheWindowKeepsItsInitialSizeAsMinimum) {
+TEST(MainWindowWindow, StatusBarSaysReadyAndPagesScrollRatherThanSqueezeInASmallWindow) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   EXPECT_EQ(window.statusBar()->currentMessage(), "Ready");
   const QSize initial = window.InitialSize();
   ASSERT_TRUE(initial.isValid());
   EXPECT_EQ(window.size(), initial);
-  window.resize(initial.width() / 2, initial.height() / 2);
-  EXPECT_GE(window.width(), initial.width());
-  EXPECT_GE(window.height(), initial.height());
+  window.resize(700, 500);
+  EXPECT_EQ(window.size(), QSize(700, 500));
+  window.TabView().setCurrentIndex(2);
+  QCoreApplication::processEvents();
+  const CPage& operate = *window.TabView().CurrentPage();
+  EXPECT_GE(operate.height(), operate.minimumSizeHint().height());
+  // No smaller than the Port page needs.
+  window.resize(100, 100);
+  EXPECT_GE(window.height(), window.TabView().Page(CTabView::kPortPage)->minimumSizeHint().height());
 }
 
 TEST(MainWindowWindow, PlacementRoundTripsThroughTheWindowGroup) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
-  const QSize initial = window.InitialSize();
-  const QRect wanted(QPoint(40, 30), initial + QSize(60, 50));
+  const QRect wanted(QPoint(40, 30), window.minimumSize() + QSize(60, 50));
   window.setGeometry(wanted);
   QCoreApplication::processEvents();
   f.CloseWindow();
@@ -222,6 +228,16 @@ TEST(MainWindowWindow, PlacementRoundTripsThroughTheWindowGroup) {
   settings.endGroup();
 
   EXPECT_EQ(f.OpenWindow().geometry(), wanted);
+  f.CloseWindow();
+
+  // Saved on a larger screen: brought back onto this one.
+  {
+    QSettings larger("Corvanta", "ZU6400 Utility");
+    larger.setValue("Window/left", 5000);
+    larger.setValue("Window/right", 8000);
+  }
+  CMainWindow& moved = f.OpenWindow();
+  EXPECT_TRUE(moved.screen()->availableGeometry().contains(moved.geometry()));
 }
 
 TEST(MainWindowWindow, IncompletePlacementFallsBackToTheCenteredInitialSize) {
@@ -323,15 +339,18 @@ TEST(MainWindowUnplug, VanishingTunerIsReportedOnceAndShowsThePortClosed) {
   EXPECT_TRUE(f.WaitRunning());
 }
 
-TEST(UtilityProgram, SimulateFindsTheTunerWithoutChangingTheSavedPort) {
+TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
   UiFixture f;
-  UiFixture::SaveSetting("Port", "/dev/ttyUSB7");
+  UiFixture::SaveSetting("Port", "/dev/ttyUSB7");  // an adapter that is absent
+  UiFixture::SaveSetting("ActivePage", 2);
   {
-    CUtilityProgram program({QStringLiteral("zu6400-utility"), QStringLiteral("--simulate")});
+    CUtilityProgram program({QStringLiteral("zu6400-utility")});
     ASSERT_TRUE(program.Start());
     program.Window().show();
+    EXPECT_EQ(program.Window().TabView().currentIndex(), CTabView::kPortPage);
+    static_cast<CPortPage*>(program.Window().TabView().CurrentPage())->SimulateButton().click();
+    ASSERT_TRUE(f.WaitRunning());  // in a window of its own, as --simulate starts it
     program.Window().TabView().setCurrentIndex(program.Window().TabView().FirmwarePageIndex());
-    ASSERT_TRUE(f.WaitRunning());
     const QString port = GetModel().Port.Get();
     EXPECT_TRUE(program.Window().windowTitle().endsWith(" - S/N 01234 on " + port + " at 38400 bit/s"));
     EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.97 on " + port + " at 38400 bit/s"));

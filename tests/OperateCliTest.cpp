@@ -4,9 +4,11 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <utility>
 
 #include "CtlRunner.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -27,14 +29,19 @@ TEST_F(OperateCli, StatusPrintsEveryValueAsTextAndJson) {
   EXPECT_TRUE(lines.contains("c: 0x00 0 pF"));
   EXPECT_TRUE(lines.contains("fault: 0 No fault"));
 
+  // The same values in JSON: keys in snake_case, readings as numbers.
   const CtlRun json = Ctl({"--json", "status"});
   ASSERT_EQ(json.status, 0);
   const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
   EXPECT_EQ(o.size(), names.size());
+  EXPECT_EQ(KeysNotInSnakeCase(o), QStringList());
   EXPECT_EQ(o["band"].toString(), "40");
   EXPECT_EQ(o["frequency"].toInt(), 7100);
   EXPECT_EQ(o["mode"].toString(), "A");
-  EXPECT_EQ(o["l"].toObject()["nH"].toInt(), 0);
+  EXPECT_EQ(o["l"].toObject()["nh"].toInt(), 0);
+  const QString swr = lines.filter(QRegularExpression("^swr: ")).first().mid(5);
+  EXPECT_TRUE(o["swr"].isDouble());
+  EXPECT_EQ(o["swr"].toDouble(), swr.toDouble());
 }
 
 TEST_F(OperateCli, SetChangesTheTunerAndStatusShowsIt) {
@@ -143,22 +150,22 @@ TEST_F(OperateCli, BadSettingsAndOldFirmwareAreRefused) {
 TEST_F(OperateCli, TunePrintsTheStateAfterTheTuneAndMemorizeWhatItStored) {
   StartSim({"--version", "01.97", "--frequency", "14200"});
   const CtlRun before = Ctl({"--json", "status"});
-  const double swrBefore = QJsonDocument::fromJson(before.out.toUtf8()).object()["swr"].toString().toDouble();
+  const double swrBefore = QJsonDocument::fromJson(before.out.toUtf8()).object()["swr"].toDouble();
   EXPECT_GT(swrBefore, 2.0) << before.out.toStdString();
 
   const CtlRun tune = Ctl({"--json", "--trace", "tune"});
   ASSERT_EQ(tune.status, 0) << tune.err.toStdString();
   EXPECT_TRUE(tune.err.contains("response TS1;")) << "it waited while the tuner searched";
   const QJsonObject tuned = QJsonDocument::fromJson(tune.out.toUtf8()).object();
-  EXPECT_EQ(tuned["swr"].toString(), "1.10") << tune.out.toStdString();
+  EXPECT_EQ(tuned["swr"].toDouble(), 1.1) << tune.out.toStdString();
   EXPECT_NE(tuned["c"].toObject()["hex"].toString(), "0x00");
 
   const CtlRun memorize = Ctl({"memorize"});
   ASSERT_EQ(memorize.status, 0) << memorize.err.toStdString();
   EXPECT_EQ(memorize.out, "band: 20\nantenna: 1\nc: " + tuned["c"].toObject()["hex"].toString() + " " +
-                              QString::number(tuned["c"].toObject()["pF"].toInt()) + " pF\nl: " +
+                              QString::number(tuned["c"].toObject()["pf"].toInt()) + " pF\nl: " +
                               tuned["l"].toObject()["hex"].toString() + " " +
-                              QString::number(tuned["l"].toObject()["nH"].toInt()) + " nH\n");
+                              QString::number(tuned["l"].toObject()["nh"].toInt()) + " nH\n");
 }
 
 TEST_F(OperateCli, SetTakesWordsAsWellAsLettersAndStatusShowsThem) {

@@ -92,6 +92,27 @@ TEST(OperatePage, ArrowsStepTheEditAndRequestTheRelays) {
   ASSERT_TRUE(f.Sees([&] { return f.Sim().Live().State().capacitor == 0x02; }));
 }
 
+TEST(OperatePage, ShowsNothingUntilACycleHasReadTheTuner) {
+  SimOptions options = Firmware("01.97");
+  options.live.mode = 'B';  // what the page would show unread
+  options.live.frequency = 1850;
+  ModelFixture f(options);
+  ASSERT_TRUE(f.ContactAndWait());
+  COperatePage page;
+  page.show();  // its first cycle has not run yet
+  for (QChar mode : {u'A', u'M', u'B'}) EXPECT_FALSE(page.ModeButton(mode).isChecked());
+  EXPECT_FALSE(page.AntennaButton(1).isChecked());
+  EXPECT_FALSE(page.PowerBox().isChecked());
+  for (const char* label : {"Band: ", "SWR: ", "VFWD: "}) EXPECT_EQ(page.Observed(label).text(), "") << label;
+  EXPECT_EQ(page.Capacitors().Edit().text(), "");
+
+  // Readings equal to the unread values are shown once read.
+  EXPECT_TRUE(WaitFor([&] { return page.ModeButton(u'B').isChecked(); }, 3000));
+  EXPECT_EQ(page.Observed("Band: ").text(), "160");
+  EXPECT_TRUE(page.AntennaButton(1).isChecked());
+  EXPECT_EQ(page.Capacitors().Edit().text(), "0");
+}
+
 TEST(OperatePage, FocusedEditIsNotOverwrittenByReadings) {
   PageFixture f;
   CRelaySpinBox& edit = f.page->Inductors().Edit();

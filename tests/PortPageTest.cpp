@@ -1,5 +1,6 @@
 // The Port page: port choice, speed list, Test Communications and its boxes.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -85,27 +86,34 @@ TEST(PortPage, ASearchWithoutAnswerSaysWhatItTriesAndWhatToCheck) {
   CPortPage& page = PortPage(window);
   page.PortBox().setEditText(f.SimPort());
   page.TestButton().click();
-  EXPECT_TRUE(WaitFor([&] { return window.statusBar()->currentMessage().startsWith("Looking for ZU6400 on " + f.SimPort() + " at "); }, 5000))
+  const QString looking = "Looking for ZU6400 on " + f.SimPort() + " at ";
+  EXPECT_TRUE(WaitFor([&] { return window.statusBar()->currentMessage().startsWith(looking); }, 5000))
       << window.statusBar()->currentMessage().toStdString();
   EXPECT_TRUE(window.statusBar()->currentMessage().endsWith(" bit/s"));
-  // About ten seconds (scaled) without an answer: advice, while the search goes on.
-  EXPECT_TRUE(WaitFor([&] { return page.StatusLabel().text().startsWith("No answer yet. The ZU6400 did not answer on "); }, 5000))
-      << page.StatusLabel().text().toStdString();
+  // About ten seconds (scaled) without an answer: advice below the speed tried.
+  const auto shown = [&] { return page.StatusLabel().text(); };
+  ASSERT_TRUE(WaitFor([&] { return shown().contains("\nNo answer yet. The ZU6400 did not answer on "); }, 5000))
+      << shown().toStdString();
+  const QString speed = shown().section(u'\n', 0, 0);
+  EXPECT_TRUE(speed.startsWith(looking)) << speed.toStdString();
+  // The search goes on: the speed shown follows it, and the advice stays.
+  EXPECT_TRUE(WaitFor([&] { return shown().section(u'\n', 0, 0) != speed && shown().contains("No answer yet."); }, 5000));
   EXPECT_FALSE(GetModel().ContactMachine->IsIdle());
 
   f.Sim().SetSilent(false);
   EXPECT_TRUE(WaitFor([&] { return GetModel().FirmwareStatus.Get() == FirmwareStatusRunning; }, 10000));
-  EXPECT_EQ(page.StatusLabel().text(), "ZU6400 MCU version 01.05");
+  EXPECT_EQ(shown(), "ZU6400 MCU version 01.05");
   CTimeScale::SetFactor(1);
 }
 
-TEST(PortPage, TestCommunicationsWithoutAPortAsksForOne) {
+TEST(PortPage, WithoutAPortThePageSaysWhatToDoAndTestPointsAtThePortBox) {
   UiFixture f;
   CPortPage& page = PortPage(f.OpenWindow());
+  EXPECT_TRUE(page.StatusLabel().text().startsWith("Choose the serial port the ZU6400 is connected to, or type its path"));
+  EXPECT_TRUE(page.SimulateButton().isVisibleTo(&page));
   page.TestButton().click();
-  ASSERT_EQ(f.boxes.Count("Select a serial port"), 1);
-  EXPECT_EQ(f.boxes.boxes.back().text, "Please choose a serial port on the Port page");
-  EXPECT_EQ(f.boxes.boxes.back().icon, BoxIcon::Error);
+  EXPECT_TRUE(f.boxes.boxes.empty());
+  EXPECT_TRUE(page.PortBox().view()->isVisible());
   page.PortBox().hidePopup();
 }
 
@@ -127,6 +135,10 @@ TEST(PortPage, TestCommunicationsWithTheTunerShowsItsStatus) {
   page.TestButton().click();
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_TRUE(WaitFor([&] { return f.boxes.Count("ZU6400 Status") == 2; }, 2000));
+  EXPECT_FALSE(page.SimulateButton().isVisibleTo(&page));
+  // Closed, the port's status no longer holds.
+  page.CloseButton().click();
+  EXPECT_EQ(page.StatusLabel().text(), "");
 }
 
 TEST(PortPage, SamePortInOtherLetterCaseDoesNotReconnect) {

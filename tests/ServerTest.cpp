@@ -23,20 +23,28 @@ TEST(Server, StatusIsTheStatusObjectWithLinkPortFirmwareSerialAndTime) {
   EXPECT_TRUE(reply.contentType.startsWith("application/json"));
   const QJsonObject o = reply.Json();
   for (const char* name : {"mode", "antenna", "side", "bypass", "attenuator", "ampi", "power", "band", "c", "l",
-                           "frequency", "frequency-atu", "frequency-count", "frequency-xcvr", "vfwd", "vrfl", "swr",
-                           "swr-bypass", "fault", "link", "port", "firmware", "serial", "time"})
+                           "frequency", "frequency_atu", "frequency_count", "frequency_xcvr", "vfwd", "vrfl", "swr",
+                           "swr_bypass", "fault", "link", "port", "firmware", "serial", "time"})
     EXPECT_TRUE(o.contains(QLatin1String(name))) << name;
+  EXPECT_EQ(KeysNotInSnakeCase(o), QStringList());
   EXPECT_EQ(o["link"].toString(), "ok");
   EXPECT_EQ(o["port"].toString(), f.SimPort());
   EXPECT_EQ(o["firmware"].toString(), "01.97");
   EXPECT_EQ(o["serial"].toInt(), 1234);
   EXPECT_EQ(o["band"].toString(), "20");
   EXPECT_EQ(o["frequency"].toInt(), 14200);
-  EXPECT_EQ(o["frequency-atu"].toArray().size(), 2);
-  EXPECT_EQ(o["swr"].toString(), f.machine.Values().Swr.Get());
+  EXPECT_EQ(o["frequency_atu"].toArray().size(), 2);
+  EXPECT_EQ(o["swr"].toDouble(), f.machine.Values().Swr.Get().toDouble());
+  EXPECT_TRUE(o["swr"].isDouble());
   const QDateTime time = QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs);
   ASSERT_TRUE(time.isValid());
   EXPECT_LE(qAbs(time.msecsTo(QDateTime::currentDateTimeUtc())), 5000);
+
+  // The readings kept so far, for a page that opens now.
+  const QJsonArray points = f.Get("/api/history?minutes=1").Json()["points"].toArray();
+  ASSERT_FALSE(points.isEmpty());
+  EXPECT_TRUE(points.last().toObject()["swr"].isDouble());
+  EXPECT_EQ(f.Get("/api/history?minutes=61").status, 400);
 }
 
 TEST(Server, OnlyTheDashboardsOwnFilesAreServed) {
@@ -101,6 +109,7 @@ TEST(Server, ChangesTheTunerCannotMakeAreReportedWithTheirResultCode) {
   HttpReply reply = f.Post("/api/memorize");
   EXPECT_EQ(reply.status, 409);
   EXPECT_EQ(reply.Json()["error"].toString(), "0x00000032");
+  EXPECT_EQ(reply.Json()["text"].toString(), "Needs firmware 00.94 or newer; this ZU6400 has 00.90");
 
   // A setting the tuner keeps refusing: the reply comes after the last cycle.
   f.Sim().Live().RefuseSetting("an");

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QRegularExpression>
 #include <QThread>
 
 QStringList CRecorder::Lines(unsigned message) const {
@@ -49,6 +50,16 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
     QThread::msleep(1);
   }
   return true;
+}
+
+QStringList KeysNotInSnakeCase(const QJsonObject& object) {
+  static const QRegularExpression snake(QStringLiteral("^[a-z][a-z0-9_]*$"));
+  QStringList wrong;
+  for (auto it = object.begin(); it != object.end(); ++it) {
+    if (!snake.match(it.key()).hasMatch()) wrong << it.key();
+    if (it->isObject()) wrong << KeysNotInSnakeCase(it->toObject());
+  }
+  return wrong;
 }
 
 ModelFixture::ModelFixture(SimOptions options, bool withSimulator) {

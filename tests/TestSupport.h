@@ -2,6 +2,7 @@
 // Shared test helpers: an observer that records what it is told, a fresh
 // model with clean settings, and a simulated tuner on a pseudo-terminal.
 
+#include <QJsonObject>
 #include <QObject>
 #include <QSettings>
 #include <QStringList>
@@ -53,6 +54,10 @@ SimOptions Firmware(const char* version);
 
 // Runs the event loop until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
+
+// The keys of a JSON object, and of the objects in it, that are not in
+// snake_case ("swr_bypass", not "swr-bypass" or "pF").
+QStringList KeysNotInSnakeCase(const QJsonObject& object);
 
 // The program's waits (time-outs, polls, settling pauses) pass factor times
 // sooner while it lives; the engine's clock runs as much faster.

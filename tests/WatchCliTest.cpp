@@ -66,7 +66,7 @@ TEST_F(WatchCli, CountLinesOfJsonOrCsvWithItsHeaderFirst) {
   const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
   EXPECT_EQ(first["frequency"].toInt(), 7100);
   EXPECT_EQ(first["band"].toString(), "40");
-  EXPECT_TRUE(first.contains("swr-bypass"));
+  EXPECT_TRUE(first.contains("swr_bypass"));
   const QDateTime t0 = QDateTime::fromString(first["time"].toString(), Qt::ISODateWithMs);
   const QDateTime t2 =
       QDateTime::fromString(QJsonDocument::fromJson(lines[2].toUtf8()).object()["time"].toString(), Qt::ISODateWithMs);

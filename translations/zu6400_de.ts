@@ -131,10 +131,31 @@ Wählen Sie diese Option für kleinere Grobabstimmschritte; das Abstimmen dauert
     </message>
 </context>
 <context>
+    <name>CConfigRestoreDialog</name>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 aus %2</translation>
+    </message>
+    <message>
+        <source>
+
+The file: S/N %05u
+Your %s: S/N %05u</source>
+        <translation>
+
+Die Datei: S/N %05u
+Ihr %s: S/N %05u</translation>
+    </message>
+</context>
+<context>
     <name>CConfigSaveDialog</name>
     <message>
         <source>Saving configuration</source>
         <translation>Konfiguration wird gesichert</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 in %2</translation>
     </message>
 </context>
 <context>
@@ -222,6 +243,14 @@ Reset is not reversible. Consider saving this configuration before erasing it.</
 
 Das Zurücksetzen lässt sich nicht rückgängig machen. Sichern Sie die Konfiguration am besten vorher.</translation>
     </message>
+    <message>
+        <source>Resetting the %1 to its factory defaults, then waiting for it to restart...</source>
+        <translation>Der %1 wird auf die Werkseinstellungen zurückgesetzt, dann wird auf seinen Neustart gewartet...</translation>
+    </message>
+    <message>
+        <source>The %1 was reset to its factory defaults and is back on %2</source>
+        <translation>Der %1 wurde auf die Werkseinstellungen zurückgesetzt und ist wieder an %2 erreichbar</translation>
+    </message>
 </context>
 <context>
     <name>CEraseMemoryDialog</name>
@@ -236,6 +265,41 @@ Das Zurücksetzen lässt sich nicht rückgängig machen. Sichern Sie die Konfigu
     <message>
         <source>Choose Band, then click one or more Antenna buttons</source>
         <translation>Band wählen, dann auf eine oder mehrere Antennen-Schaltflächen klicken</translation>
+    </message>
+    <message>
+        <source>on all bands</source>
+        <translation>auf allen Bändern</translation>
+    </message>
+    <message>
+        <source>on the %1 m band</source>
+        <translation>auf dem %1-m-Band</translation>
+    </message>
+    <message>
+        <source>Erase the tuning memories of antenna %1 %2? This cannot be undone.</source>
+        <translation>Die Bandspeicher der Antenne %1 %2 löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source> failed: </source>
+        <translation> fehlgeschlagen: </translation>
+    </message>
+</context>
+<context>
+    <name>CFaultTableDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save Fault Table</source>
+        <translation>Fehlertabelle speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -301,6 +365,18 @@ Das Zurücksetzen lässt sich nicht rückgängig machen. Sichern Sie die Konfigu
 </source>
         <translation>Unerwartetes Gerät %u
 </translation>
+    </message>
+    <message>
+        <source>in its bootstrap loader</source>
+        <translation>in seinem Bootloader</translation>
+    </message>
+    <message>
+        <source>Send firmware %1 (version %2) to the %3 on %4 (now %5)?
+
+The %3 restarts in its bootstrap loader. Do not switch it off until the load is complete.</source>
+        <translation>Firmware %1 (Version %2) an den %3 an %4 senden (jetzt %5)?
+
+Der %3 startet in seinem Bootloader neu. Schalten Sie ihn nicht aus, bevor das Laden abgeschlossen ist.</translation>
     </message>
 </context>
 <context>
@@ -384,6 +460,14 @@ Click &quot;Help&quot; for suggested values.</source>
         <translation>Die Tastleitung der Endstufe wird NICHT unterbrochen, solange die Sendeleistung diesen Wert übersteigt.
 
 Empfohlene Werte finden Sie unter „Hilfe“.</translation>
+    </message>
+    <message>
+        <source>The maximum power is already %1 W, the value for the ZP5100</source>
+        <translation>Die maximale Leistung ist bereits %1 W, der Wert für die ZP5100</translation>
+    </message>
+    <message>
+        <source>Set the maximum power to %1 W, the value for the ZP5100</source>
+        <translation>Die maximale Leistung auf %1 W setzen, den Wert für die ZP5100</translation>
     </message>
 </context>
 <context>
@@ -708,6 +792,22 @@ Empfohlene Werte finden Sie unter „Hilfe“.</translation>
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Restart the program on a simulated ZU6400 for this run; the saved port is kept</source>
+        <translation>Das Programm für diesen Lauf mit einem simulierten ZU6400 neu starten; die gespeicherte Schnittstelle bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>Choose the serial port the %1 is connected to, or type its path, then click Test Communications. No tuner at hand? Try the program on the simulated tuner.</source>
+        <translation>Wählen Sie die serielle Schnittstelle, an der der %1 angeschlossen ist, oder tippen Sie ihren Pfad ein, und klicken Sie dann auf „Verbindung testen“. Kein Tuner zur Hand? Probieren Sie das Programm mit dem simulierten Tuner aus.</translation>
+    </message>
+    <message>
+        <source>Choose the %1&apos;s serial port here, or type its path</source>
+        <translation>Wählen Sie hier die serielle Schnittstelle des %1 oder tippen Sie ihren Pfad ein</translation>
+    </message>
+    <message>
+        <source>T&amp;ry the Simulated Tuner</source>
+        <translation>Simulierten Tuner a&amp;usprobieren</translation>
     </message>
 </context>
 <context>
@@ -1390,14 +1490,6 @@ melden Sie sich ab und wieder an und klicken Sie auf „Verbindung testen“.</t
     <message>
         <source>Macros 1-16</source>
         <translation>Makros 1-16</translation>
-    </message>
-    <message>
-        <source>Please choose a serial port on the Port page</source>
-        <translation>Bitte wählen Sie auf der Seite „Anschluss“ eine serielle Schnittstelle</translation>
-    </message>
-    <message>
-        <source>Select a serial port</source>
-        <translation>Serielle Schnittstelle wählen</translation>
     </message>
     <message>
         <source>Stop polling and close the serial port</source>

@@ -1,7 +1,7 @@
 "use strict";
-// The dashboard: follows /api/live and sends changes to the API. The token
-// is asked for once, when the server first refuses a change, and kept in the
-// browser's local storage.
+// The dashboard: draws the history the server kept, follows /api/live and
+// sends changes to the API. The token is asked for once, when the server
+// first refuses a change, and kept in the browser's local storage.
 
 const tokenKey = "zu6400-token";
 const historyMs = 5 * 60 * 1000;
@@ -11,11 +11,12 @@ function element(id) { return document.getElementById(id); }
 
 function text(id, value) { element(id).textContent = value === undefined || value === "" ? "\u2013" : value; }
 
-// "0.00" is what the tuner reports with no carrier.
+// 0 is what the tuner reports with no carrier.
 function swrNumber(status) {
-  const swr = parseFloat(status.swr);
-  return status.link === "ok" && swr >= 1 ? swr : null;
+  return status.link === "ok" && status.swr >= 1 ? status.swr : null;
 }
+
+function decimal(value) { return typeof value === "number" ? value.toFixed(2) : ""; }
 
 function showLink(status) {
   const link = element("link");
@@ -43,10 +44,10 @@ function showValues(status) {
   text("frequency", status.frequency);
   text("vfwd", status.vfwd);
   text("vrfl", status.vrfl);
-  text("swr-bypass", status["swr-bypass"]);
+  text("swr-bypass", decimal(status.swr_bypass));
   text("fault", status.fault ? status.fault.text : "");
-  text("c", status.c ? status.c.pF : "");
-  text("l", status.l ? status.l.nH : "");
+  text("c", status.c ? status.c.pf : "");
+  text("l", status.l ? status.l.nh : "");
   element("c-hex").textContent = status.c ? status.c.hex : "";
   element("l-hex").textContent = status.l ? status.l.hex : "";
   showSelected("mode", status.mode);
@@ -58,6 +59,19 @@ function addHistory(status) {
   const now = Date.now();
   history.push({ time: now, swr: swrNumber(status) });
   while (history.length && history[0].time < now - historyMs) history.shift();
+}
+
+// What the server kept of the last minutes, on this browser's clock.
+async function loadHistory() {
+  try {
+    const reply = await (await fetch("/api/history?minutes=5")).json();
+    const offset = Date.now() - Date.parse(reply.now);
+    const kept = reply.points.map(p => ({ time: Date.parse(p.time) + offset, swr: p.swr >= 1 ? p.swr : null }));
+    history.unshift(...kept.filter(p => !history.length || p.time < history[0].time));
+    drawHistory();
+  } catch (error) {
+    // The live feed fills the chart on its own.
+  }
 }
 
 function drawHistory() {
@@ -140,4 +154,4 @@ for (const button of document.querySelectorAll("button[data-set]"))
 element("tune").addEventListener("click", () => change("/api/tune"));
 element("memorize").addEventListener("click", () => change("/api/memorize"));
 addEventListener("resize", drawHistory);
-follow();
+loadHistory().then(follow);

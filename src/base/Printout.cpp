@@ -8,10 +8,16 @@ void CPrintout::Add(const QString& name, const QString& text, const QJsonValue& 
   AddJson(name, json);
 }
 
+void CPrintout::AddDecimal(const QString& name, const QString& text) {
+  bool ok = false;
+  const double number = text.toDouble(&ok);
+  Add(name, text, ok ? QJsonValue(number) : QJsonValue());
+}
+
 void CPrintout::AddLine(const QString& line) { m_text += line + u'\n'; }
 
 void CPrintout::AddJson(const QString& name, const QJsonValue& json) {
-  m_object.insert(QString(name).replace(u' ', u'-'), json);
+  m_object.insert(QString(name).replace(u' ', u'_').replace(u'-', u'_'), json);
 }
 
 void CPrintout::Print(bool json) const {

@@ -41,8 +41,6 @@ const std::map<unsigned, const char*>& Table() {
       {11254, QT_TRANSLATE_NOOP("StringTable", "Edit Command Tester Macros")},
       {11262, QT_TRANSLATE_NOOP("StringTable", "MACRO%u")},
       {11274, QT_TRANSLATE_NOOP("StringTable", "Macros 1-16")},
-      {14530, QT_TRANSLATE_NOOP("StringTable", "Please choose a serial port on the Port page")},
-      {14532, QT_TRANSLATE_NOOP("StringTable", "Select a serial port")},
       {14534, QT_TRANSLATE_NOOP("StringTable", "Stop polling and close the serial port")},
       {14536, QT_TRANSLATE_NOOP("StringTable", " on %s closed")},
       {14544, QT_TRANSLATE_NOOP("StringTable", "Serial port %s is closed")},

@@ -16,3 +16,10 @@ QString ListWithOr(const QStringList& choices) {
   if (choices.size() < 2) return choices.join(QString());
   return choices.first(choices.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + choices.last();
 }
+
+QString CsvLine(QStringList fields) {
+  for (QString& field : fields)
+    if (field.contains(u',') || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r'))
+      field = u'"' + field.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+  return fields.join(u',');
+}

@@ -59,3 +59,7 @@ QString LogTimeStamp();
 
 // "A, M or B".
 QString ListWithOr(const QStringList& choices);
+
+// One line of comma-separated values, each field quoted when it holds a
+// separator, a quote or a line end.
+QString CsvLine(QStringList fields);

@@ -64,3 +64,13 @@ std::vector<FaultRow> FaultRows(std::uint8_t newest, const FaultTable& table) {
   }
   return rows;
 }
+
+QString FaultRowsCsv(const std::vector<FaultRow>& rows) {
+  QStringList header;
+  for (unsigned id : {Str::FaultColumnIndex, Str::FaultColumnTimeOn, Str::FaultColumnCode, Str::FaultColumnData})
+    header << LoadString(id).trimmed();
+  QString text = CsvLine(header) + QStringLiteral("\r\n");
+  for (const FaultRow& row : rows)
+    text += CsvLine({QString::number(row.index), row.timeOn, row.fault, row.data}) + QStringLiteral("\r\n");
+  return text;
+}

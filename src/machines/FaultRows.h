@@ -23,3 +23,5 @@ struct FaultRow {
 FaultRow FormatFaultRow(unsigned index, std::span<const std::uint8_t, kFaultRecordSize> record);
 // Every written record, walking the ring backwards from the newest.
 std::vector<FaultRow> FaultRows(std::uint8_t newest, const FaultTable& table);
+// The rows as CSV lines (CR LF), a header of the column names first.
+QString FaultRowsCsv(const std::vector<FaultRow>& rows);

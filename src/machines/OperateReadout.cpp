@@ -11,7 +11,7 @@ namespace {
 void AddRelays(CPrintout& out, const char* name, unsigned char relays, const RelayWeights& weights, const char* unit) {
   const QString hex = Format("0x%02x", static_cast<unsigned>(relays));
   const unsigned value = RelayValue(relays, weights);
-  out.Add(name, Format("%s %u %s", hex, value, unit), QJsonObject{{"hex", hex}, {unit, static_cast<int>(value)}});
+  out.Add(name, Format("%s %u %s", hex, value, unit), QJsonObject{{"hex", hex}, {QString::fromLatin1(unit).toLower(), static_cast<int>(value)}});
 }
 
 // The letter with its word for a person; the letter alone for a script.
@@ -48,8 +48,8 @@ void AddOperateValues(CPrintout& out, const COperateValues& v, unsigned short mc
   }
   out.Add("vfwd", v.ForwardVoltage.Get());
   out.Add("vrfl", v.ReflectedVoltage.Get());
-  out.Add("swr", v.Swr.Get());
-  out.Add("swr-bypass", v.SwrBypass.Get());
+  out.AddDecimal("swr", v.Swr.Get());
+  out.AddDecimal("swr-bypass", v.SwrBypass.Get());
   const unsigned fault = v.Fault.Get();
   const QString faultText = LoadString(FaultTextId(fault));
   out.Add("fault", Format("%u %s", fault, faultText), QJsonObject{{"code", static_cast<int>(fault)}, {"text", faultText}});

@@ -3,15 +3,8 @@
 #include <QStringList>
 #include <cerrno>
 
+#include "base/TextFormat.h"
 #include "machines/RelayValues.h"
-
-namespace {
-// A field as CSV takes it: quoted when it holds a separator, quote or line end.
-QString CsvField(const QString& text) {
-  if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
-  return QStringLiteral("\"") + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-}
-}  // namespace
 
 QString ReadingsTime(const QDateTime& time) {
   const QDateTime local = time.toLocalTime();
@@ -31,8 +24,7 @@ QString ReadingsLine(const QDateTime& time, const COperateValues& v) {
          << QString::number(RelayValue(v.Inductor.Get(), kInductorWeights))
          << QString::number(v.ForwardVoltage.Get()) << QString::number(v.ReflectedVoltage.Get()) << v.Swr.Get()
          << v.SwrBypass.Get() << QString::number(v.Fault.Get());
-  for (QString& field : fields) field = CsvField(field);
-  return fields.join(u',');
+  return CsvLine(fields);
 }
 
 ResultCode CReadingsFile::Open(const QString& path) {

@@ -1,5 +1,8 @@
 #include "server/StatusReport.h"
 
+#include <QJsonArray>
+#include <cmath>
+
 #include "machines/OperateReadout.h"
 
 QString LinkText(const CModelBase& model, ResultCode lastResult) {
@@ -20,4 +23,24 @@ QJsonObject StatusObject(const CModelBase& model, ResultCode lastResult, const C
   status.insert(QStringLiteral("serial"), model.SerialNumber.Get() == 0xFFFF ? QJsonValue() : QJsonValue(model.SerialNumber.Get()));
   status.insert(QStringLiteral("time"), readingTime.isValid() ? QJsonValue(readingTime.toString(Qt::ISODateWithMs)) : QJsonValue());
   return status;
+}
+
+namespace {
+QJsonValue Reading(float value) { return std::isnan(value) ? QJsonValue() : QJsonValue(std::round(value * 100) / 100); }
+QString Time(qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs); }
+}  // namespace
+
+QJsonObject HistoryObject(const CReadingsHistory& history, const QDateTime& now, int minutes) {
+  const qint64 since = now.toMSecsSinceEpoch() - qint64{minutes} * 60000;
+  QJsonArray points;
+  for (std::size_t i = 0; i < history.Size(); ++i) {
+    const CHistoryPoint& p = history.At(i);
+    if (p.time < since) continue;
+    points.append(QJsonObject{{"time", Time(p.time)},
+                              {"swr", Reading(p.swr)},
+                              {"swr_bypass", Reading(p.swrBypass)},
+                              {"vfwd", Reading(p.vfwd)},
+                              {"vrfl", Reading(p.vrfl)}});
+  }
+  return {{"now", Time(now.toMSecsSinceEpoch())}, {"points", points}};
 }

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include "machines/OperateValues.h"
+#include "machines/ReadingsHistory.h"
 #include "model/ModelBase.h"
 
 // "ok" while the tuner answers (asleep included), "loader" while it waits in
@@ -16,3 +17,9 @@ QString LinkText(const CModelBase& model, ResultCode lastResult);
 // The values appear once a cycle has read them (readingTime valid).
 QJsonObject StatusObject(const CModelBase& model, ResultCode lastResult, const COperateValues& values,
                          const QDateTime& readingTime);
+
+// The readings of the last minutes before now, oldest first, as the
+// dashboard's chart draws them: {"now": ..., "points": [{"time": ..., "swr":
+// 1.15, "swr_bypass": ..., "vfwd": ..., "vrfl": ...}, ...]}, null where a
+// cycle had no such reading.
+QJsonObject HistoryObject(const CReadingsHistory& history, const QDateTime& now, int minutes);

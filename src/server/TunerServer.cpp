@@ -117,11 +117,22 @@ void CTunerServer::missingHandler(const QHttpServerRequest& request, QTcpSocket*
 ApiReply CTunerServer::Answer(const QHttpServerRequest& request) const {
   const QString path = request.url().path();
   if (path == u"/api/status" && request.method() == Method::Get) return {HttpStatus::Ok, Status()};
+  if (path == u"/api/history" && request.method() == Method::Get) return History(request);
   if (path == u"/api/live")
     return BadRequest(QStringLiteral("/api/live is a WebSocket: connect with ws://"));
-  if (path == u"/api/status" || FindResource(path) != nullptr)
+  if (path == u"/api/status" || path == u"/api/history" || FindResource(path) != nullptr)
     return ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + QStringLiteral(" takes GET"));
   return ErrorReply(HttpStatus::NotFound, Result::FileNotFound, path + QStringLiteral(": no such page"));
+}
+
+// "?minutes=N", 1 to 60 (what the history keeps at the fastest poll); 5 when not given.
+ApiReply CTunerServer::History(const QHttpServerRequest& request) const {
+  const QString given = request.query().queryItemValue(QStringLiteral("minutes"));
+  bool ok = given.isEmpty();
+  const int minutes = ok ? 5 : given.toInt(&ok);
+  if (!ok || minutes < 1 || minutes > 60)
+    return BadRequest(QStringLiteral("minutes takes 1 to 60"), QStringLiteral("minutes"));
+  return {HttpStatus::Ok, HistoryObject(m_history, QDateTime::currentDateTimeUtc(), minutes)};
 }
 
 std::optional<ApiReply> CTunerServer::Change(const QHttpServerRequest& request, QTcpSocket* socket) {
@@ -131,6 +142,11 @@ std::optional<ApiReply> CTunerServer::Change(const QHttpServerRequest& request, 
   if (path == u"/api/memorize")
     return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
   return QueueSet(request, socket);
+}
+
+// In the words zu6400ctl uses: which firmware the change needs.
+ApiReply CTunerServer::NeedsFirmware(unsigned short version) const {
+  return ErrorReply(HttpStatus::Conflict, Result::NotSupported, m_model.FirmwareNeededText(version));
 }
 
 // Nothing is queued for a tuner that cannot take it now.
@@ -159,7 +175,7 @@ std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request
     wishes.push_back(*wish);
   }
   auto live = std::make_shared<CLiveRequest>(std::move(wishes));
-  if (!live->IsSupported(m_model.McuVersion.Get())) return TunerErrorReply(Result::NotSupported);
+  if (const unsigned short needed = live->NeededVersion(m_model.McuVersion.Get())) return NeedsFirmware(needed);
   if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
   live->Ask(Machine().Values());
   Queue(request, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
@@ -169,7 +185,7 @@ std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request
 std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
                                                 bool COperateStateMachine::*flag, unsigned short minVersion) {
   if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
-  if (m_model.McuVersion.Get() < minVersion) return TunerErrorReply(Result::NotSupported);
+  if (m_model.McuVersion.Get() < minVersion) return NeedsFirmware(minVersion);
   Machine().*flag = true;
   // The cycle that sends the request clears the flag; one that ends before
   // it (a sleeping tuner, no reply) withdraws it.
@@ -202,7 +218,9 @@ void CTunerServer::Finish(std::list<Pending>::iterator pending, const ApiReply& 
 
 void CTunerServer::OnCycle(ResultCode result) {
   m_lastResult = result;
-  if (result == Result::Success || result == Result::DevicePoweredOff) m_readingTime = QDateTime::currentDateTimeUtc();
+  const QDateTime now = QDateTime::currentDateTimeUtc();
+  if (result == Result::Success || result == Result::DevicePoweredOff) m_readingTime = now;
+  m_history.AddCycle(now.toMSecsSinceEpoch(), result, Machine().Values());
   for (auto it = m_pending.begin(); it != m_pending.end();) {
     const auto next = std::next(it);
     if (const std::optional<ResultCode> verdict = it->judge(result))

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "machines/PollLoop.h"
+#include "machines/ReadingsHistory.h"
 #include "server/ApiReply.h"
 #include "server/LiveFeed.h"
 
@@ -49,8 +50,10 @@ class CTunerServer : public QAbstractHttpServer {
 
   // A read: the status, or why there is none at the path.
   ApiReply Answer(const QHttpServerRequest& request) const;
+  ApiReply History(const QHttpServerRequest& request) const;
   std::optional<ApiReply> Change(const QHttpServerRequest& request, QTcpSocket* socket);
   std::optional<ApiReply> RefuseWhileUnreachable() const;
+  ApiReply NeedsFirmware(unsigned short version) const;
   std::optional<ApiReply> QueueSet(const QHttpServerRequest& request, QTcpSocket* socket);
   std::optional<ApiReply> QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
                                     bool COperateStateMachine::*flag, unsigned short minVersion);
@@ -66,6 +69,8 @@ class CTunerServer : public QAbstractHttpServer {
   QString m_token;
   CLiveFeed m_feed;
   std::list<Pending> m_pending;
+  // What the dashboard draws at once when it opens.
+  CReadingsHistory m_history;
   QDateTime m_readingTime;
   ResultCode m_lastResult = Result::DeviceNotConnected;  // "lost" until the first cycle
   quint16 m_port = 0;

@@ -1,6 +1,7 @@
 #include "ui/CommandTesterPage.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -142,9 +143,15 @@ void CCommandTesterPage::SendMacro(std::size_t index) {
   SendText(m_commandLine->text() + MacroTexts.Get(index));
 }
 
+// Apply keeps what it applied, as OK does: a Cancel after it takes nothing back.
 void CCommandTesterPage::EditMacros() {
   CMacroEditorDialog editor(MacroLabels, MacroTexts, this);
-  if (m_runMacroEditor(editor) != QDialog::Accepted) return;
+  connect(editor.Buttons().button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
+          &CCommandTesterPage::SaveMacros);
+  if (m_runMacroEditor(editor) == QDialog::Accepted) SaveMacros();
+}
+
+void CCommandTesterPage::SaveMacros() {
   DefaultEmptyLabels();
   CAppInfoBase& settings = GetModel().AppInfo;
   MacroLabels.Save(settings);

@@ -51,6 +51,8 @@ class CCommandTesterPage : public CPage {
  private:
   void BuildControls();
   void DefaultEmptyLabels();
+  // Gives empty labels their defaults and keeps labels and texts in the settings.
+  void SaveMacros();
   void EnableControls();
   void ShowMacroLabel(std::size_t index);
   void Recall(int step);

@@ -1,7 +1,9 @@
 #include "ui/ConfigRestoreDialog.h"
 
+#include <QDir>
 
 #include "base/StringTable.h"
+#include "base/TextFormat.h"
 #include "config/ConfigurationFileReader.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
@@ -26,6 +28,7 @@ void CConfigRestoreDialog::ChooseAndStart() {
   CModelReportSink sink(model);
   if (ReadConfigurationFile(path, model.SerialNumber.Get(), m_machine->Data(), sink) != Result::Success) return;
   KeepFolderOf(path);
+  m_path = path;
   Start();
 }
 
@@ -55,7 +58,7 @@ void CConfigRestoreDialog::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
   if (result == Result::SerialNumberMismatch && AskToGoOnWithOtherSerialNumber()) return;
   if (result == Result::Success) {
-    model.LogText(LoadString(Str::ConfigurationRestored));
+    Confirm(tr("%1 from %2").arg(LoadString(Str::ConfigurationRestored), QDir::toNativeSeparators(m_path)));
     FinishLater(QDialog::Accepted);
   } else if (result == Result::Cancelled) {
     model.LogText(LoadString(Str::RestoreCancelled));
@@ -70,7 +73,10 @@ void CConfigRestoreDialog::OnMachineFinished(ResultCode result) {
 // The file comes from another tuner; nothing has been written yet. Yes
 // restores it all the same, No closes without writing.
 bool CConfigRestoreDialog::AskToGoOnWithOtherSerialNumber() {
-  if (CUserPrompts::Ask(this, LoadString(Str::SerialMismatchTitle), LoadString(Str::SerialMismatchQuestion))) {
+  const std::optional<std::uint16_t> fileSerial = m_machine->Data().fileSerialNumber;
+  const QString numbers = Format(tr("\n\nThe file: S/N %05u\nYour %s: S/N %05u"), unsigned{fileSerial.value_or(0)},
+                                 ModelName(), unsigned{GetModel().SerialNumber.Get()});
+  if (CUserPrompts::Ask(this, LoadString(Str::SerialMismatchTitle), LoadString(Str::SerialMismatchQuestion) + numbers)) {
     m_machine->SetForced(true);
     Start();
     return true;

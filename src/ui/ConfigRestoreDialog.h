@@ -27,4 +27,5 @@ class CConfigRestoreDialog : public CConfigFileDialog {
   std::unique_ptr<CConfigRestoreStateMachine> m_machine;
   // The result of the last run; the window's own when it closes.
   ResultCode m_result = Result::Success;
+  QString m_path;
 };

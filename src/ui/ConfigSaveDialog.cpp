@@ -43,7 +43,7 @@ void CConfigSaveDialog::OnMachineFinished(ResultCode result) {
   RunEnded();
   if (result == Result::Success) {
     KeepFolderOf(m_path);
-    model.LogText(LoadString(Str::ConfigurationSaved));
+    Confirm(tr("%1 to %2").arg(LoadString(Str::ConfigurationSaved), QDir::toNativeSeparators(m_path)));
     FinishLater(QDialog::Accepted);
   } else if (result == Result::Cancelled) {
     model.LogText(LoadString(Str::SaveCancelled));

@@ -64,6 +64,7 @@ void CConfigurationPage::ApplyEnablingRule() {
 }
 
 void CConfigurationPage::Open(QDialog* dialog) {
+  if (auto* job = qobject_cast<CJobDialog*>(dialog)) connect(job, &CJobDialog::Confirmed, this, &CPage::StatusMessage);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::ApplicationModal);
   dialog->open();

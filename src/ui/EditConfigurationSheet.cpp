@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -25,6 +26,9 @@ CEditConfigurationSheet::CEditConfigurationSheet(QWidget* parent)
   setWindowTitle(LoadString(Str::SheetTitle));
   GiveMnemonics(*m_buttons);
   m_context.UserChanged = [this] { UpdateButtons(); };
+  // All six tabs in view at once: the sheet is as wide as they need.
+  m_tabs->tabBar()->setUsesScrollButtons(false);
+  m_tabs->setElideMode(Qt::ElideNone);
   AddPages();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_tabs);

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -12,10 +13,13 @@
 CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
     : CJobDialog(LoadString(Str::ResetDialogTitle), QStringLiteral("Configuration.htm#EEINIT"), parent),
       m_machine(GetModel()) {
-  auto* text = new QLabel(tr("Click OK to reset configuration to factory default and erase ATU memories.\n\n"
-                             "Reset is not reversible. Consider saving this configuration before erasing it."),
-                          this);
-  text->setWordWrap(true);
+  m_text = new QLabel(tr("Click OK to reset configuration to factory default and erase ATU memories.\n\n"
+                         "Reset is not reversible. Consider saving this configuration before erasing it."),
+                      this);
+  m_text->setWordWrap(true);
+  m_busy = new QProgressBar(this);
+  m_busy->setRange(0, 0);  // no steps to count: it moves while the reset runs
+  m_busy->setVisible(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   GiveMnemonics(*buttons);
   m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -23,7 +27,8 @@ CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
   m_ok->setAutoDefault(false);
   buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(text);
+  layout->addWidget(m_text);
+  layout->addWidget(m_busy);
   layout->addStretch();
   layout->addWidget(buttons);
   connect(m_ok, &QPushButton::clicked, this, &CEraseConfigurationDialog::StartReset);
@@ -33,7 +38,11 @@ CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
 
 void CEraseConfigurationDialog::StartReset() {
   Activate(m_machine);
-  if (m_machine.StartErase()) RunStarted();
+  if (!m_machine.StartErase()) return;
+  RunStarted();
+  m_ok->setEnabled(false);
+  m_text->setText(tr("Resetting the %1 to its factory defaults, then waiting for it to restart...").arg(ModelName()));
+  m_busy->setVisible(true);
 }
 
 // After a reset the notice comes from the contact machine, once it has found
@@ -41,7 +50,9 @@ void CEraseConfigurationDialog::StartReset() {
 void CEraseConfigurationDialog::OnMachineFinished(ResultCode result) {
   Deactivate();
   RunEnded();
+  m_busy->setVisible(false);
   if (result == Result::Success) {
+    Confirm(tr("The %1 was reset to its factory defaults and is back on %2").arg(ModelName(), GetModel().Port.Get()));
     FinishLater(QDialog::Accepted);
   } else if (result == Result::Cancelled) {
     FinishLater(QDialog::Rejected);

@@ -1,11 +1,14 @@
 #pragma once
 // "Reset Configuration to Factory Defaults": asks before the tuner's
-// configuration is reset and its ATU memories erased, runs the reset and
-// closes once the tuner has been found again.
+// configuration is reset and its ATU memories erased, runs the reset (saying
+// so, with a busy bar) and closes once the tuner has been found again, which
+// it confirms.
 
 #include "machines/EraseConfigurationStateMachine.h"
 #include "ui/JobDialog.h"
 
+class QLabel;
+class QProgressBar;
 class QPushButton;
 
 class CEraseConfigurationDialog : public CJobDialog {
@@ -14,6 +17,7 @@ class CEraseConfigurationDialog : public CJobDialog {
   explicit CEraseConfigurationDialog(QWidget* parent = nullptr);
 
   QPushButton& OkButton() { return *m_ok; }
+  QLabel& TextLabel() { return *m_text; }
 
  protected:
   void OnMachineFinished(ResultCode result) override;
@@ -23,4 +27,6 @@ class CEraseConfigurationDialog : public CJobDialog {
 
   CEraseConfigurationStateMachine m_machine;
   QPushButton* m_ok;
+  QLabel* m_text;
+  QProgressBar* m_busy;
 };

@@ -14,11 +14,13 @@
 #include "ui/Accessible.h"
 #include "ui/BandGroup.h"
 #include "ui/PerBandValues.h"
+#include "ui/UserPrompts.h"
 
 CEraseMemoryDialog::CEraseMemoryDialog(QWidget* parent)
     : CJobDialog(LoadString(Str::EraseMemoryTitle), QStringLiteral("Configuration.htm#EraseMemories"), parent),
       m_machine(GetModel()),
-      m_bands(new CBandGroup(this)) {
+      m_bands(new CBandGroup(this)),
+      m_status(new QLabel(this)) {
   auto* eraseGroup = new QGroupBox(tr("Erase Memories"), this);
   auto* eraseLayout = new QVBoxLayout(eraseGroup);
   for (unsigned antenna = 1; antenna <= 3; ++antenna) {
@@ -35,8 +37,9 @@ CEraseMemoryDialog::CEraseMemoryDialog(QWidget* parent)
   layout->addWidget(new QLabel(tr("Choose Band, then click one or more Antenna buttons"), this), 0, 0, 1, 2);
   layout->addWidget(m_bands, 1, 0);
   layout->addWidget(eraseGroup, 1, 1);
-  layout->setRowStretch(2, 1);
-  layout->addWidget(buttons, 3, 0, 1, 2);
+  layout->addWidget(m_status, 2, 0, 1, 2);
+  layout->setRowStretch(3, 1);
+  layout->addWidget(buttons, 4, 0, 1, 2);
   connect(m_bands, &CBandGroup::BandChosen, this,
           [this](unsigned band) { m_machine.Band.Set(static_cast<unsigned char>(band)); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
@@ -61,21 +64,31 @@ void CEraseMemoryDialog::customEvent(QEvent* event) {
   CJobDialog::customEvent(event);
 }
 
+// Nothing is erased unless the user says yes to the band and antenna named.
 // A click while a run goes on is refused by the busy machine, without a word.
 void CEraseMemoryDialog::Erase(unsigned antenna) {
+  if (!m_machine.IsIdle()) return;
+  const unsigned band = m_machine.Band.Get();
+  const QString where = band == kAllBands ? tr("on all bands") : tr("on the %1 m band").arg(BandName(band));
+  const QString question = tr("Erase the tuning memories of antenna %1 %2? This cannot be undone.").arg(antenna).arg(where);
+  if (!CUserPrompts::Ask(this, LoadString(Str::EraseMemoryTitle), question)) return;
   m_machine.Antenna = static_cast<unsigned char>(antenna);
   if (!m_machine.StartErase()) return;
-  LogErase(Str::ErasingMemory);
+  ShowErase(Str::ErasingMemory);
   m_eraseStarted = true;
   RunStarted();
 }
 
-void CEraseMemoryDialog::OnMachineFinished(ResultCode) {
-  if (m_eraseStarted) LogErase(Str::MemoryErased);
+void CEraseMemoryDialog::OnMachineFinished(ResultCode result) {
+  if (m_eraseStarted && result == Result::Success) ShowErase(Str::MemoryErased);
+  else if (m_eraseStarted) ShowErase(Str::ErasingMemory, tr(" failed: ") + ErrorText(result));
   m_eraseStarted = false;
   RunEnded();
 }
 
-void CEraseMemoryDialog::LogErase(unsigned format) {
-  GetModel().LogText(FormatString(format, BandChoiceName(m_machine.Band.Get()), unsigned{m_machine.Antenna}));
+// In the window and in the activity log.
+void CEraseMemoryDialog::ShowErase(unsigned format, const QString& more) {
+  const QString text = FormatString(format, BandChoiceName(m_machine.Band.Get()), unsigned{m_machine.Antenna}) + more;
+  m_status->setText(text);
+  GetModel().LogText(text);
 }

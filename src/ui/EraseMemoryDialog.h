@@ -1,12 +1,14 @@
 #pragma once
 // "Erase Antenna Tuner Memories": shows the band the tuner is on, lets the
 // user choose a band (or all) and erases the memories of one antenna per
-// click, as often as he likes before he closes the window.
+// click, as often as he likes before he closes the window. Each erase is
+// asked for first and said when done.
 
 #include "machines/EraseMemoryStateMachine.h"
 #include "ui/JobDialog.h"
 
 class CBandGroup;
+class QLabel;
 class QPushButton;
 
 class CEraseMemoryDialog : public CJobDialog {
@@ -17,6 +19,7 @@ class CEraseMemoryDialog : public CJobDialog {
   CEraseMemoryStateMachine& Machine() { return m_machine; }
   CBandGroup& Bands() { return *m_bands; }
   QPushButton& AntennaButton(unsigned antenna) { return *m_antennaButtons.at(antenna - 1); }
+  QLabel& StatusLabel() { return *m_status; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -25,11 +28,12 @@ class CEraseMemoryDialog : public CJobDialog {
 
  private:
   void Erase(unsigned antenna);
-  void LogErase(unsigned format);
+  void ShowErase(unsigned format, const QString& more = {});
 
   CEraseMemoryStateMachine m_machine;
   CBandGroup* m_bands;
   std::array<QPushButton*, 3> m_antennaButtons{};
+  QLabel* m_status;
   bool m_eraseStarted = false;
   CEventSubscriptions m_bandSubscription;
 };

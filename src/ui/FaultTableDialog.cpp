@@ -1,13 +1,25 @@
 #include "ui/FaultTableDialog.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "base/AtomicFileWriter.h"
 #include "base/StringTable.h"
+#include "base/TextFormat.h"
 #include "machines/TunerModel.h"
+#include "model/ModelReportSink.h"
 #include "ui/Accessible.h"
 
 namespace {
@@ -26,8 +38,13 @@ CFaultTableDialog::CFaultTableDialog(QWidget* parent)
                            LoadString(Str::FaultColumnCode), LoadString(Str::FaultColumnData)});
   for (int column : {IndexColumn, TimeColumn})
     m_list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-  m_list->header()->setStretchLastSection(true);
+  // Every column as wide as it needs; a narrow window scrolls rather than cut the data.
+  m_list->header()->setStretchLastSection(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
+  connect(buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+          &CFaultTableDialog::CopyRows);
+  connect(buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+          &CFaultTableDialog::SaveRowsAs);
   GiveMnemonics(*buttons);
   m_list->setAccessibleName(windowTitle());
   auto* layout = new QVBoxLayout(this);
@@ -72,4 +89,26 @@ void CFaultTableDialog::Fill() {
   // Each column as wide as its widest cell or its header, whichever is wider.
   for (int column = 0; column < ColumnCount; ++column) m_list->resizeColumnToContents(column);
   m_list->setUpdatesEnabled(true);
+  // The window grows to show the rows whole, as far as the screen allows.
+  int width = m_list->frameWidth() * 2 + m_list->verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < ColumnCount; ++column) width += m_list->columnWidth(column);
+  const int wanted = this->width() + width - m_list->width();
+  const int available = screen() != nullptr ? screen()->availableGeometry().width() : wanted;
+  if (wanted > this->width()) resize(std::min(wanted, available), height());
+}
+
+void CFaultTableDialog::CopyRows() { QGuiApplication::clipboard()->setText(FaultRowsCsv(m_machine.Rows())); }
+
+bool CFaultTableDialog::SaveRows(const QString& path) {
+  CModelReportSink sink(GetModel());
+  CAtomicFileWriter writer(LoadString(Str::FaultTableErrorTitle), sink);
+  return writer.Open(path) && writer.WriteBytes(FaultRowsCsv(m_machine.Rows()).toUtf8()) && writer.Commit();
+}
+
+void CFaultTableDialog::SaveRowsAs() {
+  const QString name = Format("%s faults S/N %05u.csv", ModelName(), unsigned{GetModel().SerialNumber.Get()});
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = QFileDialog::getSaveFileName(this, tr("Save Fault Table"), QDir(folder).filePath(name),
+                                                    tr("CSV files (*.csv);;All files (*)"));
+  if (!path.isEmpty()) SaveRows(path);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // "Fault Table (Newest Entry at Top)": reads the tuner's fault log and lists
-// it in four columns, the newest entry first.
+// it in four columns, the newest entry first; its rows can be copied or saved
+// as CSV.
 
 #include "machines/FaultTableStateMachine.h"
 #include "ui/JobDialog.h"
@@ -13,6 +14,8 @@ class CFaultTableDialog : public CJobDialog {
   explicit CFaultTableDialog(QWidget* parent = nullptr);
 
   QTreeWidget& List() { return *m_list; }
+  // The rows as CSV on the clipboard.
+  void CopyRows();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -20,6 +23,10 @@ class CFaultTableDialog : public CJobDialog {
 
  private:
   void Fill();
+  // The rows as CSV in a file the user chooses (false, after a box, when it
+  // cannot be written).
+  void SaveRowsAs();
+  bool SaveRows(const QString& path);
 
   CFaultTableStateMachine m_machine;
   QTreeWidget* m_list;

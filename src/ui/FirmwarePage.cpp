@@ -20,6 +20,7 @@
 #include "ui/FtpDialog.h"
 #include "ui/LogView.h"
 #include "ui/McuLoaderDialog.h"
+#include "ui/UserPrompts.h"
 
 namespace {
 // Enough for days of operation; the oldest lines go first.
@@ -123,7 +124,8 @@ QWidget* CFirmwarePage::CreateLogGroup() {
   m_log->setParent(group);
   m_log->setReadOnly(true);
   m_log->setFont(CLogView::LogFont());
-  m_log->setLineWrapMode(QTextEdit::NoWrap);
+  // Long lines (advice, paths) wrap: a log read sideways is not read.
+  m_log->setLineWrapMode(QTextEdit::WidgetWidth);
   m_log->SetCharacterLimit(kActivityLogLimit);
   m_log->EnableSaving(tr("Save Log &As..."), QStringLiteral("ZU6400 activity log.txt"));
   auto* layout = new QVBoxLayout(group);
@@ -198,6 +200,14 @@ void CFirmwarePage::SendFirmware() {
     model.MessageBox(LoadString(Str::ErrorTitle), LoadString(Str::NoFirmwareFiles), BoxIcon::Error);
     return;
   }
+  // Asked once, as --yes is on the command line: the load cannot be undone.
+  const QString now =
+      model.FirmwareStatus.Get() == FirmwareStatusLoader ? tr("in its bootstrap loader") : model.GetVersionText();
+  const QString question =
+      tr("Send firmware %1 (version %2) to the %3 on %4 (now %5)?\n\nThe %3 restarts in its bootstrap loader. Do not "
+         "switch it off until the load is complete.")
+          .arg(QDir::toNativeSeparators(m_scan.Path()), m_scan.AvailableText(), ModelName(), model.Port.Get(), now);
+  if (!CUserPrompts::Ask(this, m_send->text(), question)) return;
   QElapsedTimer elapsed;
   elapsed.start();
   model.LogText(FormatString(Str::SendingFirmwareFrom, model.FirmwareFolder.Get()));

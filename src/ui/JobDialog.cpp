@@ -40,6 +40,11 @@ void CJobDialog::FinishLater(int result) {
   QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
 }
 
+void CJobDialog::Confirm(const QString& text) {
+  GetModel().LogText(text);
+  emit Confirmed(text);
+}
+
 void CJobDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) Deactivate();

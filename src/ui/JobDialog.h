@@ -20,6 +20,10 @@ class CJobDialog : public QDialog {
   bool IsBusy() const { return m_busy > 0; }
   void ShowHelp();
 
+ signals:
+  // What the job did, for the status bar once the window has closed.
+  void Confirmed(const QString& text);
+
  protected:
   // Makes the machine the active one and listens for the end of its runs.
   void Activate(IStateMachine& machine);
@@ -30,6 +34,8 @@ class CJobDialog : public QDialog {
   virtual void OnMachineFinished(ResultCode result) = 0;
   // Ends the window after the notice that asked for it has gone round.
   void FinishLater(int result);
+  // Says what the job did: in the activity log and, through Confirmed, the status bar.
+  void Confirm(const QString& text);
 
   void hideEvent(QHideEvent* event) override;
   void customEvent(QEvent* event) override;

@@ -52,4 +52,7 @@ void CKeyInterruptPowerPage::ShowOptimizeButton() {
   const bool optimized = m_power.GetRequested() == kZp5100Power;
   m_optimize->setText(LoadString(optimized ? Str::OptimizedForZp5100 : Str::OptimizeForZp5100));
   m_optimize->setEnabled(!optimized);
+  // Greyed, it says why; otherwise what it will do.
+  m_optimize->setToolTip(optimized ? tr("The maximum power is already %1 W, the value for the ZP5100").arg(kZp5100Power)
+                                   : tr("Set the maximum power to %1 W, the value for the ZP5100").arg(kZp5100Power));
 }

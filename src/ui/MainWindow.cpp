@@ -76,6 +76,8 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   setCentralWidget(m_tabView);
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
   connect(m_tabView, &CTabView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
+  connect(static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage)), &CPortPage::SimulatedTunerRequested, this,
+          &CMainWindow::SimulatedTunerRequested);
   SelectStartPage();
   ConnectReadingsLog();
   Subscribe();
@@ -174,10 +176,11 @@ void CMainWindow::ToggleReadingsLog() {
 
 QString CMainWindow::ReadingsLogStatus() const { return m_readingsLogLabel->text(); }
 
+// Without a port to use (none saved, or its adapter absent) the Port page comes first.
 void CMainWindow::SelectStartPage() {
   CTunerModel& model = GetModel();
   int page = CTabView::kPortPage;
-  if (!model.Port.Get().isEmpty()) {
+  if (!model.Port.Get().isEmpty() && CPortPage::IsPresent(model.Port.Get())) {
     page = model.ActivePage.Get();
     if (page < 0 || page >= m_tabView->count()) page = CTabView::kPortPage;
   }
@@ -216,7 +219,7 @@ void CMainWindow::OnModelEvent(const CModelEvent& event) {
       UpdateTitle();
       LogFirmwareStatus();
       if (GetModel().FirmwareStatus.Get() != FirmwareStatusNone) {
-        m_noAnswerTimer.stop();
+        EndSearch();
         ShowConnectionStatus(GetModel().GetShortStatusText());
       }
       break;
@@ -227,8 +230,11 @@ void CMainWindow::OnModelEvent(const CModelEvent& event) {
       break;
     case Msg::PortState:
       UpdateTitle();
-      if (!GetModel().IsPortOpen() && !GetModel().Port.Get().isEmpty())
-        statusBar()->showMessage(FormatString(Str::SerialPortClosed, GetModel().Port.Get()));
+      if (GetModel().IsPortOpen() || GetModel().Port.Get().isEmpty()) break;
+      // What the page said of the open port holds no more.
+      EndSearch();
+      ShowConnectionStatus(QString());
+      statusBar()->showMessage(FormatString(Str::SerialPortClosed, GetModel().Port.Get()));
       break;
     case Msg::SerialNumber: UpdateTitle(); break;
     default: break;
@@ -267,7 +273,7 @@ void CMainWindow::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
   model.LogText(LoadString(Str::Ready));
   if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
-    m_noAnswerTimer.stop();
+    EndSearch();
     QString text = FailureText("CreateFile", model.Port.Get(), result);
     const QString advice = PortAccessAdvice(model.Port.Get());
     if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
@@ -297,18 +303,34 @@ bool CMainWindow::IsSearching() const {
   return model.IsPortOpen() && model.FirmwareStatus.Get() == FirmwareStatusNone && !model.ContactMachine->IsIdle();
 }
 
+// Each speed the search tries is shown as it changes; the advice, once due,
+// stays below it while the search goes on.
 void CMainWindow::OnSearchStep() {
   if (!IsSearching()) return;
-  const CTunerModel& model = GetModel();
-  ShowConnectionStatus(Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Port.Get(), model.GetBitRate()));
-  if (!m_noAnswerTimer.isActive()) m_noAnswerTimer.start(static_cast<int>(CTimeScale::RealMs(kNoAnswerMs)));
+  if (!m_searching) {
+    m_searching = true;
+    m_noAnswerTimer.start(static_cast<int>(CTimeScale::RealMs(kNoAnswerMs)));
+  }
+  ShowSearchStatus();
 }
 
-// The search goes on; the Port page says what to check meanwhile.
 void CMainWindow::OnNoAnswerYet() {
-  if (!IsSearching() || m_tabView == nullptr) return;
-  static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage))
-      ->ShowStatus(tr("No answer yet. ") + GetModel().NoAnswerText());
+  if (!IsSearching()) return;
+  m_adviceShown = true;
+  ShowSearchStatus();
+}
+
+void CMainWindow::ShowSearchStatus() {
+  const CTunerModel& model = GetModel();
+  QString text = Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Port.Get(), model.GetBitRate());
+  if (m_adviceShown) text += u'\n' + tr("No answer yet. ") + model.NoAnswerText();
+  ShowConnectionStatus(text);
+}
+
+void CMainWindow::EndSearch() {
+  m_noAnswerTimer.stop();
+  m_searching = false;
+  m_adviceShown = false;
 }
 
 void CMainWindow::ShowBox(const CModelEvent& event) {
@@ -330,13 +352,19 @@ void CMainWindow::showEvent(QShowEvent* event) {
   if (!m_firstShowDone) OnFirstShow();
 }
 
+// The first size shows the largest page whole where the screen allows it;
+// the smallest is what the Port page needs, the other pages scroll.
 void CMainWindow::OnFirstShow() {
   m_firstShowDone = true;
   const QSize tabs = m_tabView->sizeHint();
-  const QSize chrome = sizeHint() - tabs;  // menu and status bar
-  m_initialSize = QSize(Scaled(tabs.width(), 105), Scaled(tabs.height(), 109)) + QSize(0, chrome.height());
-  m_initialSize = m_initialSize.expandedTo(minimumSizeHint());
-  setMinimumSize(m_initialSize);
+  const QSize chrome = size() - m_tabView->size();  // menu and status bar
+  const QSize frame = frameGeometry().size() - size();
+  const QSize screenRoom = screen() != nullptr ? screen()->availableGeometry().size() - frame : tabs + chrome;
+  const QSize portPage = m_tabView->Page(CTabView::kPortPage)->minimumSizeHint() + m_tabView->PageFrame() + chrome;
+  setMinimumSize(portPage.boundedTo(screenRoom));
+  m_initialSize = (QSize(Scaled(tabs.width(), 105), Scaled(tabs.height(), 109)) + QSize(0, chrome.height()))
+                      .boundedTo(screenRoom)
+                      .expandedTo(minimumSize());
   CWindowPlacement placement;
   if (placement.Read(GetModel().AppInfo.Settings())) {
     placement.ApplyTo(*this);

@@ -40,12 +40,16 @@ class CMainWindow : public QMainWindow {
   QAction& ReadingsLogAction() { return *m_readingsLogAction; }
   // What the status bar says of the readings log (empty while it is off).
   QString ReadingsLogStatus() const;
-  // The size at first show, also the smallest size the window takes.
+  // The size at first show: the largest page whole, as far as the screen allows.
   QSize InitialSize() const { return m_initialSize; }
   void ShowAbout();
   // Help > Firmware Release Notes.
   void ShowReleaseNotes();
   CReleaseInfoDialog* ReleaseNotes() const { return m_releaseNotes; }
+
+ signals:
+  // From the Port page: the program is to start again on the simulated tuner.
+  void SimulatedTunerRequested();
 
  protected:
   void customEvent(QEvent* event) override;
@@ -68,6 +72,8 @@ class CMainWindow : public QMainWindow {
   bool IsSearching() const;
   void OnSearchStep();
   void OnNoAnswerYet();
+  void ShowSearchStatus();
+  void EndSearch();
   void ShowBox(const CModelEvent& event);
   void ShowHelpForPage();
   void ConnectReadingsLog();
@@ -85,6 +91,9 @@ class CMainWindow : public QMainWindow {
   CEventSubscriptions m_subscriptions;
   CLogLineFilter m_logFilter;
   QTimer m_noAnswerTimer;
+  // A search is under way; after a while without an answer it gives advice.
+  bool m_searching = false;
+  bool m_adviceShown = false;
   QString m_titleBase;
   QSize m_initialSize;
   bool m_firstShowDone = false;

@@ -35,6 +35,12 @@ QCheckBox* AddCheckBox(QLayout* layout, const QString& text, QWidget* parent) {
 // A frequency in kHz as the tuner reports it; below 1.5 MHz there is none.
 QString FrequencyText(unsigned kHz) { return kHz >= 1500 ? QString::number(kHz) + QStringLiteral(" kHz") : QString(); }
 
+void Uncheck(QButtonGroup& group) {
+  group.setExclusive(false);  // an exclusive group cannot clear its last check
+  for (QAbstractButton* b : group.buttons()) b->setChecked(false);
+  group.setExclusive(true);
+}
+
 // "0.00" is what the tuner sends with no carrier.
 QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
 }  // namespace
@@ -55,6 +61,7 @@ COperatePage::COperatePage(QWidget* parent) : CPage(tr("&Operate"), QStringLiter
   layout->setColumnStretch(3, 1);
   ConnectActions();
   connect(&m_poll, &CPollLoop::CycleEnded, this, &COperatePage::OnCycleEnded);
+  ShowNothingRead();
   m_tune->setFocus();
 }
 
@@ -157,6 +164,11 @@ QWidget* COperatePage::BuildHistory() {
 }
 
 void COperatePage::OnCycleEnded(ResultCode result, const COperateValues& values) {
+  // The first readings: what the cycle found equal to the defaults told nobody.
+  if (!m_haveReadings && (result == Result::Success || result == Result::DevicePoweredOff)) {
+    m_haveReadings = true;
+    ShowAllValues();
+  }
   ConfirmMemorize();
   const QDateTime now = QDateTime::currentDateTime();
   m_history.AddCycle(now.toMSecsSinceEpoch(), result, values);
@@ -230,7 +242,14 @@ void COperatePage::OnShown() {
   ApplyEnablingRules();
   CTunerModel& model = GetModel();
   m_active.emplace(model, m_machine);
-  for (CEventSource* value : m_machine.Values().All()) SubscribeAndNotify(*value);
+  // Unread values are not shown as if read: until a cycle has read them, only changes are.
+  if (model.FirmwareStatus.Get() != FirmwareStatusRunning) ShowNothingRead();
+  for (CEventSource* value : m_machine.Values().All()) {
+    if (m_haveReadings)
+      SubscribeAndNotify(*value);
+    else
+      Subscribe(*value);
+  }
   Subscribe(model.FirmwareStatus);
   m_poll.Start();
 }
@@ -246,6 +265,7 @@ void COperatePage::OnModelEvent(const CModelEvent& event) {
   if (event.Message == Msg::FirmwareStatus) {
     ApplyEnablingRules();
     if (GetModel().FirmwareStatus.Get() == FirmwareStatusRunning) StartCycle();
+    else if (m_haveReadings) ShowNothingRead();
   } else {
     ShowValue(event.Message);
   }
@@ -278,6 +298,20 @@ void COperatePage::ApplyMemorizeRule() {
                          m_machine.Values().Frequency.Get() >= 1500);
   const QString limit = model.FirmwareStatus.Get() == FirmwareStatusRunning ? LimitText(OperateFeature::Memorize) : QString();
   m_memorize->setToolTip(limit.isEmpty() ? LoadString(Str::MemorizeTip) : limit);
+}
+
+void COperatePage::ShowNothingRead() {
+  m_haveReadings = false;
+  for (QButtonGroup* group : {m_modes, m_antennas}) Uncheck(*group);
+  for (QCheckBox* box : {m_side, m_bypassed, m_attenuator, m_keyInterrupt, m_power}) box->setChecked(false);
+  m_capacitors->Clear();
+  m_inductors->Clear();
+  for (QLabel* label : m_observed) label->clear();
+  m_fault->setVisible(false);
+}
+
+void COperatePage::ShowAllValues() {
+  for (CEventSource* value : m_machine.Values().All()) ShowValue(value->Message());
 }
 
 void COperatePage::ShowValue(unsigned message) {
@@ -337,9 +371,7 @@ void COperatePage::ShowMode() {
     m_modes->button(id)->setChecked(true);
     return;
   }
-  m_modes->setExclusive(false);  // an exclusive group cannot clear its last check
-  for (QAbstractButton* b : m_modes->buttons()) b->setChecked(false);
-  m_modes->setExclusive(true);
+  Uncheck(*m_modes);
 }
 
 void COperatePage::ShowPowerStatus() {

@@ -80,6 +80,9 @@ class COperatePage : public CPage {
   void ConfirmMemorize();
   void ShowValue(unsigned message);
   void ShowReading(int row, const QString& text);
+  // Until a cycle has read the tuner the controls show nothing but what changed.
+  void ShowNothingRead();
+  void ShowAllValues();
   void ShowMode();
   void ShowPowerStatus();
   void ShowFault();
@@ -108,6 +111,8 @@ class COperatePage : public CPage {
   std::array<QLabel*, 9> m_observed{};
   std::array<QWidget*, 6> m_extraRows{};
   QLabel* m_extraNote = nullptr;
+  // A cycle has read the tuner since it was found.
+  bool m_haveReadings = false;
   // Set once the memorize the user asked for has been confirmed.
   bool m_memorizeSent = true;
   CHistoryChart* m_chart;

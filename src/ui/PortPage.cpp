@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
@@ -39,6 +40,9 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("&Port"), QStringLiteral("Port.
   m_close = new QPushButton(tr("C&lose Port"), this);
   m_test = new QPushButton(tr("Test Co&mmunications"), this);
   m_test->setDefault(true);
+  m_simulate = new QPushButton(tr("T&ry the Simulated Tuner"), this);
+  m_simulate->setToolTip(tr("Restart the program on a simulated ZU6400 for this run; the saved port is kept"));
+  m_simulate->setAutoDefault(false);
   m_status = new QLabel(this);
   m_status->setWordWrap(true);
   m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -64,14 +68,17 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("&Port"), QStringLiteral("Port.
   buttons->addWidget(m_test);
   layout->addLayout(buttons, 2, 0, 1, 2);
   layout->addWidget(m_status, 3, 0, 1, 3);
-  layout->setRowStretch(4, 1);
+  layout->addWidget(m_simulate, 4, 0, 1, 2, Qt::AlignLeft);
+  layout->setRowStretch(5, 1);
   layout->setColumnStretch(2, 1);
 
   FillPortBox();
   // A saved port stays chosen even while its adapter is unplugged.
   if (!SelectPort(GetModel().Port.Get())) m_portBox->setCurrentIndex(-1);
   FillSpeedBox();
+  ShowGuide();
 
+  connect(m_simulate, &QPushButton::clicked, this, &CPortPage::SimulatedTunerRequested);
   connect(m_portBox, &QComboBox::activated, this, [this](int index) { ChoosePort(m_portBox->itemText(index)); });
   connect(m_portBox->lineEdit(), &QLineEdit::returnPressed, this, [this] { ChoosePort(m_portBox->currentText()); });
   connect(m_speedBox, &QComboBox::activated, this, &CPortPage::OnSpeedChosen);
@@ -84,6 +91,32 @@ QStringList CPortPage::AvailablePorts() {
   QStringList ports;
   for (const PortListEntry& port : ListPorts()) ports << (port.byId.isEmpty() ? port.device : port.byId);
   return ports;
+}
+
+bool CPortPage::IsPresent(const QString& port) {
+  return !port.startsWith(u'/') || QFileInfo::exists(port);
+}
+
+QString CPortPage::GuideText() {
+  return tr("Choose the serial port the %1 is connected to, or type its path, then click Test Communications. "
+            "No tuner at hand? Try the program on the simulated tuner.")
+      .arg(ModelName());
+}
+
+// Without a port to try, the page says what to do and offers the simulated tuner.
+void CPortPage::ShowGuide() {
+  const QString& port = GetModel().Port.Get();
+  m_simulate->setVisible(port.isEmpty() || !IsPresent(port));
+  if (port.isEmpty()) ShowStatus(GuideText());
+}
+
+// The port box is where the answer goes: it gets the focus, a tip and its list.
+void CPortPage::PointAtPortBox() {
+  ShowStatus(GuideText());
+  m_portBox->setFocus();
+  const QString tip = tr("Choose the %1's serial port here, or type its path").arg(ModelName());
+  QToolTip::showText(m_portBox->mapToGlobal(QPoint(0, m_portBox->height())), tip, m_portBox);
+  m_portBox->showPopup();
 }
 
 void CPortPage::FillPortBox() {
@@ -104,7 +137,7 @@ bool CPortPage::SelectPort(const QString& name) {
   if (index < 0) {
     m_portBox->addItem(name);
     index = m_portBox->count() - 1;
-    if (!QFileInfo::exists(name)) {
+    if (!IsPresent(name)) {
       m_portBox->setItemData(index, QColor(Qt::gray), Qt::ForegroundRole);
       m_portBox->setItemData(index, NotPresentText(name), Qt::ToolTipRole);
     }
@@ -146,11 +179,7 @@ void CPortPage::TestCommunications() {
     return;
   }
   model.ClosePort();
-  if (model.Port.Get().isEmpty()) {
-    model.MessageBoxAndLog(LoadString(Str::ChoosePortTitle), LoadString(Str::ChoosePortText), BoxIcon::Error);
-    m_portBox->showPopup();
-    return;
-  }
+  if (model.Port.Get().isEmpty()) return PointAtPortBox();
   model.ContactMachine->StartAtOpenPort();
 }
 
@@ -167,6 +196,7 @@ void CPortPage::OnModelEvent(const CModelEvent& event) {
   switch (event.Message) {
     case Msg::Port:
       if (!SelectPort(model.Port.Get())) m_portBox->setCurrentIndex(-1);
+      ShowGuide();
       break;
     case Msg::PortState:
       if (model.IsPortOpen() && model.FirmwareStatus.Get() == FirmwareStatusNone && model.ContactMachine->IsIdle())

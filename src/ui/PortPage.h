@@ -18,11 +18,18 @@ class CPortPage : public CPage {
 
   // The serial ports of this computer, as the box lists them.
   static QStringList AvailablePorts();
+  // Whether the named port is there to be opened: a device file that exists
+  // (a network port is taken to be).
+  static bool IsPresent(const QString& port);
+  // What a newcomer without a port is told to do.
+  static QString GuideText();
 
   QComboBox& PortBox() { return *m_portBox; }
   QComboBox& SpeedBox() { return *m_speedBox; }
   QPushButton& TestButton() { return *m_test; }
   QPushButton& CloseButton() { return *m_close; }
+  // Offered while no port is chosen or the chosen one is absent.
+  QPushButton& SimulateButton() { return *m_simulate; }
   QLabel& StatusLabel() { return *m_status; }
 
   // What the connection is doing or why it failed, in the page's status box.
@@ -31,6 +38,10 @@ class CPortPage : public CPage {
   // The user chose a port by name (picked from the list or typed).
   void ChoosePort(const QString& name);
   void TestCommunications();
+
+ signals:
+  // The user wants to try the program on the simulated tuner, for this run.
+  void SimulatedTunerRequested();
 
  protected:
   void OnShown() override;
@@ -42,10 +53,13 @@ class CPortPage : public CPage {
   bool SelectPort(const QString& name);
   void OnSpeedChosen(int index);
   void ShowStatusBox();
+  void ShowGuide();
+  void PointAtPortBox();
 
   QComboBox* m_portBox;
   QComboBox* m_speedBox;
   QPushButton* m_close;
   QPushButton* m_test;
+  QPushButton* m_simulate;
   QLabel* m_status;
 };

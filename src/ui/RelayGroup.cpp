@@ -53,6 +53,11 @@ void CRelayGroup::Show(std::uint8_t relays) {
   if (!m_editHasFocus) m_edit->setValue(static_cast<int>(RelayValue(relays, m_weights)));
 }
 
+void CRelayGroup::Clear() {
+  for (QCheckBox* box : m_boxes) box->setChecked(false);
+  m_edit->clear();
+}
+
 std::uint8_t CRelayGroup::FromBoxes() const {
   std::uint8_t relays = 0;
   for (unsigned bit = 0; bit < m_boxes.size(); ++bit)

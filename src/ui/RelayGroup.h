@@ -43,6 +43,8 @@ class CRelayGroup : public QGroupBox {
 
   // A reading from the tuner: the boxes always, the edit unless it has focus.
   void Show(std::uint8_t relays);
+  // Nothing read yet: no box checked and no number.
+  void Clear();
   CRelaySpinBox& Edit() { return *m_edit; }
   QCheckBox& Box(unsigned bit) { return *m_boxes[bit]; }
 

@@ -1,10 +1,26 @@
 #include "ui/TabView.h"
 
+#include <QScrollArea>
+
 #include "ui/CommandTesterPage.h"
 #include "ui/ConfigurationPage.h"
 #include "ui/FirmwarePage.h"
 #include "ui/OperatePage.h"
 #include "ui/PortPage.h"
+
+namespace {
+// A page's window onto its page: it asks for the page's whole size, and below
+// the page's minimum it scrolls.
+class CPageScroller : public QScrollArea {
+ public:
+  explicit CPageScroller(CPage* page) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setWidget(page);
+  }
+  QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+}  // namespace
 
 CTabView::CTabView(QWidget* parent) : QTabWidget(parent) { CreatePages(); }
 
@@ -19,9 +35,12 @@ void CTabView::CreatePages() {
 }
 
 void CTabView::AddPage(CPage* page) {
-  addTab(page, page->Title());
+  m_pages.append(page);
+  addTab(new CPageScroller(page), page->Title());
   connect(page, &CPage::HelpRequested, this, &CTabView::HelpRequested);
   connect(page, &CPage::StatusMessage, this, &CTabView::StatusMessage);
 }
 
-CPage* CTabView::Page(int index) const { return qobject_cast<CPage*>(widget(index)); }
+CPage* CTabView::Page(int index) const { return m_pages.value(index); }
+
+QSize CTabView::PageFrame() const { return size() - currentWidget()->size(); }

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's tabs: Port, Firmware, Operate, Configuration and Command
-// Tester, in that order.
+// Tester, in that order. Each page scrolls when the window is smaller than
+// the page needs, so that a small screen never squeezes one.
 
 #include <QTabWidget>
 
@@ -15,6 +16,8 @@ class CTabView : public QTabWidget {
   explicit CTabView(QWidget* parent = nullptr);
 
   CPage* Page(int index) const;
+  // What the tab bar and frame take around a page.
+  QSize PageFrame() const;
   CPage* CurrentPage() const { return Page(currentIndex()); }
   int FirmwarePageIndex() const { return m_firmwarePageIndex; }
   bool IsFirmwarePageShown() const { return currentIndex() == m_firmwarePageIndex; }
@@ -28,4 +31,5 @@ class CTabView : public QTabWidget {
   void AddPage(CPage* page);
 
   int m_firmwarePageIndex = -1;
+  QList<CPage*> m_pages;
 };

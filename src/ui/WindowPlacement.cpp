@@ -1,7 +1,10 @@
 #include "ui/WindowPlacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -45,7 +48,22 @@ bool CWindowPlacement::Write(QSettings& settings) const {
   return settings.status() == QSettings::NoError;
 }
 
+// A placement saved on a larger screen, or at another scale, is brought back
+// onto the screen it now falls on (the window's own when it falls on none).
 void CWindowPlacement::ApplyTo(QWidget& window) const {
-  window.setGeometry(normal);
+  const QScreen* screen = QGuiApplication::screenAt(normal.center());
+  if (screen == nullptr) screen = window.screen();
+  QRect rect = normal;
+  if (screen != nullptr) {
+    // Room for the window's frame too, so that its title bar can be reached.
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QRect room = screen->availableGeometry().marginsRemoved(frame);
+    rect.setSize(rect.size().boundedTo(room.size()).expandedTo(window.minimumSize()));
+    rect.moveLeft(std::clamp(rect.left(), room.left(), std::max(room.left(), room.right() + 1 - rect.width())));
+    rect.moveTop(std::clamp(rect.top(), room.top(), std::max(room.top(), room.bottom() + 1 - rect.height())));
+  }
+  window.setGeometry(rect);
   if (showCmd == kShowMaximized) window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
