@@ -10,6 +10,7 @@
 #include "machines/TunerModel.h"
 #include "sim/SimulatorThread.h"
 #include "ui/Help.h"
+#include "ui/Language.h"
 #include "ui/MainWindow.h"
 
 CUtilityProgram::CUtilityProgram(const QStringList& arguments) {
@@ -18,23 +19,39 @@ CUtilityProgram::CUtilityProgram(const QStringList& arguments) {
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOption({QStringLiteral("simulate"), QStringLiteral("Connect to a simulated ZU6400 for this run.")});
+  parser.addOption({QStringLiteral("lang"),
+                    QStringLiteral("The language of this run (%1); the saved choice or the system's otherwise.")
+                        .arg(CLanguage::Available().join(QStringLiteral(", "))),
+                    QStringLiteral("LANGUAGE")});
   parser.process(arguments);
   m_simulate = parser.isSet(QStringLiteral("simulate"));
+  m_language = parser.value(QStringLiteral("lang"));
 }
 
 CUtilityProgram::~CUtilityProgram() {
   m_window.reset();
   ReleaseModel();  // closes the port before the simulated tuner goes
   m_simulator.reset();
+  CLanguage::Uninstall();
+}
+
+// Before any window: every text is translated as it is made.
+void CUtilityProgram::InstallLanguage() {
+  if (!m_language.isEmpty() && !CLanguage::Available().contains(m_language))
+    QTextStream(stderr) << "zu6400-utility: --lang " << m_language << " is not a language of this program ("
+                        << CLanguage::Available().join(QStringLiteral(", ")) << ")" << Qt::endl;
+  CLanguage::Install(CLanguage::Choose(m_language.isEmpty() ? CLanguage::Saved() : m_language));
 }
 
 bool CUtilityProgram::Start() {
+  InstallLanguage();
   QString port;
   if (m_simulate) {
     m_simulator = std::make_unique<CSimulatorThread>(SimOptions::Newest());
     if (!m_simulator->Start()) {
       QMessageBox::critical(nullptr, CProgramVersion::Description(),
-                            QStringLiteral("The simulated tuner could not be started: the system gave no pseudo-terminal."));
+                            QCoreApplication::translate("CUtilityProgram", "The simulated tuner could not be started: "
+                                                                           "the system gave no pseudo-terminal."));
       return false;
     }
     port = m_simulator->SlavePath();

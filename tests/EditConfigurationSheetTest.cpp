@@ -62,7 +62,7 @@ class SheetFixture : public ModelFixture {
 
 QStringList PageTitles(CEditConfigurationSheet& sheet) {
   QStringList titles;
-  for (int i = 0; i < sheet.Tabs().count(); ++i) titles << sheet.Tabs().tabText(i);
+  for (int i = 0; i < sheet.Tabs().count(); ++i) titles << sheet.Tabs().tabText(i).remove(u'&');
   return titles;
 }
 

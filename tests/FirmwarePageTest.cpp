@@ -79,7 +79,7 @@ TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(page.InstalledLabel().text(), "01.97");
   EXPECT_TRUE(page.SendButton().isEnabled());
-  EXPECT_EQ(page.SendButton().text(), "Send Firmware to ZU6400");
+  EXPECT_EQ(page.SendButton().text(), "&Send Firmware to ZU6400");
   // The log begins with the program's version and the system it runs on.
   const QString log = page.Log().toPlainText();
   EXPECT_TRUE(log.contains("ZU6400 Utility Version ")) << log.toStdString();

@@ -75,6 +75,8 @@ TEST(HistoryChart, GapSplitsEveryLineAndPiecesAndMarksLeaveWithTheirTime) {
   EXPECT_EQ(chart.PieceCount(CHistoryChart::ForwardVoltage), 2);
   EXPECT_EQ(chart.PointCount(CHistoryChart::ForwardVoltage), 4);
   EXPECT_EQ(chart.MarkCount(), 2);
+  // What a screen reader hears of the lines.
+  EXPECT_EQ(chart.accessibleDescription(), "Last 1 minute(s): latest SWR 1.40, lowest SWR 1.20");
 
   ring.Add(Reading(62, 1.5f));  // the first piece and the Tune mark are out of the window now
   chart.Update();
@@ -82,6 +84,7 @@ TEST(HistoryChart, GapSplitsEveryLineAndPiecesAndMarksLeaveWithTheirTime) {
   EXPECT_EQ(chart.PointCount(CHistoryChart::Swr), 2);
   EXPECT_EQ(chart.PointCount(CHistoryChart::ForwardVoltage), 3);
   EXPECT_EQ(chart.MarkCount(), 1);
+  EXPECT_EQ(chart.accessibleDescription(), "Last 1 minute(s): latest SWR 1.50, lowest SWR 1.40");
 }
 
 TEST(HistoryChart, AxesGrowWithTheDataAndTheChartNeverHoldsMoreThanTheRing) {

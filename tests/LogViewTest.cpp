@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "ui/LogView.h"
@@ -106,11 +107,15 @@ TEST_F(LogView, MenuWithoutSelectionOffersSelectAllAndWhatTheControlCanDo) {
   EXPECT_FALSE(state.enabled.at("Cu&t\tCtrl+X"));
 }
 
-TEST_F(LogView, TheContextMenuKeyShowsNoMenu) {
+TEST_F(LogView, TheContextMenuKeyShowsTheMenuForThoseWithoutAMouse) {
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    shown = QApplication::activePopupWidget() != nullptr;
+    if (shown) QApplication::activePopupWidget()->close();
+  });
   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5), view.viewport()->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(view.viewport(), &key);
-  EXPECT_FALSE(key.isAccepted());
-  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_TRUE(shown);
 }
 
 TEST_F(LogView, AppendingKeepsTheUsersSelection) {

@@ -167,6 +167,9 @@ TEST(OperatePage, FrequencyBelow1500IsEmptyAndDisablesMemorize) {
   PageFixture f;
   QLabel& frequency = f.page->Observed("Frequency: ");
   ASSERT_TRUE(f.Sees([&] { return frequency.text() == "14200 kHz"; }));
+  // A screen reader hears what the number is.
+  EXPECT_EQ(frequency.accessibleName(), "Frequency 14200 kHz");
+  EXPECT_EQ(f.page->Capacitors().Box(6).accessibleName(), "Capacitor 680 pF");
   EXPECT_TRUE(f.page->MemorizeButton().isEnabled());
   EXPECT_EQ(f.page->Observed("Band: ").text(), "20");
   f.Sim().Live().Modify([](SimLive& s) { s.frequency = 1499; });

@@ -11,6 +11,8 @@
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The program follows the system's language: the tests read its English.
+  qputenv("LANGUAGE", "en");
   QTemporaryDir home;
   QDir(home.path()).mkdir(QStringLiteral("runtime"));
   QFile::setPermissions(home.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -1,6 +1,6 @@
 # Desktop program tests; widgets run on the offscreen platform.
 set(_ui_support UiTestSupport.cpp UiTestSupport.h)
-zu_test(test_ui_window MainWindowTest.cpp ${_ui_support})
+zu_test(test_ui_window MainWindowTest.cpp AccessibilityTest.cpp ${_ui_support})
 zu_test(test_ui_port PortPageTest.cpp ${_ui_support})
 zu_test(test_ui_tester CommandTesterTest.cpp ${_ui_support})
 zu_test(test_ui_views LogViewTest.cpp RtfReaderTest.cpp AboutTest.cpp)
@@ -10,3 +10,14 @@ foreach(_t test_ui_window test_ui_port test_ui_tester test_ui_views)
 endforeach()
 # The --simulate run of the desktop program.
 target_link_libraries(test_ui_window PRIVATE zu_app)
+
+# Every text of the desktop program translated: lupdate over the sources,
+# then nothing unfinished, stale or with other placeholders.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+add_test(NAME Translations COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/translations/check_translations.py
+         $<TARGET_FILE:Qt6::lupdate> ${CMAKE_SOURCE_DIR} ${ZU_TRANSLATIONS} -- ${ZU_TRANSLATED_DIRS})
+# The desktop program over AT-SPI, under an X server and a D-Bus session of
+# its own (Debian's python3-pyatspi under the system's python3).
+add_test(NAME AtSpiSmoke COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/accessibility/atspi_smoke.py
+         $<TARGET_FILE:zu6400-utility>)
+set_tests_properties(AtSpiSmoke PROPERTIES SKIP_RETURN_CODE 77)

@@ -1,5 +1,6 @@
 #include "base/ProgramVersion.h"
 
+#include <QCoreApplication>
 #include <QVersionNumber>
 #include <array>
 
@@ -28,5 +29,6 @@ QString CProgramVersion::VersionText() {
 }
 
 QString CProgramVersion::LegalNotice() {
-  return QStringLiteral("Copyright \u00A9 2026 The ZU6400 Utility developers. Released under the MIT License.");
+  return QCoreApplication::translate("CProgramVersion",
+                                     "Copyright © 2026 The ZU6400 Utility developers. Released under the MIT License.");
 }

@@ -1,6 +1,6 @@
 #pragma once
 // User-visible texts, kept by number so that every caller words a message the
-// same way.
+// same way, and translated where the program has a translator installed.
 
 #include <QString>
 
@@ -153,8 +153,9 @@ constexpr unsigned ErasingMemory = 13867;            // "Erasing Band %s Antenna
 constexpr unsigned MemoryErased = 13868;             // "ATU memory erased Band %s Antenna %u"
 }  // namespace Str
 
-// The text of a string-table entry; an unknown number gives "".
-QString LoadString(unsigned id);
+// The text of a string-table entry in the program's language; an unknown
+// number gives "". A text with a count takes the plural form for count.
+QString LoadString(unsigned id, int count = -1);
 
 // The device model name that fills "%s" and "??" in texts.
 const QString& ModelName();

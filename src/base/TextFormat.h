@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <type_traits>
 
 #include "base/StringTable.h"
 
@@ -20,6 +21,16 @@ template <class... A>
 QString Apply(const char* format, const A&... held) {
   return QString::asprintf(format, Raw(held)...);
 }
+
+// The first argument when it is a number: the count a plural form follows.
+inline int CountOf() { return -1; }
+template <class T, class... R>
+int CountOf(const T& first, const R&...) {
+  if constexpr (std::is_integral_v<T>)
+    return static_cast<int>(first);
+  else
+    return -1;
+}
 }  // namespace TextFormatDetail
 
 // Format(fmt, args...): QString arguments stand for %s.
@@ -33,10 +44,11 @@ QString Format(const QString& format, const A&... args) {
   return Format(format.toUtf8().constData(), args...);
 }
 
-// A string-table entry filled with arguments.
+// A string-table entry filled with arguments; a text with a count takes the
+// plural form of its first argument.
 template <class... A>
 QString FormatString(unsigned id, const A&... args) {
-  return Format(LoadString(id), args...);
+  return Format(LoadString(id, TextFormatDetail::CountOf(args...)), args...);
 }
 
 // The text without the CR and LF characters at its end.

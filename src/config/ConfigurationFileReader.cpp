@@ -1,17 +1,21 @@
 #include "config/ConfigurationFileReader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
+#include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "base/WholeFileReader.h"
 #include "config/ConfigDataLineParser.h"
 
 namespace {
 
-const char kAlteredText[] =
-    "The configuration file has been altered after it was saved.\r\nCannot restore from a modified configuration file.";
-const char kIncompleteText[] =
-    "The configuration file is incomplete.\r\nCannot restore from an incomplete configuration file.";
+const char kAlteredText[] = QT_TRANSLATE_NOOP(
+    "ConfigurationFileReader",
+    "The configuration file has been altered after it was saved.\r\nCannot restore from a modified configuration file.");
+const char kIncompleteText[] = QT_TRANSLATE_NOOP(
+    "ConfigurationFileReader",
+    "The configuration file is incomplete.\r\nCannot restore from an incomplete configuration file.");
 
 // Reads the hexadecimal digits of value from text, most significant first.
 bool HexWord(QByteArrayView text, std::uint32_t& value) {
@@ -37,7 +41,7 @@ bool Decimal16(QByteArrayView text, std::uint16_t& value) {
 }  // namespace
 
 ResultCode CConfigurationFileReader::Fail(ResultCode code, const QString& text) {
-  m_sink.ErrorBox(QString::fromLatin1(kRestoreErrorTitle), text);
+  m_sink.ErrorBox(LoadString(Str::RestoreErrorTitle), text);
   return code;
 }
 
@@ -69,7 +73,7 @@ ResultCode CConfigurationFileReader::Line(QByteArrayView line) {
   if (line.startsWith("MEM")) {
     if (!CConfigDataLineParser(m_data).Parse(line))
       return Fail(Result::CorruptConfigurationFile,
-                  Format("Unable to parse line \"%s\"", QString::fromLatin1(line)));
+                  Format(QCoreApplication::translate("ConfigurationFileReader", "Unable to parse line \"%s\""), QString::fromLatin1(line)));
     m_dataSeen = true;
     m_checkPending = true;
     return Result::Success;
@@ -96,7 +100,7 @@ ResultCode CConfigurationFileReader::SerialNumberLine(QByteArrayView line) {
   if (m_tunerSerialNumber == kNoSerialNumber) return Result::Success;
   if (!hasEquals)
     return Fail(Result::CorruptConfigurationFile,
-                Format("Unable to parse %s line \"%s\", Serial number verification skipped",
+                Format(QCoreApplication::translate("ConfigurationFileReader", "Unable to parse %s line \"%s\", Serial number verification skipped"),
                        QString::fromLatin1(kSerialNumberKey), QString::fromLatin1(line)));
   m_data.serialNumberDiffers = m_data.fileSerialNumber != m_tunerSerialNumber;
   return Result::Success;
@@ -105,7 +109,7 @@ ResultCode CConfigurationFileReader::SerialNumberLine(QByteArrayView line) {
 ResultCode ReadConfigurationFile(const QString& path, std::uint16_t tunerSerialNumber, ConfigRestoreData& data,
                                  IReportSink& sink) {
   CConfigurationFileReader reader(tunerSerialNumber, data, sink);
-  CWholeFileReader file(QString::fromLatin1(kConfigReadErrorTitle), sink);
+  CWholeFileReader file(QCoreApplication::translate("ConfigurationFileReader", kConfigReadErrorTitle), sink);
   if (!file.Open(path)) return GetLastError();
   const qint64 size = file.Size();
   if (size > kMaxConfigFileSize) return reader.Oversized();

@@ -12,7 +12,7 @@
 #include "config/ConfigurationData.h"
 
 inline constexpr char kRestoreErrorTitle[] = "Restore Configuration Error";
-inline constexpr char kConfigReadErrorTitle[] = "Configuration file read error";
+inline constexpr char kConfigReadErrorTitle[] = QT_TRANSLATE_NOOP("ConfigurationFileReader", "Configuration file read error");
 // A complete file is about 150 KB; anything far larger is no configuration file.
 inline constexpr qint64 kMaxConfigFileSize = 4 * 1024 * 1024;
 

@@ -1,5 +1,6 @@
 #include "firmware/FirmwareImage.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -53,22 +54,23 @@ std::uint16_t FirmwareImage::Sum() const {
 ResultCode FirmwareImage::CheckReconciliation(IReportSink& sink) {
   const QString device = ModelName();
   const std::uint16_t word = ReconciliationWord();
-  sink.Log(Format("%s firmware file %s checksum reconciliation value is 0x%X", device, m_path, unsigned{word}));
+  sink.Log(Format(QCoreApplication::translate("FirmwareImage", "%s firmware file %s checksum reconciliation value is 0x%X"), device, m_path, unsigned{word}));
   const std::uint16_t sum = Sum();
   if (word != 0) {
     if (sum == 0) return Result::Success;
-    sink.Log(Format("File does not checksum to zero. Checksum is 0x%X", unsigned{sum}));
+    sink.Log(Format(QCoreApplication::translate("FirmwareImage", "File does not checksum to zero. Checksum is 0x%X"), unsigned{sum}));
     return Result::HexChecksumNotZero;
   }
   if (sum == 0) {
-    sink.Log(QStringLiteral("Checksum reconciliation value is zero; alert Corvanta\r\n\r\nNote: A zero checksum "
-                            "reconciliation value should occur only during firmware development."));
+    sink.Log(QCoreApplication::translate("FirmwareImage", "Checksum reconciliation value is zero; alert Corvanta\r\n\r\n"
+                                                     "Note: A zero checksum reconciliation value should occur only "
+                                                     "during firmware development."));
     return Result::Success;
   }
   const auto value = static_cast<std::uint16_t>(0x10000 - sum);
   m_buffer[0] = static_cast<std::uint8_t>(value >> 8);
   m_buffer[1] = static_cast<std::uint8_t>(value & 0xFF);
-  sink.Log(Format("%s computed checksum reconciliation value is 0x%X", device, unsigned{ReconciliationWord()}));
+  sink.Log(Format(QCoreApplication::translate("FirmwareImage", "%s computed checksum reconciliation value is 0x%X"), device, unsigned{ReconciliationWord()}));
   return Result::Success;
 }
 

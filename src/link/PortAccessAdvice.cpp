@@ -1,5 +1,6 @@
 #include "link/PortAccessAdvice.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "base/TextFormat.h"
@@ -14,10 +15,12 @@ QString PortAccessAdvice(const QString& port) {
   QString group = device.group();
   if (group.isEmpty()) group = QStringLiteral("dialout");
   return Format(
-      "You do not have permission to use the serial port %s.\r\n"
-      "Serial ports belong to the group \"%s\". Add your user to that group, for example with\r\n"
-      "    sudo usermod -aG %s $USER\r\n"
-      "then log out and log in again.",
+      QCoreApplication::translate(
+          "PortAccessAdvice",
+          "You do not have permission to use the serial port %s.\r\n"
+          "Serial ports belong to the group \"%s\". Add your user to that group, for example with\r\n"
+          "    sudo usermod -aG %s $USER\r\n"
+          "then log out and log in again."),
       port, group, group);
 #endif
 }

@@ -1,5 +1,7 @@
 #include "machines/ContactStateMachine.h"
 
+#include <QCoreApplication>
+
 CContactStateMachine::CContactStateMachine(CModelBase& model)
     : CStateHost(model),
       m_findSpeed(*this, &m_identify),
@@ -12,7 +14,8 @@ CContactStateMachine::CContactStateMachine(CModelBase& model)
 void CContactStateMachine::OnFinished() {
   const ResultCode result = GetResult();
   if (IsNegative(result)) {
-    Model().LogText(Format("Contact failed 0x%x %s\n", result, ErrorText(result)));
+    Model().LogText(
+        Format(QCoreApplication::translate("CContactStateMachine", "Contact failed 0x%x %s\n"), result, ErrorText(result)));
     if (result == Result::UnexpectedDevice)
       Model().MessageBoxAndLog(LoadString(Str::UnexpectedDeviceTitle),
                                FormatString(Str::UnexpectedDeviceText, ModelName()), BoxIcon::Error);

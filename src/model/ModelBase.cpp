@@ -64,7 +64,7 @@ QString CModelBase::VersionText(unsigned short version) {
   switch (version) {
     case McuVersionValue::Unknown: return QStringLiteral("??.??");
     case McuVersionValue::NotAvailable: return QStringLiteral(" N/A ");
-    case McuVersionValue::Loading: return QStringLiteral("Loading");
+    case McuVersionValue::Loading: return tr("Loading");
     default: return Format("%02u.%02u", version / 100u, version % 100u);
   }
 }
@@ -72,8 +72,9 @@ QString CModelBase::VersionText(unsigned short version) {
 QString CModelBase::GetVersionText() const { return VersionText(McuVersion.Get()); }
 
 QString CModelBase::NoAnswerText() const {
-  return Format("The %s did not answer on %s. Check that it is switched on, that the cable is connected at both "
-                "ends, that this is the port it is connected to, and that the speed is AUTO or the tuner's speed.",
+  return Format(tr("The %s did not answer on %s. Check that it is switched on, that the cable is connected at "
+                   "both ends, that this is the port it is connected to, and that the speed is AUTO or the tuner's "
+                   "speed."),
                 ModelName(), Port.Get());
 }
 
@@ -83,20 +84,20 @@ QString CModelBase::ConnectionLostText() const {
 }
 
 QString CModelBase::FirmwareNeededText(unsigned short needed) const {
-  return Format("Needs firmware %s or newer; this %s has %s", VersionText(needed), ModelName(), GetVersionText());
+  return Format(tr("Needs firmware %s or newer; this %s has %s"), VersionText(needed), ModelName(), GetVersionText());
 }
 
 QString CModelBase::GetShortStatusText() const {
-  return Format("%s MCU version %s", ModelName(), GetVersionText());
+  return Format(tr("%s MCU version %s"), ModelName(), GetVersionText());
 }
 
 QString CModelBase::GetStatusText() const {
-  return GetShortStatusText() + Format(" on %s at %u bit/s", Port.Get(), GetBitRate());
+  return GetShortStatusText() + FormatString(Str::TitlePortSpeed, Port.Get(), GetBitRate());
 }
 
 QString CModelBase::GetLoaderStatusText() const {
-  return Format("%s waiting for firmware load", ModelName()) +
-         Format(" on %s at %u bit/s", Port.Get(), GetBitRate());
+  return Format(tr("%s waiting for firmware load"), ModelName()) +
+         FormatString(Str::TitlePortSpeed, Port.Get(), GetBitRate());
 }
 
 // The user's data folder (else documents) + "/Corvanta/" + leaf, each level

@@ -12,14 +12,14 @@
 #include "ui/LicenseDialog.h"
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent), m_text(new QLabel(this)) {
-  setWindowTitle(QStringLiteral("About Corvanta ?? Utility").replace("??", ModelName()));
+  setWindowTitle(tr("About Corvanta ?? Utility").replace(QStringLiteral("??"), ModelName()));
   // The same version text as the main window's title.
   m_text->setText(CProgramVersion::VersionText() + QStringLiteral("\n\n") + CProgramVersion::LegalNotice());
   m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* icon = new QLabel(this);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/zu6400.xpm")).pixmap(48, 48));
   icon->setAlignment(Qt::AlignTop);
-  auto* license = new QPushButton(tr("View License Agreement"), this);
+  auto* license = new QPushButton(tr("View &License Agreement"), this);
   auto* close = new QPushButton(tr("Close"), this);
   close->setDefault(true);
   connect(license, &QPushButton::clicked, this, &CAboutDialog::ShowLicense);

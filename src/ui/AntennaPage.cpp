@@ -17,7 +17,7 @@ Qt::CheckState CheckStateFor(const CObservable<int, kBandCount>& value, unsigned
 
 CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kBandCount>& preferred,
                            CEditConfigurationContext& context, QWidget* parent)
-    : CEditConfigurationPage(tr("Antennas"), QStringLiteral("AntennaEnable"), context,
+    : CEditConfigurationPage(tr("A&ntennas"), QStringLiteral("AntennaEnable"), context,
                              {enables[0], enables[1], enables[2], &preferred}, parent),
       m_enables(enables),
       m_preferred(preferred),
@@ -27,14 +27,14 @@ CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kB
   auto* enableLayout = new QVBoxLayout(enableGroup);
   for (unsigned antenna = 1; antenna <= 3; ++antenna) {
     QCheckBox*& box = m_enableBoxes[antenna - 1];
-    box = new QCheckBox(QStringLiteral("ANT %1").arg(antenna), enableGroup);
+    box = new QCheckBox(tr("ANT &%1").arg(antenna), enableGroup);
     box->setTristate(true);
     enableLayout->addWidget(box);
     connect(box, &QCheckBox::clicked, this, [this, antenna] { OnEnableClicked(antenna); });
   }
-  auto* preferredGroup = new QGroupBox(tr("Preferred Antenna"), this);
+  auto* preferredGroup = new QGroupBox(tr("&Preferred Antenna"), this);
   auto* preferredLayout = new QVBoxLayout(preferredGroup);
-  for (const QString& text : {tr("Last Used"), tr("ANT 1"), tr("ANT 2"), tr("ANT 3")}) {
+  for (const QString& text : {tr("Last &Used"), tr("ANT 1"), tr("ANT 2"), tr("ANT 3")}) {
     auto* button = new QRadioButton(text, preferredGroup);
     preferredLayout->addWidget(button);
     m_preferredButtons->addButton(button, static_cast<int>(m_preferredButtons->buttons().size()));

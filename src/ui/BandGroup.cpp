@@ -6,7 +6,7 @@
 
 #include "ui/PerBandValues.h"
 
-CBandGroup::CBandGroup(QWidget* parent) : QGroupBox(tr("Band"), parent), m_buttons(new QButtonGroup(this)) {
+CBandGroup::CBandGroup(QWidget* parent) : QGroupBox(tr("&Band"), parent), m_buttons(new QButtonGroup(this)) {
   auto* layout = new QGridLayout(this);
   constexpr unsigned kRows = (kAllBands + 2) / 2;
   for (unsigned band = 0; band <= kAllBands; ++band) {

@@ -12,6 +12,7 @@
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 #include "ui/LogView.h"
 #include "ui/MacroEditorDialog.h"
 #include "ui/Transcript.h"
@@ -31,7 +32,7 @@ QString ButtonText(const QString& label) {
 }  // namespace
 
 CCommandTesterPage::CCommandTesterPage(QWidget* parent)
-    : CPage(tr("Command Tester"), QStringLiteral("CommandTester.htm"), parent),
+    : CPage(tr("Command &Tester"), QStringLiteral("CommandTester.htm"), parent),
       m_runMacroEditor([](CMacroEditorDialog& editor) { return editor.exec(); }) {
   CAppInfoBase& settings = GetModel().AppInfo;
   MacroLabels.Load(settings);
@@ -43,17 +44,18 @@ CCommandTesterPage::CCommandTesterPage(QWidget* parent)
 void CCommandTesterPage::BuildControls() {
   m_commandLine = new QLineEdit(this);
   m_output = new CLogView(this);
-  m_editMacros = new QPushButton(tr("Edit Macros"), this);
-  m_clear = new QPushButton(tr("Clear"), this);
+  m_editMacros = new QPushButton(tr("Edit &Macros"), this);
+  m_clear = new QPushButton(tr("C&lear"), this);
   m_clear->setToolTip(LoadString(Str::ClearTooltip));
   m_commandLine->setFont(CLogView::LogFont());
   m_output->setFont(CLogView::LogFont());
   m_output->setReadOnly(true);
   m_output->setLineWrapMode(QTextEdit::WidgetWidth);
   m_output->EnableSaving(tr("Save Transcript &As..."), QStringLiteral("ZU6400 transcript.txt"));
+  m_output->setAccessibleName(tr("Transcript"));
   m_transcript = new CTranscript(*m_output, this);
-  m_timeStamps = new QCheckBox(tr("Time stamps"), this);
-  m_hexadecimal = new QCheckBox(tr("Hexadecimal"), this);
+  m_timeStamps = new QCheckBox(tr("Time &stamps"), this);
+  m_hexadecimal = new QCheckBox(tr("He&xadecimal"), this);
   m_commandLine->installEventFilter(this);
   m_focusAfterSend = m_commandLine;
   setFocusProxy(m_commandLine);
@@ -73,7 +75,7 @@ void CCommandTesterPage::BuildControls() {
     connect(m_macroButtons[i], &QPushButton::clicked, this, [this, i] { SendMacro(i); });
   }
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(tr("Enter command. Enter key or semicolon sends:"), this));
+  layout->addWidget(BuddyLabel(tr("&Enter command. Enter key or semicolon sends:"), m_commandLine));
   layout->addLayout(top);
   layout->addLayout(macros);
   layout->addWidget(m_output, 1);

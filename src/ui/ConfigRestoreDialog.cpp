@@ -58,7 +58,7 @@ void CConfigRestoreDialog::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
   if (result == Result::SerialNumberMismatch && AskToGoOnWithOtherSerialNumber()) return;
   if (result == Result::Success) {
-    Confirm(LoadString(Str::ConfigurationRestored) + QStringLiteral(" from ") + QDir::toNativeSeparators(m_path));
+    Confirm(tr("%1 from %2").arg(LoadString(Str::ConfigurationRestored), QDir::toNativeSeparators(m_path)));
     FinishLater(QDialog::Accepted);
     return;
   }
@@ -79,7 +79,7 @@ void CConfigRestoreDialog::OnMachineFinished(ResultCode result) {
 // restores it all the same, No closes without writing.
 bool CConfigRestoreDialog::AskToGoOnWithOtherSerialNumber() {
   const std::optional<std::uint16_t> fileSerial = m_machine->Data().fileSerialNumber;
-  const QString numbers = Format("\n\nThe file: S/N %05u\nYour %s: S/N %05u", unsigned{fileSerial.value_or(0)},
+  const QString numbers = Format(tr("\n\nThe file: S/N %05u\nYour %s: S/N %05u"), unsigned{fileSerial.value_or(0)},
                                  ModelName(), unsigned{GetModel().SerialNumber.Get()});
   if (CUserPrompts::Ask(this, LoadString(Str::SerialMismatchTitle), LoadString(Str::SerialMismatchQuestion) + numbers)) {
     m_machine->SetForced(true);

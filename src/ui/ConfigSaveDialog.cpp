@@ -51,7 +51,7 @@ void CConfigSaveDialog::OnMachineFinished(ResultCode result) {
   RunEnded();
   if (result == Result::Success) {
     KeepFolderOf(m_path);
-    Confirm(LoadString(Str::ConfigurationSaved) + QStringLiteral(" to ") + QDir::toNativeSeparators(m_path));
+    Confirm(tr("%1 to %2").arg(LoadString(Str::ConfigurationSaved), QDir::toNativeSeparators(m_path)));
     FinishLater(QDialog::Accepted);
   } else if (result == Result::Cancelled) {
     model.LogText(LoadString(Str::SaveCancelled));

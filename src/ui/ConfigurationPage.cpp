@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
@@ -14,15 +15,22 @@
 #include "ui/FaultTableDialog.h"
 
 CConfigurationPage::CConfigurationPage(QWidget* parent)
-    : CPage(tr("Configuration"), QStringLiteral("Configuration.htm"), parent) {
+    : CPage(tr("&Configuration"), QStringLiteral("Configuration.htm"), parent) {
   auto* layout = new QVBoxLayout(this);
-  AddButton(tr("Edit Configuration..."), Str::EditTooltip);
-  AddButton(tr("Save Configuration..."), Str::SaveTooltip);
-  AddButton(tr("Restore Configuration..."), Str::RestoreTooltip);
-  AddButton(tr("Display Fault Table..."), 0);
-  AddButton(tr("Erase Antenna Tuner Memories..."), 0);
-  AddButton(tr("Reset Configuration..."), Str::ResetTooltip);
-  for (QPushButton* button : m_buttons) layout->addWidget(button);
+  AddButton(tr("&Edit Configuration..."), Str::EditTooltip);
+  AddButton(tr("&Save Configuration..."), Str::SaveTooltip);
+  AddButton(tr("&Restore Configuration..."), Str::RestoreTooltip);
+  AddButton(tr("&Display Fault Table..."), 0);
+  AddButton(tr("Erase Antenna Tuner &Memories..."), 0);
+  AddButton(tr("Reset Co&nfiguration..."), Str::ResetTooltip);
+  // One width for all, the widest text's in any language, so that the column
+  // reads as a list of jobs.
+  int widest = 0;
+  for (QPushButton* button : m_buttons) widest = std::max(widest, button->fontMetrics().horizontalAdvance(button->text()));
+  for (QPushButton* button : m_buttons) {
+    button->setMinimumWidth(widest + button->fontMetrics().averageCharWidth() * 4);
+    layout->addWidget(button);
+  }
   connect(m_buttons[Edit], &QPushButton::clicked, this, [this] { Open(new CEditConfigurationSheet(window())); });
   connect(m_buttons[Save], &QPushButton::clicked, this, [this] { Open(new CConfigSaveDialog(window())); });
   connect(m_buttons[Restore], &QPushButton::clicked, this, [this] { Open(new CConfigRestoreDialog(window())); });
@@ -36,9 +44,6 @@ CConfigurationPage::CConfigurationPage(QWidget* parent)
 QPushButton* CConfigurationPage::AddButton(const QString& text, unsigned tooltip) {
   auto* button = new QPushButton(text, this);
   button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  // One width for all, so that the column reads as a list of jobs.
-  button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Erase Antenna Tuner Memories...")) +
-                          button->fontMetrics().averageCharWidth() * 4);
   if (tooltip != 0) button->setToolTip(LoadString(tooltip));
   m_buttons.append(button);
   return button;

@@ -56,7 +56,7 @@ void CSwitchPage::ShowValues() { m_box->setChecked(m_value.GetRequested() != 0);
 
 CAutoFineTunePage::CAutoFineTunePage(CObservable<int, kBandCount>& value, CEditConfigurationContext& context,
                                      QWidget* parent)
-    : CEditConfigurationPage(tr("Auto Fine Tune"), QStringLiteral("AutoFineTune"), context, {&value}, parent),
+    : CEditConfigurationPage(tr("Auto &Fine Tune"), QStringLiteral("AutoFineTune"), context, {&value}, parent),
       m_value(value) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ExplanationLabel(

@@ -11,6 +11,7 @@
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 #include "ui/AntennaPage.h"
 #include "ui/Help.h"
 #include "ui/KeyInterruptPowerPage.h"
@@ -23,6 +24,7 @@ CEditConfigurationSheet::CEditConfigurationSheet(QWidget* parent)
       m_buttons(new QDialogButtonBox(
           QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply | QDialogButtonBox::Help, this)) {
   setWindowTitle(LoadString(Str::SheetTitle));
+  GiveMnemonics(*m_buttons);
   m_context.UserChanged = [this] { UpdateButtons(); };
   // All six tabs in view at once: the sheet is as wide as they need.
   m_tabs->tabBar()->setUsesScrollButtons(false);
@@ -47,15 +49,15 @@ CEditConfigurationSheet::~CEditConfigurationSheet() { m_subscriptions.Unsubscrib
 void CEditConfigurationSheet::AddPages() {
   CConfigurationValues& v = m_machine.Values();
   AddPage(new CKeyInterruptPowerPage(v.KeyInterruptPower, m_context), ConfigFeature::KeyInterruptPower);
-  AddPage(new CSwitchPage(tr("Initial Power"), QStringLiteral("PowerStatusInitial"),
+  AddPage(new CSwitchPage(tr("&Initial Power"), QStringLiteral("PowerStatusInitial"),
                           tr("Turn front panel power on when DC power is initially applied."),
-                          tr("Power On when DC power applied"), v.PowerStatusInitial, m_context),
+                          tr("Power &On when DC power applied"), v.PowerStatusInitial, m_context),
           ConfigFeature::PowerStatusInitial);
-  AddPage(new CSwitchPage(tr("Idle Sleep"), QStringLiteral("IdleSleep"),
+  AddPage(new CSwitchPage(tr("Idle S&leep"), QStringLiteral("IdleSleep"),
                           tr("Turn off ZU6400 crystal oscillator when idle.\n\nSelect this checkbox unless you are "
                              "using computer software that does not \"wake up\" the microcontroller before sending "
                              "commands.\n\nSee Help and the ZU6400 Serial Command Reference for more detail."),
-                          tr("Sleep When Idle"), v.Sleep, m_context),
+                          tr("&Sleep When Idle"), v.Sleep, m_context),
           ConfigFeature::Sleep);
   AddPage(new CAntennaPage({&v.AntennaEnable1, &v.AntennaEnable2, &v.AntennaEnable3}, v.AntennaPreferred, m_context));
   AddPage(new CSwrThresholdPage({&v.SwrThresholdKeyInterrupt, &v.SwrThresholdAutotune, &v.SwrThresholdBypass},

@@ -8,6 +8,7 @@
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 
 CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
     : CJobDialog(LoadString(Str::ResetDialogTitle), QStringLiteral("Configuration.htm#EEINIT"), parent),
@@ -20,6 +21,7 @@ CEraseConfigurationDialog::CEraseConfigurationDialog(QWidget* parent)
   m_busy->setRange(0, 0);  // no steps to count: it moves while the reset runs
   m_busy->setVisible(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  GiveMnemonics(*buttons);
   m_ok = buttons->button(QDialogButtonBox::Ok);
   // Nothing irreversible on a stray Enter.
   m_ok->setAutoDefault(false);

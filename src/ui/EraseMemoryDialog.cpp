@@ -11,6 +11,7 @@
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 #include "ui/BandGroup.h"
 #include "ui/PerBandValues.h"
 #include "ui/UserPrompts.h"
@@ -24,13 +25,14 @@ CEraseMemoryDialog::CEraseMemoryDialog(QWidget* parent)
   auto* eraseLayout = new QVBoxLayout(eraseGroup);
   for (unsigned antenna = 1; antenna <= 3; ++antenna) {
     QPushButton*& button = m_antennaButtons[antenna - 1];
-    button = new QPushButton(tr("Antenna %1").arg(antenna), eraseGroup);
+    button = new QPushButton(tr("Antenna &%1").arg(antenna), eraseGroup);
     button->setAutoDefault(false);
     eraseLayout->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this, antenna] { Erase(antenna); });
   }
   eraseLayout->addStretch();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
+  GiveMnemonics(*buttons);
   auto* layout = new QGridLayout(this);
   layout->addWidget(new QLabel(tr("Choose Band, then click one or more Antenna buttons"), this), 0, 0, 1, 2);
   layout->addWidget(m_bands, 1, 0);
@@ -79,7 +81,7 @@ void CEraseMemoryDialog::Erase(unsigned antenna) {
 
 void CEraseMemoryDialog::OnMachineFinished(ResultCode result) {
   if (m_eraseStarted && result == Result::Success) ShowErase(Str::MemoryErased);
-  else if (m_eraseStarted) ShowErase(Str::ErasingMemory, QStringLiteral(" failed: ") + ErrorText(result));
+  else if (m_eraseStarted) ShowErase(Str::ErasingMemory, tr(" failed: ") + ErrorText(result));
   m_eraseStarted = false;
   RunEnded();
 }

@@ -20,6 +20,7 @@
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
+#include "ui/Accessible.h"
 
 namespace {
 enum Column { IndexColumn, TimeColumn, FaultColumn, DataColumn, ColumnCount };
@@ -40,10 +41,12 @@ CFaultTableDialog::CFaultTableDialog(QWidget* parent)
   // Every column as wide as it needs; a narrow window scrolls rather than cut the data.
   m_list->header()->setStretchLastSection(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
-  connect(buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+  connect(buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
           &CFaultTableDialog::CopyRows);
-  connect(buttons->addButton(tr("Save As..."), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+  connect(buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
           &CFaultTableDialog::SaveRowsAs);
+  GiveMnemonics(*buttons);
+  m_list->setAccessibleName(windowTitle());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_list);
   layout->addWidget(buttons);

@@ -16,6 +16,7 @@
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
+#include "ui/Accessible.h"
 #include "ui/FtpDialog.h"
 #include "ui/LogView.h"
 #include "ui/McuLoaderDialog.h"
@@ -38,7 +39,7 @@ CFirmwarePage::FolderPicker& Picker() {
   return picker;
 }
 
-QString WithModelName(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("??"), ModelName()); }
+QString WithModelName(const QString& text) { return QString(text).replace(QStringLiteral("??"), ModelName()); }
 
 QString SystemLine() {
   return QStringLiteral("OS ") + QSysInfo::prettyProductName() + u' ' + QSysInfo::kernelType() + u' ' +
@@ -48,7 +49,7 @@ QString SystemLine() {
 }  // namespace
 
 CFirmwarePage::CFirmwarePage(QWidget* parent)
-    : CPage(tr("Firmware"), QStringLiteral("Firmware.htm"), parent), m_log(new CLogView(this)) {
+    : CPage(tr("F&irmware"), QStringLiteral("Firmware.htm"), parent), m_log(new CLogView(this)) {
   auto* layout = new QGridLayout(this);
   layout->addWidget(CreateFolderGroup(), 0, 0, 1, 2);
   layout->addWidget(CreateCheckGroup(), 1, 0);
@@ -64,12 +65,12 @@ QWidget* CFirmwarePage::CreateFolderGroup() {
   auto* group = new QGroupBox(tr("Folder Location"), this);
   m_folderBox = new QLineEdit(group);
   m_folderBox->setMaxLength(kFolderLimit);
-  m_default = new QPushButton(tr("Default"), group);
-  m_browse = new QPushButton(tr("Browse..."), group);
+  m_default = new QPushButton(tr("&Default"), group);
+  m_browse = new QPushButton(tr("&Browse..."), group);
   m_default->setToolTip(FormatString(Str::DefaultFolderTip, ModelName()));
   m_browse->setToolTip(LoadString(Str::BrowseTip));
   auto* layout = new QGridLayout(group);
-  layout->addWidget(new QLabel(tr("Local folder for firmware files:"), group), 0, 0);
+  layout->addWidget(BuddyLabel(tr("&Local folder for firmware files:"), m_folderBox), 0, 0);
   layout->addWidget(m_default, 0, 2);
   layout->addWidget(m_browse, 0, 3);
   layout->addWidget(m_folderBox, 1, 0, 1, 4);
@@ -86,8 +87,8 @@ QWidget* CFirmwarePage::CreateFolderGroup() {
 
 QWidget* CFirmwarePage::CreateCheckGroup() {
   auto* group = new QGroupBox(tr("Check for New Files"), this);
-  m_check = new QPushButton(tr("Check Version Now"), group);
-  m_copy = new QPushButton(tr("Copy New Files from Corvanta"), group);
+  m_check = new QPushButton(tr("Check Version &Now"), group);
+  m_copy = new QPushButton(tr("Copy New Files from Co&rvanta"), group);
   m_check->setToolTip(FormatString(Str::CheckVersionTip, ModelName()));
   m_copy->setToolTip(LoadString(Str::CopyNewFilesTip));
   auto* layout = new QVBoxLayout(group);
@@ -103,10 +104,12 @@ QWidget* CFirmwarePage::CreateVersionGroup() {
   auto* group = new QGroupBox(tr("Firmware Version"), this);
   m_installed = new QLabel(GetModel().VersionText(McuVersionValue::Unknown), group);
   m_available = new QLabel(GetModel().VersionText(McuVersionValue::Unknown), group);
-  m_send = new QPushButton(WithModelName("Send Firmware to ??"), group);
+  m_installed->setAccessibleDescription(WithModelName(tr("Installed in ??")));
+  m_available->setAccessibleDescription(tr("Available"));
+  m_send = new QPushButton(WithModelName(tr("&Send Firmware to ??")), group);
   m_send->setEnabled(false);
   auto* layout = new QGridLayout(group);
-  layout->addWidget(new QLabel(WithModelName("Installed in ??"), group), 0, 0);
+  layout->addWidget(new QLabel(WithModelName(tr("Installed in ??")), group), 0, 0);
   layout->addWidget(m_installed, 0, 1);
   layout->addWidget(new QLabel(tr("Available"), group), 1, 0);
   layout->addWidget(m_available, 1, 1);
@@ -117,7 +120,7 @@ QWidget* CFirmwarePage::CreateVersionGroup() {
 }
 
 QWidget* CFirmwarePage::CreateLogGroup() {
-  auto* group = new QGroupBox(tr("Activity Log"), this);
+  auto* group = new QGroupBox(tr("Activity Lo&g"), this);
   m_log->setParent(group);
   m_log->setReadOnly(true);
   m_log->setFont(CLogView::LogFont());
@@ -188,7 +191,7 @@ void CFirmwarePage::CopyNewFiles() {
 void CFirmwarePage::SendFirmware() {
   CTunerModel& model = GetModel();
   if (!model.IsDeviceSupported()) {
-    model.LogText(Format("Unexpected device %u\n", unsigned{model.Device.Get()}));
+    model.LogText(Format(tr("Unexpected device %u\n"), unsigned{model.Device.Get()}));
     m_send->setEnabled(false);
     return;
   }

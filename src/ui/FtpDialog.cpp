@@ -36,6 +36,7 @@ CFtpDialog::CFtpDialog(QWidget* parent, CModelBase& model, QString folder, Firmw
       m_button(new QPushButton(tr("Cancel"), this)),
       m_download(model.FirmwareServer.Get(), m_folder, scan, model.Trace.Get() != 0) {
   setWindowTitle(LoadString(Str::FtpDialogTitle));
+  m_log->setAccessibleName(windowTitle());
   m_log->setReadOnly(true);
   m_log->setFont(CLogView::LogFont());
   m_log->setLineWrapMode(QTextEdit::NoWrap);

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/TunerModel.h"
+#include "ui/Language.h"
 
 namespace {
 QString& FolderOverride() {
@@ -20,6 +22,14 @@ QString& FolderOverride() {
 QPointer<QTextBrowser>& Viewer() {
   static QPointer<QTextBrowser> viewer;
   return viewer;
+}
+
+// A translated page sits in a folder named after its language; a page not
+// translated yet is shown in English.
+QString PagePath(const QString& file) {
+  const QString translated = CHelp::Folder() + u'/' + CLanguage::Current() + u'/' + file;
+  if (CLanguage::Current() != QLatin1String(CLanguage::kEnglish) && QFileInfo(translated).isFile()) return translated;
+  return CHelp::Folder() + u'/' + file;
 }
 }  // namespace
 
@@ -37,11 +47,11 @@ void CHelp::SetFolder(const QString& folder) { FolderOverride() = folder; }
 bool CHelp::Show(const QString& topic) {
   const QString file = topic.section(u'#', 0, 0);
   const QString anchor = topic.section(u'#', 1);
-  const QString path = Folder() + u'/' + file;
+  const QString path = PagePath(file);
   if (!QFileInfo(path).isFile()) {
     CloseWindow();
     GetModel().MessageBox(LoadString(Str::HelpError),
-                          Format("The help page \"%s\" could not be found. The program's help pages belong in \"%s\".",
+                          Format(QCoreApplication::translate("CHelp", "The help page \"%s\" could not be found. The program's help pages belong in \"%s\"."),
                                  file, Folder()),
                           BoxIcon::Warning);
     return false;
@@ -56,7 +66,10 @@ bool CHelp::Show(const QString& topic) {
     viewer->setWindowFlag(Qt::Window);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     viewer->setOpenExternalLinks(true);
-    viewer->setWindowTitle(Format("%s Utility Help", ModelName()));
+    viewer->setWindowTitle(Format(QCoreApplication::translate("CHelp", "%s Utility Help"), ModelName()));
+    viewer->setAccessibleName(viewer->windowTitle());
+    // A window of its own, but read like a dialog: Escape closes it.
+    QObject::connect(new QShortcut(Qt::Key_Escape, viewer), &QShortcut::activated, viewer, &QWidget::close);
     viewer->resize(640, 560);
   }
   QUrl url = QUrl::fromLocalFile(path);

@@ -1,6 +1,7 @@
 #pragma once
 // The program's help: HTML pages in the "help" folder beside the program,
-// shown in a help window of its own. A missing page gives a "Help Error" box.
+// shown in a help window of its own, translated pages in a folder per
+// language ("help/de"). A missing page gives a "Help Error" box.
 
 #include <QString>
 

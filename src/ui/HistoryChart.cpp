@@ -9,7 +9,10 @@
 #include <cmath>
 
 namespace {
-const char* const kTraceNames[CHistoryChart::TraceCount] = {"SWR", "Bypass SWR", "VFWD", "VRFL"};
+const char* const kTraceNames[CHistoryChart::TraceCount] = {QT_TRANSLATE_NOOP("CHistoryChart", "SWR"),
+                                                             QT_TRANSLATE_NOOP("CHistoryChart", "Bypass SWR"),
+                                                             QT_TRANSLATE_NOOP("CHistoryChart", "VFWD"),
+                                                             QT_TRANSLATE_NOOP("CHistoryChart", "VRFL")};
 const QColor kTraceColors[CHistoryChart::TraceCount] = {QColor(0, 90, 200), QColor(120, 170, 230),
                                                          QColor(200, 60, 30), QColor(230, 150, 40)};
 constexpr double kLowestSwrTop = 3.0;
@@ -72,6 +75,7 @@ CHistoryChart::CHistoryChart(const CReadingsHistory& history, QWidget* parent)
   }
   setRenderHint(QPainter::Antialiasing, false);
   setMinimumHeight(160);
+  setAccessibleName(tr("SWR history"));
   SetWindowMinutes(m_minutes);
 }
 
@@ -80,6 +84,7 @@ void CHistoryChart::SetWindowMinutes(int minutes) {
   m_slotMs = std::max<qint64>(1, qint64{minutes} * 60'000 / kSlots);
   Clear();
   Update();
+  Describe();
 }
 
 void CHistoryChart::Update() {
@@ -95,6 +100,22 @@ void CHistoryChart::Update() {
   m_drawn = added;
   Trim(oldest);
   ScaleAxes(newest);
+  Describe();
+}
+
+// A screen reader cannot see the lines: the description says the latest and
+// the lowest SWR of the span.
+void CHistoryChart::Describe() {
+  const qint64 oldest = m_history.Size() == 0 ? 0 : m_history.Newest().time - qint64{m_minutes} * 60'000;
+  float lowest = CHistoryPoint::kNone;
+  for (std::size_t i = m_history.Size(); i-- > 0 && m_history.At(i).time >= oldest;) {
+    const float swr = m_history.At(i).swr;
+    if (!std::isnan(swr) && !(swr >= lowest)) lowest = swr;
+  }
+  const float latest = m_history.Size() == 0 ? CHistoryPoint::kNone : m_history.Newest().swr;
+  auto text = [](float swr) { return std::isnan(swr) ? tr("none") : QString::number(swr, 'f', 2); };
+  setAccessibleDescription(tr("Last %n minute(s): latest SWR %1, lowest SWR %2", nullptr, m_minutes)
+                               .arg(text(latest), text(lowest)));
 }
 
 void CHistoryChart::Draw(const CHistoryPoint& point) {

@@ -65,6 +65,7 @@ class CHistoryChart : public QChartView {
   void Clear();
   void ShowInLegend(const CTraceLine& trace);
   void ScaleAxes(qint64 newest);
+  void Describe();
 
   const CReadingsHistory& m_history;
   std::array<CTraceLine, TraceCount> m_traces;

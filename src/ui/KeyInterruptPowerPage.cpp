@@ -8,10 +8,11 @@
 #include <algorithm>
 
 #include "base/StringTable.h"
+#include "ui/Accessible.h"
 
 CKeyInterruptPowerPage::CKeyInterruptPowerPage(CObservable<unsigned short, 1>& power,
                                                CEditConfigurationContext& context, QWidget* parent)
-    : CEditConfigurationPage(tr("Amplifier Key Interrupt Power"), QStringLiteral("AmplifierKeyInterruptPower"),
+    : CEditConfigurationPage(tr("A&mplifier Key Interrupt Power"), QStringLiteral("AmplifierKeyInterruptPower"),
                              context, {&power}, parent),
       m_power(power),
       m_edit(new QLineEdit(this)),
@@ -20,7 +21,7 @@ CKeyInterruptPowerPage::CKeyInterruptPowerPage(CObservable<unsigned short, 1>& p
   m_edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), m_edit));
   m_edit->setMaximumWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) * 2);
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(tr("Maximum Power (Watts):"), this), 0, 0);
+  layout->addWidget(BuddyLabel(tr("Maximum &Power (Watts):"), m_edit), 0, 0);
   layout->addWidget(m_edit, 0, 1);
   layout->addWidget(ExplanationLabel(tr("The amplifier key line will NOT be interrupted while transmit power exceeds "
                                         "this value.\n\nClick \"Help\" for suggested values."),
@@ -29,6 +30,7 @@ CKeyInterruptPowerPage::CKeyInterruptPowerPage(CObservable<unsigned short, 1>& p
   layout->addWidget(m_optimize, 2, 0, 1, 2, Qt::AlignLeft);
   layout->setRowStretch(3, 1);
   layout->setColumnStretch(2, 1);
+  ShowOptimizeButton();  // named before the first reading too
 
   connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& text) {
     m_power.SetRequested(static_cast<unsigned short>(std::min(text.toUInt(), 0xFFFFu)));

@@ -7,7 +7,8 @@
 #include "ui/RtfReader.h"
 
 CLicenseDialog::CLicenseDialog(const QString& resource, QWidget* parent) : CTextDialog(parent) {
-  setWindowTitle(QStringLiteral("Corvanta ?? Utility License Agreement").replace("??", ModelName()));
+  setWindowTitle(tr("Corvanta ?? Utility License Agreement").replace(QStringLiteral("??"), ModelName()));
+  Text().setAccessibleName(windowTitle());
   QFile file(resource);
   if (file.open(QIODevice::ReadOnly)) CRtfReader::Read(file.readAll(), *Text().document());
 }

@@ -17,7 +17,7 @@
 
 namespace {
 QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposal) {
-  return QFileDialog::getSaveFileName(parent, title, proposal, QObject::tr("Text files (*.txt);;All files (*)"));
+  return QFileDialog::getSaveFileName(parent, title, proposal, CLogView::tr("Text files (*.txt);;All files (*)"));
 }
 
 CLogView::SaveFileChooser& Chooser() {
@@ -114,18 +114,18 @@ std::unique_ptr<QMenu> CLogView::CreateContextMenu() {
   const bool selected = textCursor().hasSelection();
   const bool editable = !isReadOnly();
   auto add = [&](const char* text, bool enabled, void (QTextEdit::*slot)()) {
-    QAction* action = menu->addAction(QString::fromUtf8(text), this, slot);
+    QAction* action = menu->addAction(tr(text), this, slot);
     action->setEnabled(enabled);
   };
-  add("&Undo\tCtrl+Z", editable && document()->isUndoAvailable(), &QTextEdit::undo);
+  add(QT_TR_NOOP("&Undo\tCtrl+Z"), editable && document()->isUndoAvailable(), &QTextEdit::undo);
   menu->addSeparator();
-  add("Cu&t\tCtrl+X", selected && editable, &QTextEdit::cut);
-  add("&Copy\tCtrl+C", selected, &QTextEdit::copy);
-  add("&Paste\tCtrl+V", canPaste(), &QTextEdit::paste);
-  QAction* remove = menu->addAction(QStringLiteral("&Delete\tDel"), this, [this] { textCursor().removeSelectedText(); });
+  add(QT_TR_NOOP("Cu&t\tCtrl+X"), selected && editable, &QTextEdit::cut);
+  add(QT_TR_NOOP("&Copy\tCtrl+C"), selected, &QTextEdit::copy);
+  add(QT_TR_NOOP("&Paste\tCtrl+V"), canPaste(), &QTextEdit::paste);
+  QAction* remove = menu->addAction(tr("&Delete\tDel"), this, [this] { textCursor().removeSelectedText(); });
   remove->setEnabled(selected && editable);
   menu->addSeparator();
-  add("Select &All\tCtrl+A", true, &QTextEdit::selectAll);
+  add(QT_TR_NOOP("Select &All\tCtrl+A"), true, &QTextEdit::selectAll);
   if (!m_saveItemText.isEmpty()) {
     menu->addSeparator();
     menu->addAction(m_saveItemText, this, &CLogView::SaveAs)->setEnabled(!document()->isEmpty());
@@ -133,11 +133,6 @@ std::unique_ptr<QMenu> CLogView::CreateContextMenu() {
   return menu;
 }
 
-void CLogView::contextMenuEvent(QContextMenuEvent* event) {
-  // Only a mouse click brings the menu; the menu key is passed on.
-  if (event->reason() != QContextMenuEvent::Mouse) {
-    event->ignore();
-    return;
-  }
-  CreateContextMenu()->exec(event->globalPos());
-}
+// The menu key brings the menu too: without it, Save As could not be reached
+// from the keyboard.
+void CLogView::contextMenuEvent(QContextMenuEvent* event) { CreateContextMenu()->exec(event->globalPos()); }

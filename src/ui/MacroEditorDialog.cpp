@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "base/StringTable.h"
+#include "ui/Accessible.h"
 #include "ui/Help.h"
 
 CMacroEditorPage::CMacroEditorPage(Macros& labels, Macros& texts, QWidget* parent)
@@ -23,6 +24,8 @@ CMacroEditorPage::CMacroEditorPage(Macros& labels, Macros& texts, QWidget* paren
     const int row = static_cast<int>(i) + 1;
     m_labels[i] = new QLineEdit(this);
     m_texts[i] = new QLineEdit(this);
+    m_labels[i]->setAccessibleName(tr("Macro %1 label").arg(row));
+    m_texts[i]->setAccessibleName(tr("Macro %1 text").arg(row));
     m_labels[i]->setEnabled(false);
     m_texts[i]->setEnabled(false);
     layout->addWidget(new QLabel(QString::number(row), this), row, 0);
@@ -66,6 +69,7 @@ CMacroEditorDialog::CMacroEditorDialog(CMacroEditorPage::Macros& labels, CMacroE
                                          QDialogButtonBox::Help,
                                      this)) {
   setWindowTitle(LoadString(Str::MacroEditorTitle));
+  GiveMnemonics(*m_buttons);
   auto* tabs = new QTabWidget(this);
   tabs->addTab(m_page, m_page->Title());
   auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -23,7 +24,9 @@
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
+#include "ui/Accessible.h"
 #include "ui/Help.h"
+#include "ui/Language.h"
 #include "ui/OperatePage.h"
 #include "ui/Page.h"
 #include "ui/PortPage.h"
@@ -55,6 +58,8 @@ int Scaled(int size, int percent) { return (size * percent + 50) / 100; }
 }  // namespace
 
 CMainWindow::CMainWindow(const QString& portForThisRun) {
+  // The status bar draws its message: a screen reader hears it as the bar's name.
+  connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) { Announce(*statusBar(), text); });
   statusBar()->showMessage(LoadString(Str::Ready));
   CTunerModel& model = GetModel();
   model.SetNotifyWindow(this);
@@ -100,8 +105,9 @@ void CMainWindow::CreateMenus() {
   m_statusBarAction->setChecked(true);
   m_traceAction = AddSettingToggle(view, tr("&Trace"), model.Trace);
   m_verboseAction = AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging);
-  m_readingsLogAction = view->addAction(tr("Log Readings to File..."), this, &CMainWindow::ToggleReadingsLog);
+  m_readingsLogAction = view->addAction(tr("Log &Readings to File..."), this, &CMainWindow::ToggleReadingsLog);
   m_readingsLogAction->setCheckable(true);
+  AddLanguageMenu(view);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
@@ -109,6 +115,26 @@ void CMainWindow::CreateMenus() {
   help->addAction(FormatString(Str::MenuAbout, ModelName()), this, &CMainWindow::ShowAbout);
   // F1 asks for help on what the user is looking at: the page shown.
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &CMainWindow::ShowHelpForPage);
+}
+
+// View > Language: the choice is saved and speaks from the next start on,
+// when every window is made in it.
+void CMainWindow::AddLanguageMenu(QMenu* view) {
+  QMenu* menu = view->addMenu(tr("&Language"));
+  auto* group = new QActionGroup(menu);
+  const QString saved = CLanguage::Saved();
+  for (const QString& language : QStringList{QString()} + CLanguage::Available()) {
+    QAction* action = menu->addAction(language.isEmpty() ? tr("System Language") : CLanguage::NativeName(language));
+    action->setCheckable(true);
+    action->setChecked(language == saved);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [language] {
+      if (language == CLanguage::Saved()) return;
+      CLanguage::Save(language);
+      GetModel().MessageBox(tr("Language"), tr("The language changes when the %1 Utility is started again.").arg(ModelName()),
+                            BoxIcon::Information);
+    });
+  }
 }
 
 // A View menu item that turns a persisted setting on and off, with its check mark.
@@ -297,8 +323,8 @@ void CMainWindow::OnNoAnswerYet() {
 
 void CMainWindow::ShowSearchStatus() {
   const CTunerModel& model = GetModel();
-  QString text = Format("Looking for %s on %s at %u bit/s", ModelName(), model.Port.Get(), model.GetBitRate());
-  if (m_adviceShown) text += QStringLiteral("\nNo answer yet. ") + model.NoAnswerText();
+  QString text = Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Port.Get(), model.GetBitRate());
+  if (m_adviceShown) text += u'\n' + tr("No answer yet. ") + model.NoAnswerText();
   ShowConnectionStatus(text);
 }
 

@@ -58,6 +58,7 @@ class CMainWindow : public QMainWindow {
 
  private:
   void CreateMenus();
+  void AddLanguageMenu(QMenu* view);
   void SelectStartPage();
   void Subscribe();
   void OnModelEvent(const CModelEvent& event);

@@ -22,6 +22,7 @@ CMcuLoaderDialog::CMcuLoaderDialog(CModelBase& model, const QString& imagePath, 
       m_progress(new QProgressBar(this)),
       m_close(new QPushButton(LoadString(Str::CancelButton), this)) {
   setWindowTitle(FormatString(Str::LoaderDialogTitle, ModelName()));
+  m_log->setAccessibleName(windowTitle());
   setSizeGripEnabled(true);
   m_log->setReadOnly(true);
   m_log->setFont(CLogView::LogFont());

@@ -13,12 +13,17 @@
 
 #include "base/StringTable.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 #include "ui/RelayGroup.h"
 
 namespace {
 enum Row { RowFrequency, RowVfwd, RowVrfl, RowSwr, RowSwrBypass, RowBand, RowXcvr, RowCount, RowAtu, RowTotal };
-const char* const kRowLabels[RowTotal] = {"Frequency: ", "VFWD: ", "VRFL: ",      "SWR: ",    "Bypass SWR: ",
-                                          "Band: ",      "XCVR Freq:", "Freq Count:", "Freq ATU:"};
+const char* const kRowLabels[RowTotal] = {
+    QT_TRANSLATE_NOOP("COperatePage", "Frequency: "), QT_TRANSLATE_NOOP("COperatePage", "VFWD: "),
+    QT_TRANSLATE_NOOP("COperatePage", "VRFL: "),      QT_TRANSLATE_NOOP("COperatePage", "SWR: "),
+    QT_TRANSLATE_NOOP("COperatePage", "Bypass SWR: "), QT_TRANSLATE_NOOP("COperatePage", "Band: "),
+    QT_TRANSLATE_NOOP("COperatePage", "XCVR Freq:"),  QT_TRANSLATE_NOOP("COperatePage", "Freq Count:"),
+    QT_TRANSLATE_NOOP("COperatePage", "Freq ATU:")};
 constexpr char kModes[] = {'A', 'M', 'B'};
 
 QCheckBox* AddCheckBox(QLayout* layout, const QString& text, QWidget* parent) {
@@ -40,13 +45,13 @@ void Uncheck(QButtonGroup& group) {
 QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
 }  // namespace
 
-COperatePage::COperatePage(QWidget* parent) : CPage(tr("Operate"), QStringLiteral("Operate.htm"), parent),
+COperatePage::COperatePage(QWidget* parent) : CPage(tr("&Operate"), QStringLiteral("Operate.htm"), parent),
                                               m_machine(GetModel()) {
   m_poll.LoadInterval(GetModel().AppInfo);
   auto* layout = new QGridLayout(this);
   layout->addWidget(BuildSettings(), 0, 0, 1, 3);
-  m_capacitors = new CRelayGroup(tr("Capacitance (pF)"), kCapacitorWeights, this);
-  m_inductors = new CRelayGroup(tr("Inductance (nH)"), kInductorWeights, this);
+  m_capacitors = new CRelayGroup(tr("Capacitanc&e (pF)"), tr("Capacitor %1 pF"), kCapacitorWeights, this);
+  m_inductors = new CRelayGroup(tr("In&ductance (nH)"), tr("Inductor %1 nH"), kInductorWeights, this);
   layout->addWidget(m_capacitors, 1, 0);
   layout->addWidget(m_inductors, 1, 1);
   layout->addWidget(BuildObserved(), 1, 2);
@@ -66,7 +71,7 @@ QWidget* COperatePage::BuildSettings() {
   auto* mode = new QGroupBox(tr("Mode"), row);
   auto* modeLayout = new QVBoxLayout(mode);
   m_modes = new QButtonGroup(this);
-  for (const QString& text : {tr("Auto"), tr("Manual"), tr("Bypass")}) {
+  for (const QString& text : {tr("&Auto"), tr("&Manual"), tr("&Bypass")}) {
     auto* button = new QRadioButton(text, mode);
     modeLayout->addWidget(button);
     m_modes->addButton(button, static_cast<int>(m_modes->buttons().size()));
@@ -75,20 +80,21 @@ QWidget* COperatePage::BuildSettings() {
   auto* antennaLayout = new QVBoxLayout(antenna);
   m_antennas = new QButtonGroup(this);
   for (int i = 1; i <= 3; ++i) {
-    auto* button = new QRadioButton(QString::number(i), antenna);
+    auto* button = new QRadioButton(QStringLiteral("&%1").arg(i), antenna);
+    button->setAccessibleName(tr("Antenna %1").arg(i));
     antennaLayout->addWidget(button);
     m_antennas->addButton(button, i);
   }
   auto* others = new QGroupBox(tr("Others"), row);
   auto* othersLayout = new QVBoxLayout(others);
-  m_side = AddCheckBox(othersLayout, tr("Caps on Ant Side"), others);
-  m_bypassed = AddCheckBox(othersLayout, tr("Bypassed"), others);
-  m_attenuator = AddCheckBox(othersLayout, tr("Attenuator"), others);
-  m_keyInterrupt = AddCheckBox(othersLayout, tr("Amp Key Interrupt"), others);
+  m_side = AddCheckBox(othersLayout, tr("Caps on Ant &Side"), others);
+  m_bypassed = AddCheckBox(othersLayout, tr("B&ypassed"), others);
+  m_attenuator = AddCheckBox(othersLayout, tr("Atte&nuator"), others);
+  m_keyInterrupt = AddCheckBox(othersLayout, tr("Amp &Key Interrupt"), others);
 
   auto* actions = new QVBoxLayout;
-  m_power = AddCheckBox(actions, tr("Power"), row);
-  m_tune = new QPushButton(tr("Tune"), row);
+  m_power = AddCheckBox(actions, tr("Po&wer"), row);
+  m_tune = new QPushButton(tr("T&une"), row);
   m_tune->setToolTip(LoadString(Str::TuneTip));
   m_fault = new QLabel(tr("FAULT"), row);
   m_fault->setAlignment(Qt::AlignCenter);
@@ -96,7 +102,7 @@ QWidget* COperatePage::BuildSettings() {
   font.setPointSize(12);
   font.setWeight(QFont::Black);
   m_fault->setFont(font);
-  m_memorize = new QPushButton(tr("Memorize"), row);
+  m_memorize = new QPushButton(tr("Memori&ze"), row);
   m_memorize->setToolTip(LoadString(Str::MemorizeTip));
   for (QWidget* w : {static_cast<QWidget*>(m_tune), static_cast<QWidget*>(m_fault), static_cast<QWidget*>(m_memorize)})
     actions->addWidget(w);
@@ -110,12 +116,13 @@ QWidget* COperatePage::BuildObserved() {
   auto* box = new QGroupBox(tr("Last Observed"), this);
   auto* grid = new QGridLayout(box);
   for (int r = 0; r < RowTotal; ++r) {
-    auto* label = new QLabel(QString::fromLatin1(kRowLabels[r]), box);
+    auto* label = new QLabel(tr(kRowLabels[r]), box);
     m_observed[r] = new QLabel(box);
     m_observed[r]->setMinimumWidth(60);
     for (QLabel* l : {label, m_observed[r]}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(label, r, 0);
     grid->addWidget(m_observed[r], r, 1);
+    ShowReading(r, {});
     if (r >= RowXcvr) {
       m_extraRows[2 * (r - RowXcvr)] = label;
       m_extraRows[2 * (r - RowXcvr) + 1] = m_observed[r];
@@ -136,7 +143,7 @@ QWidget* COperatePage::BuildHistory() {
   auto* row = new QHBoxLayout;
   m_chartWindow = new QComboBox(box);
   for (const int minutes : CHistoryChart::kWindowMinutes) m_chartWindow->addItem(tr("%n min", "", minutes), minutes);
-  row->addWidget(new QLabel(tr("History:"), box));
+  row->addWidget(BuddyLabel(tr("Histo&ry:"), m_chartWindow));
   row->addWidget(m_chartWindow);
   row->addStretch();
   layout->addLayout(row);
@@ -273,7 +280,7 @@ void COperatePage::ApplyEnablingRules() {
   m_power->setToolTip(running ? LimitText(OperateFeature::PowerSwitch) : QString());
   for (QWidget* w : m_extraRows) w->setVisible(version >= OperateFeature::ExtraFrequencies);
   const QString extraLimit = running ? LimitText(OperateFeature::ExtraFrequencies) : QString();
-  m_extraNote->setText(extraLimit.isEmpty() ? QString() : QStringLiteral("XCVR Freq, Freq Count, Freq ATU: ") + extraLimit);
+  m_extraNote->setText(extraLimit.isEmpty() ? QString() : tr("XCVR Freq, Freq Count, Freq ATU: ") + extraLimit);
   m_extraNote->setVisible(!extraLimit.isEmpty());
   ApplyMemorizeRule();
 }
@@ -320,15 +327,15 @@ void COperatePage::ShowValue(unsigned message) {
     case OperateMsg::KeyInterrupt: m_keyInterrupt->setChecked(v.KeyInterrupt.Get() != 0); break;
     case OperateMsg::PowerStatus: ShowPowerStatus(); break;
     case OperateMsg::Band:
-      if (v.Band.Get() < kBandCount) m_observed[RowBand]->setText(BandName(v.Band.Get()));
+      if (v.Band.Get() < kBandCount) ShowReading(RowBand, BandName(v.Band.Get()));
       break;
     case OperateMsg::Capacitor: m_capacitors->Show(v.Capacitor.Get()); break;
     case OperateMsg::Inductor: m_inductors->Show(v.Inductor.Get()); break;
     case OperateMsg::Fault: ShowFault(); break;
-    case OperateMsg::ForwardVoltage: m_observed[RowVfwd]->setNum(v.ForwardVoltage.Get()); break;
-    case OperateMsg::ReflectedVoltage: m_observed[RowVrfl]->setNum(v.ReflectedVoltage.Get()); break;
-    case OperateMsg::Swr: m_observed[RowSwr]->setText(SwrText(v.Swr.Get())); break;
-    case OperateMsg::SwrBypass: m_observed[RowSwrBypass]->setText(SwrText(v.SwrBypass.Get())); break;
+    case OperateMsg::ForwardVoltage: ShowReading(RowVfwd, QString::number(v.ForwardVoltage.Get())); break;
+    case OperateMsg::ReflectedVoltage: ShowReading(RowVrfl, QString::number(v.ReflectedVoltage.Get())); break;
+    case OperateMsg::Swr: ShowReading(RowSwr, SwrText(v.Swr.Get())); break;
+    case OperateMsg::SwrBypass: ShowReading(RowSwrBypass, SwrText(v.SwrBypass.Get())); break;
     case OperateMsg::Frequency:
     case OperateMsg::FrequencyAtu:
     case OperateMsg::FrequencyCount:
@@ -342,11 +349,19 @@ void COperatePage::ConfirmMemorize() {
   if (m_memorizeSent || m_machine.MemorizeRequested) return;
   m_memorizeSent = true;
   const COperateValues& v = m_machine.Values();
-  emit StatusMessage(QStringLiteral("Memorized band %1, antenna %2: C %3 pF, L %4 nH")
+  emit StatusMessage(tr("Memorized band %1, antenna %2: C %3 pF, L %4 nH")
                          .arg(BandName(v.Band.Get()))
                          .arg(v.Antenna.Get())
                          .arg(RelayValue(v.Capacitor.Get(), kCapacitorWeights))
                          .arg(RelayValue(v.Inductor.Get(), kInductorWeights)));
+}
+
+// The reading, and the accessible name that says what the number is: "SWR 1.15".
+void COperatePage::ShowReading(int row, const QString& text) {
+  m_observed[row]->setText(text);
+  QString name = tr(kRowLabels[row]).trimmed();
+  if (name.endsWith(u':')) name.chop(1);
+  m_observed[row]->setAccessibleName(text.isEmpty() ? name : name + u' ' + text);
 }
 
 void COperatePage::ShowMode() {
@@ -373,11 +388,11 @@ void COperatePage::ShowFault() {
 
 void COperatePage::ShowFrequencies() {
   const COperateValues& v = m_machine.Values();
-  m_observed[RowFrequency]->setText(FrequencyText(v.Frequency.Get()));
-  m_observed[RowCount]->setText(FrequencyText(v.FrequencyCount.Get()));
-  m_observed[RowXcvr]->setText(FrequencyText(v.FrequencyXcvr.Get()));
+  ShowReading(RowFrequency, FrequencyText(v.Frequency.Get()));
+  ShowReading(RowCount, FrequencyText(v.FrequencyCount.Get()));
+  ShowReading(RowXcvr, FrequencyText(v.FrequencyXcvr.Get()));
   const unsigned low = v.FrequencyAtu.Get(0), high = v.FrequencyAtu.Get(1);
-  m_observed[RowAtu]->setText(low >= 1500 && high <= 54000 ? QString("%1-%2 kHz").arg(low).arg(high) : QString());
+  ShowReading(RowAtu, low >= 1500 && high <= 54000 ? QString("%1-%2 kHz").arg(low).arg(high) : QString());
   ApplyMemorizeRule();
 }
 

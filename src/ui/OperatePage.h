@@ -79,6 +79,7 @@ class COperatePage : public CPage {
   QString LimitText(unsigned short needed) const;
   void ConfirmMemorize();
   void ShowValue(unsigned message);
+  void ShowReading(int row, const QString& text);
   // Until a cycle has read the tuner the controls show nothing but what changed.
   void ShowNothingRead();
   void ShowAllValues();

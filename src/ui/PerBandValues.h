@@ -3,6 +3,7 @@
 // selected on them, where one more choice, "All", stands for the eleven bands
 // together.
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -11,7 +12,7 @@
 
 // The name of a band choice: a band's name, "All", or "?" for anything else.
 inline QString BandChoiceName(unsigned band) {
-  if (band == kAllBands) return QStringLiteral("All");
+  if (band == kAllBands) return QCoreApplication::translate("CBandGroup", "All");
   return band < kBandCount ? BandName(band) : QStringLiteral("?");
 }
 

@@ -13,6 +13,7 @@
 #include "base/TextFormat.h"
 #include "link/PortList.h"
 #include "machines/TunerModel.h"
+#include "ui/Accessible.h"
 
 namespace {
 // A port box that lists the ports afresh each time it opens: adapters come and go.
@@ -27,35 +28,39 @@ class CPortComboBox : public QComboBox {
 };
 
 QString NotPresentText(const QString& port) {
-  return Format("%s is not present: plug in the adapter, or choose another port.", port);
+  return Format(CPortPage::tr("%s is not present: plug in the adapter, or choose another port."), port);
 }
 }  // namespace
 
-CPortPage::CPortPage(QWidget* parent) : CPage(tr("Port"), QStringLiteral("Port.htm"), parent) {
+CPortPage::CPortPage(QWidget* parent) : CPage(tr("&Port"), QStringLiteral("Port.htm"), parent) {
   auto* portBox = new CPortComboBox(this);
   portBox->BeforePopup = [this] { FillPortBox(); };
   m_portBox = portBox;
   m_speedBox = new QComboBox(this);
-  m_close = new QPushButton(tr("Close Port"), this);
-  m_test = new QPushButton(tr("Test Communications"), this);
+  m_close = new QPushButton(tr("C&lose Port"), this);
+  m_test = new QPushButton(tr("Test Co&mmunications"), this);
   m_test->setDefault(true);
-  m_simulate = new QPushButton(tr("Try the Simulated Tuner"), this);
+  m_simulate = new QPushButton(tr("T&ry the Simulated Tuner"), this);
   m_simulate->setToolTip(tr("Restart the program on a simulated ZU6400 for this run; the saved port is kept"));
   m_simulate->setAutoDefault(false);
   m_status = new QLabel(this);
   m_status->setWordWrap(true);
   m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  m_status->setAccessibleDescription(tr("Connection status"));
   m_close->setToolTip(LoadString(Str::ClosePortTooltip));
   m_test->setToolTip(LoadString(Str::TestCommsTooltip));
   // Pseudo-terminals and some adapters are not listed: a path may be typed.
   m_portBox->setEditable(true);
   m_portBox->setInsertPolicy(QComboBox::NoInsert);
   m_portBox->setMinimumContentsLength(18);
+  // The box's own edit field has no label of its own.
+  m_portBox->lineEdit()->setAccessibleName(tr("Serial port"));
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Serial port connected to ??:").replace("??", ModelName()), this), 0, 0);
+  layout->addWidget(BuddyLabel(tr("&Serial port connected to ??:").replace(QStringLiteral("??"), ModelName()), m_portBox),
+                    0, 0);
   layout->addWidget(m_portBox, 0, 1);
-  layout->addWidget(new QLabel(tr("Serial port speed:"), this), 1, 0);
+  layout->addWidget(BuddyLabel(tr("Serial port spee&d:"), m_speedBox), 1, 0);
   layout->addWidget(m_speedBox, 1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -141,11 +146,14 @@ bool CPortPage::SelectPort(const QString& name) {
   return true;
 }
 
-void CPortPage::ShowStatus(const QString& text) { m_status->setText(text); }
+void CPortPage::ShowStatus(const QString& text) {
+  m_status->setText(text);
+  Announce(*m_status, text);
+}
 
 void CPortPage::FillSpeedBox() {
   m_speedBox->clear();
-  m_speedBox->addItem(QStringLiteral("AUTO"), 0u);
+  m_speedBox->addItem(tr("AUTO"), 0u);
   for (unsigned speed : {38400u, 19200u, 9600u, 4800u}) m_speedBox->addItem(QString::number(speed), speed);
   const int index = m_speedBox->findData(static_cast<unsigned>(GetModel().FixedSerialSpeed.Get()));
   m_speedBox->setCurrentIndex(index < 0 ? 0 : index);

@@ -30,12 +30,13 @@ void CRelaySpinBox::focusOutEvent(QFocusEvent* event) {
   emit FocusChanged(false);
 }
 
-CRelayGroup::CRelayGroup(const QString& title, const RelayWeights& weights, QWidget* parent)
+CRelayGroup::CRelayGroup(const QString& title, const QString& boxName, const RelayWeights& weights, QWidget* parent)
     : QGroupBox(title, parent), m_weights(weights), m_edit(new CRelaySpinBox(weights, this)) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_edit);
   for (int bit = 7; bit >= 0; --bit) {
     m_boxes[bit] = new QCheckBox(QString::number(weights[bit]), this);
+    m_boxes[bit]->setAccessibleName(boxName.arg(weights[bit]));
     layout->addWidget(m_boxes[bit]);
     connect(m_boxes[bit], &QCheckBox::clicked, this, [this] { emit BoxesClicked(FromBoxes()); });
   }

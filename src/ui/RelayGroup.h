@@ -37,7 +37,9 @@ class CRelaySpinBox : public QSpinBox {
 class CRelayGroup : public QGroupBox {
   Q_OBJECT
  public:
-  CRelayGroup(const QString& title, const RelayWeights& weights, QWidget* parent);
+  // boxName names a relay's box for a screen reader, with %1 for its value:
+  // "Capacitor %1 pF".
+  CRelayGroup(const QString& title, const QString& boxName, const RelayWeights& weights, QWidget* parent);
 
   // A reading from the tuner: the boxes always, the edit unless it has focus.
   void Show(std::uint8_t relays);

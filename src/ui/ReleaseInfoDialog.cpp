@@ -10,6 +10,7 @@
 
 CReleaseInfoDialog::CReleaseInfoDialog(QWidget* parent) : CTextDialog(parent) {
   setWindowTitle(LoadString(Str::ReleaseNotesTitle));
+  Text().setAccessibleName(windowTitle());
   setAttribute(Qt::WA_DeleteOnClose);
 }
 

@@ -9,13 +9,13 @@
 
 CSwrThresholdPage::CSwrThresholdPage(const Thresholds& thresholds, CEditConfigurationContext& context,
                                      QWidget* parent)
-    : CEditConfigurationPage(tr("SWR Thresholds"), QStringLiteral("SwrThresholds"), context,
+    : CEditConfigurationPage(tr("S&WR Thresholds"), QStringLiteral("SwrThresholds"), context,
                              {thresholds[0], thresholds[1], thresholds[2]}, parent),
       m_thresholds(thresholds),
       m_bands(new CBandGroup(this)) {
   auto* group = new QGroupBox(tr("SWR Thresholds"), this);
   auto* form = new QFormLayout(group);
-  const QString labels[] = {tr("Amplifier Key Interrupt"), tr("Autotune"), tr("Bypass")};
+  const QString labels[] = {tr("Amplifier &Key Interrupt"), tr("Au&totune"), tr("B&ypass")};
   for (Threshold t : {KeyInterrupt, Autotune, Bypass}) {
     m_edits[t] = new CSwrThresholdEdit(group);
     m_edits[t]->setMaximumWidth(m_edits[t]->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) * 2);

@@ -62,5 +62,5 @@ void CTranscript::Received(const QByteArray& bytes) {
 void CTranscript::OnReplyTimeout() {
   if (m_anyReply) return;
   StartLine(m_noteFormat);
-  m_view.AppendText(QStringLiteral("(no reply)"), m_noteFormat);
+  m_view.AppendText(tr("(no reply)"), m_noteFormat);
 }

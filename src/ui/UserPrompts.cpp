@@ -1,5 +1,6 @@
 #include "ui/UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -16,7 +17,7 @@ bool AskWithBox(QWidget* parent, const QString& title, const QString& text) {
 // "ZU6400 Configuration File (*.ZU6400Config);;All Files (*)"
 QString Filter() {
   const QString ext = QString::fromLatin1(kConfigFileExtension);
-  return Format("%s Configuration File (*.%s);;All Files (*)", ModelName(), ext);
+  return Format(QCoreApplication::translate("CUserPrompts", "%s Configuration File (*.%s);;All Files (*)"), ModelName(), ext);
 }
 
 QString ChooseWithDialog(QWidget* parent, CUserPrompts::FileUse use, const QString& initialPath) {

@@ -13,6 +13,7 @@ dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 for f in usr/bin/zu6400-utility usr/bin/zu6400ctl usr/bin/zu6400-sim \
          usr/share/zu6400-utility/help/index.htm usr/share/zu6400-utility/help/Port.htm \
+         usr/share/zu6400-utility/help/de/index.htm \
          usr/share/applications/com.corvanta.ZU6400Utility.desktop \
          usr/share/metainfo/com.corvanta.ZU6400Utility.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/zu6400-utility.svg \
