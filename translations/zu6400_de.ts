@@ -601,6 +601,10 @@ Empfohlene Werte finden Sie unter „Hilfe“.</translation>
         <translation>Der %s hat an %s nicht geantwortet. Prüfen Sie, ob er eingeschaltet ist, ob das Kabel an beiden Enden steckt, ob er an dieser Schnittstelle angeschlossen ist und ob als Geschwindigkeit AUTO oder die des Tuners eingestellt ist.</translation>
     </message>
     <message>
+        <source>The connection to the %s on %s was lost: the adapter was unplugged or switched off</source>
+        <translation>Die Verbindung zum %s an %s ist verloren: Der Adapter wurde abgezogen oder ausgeschaltet</translation>
+    </message>
+    <message>
         <source>Needs firmware %s or newer; this %s has %s</source>
         <translation>Benötigt Firmware %s oder neuer; dieser %s hat %s</translation>
     </message>

@@ -79,7 +79,7 @@ QString CModelBase::NoAnswerText() const {
 }
 
 QString CModelBase::ConnectionLostText() const {
-  return Format("The connection to the %s on %s was lost: the adapter was unplugged or switched off", ModelName(),
+  return Format(tr("The connection to the %s on %s was lost: the adapter was unplugged or switched off"), ModelName(),
                 Port.Get());
 }
 
