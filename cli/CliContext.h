@@ -11,6 +11,7 @@
 
 #include "base/ResultCodes.h"
 #include "firmware/FirmwareFolderScan.h"
+#include "machines/SwrAlarm.h"
 
 class CConsoleLog;
 class CSimulatorThread;
@@ -36,7 +37,12 @@ struct CliOptions {
   bool yes = false;                 // --yes: an irreversible job may go ahead
   bool force = false;
   QString server;  // the firmware server for this run; empty: the saved one
+  SwrAlarmSettings alarm;  // watch, serve: --alarm-swr, --alarm-seconds
+  bool alarmExit = false;  // watch: exit with kAlarmExitStatus at the first alarm
 };
+
+// What watch --alarm-exit ends with when the alarm is raised.
+constexpr int kAlarmExitStatus = 3;
 
 class CCliContext {
  public:

@@ -54,6 +54,7 @@ int RunServe(CCliContext& context, const QStringList&) {
   loop.SetReopensPort(true);
   loop.LoadInterval(model.AppInfo);
   CTunerServer server(loop, model, token);
+  server.SetAlarm(context.Options().alarm);
   const ResultCode result = server.Listen(listen.address, listen.port);
   if (result != Result::Success) {
     QTextStream(stderr) << "zu6400ctl: cannot listen on " << context.Options().listen << '\n';

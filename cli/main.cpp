@@ -20,6 +20,9 @@ namespace {
 constexpr unsigned kLongestWait = 3600;
 constexpr unsigned kShortestInterval = CPollLoop::kShortestInterval;
 constexpr unsigned kLongestInterval = kLongestWait * 1000;
+constexpr double kLowestAlarmSwr = 1.1;
+constexpr double kHighestAlarmSwr = 9.9;
+constexpr unsigned kLongestAlarm = 3600;
 
 QStringList SpeedChoices() {
   QStringList choices{QStringLiteral("AUTO")};
@@ -52,6 +55,16 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("count"), QStringLiteral("watch: stop after N lines (default: until stopped)"),
        QStringLiteral("N")},
       {QStringLiteral("csv"), QStringLiteral("watch: print the readings log's lines, its header first")},
+      {QStringLiteral("alarm-swr"),
+       Format("watch, serve: raise the SWR alarm when the SWR stays above this, %.1f to %.1f, while the tuner sees power",
+              kLowestAlarmSwr, kHighestAlarmSwr),
+       QStringLiteral("SWR")},
+      {QStringLiteral("alarm-seconds"),
+       Format("watch, serve: how long the SWR must stay above (or below) before the alarm is raised (or cleared), "
+              "0 to %u, decimals allowed (default: %.0f)",
+              kLongestAlarm, SwrAlarmSettings::kDefaultSeconds),
+       QStringLiteral("SECONDS")},
+      {QStringLiteral("alarm-exit"), Format("watch: exit with status %d at the first SWR alarm", kAlarmExitStatus)},
       {QStringLiteral("listen"), Format("serve: address and port to listen on (default: %s)", kDefaultListen),
        QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
       {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
@@ -176,6 +189,28 @@ QString ReadAntenna(const QString& text, CliOptions& options) {
   return {};
 }
 
+// A decimal number from low to high, or what the option takes.
+QString ReadDecimal(const QCommandLineParser& parser, const char* name, double low, double high, double& value) {
+  const QString option = QLatin1String(name);
+  if (!parser.isSet(option)) return {};
+  bool ok = false;
+  const QString text = parser.value(option);
+  value = text.toDouble(&ok);
+  if (ok && value >= low && value <= high) return {};
+  return Format("--%s %s: --%s takes %g to %g", option, text, option, low, high);
+}
+
+// The alarm's options; its time and --alarm-exit need a threshold.
+QString ReadAlarm(const QCommandLineParser& parser, CliOptions& options) {
+  QString problem = ReadDecimal(parser, "alarm-swr", kLowestAlarmSwr, kHighestAlarmSwr, options.alarm.swr);
+  if (problem.isEmpty()) problem = ReadDecimal(parser, "alarm-seconds", 0, kLongestAlarm, options.alarm.seconds);
+  options.alarmExit = parser.isSet(QStringLiteral("alarm-exit"));
+  if (!problem.isEmpty() || options.alarm.IsOn()) return problem;
+  for (const char* name : {"alarm-seconds", "alarm-exit"})
+    if (parser.isSet(QLatin1String(name))) return Format("--%s: --%s needs --alarm-swr", name, name);
+  return {};
+}
+
 // An unknown option named with its dashes; Qt's words for the rest (a
 // missing value).
 QString ParseProblem(const QCommandLineParser& parser) {
@@ -198,6 +233,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);
   options.intervalMs = interval;
   if (problem.isEmpty()) problem = ReadNumber(parser, "count", 1, UINT_MAX, "", options.count);
+  if (problem.isEmpty()) problem = ReadAlarm(parser, options);
   if (!problem.isEmpty()) return problem;
   using Reader = QString (*)(const QString&, CliOptions&);
   const std::pair<const char*, Reader> readers[] = {

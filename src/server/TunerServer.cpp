@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QTcpServer>
+#include <cmath>
 
 #include "base/StringTable.h"
+#include "base/TimeScale.h"
 #include "base/TextFormat.h"
 #include "machines/LiveSettings.h"
 #include "server/ServerAccess.h"
@@ -80,7 +82,9 @@ void CTunerServer::Close() {
 }
 
 QJsonObject CTunerServer::Status() const {
-  return StatusObject(m_model, m_lastResult, m_loop.Machine().Values(), m_readingTime);
+  QJsonObject status = StatusObject(m_model, m_lastResult, m_loop.Machine().Values(), m_readingTime);
+  status.insert(QStringLiteral("alarm"), m_alarm.Settings().IsOn() ? QJsonValue(m_alarm.IsRaised()) : QJsonValue());
+  return status;
 }
 
 bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
@@ -99,6 +103,11 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
   }
   if (const std::optional<ApiReply> refused = RefuseRequest(request)) {
     Reply(request, socket, *refused);
+    return true;
+  }
+  if (path == u"/metrics" && request.method() == Method::Get) {
+    makeResponder(request, socket).write(MetricsText(Status(), m_counters),
+                                         {{"Content-Type", kMetricsContentType}, {"Cache-Control", "no-store"}});
     return true;
   }
   if (path == u"/api/set" || path == u"/api/tune" || path == u"/api/memorize") {
@@ -122,7 +131,7 @@ ApiReply CTunerServer::Answer(const QHttpServerRequest& request) const {
   if (path == u"/api/history" && request.method() == Method::Get) return History(request);
   if (path == u"/api/live")
     return BadRequest(QStringLiteral("/api/live is a WebSocket: connect with ws://"));
-  if (path == u"/api/status" || path == u"/api/history" || FindResource(path) != nullptr)
+  if (path == u"/api/status" || path == u"/api/history" || path == u"/metrics" || FindResource(path) != nullptr)
     return ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + QStringLiteral(" takes GET"));
   return ErrorReply(HttpStatus::NotFound, Result::FileNotFound, path + QStringLiteral(": no such page"));
 }
@@ -140,7 +149,11 @@ ApiReply CTunerServer::History(const QHttpServerRequest& request) const {
 std::optional<ApiReply> CTunerServer::Change(const QHttpServerRequest& request, QTcpSocket* socket) {
   if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return refused;
   const QString path = request.url().path();
-  if (path == u"/api/tune") return QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
+  if (path == u"/api/tune") {
+    std::optional<ApiReply> refused = QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
+    if (!refused) ++m_counters.tunes;
+    return refused;
+  }
   if (path == u"/api/memorize")
     return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
   return QueueSet(request, socket);
@@ -225,7 +238,10 @@ void CTunerServer::Finish(std::list<Pending>::iterator pending, const ApiReply& 
 void CTunerServer::OnCycle(ResultCode result) {
   m_lastResult = result;
   const QDateTime now = QDateTime::currentDateTimeUtc();
-  if (result == Result::Success || result == Result::DevicePoweredOff) m_readingTime = now;
+  const bool answered = result == Result::Success || result == Result::DevicePoweredOff;
+  if (answered) m_readingTime = now;
+  ++(answered ? m_counters.cyclesOk : m_counters.cyclesFailed);
+  FeedAlarm(HistoryPoint(now.toMSecsSinceEpoch(), result, Machine().Values()));
   m_history.AddCycle(now.toMSecsSinceEpoch(), result, Machine().Values());
   for (auto it = m_pending.begin(); it != m_pending.end();) {
     const auto next = std::next(it);
@@ -234,6 +250,21 @@ void CTunerServer::OnCycle(ResultCode result) {
     it = next;
   }
   m_feed.Broadcast(Status());
+  emit StatusUpdated();
+}
+
+// A change of the alarm is an event of its own on the live feed, ahead of
+// the status that shows it.
+void CTunerServer::FeedAlarm(const CHistoryPoint& point) {
+  const CSwrAlarm::Change change = m_alarm.Feed(CTimeScale::Now(), point);
+  m_history.SetAlarm(m_alarm.IsRaised());
+  if (change == CSwrAlarm::Change::None) return;
+  m_feed.Broadcast(QJsonObject{{"event", "alarm"},
+                               {"alarm", m_alarm.IsRaised()},
+                               {"swr", std::round(m_alarm.ChangedAtSwr() * 100) / 100},
+                               {"threshold", m_alarm.Settings().swr},
+                               {"time", QDateTime::fromMSecsSinceEpoch(point.time, Qt::UTC).toString(Qt::ISODateWithMs)}});
+  emit AlarmChanged(m_alarm.IsRaised());
 }
 
 void CTunerServer::Reply(const QHttpServerRequest& request, QTcpSocket* socket, const ApiReply& reply) {

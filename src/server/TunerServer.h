@@ -15,8 +15,10 @@
 
 #include "machines/PollLoop.h"
 #include "machines/ReadingsHistory.h"
+#include "machines/SwrAlarm.h"
 #include "server/ApiReply.h"
 #include "server/LiveFeed.h"
+#include "server/MetricsReport.h"
 
 class CTunerServer : public QAbstractHttpServer {
   Q_OBJECT
@@ -32,6 +34,14 @@ class CTunerServer : public QAbstractHttpServer {
   void Close();
   std::size_t LiveClients() const { return m_feed.Count(); }
   QJsonObject Status() const;
+  // The SWR alarm from now on (none unless set); it starts cleared.
+  void SetAlarm(const SwrAlarmSettings& settings) { m_alarm.Configure(settings); }
+  const CSwrAlarm& Alarm() const { return m_alarm; }
+
+ signals:
+  // After each poll cycle, once the status shows it.
+  void StatusUpdated();
+  void AlarmChanged(bool raised);
 
  protected:
   bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -59,6 +69,7 @@ class CTunerServer : public QAbstractHttpServer {
                                     bool COperateStateMachine::*flag, unsigned short minVersion);
   void Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge);
   void OnCycle(ResultCode result);
+  void FeedAlarm(const CHistoryPoint& point);
   COperateStateMachine& Machine() { return m_loop.Machine(); }
   void Reply(const QHttpServerRequest& request, QTcpSocket* socket, const ApiReply& reply);
   void Finish(std::list<Pending>::iterator pending, const ApiReply& reply);
@@ -72,6 +83,8 @@ class CTunerServer : public QAbstractHttpServer {
   // What the dashboard draws at once when it opens.
   CReadingsHistory m_history;
   QDateTime m_readingTime;
+  CSwrAlarm m_alarm;
+  MetricsCounters m_counters;
   ResultCode m_lastResult = Result::DeviceNotConnected;  // "lost" until the first cycle
   quint16 m_port = 0;
 };
