@@ -11,7 +11,7 @@ std::optional<SimReading> ParseLine(const QString& line) {
   bool ok[4] = {};
   SimReading reading{fields[0].toDouble(&ok[0]), fields[1].toDouble(&ok[1]), fields[2].toUInt(&ok[2]),
                      fields[3].toUInt(&ok[3])};
-  if (!(ok[0] && ok[1] && ok[2] && ok[3]) || reading.seconds < 0 || reading.swr < 1) return std::nullopt;
+  if (!(ok[0] && ok[1] && ok[2] && ok[3]) || reading.seconds < 0 || (reading.swr < 1 && reading.swr != 0)) return std::nullopt;
   return reading;
 }
 }  // namespace

@@ -10,13 +10,14 @@
 
 struct SimReading {
   double seconds = 0;
-  double swr = 1;
+  double swr = 0;
   unsigned forward = 0;
   unsigned reflected = 0;
 };
 
 // Lines "SECONDS SWR FORWARD REFLECTED" (spaces or commas between), seconds
-// rising; blank lines and "#" comments are skipped. None when a line is
+// rising, an SWR of 0 for no carrier as the tuner reports it; blank lines and
+// "#" comments are skipped. None when a line is
 // not that: problem names it.
 std::optional<std::vector<SimReading>> ParseSimReadings(const QByteArray& text, QString& problem);
 
