@@ -261,7 +261,7 @@ void CTunerServer::FeedAlarm(const CHistoryPoint& point) {
   if (change == CSwrAlarm::Change::None) return;
   m_feed.Broadcast(QJsonObject{{"event", "alarm"},
                                {"alarm", m_alarm.IsRaised()},
-                               {"swr", std::round(m_alarm.ChangedAtSwr() * 100) / 100},
+                               {"swr", std::round(double(m_alarm.ChangedAtSwr()) * 100) / 100},
                                {"threshold", m_alarm.Settings().swr},
                                {"time", QDateTime::fromMSecsSinceEpoch(point.time, Qt::UTC).toString(Qt::ISODateWithMs)}});
   emit AlarmChanged(m_alarm.IsRaised());
