@@ -13,6 +13,7 @@
 #include "engine/FindSpeedState.h"
 #include "machines/OperateValues.h"
 #include "machines/PollLoop.h"
+#include "machines/SwrAlarm.h"
 #include "server/ListenAddress.h"
 
 namespace {
@@ -20,9 +21,6 @@ namespace {
 constexpr unsigned kLongestWait = 3600;
 constexpr unsigned kShortestInterval = CPollLoop::kShortestInterval;
 constexpr unsigned kLongestInterval = kLongestWait * 1000;
-constexpr double kLowestAlarmSwr = 1.1;
-constexpr double kHighestAlarmSwr = 9.9;
-constexpr unsigned kLongestAlarm = 3600;
 
 QStringList SpeedChoices() {
   QStringList choices{QStringLiteral("AUTO")};
@@ -57,12 +55,12 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("csv"), QStringLiteral("watch: print the readings log's lines, its header first")},
       {QStringLiteral("alarm-swr"),
        Format("watch, serve: raise the SWR alarm when the SWR stays above this, %.1f to %.1f, while the tuner sees power",
-              kLowestAlarmSwr, kHighestAlarmSwr),
+              SwrAlarmSettings::kLowestSwr, SwrAlarmSettings::kHighestSwr),
        QStringLiteral("SWR")},
       {QStringLiteral("alarm-seconds"),
        Format("watch, serve: how long the SWR must stay above (or below) before the alarm is raised (or cleared), "
               "0 to %u, decimals allowed (default: %.0f)",
-              kLongestAlarm, SwrAlarmSettings::kDefaultSeconds),
+              SwrAlarmSettings::kLongestSeconds, SwrAlarmSettings::kDefaultSeconds),
        QStringLiteral("SECONDS")},
       {QStringLiteral("alarm-exit"), Format("watch: exit with status %d at the first SWR alarm", kAlarmExitStatus)},
       {QStringLiteral("listen"), Format("serve: address and port to listen on (default: %s)", kDefaultListen),
@@ -202,8 +200,8 @@ QString ReadDecimal(const QCommandLineParser& parser, const char* name, double l
 
 // The alarm's options; its time and --alarm-exit need a threshold.
 QString ReadAlarm(const QCommandLineParser& parser, CliOptions& options) {
-  QString problem = ReadDecimal(parser, "alarm-swr", kLowestAlarmSwr, kHighestAlarmSwr, options.alarm.swr);
-  if (problem.isEmpty()) problem = ReadDecimal(parser, "alarm-seconds", 0, kLongestAlarm, options.alarm.seconds);
+  QString problem = ReadDecimal(parser, "alarm-swr", SwrAlarmSettings::kLowestSwr, SwrAlarmSettings::kHighestSwr, options.alarm.swr);
+  if (problem.isEmpty()) problem = ReadDecimal(parser, "alarm-seconds", 0, SwrAlarmSettings::kLongestSeconds, options.alarm.seconds);
   options.alarmExit = parser.isSet(QStringLiteral("alarm-exit"));
   if (!problem.isEmpty() || options.alarm.IsOn()) return problem;
   for (const char* name : {"alarm-seconds", "alarm-exit"})

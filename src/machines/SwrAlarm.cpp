@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/TimeScale.h"
+
 void CSwrAlarm::Configure(const SwrAlarmSettings& settings) {
   m_settings = settings;
   m_raised = false;
@@ -21,4 +23,12 @@ CSwrAlarm::Change CSwrAlarm::Feed(std::uint32_t nowMs, const CHistoryPoint& poin
   m_turningSince.reset();
   m_changedAtSwr = point.swr;
   return m_raised ? Change::Raised : Change::Cleared;
+}
+
+CSwrAlarm::Change AddCycleWithAlarm(CReadingsHistory& history, CSwrAlarm& alarm, qint64 time, ResultCode result,
+                                    const COperateValues& values) {
+  const CSwrAlarm::Change change = alarm.Feed(CTimeScale::Now(), HistoryPoint(time, result, values));
+  history.SetAlarm(alarm.IsRaised());
+  history.AddCycle(time, result, values);
+  return change;
 }

@@ -13,6 +13,10 @@
 // A threshold of 0 is no alarm.
 struct SwrAlarmSettings {
   static constexpr double kDefaultSeconds = 3;
+  // What a user may choose.
+  static constexpr double kLowestSwr = 1.1;
+  static constexpr double kHighestSwr = 9.9;
+  static constexpr unsigned kLongestSeconds = 3600;
 
   double swr = 0;
   double seconds = kDefaultSeconds;
@@ -43,3 +47,9 @@ class CSwrAlarm {
   std::optional<std::uint32_t> m_turningSince;
   float m_changedAtSwr = CHistoryPoint::kNone;
 };
+
+// A poll cycle's end as the front ends with a history take it: its point fed
+// to the alarm on the program's clock, then added to the history, marked when
+// the alarm is raised. What the alarm did.
+CSwrAlarm::Change AddCycleWithAlarm(CReadingsHistory& history, CSwrAlarm& alarm, qint64 time, ResultCode result,
+                                    const COperateValues& values);

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "base/StringTable.h"
-#include "base/TimeScale.h"
 #include "base/TextFormat.h"
 #include "machines/LiveSettings.h"
 #include "server/ServerAccess.h"
@@ -241,8 +240,9 @@ void CTunerServer::OnCycle(ResultCode result) {
   const bool answered = result == Result::Success || result == Result::DevicePoweredOff;
   if (answered) m_readingTime = now;
   ++(answered ? m_counters.cyclesOk : m_counters.cyclesFailed);
-  FeedAlarm(HistoryPoint(now.toMSecsSinceEpoch(), result, Machine().Values()));
-  m_history.AddCycle(now.toMSecsSinceEpoch(), result, Machine().Values());
+  if (AddCycleWithAlarm(m_history, m_alarm, now.toMSecsSinceEpoch(), result, Machine().Values()) !=
+      CSwrAlarm::Change::None)
+    ShowAlarmChange(now.toMSecsSinceEpoch());
   for (auto it = m_pending.begin(); it != m_pending.end();) {
     const auto next = std::next(it);
     if (const std::optional<ResultCode> verdict = it->judge(result))
@@ -255,15 +255,12 @@ void CTunerServer::OnCycle(ResultCode result) {
 
 // A change of the alarm is an event of its own on the live feed, ahead of
 // the status that shows it.
-void CTunerServer::FeedAlarm(const CHistoryPoint& point) {
-  const CSwrAlarm::Change change = m_alarm.Feed(CTimeScale::Now(), point);
-  m_history.SetAlarm(m_alarm.IsRaised());
-  if (change == CSwrAlarm::Change::None) return;
+void CTunerServer::ShowAlarmChange(qint64 time) {
   m_feed.Broadcast(QJsonObject{{"event", "alarm"},
                                {"alarm", m_alarm.IsRaised()},
                                {"swr", std::round(double(m_alarm.ChangedAtSwr()) * 100) / 100},
                                {"threshold", m_alarm.Settings().swr},
-                               {"time", QDateTime::fromMSecsSinceEpoch(point.time, Qt::UTC).toString(Qt::ISODateWithMs)}});
+                               {"time", QDateTime::fromMSecsSinceEpoch(time, Qt::UTC).toString(Qt::ISODateWithMs)}});
   emit AlarmChanged(m_alarm.IsRaised());
 }
 

@@ -69,7 +69,7 @@ class CTunerServer : public QAbstractHttpServer {
                                     bool COperateStateMachine::*flag, unsigned short minVersion);
   void Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge);
   void OnCycle(ResultCode result);
-  void FeedAlarm(const CHistoryPoint& point);
+  void ShowAlarmChange(qint64 time);
   COperateStateMachine& Machine() { return m_loop.Machine(); }
   void Reply(const QHttpServerRequest& request, QTcpSocket* socket, const ApiReply& reply);
   void Finish(std::list<Pending>::iterator pending, const ApiReply& reply);
