@@ -112,8 +112,8 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
   if (path == u"/api/set" || path == u"/api/tune" || path == u"/api/memorize") {
     if (request.method() != Method::Post)
       Reply(request, socket, ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + " takes POST"));
-    else if (const std::optional<ApiReply> reply = Change(request, socket))
-      Reply(request, socket, *reply);
+    else
+      ChangeByRequest(request, socket);
     return true;
   }
   Reply(request, socket, Answer(request));
@@ -145,17 +145,25 @@ ApiReply CTunerServer::History(const QHttpServerRequest& request) const {
   return {HttpStatus::Ok, HistoryObject(m_history, QDateTime::currentDateTimeUtc(), minutes)};
 }
 
-std::optional<ApiReply> CTunerServer::Change(const QHttpServerRequest& request, QTcpSocket* socket) {
-  if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return refused;
-  const QString path = request.url().path();
+void CTunerServer::ChangeByRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+  if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return Reply(request, socket, *refused);
+  // The request lives while its connection does: a change leaves with it.
+  const QPointer<QTcpSocket> connection(socket);
+  Change(request.url().path(), request.body(),
+         [this, &request, connection](const ApiReply& reply) { Reply(request, connection, reply); }, socket);
+}
+
+void CTunerServer::Change(const QString& path, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket) {
+  std::optional<ApiReply> refused;
   if (path == u"/api/tune") {
-    std::optional<ApiReply> refused = QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
+    refused = QueueFlag(answer, socket, &COperateStateMachine::TuneRequested, 0);
     if (!refused) ++m_counters.tunes;
-    return refused;
+  } else if (path == u"/api/memorize") {
+    refused = QueueFlag(answer, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
+  } else {
+    refused = QueueSet(body, answer, socket);
   }
-  if (path == u"/api/memorize")
-    return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
-  return QueueSet(request, socket);
+  if (refused) answer(*refused);
 }
 
 // In the words zu6400ctl uses: which firmware the change needs.
@@ -176,9 +184,9 @@ std::optional<ApiReply> CTunerServer::RefuseWhileUnreachable() const {
                     QStringLiteral("the tuner is not answering; the server keeps trying"));
 }
 
-std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request, QTcpSocket* socket) {
+std::optional<ApiReply> CTunerServer::QueueSet(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket) {
   QJsonParseError error;
-  const QJsonDocument document = QJsonDocument::fromJson(request.body(), &error);
+  const QJsonDocument document = QJsonDocument::fromJson(body, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject())
     return BadRequest(QStringLiteral("the body must be a JSON object of settings, such as {\"mode\": \"M\"}"));
   const QJsonObject settings = document.object();
@@ -196,18 +204,18 @@ std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request
   if (const unsigned short needed = live->NeededVersion(m_model.McuVersion.Get())) return NeedsFirmware(needed);
   if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
   live->Ask(Machine().Values());
-  Queue(request, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
+  Queue(answer, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
   return std::nullopt;
 }
 
-std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
+std::optional<ApiReply> CTunerServer::QueueFlag(const ReplyTaker& answer, QTcpSocket* socket,
                                                 bool COperateStateMachine::*flag, unsigned short minVersion) {
   if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
   if (m_model.McuVersion.Get() < minVersion) return NeedsFirmware(minVersion);
   Machine().*flag = true;
   // The cycle that sends the request clears the flag; one that ends before
   // it (a sleeping tuner, no reply) withdraws it.
-  Queue(request, socket, [this, flag](ResultCode result) -> std::optional<ResultCode> {
+  Queue(answer, socket, [this, flag](ResultCode result) -> std::optional<ResultCode> {
     bool& requested = Machine().*flag;
     if (!requested) return result;
     if (!IsFailure(result)) return std::nullopt;
@@ -217,21 +225,23 @@ std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& reques
   return std::nullopt;
 }
 
-void CTunerServer::Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge) {
-  m_pending.push_back({&request, socket, std::move(judge), {}});
-  // The request goes with its connection: a client that left gets no answer.
+void CTunerServer::Queue(const ReplyTaker& answer, QTcpSocket* socket, Judge judge) {
+  m_pending.push_back({answer, std::move(judge), {}});
   const auto pending = std::prev(m_pending.end());
-  pending->gone = connect(socket, &QTcpSocket::disconnected, this, [this, pending] {
-    disconnect(pending->gone);
-    m_pending.erase(pending);
-  });
+  // A client that left gets no answer.
+  if (socket != nullptr)
+    pending->gone = connect(socket, &QTcpSocket::disconnected, this, [this, pending] {
+      disconnect(pending->gone);
+      m_pending.erase(pending);
+    });
   m_loop.CycleNow();
 }
 
 void CTunerServer::Finish(std::list<Pending>::iterator pending, const ApiReply& reply) {
   disconnect(pending->gone);
-  Reply(*pending->request, pending->socket, reply);
+  const ReplyTaker answer = std::move(pending->answer);
   m_pending.erase(pending);
+  answer(reply);
 }
 
 void CTunerServer::OnCycle(ResultCode result) {

@@ -38,6 +38,14 @@ class CTunerServer : public QAbstractHttpServer {
   void SetAlarm(const SwrAlarmSettings& settings) { m_alarm.Configure(settings); }
   const CSwrAlarm& Alarm() const { return m_alarm; }
 
+  // Takes a change's reply, given once: at once, or when the cycles showed it.
+  using ReplyTaker = std::function<void(const ApiReply& reply)>;
+  // A change as POST takes it ("/api/set" with its JSON body, "/api/tune",
+  // "/api/memorize"), from a client the token does not concern (the broker
+  // checked it), judged by the same rules; the socket whose loss withdraws
+  // it, if any.
+  void Change(const QString& path, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket = nullptr);
+
  signals:
   // After each poll cycle, once the status shows it.
   void StatusUpdated();
@@ -49,11 +57,11 @@ class CTunerServer : public QAbstractHttpServer {
 
  private:
   // A change waiting for the cycles that show its outcome: judge returns the
-  // outcome once there is one.
+  // outcome once there is one, answer takes the reply. A change that came
+  // over a connection leaves with it (gone).
   using Judge = std::function<std::optional<ResultCode>(ResultCode cycleResult)>;
   struct Pending {
-    const QHttpServerRequest* request;
-    QPointer<QTcpSocket> socket;
+    ReplyTaker answer;
     Judge judge;
     QMetaObject::Connection gone;
   };
@@ -61,13 +69,13 @@ class CTunerServer : public QAbstractHttpServer {
   // A read: the status, or why there is none at the path.
   ApiReply Answer(const QHttpServerRequest& request) const;
   ApiReply History(const QHttpServerRequest& request) const;
-  std::optional<ApiReply> Change(const QHttpServerRequest& request, QTcpSocket* socket);
+  void ChangeByRequest(const QHttpServerRequest& request, QTcpSocket* socket);
   std::optional<ApiReply> RefuseWhileUnreachable() const;
   ApiReply NeedsFirmware(unsigned short version) const;
-  std::optional<ApiReply> QueueSet(const QHttpServerRequest& request, QTcpSocket* socket);
-  std::optional<ApiReply> QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
-                                    bool COperateStateMachine::*flag, unsigned short minVersion);
-  void Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge);
+  std::optional<ApiReply> QueueSet(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
+  std::optional<ApiReply> QueueFlag(const ReplyTaker& answer, QTcpSocket* socket, bool COperateStateMachine::*flag,
+                                    unsigned short minVersion);
+  void Queue(const ReplyTaker& answer, QTcpSocket* socket, Judge judge);
   void OnCycle(ResultCode result);
   void ShowAlarmChange(qint64 time);
   COperateStateMachine& Machine() { return m_loop.Machine(); }
