@@ -30,6 +30,9 @@ struct CliOptions {
   bool csv = false;
   QString listen;  // serve: ADDRESS:PORT
   QString token;   // serve: the bearer token changes need
+  QString mqtt;    // serve: the broker's URL, empty for none
+  QString mqttCa;  // serve: the authority a mqtts:// broker is checked against
+  QString mqttCredentials;  // serve: the file of "user:password"
   // The firmware folder for this run (absolute); empty: the saved one.
   QString folder;
   std::optional<unsigned> band;     // --band: 0 to 10, or kAllBands for all

@@ -15,6 +15,7 @@
 #include "machines/PollLoop.h"
 #include "machines/SwrAlarm.h"
 #include "server/ListenAddress.h"
+#include "server/MqttSettings.h"
 
 namespace {
 // The wait runs on a timer that counts milliseconds in an int.
@@ -67,6 +68,13 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
       {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
        QStringLiteral("TOKEN")},
+      {QStringLiteral("mqtt"), QStringLiteral("serve: also on this MQTT broker, mqtt://HOST[:PORT] or mqtts://HOST[:PORT] (TLS)"),
+       QStringLiteral("URL")},
+      {QStringLiteral("mqtt-ca"), QStringLiteral("serve: the certificate authority of a mqtts:// broker (default: the system's)"),
+       QStringLiteral("FILE")},
+      {QStringLiteral("mqtt-credentials"),
+       QStringLiteral("serve: a file of one line user:password for the broker, readable by its owner alone"),
+       QStringLiteral("FILE")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
       {QStringLiteral("band"), "band of config set and erase-memories: " + ListWithOr(BandChoices()),
        QStringLiteral("BAND")},
@@ -209,6 +217,22 @@ QString ReadAlarm(const QCommandLineParser& parser, CliOptions& options) {
   return {};
 }
 
+// The broker's URL; its certificate authority and credentials need one.
+QString ReadMqtt(const QCommandLineParser& parser, CliOptions& options) {
+  options.mqtt = parser.value(QStringLiteral("mqtt"));
+  options.mqttCa = parser.value(QStringLiteral("mqtt-ca"));
+  options.mqttCredentials = parser.value(QStringLiteral("mqtt-credentials"));
+  if (parser.isSet(QStringLiteral("mqtt"))) {
+    const std::optional<MqttSettings> settings = ParseMqttUrl(options.mqtt);
+    if (!settings) return "--mqtt " + options.mqtt + ": --mqtt takes mqtt://HOST[:PORT] or mqtts://HOST[:PORT]";
+    if (!settings->tls && parser.isSet(QStringLiteral("mqtt-ca"))) return QStringLiteral("--mqtt-ca: --mqtt-ca needs an mqtts:// broker");
+    return {};
+  }
+  for (const char* name : {"mqtt-ca", "mqtt-credentials"})
+    if (parser.isSet(QLatin1String(name))) return Format("--%s: --%s needs --mqtt", name, name);
+  return {};
+}
+
 // An unknown option named with its dashes; Qt's words for the rest (a
 // missing value).
 QString ParseProblem(const QCommandLineParser& parser) {
@@ -232,6 +256,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.intervalMs = interval;
   if (problem.isEmpty()) problem = ReadNumber(parser, "count", 1, UINT_MAX, "", options.count);
   if (problem.isEmpty()) problem = ReadAlarm(parser, options);
+  if (problem.isEmpty()) problem = ReadMqtt(parser, options);
   if (!problem.isEmpty()) return problem;
   using Reader = QString (*)(const QString&, CliOptions&);
   const std::pair<const char*, Reader> readers[] = {
