@@ -38,16 +38,28 @@ CMqttBroker::CMqttBroker(const QString& user, const QString& password) {
   if (!file.open(QIODevice::WriteOnly) || file.write(config.toUtf8()) < 0) return;
   file.close();
   m_broker.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  m_broker.start(QStringLiteral("mosquitto"), {"-c", file.fileName()});
-  m_listening = m_broker.waitForStarted(10000) &&
-                WaitFor([this] { return m_broker.state() != QProcess::Running || Accepts(m_port); }, 10000) &&
-                m_broker.state() == QProcess::Running;
+  m_listening = Run();
 }
 
-CMqttBroker::~CMqttBroker() {
+CMqttBroker::~CMqttBroker() { Stop(); }
+
+bool CMqttBroker::Run() {
+  m_broker.start(QStringLiteral("mosquitto"), {"-c", m_dir.filePath(QStringLiteral("mosquitto.conf"))});
+  return m_broker.waitForStarted(10000) &&
+         WaitFor([this] { return m_broker.state() != QProcess::Running || Accepts(m_port); }, 10000) &&
+         m_broker.state() == QProcess::Running;
+}
+
+void CMqttBroker::Stop() {
+  m_listening = false;
   if (m_broker.state() == QProcess::NotRunning) return;
   ::kill(static_cast<pid_t>(m_broker.processId()), SIGTERM);
   m_broker.waitForFinished(5000);
+}
+
+bool CMqttBroker::Restart() {
+  Stop();
+  return m_listening = Run();
 }
 
 void CMqttBroker::Subscribe(QProcess& subscriber, const QString& filter, int count, int seconds) const {

@@ -22,6 +22,9 @@ class CMqttBroker {
   CMqttBroker& operator=(const CMqttBroker&) = delete;
 
   bool IsListening() const { return m_listening; }
+  // The broker goes away, and comes back on its port with nothing retained.
+  void Stop();
+  bool Restart();
   quint16 Port() const { return m_port; }
   QString Url() const { return QStringLiteral("mqtt://127.0.0.1:%1").arg(m_port); }
 
@@ -34,6 +37,8 @@ class CMqttBroker {
   void Publish(const QString& topic, const QByteArray& payload) const;
 
  private:
+  bool Run();
+
   QTemporaryDir m_dir;
   QProcess m_broker;
   quint16 m_port = 0;

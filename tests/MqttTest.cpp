@@ -113,6 +113,22 @@ TEST(Mqtt, ASetTheFirmwareLacksIsAnsweredOnResultAndNothingIsSent) {
   EXPECT_EQ(f.Sim().Live().State().power, 1u);
 }
 
+TEST(Mqtt, ALostBrokerIsTriedAgainWhilePollingAndTheHttpSideGoOn) {
+  const CTimeScaleScope fast(kAnsweredTime);  // the 3 s between tries pass in 600 ms
+  BridgeFixture f;
+  ASSERT_TRUE(f.Connect());
+  f.broker.Stop();
+  ASSERT_TRUE(WaitFor([&] { return !f.bridge->IsConnected(); }, 10000));
+  const int cycles = f.cycles;
+  EXPECT_TRUE(WaitFor([&] { return f.cycles >= cycles + 3; }, 10000));
+  EXPECT_EQ(f.Get("/api/status").status, 200);
+  // Back with nothing retained: the bridge finds it and says everything again.
+  ASSERT_TRUE(f.broker.Restart());
+  ASSERT_TRUE(WaitFor([&] { return f.bridge->IsConnected(); }, 10000));
+  EXPECT_EQ(f.broker.Retained("zu6400/1234/state", 1).size(), 1);
+  EXPECT_EQ(f.broker.Retained("homeassistant/+/zu6400_1234/+/config", 10).size(), 10);
+}
+
 class MqttServe : public CtlSimTest {
  protected:
   // zu6400ctl serve on the simulator, until its bridge says it is connected.

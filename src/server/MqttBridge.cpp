@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/TimeScale.h"
 #include "server/HomeAssistantDiscovery.h"
 #include "server/ServerAccess.h"
 
@@ -147,7 +148,7 @@ void CMqttBridge::Lost(const QString& why) {
                        m_settings.Url(), why)
                   .arg(kRetryMs / 1000));
   m_lostSaid = true;
-  m_retry.start(kRetryMs);
+  m_retry.start(static_cast<int>(CTimeScale::RealMs(kRetryMs)));
 }
 
 void CMqttBridge::DropNotifiers(bool now) {

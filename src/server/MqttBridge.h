@@ -27,7 +27,7 @@ struct mosquitto_message;
 class CMqttBridge : public QObject {
   Q_OBJECT
  public:
-  static constexpr int kRetryMs = 3000;
+  static constexpr int kRetryMs = 3000;  // at the program's pace (CTimeScale)
   static constexpr int kStateSpacingMs = 1000;
 
   CMqttBridge(CTunerServer& server, const MqttSettings& settings, QObject* parent = nullptr);
