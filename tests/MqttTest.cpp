@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <csignal>
 
 #include "CtlRunner.h"
@@ -127,6 +128,26 @@ TEST(Mqtt, ALostBrokerIsTriedAgainWhilePollingAndTheHttpSideGoOn) {
   ASSERT_TRUE(WaitFor([&] { return f.bridge->IsConnected(); }, 10000));
   EXPECT_EQ(f.broker.Retained("zu6400/1234/state", 1).size(), 1);
   EXPECT_EQ(f.broker.Retained("homeassistant/+/zu6400_1234/+/config", 10).size(), 10);
+}
+
+TEST(Mqtt, AnMqttsBrokerIsTrustedThroughTheGivenAuthorityAlone) {
+  ServerFixture f;
+  CMqttBroker broker({}, {}, true);
+  ASSERT_TRUE(broker.IsListening());
+  std::optional<MqttSettings> settings = ParseMqttUrl(broker.Url());
+  ASSERT_TRUE(settings && settings->tls);
+  {
+    // The system's authorities do not know the broker's.
+    CMqttBridge untrusting(f.server, *settings);
+    QSignalSpy notes(&untrusting, &CMqttBridge::Note);
+    ASSERT_TRUE(f.Start());
+    ASSERT_TRUE(WaitFor([&] { return notes.count() > 0; }, 10000));
+    EXPECT_TRUE(notes[0][0].toString().startsWith("MQTT: cannot reach the broker at " + broker.Url()));
+    EXPECT_FALSE(untrusting.IsConnected());
+  }
+  settings->caFile = broker.CaFile();
+  CMqttBridge trusting(f.server, *settings);
+  ASSERT_TRUE(WaitFor([&] { return trusting.IsConnected(); }, 10000));
 }
 
 class MqttServe : public CtlSimTest {
