@@ -175,8 +175,10 @@ TEST_F(MqttServe, AKilledServeGoesOfflineByItsLastWill) {
   CMqttBroker broker;
   ASSERT_TRUE(broker.IsListening());
   QProcess serve;
-  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url()})) << err.toStdString();
+  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--alarm-swr", "9"})) << err.toStdString();
   EXPECT_EQ(broker.Retained("zu6400/1234/availability", 1).value(0).second, "online");
+  const QJsonValue alarm = Json(broker.Retained("zu6400/1234/state", 1).value(0).second)["alarm"];
+  EXPECT_TRUE(alarm.isBool() && !alarm.toBool()) << "the alarm is set, and not raised";
   ::kill(static_cast<pid_t>(serve.processId()), SIGKILL);
   serve.waitForFinished(10000);
   EXPECT_TRUE(WaitFor([&] { return broker.Retained("zu6400/1234/availability", 1).value(0).second == "offline"; }, 10000));
