@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QTcpServer>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/LiveSettings.h"
+#include "server/GuardedTcpServer.h"
 #include "server/ServerAccess.h"
 #include "server/StatusReport.h"
 
@@ -56,8 +56,8 @@ CTunerServer::~CTunerServer() {
   for (const Pending& pending : m_pending) disconnect(pending.gone);
 }
 
-ResultCode CTunerServer::Listen(const QHostAddress& address, quint16 port) {
-  auto* server = new QTcpServer(this);
+ResultCode CTunerServer::Listen(const QHostAddress& address, quint16 port, const QStringList& allowedNames) {
+  auto* server = new CGuardedTcpServer(CAllowedHosts(address, allowedNames), this);
   if (!server->listen(address, port)) {
     const QAbstractSocket::SocketError error = server->serverError();
     delete server;
@@ -95,10 +95,6 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
     QFile file(QLatin1String(resource->file));
     file.open(QIODevice::ReadOnly);  // built in: it is there
     makeResponder(request, socket).write(file.readAll(), {{"Content-Type", resource->type}, {"Cache-Control", "no-store"}});
-    return true;
-  }
-  if (const std::optional<ApiReply> refused = RefuseRequest(request)) {
-    Reply(request, socket, *refused);
     return true;
   }
   if (path == u"/api/set" || path == u"/api/tune" || path == u"/api/memorize") {

@@ -24,8 +24,9 @@ class CTunerServer : public QAbstractHttpServer {
   CTunerServer(CPollLoop& loop, CModelBase& model, const QString& token, QObject* parent = nullptr);
   ~CTunerServer() override;
 
-  // Listens on the address and port (port 0: one the system picks).
-  ResultCode Listen(const QHostAddress& address, quint16 port);
+  // Listens on the address and port (port 0: one the system picks), for
+  // requests that name this computer or one of the names given.
+  ResultCode Listen(const QHostAddress& address, quint16 port, const QStringList& allowedNames = {});
   quint16 Port() const { return m_port; }
   // Stops listening, answers what waits with an error and tells the live
   // clients, who then leave.
