@@ -8,10 +8,16 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkInterface>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QWebSocket>
+#include <algorithm>
 
 #include "ServerSupport.h"
+#include "server/AllowedHosts.h"
+#include "server/GuardedTcpServer.h"
+#include "server/RequestHead.h"
 
 namespace {
 
@@ -283,6 +289,106 @@ TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
   EXPECT_EQ(client.state(), QAbstractSocket::ConnectedState);
   f.loop.Stop();
   WaitFor([&] { return f.machine.IsIdle() && f.Model().ContactMachine->IsIdle(); }, 5000);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AllowedHosts, TheServerGoesByLoopbackItsAddressAndTheGivenNamesOnly) {
+  const CAllowedHosts local(QHostAddress("127.0.0.1"), {"Shack.local"});
+  for (const char* host : {"127.0.0.1:6400", "127.0.0.1", "localhost:6400", "LOCALHOST:1", "[::1]:6400",
+                           "shack.local:6400", "SHACK.LOCAL"})
+    EXPECT_TRUE(local.AllowsHost(host)) << host;
+  for (const char* host : {"", "evil.example:6400", "127.0.0.1.evil.example", "localhost.evil.example:6400",
+                           "evil@127.0.0.1:6400", "127.0.0.1/x", "192.168.1.10:6400", "shack.local.evil.example"})
+    EXPECT_FALSE(local.AllowsHost(host)) << host;
+  EXPECT_TRUE(local.AllowsOrigin(""));  // a program, not a page
+  EXPECT_TRUE(local.AllowsOrigin("http://localhost:6400"));
+  EXPECT_TRUE(local.AllowsOrigin("http://shack.local:6400"));
+  EXPECT_FALSE(local.AllowsOrigin("http://evil.example:6400"));
+  EXPECT_FALSE(local.AllowsOrigin("null"));
+
+  // Listening on every address: each of this computer's own addresses.
+  const CAllowedHosts everywhere(QHostAddress::AnyIPv4, {});
+  for (const QHostAddress& own : QNetworkInterface::allAddresses()) {
+    if (own.protocol() != QAbstractSocket::IPv4Protocol) continue;
+    EXPECT_TRUE(everywhere.AllowsHost(own.toString().toLatin1() + ":6400")) << own.toString().toStdString();
+  }
+  EXPECT_FALSE(everywhere.AllowsHost("203.0.113.7:6400"));
+}
+
+const QByteArray kUpgrade =
+    "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+    "Sec-WebSocket-Version: 13\r\n";
+
+// The server alone: no tuner is needed to judge requests.
+class ServerGuard : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0, {"shack.local"}), Result::Success); }
+  quint16 Port() const { return f.server.Port(); }
+  QByteArray Own() const { return "127.0.0.1:" + QByteArray::number(Port()); }
+  ServerFixture f{{}, false};
+};
+
+TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeignOrigin) {
+  for (const char* path : {"/", "/api/status", "/api/live", "/nothing"}) {
+    const RawReply reply = Exchange(Port(), RawGet(path, "evil.example:" + QByteArray::number(Port())));
+    EXPECT_EQ(reply.status, 421) << path;
+    EXPECT_TRUE(reply.closed) << path;
+  }
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", "evil.example", kUpgrade)).status, 421);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/status", "shack.local:1"), 5000, true).status, 200);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://evil.example\r\n")).status, 403);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://" + Own() + "\r\n"), 5000, true).status, 101);
+}
+
+TEST_F(ServerGuard, ALargeBodyIsRefusedFromItsHeadAndAHalfSentRequestIsClosedInTime) {
+  const QByteArray post = "POST /api/set HTTP/1.1\r\nHost: " + Own() + "\r\n";
+  RawReply reply = Exchange(Port(), post + "Content-Length: 300000000\r\n\r\n");
+  EXPECT_EQ(reply.status, 413);
+  EXPECT_TRUE(reply.bytes.contains("larger than 4096 bytes"));
+  EXPECT_EQ(Exchange(Port(), post + "Transfer-Encoding: chunked\r\n\r\n").status, 411);
+  EXPECT_EQ(Exchange(Port(), post + "X: " + QByteArray(kLargestHead, 'x')).status, 431);
+
+  CTimeScaleScope fast(100);  // 10 s pass in 100 ms
+  reply = Exchange(Port(), post + "Content-Length: 10\r\n\r\n{\"mode\"");
+  EXPECT_EQ(reply.status, 408);
+  EXPECT_TRUE(reply.closed);
+  EXPECT_EQ(Exchange(Port(), "GET /api/status HTTP/1.1\r\n").status, 408);
+  // Idle after its answer: closed without a word.
+  reply = Exchange(Port(), RawGet("/api/status", Own()));
+  EXPECT_EQ(reply.status, 200);
+  EXPECT_TRUE(reply.closed);
+}
+
+TEST_F(ServerGuard, The65thConnectionIsRefusedUntilOneCloses) {
+  std::vector<std::unique_ptr<QTcpSocket>> open;
+  for (int i = 0; i < kMostConnections; ++i) {
+    auto socket = std::make_unique<QTcpSocket>();
+    socket->connectToHost(QHostAddress::LocalHost, Port());
+    socket->write(RawGet("/api/status", Own()));
+    open.push_back(std::move(socket));
+  }
+  ASSERT_TRUE(WaitFor([&] {
+    return std::all_of(open.begin(), open.end(), [](const auto& s) { return s->bytesAvailable() > 0; });
+  }, 10000));
+  const RawReply refused = Exchange(Port(), RawGet("/api/status", Own()));
+  EXPECT_EQ(refused.status, 503);
+  EXPECT_TRUE(refused.bytes.contains("too many open connections (64)"));
+  open.back()->disconnectFromHost();
+  open.pop_back();
+  EXPECT_TRUE(WaitFor([&] { return Exchange(Port(), RawGet("/api/status", Own()), 5000, true).status == 200; }, 5000));
+}
+
+TEST_F(ServerGuard, ALiveClientSendingALargeMessageIsClosed) {
+  QWebSocket client;
+  client.open(f.Url("/api/live", "ws"));
+  ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
+  client.sendBinaryMessage(QByteArray(64 * 1024, 'x'));
+  EXPECT_TRUE(WaitFor([&] { return client.state() == QAbstractSocket::UnconnectedState; }, 5000));
+  EXPECT_EQ(client.closeCode(), QWebSocketProtocol::CloseCodeTooMuchData);
+  EXPECT_TRUE(WaitFor([&] { return f.server.LiveClients() == 0; }, 5000));
 }
 
 }  // namespace
