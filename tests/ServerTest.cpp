@@ -144,10 +144,8 @@ TEST(Server, RefusedRequestsLeaveTheTunerUntouched) {
     int status;
     const char* field;
   } cases[] = {
-      {"no token", "/api/set", R"({"mode": "M"})", QString(), own, 401, ""},
-      {"wrong token", "/api/tune", "{}", "not-the-token", {}, 401, ""},
+      {"no token, own origin", "/api/set", R"({"mode": "M"})", QString(), own, 401, ""},
       {"token with another word", "/api/tune", "{}", "x" + kTestToken, {}, 401, ""},
-      {"foreign origin", "/api/set", R"({"mode": "M"})", kTestToken, "http://evil.example", 403, ""},
       {"foreign origin, same host, other port", "/api/tune", "{}", kTestToken, "http://127.0.0.1:1", 403, ""},
       {"bad JSON", "/api/set", R"({"mode": "M")", kTestToken, own, 400, ""},
       {"not an object", "/api/set", R"(["mode", "M"])", kTestToken, {}, 400, ""},
@@ -180,6 +178,41 @@ TEST(Server, RefusedRequestsLeaveTheTunerUntouched) {
   EXPECT_FALSE(f.Sim().Received().contains("MDM;"));
   EXPECT_FALSE(f.Sim().Received().contains("vswrb;t;"));
   EXPECT_EQ(f.Sim().Live().State().mode, 'A');
+}
+
+// Over every route that changes the tuner, as the server lists them: one
+// added without an entry here fails.
+TEST(Server, EveryChangeIsRefusedWithoutTheTokenOrFromAnotherSite) {
+  const QMap<QString, QByteArray> bodies{{"/api/set", R"({"mode": "M"})"}, {"/api/tune", "{}"}, {"/api/memorize", "{}"}};
+  const struct {
+    const char* what;
+    QString token;
+    QByteArray origin;
+    int status;
+  } refusals[] = {{"no token", QString(), {}, 401},
+                  {"wrong token", "not-the-token", {}, 401},
+                  {"foreign origin", kTestToken, "http://evil.example", 403}};
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.loop.Stop();
+  ASSERT_TRUE(WaitFor([&] { return f.machine.IsIdle(); }, 5000));
+  f.Sim().ClearReceived();
+  const QStringList paths = CTunerServer::ChangePaths();
+  ASSERT_FALSE(paths.isEmpty());
+  for (const QString& path : paths) {
+    ASSERT_TRUE(bodies.contains(path)) << path.toStdString() << " has no refusal cases";
+    for (const auto& refusal : refusals) {
+      SCOPED_TRACE(path.toStdString() + ", " + refusal.what);
+      EXPECT_EQ(f.Post(path, bodies[path], refusal.token, refusal.origin).status, refusal.status);
+    }
+  }
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_FALSE(f.machine.MemorizeRequested);
+  EXPECT_FALSE(f.machine.Values().Mode.IsPending());
+  f.loop.CycleNow();
+  ASSERT_EQ(f.NextCycle(), Result::Success);
+  for (const char* sent : {"MDM;", "vswrb;t;", "sm;"}) EXPECT_FALSE(f.Sim().Received().contains(sent)) << sent;
+  EXPECT_FALSE(f.Sim().Live().Memory(5, 1).has_value());
 }
 
 TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {

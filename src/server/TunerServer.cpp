@@ -97,10 +97,10 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
     makeResponder(request, socket).write(file.readAll(), {{"Content-Type", resource->type}, {"Cache-Control", "no-store"}});
     return true;
   }
-  if (path == u"/api/set" || path == u"/api/tune" || path == u"/api/memorize") {
+  if (const ChangeRoute* route = FindChange(path)) {
     if (request.method() != Method::Post)
       Reply(request, socket, ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + " takes POST"));
-    else if (const std::optional<ApiReply> reply = Change(request, socket))
+    else if (const std::optional<ApiReply> reply = Change(*route, request, socket))
       Reply(request, socket, *reply);
     return true;
   }
@@ -133,13 +133,29 @@ ApiReply CTunerServer::History(const QHttpServerRequest& request) const {
   return {HttpStatus::Ok, HistoryObject(m_history, QDateTime::currentDateTimeUtc(), minutes)};
 }
 
-std::optional<ApiReply> CTunerServer::Change(const QHttpServerRequest& request, QTcpSocket* socket) {
+const CTunerServer::ChangeRoute CTunerServer::kChangeRoutes[] = {
+    {"/api/set", &CTunerServer::QueueSet},
+    {"/api/tune", &CTunerServer::QueueTune},
+    {"/api/memorize", &CTunerServer::QueueMemorize},
+};
+
+QStringList CTunerServer::ChangePaths() {
+  QStringList paths;
+  for (const ChangeRoute& route : kChangeRoutes) paths << QLatin1String(route.path);
+  return paths;
+}
+
+const CTunerServer::ChangeRoute* CTunerServer::FindChange(const QString& path) {
+  for (const ChangeRoute& route : kChangeRoutes)
+    if (path == QLatin1String(route.path)) return &route;
+  return nullptr;
+}
+
+// Every change passes the same checks before it is queued.
+std::optional<ApiReply> CTunerServer::Change(const ChangeRoute& route, const QHttpServerRequest& request,
+                                             QTcpSocket* socket) {
   if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return refused;
-  const QString path = request.url().path();
-  if (path == u"/api/tune") return QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
-  if (path == u"/api/memorize")
-    return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
-  return QueueSet(request, socket);
+  return (this->*route.queue)(request, socket);
 }
 
 // In the words zu6400ctl uses: which firmware the change needs.
@@ -182,6 +198,14 @@ std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request
   live->Ask(Machine().Values());
   Queue(request, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
   return std::nullopt;
+}
+
+std::optional<ApiReply> CTunerServer::QueueTune(const QHttpServerRequest& request, QTcpSocket* socket) {
+  return QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
+}
+
+std::optional<ApiReply> CTunerServer::QueueMemorize(const QHttpServerRequest& request, QTcpSocket* socket) {
+  return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
 }
 
 std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
