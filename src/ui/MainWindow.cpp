@@ -266,12 +266,14 @@ void CMainWindow::LogFirmwareStatus() {
 
 // The activity log is the Firmware page's; it keeps every line, whichever page is shown.
 void CMainWindow::Log(const QString& text) {
+  m_lastLogged = text;
   if (m_tabView != nullptr) m_tabView->Page(m_tabView->FirmwarePageIndex())->OnPageLog(text);
 }
 
 void CMainWindow::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
-  model.LogText(LoadString(Str::Ready));
+  // Every poll of the Operate page ends a machine: only a change is news.
+  if (m_lastLogged != LoadString(Str::Ready)) model.LogText(LoadString(Str::Ready));
   QString advice = PortAccessAdvice(model.Port.Get());
   if (!advice.isEmpty()) advice += QStringLiteral("\r\nThen press Test Communications.");
   if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {

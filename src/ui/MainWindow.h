@@ -90,6 +90,8 @@ class CMainWindow : public QMainWindow {
   QLabel* m_readingsLogLabel = nullptr;
   CEventSubscriptions m_subscriptions;
   CLogLineFilter m_logFilter;
+  // The activity log's last line, so that "Ready" is logged only as news.
+  QString m_lastLogged;
   QTimer m_noAnswerTimer;
   // A search is under way; after a while without an answer it gives advice.
   bool m_searching = false;
