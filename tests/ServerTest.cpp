@@ -374,6 +374,8 @@ TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeig
   EXPECT_EQ(Exchange(Port(), RawGet("/api/status", "shack.local:1"), 5000, true).status, 200);
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://evil.example\r\n")).status, 403);
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://" + Own() + "\r\n"), 5000, true).status, 101);
+  // Half an upgrade is a plain request, answered (not held without a word).
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), "Upgrade: websocket\r\n"), 5000, true).status, 400);
 }
 
 TEST_F(ServerGuard, ALargeBodyIsRefusedFromItsHeadAndAHalfSentRequestIsClosedInTime) {

@@ -8,8 +8,6 @@
 namespace {
 using Status = HttpStatus;
 
-ApiReply Refusal(Status status, ResultCode code, const QString& text) { return ErrorReply(status, code, text); }
-
 // A refusal as raw HTTP: the server's own responder never sees the request.
 QByteArray RawReply(const ApiReply& reply) {
   const QByteArray body = QJsonDocument(reply.body).toJson(QJsonDocument::Compact);
@@ -41,7 +39,7 @@ void CConnectionGuard::OnReadyRead() {
   const CRequestHead::Step step = m_head.Read(m_socket.peek(m_socket.bytesAvailable()), [this] { return Check(); });
   if (m_socket.state() != QAbstractSocket::ConnectedState || m_upgraded) return;
   if (step == CRequestHead::Step::TooLarge)
-    return Refuse(m_socket, Refusal(Status::RequestHeaderFieldsTooLarge, Result::InvalidParameter,
+    return Refuse(m_socket, ErrorReply(Status::RequestHeaderFieldsTooLarge, Result::InvalidParameter,
                                     QStringLiteral("the request head is longer than %1 bytes").arg(kLargestHead)));
   m_partial = step == CRequestHead::Step::Partial;
   // A complete request waits for its answer without a time limit; the time
@@ -57,7 +55,7 @@ void CConnectionGuard::OnBytesWritten() {
 
 bool CConnectionGuard::Check() {
   const auto refuse = [this](Status status, ResultCode code, const QString& text) {
-    Refuse(m_socket, Refusal(status, code, text));
+    Refuse(m_socket, ErrorReply(status, code, text));
     return false;
   };
   if (!m_hosts.AllowsHost(m_head.Value("host")))
@@ -70,7 +68,7 @@ bool CConnectionGuard::Check() {
   if (length > kLargestBody)
     return refuse(Status::PayloadTooLarge, Result::InvalidParameter,
                   QStringLiteral("the request body is larger than %1 bytes").arg(kLargestBody));
-  if (m_head.Value("upgrade").isEmpty()) return true;
+  if (!IsWebSocketUpgrade(m_head.Value("upgrade"), m_head.Value("connection"))) return true;
   if (!m_hosts.AllowsOrigin(m_head.Value("origin")))
     return refuse(Status::Forbidden, Result::AccessDenied, QStringLiteral("a page of another site may not open the live feed"));
   // From here on the connection speaks WebSocket, and its feed limits it.
@@ -84,6 +82,6 @@ void CConnectionGuard::OnTimeout() {
     m_socket.disconnectFromHost();
     return;
   }
-  Refuse(m_socket, Refusal(Status::RequestTimeout, Result::Timeout,
+  Refuse(m_socket, ErrorReply(Status::RequestTimeout, Result::Timeout,
                            QStringLiteral("the request was not complete within %1 s").arg(kRequestTimeMs / 1000)));
 }

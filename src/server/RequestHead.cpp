@@ -12,6 +12,13 @@ qsizetype HeadEnd(const QByteArray& head) {
 }
 }  // namespace
 
+bool IsWebSocketUpgrade(const QByteArray& upgrade, const QByteArray& connection) {
+  if (upgrade.trimmed().compare("websocket", Qt::CaseInsensitive) != 0) return false;
+  for (const QByteArray& option : connection.split(','))
+    if (option.trimmed().compare("upgrade", Qt::CaseInsensitive) == 0) return true;
+  return false;
+}
+
 bool CRequestHead::TakeHead(const QByteArray& bytes, qsizetype& at) {
   const qsizetype before = m_head.size();
   m_head += bytes.mid(at, kLargestHead + 1 - before);

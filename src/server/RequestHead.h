@@ -37,6 +37,11 @@ class CRequestHead {
 
 constexpr qsizetype kLargestHead = 16 * 1024;
 
+// Whether the Upgrade and Connection headers ask for a WebSocket, as the
+// HTTP parser takes them: "websocket", and "upgrade" among the connection's
+// options.
+bool IsWebSocketUpgrade(const QByteArray& upgrade, const QByteArray& connection);
+
 template <typename Check>
 CRequestHead::Step CRequestHead::Read(const QByteArray& bytes, Check check) {
   qsizetype at = 0;

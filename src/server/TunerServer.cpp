@@ -7,6 +7,7 @@
 #include "base/TextFormat.h"
 #include "machines/LiveSettings.h"
 #include "server/GuardedTcpServer.h"
+#include "server/RequestHead.h"
 #include "server/ServerAccess.h"
 #include "server/StatusReport.h"
 
@@ -90,7 +91,7 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
   const QString path = request.url().path();
   // An upgrade the request handler accepts goes to the WebSocket server
   // untouched; any other is dropped.
-  if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return path == u"/api/live";
+  if (IsWebSocketUpgrade(request.value("upgrade"), request.value("connection"))) return path == u"/api/live";
   if (const Resource* resource = FindResource(path); resource != nullptr && request.method() == Method::Get) {
     QFile file(QLatin1String(resource->file));
     file.open(QIODevice::ReadOnly);  // built in: it is there
