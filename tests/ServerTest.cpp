@@ -351,6 +351,28 @@ TEST(AllowedHosts, TheServerGoesByLoopbackItsAddressAndTheGivenNamesOnly) {
   EXPECT_FALSE(everywhere.AllowsHost("203.0.113.7:6400"));
 }
 
+// Heads are found however the bytes arrive: split anywhere, several at once
+// with their bodies counted past, with bare line feeds.
+TEST(RequestHead, EachHeadIsJudgedOnceWhateverTheBytesArriveIn) {
+  const QByteArray stream = "POST /a HTTP/1.1\r\nHost: one\r\nContent-Length: 5\r\n\r\nHost:"
+                            "GET /b HTTP/1.1\nhost: two\n\n";
+  for (const qsizetype split : {qsizetype(1), qsizetype(7), stream.size()}) {
+    CRequestHead head;
+    QByteArrayList hosts;
+    CRequestHead::Step step = CRequestHead::Step::Partial;
+    for (qsizetype at = 0; at < stream.size(); at += split)
+      step = head.Read(stream.mid(at, split), [&] {
+        hosts << head.Value("host");
+        return true;
+      });
+    EXPECT_EQ(hosts, (QByteArrayList{"one", "two"})) << split;
+    EXPECT_EQ(step, CRequestHead::Step::Complete) << split;
+  }
+  CRequestHead head;
+  EXPECT_EQ(head.Read("GET / HTTP/1.1\r\nHost: x\r\n", [] { return true; }), CRequestHead::Step::Partial);
+  EXPECT_EQ(head.Read(QByteArray(kLargestHead, 'x'), [] { return true; }), CRequestHead::Step::TooLarge);
+}
+
 const QByteArray kUpgrade =
     "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
     "Sec-WebSocket-Version: 13\r\n";
