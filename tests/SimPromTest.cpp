@@ -107,6 +107,8 @@ TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
   EXPECT_EQ(line.Exchange("ewp012002112200;", 200), "") << "a write with a wrong checksum is not taken";
   EXPECT_EQ(line.Exchange("ews00FF021122CC;", 200), "") << "nor one across a page";
   EXPECT_EQ(line.Exchange("erp03F040CD;", 200), "") << "nor a read past the end";
+  EXPECT_EQ(line.Exchange("ers00F020F0;", 200), "") << "nor one across a page";
+  EXPECT_EQ(line.Exchange("ers000041BF;", 200), "") << "nor one of more than 64 bytes";
   EXPECT_EQ(line.Sim().Proms().Pic().mid(0x120, 2), QByteArray("\x11\x22"));
   EXPECT_EQ(line.Exchange("ersA000015F;").left(9), "ERSA00001") << "an address that begins with a letter";
 }
