@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
+#include "base/TimeScale.h"
 #include "config/ConfigurationFileReader.h"
 #include "config/ConfigurationFileWriter.h"
 #include "machines/ConfigRestoreStateMachine.h"
@@ -105,12 +106,76 @@ TEST_F(ConfigJobs, DamagedReadRepliesAreSentAgainWithoutAdvancing) {
   EXPECT_EQ(Bytes(machine->Snapshot().pic), f.Sim().Proms().Pic());
 }
 
-TEST_F(ConfigJobs, ReadGivesUpAfterTheRetryLimit) {
+// Silence: every send waits out the whole time-out (2 s, the time the tuner
+// may take to write a page) before the next, then the job ends with its code.
+TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
   const CTimeScaleScope fast(kFastTime);
-  f.Sim().Proms().AddFault({SimPromFault::BadChecksum, "erp", 0x0000, 100});
-  auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  EXPECT_EQ(Save(*machine), Result::NoResponseReadEeprom);
+  constexpr unsigned kTimeOutMs = 2000;
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "erp", 0x0000, 100});
+  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  std::uint32_t start = CTimeScale::Now();
+  EXPECT_EQ(Save(*save), Result::NoResponseReadEeprom);
   EXPECT_EQ(f.Sim().Received().count("erp000040C0;"), int(CStateHostBase::kDefaultRetryLimit));
+  // Timers may fire a little early, never a whole time-out.
+  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
+
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "ewp", 0x0200, 100});
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->SetRetryLimit(2);
+  restore->Data().picRuns.emplace_back();
+  restore->Data().picRuns.back().page = 2;
+  start = CTimeScale::Now();
+  EXPECT_EQ(Restore(*restore), Result::NoResponseWriteEeprom);
+  EXPECT_GE(CTimeScale::Now() - start, kTimeOutMs);
+  EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
+}
+
+// A reply after 1.5 s still comes within the time-out, for reads and writes.
+TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
+  constexpr unsigned kFactor = 2;  // leaves a quarter second to spare
+  const CTimeScaleScope slow(kFactor);
+  f.Sim().HoldReplies("ers0400", 1500 / kFactor);
+  CFaultTableStateMachine faults(f.Model());
+  ASSERT_EQ(Run(faults, [&] { faults.StartReading(); }), 0u);
+  EXPECT_EQ(f.Sim().Received().count("ers0400"), 1) << "taken at the first send";
+
+  f.Sim().HoldReplies("ewp02", 1500 / kFactor);
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->Data().picRuns.emplace_back();
+  restore->Data().picRuns.back().page = 2;
+  restore->Data().picRuns.back().last = 0x07;
+  ASSERT_EQ(Restore(*restore), 0u);
+  EXPECT_EQ(f.Sim().Received().count("ewp020008"), 1);
+}
+
+// Each chunk has retries of its own: more damaged replies than the limit,
+// each on another chunk, leave a save and a restore whole.
+TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
+  const CTimeScaleScope fast(kFastTime);
+  constexpr unsigned kLimit = 2;  // one damaged reply per chunk is borne
+  const SimPromFault::Kind kinds[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
+  const std::uint32_t reads[] = {0x0400, 0x2000, 0x8000};
+  for (int i = 0; i < 3; ++i) f.Sim().Proms().AddFault({kinds[i], "ers", reads[i], 1});
+  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  save->SetRetryLimit(kLimit);
+  ASSERT_EQ(Save(*save), 0u);
+  EXPECT_EQ(Bytes(save->Snapshot().serial), f.Sim().Proms().Serial());
+
+  // The block across a page goes in two chunks, 0x10F0 and 0x1100.
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->SetRetryLimit(kLimit);
+  QByteArray expected = f.Sim().Proms().Serial();
+  for (const auto& [start, count] : {std::pair{0x10F0u, 32u}, {0x2000u, 64u}, {0x3000u, 8u}}) {
+    SerialPromBlock block;
+    block.start = start;
+    block.count = count;
+    for (unsigned i = 0; i < count; ++i) expected[start + i] = static_cast<char>(block.data[i] = 0xA0 + i);
+    restore->Data().serialBlocks.push_back(block);
+  }
+  const std::uint32_t writes[] = {0x1100, 0x2000, 0x3000};
+  for (int i = 0; i < 3; ++i) f.Sim().Proms().AddFault({kinds[i], "ews", writes[i], 1});
+  ASSERT_EQ(Restore(*restore), 0u);
+  EXPECT_EQ(f.Sim().Proms().Serial(), expected);
 }
 
 TEST_F(ConfigJobs, CancelledSaveStopsAtItsNextSend) {
