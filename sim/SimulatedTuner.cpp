@@ -37,12 +37,12 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
   m_loader = std::make_unique<CSimLoader>(*this, m_options.loader, m_options.speed);
-  m_config = std::make_unique<CSimConfigState>(
-      version, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
-  auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
-  for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
   m_proms = std::make_unique<CSimProms>();
   for (const SimPromFault& fault : m_options.promFaults) m_proms->AddFault(fault);
+  m_config = std::make_unique<CSimConfigState>(
+      version, *m_proms, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
+  auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
+  for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
   // Not by name: an address such as "A000" runs into the command's letters.
   AddFallbackHandler([this](const QByteArray& command) { return m_proms->Answer(command); });
 }

@@ -154,6 +154,6 @@ class CSimulatedTuner : public QObject {
   RawReceiver m_raw;
   double m_lineFreeAt = 0;  // ms, when the bytes received so far have crossed the line
   std::unique_ptr<CSimLoader> m_loader;
+  std::unique_ptr<CSimProms> m_proms;  // before the configuration that lives in it
   std::unique_ptr<CSimConfigState> m_config;
-  std::unique_ptr<CSimProms> m_proms;
 };

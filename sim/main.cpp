@@ -11,7 +11,10 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("zu6400-sim"));
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Simulated ZU6400 antenna tuner on a pseudo-terminal."));
+  parser.setApplicationDescription(
+      QStringLiteral("Simulated ZU6400 antenna tuner on a pseudo-terminal.\n"
+                     "It keeps its stored configuration in its PIC PROM (0x030 to 0x147) in a layout of its own,\n"
+                     "not a real tuner's: save, restore, edits and factory reset all see that one memory."));
   parser.addHelpOption();
   parser.addOption({QStringLiteral("speed"), QStringLiteral("Line speed the tuner listens at."), QStringLiteral("bps"), QStringLiteral("38400")});
   parser.addOption({QStringLiteral("version"), QStringLiteral("Firmware version, e.g. 01.05 (default: the newest the utility knows)."), QStringLiteral("version"), QLatin1String(SimOptions::kNewestFirmware)});

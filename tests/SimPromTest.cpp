@@ -123,6 +123,27 @@ TEST(SimProms, SeededWithAFaultLogAndItsIndex) {
   EXPECT_NE(serial.mid(0x1000, 64), QByteArray(64, '\xFF')) << "settings above the log";
 }
 
+// The stored configuration is PIC PROM bytes: a setting changes them, a
+// written byte changes what is reported, "eeinit;" writes the factory values,
+// and the unit's own bytes below 0x030 stay as they were.
+TEST(SimProms, StoredConfigurationLivesInThePicProm) {
+  CSimProms proms;
+  CSimConfigState config(139, proms, [](unsigned, unsigned) {});
+  const QByteArray before = proms.Pic();
+  config.Answer("ap053;");
+  config.Answer("st05b2.5;");
+  EXPECT_EQ(proms.Pic().at(0x0B9), 3) << "band 5 at 0x040 + 5 * 24, its preferred antenna next";
+  EXPECT_EQ(proms.Pic().mid(0x0C5, 5), QByteArray("2.50\0", 5));
+  EXPECT_EQ(proms.Answer("ewp00B9010145;"), "EWP00B90146;");
+  EXPECT_EQ(config.Answer("ap05;"), "AP051;");
+  config.Answer("eeinit;");
+  const QByteArray pic = proms.Pic();
+  EXPECT_EQ(pic.mid(0x030, 2), QByteArray("\xDC\x05")) << "1500 W";
+  EXPECT_EQ(pic.at(0x0B9), 0);
+  EXPECT_EQ(pic.left(0x030), before.left(0x030));
+  EXPECT_EQ(pic.mid(0x148), before.mid(0x148));
+}
+
 TEST(SimProms, FaultsAreParsedFromTheirOptionText) {
   const auto fault = SimPromFault::Parse(QStringLiteral("checksum:ers:0400:2"));
   ASSERT_TRUE(fault);
