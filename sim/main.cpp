@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("frequency"), QStringLiteral("Frequency on the tuner's input, in kHz."), QStringLiteral("kHz"), QStringLiteral("14200")});
   parser.addOption({QStringLiteral("asleep"), QStringLiteral("Start powered off (sleeping).")});
   parser.addOption({QStringLiteral("loader"), QStringLiteral("Start in the bootstrap loader.")});
-  parser.addOption({QStringLiteral("flash-version"), QStringLiteral("Firmware version reported after a load (default: the old one)."), QStringLiteral("version")});
+  parser.addOption({QStringLiteral("flash-version"), QStringLiteral("Firmware version reported after a load (default: the old one; the built-in simulated tuner reports the version in the image's file name)."), QStringLiteral("version")});
   parser.addOption({QStringLiteral("reject-address"), QStringLiteral("Loader: the packet address (hex) to answer \"N\"."), QStringLiteral("hex")});
   parser.addOption({QStringLiteral("reject-count"), QStringLiteral("Loader: how many times to reject that packet."), QStringLiteral("count"), QStringLiteral("0")});
   parser.addOption({QStringLiteral("drop-address"), QStringLiteral("Loader: the packet address (hex) to lose bytes of, once."), QStringLiteral("hex")});
