@@ -23,7 +23,7 @@ class CSimConfigLayout {
   static constexpr std::uint32_t kStart = 0x030;
   static constexpr std::uint32_t kBandsStart = 0x040;
   static constexpr std::uint32_t kBandSize = 24;
-  static constexpr std::uint32_t kEnd = kBandsStart + kBandSize * 11;
+  static constexpr std::uint32_t kEnd = kBandsStart + kBandSize * std::tuple_size_v<decltype(SimConfig::bands)>;
 
   // The configuration the PIC PROM's bytes hold.
   static SimConfig Read(const QByteArray& pic);

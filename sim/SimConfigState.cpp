@@ -84,7 +84,7 @@ std::optional<QByteArray> CSimConfigState::Answer(const QByteArray& command) {
   const bool global = name == "akip" || name == "psi" || name == "sl";
   const auto reply = global ? Global(config, name, rest) : PerBand(config, name, rest);
   // Untouched bytes stay as they are, whatever a restore put there.
-  if (!(config == before)) Store(config);
+  if (config != before) Store(config);
   return reply;
 }
 
