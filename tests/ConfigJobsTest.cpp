@@ -121,12 +121,11 @@ TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
 
   f.Sim().Proms().AddFault({SimPromFault::Refuse, "ewp", 0x0200, 100});
   auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  restore->SetRetryLimit(2);
   restore->Data().picRuns.emplace_back();
   restore->Data().picRuns.back().page = 2;
   start = CTimeScale::Now();
   EXPECT_EQ(Restore(*restore), Result::NoResponseWriteEeprom);
-  EXPECT_GE(CTimeScale::Now() - start, kTimeOutMs);
+  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
   EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
 }
 
@@ -149,33 +148,38 @@ TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
 }
 
 // Each chunk has retries of its own: more damaged replies than the limit,
-// each on another chunk, leave a save and a restore whole.
+// spread over the chunks of one range, leave a save and a restore whole. (The
+// limit stays as it is: the jobs' searches for the tuner count on it too.)
 TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
   const CTimeScaleScope fast(kFastTime);
-  constexpr unsigned kLimit = 2;  // one damaged reply per chunk is borne
+  constexpr unsigned kDamaged = CStateHostBase::kDefaultRetryLimit + 1;
   const SimPromFault::Kind kinds[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
-  const std::uint32_t reads[] = {0x0400, 0x2000, 0x8000};
-  for (int i = 0; i < 3; ++i) f.Sim().Proms().AddFault({kinds[i], "ers", reads[i], 1});
+  for (unsigned i = 0; i < kDamaged; ++i) f.Sim().Proms().AddFault({kinds[i % 3], "ers", 0x1000 * i + 0x400, 1});
   auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  save->SetRetryLimit(kLimit);
-  ASSERT_EQ(Save(*save), 0u);
+  EXPECT_EQ(Save(*save), 0u);
   EXPECT_EQ(Bytes(save->Snapshot().serial), f.Sim().Proms().Serial());
 
-  // The block across a page goes in two chunks, 0x10F0 and 0x1100.
+  // A restore's range is a PIC run or a serial block: a whole page goes in
+  // four chunks, the damaged replies spread over them, none with the limit.
   auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  restore->SetRetryLimit(kLimit);
-  QByteArray expected = f.Sim().Proms().Serial();
-  for (const auto& [start, count] : {std::pair{0x10F0u, 32u}, {0x2000u, 64u}, {0x3000u, 8u}}) {
-    SerialPromBlock block;
-    block.start = start;
-    block.count = count;
-    for (unsigned i = 0; i < count; ++i) expected[start + i] = static_cast<char>(block.data[i] = 0xA0 + i);
-    restore->Data().serialBlocks.push_back(block);
-  }
-  const std::uint32_t writes[] = {0x1100, 0x2000, 0x3000};
-  for (int i = 0; i < 3; ++i) f.Sim().Proms().AddFault({kinds[i], "ews", writes[i], 1});
+  PicPromRun run;
+  run.page = 2;
+  run.last = 0xFF;
+  QByteArray pic = f.Sim().Proms().Pic();
+  for (unsigned n = 0; n < 256; ++n) pic[0x200 + n] = static_cast<char>(run.data[n] = static_cast<std::uint8_t>(n ^ 0x5A));
+  restore->Data().picRuns.push_back(run);
+  for (unsigned i = 0; i < 4; ++i)
+    f.Sim().Proms().AddFault({kinds[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0)});
+  // And a block across a page, in two chunks.
+  SerialPromBlock block;
+  block.start = 0x10F0;
+  block.count = 32;
+  QByteArray serial = f.Sim().Proms().Serial();
+  for (unsigned n = 0; n < block.count; ++n) serial[0x10F0 + n] = static_cast<char>(block.data[n] = static_cast<std::uint8_t>(0xA0 + n));
+  restore->Data().serialBlocks.push_back(block);
   ASSERT_EQ(Restore(*restore), 0u);
-  EXPECT_EQ(f.Sim().Proms().Serial(), expected);
+  EXPECT_EQ(f.Sim().Proms().Pic(), pic);
+  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
 
 TEST_F(ConfigJobs, CancelledSaveStopsAtItsNextSend) {
