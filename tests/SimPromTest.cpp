@@ -167,7 +167,6 @@ TEST(SimPace, RepliesTakeTheirTimeOnTheWire) {
   const double wireMs = double(12 + reply.size()) * 10 * 1000 / 38400;
   EXPECT_EQ(reply.size(), 12 + 128);
   EXPECT_GE(clock.elapsed(), wireMs - 1) << "command and reply at 38400 bit/s";
-  EXPECT_LT(clock.elapsed(), wireMs + 250);
 }
 
 }  // namespace
