@@ -25,6 +25,7 @@
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Accessible.h"
+#include "ui/FirmwarePage.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/OperatePage.h"
@@ -78,6 +79,8 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   connect(m_tabView, &CTabView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
   connect(static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage)), &CPortPage::SimulatedTunerRequested, this,
           &CMainWindow::SimulatedTunerRequested);
+  connect(static_cast<CFirmwarePage*>(m_tabView->Page(m_tabView->FirmwarePageIndex())),
+          &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::FirmwareLoadStarting);
   SelectStartPage();
   ConnectReadingsLog();
   Subscribe();

@@ -50,6 +50,8 @@ class CMainWindow : public QMainWindow {
  signals:
   // From the Port page: the program is to start again on the simulated tuner.
   void SimulatedTunerRequested();
+  // From the Firmware page: this image is about to be sent to the tuner.
+  void FirmwareLoadStarting(const QString& imagePath);
 
  protected:
   void customEvent(QEvent* event) override;
