@@ -33,6 +33,7 @@ struct CliOptions {
   QString mqtt;    // serve: the broker's URL, empty for none
   QString mqttCa;  // serve: the authority a mqtts:// broker is checked against
   QString mqttCredentials;  // serve: the file of "user:password"
+  QStringList allowHosts;  // serve: names the server may be reached by besides its address
   // The firmware folder for this run (absolute); empty: the saved one.
   QString folder;
   std::optional<unsigned> band;     // --band: 0 to 10, or kAllBands for all

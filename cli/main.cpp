@@ -75,6 +75,9 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("mqtt-credentials"),
        QStringLiteral("serve: a file of one line user:password for the broker, readable by its owner alone"),
        QStringLiteral("FILE")},
+      {QStringLiteral("allow-host"),
+       QStringLiteral("serve: a further name the server may be reached by, such as shack.local (repeatable)"),
+       QStringLiteral("NAME")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
       {QStringLiteral("band"), "band of config set and erase-memories: " + ListWithOr(BandChoices()),
        QStringLiteral("BAND")},
@@ -250,6 +253,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.yes = parser.isSet(QStringLiteral("yes"));
   options.force = parser.isSet(QStringLiteral("force"));
   options.token = parser.value(QStringLiteral("token"));
+  options.allowHosts = parser.values(QStringLiteral("allow-host"));
   options.server = parser.value(QStringLiteral("server"));
   unsigned interval = 0;
   QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);

@@ -14,7 +14,8 @@ _zu6400ctl() {
   local commands="contact ports status set tune memorize watch config save restore faults
     erase-memories factory-reset firmware flash download serve check-config check-hex help"
   local options="--port --speed --simulate --wait --trace --json --band --antenna --force --yes
-    --folder --server --listen --token --interval --count --csv --alarm-swr --alarm-seconds --alarm-exit --mqtt --mqtt-ca --mqtt-credentials --help --version"
+    --folder --server --listen --token --allow-host --interval --count --csv --alarm-swr --alarm-seconds --alarm-exit
+    --mqtt --mqtt-ca --mqtt-credentials --help --version"
   local bands="160 80 60 40 30 20 17 15 12 10 6 all"
 
   case "$prev" in
@@ -36,7 +37,7 @@ _zu6400ctl() {
     --mqtt-ca | --mqtt-credentials)
       _filedir
       return ;;
-    --wait | --server | --listen | --token | --interval | --count | --alarm-swr | --alarm-seconds | --mqtt)
+    --wait | --server | --listen | --token | --allow-host | --interval | --count | --alarm-swr | --alarm-seconds | --mqtt)
       return ;;
   esac
 
@@ -44,7 +45,7 @@ _zu6400ctl() {
   local i command=""
   for ((i = 1; i < cword; i++)); do
     case "${words[i]}" in
-      --port | --speed | --band | --antenna | --folder | --wait | --server | --listen | --token | --interval | --count)
+      --port | --speed | --band | --antenna | --folder | --wait | --server | --listen | --token | --allow-host | --interval | --count)
         ((i++)) ;;
       -*) ;;
       *) command="${words[i]}"; break ;;

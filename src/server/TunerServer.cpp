@@ -2,12 +2,13 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QTcpServer>
 #include <cmath>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/LiveSettings.h"
+#include "server/GuardedTcpServer.h"
+#include "server/RequestHead.h"
 #include "server/ServerAccess.h"
 #include "server/StatusReport.h"
 
@@ -57,8 +58,8 @@ CTunerServer::~CTunerServer() {
   for (const Pending& pending : m_pending) disconnect(pending.gone);
 }
 
-ResultCode CTunerServer::Listen(const QHostAddress& address, quint16 port) {
-  auto* server = new QTcpServer(this);
+ResultCode CTunerServer::Listen(const QHostAddress& address, quint16 port, const QStringList& allowedNames) {
+  auto* server = new CGuardedTcpServer(CAllowedHosts(address, allowedNames), this);
   if (!server->listen(address, port)) {
     const QAbstractSocket::SocketError error = server->serverError();
     delete server;
@@ -93,15 +94,11 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
   const QString path = request.url().path();
   // An upgrade the request handler accepts goes to the WebSocket server
   // untouched; any other is dropped.
-  if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return path == u"/api/live";
+  if (IsWebSocketUpgrade(request.value("upgrade"), request.value("connection"))) return path == u"/api/live";
   if (const Resource* resource = FindResource(path); resource != nullptr && request.method() == Method::Get) {
     QFile file(QLatin1String(resource->file));
     file.open(QIODevice::ReadOnly);  // built in: it is there
     makeResponder(request, socket).write(file.readAll(), {{"Content-Type", resource->type}, {"Cache-Control", "no-store"}});
-    return true;
-  }
-  if (const std::optional<ApiReply> refused = RefuseRequest(request)) {
-    Reply(request, socket, *refused);
     return true;
   }
   if (path == u"/metrics" && request.method() == Method::Get) {
@@ -109,11 +106,11 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
                                          {{"Content-Type", kMetricsContentType}, {"Cache-Control", "no-store"}});
     return true;
   }
-  if (path == u"/api/set" || path == u"/api/tune" || path == u"/api/memorize") {
+  if (const ChangeRoute* route = FindChange(path)) {
     if (request.method() != Method::Post)
       Reply(request, socket, ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + " takes POST"));
     else
-      ChangeByRequest(request, socket);
+      ChangeByRequest(*route, request, socket);
     return true;
   }
   Reply(request, socket, Answer(request));
@@ -145,25 +142,44 @@ ApiReply CTunerServer::History(const QHttpServerRequest& request) const {
   return {HttpStatus::Ok, HistoryObject(m_history, QDateTime::currentDateTimeUtc(), minutes)};
 }
 
-void CTunerServer::ChangeByRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+const CTunerServer::ChangeRoute CTunerServer::kChangeRoutes[] = {
+    {"/api/set", &CTunerServer::QueueSet},
+    {"/api/tune", &CTunerServer::QueueTune},
+    {"/api/memorize", &CTunerServer::QueueMemorize},
+};
+
+QStringList CTunerServer::ChangePaths() {
+  QStringList paths;
+  for (const ChangeRoute& route : kChangeRoutes) paths << QLatin1String(route.path);
+  return paths;
+}
+
+const CTunerServer::ChangeRoute* CTunerServer::FindChange(const QString& path) {
+  for (const ChangeRoute& route : kChangeRoutes)
+    if (path == QLatin1String(route.path)) return &route;
+  return nullptr;
+}
+
+// A change over HTTP needs the token; then it is judged as every change is.
+void CTunerServer::ChangeByRequest(const ChangeRoute& route, const QHttpServerRequest& request, QTcpSocket* socket) {
   if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return Reply(request, socket, *refused);
   // The request lives while its connection does: a change leaves with it.
   const QPointer<QTcpSocket> connection(socket);
-  Change(request.url().path(), request.body(),
+  Change(route, request.body(),
          [this, &request, connection](const ApiReply& reply) { Reply(request, connection, reply); }, socket);
 }
 
 void CTunerServer::Change(const QString& path, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket) {
-  std::optional<ApiReply> refused;
-  if (path == u"/api/tune") {
-    refused = QueueFlag(answer, socket, &COperateStateMachine::TuneRequested, 0);
-    if (!refused) ++m_counters.tunes;
-  } else if (path == u"/api/memorize") {
-    refused = QueueFlag(answer, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
-  } else {
-    refused = QueueSet(body, answer, socket);
-  }
-  if (refused) answer(*refused);
+  if (const ChangeRoute* route = FindChange(path))
+    Change(*route, body, answer, socket);
+  else
+    answer(ErrorReply(HttpStatus::NotFound, Result::FileNotFound, path + QStringLiteral(": no such change")));
+}
+
+// Every change passes the same checks before it is queued.
+void CTunerServer::Change(const ChangeRoute& route, const QByteArray& body, const ReplyTaker& answer,
+                          QTcpSocket* socket) {
+  if (const std::optional<ApiReply> refused = (this->*route.queue)(body, answer, socket)) answer(*refused);
 }
 
 // In the words zu6400ctl uses: which firmware the change needs.
@@ -206,6 +222,17 @@ std::optional<ApiReply> CTunerServer::QueueSet(const QByteArray& body, const Rep
   live->Ask(Machine().Values());
   Queue(answer, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
   return std::nullopt;
+}
+
+// A tune or a memorize takes no body.
+std::optional<ApiReply> CTunerServer::QueueTune(const QByteArray&, const ReplyTaker& answer, QTcpSocket* socket) {
+  std::optional<ApiReply> refused = QueueFlag(answer, socket, &COperateStateMachine::TuneRequested, 0);
+  if (!refused) ++m_counters.tunes;
+  return refused;
+}
+
+std::optional<ApiReply> CTunerServer::QueueMemorize(const QByteArray&, const ReplyTaker& answer, QTcpSocket* socket) {
+  return QueueFlag(answer, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
 }
 
 std::optional<ApiReply> CTunerServer::QueueFlag(const ReplyTaker& answer, QTcpSocket* socket,

@@ -26,24 +26,26 @@ class CTunerServer : public QAbstractHttpServer {
   CTunerServer(CPollLoop& loop, CModelBase& model, const QString& token, QObject* parent = nullptr);
   ~CTunerServer() override;
 
-  // Listens on the address and port (port 0: one the system picks).
-  ResultCode Listen(const QHostAddress& address, quint16 port);
+  // Listens on the address and port (port 0: one the system picks), for
+  // requests that name this computer or one of the names given.
+  ResultCode Listen(const QHostAddress& address, quint16 port, const QStringList& allowedNames = {});
   quint16 Port() const { return m_port; }
   // Stops listening, answers what waits with an error and tells the live
   // clients, who then leave.
   void Close();
   std::size_t LiveClients() const { return m_feed.Count(); }
   QJsonObject Status() const;
+  // The paths of the requests that change the tuner, each a POST.
+  static QStringList ChangePaths();
   // The SWR alarm from now on (none unless set); it starts cleared.
   void SetAlarm(const SwrAlarmSettings& settings) { m_alarm.Configure(settings); }
   const CSwrAlarm& Alarm() const { return m_alarm; }
 
   // Takes a change's reply, given once: at once, or when the cycles showed it.
   using ReplyTaker = std::function<void(const ApiReply& reply)>;
-  // A change as POST takes it ("/api/set" with its JSON body, "/api/tune",
-  // "/api/memorize"), from a client the token does not concern (the broker
-  // checked it), judged by the same rules; the socket whose loss withdraws
-  // it, if any.
+  // A change as POST takes it (one of ChangePaths() and its body) from a
+  // client the token does not concern (the broker checked it), judged by the
+  // same rules; the socket whose loss withdraws it, if any.
   void Change(const QString& path, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket = nullptr);
 
  signals:
@@ -69,10 +71,22 @@ class CTunerServer : public QAbstractHttpServer {
   // A read: the status, or why there is none at the path.
   ApiReply Answer(const QHttpServerRequest& request) const;
   ApiReply History(const QHttpServerRequest& request) const;
-  void ChangeByRequest(const QHttpServerRequest& request, QTcpSocket* socket);
+  using Queuer = std::optional<ApiReply> (CTunerServer::*)(const QByteArray& body, const ReplyTaker& answer,
+                                                          QTcpSocket* socket);
+  struct ChangeRoute {
+    const char* path;
+    Queuer queue;
+  };
+  static const ChangeRoute kChangeRoutes[];
+  static const ChangeRoute* FindChange(const QString& path);
+
+  void ChangeByRequest(const ChangeRoute& route, const QHttpServerRequest& request, QTcpSocket* socket);
+  void Change(const ChangeRoute& route, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
   std::optional<ApiReply> RefuseWhileUnreachable() const;
   ApiReply NeedsFirmware(unsigned short version) const;
   std::optional<ApiReply> QueueSet(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
+  std::optional<ApiReply> QueueTune(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
+  std::optional<ApiReply> QueueMemorize(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
   std::optional<ApiReply> QueueFlag(const ReplyTaker& answer, QTcpSocket* socket, bool COperateStateMachine::*flag,
                                     unsigned short minVersion);
   void Queue(const ReplyTaker& answer, QTcpSocket* socket, Judge judge);
