@@ -11,6 +11,7 @@
 
 #include "base/ResultCodes.h"
 #include "firmware/FirmwareFolderScan.h"
+#include "machines/SwrAlarm.h"
 
 class CConsoleLog;
 class CSimulatorThread;
@@ -29,6 +30,9 @@ struct CliOptions {
   bool csv = false;
   QString listen;  // serve: ADDRESS:PORT
   QString token;   // serve: the bearer token changes need
+  QString mqtt;    // serve: the broker's URL, empty for none
+  QString mqttCa;  // serve: the authority a mqtts:// broker is checked against
+  QString mqttCredentials;  // serve: the file of "user:password"
   QStringList allowHosts;  // serve: names the server may be reached by besides its address
   // The firmware folder for this run (absolute); empty: the saved one.
   QString folder;
@@ -37,7 +41,12 @@ struct CliOptions {
   bool yes = false;                 // --yes: an irreversible job may go ahead
   bool force = false;
   QString server;  // the firmware server for this run; empty: the saved one
+  SwrAlarmSettings alarm;  // watch, serve: --alarm-swr, --alarm-seconds
+  bool alarmExit = false;  // watch: exit with kAlarmExitStatus at the first alarm
 };
+
+// What watch --alarm-exit ends with when the alarm is raised.
+constexpr int kAlarmExitStatus = 3;
 
 class CCliContext {
  public:

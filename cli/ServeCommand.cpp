@@ -9,6 +9,7 @@
 #include "machines/PollLoop.h"
 #include "machines/TunerModel.h"
 #include "server/ListenAddress.h"
+#include "server/MqttBridge.h"
 #include "server/ServerAccess.h"
 #include "server/TunerServer.h"
 
@@ -30,6 +31,19 @@ void Announce(const ListenAddress& listen, quint16 port, const QString& token, T
   err.flush();
 }
 
+// The broker's settings with the credentials from their file; none after
+// saying why they cannot be had.
+std::optional<MqttSettings> MqttFromOptions(const CliOptions& options) {
+  std::optional<MqttSettings> settings = ParseMqttUrl(options.mqtt);  // checked with the options
+  settings->caFile = options.mqttCa;
+  if (options.mqttCredentials.isEmpty()) return settings;
+  QString problem;
+  const ResultCode read = ReadMqttCredentials(options.mqttCredentials, *settings, problem);
+  if (read == Result::Success) return settings;
+  CCliContext::Fail(read, "--mqtt-credentials " + problem);
+  return std::nullopt;
+}
+
 void WaitForGoodbyes(const CTunerServer& server) {
   QEventLoop loop;
   QTimer poll;
@@ -44,6 +58,8 @@ void WaitForGoodbyes(const CTunerServer& server) {
 
 int RunServe(CCliContext& context, const QStringList&) {
   const ListenAddress listen = *ParseListenAddress(context.Options().listen);
+  std::optional<MqttSettings> mqtt;
+  if (!context.Options().mqtt.isEmpty() && !(mqtt = MqttFromOptions(context.Options()))) return 1;
   CTunerModel& model = GetModel();
   TokenSource source = TokenSource::Given;
   const QString token = ServerToken(model.AppInfo, context.Options().token, source);
@@ -54,6 +70,7 @@ int RunServe(CCliContext& context, const QStringList&) {
   loop.SetReopensPort(true);
   loop.LoadInterval(model.AppInfo);
   CTunerServer server(loop, model, token);
+  server.SetAlarm(context.Options().alarm);
   const ResultCode result = server.Listen(listen.address, listen.port, context.Options().allowHosts);
   if (result != Result::Success) {
     QTextStream(stderr) << "zu6400ctl: cannot listen on " << context.Options().listen << '\n';
@@ -63,12 +80,24 @@ int RunServe(CCliContext& context, const QStringList&) {
 
   QEventLoop running;
   QObject::connect(&context.StopSignals(), &CStopSignals::Raised, &running, &QEventLoop::quit);
+  // Why the broker ended the run, said last.
+  std::optional<std::pair<ResultCode, QString>> refused;
+  std::unique_ptr<CMqttBridge> bridge;
+  if (mqtt) {
+    bridge = std::make_unique<CMqttBridge>(server, *mqtt);
+    QObject::connect(bridge.get(), &CMqttBridge::Note, [](const QString& text) { QTextStream(stderr) << text << '\n'; });
+    QObject::connect(bridge.get(), &CMqttBridge::Refused, &running, [&](ResultCode code, const QString& text) {
+      refused.emplace(code, text);
+      running.quit();
+    });
+  }
   loop.Start();
   running.exec();
 
   loop.Stop();
   server.Close();
+  if (bridge) bridge->Stop();
   WaitForGoodbyes(server);
   QTextStream(stderr) << "Stopped serving\n";
-  return 0;
+  return refused ? CCliContext::Fail(refused->first, refused->second) : 0;
 }

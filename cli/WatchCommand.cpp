@@ -1,24 +1,30 @@
 // zu6400ctl watch: polls until stopped and prints a line per cycle, a JSON
 // object or with --csv the readings log's line. A cycle that fails is an
-// error line on standard error, and polling goes on.
+// error line on standard error, and polling goes on. With an SWR alarm, its
+// raising and clearing are ALARM and CLEAR lines on standard error, so that
+// the lines on standard output stay of one kind.
 
 #include <QDateTime>
 #include <QEventLoop>
+#include <QTextStream>
 
 #include "base/Printout.h"
+#include "base/TimeScale.h"
 #include "cli/OperateSession.h"
 #include "cli/StopSignals.h"
 #include "machines/PollLoop.h"
 #include "machines/ReadingsLog.h"
+#include "machines/SwrAlarm.h"
 #include "machines/TunerModel.h"
 
 namespace {
 class CWatch {
  public:
   CWatch(CCliContext& context, COperateSession& session)
-      : m_context(context), m_options(context.Options()), m_session(session) {}
+      : m_context(context), m_options(context.Options()), m_session(session), m_alarm(m_options.alarm) {}
 
-  void Run() {
+  // The exit status: 0, or kAlarmExitStatus when --alarm-exit saw the alarm.
+  int Run() {
     CPollLoop loop(m_session.Machine());
     loop.SetReopensPort(true);
     if (m_options.intervalMs == 0)
@@ -27,7 +33,9 @@ class CWatch {
       loop.SetInterval(m_options.intervalMs);
     CStopSignals& stop = m_context.StopSignals();
     QObject::connect(&loop, &CPollLoop::CycleEnded, [&](ResultCode result, const COperateValues& values) {
-      Print(result, values);
+      const QDateTime now = QDateTime::currentDateTime();
+      Print(now, result, values);
+      FeedAlarm(now, result, values);
       if (m_stopping || (m_options.count != 0 && m_printed >= m_options.count)) End(loop);
     });
     // Between cycles nothing is in progress; during one its line comes first.
@@ -35,14 +43,14 @@ class CWatch {
       m_stopping = true;
       if (m_session.Machine().IsIdle()) End(loop);
     });
-    if (m_options.csv && !PrintOut(ReadingsHeader() + u'\n')) return;  // main reports the output's failure
+    if (m_options.csv && !PrintOut(ReadingsHeader() + u'\n')) return 0;  // main reports the output's failure
     loop.Start();
     m_events.exec();
+    return m_status;
   }
 
  private:
-  void Print(ResultCode result, const COperateValues& values) {
-    const QDateTime now = QDateTime::currentDateTime();
+  void Print(const QDateTime& now, ResultCode result, const COperateValues& values) {
     if (result != Result::Success && result != Result::DevicePoweredOff) {
       CCliContext::Fail(result);
       return;
@@ -56,6 +64,20 @@ class CWatch {
     ++m_printed;
   }
 
+  void FeedAlarm(const QDateTime& now, ResultCode result, const COperateValues& values) {
+    const CHistoryPoint point = HistoryPoint(now.toMSecsSinceEpoch(), result, values);
+    const CSwrAlarm::Change change = m_alarm.Feed(CTimeScale::Now(), point);
+    if (change == CSwrAlarm::Change::None) return;
+    const bool raised = change == CSwrAlarm::Change::Raised;
+    QTextStream(stderr) << (raised ? "ALARM " : "CLEAR ") << ReadingsTime(now) << " SWR "
+                        << QString::number(point.swr, 'f', 2) << (raised ? " above " : " at or below ")
+                        << m_options.alarm.swr << " for " << m_options.alarm.seconds << " s\n";
+    if (raised && m_options.alarmExit) {
+      m_status = kAlarmExitStatus;
+      m_stopping = true;
+    }
+  }
+
   void End(CPollLoop& loop) {
     loop.Stop();
     m_events.quit();
@@ -65,8 +87,10 @@ class CWatch {
   const CliOptions& m_options;
   COperateSession& m_session;
   QEventLoop m_events;
+  CSwrAlarm m_alarm;
   unsigned m_printed = 0;
   bool m_stopping = false;
+  int m_status = 0;
 };
 }  // namespace
 
@@ -74,6 +98,5 @@ int RunWatch(CCliContext& context, const QStringList&) {
   COperateSession session(context);
   const ResultCode result = session.Connect();
   if (result != Result::Success) return CCliContext::Fail(result);
-  CWatch(context, session).Run();
-  return 0;
+  return CWatch(context, session).Run();
 }

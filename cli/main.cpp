@@ -13,7 +13,9 @@
 #include "engine/FindSpeedState.h"
 #include "machines/OperateValues.h"
 #include "machines/PollLoop.h"
+#include "machines/SwrAlarm.h"
 #include "server/ListenAddress.h"
+#include "server/MqttSettings.h"
 
 namespace {
 // The wait runs on a timer that counts milliseconds in an int.
@@ -52,10 +54,27 @@ QList<QCommandLineOption> Options() {
       {QStringLiteral("count"), QStringLiteral("watch: stop after N lines (default: until stopped)"),
        QStringLiteral("N")},
       {QStringLiteral("csv"), QStringLiteral("watch: print the readings log's lines, its header first")},
+      {QStringLiteral("alarm-swr"),
+       Format("watch, serve: raise the SWR alarm when the SWR stays above this, %.1f to %.1f, while the tuner sees power",
+              SwrAlarmSettings::kLowestSwr, SwrAlarmSettings::kHighestSwr),
+       QStringLiteral("SWR")},
+      {QStringLiteral("alarm-seconds"),
+       Format("watch, serve: how long the SWR must stay above (or below) before the alarm is raised (or cleared), "
+              "0 to %u, decimals allowed (default: %.0f)",
+              SwrAlarmSettings::kLongestSeconds, SwrAlarmSettings::kDefaultSeconds),
+       QStringLiteral("SECONDS")},
+      {QStringLiteral("alarm-exit"), Format("watch: exit with status %d at the first SWR alarm", kAlarmExitStatus)},
       {QStringLiteral("listen"), Format("serve: address and port to listen on (default: %s)", kDefaultListen),
        QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
       {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
        QStringLiteral("TOKEN")},
+      {QStringLiteral("mqtt"), QStringLiteral("serve: also on this MQTT broker, mqtt://HOST[:PORT] or mqtts://HOST[:PORT] (TLS)"),
+       QStringLiteral("URL")},
+      {QStringLiteral("mqtt-ca"), QStringLiteral("serve: the certificate authority of a mqtts:// broker (default: the system's)"),
+       QStringLiteral("FILE")},
+      {QStringLiteral("mqtt-credentials"),
+       QStringLiteral("serve: a file of one line user:password for the broker, readable by its owner alone"),
+       QStringLiteral("FILE")},
       {QStringLiteral("allow-host"),
        QStringLiteral("serve: a further name the server may be reached by, such as shack.local (repeatable)"),
        QStringLiteral("NAME")},
@@ -179,6 +198,44 @@ QString ReadAntenna(const QString& text, CliOptions& options) {
   return {};
 }
 
+// A decimal number from low to high, or what the option takes.
+QString ReadDecimal(const QCommandLineParser& parser, const char* name, double low, double high, double& value) {
+  const QString option = QLatin1String(name);
+  if (!parser.isSet(option)) return {};
+  bool ok = false;
+  const QString text = parser.value(option);
+  value = text.toDouble(&ok);
+  if (ok && value >= low && value <= high) return {};
+  return Format("--%s %s: --%s takes %g to %g", option, text, option, low, high);
+}
+
+// The alarm's options; its time and --alarm-exit need a threshold.
+QString ReadAlarm(const QCommandLineParser& parser, CliOptions& options) {
+  QString problem = ReadDecimal(parser, "alarm-swr", SwrAlarmSettings::kLowestSwr, SwrAlarmSettings::kHighestSwr, options.alarm.swr);
+  if (problem.isEmpty()) problem = ReadDecimal(parser, "alarm-seconds", 0, SwrAlarmSettings::kLongestSeconds, options.alarm.seconds);
+  options.alarmExit = parser.isSet(QStringLiteral("alarm-exit"));
+  if (!problem.isEmpty() || options.alarm.IsOn()) return problem;
+  for (const char* name : {"alarm-seconds", "alarm-exit"})
+    if (parser.isSet(QLatin1String(name))) return Format("--%s: --%s needs --alarm-swr", name, name);
+  return {};
+}
+
+// The broker's URL; its certificate authority and credentials need one.
+QString ReadMqtt(const QCommandLineParser& parser, CliOptions& options) {
+  options.mqtt = parser.value(QStringLiteral("mqtt"));
+  options.mqttCa = parser.value(QStringLiteral("mqtt-ca"));
+  options.mqttCredentials = parser.value(QStringLiteral("mqtt-credentials"));
+  if (parser.isSet(QStringLiteral("mqtt"))) {
+    const std::optional<MqttSettings> settings = ParseMqttUrl(options.mqtt);
+    if (!settings) return "--mqtt " + options.mqtt + ": --mqtt takes mqtt://HOST[:PORT] or mqtts://HOST[:PORT]";
+    if (!settings->tls && parser.isSet(QStringLiteral("mqtt-ca"))) return QStringLiteral("--mqtt-ca: --mqtt-ca needs an mqtts:// broker");
+    return {};
+  }
+  for (const char* name : {"mqtt-ca", "mqtt-credentials"})
+    if (parser.isSet(QLatin1String(name))) return Format("--%s: --%s needs --mqtt", name, name);
+  return {};
+}
+
 // An unknown option named with its dashes; Qt's words for the rest (a
 // missing value).
 QString ParseProblem(const QCommandLineParser& parser) {
@@ -202,6 +259,8 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);
   options.intervalMs = interval;
   if (problem.isEmpty()) problem = ReadNumber(parser, "count", 1, UINT_MAX, "", options.count);
+  if (problem.isEmpty()) problem = ReadAlarm(parser, options);
+  if (problem.isEmpty()) problem = ReadMqtt(parser, options);
   if (!problem.isEmpty()) return problem;
   using Reader = QString (*)(const QString&, CliOptions&);
   const std::pair<const char*, Reader> readers[] = {

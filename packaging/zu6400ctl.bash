@@ -14,7 +14,8 @@ _zu6400ctl() {
   local commands="contact ports status set tune memorize watch config save restore faults
     erase-memories factory-reset firmware flash download serve check-config check-hex help"
   local options="--port --speed --simulate --wait --trace --json --band --antenna --force --yes
-    --folder --server --listen --token --allow-host --interval --count --csv --help --version"
+    --folder --server --listen --token --allow-host --interval --count --csv --alarm-swr --alarm-seconds --alarm-exit
+    --mqtt --mqtt-ca --mqtt-credentials --help --version"
   local bands="160 80 60 40 30 20 17 15 12 10 6 all"
 
   case "$prev" in
@@ -33,7 +34,10 @@ _zu6400ctl() {
     --folder)
       _filedir -d
       return ;;
-    --wait | --server | --listen | --token | --allow-host | --interval | --count)
+    --mqtt-ca | --mqtt-credentials)
+      _filedir
+      return ;;
+    --wait | --server | --listen | --token | --allow-host | --interval | --count | --alarm-swr | --alarm-seconds | --mqtt)
       return ;;
   esac
 

@@ -78,11 +78,21 @@ std::optional<QByteArray> CSimLiveState::Query(const QByteArray& name) {
   if (name == "fc" || name == "fx") return extra ? std::optional(Reply(name, s.frequency)) : std::nullopt;
   if (name == "fy" && extra)
     return Reply(name, QByteArray::number(kBands[Band()].low) + '-' + QByteArray::number(kBands[Band()].high));
+  if (std::optional<QByteArray> replayed = Reading(name)) return replayed;
   if (name == "vfwd") return Reply(name, s.forward);
   const double swr = Swr();
   if (name == "vrfl") return Reply(name, static_cast<unsigned>(std::lround(s.forward * (swr - 1) / (swr + 1))));
   if (name == "vswr") return Reply(name, SwrText(swr));
   if (name == "vswrb") return Reply(name, SwrText(SwrWith(0, 0)));
+  return std::nullopt;
+}
+
+std::optional<QByteArray> CSimLiveState::Reading(const QByteArray& name) const {
+  const SimReading* r = m_replay.empty() ? nullptr : ReadingAt(m_replay, m_replayClock.elapsed() / 1000.0);
+  if (r == nullptr) return std::nullopt;
+  if (name == "vfwd") return Reply(name, r->forward);
+  if (name == "vrfl") return Reply(name, r->reflected);
+  if (name == "vswr") return Reply(name, SwrText(r->swr));
   return std::nullopt;
 }
 
@@ -192,6 +202,12 @@ void CSimLiveState::RefuseSetting(const QByteArray& name, bool refuse) {
 void CSimLiveState::SetTuneDuration(unsigned ms) {
   QMutexLocker lock(&m_lock);
   m_tuneMs = ms;
+}
+
+void CSimLiveState::Replay(std::vector<SimReading> readings) {
+  QMutexLocker lock(&m_lock);
+  m_replay = std::move(readings);
+  m_replayClock.start();
 }
 
 bool CSimLiveState::IsTuning() {

@@ -11,6 +11,9 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
+
+#include "sim/SimReadings.h"
 
 struct SimLive {
   char mode = 'A';
@@ -46,6 +49,8 @@ class CSimLiveState {
   void Modify(const std::function<void(SimLive&)>& change);
   void RefuseSetting(const QByteArray& name, bool refuse = true);
   void SetTuneDuration(unsigned ms);
+  // From now on the forward, reflected and SWR readings follow these.
+  void Replay(std::vector<SimReading> readings);
   bool IsTuning();
   std::optional<std::pair<unsigned, unsigned>> Memory(unsigned band, unsigned antenna) const;
   void EraseMemories(unsigned band, unsigned antenna);
@@ -60,6 +65,7 @@ class CSimLiveState {
   double SwrWith(unsigned capacitor, unsigned inductor) const;
   double Swr() const;
   std::pair<unsigned, unsigned> Target() const;
+  std::optional<QByteArray> Reading(const QByteArray& name) const;
 
   mutable QMutex m_lock;
   unsigned short m_version;
@@ -70,4 +76,6 @@ class CSimLiveState {
   bool m_tuning = false;
   QElapsedTimer m_tuneClock;
   std::pair<unsigned, unsigned> m_tuneFrom;
+  std::vector<SimReading> m_replay;
+  QElapsedTimer m_replayClock;
 };

@@ -3,9 +3,26 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include "sim/SimulatedTuner.h"
+
+namespace {
+// The readings the file gives (see SimReadings.h); none when it cannot be
+// read or a line is wrong, said on standard error.
+std::optional<std::vector<SimReading>> LoadReadings(const QString& path) {
+  QFile file(path);
+  QString problem;
+  std::optional<std::vector<SimReading>> readings;
+  if (!file.open(QIODevice::ReadOnly))
+    problem = file.errorString();
+  else
+    readings = ParseSimReadings(file.readAll(), problem);
+  if (!readings) QTextStream(stderr) << "zu6400-sim: --readings " << path << ": " << problem << '\n';
+  return readings;
+}
+}  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
@@ -48,6 +65,10 @@ int main(int argc, char** argv) {
                     QStringLiteral("Fault: the last value byte of the replies to a command becomes \"Z\": "
                                    "COMMAND[:TIMES], TIMES replies in a row (default 1), e.g. f:2 gives \"F1420Z;\"."),
                     QStringLiteral("fault")});
+  parser.addOption({QStringLiteral("readings"),
+                    QStringLiteral("Replay readings over time: lines of SECONDS SWR FORWARD REFLECTED (e.g. \"0 1.2 120 5\", "
+                                   "then \"10 3.5 120 68\"), from the start; the last line holds."),
+                    QStringLiteral("file")});
   parser.process(app);
 
   SimOptions options;
@@ -101,7 +122,14 @@ int main(int argc, char** argv) {
   loader.silentFinal = parser.isSet(QStringLiteral("silent-final"));
   loader.keepPartial = parser.isSet(QStringLiteral("keep-partial"));
 
+  std::optional<std::vector<SimReading>> readings;
+  if (parser.isSet(QStringLiteral("readings"))) {
+    readings = LoadReadings(parser.value(QStringLiteral("readings")));
+    if (!readings) return 2;
+  }
+
   CSimulatedTuner tuner(options);
+  if (readings) tuner.Live().Replay(std::move(*readings));
   if (!tuner.Open()) {
     QTextStream(stderr) << "zu6400-sim: no pseudo-terminal available\n";
     return 1;

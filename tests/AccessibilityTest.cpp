@@ -41,6 +41,7 @@
 #include "ui/McuLoaderDialog.h"
 #include "ui/PortPage.h"
 #include "ui/ReleaseInfoDialog.h"
+#include "ui/SwrAlarmDialog.h"
 #include "ui/TabView.h"
 
 namespace {
@@ -137,6 +138,7 @@ TEST(Accessibility, EveryControlOfEveryPageAndDialogHasANameAndNoWindowRepeatsAM
     dialogs.emplace_back(new CFtpDialog(&window, GetModel(), QDir::tempPath(), scan));
     dialogs.emplace_back(new CMcuLoaderDialog(GetModel(), QStringLiteral("zu6400fw0197.hex"), &window));
     dialogs.emplace_back(new CReleaseInfoDialog(&window));
+    dialogs.emplace_back(new CSwrAlarmDialog(SwrAlarmSettings{}, &window));
     for (const auto& dialog : dialogs) CheckEveryTab(*dialog, language);
     ASSERT_TRUE(CHelp::ShowContents());
     CheckEveryTab(*CHelp::Window(), language);

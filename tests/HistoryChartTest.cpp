@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QComboBox>
+#include <QStatusBar>
+#include <QTimer>
 #include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +20,7 @@
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/OperatePage.h"
+#include "ui/SwrAlarmDialog.h"
 #include "ui/TabView.h"
 
 namespace {
@@ -268,6 +274,48 @@ TEST(OperateHistory, MenuItemIsCheckedAndTheStatusBarNamesTheFileWhileLogging) {
   EXPECT_FALSE(page->IsLoggingReadings());
   EXPECT_FALSE(window.ReadingsLogAction().isChecked());
   EXPECT_TRUE(window.ReadingsLogStatus().isEmpty());
+}
+
+TEST(OperateHistory, SwrAlarmChosenInTheViewMenuIsSavedSaidAndItsSpanBandedOnTheChart) {
+  const CTimeScaleScope fast(kAnsweredTime);  // the 1 s hold passes in 200 ms
+  UiFixture ui;
+  ASSERT_TRUE(ui.StartSimulator(Firmware("01.97")));
+  UiFixture::SaveSetting("Port", ui.SimPort());
+  UiFixture::SaveSetting("OperatePollInterval", 40);
+  CMainWindow& window = ui.OpenWindow();
+  ASSERT_TRUE(ui.WaitRunning());
+  window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex() + 1);
+  auto* page = dynamic_cast<COperatePage*>(window.TabView().CurrentPage());
+  ASSERT_NE(page, nullptr);
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<CSwrAlarmDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    dialog->OnBox().setChecked(true);
+    dialog->SwrBox().setValue(2.5);
+    dialog->SecondsBox().setValue(1);
+    dialog->accept();
+  });
+  window.SwrAlarmAction().trigger();
+  EXPECT_EQ(UiFixture::Setting("AlarmSwr").toString(), "2.5");
+  EXPECT_EQ(UiFixture::Setting("AlarmSeconds").toString(), "1");
+
+  QSignalSpy changes(page, &COperatePage::AlarmChanged);
+  ui.Sim().Live().Replay({{0, 3.5, 120, 68}, {0.8, 1.3, 120, 8}});
+  ASSERT_TRUE(WaitFor([&] { return changes.count() == 1; }, 10000));
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("SWR alarm: the SWR stayed above 2.5 for 1 s (SWR 3.50)"))
+      << window.statusBar()->currentMessage().toStdString();
+  ASSERT_TRUE(WaitFor([&] { return changes.count() == 2; }, 10000));
+  EXPECT_FALSE(changes[1][0].toBool());
+  EXPECT_DOUBLE_EQ(changes[1][1].toDouble(), 1.3f);
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("SWR alarm cleared"));
+  // The cycles from the raising up to the clearing are banded.
+  const CReadingsHistory& ring = page->History();
+  int alarmed = 0;
+  for (std::size_t i = 0; i < ring.Size(); ++i) alarmed += ring.At(i).alarm;
+  EXPECT_GT(alarmed, 0);
+  EXPECT_LT(alarmed, static_cast<int>(ring.Size()));
+  EXPECT_GT(page->Chart().PointCount(CHistoryChart::Alarm), 0);
+  EXPECT_EQ(page->Chart().PieceCount(CHistoryChart::Alarm), 1) << "one band, however many time slots";
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMap>
+#include <QProcess>
 #include <QNetworkInterface>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -37,6 +39,7 @@ TEST(Server, StatusIsTheStatusObjectWithLinkPortFirmwareSerialAndTime) {
   EXPECT_EQ(o["port"].toString(), f.SimPort());
   EXPECT_EQ(o["firmware"].toString(), "01.97");
   EXPECT_EQ(o["serial"].toInt(), 1234);
+  EXPECT_TRUE(o.contains("alarm") && o["alarm"].isNull()) << "no alarm was set";
   EXPECT_EQ(o["band"].toString(), "20");
   EXPECT_EQ(o["frequency"].toInt(), 14200);
   EXPECT_EQ(o["frequency_atu"].toArray().size(), 2);
@@ -327,6 +330,93 @@ TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
 }  // namespace
 
 namespace {
+
+// The samples of an exposition by series ("name" or "name{labels}").
+QMap<QString, double> Samples(const QByteArray& text) {
+  QMap<QString, double> samples;
+  for (const QByteArray& line : text.split('\n')) {
+    if (line.isEmpty() || line.startsWith('#')) continue;
+    const qsizetype space = line.lastIndexOf(' ');
+    samples.insert(QString::fromUtf8(line.left(space)), line.mid(space + 1).toDouble());
+  }
+  return samples;
+}
+
+// promtool check metrics on the text; its complaints, empty when none.
+QString PromtoolProblems(const QByteArray& text) {
+  QProcess promtool;
+  promtool.start(QStringLiteral("promtool"), {"check", "metrics"});
+  promtool.write(text);
+  promtool.closeWriteChannel();
+  if (!promtool.waitForFinished(20000)) return QStringLiteral("promtool did not run");
+  const QString said = QString::fromUtf8(promtool.readAllStandardOutput() + promtool.readAllStandardError());
+  return promtool.exitCode() == 0 ? QString() : said;
+}
+
+TEST(Server, MetricsPassPromtoolAndShowTheStatusInBaseUnits) {
+  ServerFixture f;
+  f.server.SetAlarm({2.5, 3});
+  ASSERT_TRUE(f.Start());
+  ASSERT_EQ(f.Post("/api/tune", "", kTestToken).status, 200);
+  // Once the relays are still, the two pages show the same readings.
+  ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 5000));
+  ASSERT_TRUE(f.NextCycle() && f.NextCycle());
+  const HttpReply reply = f.Get("/metrics");
+  ASSERT_EQ(reply.status, 200);
+  EXPECT_EQ(reply.contentType, "text/plain; version=0.0.4; charset=utf-8");
+  EXPECT_EQ(PromtoolProblems(reply.body), QString());
+  const QJsonObject status = f.Get("/api/status").Json();
+  const QMap<QString, double> m = Samples(reply.body);
+  EXPECT_EQ(m["zu6400_up"], 1);
+  EXPECT_DOUBLE_EQ(m["zu6400_swr"], status["swr"].toDouble());
+  EXPECT_DOUBLE_EQ(m["zu6400_swr_bypass"], status["swr_bypass"].toDouble());
+  EXPECT_DOUBLE_EQ(m["zu6400_frequency_hertz"], status["frequency"].toInt() * 1000.0);
+  EXPECT_DOUBLE_EQ(m["zu6400_capacitance_farads"], status["c"]["pf"].toInt() * 1e-12);
+  EXPECT_DOUBLE_EQ(m["zu6400_inductance_henries"], status["l"]["nh"].toInt() * 1e-9);
+  EXPECT_EQ(m["zu6400_forward_reading"], status["vfwd"].toInt());
+  EXPECT_EQ(m["zu6400_reflected_reading"], status["vrfl"].toInt());
+  EXPECT_EQ(m["zu6400_band"], 20);
+  EXPECT_EQ(m["zu6400_alarm"], 0);
+  EXPECT_EQ(m["zu6400_tunes_total"], 1);
+  EXPECT_GE(m["zu6400_poll_cycles_total{result=\"ok\"}"], 3);
+  EXPECT_EQ(m["zu6400_poll_cycles_total{result=\"failed\"}"], 0);
+  EXPECT_EQ(m["zu6400_tuner_info{firmware=\"01.97\",serial=\"1234\"}"], 1);
+
+  // Without a carrier the tuner gives no SWR: absent, not 0; the counters
+  // and the link stay.
+  f.Sim().Live().Replay({{0, 0, 0, 0}});
+  ASSERT_TRUE(f.NextCycle() && f.NextCycle());
+  const QByteArray quiet = f.Get("/metrics").body;
+  EXPECT_EQ(PromtoolProblems(quiet), QString());
+  EXPECT_FALSE(quiet.contains("zu6400_swr ")) << quiet.constData();
+  EXPECT_TRUE(quiet.contains("\nzu6400_forward_reading 0\n"));
+}
+
+TEST(Server, ReplayedBadSwrRaisesAndClearsTheAlarmInStatusMetricsAndTheFeed) {
+  const CTimeScaleScope fast(kAnsweredTime);  // the 1 s hold passes in 200 ms
+  ServerFixture f;
+  f.server.SetAlarm({2.5, 1});
+  ASSERT_TRUE(f.Start());
+  QWebSocket live;
+  QList<QJsonObject> events;
+  QObject::connect(&live, &QWebSocket::textMessageReceived, [&](const QString& m) {
+    const QJsonObject o = QJsonDocument::fromJson(m.toUtf8()).object();
+    if (o.contains("event")) events.append(o);
+  });
+  live.open(f.Url("/api/live", "ws"));
+  ASSERT_TRUE(WaitFor([&] { return live.state() == QAbstractSocket::ConnectedState; }, 5000));
+  f.Sim().Live().Replay({{0, 3.5, 120, 68}, {0.8, 1.3, 120, 8}});
+  ASSERT_TRUE(WaitFor([&] { return f.Get("/api/status").Json()["alarm"].toBool(); }, 10000));
+  EXPECT_TRUE(f.Get("/metrics").body.contains("\nzu6400_alarm 1\n"));
+  ASSERT_TRUE(WaitFor([&] { return events.size() == 2; }, 10000));
+  EXPECT_EQ(events[0]["event"].toString(), "alarm");
+  EXPECT_TRUE(events[0]["alarm"].toBool());
+  EXPECT_EQ(events[0]["swr"].toDouble(), 3.5);
+  EXPECT_EQ(events[0]["threshold"].toDouble(), 2.5);
+  EXPECT_FALSE(events[1]["alarm"].toBool());
+  EXPECT_EQ(events[1]["swr"].toDouble(), 1.3);
+  EXPECT_FALSE(f.Get("/api/status").Json()["alarm"].toBool());
+}
 
 TEST(AllowedHosts, TheServerGoesByLoopbackItsAddressAndTheGivenNamesOnly) {
   const CAllowedHosts local(QHostAddress("127.0.0.1"), {"Shack.local"});

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -130,6 +131,31 @@ TEST_F(WatchCli, TunerThatStopsAnsweringIsAnErrorLineAndWatchGoesOn) {
   const CtlRun run = FinishCtl(watch);
   EXPECT_EQ(run.status, 0);
   EXPECT_GE(run.err.count(errorLine), 2) << run.err.toStdString();
+}
+
+TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatus3) {
+  QFile readings(config.filePath("readings.txt"));
+  ASSERT_TRUE(readings.open(QIODevice::WriteOnly));
+  readings.write("0 1.2 120 5\n0.3 3.5 120 68\n1.3 1.3 120 8\n");
+  readings.close();
+  StartSim({"--version", "01.97", "--readings", readings.fileName()});
+  QProcess watch;
+  StartCtl(watch, On({"watch", "--interval", "50", "--alarm-swr", "2.5", "--alarm-seconds", "0.2"}), config.path());
+  ASSERT_TRUE(WaitForOutput(watch, QProcess::StandardError, [](const QString& err) { return err.contains("CLEAR "); }));
+  watch.terminate();
+  const CtlRun run = FinishCtl(watch);
+  EXPECT_EQ(run.status, 0);
+  ExpectJsonLines(run.out);  // the alarm's lines keep out of the readings
+  const QRegularExpression alarm("\nALARM \\S+ SWR 3\\.50 above 2\\.5 for 0\\.2 s\\n"
+                                 "CLEAR \\S+ SWR 1\\.30 at or below 2\\.5 for 0\\.2 s\\n");
+  EXPECT_TRUE(run.err.contains(alarm)) << run.err.toStdString();
+
+  // Still bad at the end of the file: the first alarm ends the run.
+  const CtlRun exit = Ctl({"watch", "--interval", "50", "--alarm-swr", "1.2", "--alarm-seconds", "0", "--alarm-exit"});
+  EXPECT_EQ(exit.status, 3) << exit.err.toStdString();
+  EXPECT_EQ(exit.err.count("ALARM "), 1);
+  EXPECT_EQ(Ctl({"watch", "--alarm-exit"}).status, 2);
+  EXPECT_TRUE(Ctl({"watch", "--alarm-swr", "1.2", "--alarm-seconds", "-1"}).err.contains("--alarm-seconds -1: --alarm-seconds takes 0 to 3600"));
 }
 
 }  // namespace

@@ -21,3 +21,7 @@ target_compile_definitions(serve_benchmark PRIVATE ZU6400CTL_PATH="$<TARGET_FILE
 add_dependencies(serve_benchmark zu6400ctl)
 add_test(NAME serve_benchmark COMMAND serve_benchmark)
 set_tests_properties(serve_benchmark PROPERTIES LABELS benchmark)
+
+# The MQTT bridge against a real mosquitto broker the tests start.
+zu_test(test_mqtt MqttTest.cpp MqttBroker.h MqttBroker.cpp)
+target_link_libraries(test_mqtt PRIVATE zu_server_support zu_ctl_runner)

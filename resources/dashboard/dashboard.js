@@ -142,7 +142,13 @@ async function change(path, body) {
 
 function follow() {
   const socket = new WebSocket((location.protocol === "https:" ? "wss://" : "ws://") + location.host + "/api/live");
-  socket.onmessage = event => show(JSON.parse(event.data));
+  socket.onmessage = event => {
+    const data = JSON.parse(event.data);
+    if (data.event === "alarm")
+      message(data.alarm ? `SWR alarm: ${data.swr.toFixed(2)} above ${data.threshold}` : "SWR alarm cleared");
+    else
+      show(data);
+  };
   socket.onclose = () => {
     show({ link: "lost" });
     setTimeout(follow, 2000);

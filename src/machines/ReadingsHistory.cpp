@@ -26,6 +26,7 @@ CReadingsHistory::CReadingsHistory(std::size_t capacity) : m_points(std::max<std
 void CReadingsHistory::AddCycle(qint64 time, ResultCode result, const COperateValues& values) {
   CHistoryPoint point = HistoryPoint(time, result, values);
   point.mark = m_nextMark;
+  point.alarm = m_alarm;
   m_nextMark = HistoryMark::None;
   Add(point);
 }

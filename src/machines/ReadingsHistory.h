@@ -24,6 +24,7 @@ struct CHistoryPoint {
   float vfwd = kNone;
   float vrfl = kNone;
   HistoryMark mark = HistoryMark::None;
+  bool alarm = false;  // the SWR alarm was raised
 
   bool IsGap() const { return std::isnan(swr) && std::isnan(swrBypass) && std::isnan(vfwd) && std::isnan(vrfl); }
 };
@@ -41,6 +42,8 @@ class CReadingsHistory {
   void Add(const CHistoryPoint& point);
   // The next point carries the mark (a Tune or Memorize the user pressed).
   void MarkNext(HistoryMark mark) { m_nextMark = mark; }
+  // Whether the points from now on fall in an SWR alarm.
+  void SetAlarm(bool raised) { m_alarm = raised; }
 
   std::size_t Capacity() const { return m_points.size(); }
   std::size_t Size() const { return m_size; }
@@ -56,6 +59,7 @@ class CReadingsHistory {
   std::size_t m_size = 0;
   std::uint64_t m_added = 0;
   HistoryMark m_nextMark = HistoryMark::None;
+  bool m_alarm = false;
 };
 
 // The point a cycle's values make (no mark): readings on Success only, and

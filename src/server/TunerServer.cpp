@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <cmath>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
@@ -81,7 +82,9 @@ void CTunerServer::Close() {
 }
 
 QJsonObject CTunerServer::Status() const {
-  return StatusObject(m_model, m_lastResult, m_loop.Machine().Values(), m_readingTime);
+  QJsonObject status = StatusObject(m_model, m_lastResult, m_loop.Machine().Values(), m_readingTime);
+  status.insert(QStringLiteral("alarm"), m_alarm.Settings().IsOn() ? QJsonValue(m_alarm.IsRaised()) : QJsonValue());
+  return status;
 }
 
 bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
@@ -98,11 +101,16 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
     makeResponder(request, socket).write(file.readAll(), {{"Content-Type", resource->type}, {"Cache-Control", "no-store"}});
     return true;
   }
+  if (path == u"/metrics" && request.method() == Method::Get) {
+    makeResponder(request, socket).write(MetricsText(Status(), m_counters),
+                                         {{"Content-Type", kMetricsContentType}, {"Cache-Control", "no-store"}});
+    return true;
+  }
   if (const ChangeRoute* route = FindChange(path)) {
     if (request.method() != Method::Post)
       Reply(request, socket, ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + " takes POST"));
-    else if (const std::optional<ApiReply> reply = Change(*route, request, socket))
-      Reply(request, socket, *reply);
+    else
+      ChangeByRequest(*route, request, socket);
     return true;
   }
   Reply(request, socket, Answer(request));
@@ -119,7 +127,7 @@ ApiReply CTunerServer::Answer(const QHttpServerRequest& request) const {
   if (path == u"/api/history" && request.method() == Method::Get) return History(request);
   if (path == u"/api/live")
     return BadRequest(QStringLiteral("/api/live is a WebSocket: connect with ws://"));
-  if (path == u"/api/status" || path == u"/api/history" || FindResource(path) != nullptr)
+  if (path == u"/api/status" || path == u"/api/history" || path == u"/metrics" || FindResource(path) != nullptr)
     return ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + QStringLiteral(" takes GET"));
   return ErrorReply(HttpStatus::NotFound, Result::FileNotFound, path + QStringLiteral(": no such page"));
 }
@@ -152,11 +160,26 @@ const CTunerServer::ChangeRoute* CTunerServer::FindChange(const QString& path) {
   return nullptr;
 }
 
+// A change over HTTP needs the token; then it is judged as every change is.
+void CTunerServer::ChangeByRequest(const ChangeRoute& route, const QHttpServerRequest& request, QTcpSocket* socket) {
+  if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return Reply(request, socket, *refused);
+  // The request lives while its connection does: a change leaves with it.
+  const QPointer<QTcpSocket> connection(socket);
+  Change(route, request.body(),
+         [this, &request, connection](const ApiReply& reply) { Reply(request, connection, reply); }, socket);
+}
+
+void CTunerServer::Change(const QString& path, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket) {
+  if (const ChangeRoute* route = FindChange(path))
+    Change(*route, body, answer, socket);
+  else
+    answer(ErrorReply(HttpStatus::NotFound, Result::FileNotFound, path + QStringLiteral(": no such change")));
+}
+
 // Every change passes the same checks before it is queued.
-std::optional<ApiReply> CTunerServer::Change(const ChangeRoute& route, const QHttpServerRequest& request,
-                                             QTcpSocket* socket) {
-  if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return refused;
-  return (this->*route.queue)(request, socket);
+void CTunerServer::Change(const ChangeRoute& route, const QByteArray& body, const ReplyTaker& answer,
+                          QTcpSocket* socket) {
+  if (const std::optional<ApiReply> refused = (this->*route.queue)(body, answer, socket)) answer(*refused);
 }
 
 // In the words zu6400ctl uses: which firmware the change needs.
@@ -177,9 +200,9 @@ std::optional<ApiReply> CTunerServer::RefuseWhileUnreachable() const {
                     QStringLiteral("the tuner is not answering; the server keeps trying"));
 }
 
-std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request, QTcpSocket* socket) {
+std::optional<ApiReply> CTunerServer::QueueSet(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket) {
   QJsonParseError error;
-  const QJsonDocument document = QJsonDocument::fromJson(request.body(), &error);
+  const QJsonDocument document = QJsonDocument::fromJson(body, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject())
     return BadRequest(QStringLiteral("the body must be a JSON object of settings, such as {\"mode\": \"M\"}"));
   const QJsonObject settings = document.object();
@@ -197,26 +220,29 @@ std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request
   if (const unsigned short needed = live->NeededVersion(m_model.McuVersion.Get())) return NeedsFirmware(needed);
   if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
   live->Ask(Machine().Values());
-  Queue(request, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
+  Queue(answer, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
   return std::nullopt;
 }
 
-std::optional<ApiReply> CTunerServer::QueueTune(const QHttpServerRequest& request, QTcpSocket* socket) {
-  return QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
+// A tune or a memorize takes no body.
+std::optional<ApiReply> CTunerServer::QueueTune(const QByteArray&, const ReplyTaker& answer, QTcpSocket* socket) {
+  std::optional<ApiReply> refused = QueueFlag(answer, socket, &COperateStateMachine::TuneRequested, 0);
+  if (!refused) ++m_counters.tunes;
+  return refused;
 }
 
-std::optional<ApiReply> CTunerServer::QueueMemorize(const QHttpServerRequest& request, QTcpSocket* socket) {
-  return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
+std::optional<ApiReply> CTunerServer::QueueMemorize(const QByteArray&, const ReplyTaker& answer, QTcpSocket* socket) {
+  return QueueFlag(answer, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
 }
 
-std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
+std::optional<ApiReply> CTunerServer::QueueFlag(const ReplyTaker& answer, QTcpSocket* socket,
                                                 bool COperateStateMachine::*flag, unsigned short minVersion) {
   if (std::optional<ApiReply> refused = RefuseWhileUnreachable()) return refused;
   if (m_model.McuVersion.Get() < minVersion) return NeedsFirmware(minVersion);
   Machine().*flag = true;
   // The cycle that sends the request clears the flag; one that ends before
   // it (a sleeping tuner, no reply) withdraws it.
-  Queue(request, socket, [this, flag](ResultCode result) -> std::optional<ResultCode> {
+  Queue(answer, socket, [this, flag](ResultCode result) -> std::optional<ResultCode> {
     bool& requested = Machine().*flag;
     if (!requested) return result;
     if (!IsFailure(result)) return std::nullopt;
@@ -226,28 +252,34 @@ std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& reques
   return std::nullopt;
 }
 
-void CTunerServer::Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge) {
-  m_pending.push_back({&request, socket, std::move(judge), {}});
-  // The request goes with its connection: a client that left gets no answer.
+void CTunerServer::Queue(const ReplyTaker& answer, QTcpSocket* socket, Judge judge) {
+  m_pending.push_back({answer, std::move(judge), {}});
   const auto pending = std::prev(m_pending.end());
-  pending->gone = connect(socket, &QTcpSocket::disconnected, this, [this, pending] {
-    disconnect(pending->gone);
-    m_pending.erase(pending);
-  });
+  // A client that left gets no answer.
+  if (socket != nullptr)
+    pending->gone = connect(socket, &QTcpSocket::disconnected, this, [this, pending] {
+      disconnect(pending->gone);
+      m_pending.erase(pending);
+    });
   m_loop.CycleNow();
 }
 
 void CTunerServer::Finish(std::list<Pending>::iterator pending, const ApiReply& reply) {
   disconnect(pending->gone);
-  Reply(*pending->request, pending->socket, reply);
+  const ReplyTaker answer = std::move(pending->answer);
   m_pending.erase(pending);
+  answer(reply);
 }
 
 void CTunerServer::OnCycle(ResultCode result) {
   m_lastResult = result;
   const QDateTime now = QDateTime::currentDateTimeUtc();
-  if (result == Result::Success || result == Result::DevicePoweredOff) m_readingTime = now;
-  m_history.AddCycle(now.toMSecsSinceEpoch(), result, Machine().Values());
+  const bool answered = result == Result::Success || result == Result::DevicePoweredOff;
+  if (answered) m_readingTime = now;
+  ++(answered ? m_counters.cyclesOk : m_counters.cyclesFailed);
+  if (AddCycleWithAlarm(m_history, m_alarm, now.toMSecsSinceEpoch(), result, Machine().Values()) !=
+      CSwrAlarm::Change::None)
+    ShowAlarmChange(now.toMSecsSinceEpoch());
   for (auto it = m_pending.begin(); it != m_pending.end();) {
     const auto next = std::next(it);
     if (const std::optional<ResultCode> verdict = it->judge(result))
@@ -255,6 +287,18 @@ void CTunerServer::OnCycle(ResultCode result) {
     it = next;
   }
   m_feed.Broadcast(Status());
+  emit StatusUpdated();
+}
+
+// A change of the alarm is an event of its own on the live feed, ahead of
+// the status that shows it.
+void CTunerServer::ShowAlarmChange(qint64 time) {
+  m_feed.Broadcast(QJsonObject{{"event", "alarm"},
+                               {"alarm", m_alarm.IsRaised()},
+                               {"swr", std::round(double(m_alarm.ChangedAtSwr()) * 100) / 100},
+                               {"threshold", m_alarm.Settings().swr},
+                               {"time", QDateTime::fromMSecsSinceEpoch(time, Qt::UTC).toString(Qt::ISODateWithMs)}});
+  emit AlarmChanged(m_alarm.IsRaised());
 }
 
 void CTunerServer::Reply(const QHttpServerRequest& request, QTcpSocket* socket, const ApiReply& reply) {

@@ -15,8 +15,10 @@
 
 #include "machines/PollLoop.h"
 #include "machines/ReadingsHistory.h"
+#include "machines/SwrAlarm.h"
 #include "server/ApiReply.h"
 #include "server/LiveFeed.h"
+#include "server/MetricsReport.h"
 
 class CTunerServer : public QAbstractHttpServer {
   Q_OBJECT
@@ -35,6 +37,21 @@ class CTunerServer : public QAbstractHttpServer {
   QJsonObject Status() const;
   // The paths of the requests that change the tuner, each a POST.
   static QStringList ChangePaths();
+  // The SWR alarm from now on (none unless set); it starts cleared.
+  void SetAlarm(const SwrAlarmSettings& settings) { m_alarm.Configure(settings); }
+  const CSwrAlarm& Alarm() const { return m_alarm; }
+
+  // Takes a change's reply, given once: at once, or when the cycles showed it.
+  using ReplyTaker = std::function<void(const ApiReply& reply)>;
+  // A change as POST takes it (one of ChangePaths() and its body) from a
+  // client the token does not concern (the broker checked it), judged by the
+  // same rules; the socket whose loss withdraws it, if any.
+  void Change(const QString& path, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket = nullptr);
+
+ signals:
+  // After each poll cycle, once the status shows it.
+  void StatusUpdated();
+  void AlarmChanged(bool raised);
 
  protected:
   bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -42,11 +59,11 @@ class CTunerServer : public QAbstractHttpServer {
 
  private:
   // A change waiting for the cycles that show its outcome: judge returns the
-  // outcome once there is one.
+  // outcome once there is one, answer takes the reply. A change that came
+  // over a connection leaves with it (gone).
   using Judge = std::function<std::optional<ResultCode>(ResultCode cycleResult)>;
   struct Pending {
-    const QHttpServerRequest* request;
-    QPointer<QTcpSocket> socket;
+    ReplyTaker answer;
     Judge judge;
     QMetaObject::Connection gone;
   };
@@ -54,7 +71,8 @@ class CTunerServer : public QAbstractHttpServer {
   // A read: the status, or why there is none at the path.
   ApiReply Answer(const QHttpServerRequest& request) const;
   ApiReply History(const QHttpServerRequest& request) const;
-  using Queuer = std::optional<ApiReply> (CTunerServer::*)(const QHttpServerRequest&, QTcpSocket*);
+  using Queuer = std::optional<ApiReply> (CTunerServer::*)(const QByteArray& body, const ReplyTaker& answer,
+                                                          QTcpSocket* socket);
   struct ChangeRoute {
     const char* path;
     Queuer queue;
@@ -62,16 +80,18 @@ class CTunerServer : public QAbstractHttpServer {
   static const ChangeRoute kChangeRoutes[];
   static const ChangeRoute* FindChange(const QString& path);
 
-  std::optional<ApiReply> Change(const ChangeRoute& route, const QHttpServerRequest& request, QTcpSocket* socket);
+  void ChangeByRequest(const ChangeRoute& route, const QHttpServerRequest& request, QTcpSocket* socket);
+  void Change(const ChangeRoute& route, const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
   std::optional<ApiReply> RefuseWhileUnreachable() const;
   ApiReply NeedsFirmware(unsigned short version) const;
-  std::optional<ApiReply> QueueSet(const QHttpServerRequest& request, QTcpSocket* socket);
-  std::optional<ApiReply> QueueTune(const QHttpServerRequest& request, QTcpSocket* socket);
-  std::optional<ApiReply> QueueMemorize(const QHttpServerRequest& request, QTcpSocket* socket);
-  std::optional<ApiReply> QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
-                                    bool COperateStateMachine::*flag, unsigned short minVersion);
-  void Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge);
+  std::optional<ApiReply> QueueSet(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
+  std::optional<ApiReply> QueueTune(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
+  std::optional<ApiReply> QueueMemorize(const QByteArray& body, const ReplyTaker& answer, QTcpSocket* socket);
+  std::optional<ApiReply> QueueFlag(const ReplyTaker& answer, QTcpSocket* socket, bool COperateStateMachine::*flag,
+                                    unsigned short minVersion);
+  void Queue(const ReplyTaker& answer, QTcpSocket* socket, Judge judge);
   void OnCycle(ResultCode result);
+  void ShowAlarmChange(qint64 time);
   COperateStateMachine& Machine() { return m_loop.Machine(); }
   void Reply(const QHttpServerRequest& request, QTcpSocket* socket, const ApiReply& reply);
   void Finish(std::list<Pending>::iterator pending, const ApiReply& reply);
@@ -85,6 +105,8 @@ class CTunerServer : public QAbstractHttpServer {
   // What the dashboard draws at once when it opens.
   CReadingsHistory m_history;
   QDateTime m_readingTime;
+  CSwrAlarm m_alarm;
+  MetricsCounters m_counters;
   ResultCode m_lastResult = Result::DeviceNotConnected;  // "lost" until the first cycle
   quint16 m_port = 0;
 };

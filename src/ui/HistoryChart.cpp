@@ -12,9 +12,18 @@ namespace {
 const char* const kTraceNames[CHistoryChart::TraceCount] = {QT_TRANSLATE_NOOP("CHistoryChart", "SWR"),
                                                              QT_TRANSLATE_NOOP("CHistoryChart", "Bypass SWR"),
                                                              QT_TRANSLATE_NOOP("CHistoryChart", "VFWD"),
-                                                             QT_TRANSLATE_NOOP("CHistoryChart", "VRFL")};
+                                                             QT_TRANSLATE_NOOP("CHistoryChart", "VRFL"),
+                                                             QT_TRANSLATE_NOOP("CHistoryChart", "SWR Alarm")};
 const QColor kTraceColors[CHistoryChart::TraceCount] = {QColor(0, 90, 200), QColor(120, 170, 230),
-                                                         QColor(200, 60, 30), QColor(230, 150, 40)};
+                                                         QColor(200, 60, 30), QColor(230, 150, 40), QColor(220, 0, 0)};
+constexpr int kTraceWidths[CHistoryChart::TraceCount] = {2, 2, 1, 1, 8};
+// What each trace draws of a point; the alarm's band lies on the SWR axis's floor.
+constexpr float (*kTraceValues[CHistoryChart::TraceCount])(const CHistoryPoint&) = {
+    [](const CHistoryPoint& p) { return p.swr; }, [](const CHistoryPoint& p) { return p.swrBypass; },
+    [](const CHistoryPoint& p) { return p.vfwd; }, [](const CHistoryPoint& p) { return p.vrfl; },
+    [](const CHistoryPoint& p) { return p.alarm ? 1.0f : CHistoryPoint::kNone; }};
+
+bool OnSwrAxis(int trace) { return trace != CHistoryChart::ForwardVoltage && trace != CHistoryChart::ReflectedVoltage; }
 constexpr double kLowestSwrTop = 3.0;
 constexpr double kLowestVoltageTop = 100.0;
 
@@ -60,11 +69,9 @@ CHistoryChart::CHistoryChart(const CReadingsHistory& history, QWidget* parent)
   c->addAxis(m_timeAxis, Qt::AlignBottom);
   c->addAxis(m_swrAxis, Qt::AlignLeft);
   c->addAxis(m_voltageAxis, Qt::AlignRight);
-  const float CHistoryPoint::*values[TraceCount] = {&CHistoryPoint::swr, &CHistoryPoint::swrBypass,
-                                                     &CHistoryPoint::vfwd, &CHistoryPoint::vrfl};
   for (int i = 0; i < TraceCount; ++i) {
-    m_traces[i].value = values[i];
-    m_traces[i].axis = i < ForwardVoltage ? m_swrAxis : m_voltageAxis;
+    m_traces[i].value = kTraceValues[i];
+    m_traces[i].axis = OnSwrAxis(i) ? m_swrAxis : m_voltageAxis;
   }
   m_tuneMarks = NewMarks(tr("Tune"), QScatterSeries::MarkerShapeTriangle, Qt::darkGreen);
   m_memorizeMarks = NewMarks(tr("Memorize"), QScatterSeries::MarkerShapeRectangle, Qt::darkMagenta);
@@ -119,7 +126,7 @@ void CHistoryChart::Describe() {
 }
 
 void CHistoryChart::Draw(const CHistoryPoint& point) {
-  for (int i = 0; i < TraceCount; ++i) DrawOn(m_traces[i], i, point.time, point.*m_traces[i].value);
+  for (int i = 0; i < TraceCount; ++i) DrawOn(m_traces[i], i, point.time, m_traces[i].value(point));
   if (point.mark == HistoryMark::None) return;
   const double y = std::isnan(point.swr) ? 1.0 : point.swr;
   (point.mark == HistoryMark::Tune ? m_tuneMarks : m_memorizeMarks)->append(static_cast<double>(point.time), y);
@@ -141,7 +148,7 @@ void CHistoryChart::DrawOn(CTraceLine& trace, int index, qint64 time, float valu
     Flush(trace);
     auto* piece = new QLineSeries;
     piece->setName(tr(kTraceNames[index]));
-    piece->setPen(QPen(kTraceColors[index], index < ForwardVoltage ? 2 : 1));
+    piece->setPen(QPen(kTraceColors[index], kTraceWidths[index]));
     chart()->addSeries(piece);
     piece->attachAxis(m_timeAxis);
     piece->attachAxis(trace.axis);
@@ -222,7 +229,7 @@ void CHistoryChart::ScaleAxes(qint64 newest) {
                        QDateTime::fromMSecsSinceEpoch(newest));
   double swr = 0, voltage = 0;
   for (int i = 0; i < TraceCount; ++i) {
-    double& top = i < ForwardVoltage ? swr : voltage;
+    double& top = OnSwrAxis(i) ? swr : voltage;
     for (const QLineSeries* piece : m_traces[i].pieces)
       for (const QPointF& p : piece->points()) top = std::max(top, p.y());
   }

@@ -3,7 +3,8 @@
 // and reflected voltage on the right, over the last minutes. It draws from
 // the readings ring: each trace is a run of line pieces, a new piece after
 // every gap, so that no line crosses a time without readings. Points older
-// than the window leave the chart; a Tune or Memorize is a mark on the SWR.
+// than the window leave the chart; a Tune or Memorize is a mark on the SWR,
+// and the span of an SWR alarm a red band along the bottom.
 // A long window is drawn in time slots of a fixed share of it, each showing
 // its highest reading, so that an hour of fast polls draws as fast as a
 // minute and no peak of SWR is lost.
@@ -25,7 +26,7 @@ class CHistoryChart : public QChartView {
  public:
   static constexpr std::array<int, 4> kWindowMinutes = {1, 5, 15, 60};
   static constexpr int kDefaultWindowMinutes = 5;
-  enum Trace { Swr, SwrBypass, ForwardVoltage, ReflectedVoltage, TraceCount };
+  enum Trace { Swr, SwrBypass, ForwardVoltage, ReflectedVoltage, Alarm, TraceCount };
   // Slots per window: about one per pixel of a wide chart.
   static constexpr int kSlots = 600;
 
@@ -47,7 +48,7 @@ class CHistoryChart : public QChartView {
 
  private:
   struct CTraceLine {
-    const float CHistoryPoint::*value = nullptr;
+    float (*value)(const CHistoryPoint&) = nullptr;
     QValueAxis* axis = nullptr;
     QList<QLineSeries*> pieces;
     bool open = false;  // the last piece takes the next point

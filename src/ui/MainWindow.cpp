@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QSystemTrayIcon>
 
 #include "base/FailureText.h"
 #include "base/ProgramVersion.h"
@@ -31,6 +32,7 @@
 #include "ui/OperatePage.h"
 #include "ui/Page.h"
 #include "ui/PortPage.h"
+#include "ui/SwrAlarmDialog.h"
 #include "ui/TabView.h"
 #include "ui/WindowPlacement.h"
 
@@ -83,6 +85,7 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
           &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::FirmwareLoadStarting);
   SelectStartPage();
   ConnectReadingsLog();
+  connect(m_tabView->findChild<COperatePage*>(), &COperatePage::AlarmChanged, this, &CMainWindow::ShowAlarmChange);
   Subscribe();
   m_noAnswerTimer.setSingleShot(true);
   connect(&m_noAnswerTimer, &QTimer::timeout, this, &CMainWindow::OnNoAnswerYet);
@@ -110,6 +113,7 @@ void CMainWindow::CreateMenus() {
   m_verboseAction = AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging);
   m_readingsLogAction = view->addAction(tr("Log &Readings to File..."), this, &CMainWindow::ToggleReadingsLog);
   m_readingsLogAction->setCheckable(true);
+  m_swrAlarmAction = view->addAction(tr("SWR &Alarm..."), this, &CMainWindow::EditSwrAlarm);
   AddLanguageMenu(view);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -175,6 +179,26 @@ void CMainWindow::ToggleReadingsLog() {
                                                     tr("CSV files (*.csv);;All files (*)"), nullptr,
                                                     QFileDialog::DontConfirmOverwrite);
   if (!path.isEmpty()) page->StartReadingsLog(path);
+}
+
+void CMainWindow::EditSwrAlarm() {
+  auto* page = m_tabView->findChild<COperatePage*>();
+  CSwrAlarmDialog dialog(page->Alarm().Settings(), this);
+  if (dialog.exec() == QDialog::Accepted) page->SetAlarm(dialog.Settings());
+}
+
+void CMainWindow::ShowAlarmChange(bool raised, double swr) {
+  const SwrAlarmSettings& alarm = m_tabView->findChild<COperatePage*>()->Alarm().Settings();
+  const QString text =
+      (raised ? tr("SWR alarm: the SWR stayed above %1 for %2 s (SWR %3)")
+              : tr("SWR alarm cleared: the SWR stayed at or below %1 for %2 s (SWR %3)"))
+          .arg(QLocale().toString(alarm.swr), QLocale().toString(alarm.seconds), QLocale().toString(swr, 'f', 2));
+  statusBar()->showMessage(text);
+  GetModel().LogText(text);
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  if (m_tray == nullptr) m_tray = new QSystemTrayIcon(windowIcon(), this);
+  m_tray->show();
+  m_tray->showMessage(tr("SWR Alarm"), text, raised ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
 }
 
 QString CMainWindow::ReadingsLogStatus() const { return m_readingsLogLabel->text(); }

@@ -20,6 +20,7 @@ class CTabView;
 class QAction;
 class QLabel;
 class QMenu;
+class QSystemTrayIcon;
 
 class CMainWindow : public QMainWindow {
   Q_OBJECT
@@ -38,6 +39,7 @@ class CMainWindow : public QMainWindow {
   QAction& TraceAction() { return *m_traceAction; }
   QAction& VerboseAction() { return *m_verboseAction; }
   QAction& ReadingsLogAction() { return *m_readingsLogAction; }
+  QAction& SwrAlarmAction() { return *m_swrAlarmAction; }
   // What the status bar says of the readings log (empty while it is off).
   QString ReadingsLogStatus() const;
   // The size at first show: the largest page whole, as far as the screen allows.
@@ -80,6 +82,10 @@ class CMainWindow : public QMainWindow {
   void ShowHelpForPage();
   void ConnectReadingsLog();
   void ToggleReadingsLog();
+  // View > SWR Alarm...: the dialog, its choice handed to the Operate page.
+  void EditSwrAlarm();
+  // Said in the status bar and the log, and by the tray where there is one.
+  void ShowAlarmChange(bool raised, double swr);
   QAction* AddSettingToggle(QMenu* menu, const QString& text, CPersistable<int, 1>& setting);
   void OnFirstShow();
   void Shutdown();
@@ -89,6 +95,8 @@ class CMainWindow : public QMainWindow {
   QAction* m_traceAction = nullptr;
   QAction* m_verboseAction = nullptr;
   QAction* m_readingsLogAction = nullptr;
+  QAction* m_swrAlarmAction = nullptr;
+  QSystemTrayIcon* m_tray = nullptr;
   QLabel* m_readingsLogLabel = nullptr;
   CEventSubscriptions m_subscriptions;
   CLogLineFilter m_logFilter;

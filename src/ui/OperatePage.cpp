@@ -48,6 +48,7 @@ QString SwrText(const QString& swr) { return swr == u"0.00" ? QString() : swr; }
 COperatePage::COperatePage(QWidget* parent) : CPage(tr("&Operate"), QStringLiteral("Operate.htm"), parent),
                                               m_machine(GetModel()) {
   m_poll.LoadInterval(GetModel().AppInfo);
+  LoadAlarm();
   auto* layout = new QGridLayout(this);
   layout->addWidget(BuildSettings(), 0, 0, 1, 3);
   m_capacitors = new CRelayGroup(tr("Capacitanc&e (pF)"), tr("Capacitor %1 pF"), kCapacitorWeights, this);
@@ -63,6 +64,27 @@ COperatePage::COperatePage(QWidget* parent) : CPage(tr("&Operate"), QStringLiter
   connect(&m_poll, &CPollLoop::CycleEnded, this, &COperatePage::OnCycleEnded);
   ShowNothingRead();
   m_tune->setFocus();
+}
+
+// A saved value out of what the dialog offers is no alarm, or the default time.
+void COperatePage::LoadAlarm() {
+  m_alarmSwr.Load(GetModel().AppInfo);
+  m_alarmSeconds.Load(GetModel().AppInfo);
+  SwrAlarmSettings settings;
+  bool ok = false;
+  const double swr = m_alarmSwr.Get().toDouble(&ok);
+  if (ok && swr >= SwrAlarmSettings::kLowestSwr && swr <= SwrAlarmSettings::kHighestSwr) settings.swr = swr;
+  const double seconds = m_alarmSeconds.Get().toDouble(&ok);
+  if (ok && seconds >= 0 && seconds <= SwrAlarmSettings::kLongestSeconds) settings.seconds = seconds;
+  m_alarm.Configure(settings);
+}
+
+void COperatePage::SetAlarm(const SwrAlarmSettings& settings) {
+  m_alarm.Configure(settings);
+  m_alarmSwr.Set(settings.IsOn() ? QString::number(settings.swr) : QString());
+  m_alarmSeconds.Set(QString::number(settings.seconds));
+  m_alarmSwr.Save(GetModel().AppInfo);
+  m_alarmSeconds.Save(GetModel().AppInfo);
 }
 
 QWidget* COperatePage::BuildSettings() {
@@ -171,7 +193,8 @@ void COperatePage::OnCycleEnded(ResultCode result, const COperateValues& values)
   }
   ConfirmMemorize();
   const QDateTime now = QDateTime::currentDateTime();
-  m_history.AddCycle(now.toMSecsSinceEpoch(), result, values);
+  if (AddCycleWithAlarm(m_history, m_alarm, now.toMSecsSinceEpoch(), result, values) != CSwrAlarm::Change::None)
+    emit AlarmChanged(m_alarm.IsRaised(), m_alarm.ChangedAtSwr());
   m_chart->Update();
   if (result == Result::Success || result == Result::DevicePoweredOff) LogReadings(ReadingsLine(now, values));
   if (m_pausePending) MarkPause();

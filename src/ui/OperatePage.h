@@ -11,6 +11,7 @@
 #include "machines/PollLoop.h"
 #include "machines/ReadingsHistory.h"
 #include "machines/ReadingsLog.h"
+#include "machines/SwrAlarm.h"
 #include "model/ActiveMachineScope.h"
 #include "model/Persistable.h"
 #include "ui/HistoryChart.h"
@@ -57,7 +58,14 @@ class COperatePage : public CPage {
   void StopReadingsLog();
   bool IsLoggingReadings() const { return m_readingsLog.IsOpen(); }
 
+  // The SWR alarm over the cycles this page polls: saved (AlarmSwr,
+  // AlarmSeconds) and in force from now on, cleared.
+  void SetAlarm(const SwrAlarmSettings& settings);
+  const CSwrAlarm& Alarm() const { return m_alarm; }
+
  signals:
+  // The alarm was raised or cleared at a reading of this SWR.
+  void AlarmChanged(bool raised, double swr);
   // The file logged to now, empty when logging stopped.
   void ReadingsLogChanged(const QString& path);
 
@@ -71,6 +79,7 @@ class COperatePage : public CPage {
   QWidget* BuildObserved();
   QWidget* BuildHistory();
   void OnCycleEnded(ResultCode result, const COperateValues& values);
+  void LoadAlarm();
   void LogReadings(const QString& line);
   void MarkPause();
   void ConnectActions();
@@ -97,6 +106,10 @@ class COperatePage : public CPage {
   CPersistable<unsigned long, 1> m_chartMinutes{"OperateHistoryMinutes", 0, CHistoryChart::kDefaultWindowMinutes};
   CReadingsHistory m_history;
   CReadingsFile m_readingsLog;
+  // Kept as text: "2.5"; an empty threshold is no alarm.
+  CPersistable<QString, 1> m_alarmSwr{"AlarmSwr"};
+  CPersistable<QString, 1> m_alarmSeconds{"AlarmSeconds"};
+  CSwrAlarm m_alarm;
 
   QButtonGroup* m_modes;
   QButtonGroup* m_antennas;

@@ -1,0 +1,52 @@
+#pragma once
+// A real mosquitto broker for the MQTT tests, on 127.0.0.1 and a free port,
+// with a configuration written in a temporary folder, stopped by its pid; and
+// the peer's side through mosquitto_sub and mosquitto_pub. Waits spin the
+// event loop, so that a bridge in the test's own process keeps working.
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+using MqttMessage = QPair<QString, QByteArray>;  // topic, payload
+
+class CMqttBroker {
+ public:
+  // With a user, only that user and password get in; with tls, it speaks
+  // TLS only, with a certificate for 127.0.0.1 from an authority of its own.
+  explicit CMqttBroker(const QString& user = {}, const QString& password = {}, bool tls = false);
+  ~CMqttBroker();
+  CMqttBroker(const CMqttBroker&) = delete;
+  CMqttBroker& operator=(const CMqttBroker&) = delete;
+
+  bool IsListening() const { return m_listening; }
+  // The broker goes away, and comes back on its port with nothing retained.
+  void Stop();
+  bool Restart();
+  quint16 Port() const { return m_port; }
+  QString Url() const { return QStringLiteral("%1://127.0.0.1:%2").arg(m_tls ? "mqtts" : "mqtt").arg(m_port); }
+  // The authority's certificate, for a TLS broker.
+  QString CaFile() const { return m_dir.filePath(QStringLiteral("ca.crt")); }
+
+  // A subscriber started now on the topic filter; Collect waits until it
+  // has count messages (retained ones first) or seconds passed.
+  void Subscribe(QProcess& subscriber, const QString& filter, int count, int seconds = 10) const;
+  static QList<MqttMessage> Collect(QProcess& subscriber);
+  // Subscribe and Collect in one, for retained messages.
+  QList<MqttMessage> Retained(const QString& filter, int count) const;
+  void Publish(const QString& topic, const QByteArray& payload) const;
+
+ private:
+  bool Run();
+  // The authority and the broker's key and certificate; the configuration's lines for them.
+  QString MakeCertificates();
+
+  QTemporaryDir m_dir;
+  QProcess m_broker;
+  quint16 m_port = 0;
+  bool m_listening = false;
+  bool m_tls = false;
+};
