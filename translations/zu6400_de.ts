@@ -188,6 +188,10 @@ Ihr %s: S/N %05u</translation>
         <source>Reset Co&amp;nfiguration...</source>
         <translation>Konfiguration zu&amp;rücksetzen...</translation>
     </message>
+    <message>
+        <source>The %1 is in its bootstrap loader: send the firmware from the Firmware page first</source>
+        <translation>Der %1 ist in seinem Bootloader: senden Sie zuerst die Firmware von der Seite Firmware</translation>
+    </message>
 </context>
 <context>
     <name>CContactStateMachine</name>
@@ -442,6 +446,10 @@ Der %3 startet in seinem Bootloader neu. Schalten Sie ihn nicht aus, bevor das L
             <numerusform>Letzte %n Minuten: aktuelles SWV %1, niedrigstes SWV %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>SWR Alarm</source>
+        <translation>SWV-Warnung</translation>
+    </message>
 </context>
 <context>
     <name>CKeyInterruptPowerPage</name>
@@ -588,6 +596,22 @@ Empfohlene Werte finden Sie unter „Hilfe“.</translation>
     <message>
         <source>No answer yet. </source>
         <translation>Noch keine Antwort. </translation>
+    </message>
+    <message>
+        <source>SWR &amp;Alarm...</source>
+        <translation>SWV-&amp;Warnung...</translation>
+    </message>
+    <message>
+        <source>SWR alarm: the SWR stayed above %1 for %2 s (SWR %3)</source>
+        <translation>SWV-Warnung: das SWV blieb %2 s über %1 (SWV %3)</translation>
+    </message>
+    <message>
+        <source>SWR alarm cleared: the SWR stayed at or below %1 for %2 s (SWR %3)</source>
+        <translation>SWV-Warnung aufgehoben: das SWV blieb %2 s bei oder unter %1 (SWV %3)</translation>
+    </message>
+    <message>
+        <source>SWR Alarm</source>
+        <translation>SWV-Warnung</translation>
     </message>
 </context>
 <context>
@@ -819,6 +843,33 @@ Empfohlene Werte finden Sie unter „Hilfe“.</translation>
     <message>
         <source>Copyright © 2026 The ZU6400 Utility developers. Released under the MIT License.</source>
         <translation>Copyright © 2026 Die Entwickler des ZU6400 Utility. Veröffentlicht unter der MIT-Lizenz.</translation>
+    </message>
+</context>
+<context>
+    <name>CSwrAlarmDialog</name>
+    <message>
+        <source>SWR Alarm</source>
+        <translation>SWV-Warnung</translation>
+    </message>
+    <message>
+        <source>&amp;Warn when the SWR stays high</source>
+        <translation>&amp;Warnen, wenn das SWV hoch bleibt</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>SWR a&amp;bove:</source>
+        <translation>SWV &amp;über:</translation>
+    </message>
+    <message>
+        <source>&amp;For at least:</source>
+        <translation>Für m&amp;indestens:</translation>
+    </message>
+    <message>
+        <source>Only while the tuner sees power. The alarm clears when the SWR stays at or below the threshold as long.</source>
+        <translation>Nur während der Tuner Leistung erhält. Die Warnung endet, wenn das SWV ebenso lange bei oder unter der Schwelle bleibt.</translation>
     </message>
 </context>
 <context>
