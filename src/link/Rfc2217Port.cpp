@@ -55,6 +55,15 @@ bool CRfc2217Port::ParseName(const QString& name, QString& host, quint16& port) 
   return true;
 }
 
+bool CRfc2217Port::IsConnectionFailure(ResultCode code) {
+  switch (code) {
+    case Result::ConnectionReset: case Result::ConnectionTimedOut: case Result::ConnectionRefused:
+    case Result::HostUnreachable: case Result::HostNotFound: case Result::NetworkPortNameInvalid:
+    case Result::NoSerialPortControl: return true;
+    default: return false;
+  }
+}
+
 CRfc2217Port::CRfc2217Port() {
   connect(&m_socket, &QTcpSocket::readyRead, this, &CRfc2217Port::OnReadyRead);
   connect(&m_socket, &QTcpSocket::errorOccurred, this, &CRfc2217Port::OnSocketError);
@@ -139,8 +148,15 @@ void CRfc2217Port::Negotiate() {
 
 bool CRfc2217Port::RequestSpeed(std::uint32_t bps) {
   const unsigned before = m_speedAnswers;
-  if (!Send(Telnet::ComPortRequest(Telnet::ComPortCommand::SetBaudRate, bps, 4))) return false;
-  return WaitUntil([&] { return m_speedAnswers != before; }, CTimeScale::RealMs(kConfirmMs) + m_roundTripMs);
+  // What the tuner said at the old speed is noise: the station drops it
+  // before it confirms the new one, and nothing is written in between.
+  if (!Send(Telnet::ComPortRequest(Telnet::ComPortCommand::PurgeData, kPurgeReceived, 1) +
+            Telnet::ComPortRequest(Telnet::ComPortCommand::SetBaudRate, bps, 4)))
+    return false;
+  const bool confirmed =
+      WaitUntil([&] { return m_speedAnswers != before; }, CTimeScale::RealMs(kConfirmMs) + m_roundTripMs);
+  m_readAt = m_received.size();
+  return confirmed;
 }
 
 bool CRfc2217Port::ApplySpeed(std::uint32_t bps) {
@@ -187,9 +203,12 @@ void CRfc2217Port::Close() {
 }
 
 bool CRfc2217Port::PurgeReceive() {
+  // Only what has come: a purge at the station before each command would race
+  // that command's reply (ser2net may drop its input after it wrote the
+  // command on). Speed changes purge the station too.
   TakeIncoming();
   m_readAt = m_received.size();
-  return Send(Telnet::ComPortRequest(Telnet::ComPortCommand::PurgeData, kPurgeReceived, 1)) || Failed();
+  return true;
 }
 
 bool CRfc2217Port::WriteBytes(const char* bytes, std::size_t count) {

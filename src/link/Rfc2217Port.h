@@ -23,6 +23,8 @@ class CRfc2217Port : public CSerialLink {
   static bool IsNetworkName(const QString& name);
   // The host and TCP port of "rfc2217://HOST:PORT" (an IPv6 host in brackets).
   static bool ParseName(const QString& name, QString& host, quint16& port);
+  // The codes whose words name the address (FailureText).
+  static bool IsConnectionFailure(ResultCode code);
 
   CRfc2217Port();
   ~CRfc2217Port() override;
