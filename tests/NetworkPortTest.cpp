@@ -136,21 +136,4 @@ TEST(NetworkPort, RefusedUnknownAndMisnamedPortsFailNamingTheAddress) {
   }
 }
 
-TEST(Ser2Net, AStationGoneMidJobEndsItLikeAnUnpluggedAdapter) {
-  ModelFixture f;
-  NetworkTuner station(f);
-  ASSERT_TRUE(station.Contact());
-  f.Sim().SetReplyDelay(2000);  // the save waits for its first reply while the station goes
-  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  const ResultCode result = RunJob(f, *save, [&] {
-    save->StartSave();
-    station.Ser2Net().Stop();
-  });
-  EXPECT_EQ(result, Result::ConnectionReset);
-  EXPECT_FALSE(f.Model().IsPortOpen());
-  const QString lost = "The connection to " + f.Model().Port.Get().mid(10) + " was lost";
-  EXPECT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
-  EXPECT_TRUE(f.Recorder().Lines(Msg::MessageBox).value(0).startsWith(lost));
-}
-
 }  // namespace
