@@ -2,8 +2,6 @@
 
 #include <QFile>
 #include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 
 #include "TestSupport.h"
 
@@ -14,11 +12,19 @@ quint16 FreeTcpPort() {
 }
 
 bool WaitUntilListening(quint16 port, int timeoutMs) {
+  // Read from the system's socket table, not by connecting: a trial
+  // connection would open the device, and ser2net may still be closing it
+  // when the test connects.
+  const QByteArray local = QStringLiteral("0100007F:%1").arg(port, 4, 16, QLatin1Char('0')).toUpper().toLatin1();
   return WaitFor(
-      [port] {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, port);
-        return probe.waitForConnected(1000);
+      [&local] {
+        QFile table(QStringLiteral("/proc/net/tcp"));
+        if (!table.open(QIODevice::ReadOnly)) return false;
+        for (const QByteArray& line : table.readAll().split('\n')) {
+          const QList<QByteArray> fields = line.simplified().split(' ');
+          if (fields.size() > 3 && fields[1] == local && fields[3] == "0A") return true;  // 0A: listening
+        }
+        return false;
       },
       timeoutMs);
 }

@@ -9,7 +9,7 @@
 
 // A TCP port on 127.0.0.1 that was free a moment ago.
 quint16 FreeTcpPort();
-// Waits until something accepts connections on 127.0.0.1:port.
+// Waits until something listens on 127.0.0.1:port.
 bool WaitUntilListening(quint16 port, int timeoutMs = 10000);
 
 class CSer2Net {
