@@ -108,6 +108,7 @@ TEST(Ser2Net, FlashWithLostBytesThroughTheLoadersSpeedChange) {
   NetworkTuner station(f);
   ASSERT_TRUE(station.Contact());
   const QString path = f.WriteImage(0xBE8);
+  ASSERT_TRUE(SentImage(path).contains('\xFF')) << "packets with bytes the client must double";
   ASSERT_EQ(f.Load(path), 0u);
   EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(path));
   EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 1 successful at address x0980, 5 fill bytes"), 1);
