@@ -8,10 +8,7 @@
 
 CSerialPort::CSerialPort() = default;
 
-CSerialPort::~CSerialPort() {
-  Close();
-  delete m_link;
-}
+CSerialPort::~CSerialPort() { Close(); }
 
 bool CSerialPort::IsAcceptedSpeed(std::uint32_t bps) {
   switch (bps) {
@@ -30,6 +27,7 @@ void CSerialPort::UseLinkFor(const QString& name) {
     m_link->deleteLater();
   }
   m_link = network ? static_cast<CSerialLink*>(new CRfc2217Port) : new CLocalSerialPort;
+  m_link->setParent(this);  // deleted with the port at the latest
   connect(m_link, &CSerialLink::BytesArrived, this, &CSerialPort::OnBytesArrived);
   connect(m_link, &CSerialLink::ErrorReported, this, &CSerialPort::ErrorReported);
   connect(m_link, &CSerialLink::LogLine, this, &CSerialPort::LogLine);

@@ -56,7 +56,7 @@ class CSerialPort : public QObject {
   // A pause for the line to settle around an open or a speed change.
   static void Settle();
 
-  CSerialLink* m_link = nullptr;  // owned; replaced links are deleted later, never within their own signals
+  CSerialLink* m_link = nullptr;  // a child; a replaced one is deleted later, never within its own signals
   std::uint32_t m_speed = 0;      // the speed of the line settings last applied
   QString m_name;
 };
