@@ -90,33 +90,40 @@ ResultCode CRfc2217Port::Open(const QString& name, std::uint32_t bps) {
   QString host;
   quint16 port = 0;
   ResultCode code = ParseName(name, host, port) ? Connect(host, port) : Result::NetworkPortNameInvalid;
-  if (code == Result::Success) {
-    Negotiate();
-    // The speed's exchange, once serial port control is agreed, is the round trip.
-    QElapsedTimer clock;
-    const bool agreed = WaitUntil([this] { return m_comPortAgreed; }, CTimeScale::RealMs(kConfirmMs));
-    clock.start();
-    if (!agreed || !RequestSpeed(bps)) {
-      Failed();
-      code = GetLastError();
-    }
-    m_roundTripMs = static_cast<unsigned>(clock.elapsed());
-    m_open = code == Result::Success;
-  }
-  if (code != Result::Success) {
+  if (code == Result::Success) code = TakeControl(bps);
+  m_open = code == Result::Success;
+  if (!m_open) {
     Close();
     SetLastError(code);
     return code;
   }
+  SendLineFormat();
+  emit LogLine(Format(tr("Network round trip %u ms to %s"), m_roundTripMs, m_address));
+  return Result::Success;
+}
+
+ResultCode CRfc2217Port::TakeControl(std::uint32_t bps) {
+  Negotiate();
+  const bool agreed = WaitUntil([this] { return m_comPortAgreed; }, CTimeScale::RealMs(kConfirmMs));
+  // The speed's exchange, once serial port control is agreed, is the round trip.
+  QElapsedTimer clock;
+  clock.start();
+  const bool confirmed = agreed && RequestSpeed(bps);
+  m_roundTripMs = static_cast<unsigned>(clock.elapsed());
+  if (confirmed) return Result::Success;
+  Failed();
+  return GetLastError();
+}
+
+void CRfc2217Port::SendLineFormat() {
+  // Not waited for: stations on pseudo-terminals never answer SET-CONTROL.
   for (const auto& [command, value] : {std::pair{Telnet::ComPortCommand::SetDataSize, kDataBits},
                                        {Telnet::ComPortCommand::SetParity, kNoParity},
                                        {Telnet::ComPortCommand::SetStopSize, kOneStopBit},
                                        {Telnet::ComPortCommand::SetControl, kNoFlowControl},
                                        {Telnet::ComPortCommand::SetControl, kDtrOff},
                                        {Telnet::ComPortCommand::SetControl, kRtsOff}})
-    Send(Telnet::ComPortRequest(command, value, 1));  // stations on pseudo-terminals never answer these
-  emit LogLine(Format(tr("Network round trip %u ms to %s"), m_roundTripMs, m_address));
-  return Result::Success;
+    Send(Telnet::ComPortRequest(command, value, 1));
 }
 
 ResultCode CRfc2217Port::Connect(const QString& host, quint16 port) {

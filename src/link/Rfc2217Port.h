@@ -43,6 +43,10 @@ class CRfc2217Port : public CSerialLink {
  private:
   ResultCode Connect(const QString& host, quint16 port);
   void Negotiate();
+  // Agrees on serial port control and sets the first speed, measuring the round trip.
+  ResultCode TakeControl(std::uint32_t bps);
+  // 8N1, no flow control, DTR and RTS off.
+  void SendLineFormat();
   // Sends the speed and waits for the station to confirm it.
   bool RequestSpeed(std::uint32_t bps);
   bool Send(const QByteArray& bytes);
