@@ -63,6 +63,10 @@ bool CUtilityProgram::Start() {
   // Queued: the window is not to be deleted inside its own button's click.
   QObject::connect(m_window.get(), &CMainWindow::SimulatedTunerRequested, qApp, [this] { RestartOnSimulatedTuner(); },
                    Qt::QueuedConnection);
+  // The simulated tuner comes back from a load with the version in the image's name.
+  QObject::connect(m_window.get(), &CMainWindow::FirmwareLoadStarting, qApp, [this](const QString& path) {
+    if (m_simulator) m_simulator->Tuner().Loader().NameImage(path);
+  });
   return true;
 }
 

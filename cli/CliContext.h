@@ -29,6 +29,7 @@ struct CliOptions {
   bool csv = false;
   QString listen;  // serve: ADDRESS:PORT
   QString token;   // serve: the bearer token changes need
+  QStringList allowHosts;  // serve: names the server may be reached by besides its address
   // The firmware folder for this run (absolute); empty: the saved one.
   QString folder;
   std::optional<unsigned> band;     // --band: 0 to 10, or kAllBands for all

@@ -64,7 +64,7 @@ constexpr CliCommand kCommands[] = {
     {"download", None, "", "copy new firmware files from the maker's server into the firmware folder", Firmware, false,
      "folder server trace", "zu6400ctl download --folder ~/zu6400-firmware", RunDownload},
     {"serve", None, "", "serve the tuner's live state and controls over HTTP (--listen, --token)", Network, true,
-     "listen token", "zu6400ctl serve --listen 0.0.0.0:6400", RunServe},
+     "listen token allow-host", "zu6400ctl serve --listen 0.0.0.0:6400", RunServe},
     {"check-config", One, "FILE", "read a configuration file as a restore would", Files, false, "json",
      "zu6400ctl check-config ~/zu6400-backup.ZU6400Config", RunCheckConfig},
     {"check-hex", One, "FILE", "load a firmware file as the loader would", Files, false, "json",

@@ -13,6 +13,7 @@
 #include "machines/McuLoaderStateMachine.h"
 #include "machines/TunerModel.h"
 #include "model/ActiveMachineScope.h"
+#include "sim/SimulatorThread.h"
 
 namespace {
 // Every wait of the load has its own time-out, so the run always ends; this
@@ -51,6 +52,8 @@ int RunFlash(CCliContext& context, const QStringList& args) {
   const ResultCode contact = context.Contact();
   if (contact != Result::Success && contact != Result::NoResponseAfterReset) return CCliContext::Fail(contact);
 
+  // The built-in simulated tuner comes back with the version it is given.
+  if (CSimulatorThread* simulator = context.Simulator()) simulator->Tuner().Loader().NameImage(path);
   CTunerModel& model = GetModel();
   CMcuLoaderStateMachine machine(model);
   CActiveMachineScope active(model, machine);

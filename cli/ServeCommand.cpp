@@ -54,7 +54,7 @@ int RunServe(CCliContext& context, const QStringList&) {
   loop.SetReopensPort(true);
   loop.LoadInterval(model.AppInfo);
   CTunerServer server(loop, model, token);
-  const ResultCode result = server.Listen(listen.address, listen.port);
+  const ResultCode result = server.Listen(listen.address, listen.port, context.Options().allowHosts);
   if (result != Result::Success) {
     QTextStream(stderr) << "zu6400ctl: cannot listen on " << context.Options().listen << '\n';
     return CCliContext::Fail(result);

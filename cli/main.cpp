@@ -57,6 +57,9 @@ QList<QCommandLineOption> Options() {
        QStringLiteral("ADDRESS:PORT"), QLatin1String(kDefaultListen)},
       {QStringLiteral("token"), QStringLiteral("serve: the token changes need (default: the saved one, made at first start)"),
        QStringLiteral("TOKEN")},
+      {QStringLiteral("allow-host"),
+       QStringLiteral("serve: a further name the server may be reached by, such as shack.local (repeatable)"),
+       QStringLiteral("NAME")},
       {QStringLiteral("folder"), QStringLiteral("firmware folder (default: the saved folder)"), QStringLiteral("DIR")},
       {QStringLiteral("band"), "band of config set and erase-memories: " + ListWithOr(BandChoices()),
        QStringLiteral("BAND")},
@@ -194,6 +197,7 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.yes = parser.isSet(QStringLiteral("yes"));
   options.force = parser.isSet(QStringLiteral("force"));
   options.token = parser.value(QStringLiteral("token"));
+  options.allowHosts = parser.values(QStringLiteral("allow-host"));
   options.server = parser.value(QStringLiteral("server"));
   unsigned interval = 0;
   QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);

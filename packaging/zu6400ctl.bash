@@ -14,7 +14,7 @@ _zu6400ctl() {
   local commands="contact ports status set tune memorize watch config save restore faults
     erase-memories factory-reset firmware flash download serve check-config check-hex help"
   local options="--port --speed --simulate --wait --trace --json --band --antenna --force --yes
-    --folder --server --listen --token --interval --count --csv --help --version"
+    --folder --server --listen --token --allow-host --interval --count --csv --help --version"
   local bands="160 80 60 40 30 20 17 15 12 10 6 all"
 
   case "$prev" in
@@ -33,7 +33,7 @@ _zu6400ctl() {
     --folder)
       _filedir -d
       return ;;
-    --wait | --server | --listen | --token | --interval | --count)
+    --wait | --server | --listen | --token | --allow-host | --interval | --count)
       return ;;
   esac
 
@@ -41,7 +41,7 @@ _zu6400ctl() {
   local i command=""
   for ((i = 1; i < cword; i++)); do
     case "${words[i]}" in
-      --port | --speed | --band | --antenna | --folder | --wait | --server | --listen | --token | --interval | --count)
+      --port | --speed | --band | --antenna | --folder | --wait | --server | --listen | --token | --allow-host | --interval | --count)
         ((i++)) ;;
       -*) ;;
       *) command="${words[i]}"; break ;;

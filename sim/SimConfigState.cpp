@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "sim/SimConfigLayout.h"
+#include "sim/SimProms.h"
+
 namespace {
 constexpr unsigned kBands = 11;
 
@@ -37,12 +40,20 @@ QByteArray Reply(const QByteArray& prefix, const QByteArray& value) { return pre
 
 SimConfig SimConfig::FactoryDefaults() { return {}; }
 
-CSimConfigState::CSimConfigState(unsigned short version, MemoryEraser eraser)
-    : m_version(version), m_eraser(std::move(eraser)) {
+CSimConfigState::CSimConfigState(unsigned short version, CSimProms& proms, MemoryEraser eraser)
+    : m_version(version), m_proms(proms), m_eraser(std::move(eraser)) {
   // A tuner in use: a second antenna on 40 m and 20 m, preferred on 20 m.
-  m_config.bands[3].antennas[1] = 1;
-  m_config.bands[5].antennas[1] = 1;
-  m_config.bands[5].preferred = 2;
+  SimConfig config = SimConfig::FactoryDefaults();
+  config.bands[3].antennas[1] = 1;
+  config.bands[5].antennas[1] = 1;
+  config.bands[5].preferred = 2;
+  Store(config);
+}
+
+SimConfig CSimConfigState::Load() const { return CSimConfigLayout::Read(m_proms.Pic()); }
+
+void CSimConfigState::Store(const SimConfig& config) {
+  m_proms.SetPic(CSimConfigLayout::kStart, CSimConfigLayout::Bytes(config));
 }
 
 const QList<QByteArray>& CSimConfigState::Names() {
@@ -62,18 +73,23 @@ std::optional<QByteArray> CSimConfigState::Answer(const QByteArray& command) {
   QMutexLocker lock(&m_lock);
   if (!Exists(name)) return std::nullopt;
   if (name == "eeinit" && body.size() == name.size()) {
-    m_config = SimConfig::FactoryDefaults();
+    Store(SimConfig::FactoryDefaults());
     for (unsigned band = 0; band < kBands; ++band)
       for (unsigned antenna = 1; antenna <= 3; ++antenna) m_eraser(band, antenna);
     return std::nullopt;
   }
   const QByteArray rest = body.mid(name.size());
-  if (name == "akip" || name == "psi" || name == "sl") return Global(name, rest);
-  return PerBand(name, rest);
+  SimConfig config = Load();
+  const SimConfig before = config;
+  const bool global = name == "akip" || name == "psi" || name == "sl";
+  const auto reply = global ? Global(config, name, rest) : PerBand(config, name, rest);
+  // Untouched bytes stay as they are, whatever a restore put there.
+  if (config != before) Store(config);
+  return reply;
 }
 
-std::optional<QByteArray> CSimConfigState::Global(const QByteArray& name, const QByteArray& value) {
-  unsigned& stored = name == "akip" ? m_config.keyInterruptPower : name == "psi" ? m_config.powerInitial : m_config.sleep;
+std::optional<QByteArray> CSimConfigState::Global(SimConfig& config, const QByteArray& name, const QByteArray& value) {
+  unsigned& stored = name == "akip" ? config.keyInterruptPower : name == "psi" ? config.powerInitial : config.sleep;
   if (value.isEmpty()) return Reply(name, QByteArray::number(stored));
   if (const auto n = Digits(value, name == "akip" ? 0xFFFF : 1); n && !m_refused.contains(name)) stored = *n;
   return std::nullopt;
@@ -81,7 +97,7 @@ std::optional<QByteArray> CSimConfigState::Global(const QByteArray& name, const 
 
 // "ae021" (band 2, antenna 1), "ap02", "aft02", "st02k", "em021", each with
 // the value behind it for a setting.
-std::optional<QByteArray> CSimConfigState::PerBand(const QByteArray& name, const QByteArray& rest) {
+std::optional<QByteArray> CSimConfigState::PerBand(SimConfig& config, const QByteArray& name, const QByteArray& rest) {
   const std::optional<unsigned> band = Digits(rest.left(2), kBands - 1);
   if (!band || rest.size() < 2) return std::nullopt;
   const bool hasParameter = name == "ae" || name == "st" || name == "em";
@@ -96,29 +112,27 @@ std::optional<QByteArray> CSimConfigState::PerBand(const QByteArray& name, const
     return std::nullopt;
   }
   if (name == "st") {
-    QByteArray* threshold = Threshold(*band, parameter);
+    QByteArray* threshold = Threshold(config.bands[*band], parameter);
     if (threshold == nullptr) return std::nullopt;
     if (value.isEmpty()) return Reply(name + query, *threshold);
     if (const auto text = ThresholdText(value); text && !refused) *threshold = *text;
     return std::nullopt;
   }
-  unsigned* flag = Flag(name, *band, parameter);
+  unsigned* flag = Flag(config.bands[*band], name, parameter);
   if (flag == nullptr) return std::nullopt;
   if (value.isEmpty()) return Reply(name + query, QByteArray::number(*flag));
   if (const auto n = Digits(value, name == "ap" ? 3 : 1); n && !refused) *flag = *n;
   return std::nullopt;
 }
 
-unsigned* CSimConfigState::Flag(const QByteArray& name, unsigned band, char parameter) {
-  SimBandConfig& b = m_config.bands[band];
+unsigned* CSimConfigState::Flag(SimBandConfig& b, const QByteArray& name, char parameter) {
   if (name == "ap") return &b.preferred;
   if (name == "aft") return &b.fineTune;
   if (name == "ae" && parameter >= '1' && parameter <= '3') return &b.antennas[parameter - '1'];
   return nullptr;
 }
 
-QByteArray* CSimConfigState::Threshold(unsigned band, char kind) {
-  SimBandConfig& b = m_config.bands[band];
+QByteArray* CSimConfigState::Threshold(SimBandConfig& b, char kind) {
   if (kind == 'k') return &b.keyThreshold;
   if (kind == 'a') return &b.autotuneThreshold;
   return kind == 'b' ? &b.bypassThreshold : nullptr;
@@ -126,12 +140,14 @@ QByteArray* CSimConfigState::Threshold(unsigned band, char kind) {
 
 SimConfig CSimConfigState::State() const {
   QMutexLocker lock(&m_lock);
-  return m_config;
+  return Load();
 }
 
 void CSimConfigState::Modify(const std::function<void(SimConfig&)>& change) {
   QMutexLocker lock(&m_lock);
-  change(m_config);
+  SimConfig config = Load();
+  change(config);
+  Store(config);
 }
 
 void CSimConfigState::RefuseSetting(const QByteArray& name, bool refuse) {

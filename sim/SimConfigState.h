@@ -3,7 +3,8 @@
 // the preferred antenna, auto fine tune and three SWR thresholds; the
 // amplifier key interrupt power, initial power and idle sleep. It answers the
 // configuration queries and settings (the firmware version decides which
-// exist), erases tuning memories and returns to factory defaults.
+// exist), erases tuning memories and returns to factory defaults. The values
+// live in the PIC PROM's bytes (CSimConfigLayout), nowhere else.
 
 #include <QByteArray>
 #include <QList>
@@ -20,6 +21,7 @@ struct SimBandConfig {
   QByteArray keyThreshold = "2.00";
   QByteArray autotuneThreshold = "1.50";
   QByteArray bypassThreshold = "1.20";
+  bool operator==(const SimBandConfig&) const = default;
 };
 
 struct SimConfig {
@@ -27,17 +29,21 @@ struct SimConfig {
   unsigned keyInterruptPower = 1500;
   unsigned powerInitial = 1;
   unsigned sleep = 0;
+  bool operator==(const SimConfig&) const = default;
 
   // What "eeinit;" leaves: every band alike, antenna 1 only.
   static SimConfig FactoryDefaults();
 };
+
+class CSimProms;
 
 class CSimConfigState {
  public:
   // Erases the tuning memories of a band and antenna (the live state keeps them).
   using MemoryEraser = std::function<void(unsigned band, unsigned antenna)>;
 
-  CSimConfigState(unsigned short version, MemoryEraser eraser);
+  // Puts a tuner in use's configuration into the memories.
+  CSimConfigState(unsigned short version, CSimProms& proms, MemoryEraser eraser);
 
   // Every configuration command name, for the tuner's handler table.
   static const QList<QByteArray>& Names();
@@ -52,15 +58,18 @@ class CSimConfigState {
   void RefuseSetting(const QByteArray& name, bool refuse = true);
 
  private:
-  std::optional<QByteArray> Global(const QByteArray& name, const QByteArray& value);
-  std::optional<QByteArray> PerBand(const QByteArray& name, const QByteArray& rest);
-  unsigned* Flag(const QByteArray& name, unsigned band, char parameter);
-  QByteArray* Threshold(unsigned band, char kind);
+  std::optional<QByteArray> Global(SimConfig& config, const QByteArray& name, const QByteArray& value);
+  std::optional<QByteArray> PerBand(SimConfig& config, const QByteArray& name, const QByteArray& rest);
+  static unsigned* Flag(SimBandConfig& band, const QByteArray& name, char parameter);
+  static QByteArray* Threshold(SimBandConfig& band, char kind);
   bool Exists(const QByteArray& name) const;
+  // With the lock held.
+  SimConfig Load() const;
+  void Store(const SimConfig& config);
 
   mutable QMutex m_lock;
   unsigned short m_version;
+  CSimProms& m_proms;
   MemoryEraser m_eraser;
-  SimConfig m_config = SimConfig::FactoryDefaults();
   QSet<QByteArray> m_refused;
 };

@@ -4,7 +4,21 @@
 
 namespace {
 constexpr std::uint8_t kFinalMark = 2;  // byte 130 of the final packet
+
+// "01.98" from the digits that end a firmware file's name before its
+// extension ("zu6400fw0198.hex", "zu6400fw0198b.hex"); empty when none do.
+QString VersionInName(const QString& fileName) {
+  const QString base = fileName.section(u'/', -1);
+  qsizetype end = base.lastIndexOf(u'.');
+  if (end < 0) end = base.size();
+  while (end > 0 && !base[end - 1].isDigit()) --end;
+  qsizetype start = end;
+  while (start > 0 && base[start - 1].isDigit()) --start;
+  if (start == end || start == 0) return {};
+  const unsigned version = base.mid(start, end - start).toUInt() & 0xFFFF;
+  return QStringLiteral("%1.%2").arg(version / 100, 2, 10, QLatin1Char('0')).arg(version % 100, 2, 10, QLatin1Char('0'));
 }
+}  // namespace
 
 CSimLoader::CSimLoader(CSimulatedTuner& tuner, SimLoaderOptions options, unsigned runSpeed)
     : m_tuner(tuner), m_options(std::move(options)), m_runSpeed(runSpeed) {
@@ -112,7 +126,19 @@ QByteArray CSimLoader::Write(std::uint32_t address, bool final) {
 void CSimLoader::Restart() {
   m_tuner.SetRawReceiver({});
   m_tuner.SetSpeed(m_runSpeed);
-  if (!m_options.flashVersion.isEmpty()) m_tuner.SetVersion(m_options.flashVersion);
+  const QString version = VersionAfterLoad();
+  if (!version.isEmpty()) m_tuner.SetVersion(version);
+}
+
+QString CSimLoader::VersionAfterLoad() const {
+  if (!m_options.flashVersion.isEmpty()) return m_options.flashVersion;
+  QMutexLocker lock(&m_lock);
+  return VersionInName(m_imageName);
+}
+
+void CSimLoader::NameImage(const QString& fileName) {
+  QMutexLocker lock(&m_lock);
+  m_imageName = fileName;
 }
 
 bool CSimLoader::IsActive() const {

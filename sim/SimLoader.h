@@ -18,7 +18,7 @@
 
 struct SimLoaderOptions {
   bool startInLoader = false;
-  QString flashVersion;            // reported after a load; empty: the old one
+  QString flashVersion;            // reported after a load; empty: as named, else the old one
   std::uint32_t rejectAddress = 0;  // answer "N" to this packet ...
   unsigned rejectCount = 0;         // ... this many times
   std::uint32_t dropAddress = 0;    // lose bytes of this packet once ...
@@ -41,6 +41,10 @@ class CSimLoader {
 
   // Switches the tuner into the loader (the "lpf;" command) at 38400 bit/s.
   void Enter();
+  // The program running this simulator names the image it sends
+  // ("zu6400fw0198.hex"): after the load the tuner reports the version in
+  // that name, as the new firmware would. Safe from any thread.
+  void NameImage(const QString& fileName);
 
   // What tests inspect; safe from any thread.
   bool IsActive() const;
@@ -60,6 +64,7 @@ class CSimLoader {
   QByteArray Judge();
   QByteArray Write(std::uint32_t address, bool final);
   void Restart();
+  QString VersionAfterLoad() const;
 
   CSimulatedTuner& m_tuner;
   const SimLoaderOptions m_options;
@@ -74,4 +79,5 @@ class CSimLoader {
   std::map<std::uint32_t, QByteArray> m_flash;
   QList<std::uint32_t> m_written;
   QByteArray m_taken;
+  QString m_imageName;
 };

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "link/PromFrames.h"
+#include "sim/SimPromFrame.h"
 
 namespace {
 // Address, length and checksum: eight hexadecimal digits after the prefix.
@@ -10,11 +10,11 @@ constexpr qsizetype kHeaderDigits = 8;
 
 QByteArray Hex(unsigned value, int digits) { return QByteArray::number(value, 16).rightJustified(digits, '0').toUpper(); }
 
-bool ReadHex(const QByteArray& text, unsigned& value) {
-  bool ok = false;
-  value = text.toUInt(&ok, 16);
-  return ok && !text.isEmpty();
+// A frame's first bytes: address high and low, then the length.
+std::uint32_t AddressOf(const QByteArray& frame) {
+  return std::uint32_t{static_cast<std::uint8_t>(frame[0])} << 8 | static_cast<std::uint8_t>(frame[1]);
 }
+std::uint32_t LengthOf(const QByteArray& frame) { return static_cast<std::uint8_t>(frame[2]); }
 
 // A fault-log record: code, 24-bit time on, then the six 16-bit fields.
 QByteArray Record(std::uint8_t code, std::uint32_t timeOn, std::initializer_list<std::uint16_t> fields) {
@@ -81,34 +81,31 @@ std::optional<QByteArray> CSimProms::Answer(const QByteArray& command) {
   return Write(memory, prefix, body);
 }
 
+// A read names address, length and checksum; the reply adds the data.
 std::optional<QByteArray> CSimProms::Read(QByteArray& memory, const QByteArray& prefix, const QByteArray& body) {
-  unsigned address = 0, length = 0, sum = 0;
-  if (body.size() != kHeaderDigits || !ReadHex(body.left(4), address) || !ReadHex(body.mid(4, 2), length) ||
-      !ReadHex(body.mid(6, 2), sum))
-    return std::nullopt;
-  if (Prom::Checksum(address, length) != sum || length == 0 || length > Prom::kMaxChunk ||
-      address + length > static_cast<unsigned>(memory.size()))
-    return std::nullopt;
+  const auto frame = CSimPromFrame::Bytes(body);
+  if (body.size() != kHeaderDigits || !frame || !CSimPromFrame::SumsToZero(*frame)) return std::nullopt;
+  const std::uint32_t address = AddressOf(*frame), length = LengthOf(*frame);
+  if (!CSimPromFrame::ChunkFits(address, length, static_cast<std::uint32_t>(memory.size()))) return std::nullopt;
   const auto fault = TakeFault(prefix, address);
   if (fault == SimPromFault::Refuse) return std::nullopt;
-  const QByteArray data = memory.mid(address, length);
-  QByteArray reply = prefix.toUpper() + body.left(6) + data.toHex().toUpper() + Hex(Prom::Checksum(address, length, data), 2) + ';';
+  const QByteArray reply = CSimPromFrame::Reply(prefix, frame->left(3) + memory.mid(address, length));
   return fault ? Damage(reply, *fault) : reply;
 }
 
+// A write carries its data between length and checksum; the reply echoes
+// address and length.
 std::optional<QByteArray> CSimProms::Write(QByteArray& memory, const QByteArray& prefix, const QByteArray& body) {
-  unsigned address = 0, length = 0, sum = 0;
-  if (body.size() < kHeaderDigits || !ReadHex(body.left(4), address) || !ReadHex(body.mid(4, 2), length) ||
-      body.size() != kHeaderDigits + 2 * qsizetype{length} || !ReadHex(body.right(2), sum))
-    return std::nullopt;
-  const QByteArray data = QByteArray::fromHex(body.mid(6, 2 * length));
-  if (data.size() != length || Prom::Checksum(address, length, data) != sum || length == 0 ||
-      Prom::ChunkLength(address, length) != length || address + length > static_cast<unsigned>(memory.size()))
+  const auto frame = CSimPromFrame::Bytes(body);
+  if (body.size() < kHeaderDigits || !frame || !CSimPromFrame::SumsToZero(*frame)) return std::nullopt;
+  const std::uint32_t address = AddressOf(*frame), length = LengthOf(*frame);
+  if (frame->size() != 4 + qsizetype{length} ||
+      !CSimPromFrame::ChunkFits(address, length, static_cast<std::uint32_t>(memory.size())))
     return std::nullopt;
   const auto fault = TakeFault(prefix, address);
   if (fault == SimPromFault::Refuse) return std::nullopt;  // not taken
-  memory.replace(address, length, data);
-  QByteArray reply = prefix.toUpper() + body.left(6) + Hex(Prom::Checksum(address, length), 2) + ';';
+  memory.replace(address, length, frame->mid(3, length));
+  const QByteArray reply = CSimPromFrame::Reply(prefix, frame->left(3));
   return fault ? Damage(reply, *fault) : reply;
 }
 

@@ -37,12 +37,12 @@ CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(optio
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
   m_loader = std::make_unique<CSimLoader>(*this, m_options.loader, m_options.speed);
-  m_config = std::make_unique<CSimConfigState>(
-      version, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
-  auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
-  for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
   m_proms = std::make_unique<CSimProms>();
   for (const SimPromFault& fault : m_options.promFaults) m_proms->AddFault(fault);
+  m_config = std::make_unique<CSimConfigState>(
+      version, *m_proms, [this](unsigned band, unsigned antenna) { m_live->EraseMemories(band, antenna); });
+  auto config = [this](const QByteArray& command) { return m_config->Answer(command); };
+  for (const QByteArray& name : CSimConfigState::Names()) AddHandler(name, config);
   // Not by name: an address such as "A000" runs into the command's letters.
   AddFallbackHandler([this](const QByteArray& command) { return m_proms->Answer(command); });
 }
@@ -146,7 +146,7 @@ void CSimulatedTuner::Take(const QByteArray& command) {
       --m_drop;
       return;
     }
-    delay = m_delay;
+    delay = m_delay + HeldFor(command);
     split = m_split;
     const auto it = m_overrides.constFind(command);
     if (it != m_overrides.cend()) {
@@ -261,6 +261,18 @@ void CSimulatedTuner::GarbleReplies(const QByteArray& command, unsigned count) {
   m_garble = command;
   m_garbleCount = count;
 }
+void CSimulatedTuner::HoldReplies(const QByteArray& commandStart, unsigned ms) {
+  QMutexLocker l(&m_lock);
+  m_held.insert(commandStart, ms);
+}
+
+// With the lock held.
+unsigned CSimulatedTuner::HeldFor(const QByteArray& command) const {
+  for (auto it = m_held.cbegin(); it != m_held.cend(); ++it)
+    if (command.startsWith(it.key())) return it.value();
+  return 0;
+}
+
 void CSimulatedTuner::SetSpeed(unsigned speed) { QMutexLocker l(&m_lock); m_options.speed = speed; }
 void CSimulatedTuner::SetIdentity(const QString& identity) { QMutexLocker l(&m_lock); m_options.identity = identity; }
 void CSimulatedTuner::SetVersion(const QString& version) { QMutexLocker l(&m_lock); m_options.version = version; }

@@ -78,6 +78,9 @@ class CSimulatedTuner : public QObject {
   void SetSplitReplies(bool split);               // each reply in two writes, 30 ms apart
   void OverrideReply(const QByteArray& command, const QByteArray& reply);  // empty reply: none
   void DropReplies(unsigned count);
+  // Replies to commands that begin with these bytes come this much later, as
+  // from a tuner busy writing its memory.
+  void HoldReplies(const QByteArray& commandStart, unsigned ms);
   // The last byte before the ";" of the next count replies to commands of
   // this name (lower case, without ";") becomes "Z".
   void GarbleReplies(const QByteArray& name, unsigned count);
@@ -120,6 +123,7 @@ class CSimulatedTuner : public QObject {
   unsigned LineSpeed() const;
   void Restart();
   static QByteArray NameOf(const QByteArray& command);
+  unsigned HeldFor(const QByteArray& command) const;
 
   mutable QMutex m_lock;
   SimOptions m_options;
@@ -143,12 +147,13 @@ class CSimulatedTuner : public QObject {
   QByteArray m_garble;
   unsigned m_garbleCount = 0;
   QHash<QByteArray, QByteArray> m_overrides;
+  QHash<QByteArray, unsigned> m_held;  // command start -> extra delay
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;
   RawReceiver m_raw;
   double m_lineFreeAt = 0;  // ms, when the bytes received so far have crossed the line
   std::unique_ptr<CSimLoader> m_loader;
+  std::unique_ptr<CSimProms> m_proms;  // before the configuration that lives in it
   std::unique_ptr<CSimConfigState> m_config;
-  std::unique_ptr<CSimProms> m_proms;
 };

@@ -11,7 +11,10 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("zu6400-sim"));
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Simulated ZU6400 antenna tuner on a pseudo-terminal."));
+  parser.setApplicationDescription(
+      QStringLiteral("Simulated ZU6400 antenna tuner on a pseudo-terminal.\n"
+                     "It keeps its stored configuration in its PIC PROM (0x030 to 0x147) in a layout of its own,\n"
+                     "not a real tuner's: save, restore, edits and factory reset all see that one memory."));
   parser.addHelpOption();
   parser.addOption({QStringLiteral("speed"), QStringLiteral("Line speed the tuner listens at."), QStringLiteral("bps"), QStringLiteral("38400")});
   parser.addOption({QStringLiteral("version"), QStringLiteral("Firmware version, e.g. 01.05 (default: the newest the utility knows)."), QStringLiteral("version"), QLatin1String(SimOptions::kNewestFirmware)});
@@ -21,7 +24,7 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("frequency"), QStringLiteral("Frequency on the tuner's input, in kHz."), QStringLiteral("kHz"), QStringLiteral("14200")});
   parser.addOption({QStringLiteral("asleep"), QStringLiteral("Start powered off (sleeping).")});
   parser.addOption({QStringLiteral("loader"), QStringLiteral("Start in the bootstrap loader.")});
-  parser.addOption({QStringLiteral("flash-version"), QStringLiteral("Firmware version reported after a load (default: the old one)."), QStringLiteral("version")});
+  parser.addOption({QStringLiteral("flash-version"), QStringLiteral("Firmware version reported after a load (default: the old one; the built-in simulated tuner reports the version in the image's file name)."), QStringLiteral("version")});
   parser.addOption({QStringLiteral("reject-address"), QStringLiteral("Loader: the packet address (hex) to answer \"N\"."), QStringLiteral("hex")});
   parser.addOption({QStringLiteral("reject-count"), QStringLiteral("Loader: how many times to reject that packet."), QStringLiteral("count"), QStringLiteral("0")});
   parser.addOption({QStringLiteral("drop-address"), QStringLiteral("Loader: the packet address (hex) to lose bytes of, once."), QStringLiteral("hex")});

@@ -184,4 +184,26 @@ TEST_F(ConfigEditCli, FactoryResetNeedsYesThenResetsAndFindsTheTunerAgain) {
   EXPECT_EQ(o["bands"].toArray()[3].toObject()["antennas"].toArray()[1].toBool(), false);
 }
 
+// The settings live in the tuner's memories: a restore brings back what was
+// saved after an edit and a factory reset (each job waits 3 s for the tuner,
+// so the two share one restore; the simulator's own test shows an edit alone).
+TEST_F(ConfigEditCli, RestoreBringsBackTheSavedSettingsAfterEditAndFactoryReset) {
+  StartSim({"--restart-ms", "50"});
+  const QJsonObject saved = Json();
+  const QString file = config.filePath(QStringLiteral("before.ZU6400Config"));
+  ASSERT_EQ(Ctl({"save", file}).status, 0);
+  const CtlRun edit = Ctl({"config", "set", "--band", "20", "ant3=on", "preferred=3", "swr-bypass=2.50",
+                           "key-power=900", "sleep=on", "fine-tune=on"});
+  ASSERT_EQ(edit.status, 0) << edit.err.toStdString();
+  const QJsonObject edited = Json();
+  EXPECT_EQ(edited["key_interrupt_power"].toInt(), 900);
+  ASSERT_EQ(Ctl({"factory-reset", "--yes"}).status, 0);
+  const QJsonObject factory = Json();
+  EXPECT_EQ(factory["bands"].toArray()[5].toObject()["preferred"].toInt(), 0) << "20 m as it left the factory";
+  EXPECT_NE(factory, saved);
+  const CtlRun restore = Ctl({"restore", file});
+  ASSERT_EQ(restore.status, 0) << restore.err.toStdString();
+  EXPECT_EQ(QJsonDocument(Json()).toJson(), QJsonDocument(saved).toJson());
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
+#include "base/TimeScale.h"
 #include "config/ConfigurationFileReader.h"
 #include "config/ConfigurationFileWriter.h"
 #include "machines/ConfigRestoreStateMachine.h"
@@ -105,12 +106,80 @@ TEST_F(ConfigJobs, DamagedReadRepliesAreSentAgainWithoutAdvancing) {
   EXPECT_EQ(Bytes(machine->Snapshot().pic), f.Sim().Proms().Pic());
 }
 
-TEST_F(ConfigJobs, ReadGivesUpAfterTheRetryLimit) {
+// Silence: every send waits out the whole time-out (2 s, the time the tuner
+// may take to write a page) before the next, then the job ends with its code.
+TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
   const CTimeScaleScope fast(kFastTime);
-  f.Sim().Proms().AddFault({SimPromFault::BadChecksum, "erp", 0x0000, 100});
-  auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  EXPECT_EQ(Save(*machine), Result::NoResponseReadEeprom);
+  constexpr unsigned kTimeOutMs = 2000;
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "erp", 0x0000, 100});
+  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  std::uint32_t start = CTimeScale::Now();
+  EXPECT_EQ(Save(*save), Result::NoResponseReadEeprom);
   EXPECT_EQ(f.Sim().Received().count("erp000040C0;"), int(CStateHostBase::kDefaultRetryLimit));
+  // Timers may fire a little early, never a whole time-out.
+  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
+
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "ewp", 0x0200, 100});
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->Data().picRuns.emplace_back();
+  restore->Data().picRuns.back().page = 2;
+  start = CTimeScale::Now();
+  EXPECT_EQ(Restore(*restore), Result::NoResponseWriteEeprom);
+  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
+  EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
+}
+
+// A reply after 1.5 s still comes within the time-out, for reads and writes.
+TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
+  constexpr unsigned kFactor = 2;  // leaves a quarter second to spare
+  const CTimeScaleScope slow(kFactor);
+  f.Sim().HoldReplies("ers0400", 1500 / kFactor);
+  CFaultTableStateMachine faults(f.Model());
+  ASSERT_EQ(Run(faults, [&] { faults.StartReading(); }), 0u);
+  EXPECT_EQ(f.Sim().Received().count("ers0400"), 1) << "taken at the first send";
+
+  f.Sim().HoldReplies("ewp02", 1500 / kFactor);
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->Data().picRuns.emplace_back();
+  restore->Data().picRuns.back().page = 2;
+  restore->Data().picRuns.back().last = 0x07;
+  ASSERT_EQ(Restore(*restore), 0u);
+  EXPECT_EQ(f.Sim().Received().count("ewp020008"), 1);
+}
+
+// Each chunk has retries of its own: more damaged replies than the limit,
+// spread over the chunks of one range, leave a save and a restore whole. (The
+// limit stays as it is: the jobs' searches for the tuner count on it too.)
+TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
+  const CTimeScaleScope fast(kFastTime);
+  constexpr unsigned kDamaged = CStateHostBase::kDefaultRetryLimit + 1;
+  const SimPromFault::Kind kinds[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
+  for (unsigned i = 0; i < kDamaged; ++i) f.Sim().Proms().AddFault({kinds[i % 3], "ers", 0x1000 * i + 0x400, 1});
+  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  EXPECT_EQ(Save(*save), 0u);
+  EXPECT_EQ(Bytes(save->Snapshot().serial), f.Sim().Proms().Serial());
+
+  // A restore's range is a PIC run or a serial block: a whole page goes in
+  // four chunks, the damaged replies spread over them, none with the limit.
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  PicPromRun run;
+  run.page = 2;
+  run.last = 0xFF;
+  QByteArray pic = f.Sim().Proms().Pic();
+  for (unsigned n = 0; n < 256; ++n) pic[0x200 + n] = static_cast<char>(run.data[n] = static_cast<std::uint8_t>(n ^ 0x5A));
+  restore->Data().picRuns.push_back(run);
+  for (unsigned i = 0; i < 4; ++i)
+    f.Sim().Proms().AddFault({kinds[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0)});
+  // And a block across a page, in two chunks.
+  SerialPromBlock block;
+  block.start = 0x10F0;
+  block.count = 32;
+  QByteArray serial = f.Sim().Proms().Serial();
+  for (unsigned n = 0; n < block.count; ++n) serial[0x10F0 + n] = static_cast<char>(block.data[n] = static_cast<std::uint8_t>(0xA0 + n));
+  restore->Data().serialBlocks.push_back(block);
+  ASSERT_EQ(Restore(*restore), 0u);
+  EXPECT_EQ(f.Sim().Proms().Pic(), pic);
+  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
 
 TEST_F(ConfigJobs, CancelledSaveStopsAtItsNextSend) {

@@ -136,6 +136,22 @@ TEST(ConfigurationPage, ButtonsFollowTheFirmwareStatusAndEditOpensTheSheet) {
   EXPECT_TRUE(WaitFor([&] { return window.findChild<CEditConfigurationSheet*>() == nullptr; }, 5000));
 }
 
+TEST(ConfigurationPage, ButtonsAreOffWhileTheTunerIsInItsLoaderAndTheTooltipSaysWhy) {
+  ModelFixture f(Firmware("01.39"), false);
+  CConfigurationPage page;
+  f.Model().FirmwareStatus.Set(FirmwareStatusLoader);
+  page.show();
+  for (int job = 0; job < CConfigurationPage::JobCount; ++job) {
+    const QPushButton& button = page.Button(static_cast<CConfigurationPage::Job>(job));
+    EXPECT_FALSE(button.isEnabled()) << job;
+    EXPECT_EQ(button.toolTip(), "The ZU6400 is in its bootstrap loader: send the firmware from the Firmware page first");
+  }
+  f.Model().FirmwareStatus.Set(FirmwareStatusRunning);
+  EXPECT_TRUE(WaitFor([&] { return page.Button(CConfigurationPage::Save).isEnabled(); }, 2000));
+  EXPECT_EQ(page.Button(CConfigurationPage::Save).toolTip(), LoadString(Str::SaveTooltip));
+  EXPECT_TRUE(page.Button(CConfigurationPage::FaultTable).toolTip().isEmpty());
+}
+
 TEST(EditConfigurationSheet, PagesFollowTheFirmwareVersion) {
   {
     SheetFixture f("01.04");

@@ -153,8 +153,11 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
   Touch("zu6400fw0106.hex", ":080800000000123456789ABC86\r\n" + end);
   SimOptions options;
   options.loader.startInLoader = true;
-  options.loader.flashVersion = "01.06";
   CFirmwarePage& page = OpenPage(options);
+  // As the desktop program wires its simulated tuner: it reports the named version.
+  QObject::connect(&page, &CFirmwarePage::FirmwareLoadStarting, [this](const QString& path) {
+    f.Sim().Loader().NameImage(path);
+  });
   ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
   ASSERT_TRUE(page.SendButton().isEnabled());
   GuardModalDialogs();

@@ -18,12 +18,13 @@ class FlashCli : public ::testing::Test {
 };
 
 TEST_F(FlashCli, LoadsTheNewestImageInTheFolderAndVerifiesIt) {
-  // The built-in simulated tuner runs 01.97 and reports it again after a load.
+  // The built-in simulated tuner runs 01.97 and comes back with the version
+  // of the image it was sent.
   WriteFirmwareFile(folder.path(), "zu6400fw0196.hex", 0xBE8);
-  const QString newest = WriteFirmwareFile(folder.path(), "zu6400fw0197.hex", 0xBE8);
+  const QString newest = WriteFirmwareFile(folder.path(), "zu6400fw0198b.hex", 0xBE8);
   const CtlRun r = RunCtl({"--simulate", "flash", "--yes", "--folder", folder.path()}, config.path());
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
-  EXPECT_EQ(r.out, "file: " + newest + "\nfirmware: 01.97\nsent: 1024\nretries: 0\n");
+  EXPECT_EQ(r.out, "file: " + newest + "\nfirmware: 01.98\nsent: 1024\nretries: 0\n");
   EXPECT_TRUE(r.err.contains("Sending MCU firmware file " + newest));
   EXPECT_TRUE(r.err.contains("Waiting 3 seconds for reset"));
   EXPECT_TRUE(r.err.contains("MCU firmware version verified"));

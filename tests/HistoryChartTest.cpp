@@ -203,6 +203,30 @@ TEST(OperateHistory, LogLinesEqualTheReadingsWithOneHeaderAcrossRuns) {
   for (const QString& line : lines.mid(1)) EXPECT_EQ(line.section(',', 1), readings);
 }
 
+TEST(OperateHistory, HidingThePageLeavesAGapInTheChartAndAPauseLineInTheLog) {
+  PageFixture f;
+  QTemporaryDir dir;
+  const QString path = dir.filePath("readings.csv");
+  ASSERT_TRUE(f.page->StartReadingsLog(path));
+  ASSERT_TRUE(f.WaitForCycles(2));
+  f.page->hide();
+  ASSERT_TRUE(WaitFor([&] { return f.page->History().Newest().IsGap(); }, 3000));
+  const std::uint64_t atPause = f.page->History().AddedCount();
+  WaitFor([] { return false; }, 150);  // polls would have come meanwhile
+  EXPECT_EQ(f.page->History().AddedCount(), atPause);
+  f.page->show();
+  ASSERT_TRUE(f.WaitForCycles(2));
+  EXPECT_EQ(f.page->Chart().PieceCount(CHistoryChart::Swr), 2);
+
+  const QStringList lines = FileLines(path);
+  const QStringList paused = lines.filter(",polling paused,");
+  ASSERT_EQ(paused.size(), 1) << lines.join('\n').toStdString();
+  EXPECT_EQ(paused[0].count(u','), ReadingsHeader().count(u','));
+  const qsizetype at = lines.indexOf(paused[0]);
+  EXPECT_GE(at, 3);  // the header and the readings before
+  EXPECT_LT(at, lines.size() - 2);
+}
+
 TEST(OperateHistory, LogThatCannotBeOpenedOrWrittenIsABoxAndLoggingStops) {
   PageFixture f;
   QTemporaryDir dir;

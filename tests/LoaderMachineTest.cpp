@@ -63,7 +63,7 @@ TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
 
   CSimLoader& loader = f.Sim().Loader();
   EXPECT_EQ(loader.Written(), LoaderFixture::PacketOrder(kSendEnd));
-  const QByteArray image = SentImage(path);
+  const QByteArray image = SentImage(kDataEnd);
   ASSERT_EQ(image.size(), 0x400);
   EXPECT_NE(image.left(2), QByteArray(2, '\0'));  // the reconciliation word was computed
   EXPECT_EQ(loader.Flash(0x800, 0x400), image);
@@ -99,7 +99,7 @@ TEST(LoaderMachine, TunerAlreadyInItsLoaderGetsNoEnterCommand) {
   const QByteArray received = f.Sim().Received();
   EXPECT_FALSE(received.contains("lpf;"));
   EXPECT_TRUE(received.startsWith(";I;D")) << received.left(16).toStdString();
-  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(path));
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kDataEnd));
   EXPECT_EQ(f.machine.VerifyVersion(105), 0u);
 }
 
@@ -108,7 +108,7 @@ TEST(LoaderMachine, RejectionsResendAndTheFifthResynchronisesFirst) {
     LoaderFixture f(Rejecting(0x900, 4));
     const QString path = f.WriteImage(kDataEnd);
     ASSERT_EQ(f.Load(path), 0u);
-    const QByteArray image = SentImage(path);
+    const QByteArray image = SentImage(kDataEnd);
     EXPECT_EQ(f.Sim().Loader().Taken(), Packets(image, {{0x900, Packet(image, 0x900).repeated(4)}}));
     EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 4 succeeded at address x0900"), 1);
     EXPECT_EQ(f.machine.TotalRetries(), 4u);
@@ -119,7 +119,7 @@ TEST(LoaderMachine, RejectionsResendAndTheFifthResynchronisesFirst) {
     LoaderFixture f(Rejecting(0x900, 5), kSearchTime);
     const QString path = f.WriteImage(kDataEnd);
     ASSERT_EQ(f.Load(path), 0u);
-    const QByteArray image = SentImage(path);
+    const QByteArray image = SentImage(kDataEnd);
     EXPECT_EQ(f.Sim().Loader().Taken(),
               Packets(image, {{0x900, Packet(image, 0x900).repeated(5) + QByteArray(132, ';')}}));
     EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 5 successful at address x0900, 132 fill bytes"), 1);
@@ -135,7 +135,7 @@ TEST(LoaderMachine, LostBytesAreRecoveredByFillPolls) {
                   kSearchTime);
   const QString path = f.WriteImage(kDataEnd);
   ASSERT_EQ(f.Load(path), 0u);
-  const QByteArray image = SentImage(path);
+  const QByteArray image = SentImage(kDataEnd);
   // The time-out, five polls that complete the short buffer (answered "N"), the resend.
   EXPECT_EQ(f.Sim().Loader().Taken(), Packets(image, {{0x980, Packet(image, 0x980) + ";;;;;"}}));
   EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 1 successful at address x0980, 5 fill bytes"), 1);
@@ -147,7 +147,7 @@ TEST(LoaderMachine, FailuresNameTheBlockAndTheTunerLeftInItsLoader) {
     LoaderFixture f(Rejecting(0x900, 8), kSearchTime);
     const QString path = f.WriteImage(kDataEnd);
     EXPECT_EQ(f.Load(path), Result::RetryLimitExhausted);
-    EXPECT_EQ(f.Sim().Loader().Taken().count(Packet(SentImage(path), 0x900)), 8);
+    EXPECT_EQ(f.Sim().Loader().Taken().count(Packet(SentImage(kDataEnd), 0x900)), 8);
     EXPECT_EQ(f.Recorder().CountLinesContaining("Send MCU firmware failed at load address x0900"), 1);
     EXPECT_EQ(f.Recorder().CountLinesContaining("left in its bootstrap loader"), 1);
     EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
@@ -177,7 +177,7 @@ TEST(LoaderMachine, ImageEndingInTheFirstBlockSendsOnlyTheFinalPacket) {
   LoaderFixture f;
   const QString path = f.WriteImage(0x87F);
   ASSERT_EQ(f.Load(path), 0u);
-  const QByteArray image = SentImage(path);
+  const QByteArray image = SentImage(0x87F);
   ASSERT_EQ(image.size(), 128);
   EXPECT_EQ(f.Sim().Loader().Written(), QList<std::uint32_t>{0x800});
   EXPECT_EQ(f.Sim().Loader().Taken(), Packet(image, 0x800));
@@ -236,6 +236,6 @@ TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
   ASSERT_EQ(f.Load(path), 0u);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Nothing answered: looking for a bootstrap loader"), 1);
   EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
-  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x1800), SentImage(path));
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x1800), SentImage(0x2000));
   EXPECT_EQ(f.Model().McuVersion.Get(), 106);
 }

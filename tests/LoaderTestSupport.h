@@ -15,9 +15,10 @@
 QByteArray FirmwareHex(std::uint32_t end);
 // Writes it to folder/name; the file's path.
 QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end);
-// The bytes the loader sends for a file: its image from 0x800 up to the send
-// end, with the reconciliation word computed.
-QByteArray SentImage(const QString& path);
+// The bytes the loader sends for such a file: its image from 0x800 with the
+// reconciliation word that makes the 16-bit words of the whole flash (0xFF
+// where nothing is written) sum to zero, up to a whole 128-byte block.
+QByteArray SentImage(std::uint32_t end);
 
 // Stands in for the main window: the search runs slowly enough for its polls
 // to be answered, everything after a connection fast.

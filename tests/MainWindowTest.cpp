@@ -169,6 +169,14 @@ TEST(MainWindowLog, MachineFinishedLogsReady) {
   model.MachineFinished.Fire(0);
   EXPECT_TRUE(LogText(window).endsWith(" " + LoadString(Str::Ready)));
   EXPECT_EQ(LoadString(Str::Ready), "Ready");
+  // As every poll cycle ends: once, until another line came between.
+  const qsizetype readies = LogText(window).count(" Ready");
+  model.MachineFinished.Fire(0);
+  model.MachineFinished.Fire(0);
+  EXPECT_EQ(LogText(window).count(" Ready"), readies) << LogText(window).toStdString();
+  model.LogText(QStringLiteral("Tuned"));
+  model.MachineFinished.Fire(0);
+  EXPECT_EQ(LogText(window).count(" Ready"), readies + 1) << LogText(window).toStdString();
 }
 
 TEST(MainWindowMenu, TraceAndVerboseToggleThePersistedValuesWithTheirCheckMarks) {

@@ -8,16 +8,40 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QWebSocket>
 #include <sys/stat.h>
 
 #include <csignal>
+#include <iostream>
 
 #include "CtlRunner.h"
 #include "ServerSupport.h"
 
 namespace {
+
+// The most memory the process has held, in KiB (VmHWM).
+qint64 PeakMemoryKb(qint64 pid) {
+  QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("VmHWM:\\s*(\\d+) kB")).match(status.readAll());
+  return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+// A 200 MB frame after the handshake, with its first megabytes: the feed
+// closes the connection from the frame's head.
+bool LargeFrameIsRefused(quint16 port, const QByteArray& host) {
+  QTcpSocket socket;
+  socket.connectToHost(QHostAddress::LocalHost, port);
+  socket.write(RawGet("/api/live", host,
+                      "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+                      "Sec-WebSocket-Version: 13\r\n"));
+  if (!WaitFor([&] { return socket.peek(12).startsWith("HTTP/1.1 101"); }, 10000)) return false;
+  QByteArray frame("\x82\xff\x00\x00\x00\x00\x0b\xeb\xc2\x00" "abcd", 14);
+  socket.write(frame + QByteArray(4 * 1024 * 1024, 'x'));
+  return WaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 10000);
+}
 
 class ServeCli : public ::testing::Test {
  protected:
@@ -102,6 +126,24 @@ TEST_F(ServeCli, AMadeTokenTheSettingsCannotKeepHoldsForThisRunAndSaysSo) {
       << err.toStdString();
   EXPECT_FALSE(err.contains("kept in the settings"));
   EXPECT_EQ(Token().size(), 32);
+  EXPECT_EQ(Stop().status, 0);
+}
+
+TEST_F(ServeCli, RefusesFromTheHeadsKeepsItsMemoryLowAndGoesByTheNamesAllowed) {
+  ASSERT_TRUE(Start({"--allow-host", "shack.local", "--allow-host", "zu6400.example"})) << err.toStdString();
+  const quint16 port = QUrl(base).port();
+  const QByteArray own = "127.0.0.1:" + QByteArray::number(port);
+  const RawReply huge = Exchange(port, "POST /api/set HTTP/1.1\r\nHost: " + own + "\r\nContent-Length: 300000000\r\n\r\n");
+  EXPECT_EQ(huge.status, 413);
+  EXPECT_TRUE(LargeFrameIsRefused(port, own));
+  const qint64 peak = PeakMemoryKb(process.processId());
+  EXPECT_GT(peak, 0);
+  EXPECT_LT(peak, 100 * 1024);
+  std::cerr << "peak memory of serve: " << peak / 1024 << " MB\n";
+
+  for (const char* name : {"shack.local", "zu6400.example:6400"})
+    EXPECT_EQ(Exchange(port, RawGet("/api/status", name), 5000, true).status, 200) << name;
+  EXPECT_EQ(Exchange(port, RawGet("/api/status", "evil.example")).status, 421);
   EXPECT_EQ(Stop().status, 0);
 }
 

@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QTcpSocket>
 
 QJsonObject HttpReply::Json() const { return QJsonDocument::fromJson(body).object(); }
 
@@ -20,6 +21,24 @@ HttpReply Http(const QByteArray& method, const QUrl& url, const QByteArray& body
   }
   delete reply;
   return result;
+}
+
+RawReply Exchange(quint16 port, const QByteArray& bytes, int timeoutMs, bool keepOpen) {
+  QTcpSocket socket;
+  RawReply reply;
+  QObject::connect(&socket, &QTcpSocket::disconnected, [&] { reply.closed = true; });
+  QObject::connect(&socket, &QTcpSocket::readyRead, [&] { reply.bytes += socket.readAll(); });
+  socket.connectToHost(QHostAddress::LocalHost, port);
+  socket.write(bytes);
+  WaitFor([&] { return reply.closed || (keepOpen && reply.bytes.contains("\r\n\r\n")); }, timeoutMs);
+  socket.disconnect();
+  const QList<QByteArray> first = reply.bytes.left(reply.bytes.indexOf('\n')).split(' ');
+  if (first.size() > 1) reply.status = first[1].toInt();
+  return reply;
+}
+
+QByteArray RawGet(const QByteArray& path, const QByteArray& host, const QByteArray& more) {
+  return "GET " + path + " HTTP/1.1\r\nHost: " + host + "\r\n" + more + "\r\n";
 }
 
 ServerFixture::ServerFixture(SimOptions options, bool withSimulator) : ModelFixture(std::move(options), withSimulator) {

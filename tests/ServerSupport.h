@@ -24,6 +24,19 @@ struct HttpReply {
 using HttpHeaders = QList<QPair<QByteArray, QByteArray>>;
 HttpReply Http(const QByteArray& method, const QUrl& url, const QByteArray& body = {}, const HttpHeaders& headers = {});
 
+// What a raw connection received until the server closed it or the time
+// ran out: its status (0: none) and whether the server closed.
+struct RawReply {
+  int status = 0;
+  QByteArray bytes;
+  bool closed = false;
+};
+// Sends the bytes as they are on a new connection to 127.0.0.1:port and
+// waits for the server to close it, or for a complete head when keepOpen.
+RawReply Exchange(quint16 port, const QByteArray& bytes, int timeoutMs = 5000, bool keepOpen = false);
+// A GET of the path with the Host header given and the header lines added.
+QByteArray RawGet(const QByteArray& path, const QByteArray& host, const QByteArray& more = {});
+
 inline const QString kTestToken = QStringLiteral("test-token-6400");
 
 class ServerFixture : public ModelFixture {

@@ -8,10 +8,16 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkInterface>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QWebSocket>
+#include <algorithm>
 
 #include "ServerSupport.h"
+#include "server/AllowedHosts.h"
+#include "server/GuardedTcpServer.h"
+#include "server/RequestHead.h"
 
 namespace {
 
@@ -138,10 +144,8 @@ TEST(Server, RefusedRequestsLeaveTheTunerUntouched) {
     int status;
     const char* field;
   } cases[] = {
-      {"no token", "/api/set", R"({"mode": "M"})", QString(), own, 401, ""},
-      {"wrong token", "/api/tune", "{}", "not-the-token", {}, 401, ""},
+      {"no token, own origin", "/api/set", R"({"mode": "M"})", QString(), own, 401, ""},
       {"token with another word", "/api/tune", "{}", "x" + kTestToken, {}, 401, ""},
-      {"foreign origin", "/api/set", R"({"mode": "M"})", kTestToken, "http://evil.example", 403, ""},
       {"foreign origin, same host, other port", "/api/tune", "{}", kTestToken, "http://127.0.0.1:1", 403, ""},
       {"bad JSON", "/api/set", R"({"mode": "M")", kTestToken, own, 400, ""},
       {"not an object", "/api/set", R"(["mode", "M"])", kTestToken, {}, 400, ""},
@@ -174,6 +178,41 @@ TEST(Server, RefusedRequestsLeaveTheTunerUntouched) {
   EXPECT_FALSE(f.Sim().Received().contains("MDM;"));
   EXPECT_FALSE(f.Sim().Received().contains("vswrb;t;"));
   EXPECT_EQ(f.Sim().Live().State().mode, 'A');
+}
+
+// Over every route that changes the tuner, as the server lists them: one
+// added without an entry here fails.
+TEST(Server, EveryChangeIsRefusedWithoutTheTokenOrFromAnotherSite) {
+  const QMap<QString, QByteArray> bodies{{"/api/set", R"({"mode": "M"})"}, {"/api/tune", "{}"}, {"/api/memorize", "{}"}};
+  const struct {
+    const char* what;
+    QString token;
+    QByteArray origin;
+    int status;
+  } refusals[] = {{"no token", QString(), {}, 401},
+                  {"wrong token", "not-the-token", {}, 401},
+                  {"foreign origin", kTestToken, "http://evil.example", 403}};
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.loop.Stop();
+  ASSERT_TRUE(WaitFor([&] { return f.machine.IsIdle(); }, 5000));
+  f.Sim().ClearReceived();
+  const QStringList paths = CTunerServer::ChangePaths();
+  ASSERT_FALSE(paths.isEmpty());
+  for (const QString& path : paths) {
+    ASSERT_TRUE(bodies.contains(path)) << path.toStdString() << " has no refusal cases";
+    for (const auto& refusal : refusals) {
+      SCOPED_TRACE(path.toStdString() + ", " + refusal.what);
+      EXPECT_EQ(f.Post(path, bodies[path], refusal.token, refusal.origin).status, refusal.status);
+    }
+  }
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_FALSE(f.machine.MemorizeRequested);
+  EXPECT_FALSE(f.machine.Values().Mode.IsPending());
+  f.loop.CycleNow();
+  ASSERT_EQ(f.NextCycle(), Result::Success);
+  for (const char* sent : {"MDM;", "vswrb;t;", "sm;"}) EXPECT_FALSE(f.Sim().Received().contains(sent)) << sent;
+  EXPECT_FALSE(f.Sim().Live().Memory(5, 1).has_value());
 }
 
 TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
@@ -283,6 +322,130 @@ TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
   EXPECT_EQ(client.state(), QAbstractSocket::ConnectedState);
   f.loop.Stop();
   WaitFor([&] { return f.machine.IsIdle() && f.Model().ContactMachine->IsIdle(); }, 5000);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AllowedHosts, TheServerGoesByLoopbackItsAddressAndTheGivenNamesOnly) {
+  const CAllowedHosts local(QHostAddress("127.0.0.1"), {"Shack.local"});
+  for (const char* host : {"127.0.0.1:6400", "127.0.0.1", "localhost:6400", "LOCALHOST:1", "[::1]:6400",
+                           "shack.local:6400", "SHACK.LOCAL"})
+    EXPECT_TRUE(local.AllowsHost(host)) << host;
+  for (const char* host : {"", "evil.example:6400", "127.0.0.1.evil.example", "localhost.evil.example:6400",
+                           "evil@127.0.0.1:6400", "127.0.0.1/x", "192.168.1.10:6400", "shack.local.evil.example"})
+    EXPECT_FALSE(local.AllowsHost(host)) << host;
+  EXPECT_TRUE(local.AllowsOrigin(""));  // a program, not a page
+  EXPECT_TRUE(local.AllowsOrigin("http://localhost:6400"));
+  EXPECT_TRUE(local.AllowsOrigin("http://shack.local:6400"));
+  EXPECT_FALSE(local.AllowsOrigin("http://evil.example:6400"));
+  EXPECT_FALSE(local.AllowsOrigin("null"));
+
+  // Listening on every address: each of this computer's own addresses.
+  const CAllowedHosts everywhere(QHostAddress::AnyIPv4, {});
+  for (const QHostAddress& own : QNetworkInterface::allAddresses()) {
+    if (own.protocol() != QAbstractSocket::IPv4Protocol) continue;
+    EXPECT_TRUE(everywhere.AllowsHost(own.toString().toLatin1() + ":6400")) << own.toString().toStdString();
+  }
+  EXPECT_FALSE(everywhere.AllowsHost("203.0.113.7:6400"));
+}
+
+// Heads are found however the bytes arrive: split anywhere, several at once
+// with their bodies counted past, with bare line feeds.
+TEST(RequestHead, EachHeadIsJudgedOnceWhateverTheBytesArriveIn) {
+  const QByteArray stream = "POST /a HTTP/1.1\r\nHost: one\r\nContent-Length: 5\r\n\r\nHost:"
+                            "GET /b HTTP/1.1\nhost: two\n\n";
+  for (const qsizetype split : {qsizetype(1), qsizetype(7), stream.size()}) {
+    CRequestHead head;
+    QByteArrayList hosts;
+    CRequestHead::Step step = CRequestHead::Step::Partial;
+    for (qsizetype at = 0; at < stream.size(); at += split)
+      step = head.Read(stream.mid(at, split), [&] {
+        hosts << head.Value("host");
+        return true;
+      });
+    EXPECT_EQ(hosts, (QByteArrayList{"one", "two"})) << split;
+    EXPECT_EQ(step, CRequestHead::Step::Complete) << split;
+  }
+  CRequestHead head;
+  EXPECT_EQ(head.Read("GET / HTTP/1.1\r\nHost: x\r\n", [] { return true; }), CRequestHead::Step::Partial);
+  EXPECT_EQ(head.Read(QByteArray(kLargestHead, 'x'), [] { return true; }), CRequestHead::Step::TooLarge);
+}
+
+const QByteArray kUpgrade =
+    "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+    "Sec-WebSocket-Version: 13\r\n";
+
+// The server alone: no tuner is needed to judge requests.
+class ServerGuard : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0, {"shack.local"}), Result::Success); }
+  quint16 Port() const { return f.server.Port(); }
+  QByteArray Own() const { return "127.0.0.1:" + QByteArray::number(Port()); }
+  ServerFixture f{{}, false};
+};
+
+TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeignOrigin) {
+  for (const char* path : {"/", "/api/status", "/api/live", "/nothing"}) {
+    const RawReply reply = Exchange(Port(), RawGet(path, "evil.example:" + QByteArray::number(Port())));
+    EXPECT_EQ(reply.status, 421) << path;
+    EXPECT_TRUE(reply.closed) << path;
+  }
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", "evil.example", kUpgrade)).status, 421);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/status", "shack.local:1"), 5000, true).status, 200);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://evil.example\r\n")).status, 403);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://" + Own() + "\r\n"), 5000, true).status, 101);
+  // Half an upgrade is a plain request, answered (not held without a word).
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), "Upgrade: websocket\r\n"), 5000, true).status, 400);
+}
+
+TEST_F(ServerGuard, ALargeBodyIsRefusedFromItsHeadAndAHalfSentRequestIsClosedInTime) {
+  const QByteArray post = "POST /api/set HTTP/1.1\r\nHost: " + Own() + "\r\n";
+  RawReply reply = Exchange(Port(), post + "Content-Length: 300000000\r\n\r\n");
+  EXPECT_EQ(reply.status, 413);
+  EXPECT_TRUE(reply.bytes.contains("larger than 4096 bytes"));
+  EXPECT_EQ(Exchange(Port(), post + "Transfer-Encoding: chunked\r\n\r\n").status, 411);
+  EXPECT_EQ(Exchange(Port(), post + "X: " + QByteArray(kLargestHead, 'x')).status, 431);
+
+  CTimeScaleScope fast(100);  // 10 s pass in 100 ms
+  reply = Exchange(Port(), post + "Content-Length: 10\r\n\r\n{\"mode\"");
+  EXPECT_EQ(reply.status, 408);
+  EXPECT_TRUE(reply.closed);
+  EXPECT_EQ(Exchange(Port(), "GET /api/status HTTP/1.1\r\n").status, 408);
+  // Idle after its answer: closed without a word.
+  reply = Exchange(Port(), RawGet("/api/status", Own()));
+  EXPECT_EQ(reply.status, 200);
+  EXPECT_TRUE(reply.closed);
+}
+
+TEST_F(ServerGuard, The65thConnectionIsRefusedUntilOneCloses) {
+  std::vector<std::unique_ptr<QTcpSocket>> open;
+  for (int i = 0; i < kMostConnections; ++i) {
+    auto socket = std::make_unique<QTcpSocket>();
+    socket->connectToHost(QHostAddress::LocalHost, Port());
+    socket->write(RawGet("/api/status", Own()));
+    open.push_back(std::move(socket));
+  }
+  ASSERT_TRUE(WaitFor([&] {
+    return std::all_of(open.begin(), open.end(), [](const auto& s) { return s->bytesAvailable() > 0; });
+  }, 10000));
+  const RawReply refused = Exchange(Port(), RawGet("/api/status", Own()));
+  EXPECT_EQ(refused.status, 503);
+  EXPECT_TRUE(refused.bytes.contains("too many open connections (64)"));
+  open.back()->disconnectFromHost();
+  open.pop_back();
+  EXPECT_TRUE(WaitFor([&] { return Exchange(Port(), RawGet("/api/status", Own()), 5000, true).status == 200; }, 5000));
+}
+
+TEST_F(ServerGuard, ALiveClientSendingALargeMessageIsClosed) {
+  QWebSocket client;
+  client.open(f.Url("/api/live", "ws"));
+  ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
+  client.sendBinaryMessage(QByteArray(64 * 1024, 'x'));
+  EXPECT_TRUE(WaitFor([&] { return client.state() == QAbstractSocket::UnconnectedState; }, 5000));
+  EXPECT_EQ(client.closeCode(), QWebSocketProtocol::CloseCodeTooMuchData);
+  EXPECT_TRUE(WaitFor([&] { return f.server.LiveClients() == 0; }, 5000));
 }
 
 }  // namespace

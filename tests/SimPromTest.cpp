@@ -107,6 +107,8 @@ TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
   EXPECT_EQ(line.Exchange("ewp012002112200;", 200), "") << "a write with a wrong checksum is not taken";
   EXPECT_EQ(line.Exchange("ews00FF021122CC;", 200), "") << "nor one across a page";
   EXPECT_EQ(line.Exchange("erp03F040CD;", 200), "") << "nor a read past the end";
+  EXPECT_EQ(line.Exchange("ers00F020F0;", 200), "") << "nor one across a page";
+  EXPECT_EQ(line.Exchange("ers000041BF;", 200), "") << "nor one of more than 64 bytes";
   EXPECT_EQ(line.Sim().Proms().Pic().mid(0x120, 2), QByteArray("\x11\x22"));
   EXPECT_EQ(line.Exchange("ersA000015F;").left(9), "ERSA00001") << "an address that begins with a letter";
 }
@@ -119,6 +121,27 @@ TEST(SimProms, SeededWithAFaultLogAndItsIndex) {
   for (int n = 0; n < 256; ++n) codes.insert(static_cast<unsigned char>(serial[n * 16]));
   EXPECT_TRUE(codes.contains(0x00) && codes.contains(0x81) && codes.contains(0xFF) && codes.size() >= 5);
   EXPECT_NE(serial.mid(0x1000, 64), QByteArray(64, '\xFF')) << "settings above the log";
+}
+
+// The stored configuration is PIC PROM bytes: a setting changes them, a
+// written byte changes what is reported, "eeinit;" writes the factory values,
+// and the unit's own bytes below 0x030 stay as they were.
+TEST(SimProms, StoredConfigurationLivesInThePicProm) {
+  CSimProms proms;
+  CSimConfigState config(139, proms, [](unsigned, unsigned) {});
+  const QByteArray before = proms.Pic();
+  config.Answer("ap053;");
+  config.Answer("st05b2.5;");
+  EXPECT_EQ(proms.Pic().at(0x0B9), 3) << "band 5 at 0x040 + 5 * 24, its preferred antenna next";
+  EXPECT_EQ(proms.Pic().mid(0x0C5, 5), QByteArray("2.50\0", 5));
+  EXPECT_EQ(proms.Answer("ewp00B9010145;"), "EWP00B90146;");
+  EXPECT_EQ(config.Answer("ap05;"), "AP051;");
+  config.Answer("eeinit;");
+  const QByteArray pic = proms.Pic();
+  EXPECT_EQ(pic.mid(0x030, 2), QByteArray("\xDC\x05")) << "1500 W";
+  EXPECT_EQ(pic.at(0x0B9), 0);
+  EXPECT_EQ(pic.left(0x030), before.left(0x030));
+  EXPECT_EQ(pic.mid(0x148), before.mid(0x148));
 }
 
 TEST(SimProms, FaultsAreParsedFromTheirOptionText) {
@@ -144,7 +167,6 @@ TEST(SimPace, RepliesTakeTheirTimeOnTheWire) {
   const double wireMs = double(12 + reply.size()) * 10 * 1000 / 38400;
   EXPECT_EQ(reply.size(), 12 + 128);
   EXPECT_GE(clock.elapsed(), wireMs - 1) << "command and reply at 38400 bit/s";
-  EXPECT_LT(clock.elapsed(), wireMs + 250);
 }
 
 }  // namespace

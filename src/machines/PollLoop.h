@@ -39,6 +39,8 @@ class CPollLoop : public QObject {
   // No further cycles; one that runs goes on and still reports its end.
   void Stop();
   bool IsPolling() const { return m_polling; }
+  // A cycle (or the contact before it) is under way and its end still to come.
+  bool IsCycleUnderWay() const { return m_cycleRunning || m_contacting; }
   // A cycle now, or as soon as the running one ends (a user's change goes out
   // at once); while polling the interval counts from this start.
   void CycleNow();

@@ -27,6 +27,10 @@ QString ReadingsLine(const QDateTime& time, const COperateValues& v) {
   return CsvLine(fields);
 }
 
+QString ReadingsPauseLine(const QDateTime& time) {
+  return ReadingsTime(time) + QStringLiteral(",polling paused") + QString(ReadingsHeader().count(u',') - 1, u',');
+}
+
 ResultCode CReadingsFile::Open(const QString& path) {
   Close();
   m_file.setFileName(path);

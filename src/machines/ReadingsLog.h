@@ -17,6 +17,9 @@ QString ReadingsHeader();
 // One cycle's readings with the local time they were read (no line end). A
 // sleeping tuner has nothing to read: its line carries the time alone.
 QString ReadingsLine(const QDateTime& time, const COperateValues& values);
+// Where the polls stopped for a while (the Operate page was hidden): the
+// time, "polling paused" in the first column and the rest empty.
+QString ReadingsPauseLine(const QDateTime& time);
 
 class CReadingsFile {
  public:

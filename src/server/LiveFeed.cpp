@@ -4,6 +4,10 @@
 #include <algorithm>
 
 namespace {
+// Clients only listen: anything larger than a ping or a close is refused
+// from the frame's head, before its payload is read.
+constexpr quint64 kLargestIncoming = 1024;
+
 QString Message(const QJsonObject& status) {
   return QString::fromUtf8(QJsonDocument(status).toJson(QJsonDocument::Compact));
 }
@@ -11,6 +15,8 @@ QString Message(const QJsonObject& status) {
 
 void CLiveFeed::Add(std::unique_ptr<QWebSocket> client, const QJsonObject& status) {
   QWebSocket* socket = client.get();
+  socket->setMaxAllowedIncomingFrameSize(kLargestIncoming);
+  socket->setMaxAllowedIncomingMessageSize(kLargestIncoming);
   connect(socket, &QWebSocket::disconnected, this, [this, socket] { Remove(socket); });
   m_clients.push_back(std::move(client));
   socket->sendTextMessage(Message(status));

@@ -39,12 +39,6 @@ QString ServerToken(CAppInfoBase& app, const QString& given, TokenSource& source
   return saved.Get();
 }
 
-std::optional<ApiReply> RefuseRequest(const QHttpServerRequest& request) {
-  if (request.body().size() <= kLargestBody) return std::nullopt;
-  return ErrorReply(HttpStatus::PayloadTooLarge, Result::InvalidParameter,
-                    QStringLiteral("the request body is larger than %1 bytes").arg(kLargestBody));
-}
-
 std::optional<ApiReply> RefuseChange(const QHttpServerRequest& request, const QString& token) {
   const QByteArray origin = request.value("origin");
   if (!origin.isEmpty() && origin != "http://" + request.value("host"))

@@ -10,6 +10,7 @@
 #include "model/AppInfo.h"
 #include "server/ApiReply.h"
 
+// The largest body a request may carry; a larger one is refused from its head.
 constexpr qsizetype kLargestBody = 4096;
 
 // Where the token of a run comes from.
@@ -24,7 +25,5 @@ enum class TokenSource {
 // settings file that holds a token is readable by its owner alone.
 QString ServerToken(CAppInfoBase& app, const QString& given, TokenSource& source);
 
-// Why a request is refused outright (its body is too large); none when not.
-std::optional<ApiReply> RefuseRequest(const QHttpServerRequest& request);
 // Why a change is refused (another site's page, no or a wrong token).
 std::optional<ApiReply> RefuseChange(const QHttpServerRequest& request, const QString& token);

@@ -2,11 +2,12 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QTcpServer>
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
 #include "machines/LiveSettings.h"
+#include "server/GuardedTcpServer.h"
+#include "server/RequestHead.h"
 #include "server/ServerAccess.h"
 #include "server/StatusReport.h"
 
@@ -56,8 +57,8 @@ CTunerServer::~CTunerServer() {
   for (const Pending& pending : m_pending) disconnect(pending.gone);
 }
 
-ResultCode CTunerServer::Listen(const QHostAddress& address, quint16 port) {
-  auto* server = new QTcpServer(this);
+ResultCode CTunerServer::Listen(const QHostAddress& address, quint16 port, const QStringList& allowedNames) {
+  auto* server = new CGuardedTcpServer(CAllowedHosts(address, allowedNames), this);
   if (!server->listen(address, port)) {
     const QAbstractSocket::SocketError error = server->serverError();
     delete server;
@@ -90,21 +91,17 @@ bool CTunerServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
   const QString path = request.url().path();
   // An upgrade the request handler accepts goes to the WebSocket server
   // untouched; any other is dropped.
-  if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return path == u"/api/live";
+  if (IsWebSocketUpgrade(request.value("upgrade"), request.value("connection"))) return path == u"/api/live";
   if (const Resource* resource = FindResource(path); resource != nullptr && request.method() == Method::Get) {
     QFile file(QLatin1String(resource->file));
     file.open(QIODevice::ReadOnly);  // built in: it is there
     makeResponder(request, socket).write(file.readAll(), {{"Content-Type", resource->type}, {"Cache-Control", "no-store"}});
     return true;
   }
-  if (const std::optional<ApiReply> refused = RefuseRequest(request)) {
-    Reply(request, socket, *refused);
-    return true;
-  }
-  if (path == u"/api/set" || path == u"/api/tune" || path == u"/api/memorize") {
+  if (const ChangeRoute* route = FindChange(path)) {
     if (request.method() != Method::Post)
       Reply(request, socket, ErrorReply(HttpStatus::MethodNotAllowed, Result::NotSupported, path + " takes POST"));
-    else if (const std::optional<ApiReply> reply = Change(request, socket))
+    else if (const std::optional<ApiReply> reply = Change(*route, request, socket))
       Reply(request, socket, *reply);
     return true;
   }
@@ -137,13 +134,29 @@ ApiReply CTunerServer::History(const QHttpServerRequest& request) const {
   return {HttpStatus::Ok, HistoryObject(m_history, QDateTime::currentDateTimeUtc(), minutes)};
 }
 
-std::optional<ApiReply> CTunerServer::Change(const QHttpServerRequest& request, QTcpSocket* socket) {
+const CTunerServer::ChangeRoute CTunerServer::kChangeRoutes[] = {
+    {"/api/set", &CTunerServer::QueueSet},
+    {"/api/tune", &CTunerServer::QueueTune},
+    {"/api/memorize", &CTunerServer::QueueMemorize},
+};
+
+QStringList CTunerServer::ChangePaths() {
+  QStringList paths;
+  for (const ChangeRoute& route : kChangeRoutes) paths << QLatin1String(route.path);
+  return paths;
+}
+
+const CTunerServer::ChangeRoute* CTunerServer::FindChange(const QString& path) {
+  for (const ChangeRoute& route : kChangeRoutes)
+    if (path == QLatin1String(route.path)) return &route;
+  return nullptr;
+}
+
+// Every change passes the same checks before it is queued.
+std::optional<ApiReply> CTunerServer::Change(const ChangeRoute& route, const QHttpServerRequest& request,
+                                             QTcpSocket* socket) {
   if (std::optional<ApiReply> refused = RefuseChange(request, m_token)) return refused;
-  const QString path = request.url().path();
-  if (path == u"/api/tune") return QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
-  if (path == u"/api/memorize")
-    return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
-  return QueueSet(request, socket);
+  return (this->*route.queue)(request, socket);
 }
 
 // In the words zu6400ctl uses: which firmware the change needs.
@@ -186,6 +199,14 @@ std::optional<ApiReply> CTunerServer::QueueSet(const QHttpServerRequest& request
   live->Ask(Machine().Values());
   Queue(request, socket, [this, live](ResultCode result) { return live->Judge(result, Machine().Values()); });
   return std::nullopt;
+}
+
+std::optional<ApiReply> CTunerServer::QueueTune(const QHttpServerRequest& request, QTcpSocket* socket) {
+  return QueueFlag(request, socket, &COperateStateMachine::TuneRequested, 0);
+}
+
+std::optional<ApiReply> CTunerServer::QueueMemorize(const QHttpServerRequest& request, QTcpSocket* socket) {
+  return QueueFlag(request, socket, &COperateStateMachine::MemorizeRequested, OperateFeature::Memorize);
 }
 
 std::optional<ApiReply> CTunerServer::QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,

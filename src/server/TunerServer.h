@@ -24,14 +24,17 @@ class CTunerServer : public QAbstractHttpServer {
   CTunerServer(CPollLoop& loop, CModelBase& model, const QString& token, QObject* parent = nullptr);
   ~CTunerServer() override;
 
-  // Listens on the address and port (port 0: one the system picks).
-  ResultCode Listen(const QHostAddress& address, quint16 port);
+  // Listens on the address and port (port 0: one the system picks), for
+  // requests that name this computer or one of the names given.
+  ResultCode Listen(const QHostAddress& address, quint16 port, const QStringList& allowedNames = {});
   quint16 Port() const { return m_port; }
   // Stops listening, answers what waits with an error and tells the live
   // clients, who then leave.
   void Close();
   std::size_t LiveClients() const { return m_feed.Count(); }
   QJsonObject Status() const;
+  // The paths of the requests that change the tuner, each a POST.
+  static QStringList ChangePaths();
 
  protected:
   bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -51,10 +54,20 @@ class CTunerServer : public QAbstractHttpServer {
   // A read: the status, or why there is none at the path.
   ApiReply Answer(const QHttpServerRequest& request) const;
   ApiReply History(const QHttpServerRequest& request) const;
-  std::optional<ApiReply> Change(const QHttpServerRequest& request, QTcpSocket* socket);
+  using Queuer = std::optional<ApiReply> (CTunerServer::*)(const QHttpServerRequest&, QTcpSocket*);
+  struct ChangeRoute {
+    const char* path;
+    Queuer queue;
+  };
+  static const ChangeRoute kChangeRoutes[];
+  static const ChangeRoute* FindChange(const QString& path);
+
+  std::optional<ApiReply> Change(const ChangeRoute& route, const QHttpServerRequest& request, QTcpSocket* socket);
   std::optional<ApiReply> RefuseWhileUnreachable() const;
   ApiReply NeedsFirmware(unsigned short version) const;
   std::optional<ApiReply> QueueSet(const QHttpServerRequest& request, QTcpSocket* socket);
+  std::optional<ApiReply> QueueTune(const QHttpServerRequest& request, QTcpSocket* socket);
+  std::optional<ApiReply> QueueMemorize(const QHttpServerRequest& request, QTcpSocket* socket);
   std::optional<ApiReply> QueueFlag(const QHttpServerRequest& request, QTcpSocket* socket,
                                     bool COperateStateMachine::*flag, unsigned short minVersion);
   void Queue(const QHttpServerRequest& request, QTcpSocket* socket, Judge judge);

@@ -44,8 +44,8 @@ CConfigurationPage::CConfigurationPage(QWidget* parent)
 QPushButton* CConfigurationPage::AddButton(const QString& text, unsigned tooltip) {
   auto* button = new QPushButton(text, this);
   button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  if (tooltip != 0) button->setToolTip(LoadString(tooltip));
   m_buttons.append(button);
+  m_tooltips.append(tooltip);
   return button;
 }
 
@@ -59,8 +59,15 @@ void CConfigurationPage::OnModelEvent(const CModelEvent& event) {
 }
 
 void CConfigurationPage::ApplyEnablingRule() {
-  const bool answered = GetModel().FirmwareStatus.Get() != FirmwareStatusNone;
-  for (QPushButton* button : m_buttons) button->setEnabled(answered);
+  const unsigned status = GetModel().FirmwareStatus.Get();
+  const QString loader = tr("The %1 is in its bootstrap loader: send the firmware from the Firmware page first")
+                             .arg(ModelName());
+  for (qsizetype i = 0; i < m_buttons.size(); ++i) {
+    m_buttons[i]->setEnabled(status == FirmwareStatusRunning);
+    m_buttons[i]->setToolTip(status == FirmwareStatusLoader ? loader
+                             : m_tooltips[i] != 0          ? LoadString(m_tooltips[i])
+                                                           : QString());
+  }
 }
 
 void CConfigurationPage::Open(QDialog* dialog) {

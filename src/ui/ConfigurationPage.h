@@ -1,8 +1,9 @@
 #pragma once
 // The Configuration tab: the buttons that start every job on the tuner's
 // stored configuration. Each opens its own modal window, which owns the
-// machine that does the work. The buttons are usable once something answered
-// on the port (the tuner's firmware or its bootstrap loader).
+// machine that does the work. The buttons are usable once the tuner's firmware
+// answered; while the tuner waits in its bootstrap loader they are off, and
+// their tooltip says why.
 
 #include <QList>
 
@@ -31,4 +32,5 @@ class CConfigurationPage : public CPage {
   void Open(QDialog* dialog);
 
   QList<QPushButton*> m_buttons;
+  QList<unsigned> m_tooltips;  // each button's own, 0 for none
 };

@@ -215,7 +215,10 @@ void CFirmwarePage::SendFirmware() {
   model.LogText(FormatString(Str::ElapsedTime, ElapsedSeconds(elapsed.elapsed())));
 }
 
-void CFirmwarePage::RunLoader(const QString& imagePath) { CMcuLoaderDialog::Run(this, GetModel(), imagePath); }
+void CFirmwarePage::RunLoader(const QString& imagePath) {
+  emit FirmwareLoadStarting(imagePath);
+  CMcuLoaderDialog::Run(this, GetModel(), imagePath);
+}
 
 void CFirmwarePage::RunDownload() {
   CTunerModel& model = GetModel();

@@ -44,6 +44,11 @@ class CFirmwarePage : public CPage {
   void CheckVersions();
   void SendFirmware();
 
+ signals:
+  // An image is about to be sent (a simulated tuner run by the program takes
+  // its version from the name).
+  void FirmwareLoadStarting(const QString& imagePath);
+
  protected:
   void OnShown() override;
   void OnModelEvent(const CModelEvent& event) override;

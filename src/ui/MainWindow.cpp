@@ -26,6 +26,7 @@
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Accessible.h"
+#include "ui/FirmwarePage.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
 #include "ui/OperatePage.h"
@@ -79,6 +80,8 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   connect(m_tabView, &CTabView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
   connect(static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage)), &CPortPage::SimulatedTunerRequested, this,
           &CMainWindow::SimulatedTunerRequested);
+  connect(static_cast<CFirmwarePage*>(m_tabView->Page(m_tabView->FirmwarePageIndex())),
+          &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::FirmwareLoadStarting);
   SelectStartPage();
   ConnectReadingsLog();
   Subscribe();
@@ -267,12 +270,14 @@ void CMainWindow::LogFirmwareStatus() {
 
 // The activity log is the Firmware page's; it keeps every line, whichever page is shown.
 void CMainWindow::Log(const QString& text) {
+  m_lastLogged = text;
   if (m_tabView != nullptr) m_tabView->Page(m_tabView->FirmwarePageIndex())->OnPageLog(text);
 }
 
 void CMainWindow::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
-  model.LogText(LoadString(Str::Ready));
+  // Every poll of the Operate page ends a machine: only a change is news.
+  if (m_lastLogged != LoadString(Str::Ready)) model.LogText(LoadString(Str::Ready));
   QString advice = PortAccessAdvice(model.Port.Get());
   if (!advice.isEmpty()) advice += QStringLiteral("\r\nThen press Test Communications.");
   if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {

@@ -50,6 +50,8 @@ class CMainWindow : public QMainWindow {
  signals:
   // From the Port page: the program is to start again on the simulated tuner.
   void SimulatedTunerRequested();
+  // From the Firmware page: this image is about to be sent to the tuner.
+  void FirmwareLoadStarting(const QString& imagePath);
 
  protected:
   void customEvent(QEvent* event) override;
@@ -90,6 +92,8 @@ class CMainWindow : public QMainWindow {
   QLabel* m_readingsLogLabel = nullptr;
   CEventSubscriptions m_subscriptions;
   CLogLineFilter m_logFilter;
+  // The activity log's last line, so that "Ready" is logged only as news.
+  QString m_lastLogged;
   QTimer m_noAnswerTimer;
   // A search is under way; after a while without an answer it gives advice.
   bool m_searching = false;

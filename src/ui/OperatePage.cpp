@@ -173,8 +173,25 @@ void COperatePage::OnCycleEnded(ResultCode result, const COperateValues& values)
   const QDateTime now = QDateTime::currentDateTime();
   m_history.AddCycle(now.toMSecsSinceEpoch(), result, values);
   m_chart->Update();
-  if (!m_readingsLog.IsOpen() || (result != Result::Success && result != Result::DevicePoweredOff)) return;
-  const ResultCode written = m_readingsLog.Append(ReadingsLine(now, values));
+  if (result == Result::Success || result == Result::DevicePoweredOff) LogReadings(ReadingsLine(now, values));
+  if (m_pausePending) MarkPause();
+}
+
+// The polls stop while the page is hidden: the chart gets a gap and the log a
+// line that says so, instead of a line drawn through the time without readings.
+void COperatePage::MarkPause() {
+  m_pausePending = false;
+  const QDateTime now = QDateTime::currentDateTime();
+  CHistoryPoint gap;
+  gap.time = now.toMSecsSinceEpoch();
+  m_history.Add(gap);
+  m_chart->Update();
+  LogReadings(ReadingsPauseLine(now));
+}
+
+void COperatePage::LogReadings(const QString& line) {
+  if (!m_readingsLog.IsOpen()) return;
+  const ResultCode written = m_readingsLog.Append(line);
   if (written == Result::Success) return;
   const QString path = QDir::toNativeSeparators(m_readingsLog.Path());
   StopReadingsLog();
@@ -251,12 +268,15 @@ void COperatePage::OnShown() {
       Subscribe(*value);
   }
   Subscribe(model.FirmwareStatus);
+  m_pausePending = false;  // shown again before the last cycle ended: no pause
   m_poll.Start();
 }
 
 // A cycle in progress runs on; only the poll stops.
 void COperatePage::OnHidden() {
   m_poll.Stop();
+  m_pausePending = true;
+  if (!m_poll.IsCycleUnderWay()) MarkPause();
   ApplyEnablingRules();
   m_active.reset();
 }

@@ -71,6 +71,8 @@ class COperatePage : public CPage {
   QWidget* BuildObserved();
   QWidget* BuildHistory();
   void OnCycleEnded(ResultCode result, const COperateValues& values);
+  void LogReadings(const QString& line);
+  void MarkPause();
   void ConnectActions();
   template <class V, class X>
   void RequestNow(V& value, X wanted);
@@ -113,6 +115,8 @@ class COperatePage : public CPage {
   QLabel* m_extraNote = nullptr;
   // A cycle has read the tuner since it was found.
   bool m_haveReadings = false;
+  // Hidden while a cycle was under way: its end marks the pause.
+  bool m_pausePending = false;
   // Set once the memorize the user asked for has been confirmed.
   bool m_memorizeSent = true;
   CHistoryChart* m_chart;

@@ -39,14 +39,16 @@ class LayerCheck(unittest.TestCase):
             "src/ui/Page.cpp": '#include "sim/SimulatorThread.h"\n#include "cli/CliContext.h"\n',
             "src/engine/Bare.h": '#include "Helper.h"\n',
             "sim/Tuner.cpp": '#include "machines/TunerModel.h"\n',
+            "sim/Proms.cpp": '#include "link/TunerCommands.h"\n#include "link/PromFrames.h"\n',
             "src/server/Api.cpp": '#include "ui/MainWindow.h"\n',
         })
         found = check_layers.violations(root)
         for expected in ("src/base/ResultCodes.h", "src/link/SerialPort.cpp", "src/config/Reader.h",
-                         "src/machines/Job.cpp", "src/engine/Bare.h", "sim/Tuner.cpp", "src/server/Api.cpp"):
+                         "src/machines/Job.cpp", "src/engine/Bare.h", "sim/Tuner.cpp", "src/server/Api.cpp",
+                         "sim/Proms.cpp"):
             self.assertTrue(any(line.startswith(expected + ":") for line in found), expected)
         self.assertEqual(sum(line.startswith("src/ui/Page.cpp:") for line in found), 2)
-        self.assertEqual(len(found), 9)
+        self.assertEqual(len(found), 10)
 
 
 if __name__ == "__main__":
