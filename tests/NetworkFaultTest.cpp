@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr std::uint32_t kImageEnd = 0xBE8;  // seven blocks and the first
+
 TEST(FaultStation, ASpeedNeverConfirmedFailsTheOpenNamingTheAddress) {
   ModelFixture f;
   CFaultStation station(CFaultStation::Serving(f.SimPort(), {"--never-confirm-speed"}));
@@ -64,9 +66,9 @@ TEST(SlowLink, SearchAndFlashCompleteWith50MsEachWay) {
   ASSERT_EQ(f.LastResult(), 0u);
   EXPECT_GE(f.Model().Channel->RoundTripMs(), 100u);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + proxy.PortName()), 1);
-  const QString path = f.WriteImage(0xBE8);
+  const QString path = f.WriteImage(kImageEnd);
   ASSERT_EQ(f.Load(path), 0u);
-  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(path));
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kImageEnd));
 }
 
 }  // namespace

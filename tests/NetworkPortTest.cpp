@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr std::uint32_t kImageEnd = 0xBE8;  // seven blocks and the first
+
 QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const char*>(image.data()), image.size()); }
 
 // Points the fixture's model at ser2net on its simulated tuner and contacts it.
@@ -107,10 +109,10 @@ TEST(Ser2Net, FlashWithLostBytesThroughTheLoadersSpeedChange) {
   LoaderFixture f(options, kSearchTime);
   NetworkTuner station(f);
   ASSERT_TRUE(station.Contact());
-  const QString path = f.WriteImage(0xBE8);
-  ASSERT_TRUE(SentImage(path).contains('\xFF')) << "packets with bytes the client must double";
+  const QString path = f.WriteImage(kImageEnd);
+  ASSERT_TRUE(SentImage(kImageEnd).contains('\xFF')) << "packets with bytes the client must double";
   ASSERT_EQ(f.Load(path), 0u);
-  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(path));
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kImageEnd));
   EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 1 successful at address x0980, 5 fill bytes"), 1);
   EXPECT_EQ(f.Model().Channel->Speed(), 9600u) << "back at the tuner's speed";
 }
