@@ -9,6 +9,7 @@
 
 #include "cli/ConsoleLog.h"
 #include "cli/StopSignals.h"
+#include "link/Rfc2217Port.h"
 #include "machines/ContactStateMachine.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
@@ -141,6 +142,9 @@ int CCliContext::Fail(ResultCode code) {
   if (!GetModel().Port.Get().isEmpty()) {
     if (code == Result::NoResponseAfterReset) return Fail(code, GetModel().NoAnswerText());
     if (code == Result::DeviceNotConnected) return Fail(code, GetModel().ConnectionLostText());
+    // A network port's failure names the address.
+    if (CRfc2217Port::IsNetworkName(GetModel().Port.Get()) && CRfc2217Port::IsConnectionFailure(code))
+      return Fail(code, GetModel().Channel->FailureText(code));
   }
   if (code == Result::SerialPortNameMissing)
     return Fail(code, QStringLiteral("Serial port name is missing: give the tuner's port with --port PORT "

@@ -39,7 +39,8 @@ QStringList BandChoices() {
 QList<QCommandLineOption> Options() {
   const QString wait = QString::number(CliOptions{}.waitSeconds);
   return {
-      {QStringLiteral("port"), QStringLiteral("serial port (default: the saved port)"), QStringLiteral("PORT")},
+      {QStringLiteral("port"), QStringLiteral("serial port, or rfc2217://HOST:PORT (default: the saved port)"),
+       QStringLiteral("PORT")},
       {QStringLiteral("speed"), "bit rate to search: " + ListWithOr(SpeedChoices()) + " (default: the saved speed)",
        QStringLiteral("SPEED")},
       {QStringLiteral("trace"), QStringLiteral("show every command sent and reply received")},

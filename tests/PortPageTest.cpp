@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "Ser2NetServer.h"
 #include "UiTestSupport.h"
 #include "base/TimeScale.h"
 #include "machines/TunerModel.h"
@@ -139,6 +140,30 @@ TEST(PortPage, TestCommunicationsWithTheTunerShowsItsStatus) {
   // Closed, the port's status no longer holds.
   page.CloseButton().click();
   EXPECT_EQ(page.StatusLabel().text(), "");
+}
+
+// A tuner on another computer is typed as rfc2217://HOST:PORT, saved like
+// any port, and named in the title; a refused connection names the address.
+TEST(PortPage, ANetworkPortIsTypedSavedAndShownLikeAnyOther) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  CSer2Net station(f.SimPort());
+  ASSERT_TRUE(station.Start());
+  CMainWindow& window = f.OpenWindow();
+  CPortPage& page = PortPage(window);
+  page.PortBox().setEditText(station.PortName());
+  page.TestButton().click();
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(GetModel().Port.Get(), station.PortName());
+  EXPECT_TRUE(window.windowTitle().contains(station.PortName())) << window.windowTitle().toStdString();
+
+  const QString refused = QStringLiteral("rfc2217://127.0.0.1:%1").arg(FreeTcpPort());
+  page.PortBox().setEditText(refused);
+  page.TestButton().click();
+  const QString text = "Could not connect to " + refused.mid(10) + ": the connection was refused";
+  EXPECT_TRUE(WaitFor([&] { return page.StatusLabel().text().startsWith(text); }, 5000))
+      << page.StatusLabel().text().toStdString();
+  EXPECT_EQ(page.PortBox().currentText(), refused);
 }
 
 TEST(PortPage, SamePortInOtherLetterCaseDoesNotReconnect) {

@@ -124,4 +124,20 @@ TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
   EXPECT_TRUE(f.Model().ContactMachine->IsIdle());
 }
 
+// The name chooses the link: a network name that fails leaves the port ready
+// for a local one, and the failure's words name the address.
+TEST(SerialPort, TheNameChoosesALocalOrANetworkLink) {
+  CSimulatorThread sim;
+  ASSERT_TRUE(sim.Start());
+  CSerialPort port;
+  EXPECT_EQ(port.Open(QStringLiteral("rfc2217://station:0")), Result::NetworkPortNameInvalid);
+  EXPECT_EQ(port.FailureText(Result::NetworkPortNameInvalid),
+            "Could not connect to station:0: " + ErrorText(Result::NetworkPortNameInvalid));
+  EXPECT_EQ(port.RoundTripMs(), 0u);
+  ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
+  EXPECT_TRUE(port.WriteText(QStringLiteral("rv;")));
+  EXPECT_EQ(port.RoundTripMs(), 0u) << "a local port adds nothing to the time-outs";
+  EXPECT_TRUE(port.FailureText(Result::FileNotFound).contains(sim.SlavePath()));
+}
+
 }  // namespace

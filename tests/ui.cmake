@@ -8,6 +8,7 @@ foreach(_t test_ui_window test_ui_port test_ui_tester test_ui_views)
   target_link_libraries(${_t} PRIVATE zu_ui)
   target_compile_definitions(${_t} PRIVATE ZU_HELP_SOURCE_DIR="${CMAKE_SOURCE_DIR}/resources/help")
 endforeach()
+target_link_libraries(test_ui_port PRIVATE zu_network_stations)
 # The --simulate run of the desktop program.
 target_link_libraries(test_ui_window PRIVATE zu_app)
 

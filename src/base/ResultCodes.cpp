@@ -45,6 +45,8 @@ constexpr CodeText kCatalogue[] = {
     {0xE2000051, QT_TRANSLATE_NOOP("ResultCodes", "No response to Write EEPROM block")},
     {0xE2000052, QT_TRANSLATE_NOOP("ResultCodes", "Cannot start a busy state machine")},
     {0xE2000053, QT_TRANSLATE_NOOP("ResultCodes", "ZU6400 is running its bootstrap loader; send firmware first")},
+    {0xE2000054, QT_TRANSLATE_NOOP("ResultCodes", "the name is not of the form rfc2217://HOST:PORT (an IPv6 address in brackets)")},
+    {0xE2000055, QT_TRANSLATE_NOOP("ResultCodes", "the station does not answer serial port control (RFC 2217)")},
     {0xE200006E, QT_TRANSLATE_NOOP("ResultCodes", "No response to ATU Bypass (BYP)")},
     {0xE2000070, QT_TRANSLATE_NOOP("ResultCodes", "No response to ATU Mode (MD)")},
     {0xE2000072, QT_TRANSLATE_NOOP("ResultCodes", "No response to Antenna (AN)")},
@@ -107,6 +109,12 @@ constexpr CodeText kSystemTexts[] = {
     {1460, QT_TRANSLATE_NOOP("ResultCodes", "This operation returned because the timeout period expired.")},
     {10048, QT_TRANSLATE_NOOP("ResultCodes", "Only one usage of each socket address (protocol/network address/port) is normally permitted.")},
     {10049, QT_TRANSLATE_NOOP("ResultCodes", "The requested address is not valid in its context.")},
+    // The sockets' codes complete "Could not connect to HOST:PORT: ...".
+    {10054, QT_TRANSLATE_NOOP("ResultCodes", "the connection was reset by the other side")},
+    {10060, QT_TRANSLATE_NOOP("ResultCodes", "the connection attempt timed out")},
+    {10061, QT_TRANSLATE_NOOP("ResultCodes", "the connection was refused")},
+    {10065, QT_TRANSLATE_NOOP("ResultCodes", "the network cannot reach the host")},
+    {11001, QT_TRANSLATE_NOOP("ResultCodes", "the host was not found")},
 };
 
 // The internet client's messages (codes 12000 to 12175).

@@ -68,6 +68,8 @@ constexpr ResultCode NoResponseReadEeprom = 0xE2000050;
 constexpr ResultCode NoResponseWriteEeprom = 0xE2000051;
 constexpr ResultCode BusyStateMachine = 0xE2000052;
 constexpr ResultCode BootstrapLoaderRunning = 0xE2000053;
+constexpr ResultCode NetworkPortNameInvalid = 0xE2000054;
+constexpr ResultCode NoSerialPortControl = 0xE2000055;
 constexpr ResultCode NoResponseBypass = 0xE200006E;
 constexpr ResultCode NoResponseMode = 0xE2000070;
 constexpr ResultCode NoResponseAntenna = 0xE2000072;
@@ -104,6 +106,12 @@ constexpr ResultCode InternetExtendedError = 12003;
 // Sockets: a listening address already taken, or not one of this computer's.
 constexpr ResultCode AddressInUse = 10048;
 constexpr ResultCode AddressNotAvailable = 10049;
+// Sockets: what a network serial port meets while connecting or connected.
+constexpr ResultCode ConnectionReset = 10054;
+constexpr ResultCode ConnectionTimedOut = 10060;
+constexpr ResultCode ConnectionRefused = 10061;
+constexpr ResultCode HostUnreachable = 10065;
+constexpr ResultCode HostNotFound = 11001;
 // What the download from the maker's server meets, in the internet client's numbers.
 constexpr ResultCode InternetTimeout = 12002;
 constexpr ResultCode InternetInternalError = 12004;

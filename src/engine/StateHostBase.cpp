@@ -43,7 +43,8 @@ void CStateHostBase::BeginRun() {
 }
 
 void CStateHostBase::StartStateTimer(unsigned ms) {
-  m_timer.start(static_cast<int>(CTimeScale::RealMs(ms)));
+  // A reply over the network comes that much later; a local port adds nothing.
+  m_timer.start(static_cast<int>(CTimeScale::RealMs(ms) + m_model.Channel->RoundTripMs()));
   m_sendTime = TickCount();
 }
 

@@ -1,35 +1,12 @@
 #include "link/SerialPort.h"
 
 #include <QThread>
-#include <cerrno>
 
-#include "base/FailureText.h"
-#include "base/StringTable.h"
-#include "base/TextFormat.h"
 #include "base/TimeScale.h"
+#include "link/LocalSerialPort.h"
+#include "link/Rfc2217Port.h"
 
-namespace {
-ResultCode FromPortError(QSerialPort::SerialPortError error) {
-  switch (error) {
-    case QSerialPort::NoError: return Result::Success;
-    case QSerialPort::DeviceNotFoundError: return Result::FileNotFound;
-    case QSerialPort::PermissionError: return Result::AccessDenied;
-    case QSerialPort::OpenError: return Result::AccessDenied;
-    case QSerialPort::NotOpenError: return Result::InvalidHandle;
-    case QSerialPort::ResourceError: return Result::AccessDenied;
-    case QSerialPort::UnsupportedOperationError: return Result::NotSupported;
-    case QSerialPort::TimeoutError: return Result::Timeout;
-    case QSerialPort::WriteError: return Result::WriteFault;
-    case QSerialPort::ReadError: return Result::ReadFault;
-    default: return Result::GenFailure;
-  }
-}
-}  // namespace
-
-CSerialPort::CSerialPort() {
-  connect(&m_port, &QSerialPort::readyRead, this, &CSerialPort::OnReadyRead);
-  connect(&m_port, &QSerialPort::errorOccurred, this, &CSerialPort::OnError);
-}
+CSerialPort::CSerialPort() = default;
 
 CSerialPort::~CSerialPort() { Close(); }
 
@@ -40,78 +17,45 @@ bool CSerialPort::IsAcceptedSpeed(std::uint32_t bps) {
   }
 }
 
-ResultCode CSerialPort::LastPortError() const {
-  // QSerialPort keeps errno's meaning only as a coarse category; ask errno too
-  // for the cases it lumps together.
-  const auto error = m_port.error();
-  if (error == QSerialPort::OpenError || error == QSerialPort::UnknownError) {
-    const ResultCode fromErrno = WinErrorFromErrno(errno);
-    if (fromErrno != Result::Success) return fromErrno;
-  }
-  return FromPortError(error);
-}
-
-bool CSerialPort::ApplyLineSettings() {
-  return m_port.setBaudRate(static_cast<qint32>(kOpenSpeed)) && m_port.setDataBits(QSerialPort::Data8) &&
-         m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
-         m_port.setFlowControl(QSerialPort::NoFlowControl);
-}
-
 void CSerialPort::Settle() { QThread::msleep(CTimeScale::RealMs(kSettlingMs)); }
+
+void CSerialPort::UseLinkFor(const QString& name) {
+  const bool network = CRfc2217Port::IsNetworkName(name);
+  if (m_link != nullptr && network == (qobject_cast<CRfc2217Port*>(m_link) != nullptr)) return;
+  if (m_link != nullptr) {
+    m_link->disconnect(this);
+    m_link->deleteLater();
+  }
+  m_link = network ? static_cast<CSerialLink*>(new CRfc2217Port) : new CLocalSerialPort;
+  m_link->setParent(this);  // deleted with the port at the latest
+  connect(m_link, &CSerialLink::BytesArrived, this, &CSerialPort::OnBytesArrived);
+  connect(m_link, &CSerialLink::ErrorReported, this, &CSerialPort::ErrorReported);
+  connect(m_link, &CSerialLink::LogLine, this, &CSerialPort::LogLine);
+  connect(m_link, &CSerialLink::DeviceLost, this, &CSerialPort::DeviceLost);
+}
 
 ResultCode CSerialPort::Open(const QString& name) {
   if (IsOpen()) return Result::Success;
   m_name = name;
-  m_lost = false;
   if (name.isEmpty()) {
     SetLastError(Result::SerialPortNameMissing);
     return Result::SerialPortNameMissing;
   }
-  m_port.setPortName(name);
-  errno = 0;
-  if (!m_port.open(QIODevice::ReadWrite)) {
-    const ResultCode code = LastPortError();
-    Close();
-    SetLastError(code);
-    return code;
-  }
-  if (!ApplyLineSettings()) {
-    Failed("SetCommState");
-    Close();
-    return GetLastError();
-  }
-  // Pseudo-terminals have no modem lines; holding DTR and RTS off fails there harmlessly.
-  m_port.setDataTerminalReady(false);
-  m_port.setRequestToSend(false);
-  m_port.clearError();
+  UseLinkFor(name);
+  const ResultCode code = m_link->Open(name, kOpenSpeed);
+  if (code != Result::Success) return code;
   m_speed = kOpenSpeed;
   Settle();
   return Result::Success;
 }
 
 void CSerialPort::Close() {
-  if (m_port.isOpen()) m_port.close();
-  m_port.clearError();
+  if (m_link != nullptr) m_link->Close();
 }
 
 bool CSerialPort::IsOpen() const {
-  if (m_port.isOpen()) return true;
-  SetLastError(ClosedError());
-  return false;
-}
-
-ResultCode CSerialPort::ClosedError() const {
-  return m_lost ? Result::DeviceNotConnected : Result::InvalidHandle;
-}
-
-bool CSerialPort::Failed(const char* apiName) {
-  // The error handler may have met the device gone within the call: it has
-  // reported that and closed the port, and the port's error is cleared.
-  if (m_port.isOpen()) {
-    const ResultCode code = LastPortError();
-    SetLastError(ReportError(apiName, code == Result::Success ? Result::GenFailure : code));
-  }
-  if (!m_port.isOpen()) SetLastError(ClosedError());
+  if (m_link != nullptr && m_link->IsOpen()) return true;
+  SetLastError(m_link != nullptr ? m_link->ClosedError() : Result::InvalidHandle);
   return false;
 }
 
@@ -121,30 +65,19 @@ bool CSerialPort::SetSpeed(std::uint32_t bps) {
     return false;
   }
   if (bps == m_speed) return true;
+  if (!IsOpen()) return false;
   Settle();
-  const std::uint32_t old = m_speed;
+  if (!m_link->ApplySpeed(bps)) return false;
   m_speed = bps;
-  if (!m_port.setBaudRate(static_cast<qint32>(bps))) {
-    m_speed = old;
-    return Failed("SetCommState");
-  }
   Settle();
   return true;
 }
 
-bool CSerialPort::PurgeReceive() {
-  if (!IsOpen()) return false;
-  return m_port.clear(QSerialPort::Input) || Failed("PurgeComm");
-}
+bool CSerialPort::PurgeReceive() { return IsOpen() && m_link->PurgeReceive(); }
 
 bool CSerialPort::WriteBytes(const char* bytes, std::size_t count) {
   if (bytes == nullptr || count == 0) return true;
-  if (!IsOpen()) return false;
-  // Handed to the driver now, not on the next loop turn: bytes only queued
-  // are not written, and a failure to write them is this write's.
-  if (m_port.write(bytes, static_cast<qint64>(count)) != static_cast<qint64>(count) || !m_port.flush())
-    return Failed("WriteFile");
-  return true;
+  return IsOpen() && m_link->WriteBytes(bytes, count);
 }
 
 bool CSerialPort::WriteText(const QString& text) {
@@ -154,11 +87,7 @@ bool CSerialPort::WriteText(const QString& text) {
 
 bool CSerialPort::Read(char* buffer, std::size_t count, std::size_t& bytesRead) {
   bytesRead = 0;
-  if (!IsOpen()) return false;
-  const qint64 got = m_port.read(buffer, static_cast<qint64>(count));
-  if (got < 0) return Failed("ReadFile");
-  bytesRead = static_cast<std::size_t>(got);
-  return true;
+  return IsOpen() && m_link->Read(buffer, count, bytesRead);
 }
 
 bool CSerialPort::ReadByte(char& byte, bool& gotOne) {
@@ -168,36 +97,18 @@ bool CSerialPort::ReadByte(char& byte, bool& gotOne) {
   return ok;
 }
 
-ResultCode CSerialPort::ReportError(const char* apiName, ResultCode code) {
-  // A device that went away is closed before the report: the error box runs
-  // its own event loop, in which QSerialPort would repeat the error endlessly.
-  const bool lost = m_port.isOpen() && code == Result::AccessDenied;
-  if (lost) {
-    Close();
-    m_lost = true;
-  }
-  // A vanished adapter is a lost connection, not a question of permissions.
-  const QString text = lost ? FormatString(Str::ConnectionLost, ModelName(), m_name, code)
-                            : FailureText(apiName, m_name, code);
-  emit ErrorReported(LoadString(Str::ComPortErrorTitle), text);
-  if (lost) emit DeviceLost();
-  return code;
+QString CSerialPort::FailureText(ResultCode code) const {
+  return m_link != nullptr ? m_link->FailureText(code) : ErrorText(code);
 }
 
-void CSerialPort::OnReadyRead() {
+unsigned CSerialPort::RoundTripMs() const { return m_link != nullptr && m_link->IsOpen() ? m_link->RoundTripMs() : 0; }
+
+void CSerialPort::OnBytesArrived() {
   // One notice may find several replies queued; offer the rest again as long
   // as the handler keeps taking bytes, as a fresh notice would.
   qint64 before = 0;
   do {
-    before = m_port.bytesAvailable();
+    before = m_link->BytesAvailable();
     emit InputWaiting();
-  } while (m_port.isOpen() && m_port.bytesAvailable() > 0 && m_port.bytesAvailable() < before);
-}
-
-void CSerialPort::OnError(QSerialPort::SerialPortError error) {
-  // The device went away: an unplugged adapter gives ResourceError, a hung-up
-  // line reads end-of-file, which QSerialPort calls ReadError. Either repeats
-  // in a tight loop until the port is closed: report it once and close.
-  const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
-  if (gone && m_port.isOpen()) ReportError("ReadFile", Result::AccessDenied);
+  } while (m_link->IsOpen() && m_link->BytesAvailable() > 0 && m_link->BytesAvailable() < before);
 }

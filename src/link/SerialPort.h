@@ -1,13 +1,16 @@
 #pragma once
 // The program's one connection to the tuner: a serial port at 8N1 without flow
 // control, read a byte at a time on request, that says when input is waiting.
+// The name chooses what carries the bytes: "rfc2217://HOST:PORT" is a serial
+// port on another computer, anything else a port of this one.
 
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
 #include <cstdint>
 
 #include "base/ResultCodes.h"
+
+class CSerialLink;
 
 class CSerialPort : public QObject {
   Q_OBJECT
@@ -28,8 +31,11 @@ class CSerialPort : public QObject {
   bool WriteText(const QString& text);
   bool Read(char* buffer, std::size_t count, std::size_t& bytesRead);
   bool ReadByte(char& byte, bool& gotOne);
-  ResultCode ReportError(const char* apiName, ResultCode code);
   const QString& PortName() const { return m_name; }
+  // The words for a failure to open this port, or for its connection lost.
+  QString FailureText(ResultCode code) const;
+  // What the network adds to each reply's time, in real milliseconds; 0 on a local port.
+  unsigned RoundTripMs() const;
 
   static bool IsAcceptedSpeed(std::uint32_t bps);
 
@@ -44,19 +50,13 @@ class CSerialPort : public QObject {
   void DeviceLost();
 
  private:
-  void OnReadyRead();
-  void OnError(QSerialPort::SerialPortError error);
-  ResultCode LastPortError() const;
-  // A call failed: reports it and sets the last error; always false.
-  bool Failed(const char* apiName);
-  // Why a closed port cannot be used: never opened, or its device went away.
-  ResultCode ClosedError() const;
-  bool ApplyLineSettings();
+  void OnBytesArrived();
+  // The link that carries the named port, made anew when the kind changes.
+  void UseLinkFor(const QString& name);
   // A pause for the line to settle around an open or a speed change.
   static void Settle();
 
-  QSerialPort m_port;
-  std::uint32_t m_speed = 0;  // the speed of the line settings last applied
+  CSerialLink* m_link = nullptr;  // a child; a replaced one is deleted later, never within its own signals
+  std::uint32_t m_speed = 0;      // the speed of the line settings last applied
   QString m_name;
-  bool m_lost = false;  // the device went away while open; a new open clears it
 };

@@ -6,7 +6,6 @@
 #include "engine/FindSpeedState.h"
 #include "engine/IdentifyState.h"
 #include "engine/StateHost.h"
-#include "link/PortAccessAdvice.h"
 
 // Opens the model's port, then goes on to the search.
 template <class T>
@@ -29,13 +28,7 @@ class COpenPortState : public CState<T> {
     const ResultCode code = model.OpenPort(name);
     if (code != Result::Success) {
       model.PortState.Set(-1);
-      const QString advice = PortAccessAdvice(name);
-      if (!advice.isEmpty())  // refused for want of permission, not because another program has it
-        this->Owner().LogLine(advice);
-      else if (code == Result::AccessDenied)
-        this->Owner().Log(Str::PortAccessDenied, name);
-      else
-        this->Owner().Log(Str::UnableToOpenPort, name, code, ErrorText(code));
+      this->Owner().LogLine(model.Channel->FailureText(code));
     } else {
       model.PortState.Set(0);
       this->Owner().Log(Str::SerialPortOpen, name);

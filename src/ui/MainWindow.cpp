@@ -21,6 +21,7 @@
 #include "base/TextFormat.h"
 #include "base/TimeScale.h"
 #include "link/PortAccessAdvice.h"
+#include "link/Rfc2217Port.h"
 #include "engine/StateHostBase.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
@@ -305,7 +306,9 @@ void CMainWindow::OnMachineFinished(ResultCode result) {
   if (!advice.isEmpty()) advice += QStringLiteral("\r\nThen press Test Communications.");
   if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
     EndSearch();
-    QString text = FailureText("CreateFile", model.Port.Get(), result);
+    // A network port's failure names the address and what the network said.
+    QString text = CRfc2217Port::IsNetworkName(model.Port.Get()) ? model.Channel->FailureText(result)
+                                                                 : FailureText("CreateFile", model.Port.Get(), result);
     if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
     ShowConnectionStatus(text);
   }
