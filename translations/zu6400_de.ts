@@ -846,6 +846,21 @@ Empfohlene Werte finden Sie unter „Hilfe“.</translation>
     </message>
 </context>
 <context>
+    <name>CRfc2217Port</name>
+    <message>
+        <source>Network round trip %u ms to %s</source>
+        <translation>Netzwerk-Umlaufzeit %u ms zu %s</translation>
+    </message>
+    <message>
+        <source>The connection to %s was lost: %s (error 0x%08X)</source>
+        <translation>Die Verbindung zu %s ist verloren: %s (Fehler 0x%08X)</translation>
+    </message>
+    <message>
+        <source>Could not connect to %s: %s</source>
+        <translation>Keine Verbindung zu %s möglich: %s</translation>
+    </message>
+</context>
+<context>
     <name>CSwrAlarmDialog</name>
     <message>
         <source>SWR Alarm</source>
@@ -1434,6 +1449,34 @@ melden Sie sich dann ab und wieder an.</translation>
     <message>
         <source>The file is too large.</source>
         <translation>Die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>the name is not of the form rfc2217://HOST:PORT (an IPv6 address in brackets)</source>
+        <translation>der Name hat nicht die Form rfc2217://HOST:PORT (eine IPv6-Adresse in eckigen Klammern)</translation>
+    </message>
+    <message>
+        <source>the station does not answer serial port control (RFC 2217)</source>
+        <translation>die Station antwortet nicht auf die Steuerung der seriellen Schnittstelle (RFC 2217)</translation>
+    </message>
+    <message>
+        <source>the connection was reset by the other side</source>
+        <translation>die Gegenseite hat die Verbindung zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>the connection attempt timed out</source>
+        <translation>der Verbindungsversuch hat das Zeitlimit überschritten</translation>
+    </message>
+    <message>
+        <source>the connection was refused</source>
+        <translation>die Verbindung wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>the network cannot reach the host</source>
+        <translation>das Netzwerk erreicht den Host nicht</translation>
+    </message>
+    <message>
+        <source>the host was not found</source>
+        <translation>der Host wurde nicht gefunden</translation>
     </message>
 </context>
 <context>
