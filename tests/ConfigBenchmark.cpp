@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "BenchmarkSupport.h"
 #include "TestSupport.h"
 #include "config/ConfigurationFileReader.h"
 #include "config/ConfigurationFileWriter.h"
@@ -22,17 +23,6 @@
 
 namespace {
 constexpr unsigned kSpeed = 38400;
-
-// Runs the event loop (no sleeps between events) until the condition holds.
-void RunUntil(const std::function<bool()>& done) {
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  check.start(2);
-  loop.exec();
-}
 
 double WireSeconds(qint64 bytes) { return double(bytes) * 10 / kSpeed; }
 

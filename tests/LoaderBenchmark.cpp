@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "BenchmarkSupport.h"
 #include "LoaderTestSupport.h"
 
 namespace {
@@ -15,21 +16,6 @@ constexpr std::uint32_t kImageBytes = 120 * 1024;
 constexpr double kBitsPerByte = 10;
 constexpr double kSpeed = 38400;
 
-// Notes when the packets begin and when the tuner restarts.
-class CPhaseClock : public QObject {
- public:
-  QElapsedTimer clock;
-  qint64 packetsStart = -1;
-  qint64 packetsEnd = -1;
-
- protected:
-  void customEvent(QEvent* event) override {
-    if (event->type() != CModelEvent::EventType()) return;
-    const QString& text = static_cast<CModelEvent*>(event)->Text;
-    if (text.startsWith(QStringLiteral("Sending MCU firmware file"))) packetsStart = clock.nsecsElapsed();
-    if (text.startsWith(QStringLiteral("Waiting"))) packetsEnd = clock.nsecsElapsed();
-  }
-};
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "BenchmarkSupport.h"
 #include "FaultStation.h"
 #include "LoaderTestSupport.h"
 #include "Ser2NetServer.h"
@@ -27,33 +28,6 @@ struct Figures {
   double save = 0;   // seconds for a whole save
   double flash = 0;  // seconds from the first packet to the last acknowledgement
 };
-
-// Notes when the packets begin and when the tuner restarts.
-class CPhaseClock : public QObject {
- public:
-  QElapsedTimer clock;
-  qint64 packetsStart = -1;
-  qint64 packetsEnd = -1;
-
- protected:
-  void customEvent(QEvent* event) override {
-    if (event->type() != CModelEvent::EventType()) return;
-    const QString& text = static_cast<CModelEvent*>(event)->Text;
-    if (text.startsWith(QStringLiteral("Sending MCU firmware file"))) packetsStart = clock.nsecsElapsed();
-    if (text.startsWith(QStringLiteral("Waiting"))) packetsEnd = clock.nsecsElapsed();
-  }
-};
-
-// Runs the event loop (no sleeps between events) until the condition holds.
-void RunUntil(const std::function<bool()>& done) {
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  check.start(2);
-  loop.exec();
-}
 
 bool TimeSave(ModelFixture& f, double& seconds) {
   CConfigSaveStateMachine save(f.Model());
