@@ -1,6 +1,7 @@
 // The Firmware page against a simulated tuner: the folder box and its
-// buttons, the version labels, when Send Firmware is offered and what it does
-// without an image; and the release notes window.
+// buttons, the version labels, when Send Firmware is offered (also to a
+// loader that nothing but a load can reach) and what it does without an
+// image; and the release notes window.
 
 #include <QApplication>
 #include <QDir>
@@ -9,16 +10,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "CtlRunner.h"
 #include "FtpTestServer.h"
+#include "LoaderTestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/FirmwarePage.h"
 #include "ui/LogView.h"
+#include "ui/PortPage.h"
 #include "ui/ReleaseInfoDialog.h"
 #include "ui/TabView.h"
 #include "ui/UserPrompts.h"
@@ -171,6 +176,50 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
   const QString log = page.Log().toPlainText();
   EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
   EXPECT_TRUE(log.contains(QRegularExpression(" Elapsed time: \\d+ seconds"))) << log.toStdString();
+}
+
+TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheImageOnceTheSearchGivesAdvice) {
+  CSimulatorProcess sim({"--loader", "--keep-partial", "--flash-version", "01.06"});
+  {
+    // A load cut short in the middle of a packet: the loader waits for the
+    // rest and answers none of the search's polls.
+    QSerialPort port(sim.Port());
+    port.setBaudRate(38400);
+    ASSERT_TRUE(port.open(QIODevice::ReadWrite));
+    port.write("D" + QByteArray(110, '\x11'));
+    ASSERT_TRUE(port.waitForBytesWritten(5000));
+  }
+  WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  UiFixture::SaveSetting("FirmwareFolder", folder.path());
+  CTimeScaleScope faster(kAnsweredTime);  // the advice after 2 s
+  CMainWindow& window = f.OpenWindow(sim.Port());
+  window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
+  auto& page = *static_cast<CFirmwarePage*>(window.TabView().CurrentPage());
+  const auto portStatus = [&] {
+    return static_cast<CPortPage*>(window.TabView().Page(CTabView::kPortPage))->StatusLabel().text();
+  };
+  ASSERT_TRUE(WaitFor([&] { return portStatus().startsWith("Looking for ZU6400"); }, 5000));
+  ASSERT_FALSE(portStatus().contains("No answer yet"));
+  EXPECT_FALSE(page.SendButton().isEnabled());
+  EXPECT_TRUE(page.SendButton().toolTip().isEmpty());
+
+  ASSERT_TRUE(WaitFor([&] { return page.SendButton().isEnabled(); }, 15000));
+  EXPECT_TRUE(portStatus().contains("\nNo answer yet. ")) << portStatus().toStdString();
+  EXPECT_EQ(page.SendButton().toolTip(),
+            "Nothing answers: the load will look for a bootstrap loader left waiting by a load cut short");
+  CTimeScale::SetFactor(kSearchTime);  // the load's searches must be answered
+  GuardModalDialogs();
+  page.SendButton().click();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(questions[0].contains(" (now nothing answers: the load will look for a bootstrap loader left waiting)?"))
+      << questions[0].toStdString();
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.InstalledLabel().text(), "01.06");
+  EXPECT_EQ(portStatus(), "ZU6400 MCU version 01.06");
+  EXPECT_TRUE(page.SendButton().toolTip().isEmpty());
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("Nothing answered: looking for a bootstrap loader left holding part of a packet"))
+      << log.toStdString();
 }
 
 TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
