@@ -23,6 +23,7 @@
 #include "UiTestSupport.h"
 #include "ui/FirmwarePage.h"
 #include "ui/LogView.h"
+#include "ui/McuLoaderDialog.h"
 #include "ui/PortPage.h"
 #include "ui/ReleaseInfoDialog.h"
 #include "ui/TabView.h"
@@ -220,6 +221,31 @@ TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheImageOnceTheSearchGi
   const QString log = page.Log().toPlainText();
   EXPECT_TRUE(log.contains("Nothing answered: looking for a bootstrap loader left holding part of a packet"))
       << log.toStdString();
+}
+
+TEST_F(FirmwarePageTest, ALoadThatFindsNoLoaderEitherAdvisesAPowerCycleAndMayBeSentAgain) {
+  WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  UiFixture::SaveSetting("FirmwareFolder", folder.path());
+  ASSERT_TRUE(f.StartSimulator());
+  f.Sim().SetSilent(true);
+  CTimeScaleScope faster(kFastTime);  // nothing has to answer
+  CMainWindow& window = f.OpenWindow(f.SimPort());
+  window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
+  auto& page = *static_cast<CFirmwarePage*>(window.TabView().CurrentPage());
+  ASSERT_TRUE(WaitFor([&] { return page.SendButton().isEnabled(); }, 15000));
+  // A failed load's dialog stays until it is closed.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    auto* dialog = qobject_cast<CMcuLoaderDialog*>(QApplication::activeModalWidget());
+    if (dialog != nullptr && dialog->Machine().IsIdle()) dialog->CloseButton().click();
+  });
+  closer.start(20);
+  GuardModalDialogs();
+  page.SendButton().click();
+  EXPECT_EQ(static_cast<CPortPage*>(window.TabView().Page(CTabView::kPortPage))->StatusLabel().text(),
+            "No bootstrap loader answered either: switch the ZU6400 off and on, then send the firmware again");
+  EXPECT_TRUE(GetModel().ContactMachine->IsIdle());
+  EXPECT_TRUE(page.SendButton().isEnabled());
 }
 
 TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
