@@ -211,9 +211,10 @@ void CFirmwarePage::SendFirmware() {
     return;
   }
   // Asked once, as --yes is on the command line: the load cannot be undone.
-  const QString now = m_loadWithoutAnswer ? tr("nothing answers: the load will look for a bootstrap loader left waiting")
-                      : model.FirmwareStatus.Get() == FirmwareStatusLoader ? tr("in its bootstrap loader")
-                                                                           : model.GetVersionText();
+  const QString now =
+      m_loadWithoutAnswer ? tr("nothing answers: the load will look for a bootstrap loader left waiting")
+      : model.FirmwareStatus.Get() == FirmwareStatusLoader ? tr("in its bootstrap loader")
+                                                           : model.GetVersionText();
   const QString question =
       tr("Send firmware %1 (version %2) to the %3 on %4 (now %5)?\n\nThe %3 restarts in its bootstrap loader. Do not "
          "switch it off until the load is complete.")
