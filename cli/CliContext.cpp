@@ -97,7 +97,7 @@ ResultCode CCliContext::Contact() {
   const ResultCode result = RunUntilFinished([&model] { model.ContactMachine->StartAtOpenPort(); },
                                              m_options.waitSeconds, Result::NoResponseAfterReset);
   // The search never ends by itself; nothing may poll behind the job that follows.
-  if (auto* contact = dynamic_cast<CContactStateMachine*>(model.ContactMachine.get())) contact->Abandon();
+  model.ContactMachine->Abandon();
   return result;
 }
 

@@ -1,6 +1,7 @@
 // The Firmware page against a simulated tuner: the folder box and its
-// buttons, the version labels, when Send Firmware is offered and what it does
-// without an image; and the release notes window.
+// buttons, the version labels, when Send Firmware is offered (also to a
+// loader that nothing but a load can reach) and what it does without an
+// image; and the release notes window.
 
 #include <QApplication>
 #include <QDir>
@@ -9,16 +10,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "CtlRunner.h"
 #include "FtpTestServer.h"
+#include "LoaderTestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/FirmwarePage.h"
 #include "ui/LogView.h"
+#include "ui/McuLoaderDialog.h"
+#include "ui/PortPage.h"
 #include "ui/ReleaseInfoDialog.h"
 #include "ui/TabView.h"
 #include "ui/UserPrompts.h"
@@ -46,11 +52,17 @@ class FirmwarePageTest : public ::testing::Test {
   // The window on the simulated tuner, with the folder saved and the
   // Firmware page shown.
   CFirmwarePage& OpenPage(SimOptions options = {}) {
-    UiFixture::SaveSetting("FirmwareFolder", folder.path());
     EXPECT_TRUE(f.StartSimulator(std::move(options)));
-    CMainWindow& window = f.OpenWindow(f.SimPort());
+    return OpenPageOn(f.SimPort());
+  }
+  CFirmwarePage& OpenPageOn(const QString& port) {
+    UiFixture::SaveSetting("FirmwareFolder", folder.path());
+    CMainWindow& window = f.OpenWindow(port);
     window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex());
     return *static_cast<CFirmwarePage*>(window.TabView().CurrentPage());
+  }
+  QString PortStatus() {
+    return static_cast<CPortPage*>(f.Window().TabView().Page(CTabView::kPortPage))->StatusLabel().text();
   }
   // Should a modal dialog hang, it is ended rather than the test.
   void GuardModalDialogs() {
@@ -171,6 +183,64 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
   const QString log = page.Log().toPlainText();
   EXPECT_TRUE(log.contains("Sending firmware from " + folder.path())) << log.toStdString();
   EXPECT_TRUE(log.contains(QRegularExpression(" Elapsed time: \\d+ seconds"))) << log.toStdString();
+}
+
+TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheImageOnceTheSearchGivesAdvice) {
+  CSimulatorProcess sim({"--loader", "--keep-partial", "--flash-version", "01.06"});
+  {
+    // A load cut short in the middle of a packet: the loader waits for the
+    // rest and answers none of the search's polls.
+    QSerialPort port(sim.Port());
+    port.setBaudRate(38400);
+    ASSERT_TRUE(port.open(QIODevice::ReadWrite));
+    port.write("D" + QByteArray(110, '\x11'));
+    ASSERT_TRUE(port.waitForBytesWritten(5000));
+  }
+  WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  CTimeScaleScope faster(kAnsweredTime);  // the advice after 2 s
+  CFirmwarePage& page = OpenPageOn(sim.Port());
+  ASSERT_TRUE(WaitFor([&] { return PortStatus().startsWith("Looking for ZU6400"); }, 5000));
+  ASSERT_FALSE(PortStatus().contains("No answer yet"));
+  EXPECT_FALSE(page.SendButton().isEnabled());
+
+  ASSERT_TRUE(WaitFor([&] { return page.SendButton().isEnabled(); }, 15000));
+  EXPECT_TRUE(PortStatus().contains("\nNo answer yet. ")) << PortStatus().toStdString();
+  EXPECT_EQ(page.SendButton().toolTip(),
+            "Nothing answers: the load will look for a bootstrap loader left waiting by a load cut short");
+  CTimeScale::SetFactor(kSearchTime);  // the load's searches must be answered
+  GuardModalDialogs();
+  page.SendButton().click();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(questions[0].contains(" (now nothing answers: the load will look for a bootstrap loader left waiting)?"))
+      << questions[0].toStdString();
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(page.InstalledLabel().text(), "01.06");
+  EXPECT_EQ(PortStatus(), "ZU6400 MCU version 01.06");
+  const QString log = page.Log().toPlainText();
+  EXPECT_TRUE(log.contains("Nothing answered: looking for a bootstrap loader left holding part of a packet"))
+      << log.toStdString();
+}
+
+TEST_F(FirmwarePageTest, ALoadThatFindsNoLoaderEitherAdvisesAPowerCycleAndMayBeSentAgain) {
+  WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  ASSERT_TRUE(f.StartSimulator());
+  f.Sim().SetSilent(true);
+  CTimeScaleScope faster(kFastTime);  // nothing has to answer
+  CFirmwarePage& page = OpenPageOn(f.SimPort());
+  ASSERT_TRUE(WaitFor([&] { return page.SendButton().isEnabled(); }, 15000));
+  // A failed load's dialog stays until it is closed.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    auto* dialog = qobject_cast<CMcuLoaderDialog*>(QApplication::activeModalWidget());
+    if (dialog != nullptr && dialog->Machine().IsIdle()) dialog->CloseButton().click();
+  });
+  closer.start(20);
+  GuardModalDialogs();
+  page.SendButton().click();
+  EXPECT_EQ(PortStatus(),
+            "No bootstrap loader answered either: switch the ZU6400 off and on, then send the firmware again");
+  EXPECT_TRUE(GetModel().ContactMachine->IsIdle());
+  EXPECT_TRUE(page.SendButton().isEnabled());
 }
 
 TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {

@@ -95,6 +95,7 @@ class CContactStateMachine : public CStateHost<CContactStateMachine>, public ICo
   bool IsIdle() const override { return CStateHost::IsIdle(); }
   void OnCommEvent() override { CStateHost::OnCommEvent(); }
   bool Cancel() override { return CStateHost::Cancel(); }
+  void Abandon() override { CStateHost::Abandon(); }
 
  private:
   CFindSpeedState<CContactStateMachine> m_findSpeed;

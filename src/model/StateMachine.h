@@ -17,4 +17,6 @@ class IContactMachine : public IStateMachine {
  public:
   virtual void StartAtOpenPort() = 0;
   virtual void StartAtFindSpeed() = 0;
+  // Ends the run at once (the search never ends by itself).
+  virtual void Abandon() = 0;
 };

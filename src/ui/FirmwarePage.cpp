@@ -168,7 +168,17 @@ void CFirmwarePage::CheckVersions() {
   EnableSend();
 }
 
-void CFirmwarePage::EnableSend() { m_send->setEnabled(m_scan.Found() && GetModel().IsDeviceSupported()); }
+void CFirmwarePage::OfferLoadWithoutAnswer(bool offer) {
+  m_loadWithoutAnswer = offer;
+  EnableSend();
+}
+
+void CFirmwarePage::EnableSend() {
+  m_send->setEnabled(m_scan.Found() && (GetModel().IsDeviceSupported() || m_loadWithoutAnswer));
+  m_send->setToolTip(m_loadWithoutAnswer ? tr("Nothing answers: the load will look for a bootstrap loader left "
+                                              "waiting by a load cut short")
+                                         : QString());
+}
 
 void CFirmwarePage::Browse() {
   CTunerModel& model = GetModel();
@@ -190,7 +200,7 @@ void CFirmwarePage::CopyNewFiles() {
 
 void CFirmwarePage::SendFirmware() {
   CTunerModel& model = GetModel();
-  if (!model.IsDeviceSupported()) {
+  if (!model.IsDeviceSupported() && !m_loadWithoutAnswer) {
     model.LogText(Format(tr("Unexpected device %u\n"), unsigned{model.Device.Get()}));
     m_send->setEnabled(false);
     return;
@@ -202,7 +212,9 @@ void CFirmwarePage::SendFirmware() {
   }
   // Asked once, as --yes is on the command line: the load cannot be undone.
   const QString now =
-      model.FirmwareStatus.Get() == FirmwareStatusLoader ? tr("in its bootstrap loader") : model.GetVersionText();
+      m_loadWithoutAnswer ? tr("nothing answers: the load will look for a bootstrap loader left waiting")
+      : model.FirmwareStatus.Get() == FirmwareStatusLoader ? tr("in its bootstrap loader")
+                                                           : model.GetVersionText();
   const QString question =
       tr("Send firmware %1 (version %2) to the %3 on %4 (now %5)?\n\nThe %3 restarts in its bootstrap loader. Do not "
          "switch it off until the load is complete.")
@@ -218,6 +230,7 @@ void CFirmwarePage::SendFirmware() {
 void CFirmwarePage::RunLoader(const QString& imagePath) {
   emit FirmwareLoadStarting(imagePath);
   CMcuLoaderDialog::Run(this, GetModel(), imagePath);
+  emit FirmwareLoadEnded();
 }
 
 void CFirmwarePage::RunDownload() {

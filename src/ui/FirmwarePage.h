@@ -43,11 +43,17 @@ class CFirmwarePage : public CPage {
   // Scans the firmware folder and shows what it offers.
   void CheckVersions();
   void SendFirmware();
+  // Nothing has answered the search for a long while: a load cut short may
+  // have left a loader that only a load's own search reaches, so an image
+  // may be sent without a tuner identified.
+  void OfferLoadWithoutAnswer(bool offer);
 
  signals:
   // An image is about to be sent (a simulated tuner run by the program takes
   // its version from the name).
   void FirmwareLoadStarting(const QString& imagePath);
+  // The loader's dialog has closed.
+  void FirmwareLoadEnded();
 
  protected:
   void OnShown() override;
@@ -78,4 +84,5 @@ class CFirmwarePage : public CPage {
   QPushButton* m_send = nullptr;
   QLabel* m_installed = nullptr;
   QLabel* m_available = nullptr;
+  bool m_loadWithoutAnswer = false;
 };

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <utility>
 
 #include "base/FailureText.h"
 #include "base/ProgramVersion.h"
@@ -82,8 +83,9 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   connect(m_tabView, &CTabView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
   connect(static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage)), &CPortPage::SimulatedTunerRequested, this,
           &CMainWindow::SimulatedTunerRequested);
-  connect(static_cast<CFirmwarePage*>(m_tabView->Page(m_tabView->FirmwarePageIndex())),
-          &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::FirmwareLoadStarting);
+  connect(&FirmwarePage(), &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::OnLoadStarting);
+  connect(&FirmwarePage(), &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::FirmwareLoadStarting);
+  connect(&FirmwarePage(), &CFirmwarePage::FirmwareLoadEnded, this, &CMainWindow::OnLoadEnded);
   SelectStartPage();
   ConnectReadingsLog();
   connect(m_tabView->findChild<COperatePage*>(), &COperatePage::AlarmChanged, this, &CMainWindow::ShowAlarmChange);
@@ -295,7 +297,7 @@ void CMainWindow::LogFirmwareStatus() {
 // The activity log is the Firmware page's; it keeps every line, whichever page is shown.
 void CMainWindow::Log(const QString& text) {
   m_lastLogged = text;
-  if (m_tabView != nullptr) m_tabView->Page(m_tabView->FirmwarePageIndex())->OnPageLog(text);
+  if (m_tabView != nullptr) FirmwarePage().OnPageLog(text);
 }
 
 void CMainWindow::OnMachineFinished(ResultCode result) {
@@ -351,6 +353,7 @@ void CMainWindow::OnNoAnswerYet() {
   if (!IsSearching()) return;
   m_adviceShown = true;
   ShowSearchStatus();
+  FirmwarePage().OfferLoadWithoutAnswer(true);
 }
 
 void CMainWindow::ShowSearchStatus() {
@@ -360,10 +363,40 @@ void CMainWindow::ShowSearchStatus() {
   ShowConnectionStatus(text);
 }
 
-void CMainWindow::EndSearch() {
+void CMainWindow::StopAdviceTimer() {
   m_noAnswerTimer.stop();
   m_searching = false;
   m_adviceShown = false;
+}
+
+// The tuner answered or the port closed: what nothing answering allowed ends.
+void CMainWindow::EndSearch() {
+  StopAdviceTimer();
+  if (m_tabView != nullptr) FirmwarePage().OfferLoadWithoutAnswer(false);
+}
+
+// The offer stays: after a failed load the owner switches the tuner off and
+// on and sends again.
+void CMainWindow::OnLoadStarting() {
+  if (!IsSearching()) return;
+  m_loadWithoutAnswer = true;
+  StopAdviceTimer();
+  GetModel().ContactMachine->Abandon();
+}
+
+// A good load has found the tuner again. Otherwise sending again is what
+// helps, from a loader left waiting or after the tuner's power cycle.
+void CMainWindow::OnLoadEnded() {
+  if (!std::exchange(m_loadWithoutAnswer, false)) return;
+  const CTunerModel& model = GetModel();
+  if (!model.IsPortOpen() || model.FirmwareStatus.Get() == FirmwareStatusRunning) return;
+  FirmwarePage().OfferLoadWithoutAnswer(true);
+  if (model.FirmwareStatus.Get() == FirmwareStatusNone)
+    ShowConnectionStatus(FormatString(Str::LoaderNotRecovered, ModelName()));
+}
+
+CFirmwarePage& CMainWindow::FirmwarePage() const {
+  return *static_cast<CFirmwarePage*>(m_tabView->Page(m_tabView->FirmwarePageIndex()));
 }
 
 void CMainWindow::ShowBox(const CModelEvent& event) {

@@ -16,6 +16,7 @@
 #include "model/Persistable.h"
 #include "ui/ReleaseInfoDialog.h"
 
+class CFirmwarePage;
 class CTabView;
 class QAction;
 class QLabel;
@@ -77,7 +78,13 @@ class CMainWindow : public QMainWindow {
   void OnSearchStep();
   void OnNoAnswerYet();
   void ShowSearchStatus();
+  void StopAdviceTimer();
   void EndSearch();
+  // A load that starts while nothing answers: the search would take the
+  // loader's replies, so it stops; the load's end contacts the tuner again.
+  void OnLoadStarting();
+  void OnLoadEnded();
+  CFirmwarePage& FirmwarePage() const;
   void ShowBox(const CModelEvent& event);
   void ShowHelpForPage();
   void ConnectReadingsLog();
@@ -106,6 +113,8 @@ class CMainWindow : public QMainWindow {
   // A search is under way; after a while without an answer it gives advice.
   bool m_searching = false;
   bool m_adviceShown = false;
+  // A load runs that began while nothing answered.
+  bool m_loadWithoutAnswer = false;
   QString m_titleBase;
   QSize m_initialSize;
   bool m_firstShowDone = false;
