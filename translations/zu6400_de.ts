@@ -382,6 +382,14 @@ The %3 restarts in its bootstrap loader. Do not switch it off until the load is 
 
 Der %3 startet in seinem Bootloader neu. Schalten Sie ihn nicht aus, bevor das Laden abgeschlossen ist.</translation>
     </message>
+    <message>
+        <source>Nothing answers: the load will look for a bootstrap loader left waiting by a load cut short</source>
+        <translation>Nichts antwortet: das Laden sucht einen Bootloader, der nach einem abgebrochenen Laden noch wartet</translation>
+    </message>
+    <message>
+        <source>nothing answers: the load will look for a bootstrap loader left waiting</source>
+        <translation>nichts antwortet: das Laden sucht einen noch wartenden Bootloader</translation>
+    </message>
 </context>
 <context>
     <name>CFtpDialog</name>
