@@ -1,6 +1,6 @@
 #pragma once
 // What the timing benchmarks share: running the event loop without sleeps,
-// and noting when a load's packets begin and end.
+// and timing a firmware load from its first packet to its last.
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "TestSupport.h"
+#include "machines/McuLoaderStateMachine.h"
 #include "model/ModelEvents.h"
 
 // Runs the event loop (no sleeps between events) until the condition holds.
@@ -36,3 +38,27 @@ class CPhaseClock : public QObject {
     if (text.startsWith(QStringLiteral("Waiting"))) packetsEnd = clock.nsecsElapsed();
   }
 };
+
+struct LoadTiming {
+  bool done = false;       // the load ended, and well
+  double packetsMs = 0;    // from the first packet to the last acknowledgement
+  double totalMs = 0;      // the whole run, fixed waits and contact after included
+  std::uint32_t sent = 0;  // bytes of image sent
+};
+
+inline LoadTiming TimeLoad(ModelFixture& f, const QString& path, int timeoutMs) {
+  CMcuLoaderStateMachine machine(f.Model());
+  f.Model().ActiveMachine = &machine;
+  CPhaseClock phases;
+  phases.clock.start();
+  const int before = f.Recorder().Count(Msg::MachineFinished);
+  machine.Start(path, &phases);
+  LoadTiming timing;
+  timing.done =
+      WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, timeoutMs) && f.LastResult() == 0;
+  f.Model().ActiveMachine = nullptr;
+  timing.packetsMs = (phases.packetsEnd - phases.packetsStart) / 1e6;
+  timing.totalMs = phases.clock.nsecsElapsed() / 1e6;
+  timing.sent = machine.SendLength();
+  return timing;
+}

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSerialPort>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,15 +186,7 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
 
 TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheImageOnceTheSearchGivesAdvice) {
   CSimulatorProcess sim({"--loader", "--keep-partial", "--flash-version", "01.06"});
-  {
-    // A load cut short in the middle of a packet: the loader waits for the
-    // rest and answers none of the search's polls.
-    QSerialPort port(sim.Port());
-    port.setBaudRate(38400);
-    ASSERT_TRUE(port.open(QIODevice::ReadWrite));
-    port.write("D" + QByteArray(110, '\x11'));
-    ASSERT_TRUE(port.waitForBytesWritten(5000));
-  }
+  StrandLoaderInAPacket(sim.Port());
   WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
   CTimeScaleScope faster(kAnsweredTime);  // the advice after 2 s
   CFirmwarePage& page = OpenPageOn(sim.Port());

@@ -1,7 +1,6 @@
 // zu6400ctl flash end to end: the front end as a process, loading into the
 // simulated bootstrap loader (built in, or a zu6400-sim process).
 
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,15 +44,7 @@ TEST_F(FlashCli, ATunerReportingAnotherVersionFails) {
 
 TEST_F(FlashCli, ALoaderLeftHoldingPartOfAPacketIsFoundAndLoaded) {
   CSimulatorProcess sim({"--loader", "--keep-partial", "--flash-version", "01.06"});
-  {
-    // A load cut short in the middle of a packet: the loader waits for the
-    // rest, and the polls of a search only add to it.
-    QSerialPort port(sim.Port());
-    port.setBaudRate(38400);
-    ASSERT_TRUE(port.open(QIODevice::ReadWrite));
-    port.write("D" + QByteArray(110, '\x11'));
-    ASSERT_TRUE(port.waitForBytesWritten(5000));
-  }
+  StrandLoaderInAPacket(sim.Port());
   const QString path = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
   const CtlRun r = RunCtl({"flash", path, "--port", sim.Port(), "--yes", "--wait", "1"}, config.path());
   EXPECT_EQ(r.status, 0) << r.err.toStdString();

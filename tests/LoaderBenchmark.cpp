@@ -26,25 +26,18 @@ int main(int argc, char** argv) {
   if (!f.ContactAndWait()) return 1;
   QTemporaryDir dir;
   const QString path = WriteFirmwareFile(dir.path(), QStringLiteral("zu6400fw0105.hex"), 0x800 + kImageBytes);
-  CMcuLoaderStateMachine machine(f.Model());
-  f.Model().ActiveMachine = &machine;
-  CPhaseClock phases;
-  phases.clock.start();
-  const int before = f.Recorder().Count(Msg::MachineFinished);
-  machine.Start(path, &phases);
-  if (!WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, 300000) || f.LastResult() != 0) {
+  const LoadTiming timing = TimeLoad(f, path, 300000);
+  if (!timing.done) {
     QTextStream(stderr) << "the load did not complete\n";
     return 1;
   }
-  const double total = phases.clock.nsecsElapsed() / 1e6;
-  const unsigned packets = machine.SendLength() / FirmwareImage::kBlockSize;
+  const unsigned packets = timing.sent / FirmwareImage::kBlockSize;
   const double wire = packets * (CSimLoader::kPacketSize + 1) * kBitsPerByte * 1000 / kSpeed;
-  const double elapsed = (phases.packetsEnd - phases.packetsStart) / 1e6;
   QTextStream(stdout) << QString::asprintf(
       "firmware load of %u bytes at 38400 bit/s: %u packets\n"
       "  wire time of packets and acknowledgements: %.0f ms\n"
       "  elapsed from first packet to last acknowledgement: %.0f ms (%.3f x wire time)\n"
       "  whole run with the fixed waits and contact after: %.0f ms\n",
-      machine.SendLength(), packets, wire, elapsed, elapsed / wire, total);
+      timing.sent, packets, wire, timing.packetsMs, timing.packetsMs / wire, timing.totalMs);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSerialPort>
 #include <gtest/gtest.h>
 
 #include "HexRecords.h"
@@ -91,4 +92,12 @@ QList<std::uint32_t> LoaderFixture::PacketOrder(std::uint32_t end) {
   QList<std::uint32_t> order;
   for (std::uint32_t a = 0x880; a < end; a += 128) order << a;
   return order << 0x800;
+}
+
+void StrandLoaderInAPacket(const QString& port) {
+  QSerialPort serial(port);
+  serial.setBaudRate(38400);
+  ASSERT_TRUE(serial.open(QIODevice::ReadWrite));
+  serial.write("D" + QByteArray(110, '\x11'));
+  ASSERT_TRUE(serial.waitForBytesWritten(5000));
 }

@@ -19,6 +19,9 @@ QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint3
 // reconciliation word that makes the 16-bit words of the whole flash (0xFF
 // where nothing is written) sum to zero, up to a whole 128-byte block.
 QByteArray SentImage(std::uint32_t end);
+// Leaves the loader on port as a load cut short in the middle of a packet
+// does: waiting for the rest, deaf to the polls of a search.
+void StrandLoaderInAPacket(const QString& port);
 
 // Stands in for the main window: the search runs slowly enough for its polls
 // to be answered, everything after a connection fast.

@@ -43,16 +43,9 @@ bool TimeSave(ModelFixture& f, double& seconds) {
 bool TimeFlash(ModelFixture& f, double& seconds) {
   QTemporaryDir dir;
   const QString path = WriteFirmwareFile(dir.path(), QStringLiteral("zu6400fw0105.hex"), 0x800 + kImageBytes);
-  CMcuLoaderStateMachine machine(f.Model());
-  f.Model().ActiveMachine = &machine;
-  CPhaseClock phases;
-  phases.clock.start();
-  const int before = f.Recorder().Count(Msg::MachineFinished);
-  machine.Start(path, &phases);
-  const bool done = WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, 600000);
-  f.Model().ActiveMachine = nullptr;
-  seconds = (phases.packetsEnd - phases.packetsStart) / 1e9;
-  return done && f.LastResult() == 0;
+  const LoadTiming timing = TimeLoad(f, path, 600000);
+  seconds = timing.packetsMs / 1e3;
+  return timing.done;
 }
 
 bool Measure(Route route, Figures& figures) {
