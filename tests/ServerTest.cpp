@@ -302,9 +302,9 @@ TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
   client.open(f.Url("/api/live", "ws"));
   ASSERT_TRUE(WaitFor([&] { return !links.isEmpty(); }, 5000));
 
+  QFile::remove(path);  // first, so that no retry reaches another test's pseudo-terminal
   sim->Tuner().Vanish();
   sim.reset();
-  QFile::remove(path);
   ASSERT_TRUE(WaitFor([&] { return f.Link() == "lost"; }, 15000));
   EXPECT_TRUE(WaitFor([&] { return links.contains("lost"); }, 5000));
   const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
