@@ -121,8 +121,8 @@ TEST(HistoryChart, LongWindowDrawsATimeSlotPerPointAndKeepsItsPeak) {
 
 class PageFixture : public ModelFixture {
  public:
-  explicit PageFixture(SimOptions options = Firmware("01.97"), int pollMs = 50) : ModelFixture(options) {
-    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", pollMs);
+  explicit PageFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", 50);
     if (!ContactAndWait()) ADD_FAILURE() << "no contact";
     page = std::make_unique<COperatePage>();
     page->show();
@@ -134,28 +134,6 @@ class PageFixture : public ModelFixture {
   }
   std::unique_ptr<COperatePage> page;
 };
-
-TEST(OperateHistory, ChartGetsAPointPerCycleAndASleepingTunerLeavesAGap) {
-  // Cycles further apart than the time slots of the shortest window.
-  PageFixture f(Firmware("01.97"), 250);
-  f.page->ChartWindowBox().setCurrentIndex(0);
-  ASSERT_EQ(f.page->Chart().WindowMinutes(), 1);
-  ASSERT_TRUE(f.WaitForCycles(3));
-  const CReadingsHistory& ring = f.page->History();
-  f.Sim().Live().Modify([](SimLive& s) { s.power = 0; });
-  ASSERT_TRUE(WaitFor([&] { return ring.Newest().IsGap(); }, 3000));
-  f.Sim().Live().Modify([](SimLive& s) { s.power = 1; });
-  ASSERT_TRUE(WaitFor([&] { return !ring.Newest().IsGap(); }, 3000));
-  ASSERT_TRUE(f.WaitForCycles(1));
-  EXPECT_EQ(f.page->Chart().PieceCount(CHistoryChart::Swr), 2);
-  int gaps = 0;
-  for (std::size_t i = 0; i < ring.Size(); ++i) gaps += ring.At(i).IsGap();
-  EXPECT_EQ(f.page->Chart().PointCount(CHistoryChart::Swr), static_cast<int>(ring.Size()) - gaps);
-
-  f.page->TuneButton().click();
-  ASSERT_TRUE(f.WaitForCycles(2));
-  EXPECT_EQ(f.page->Chart().MarkCount(), 1);
-}
 
 TEST(OperateHistory, LogLinesEqualTheReadingsAndALogThatCannotBeOpenedIsABox) {
   SimOptions options = Firmware("01.97");

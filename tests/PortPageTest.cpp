@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -14,7 +13,6 @@
 
 #include "Ser2NetServer.h"
 #include "UiTestSupport.h"
-#include "base/TimeScale.h"
 #include "machines/TunerModel.h"
 #include "link/PortAccessAdvice.h"
 #include "ui/PortPage.h"
@@ -48,34 +46,6 @@ TEST(PortPage, ATypedPortThatCannotBeOpenedIsKeptAndTheFailureShown) {
   ASSERT_TRUE(WaitFor([&] { return page.StatusLabel().text().contains("Error 0x00000002"); }, 5000))
       << page.StatusLabel().text().toStdString();
   EXPECT_EQ(page.PortBox().currentText(), "/dev/nonexistent");
-}
-
-TEST(PortPage, ASearchWithoutAnswerSaysWhatItTriesAndWhatToCheck) {
-  UiFixture f;
-  ASSERT_TRUE(f.StartSimulator());
-  f.Sim().SetSilent(true);
-  CTimeScale::SetFactor(50);
-  CMainWindow& window = f.OpenWindow();
-  CPortPage& page = PortPage(window);
-  page.PortBox().setEditText(f.SimPort());
-  page.TestButton().click();
-  const QString looking = "Looking for ZU6400 on " + f.SimPort() + " at ";
-  EXPECT_TRUE(WaitFor([&] { return window.statusBar()->currentMessage().startsWith(looking); }, 5000))
-      << window.statusBar()->currentMessage().toStdString();
-  // About ten seconds (scaled) without an answer: advice below the speed tried.
-  const auto shown = [&] { return page.StatusLabel().text(); };
-  ASSERT_TRUE(WaitFor([&] { return shown().contains("\nNo answer yet. The ZU6400 did not answer on "); }, 5000))
-      << shown().toStdString();
-  const QString speed = shown().section(u'\n', 0, 0);
-  EXPECT_TRUE(speed.startsWith(looking)) << speed.toStdString();
-  // The search goes on: the speed shown follows it, and the advice stays.
-  EXPECT_TRUE(WaitFor([&] { return shown().section(u'\n', 0, 0) != speed && shown().contains("No answer yet."); }, 5000));
-  EXPECT_FALSE(GetModel().ContactMachine->IsIdle());
-
-  f.Sim().SetSilent(false);
-  EXPECT_TRUE(WaitFor([&] { return GetModel().FirmwareStatus.Get() == FirmwareStatusRunning; }, 10000));
-  EXPECT_EQ(shown(), "ZU6400 MCU version 01.05");
-  CTimeScale::SetFactor(1);
 }
 
 TEST(PortPage, WithoutAPortThePageSaysWhatToDoAndTestPointsAtThePortBox) {
