@@ -7,9 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QFile>
-#include <QMenu>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
@@ -167,19 +165,7 @@ TEST_F(CommandTester, UpAndDownRecallEarlierCommandsWithoutSendingThem) {
   EXPECT_EQ(f.Sim().Received(), "rv;sn;sn;an;");  // recalling sends nothing
 }
 
-TEST_F(CommandTester, TranscriptSavesToAFileAndLongLabelsAreCutWithTheWholeAsTooltip) {
-  page->SendText(QStringLiteral("rv;"));
-  ASSERT_TRUE(WaitFor([&] { return Output().contains("RV01.05;"); }, 3000));
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("transcript.txt"));
-  CLogView::SetSaveFileChooser([&](QWidget*, const QString&, const QString&) { return path; });
-  std::unique_ptr<QMenu> menu = page->Output().CreateContextMenu();
-  menu->actions().constLast()->trigger();
-  CLogView::SetSaveFileChooser({});
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), "rv;\nRV01.05;\n");
-
+TEST_F(CommandTester, LongLabelsAreCutWithTheWholeAsTooltip) {
   const QString label = QStringLiteral("Antenna 2 with the attenuator on and bypass off");
   page->MacroLabels.Set(3, label);
   EXPECT_EQ(page->MacroButton(3).toolTip(), label);

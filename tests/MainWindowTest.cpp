@@ -172,8 +172,6 @@ TEST(MainWindowMenu, TraceAndVerboseToggleThePersistedValuesWithTheirCheckMarks)
   EXPECT_EQ(model.Trace.Get(), 1);
   EXPECT_TRUE(window.TraceAction().isChecked());
   window.VerboseAction().trigger();
-  window.StatusBarAction().trigger();
-  EXPECT_FALSE(window.statusBar()->isVisible());
   f.CloseWindow();
   EXPECT_EQ(UiFixture::Setting("Trace").toInt(), 1);
   EXPECT_EQ(UiFixture::Setting("VerboseLogging").toInt(), 0);
