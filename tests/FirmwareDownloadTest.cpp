@@ -81,22 +81,6 @@ class FirmwareDownloadTest : public ::testing::Test {
   FirmwareFolderScan m_scan;
 };
 
-TEST_F(FirmwareDownloadTest, OnlyTheNotesNewCopiesNothingAndEndsCleanly) {
-  CFtpTestServer server;
-  ASSERT_TRUE(StartServer(server));
-  server.AddFile("zu6400fw0105.hex", GoodHex());
-  server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 notes}");
-  AddLocal("zu6400fw0105.hex", GoodHex(2));
-
-  const DownloadRun run = Download(server.Url());
-  EXPECT_EQ(run.result, Result::Success);
-  EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0105.hex"});
-  EXPECT_EQ(Read(InFolder("zu6400fw0105.hex")), GoodHex(2)) << "an image of the same version is not fetched";
-  EXPECT_EQ(run.lines.count("Skipped zu6400fwnotes.rtf"), 1) << run.lines.join(u'\n').toStdString();
-  EXPECT_FALSE(run.lines.join(u'\n').contains("Copying files to"));
-  EXPECT_EQ(run.logged, QStringList{"Open connection to 127.0.0.1"});
-}
-
 TEST_F(FirmwareDownloadTest, ANewImageAndTheNotesAreCopiedVerifiedAndCounted) {
   CFtpTestServer server;
   ASSERT_TRUE(StartServer(server));
@@ -236,16 +220,6 @@ TEST_F(FirmwareDownloadTest, AStalledTransferEndsWithATimeOut) {
   EXPECT_EQ(run.result, Result::InternetTimeout);
   EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0106.hex"));
   EXPECT_EQ(run.logged.last(), "FtpGetFile completed with error 0x00002EE2: The operation timed out.");
-  EXPECT_TRUE(FolderFiles().isEmpty());
-}
-
-TEST_F(FirmwareDownloadTest, AFileAboveTheLimitIsRefused) {
-  CFtpTestServer server;
-  ASSERT_TRUE(StartServer(server));
-  server.AddFile("zu6400fw0106.hex", QByteArray(CFirmwareDownload::kMaxFileSize + 1, ':'));
-  const DownloadRun run = Download(server.Url());
-  EXPECT_EQ(run.result, Result::FileTooLarge);
-  EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0106.hex"));
   EXPECT_TRUE(FolderFiles().isEmpty());
 }
 
