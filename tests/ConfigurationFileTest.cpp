@@ -268,47 +268,28 @@ TEST_F(ConfigurationFileTest, FilesThatCannotBeReadAreReported) {
             QStringList{"The file is too large for a configuration file (more than 4 MiB).\r\nCannot restore from it."});
 }
 
-// A save that fails part-way must leave the earlier file as it was, and no
+// A save that fails part-way leaves the earlier file as it was, and no
 // temporary file behind.
-class FailedSaveTest : public ConfigurationFileTest {
- protected:
-  // Saves other data over the file that WriteEarlier left in folder.
-  bool SaveOver(const QString& folder) {
-    CModelReportSink sink(m_fixture.Model());
-    m_fixture.Recorder().Clear();
-    return WriteConfigurationFile(folder + QStringLiteral("/saved.ZU6400Config"), kSavedAt, MakeSnapshot(1234, 1), sink);
-  }
-
-  void ExpectReportedAndKept(const QString& folder, const QByteArray& earlier, ResultCode code, const char* what) {
-    const QString path = folder + QStringLiteral("/saved.ZU6400Config");
-    EXPECT_EQ(GetLastError(), code);
-    EXPECT_EQ(BoxTexts(kConfigWriteErrorTitle),
-              QStringList{QStringLiteral("%1 \"%2\"\r\nError 0x%3: %4")
-                              .arg(QLatin1String(what), path, QString::asprintf("%08X", code), ErrorText(code))});
-    EXPECT_EQ(ReadAll(path), earlier);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("saved.ZU6400Config")});
-  }
-
-  QByteArray WriteEarlier(const QString& folder) {
-    CModelReportSink sink(m_fixture.Model());
-    EXPECT_TRUE(WriteConfigurationFile(folder + QStringLiteral("/saved.ZU6400Config"), kSavedAt, MakeSnapshot(1234), sink));
-    return ReadAll(folder + QStringLiteral("/saved.ZU6400Config"));
-  }
-};
-
-TEST_F(FailedSaveTest, ReadOnlyFolder) {
+TEST_F(ConfigurationFileTest, AFailedSaveKeepsTheEarlierFile) {
   const QString folder = m_dir.filePath(QStringLiteral("readonly"));
+  const QString path = folder + QStringLiteral("/saved.ZU6400Config");
   ASSERT_TRUE(QDir().mkpath(folder));
-  const QByteArray earlier = WriteEarlier(folder);
-  ASSERT_FALSE(earlier.isEmpty());
+  CModelReportSink sink(m_fixture.Model());
+  ASSERT_TRUE(WriteConfigurationFile(path, kSavedAt, MakeSnapshot(1234), sink));
+  const QByteArray earlier = ReadAll(path);
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   // Root writes anywhere: save as an ordinary user.
   const bool root = geteuid() == 0;
   ASSERT_TRUE(!root || seteuid(65534) == 0);
-  const bool saved = SaveOver(folder);
+  const bool saved = WriteConfigurationFile(path, kSavedAt, MakeSnapshot(1234, 1), sink);
   ASSERT_TRUE(!root || seteuid(0) == 0);
   EXPECT_FALSE(saved);
-  ExpectReportedAndKept(folder, earlier, Result::AccessDenied, "Could not open");
+  EXPECT_EQ(GetLastError(), Result::AccessDenied);
+  EXPECT_EQ(BoxTexts(kConfigWriteErrorTitle),
+            QStringList{QStringLiteral("Could not open \"%1\"\r\nError 0x%2: %3")
+                            .arg(path, QString::asprintf("%08X", Result::AccessDenied), ErrorText(Result::AccessDenied))});
+  EXPECT_EQ(ReadAll(path), earlier);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("saved.ZU6400Config")});
   QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
