@@ -46,14 +46,11 @@ class FirmwareDownloadTest : public ::testing::Test {
     return false;
   }
 
-  // Scans the folder and downloads from server with Trace on; during runs
-  // while the download is busy, until it returns true.
-  DownloadRun Download(const QString& server, const std::function<bool(CFirmwareDownload&)>& during = {}) {
-    m_scan.Scan(Folder());
-    return DownloadWithScan(server, during);
-  }
-
-  DownloadRun DownloadWithScan(const QString& server, const std::function<bool(CFirmwareDownload&)>& during = {}) {
+  // Scans the folder (unless scanned already) and downloads from server with
+  // Trace on; during runs while the download is busy, until it returns true.
+  DownloadRun Download(const QString& server, const std::function<bool(CFirmwareDownload&)>& during = {},
+                       bool scan = true) {
+    if (scan) m_scan.Scan(Folder());
     DownloadRun run;
     CFirmwareDownload download(server, Folder(), m_scan, true);
     bool finished = false;
@@ -138,7 +135,7 @@ TEST_F(FirmwareDownloadTest, ACorruptImageNeverReplacesAGoodFile) {
   // A good copy arrived after the folder was scanned.
   AddLocal("zu6400fw0106.hex", GoodHex(2));
 
-  const DownloadRun run = DownloadWithScan(server.Url());
+  const DownloadRun run = Download(server.Url(), {}, false);
   EXPECT_EQ(run.result, Result::HexChecksumError) << "the first file that could not be copied fails the run";
   EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"}) << "no bad file and no temporary file is left";
   EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(2));
