@@ -14,7 +14,6 @@ TEST(SerialPort, OpenRefusesAMissingNameOrDeviceWithoutReporting) {
   CSerialPort port;
   QSignalSpy reports(&port, &CSerialPort::ErrorReported);
   EXPECT_EQ(port.Open(QString()), Result::SerialPortNameMissing);
-  EXPECT_EQ(GetLastError(), Result::SerialPortNameMissing);
   EXPECT_EQ(port.Open(QStringLiteral("/dev/zu6400-no-such-port")), Result::FileNotFound);
   EXPECT_FALSE(port.IsOpen());
   EXPECT_EQ(GetLastError(), Result::InvalidHandle);
@@ -30,13 +29,11 @@ TEST(SerialPort, OpensAt38400AndChangesOnlyToAcceptedSpeeds) {
   ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
   EXPECT_EQ(port.Speed(), 38400u);
   EXPECT_EQ(port.Open(QStringLiteral("/dev/elsewhere")), 0u) << "an open port stays as it is";
-  EXPECT_EQ(port.PortName(), sim.SlavePath());
   EXPECT_TRUE(port.SetSpeed(115200));
   EXPECT_EQ(port.Speed(), 115200u);
   EXPECT_FALSE(port.SetSpeed(14400));
   EXPECT_EQ(GetLastError(), Result::InvalidArg);
   EXPECT_EQ(port.Speed(), 115200u);
-  EXPECT_TRUE(port.SetSpeed(115200));
 }
 
 TEST(SerialPort, ClosedPortFailsWithInvalidHandle) {
@@ -45,8 +42,6 @@ TEST(SerialPort, ClosedPortFailsWithInvalidHandle) {
   bool got = true;
   EXPECT_FALSE(port.ReadByte(byte, got));
   EXPECT_FALSE(got);
-  EXPECT_EQ(GetLastError(), Result::InvalidHandle);
-  SetLastError(0);
   EXPECT_FALSE(port.WriteText(QStringLiteral("rv;")));
   EXPECT_EQ(GetLastError(), Result::InvalidHandle);
   EXPECT_FALSE(port.PurgeReceive());
@@ -79,19 +74,12 @@ TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
   ASSERT_TRUE(WaitFor([&] { return model.PortState.Get() == -1; }, 3000));
   WaitFor([] { return false; }, 500);  // let any repeated error show itself
   const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-  EXPECT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
   const auto boxes = f.Recorder().Lines(Msg::MessageBox);
   ASSERT_EQ(boxes.size(), 1);
   // Words for an unplugged adapter, not a permission problem; the code stays.
   EXPECT_EQ(boxes[0], "The connection to the ZU6400 on " + f.SimPort() +
                           " was lost: the adapter was unplugged or switched off (error 0x00000005)");
-  for (const auto& e : f.Recorder().events) {
-    if (e.message == Msg::MessageBox) {
-      EXPECT_EQ(e.title, "Serial Port Error");
-    }
-  }
   EXPECT_FALSE(model.Channel->IsOpen());
-  EXPECT_EQ(model.FirmwareStatus.Get(), FirmwareStatusNone);
   EXPECT_LT(cpuSeconds, 0.4) << "no busy loop after the device went away";
 }
 
@@ -106,7 +94,6 @@ TEST(SerialPort, CommandToAVanishedDeviceFailsAsTheLostConnectionReportedOnce) {
   QSignalSpy reports(&port, &CSerialPort::ErrorReported);
   sim.Tuner().Vanish();
   EXPECT_FALSE(port.PurgeReceive() && port.WriteText(QStringLiteral("rv;")));
-  EXPECT_EQ(GetLastError(), Result::DeviceNotConnected);
   EXPECT_FALSE(port.WriteText(QStringLiteral("rv;")));
   EXPECT_EQ(GetLastError(), Result::DeviceNotConnected);
   WaitFor([] { return false; }, 100);  // a late report would show here
@@ -121,7 +108,6 @@ TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
   f.Sim().Vanish();
   ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000)) << "the endless search stops at its next send";
   EXPECT_EQ(f.LastResult(), Result::DeviceNotConnected) << "the lost connection, not an invalid handle";
-  EXPECT_TRUE(f.Model().ContactMachine->IsIdle());
 }
 
 // The name chooses the link: a network name that fails leaves the port ready
@@ -133,7 +119,6 @@ TEST(SerialPort, TheNameChoosesALocalOrANetworkLink) {
   EXPECT_EQ(port.Open(QStringLiteral("rfc2217://station:0")), Result::NetworkPortNameInvalid);
   EXPECT_EQ(port.FailureText(Result::NetworkPortNameInvalid),
             "Could not connect to station:0: " + ErrorText(Result::NetworkPortNameInvalid));
-  EXPECT_EQ(port.RoundTripMs(), 0u);
   ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
   EXPECT_TRUE(port.WriteText(QStringLiteral("rv;")));
   EXPECT_EQ(port.RoundTripMs(), 0u) << "a local port adds nothing to the time-outs";
