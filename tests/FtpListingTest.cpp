@@ -50,9 +50,7 @@ TEST(FtpListingTest, NamesComeAsSentAndBrokenLinesAreDropped) {
       "-rw-r--r-- 1 o g 10 Dec  6 22:05 \xc3\xa4nderung.hex\r\n"
       "-rw-r--r-- 1 o g 10 Dec  6 22:05 \r\n"  // no name
       "-rw-r--r-- 1 o g ten Dec 6 22:05 x.hex\r\n"  // no size
-      "-rw\r\n"
       "zu6400fw0107.hex\r\n"  // a bare name: not a listing line
-      "\r\n"
       "12-06-26 10:05PM <FILE> odd.hex\r\n"
       "-rw-r--r-- 1 o g 10 Dec  6 22:05 last.hex";  // no line end
   EXPECT_EQ(Files(listing), QStringList({"../zu6400fw0201.hex", "x/../../y.hex", "änderung.hex", "last.hex"}));
