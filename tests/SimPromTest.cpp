@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QSet>
 
 #include "TestSupport.h"
 #include "link/PromFrames.h"
@@ -101,16 +100,6 @@ TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
   EXPECT_EQ(line.Exchange("erp03F040CD;", 200), "") << "nor a read past the end";
   EXPECT_EQ(line.Exchange("ers000041BF;", 200), "") << "nor one of more than 64 bytes";
   EXPECT_EQ(line.Exchange("ersA000015F;").left(9), "ERSA00001") << "an address that begins with a letter";
-}
-
-TEST(SimProms, SeededWithAFaultLogAndItsIndex) {
-  CSimProms proms;
-  const QByteArray serial = proms.Serial();
-  EXPECT_EQ(proms.Pic().at(CSimProms::kFaultIndexAddress), 4);
-  QSet<int> codes;
-  for (int n = 0; n < 256; ++n) codes.insert(static_cast<unsigned char>(serial[n * 16]));
-  EXPECT_TRUE(codes.contains(0x00) && codes.contains(0x81) && codes.contains(0xFF) && codes.size() >= 5);
-  EXPECT_NE(serial.mid(0x1000, 64), QByteArray(64, '\xFF')) << "settings above the log";
 }
 
 // The stored configuration is PIC PROM bytes: a setting changes them, a
