@@ -76,7 +76,7 @@ TEST_F(FirmwareImageTest, MalformedRecordsFailWithCodeAndLine) {
   }
 }
 
-TEST_F(FirmwareImageTest, OnlyRecordsBeginningInsideTheImageAreKept) {
+TEST_F(FirmwareImageTest, ExtendedAddressesPlaceDataAndOnlyRecordsBeginningInsideTheImageAreKept) {
   const QByteArray sixteen(16, '\x5A');
   ASSERT_TRUE(Load(DataRecord(0x0000, sixteen) + DataRecord(0x07F8, sixteen) + Linear(1) +
                    DataRecord(0xFD78, sixteen) + DataRecord(0xFD80, sixteen) + kEnd));
@@ -84,9 +84,8 @@ TEST_F(FirmwareImageTest, OnlyRecordsBeginningInsideTheImageAreKept) {
   EXPECT_EQ(At(0x1FD78), 0x5A);
   EXPECT_EQ(At(0x1FD7F), 0x5A);  // cut at the image's end
   EXPECT_EQ(std::count(m_image.Data(), m_image.Data() + m_image.Length(), 0x5A), 8);
-}
 
-TEST_F(FirmwareImageTest, ExtendedAddressesPlaceData) {
+  // Segment, linear and start address records.
   ASSERT_TRUE(Load(Record(2, 0, Word(0x1000)) + DataRecord(0x0010, "\x11") +  // segment: 0x10000 + 0x10
                    Linear(1) + DataRecord(0x0020, "\x22") +             // linear: 0x10000 + 0x20
                    Record(3, 0, QByteArray("\0\0\x08\0", 4)) + Record(5, 0, QByteArray("\0\0\x08\0", 4)) + kEnd));
