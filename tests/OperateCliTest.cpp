@@ -38,11 +38,12 @@ TEST_F(OperateCli, StatusPrintsEveryValueAsTextAndJson) {
   EXPECT_EQ(o["swr"].toDouble(), swr.toDouble());
 }
 
+// Letters or words, numbers or relay bytes.
 TEST_F(OperateCli, SetChangesTheTunerAndStatusShowsIt) {
   StartSim({"--version", "01.96"});
-  const CtlRun set = Ctl({"set", "mode=M", "antenna=3", "side=A", "c=100", "l=0x0f", "attenuator=1"});
+  const CtlRun set = Ctl({"--trace", "set", "mode=manual", "antenna=3", "side=Antenna", "c=100", "l=0x0f", "attenuator=on"});
   ASSERT_EQ(set.status, 0) << set.err.toStdString();
-  EXPECT_TRUE(set.out.contains("mode: M (manual)\n"));
+  EXPECT_TRUE(set.err.contains("send MDM;")) << set.err.toStdString();
   EXPECT_TRUE(set.out.contains("c: 0x09 90 pF\n"));  // 100 pF made greedily: 82 + 8
   EXPECT_FALSE(set.out.contains("frequency-atu"));   // not on firmware before 01.97
 
@@ -50,6 +51,9 @@ TEST_F(OperateCli, SetChangesTheTunerAndStatusShowsIt) {
   ASSERT_EQ(status.status, 0);
   for (const char* line : {"mode: M (manual)\n", "antenna: 3\n", "side: A (antenna)\n", "attenuator: 1\n", "l: 0x0f 870 nH\n"})
     EXPECT_TRUE(status.out.contains(line)) << line;
+  const CtlRun json = Ctl({"set", "bypass=on", "--json", "antenna=2"});
+  ASSERT_EQ(json.status, 0) << json.err.toStdString();
+  EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object()["bypass"].toString(), "B");
 }
 
 TEST_F(OperateCli, SleepingTunerIsShownAndWokenBySetPower) {
@@ -84,30 +88,6 @@ TEST_F(OperateCli, UnconfirmedChangesFailWithTheirCodeAndPrintNothing) {
     EXPECT_EQ(set.out, "");
     EXPECT_TRUE(set.err.contains(c.error)) << set.err.toStdString();
   }
-}
-
-// A garbled reading is not shown: the cycle is run again within the wait.
-TEST_F(OperateCli, AGarbledReadingIsAskedAgainNotShown) {
-  StartSim({"--version", "01.97", "--garble", "f"});
-  const CtlRun status = Ctl({"status"});
-  EXPECT_EQ(status.status, 0) << status.err.toStdString();
-  EXPECT_TRUE(status.out.contains("frequency: 14200\n")) << status.out.toStdString();
-}
-
-TEST_F(OperateCli, OptionsFollowTheCommandWordAndItsSettings) {
-  StartSim({"--version", "01.97"});
-  const CtlRun status = Ctl({"status", "--json"});
-  ASSERT_EQ(status.status, 0) << status.err.toStdString();
-  QJsonParseError error;
-  EXPECT_EQ(QJsonDocument::fromJson(status.out.toUtf8(), &error).object()["mode"].toString(), "A");
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << status.out.toStdString();  // and nothing else
-
-  const CtlRun set = RunCtl({"set", "mode=M", "--port", port, "--json", "antenna=2"}, config.path());
-  ASSERT_EQ(set.status, 0) << set.err.toStdString();
-  const QJsonObject o = QJsonDocument::fromJson(set.out.toUtf8()).object();
-  EXPECT_EQ(o["mode"].toString(), "M");
-  EXPECT_EQ(o["antenna"].toInt(), 2);
-
 }
 
 TEST_F(OperateCli, SetRefusesWhatTheTunerCannotTakeNamingItAndSendsNothing) {
@@ -154,7 +134,7 @@ TEST_F(OperateCli, TunePrintsTheStateAfterTheTuneAndMemorizeWhatItStored) {
   const double swrBefore = QJsonDocument::fromJson(before.out.toUtf8()).object()["swr"].toDouble();
   EXPECT_GT(swrBefore, 2.0) << before.out.toStdString();
 
-  const CtlRun tune = Ctl({"--json", "--trace", "tune"});
+  const CtlRun tune = Ctl({"tune", "--json", "--trace"});
   ASSERT_EQ(tune.status, 0) << tune.err.toStdString();
   EXPECT_TRUE(tune.err.contains("response TS1;")) << "it waited while the tuner searched";
   const QJsonObject tuned = QJsonDocument::fromJson(tune.out.toUtf8()).object();
@@ -167,18 +147,6 @@ TEST_F(OperateCli, TunePrintsTheStateAfterTheTuneAndMemorizeWhatItStored) {
                               QString::number(tuned["c"].toObject()["pf"].toInt()) + " pF\nl: " +
                               tuned["l"].toObject()["hex"].toString() + " " +
                               QString::number(tuned["l"].toObject()["nh"].toInt()) + " nH\n");
-}
-
-TEST_F(OperateCli, SetTakesWordsAsWellAsLettersAndStatusShowsThem) {
-  StartSim({"--version", "01.97"});
-  const CtlRun set = Ctl({"--trace", "set", "mode=manual", "side=Antenna", "bypass=off", "attenuator=on"});
-  ASSERT_EQ(set.status, 0) << set.err.toStdString();
-  EXPECT_TRUE(set.err.contains("send MDM;")) << set.err.toStdString();
-  for (const char* line : {"side: A (antenna)\n", "bypass: N (off)\n", "attenuator: 1\n"})
-    EXPECT_TRUE(set.out.contains(line)) << line;
-  const CtlRun json = Ctl({"--json", "set", "bypass=on"});
-  ASSERT_EQ(json.status, 0) << json.err.toStdString();
-  EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object()["bypass"].toString(), "B");
 }
 
 }  // namespace
