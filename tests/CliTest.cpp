@@ -61,16 +61,6 @@ TEST_F(Cli, FixedSpeedTraceAndLoaderWithOptionsAfterTheCommandWord) {
   EXPECT_EQ(r.err.count("Attempting to contact"), 1);               // --speed: no search
 }
 
-// Answers that come after the next poll went out, or a garbled identity, are
-// waited through and asked again rather than taken for another device.
-TEST_F(Cli, ContactWaitsThroughLateRepliesAndAsksAgainAfterAGarbledOne) {
-  for (const QStringList& fault : {QStringList{"--reply-delay", "110"}, QStringList{"--garble", "I"}}) {
-    CSimulatorProcess sim(fault);
-    const CtlRun r = RunCtl({"--port", sim.Port(), "contact"}, config.path());
-    EXPECT_EQ(r.status, 0) << fault.join(' ').toStdString() << r.err.toStdString();
-  }
-}
-
 TEST_F(Cli, SilenceAndNoPortAreErrors) {
   CSimulatorProcess sim({"--speed", "4800"});
   // The search never gives up; the front end stops waiting.
@@ -102,8 +92,7 @@ TEST_F(Cli, APortTheUserMayNotOpenIsAMatterOfPermission) {
 }
 
 TEST_F(Cli, OutputThatCannotBeWrittenFailsWithTheReason) {
-  for (const QStringList& args : {QStringList{"status", "--json"}, QStringList{"faults"},
-                                  QStringList{"watch", "--csv", "--count", "2"}}) {
+  for (const QStringList& args : {QStringList{"status", "--json"}, QStringList{"watch", "--csv", "--count", "2"}}) {
     SCOPED_TRACE(args.join(' ').toStdString());
     QProcess p;
     p.setStandardOutputFile("/dev/full");
@@ -217,9 +206,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Interrupted{"Save", {}, {"save", "FILE"}, "ConfigSaveSerialPromBody send", 1, 1,
                     "tuner.ZU6400Config was left as it was"},
-        Interrupted{"Restore", {}, {"restore", "FILE"}, "ConfigRestoreSerialPromBody send", 1, 1,
-                    "The tuner's stored configuration is now incomplete: restore a configuration file again before "
-                    "using the tuner."},
         Interrupted{"Flash", {"--loader"}, {"flash", "IMAGE", "--yes"}, "LoadFirmwareInitial Send 132 bytes", 1, 1,
                     "The ZU6400 is left in its bootstrap loader: send the firmware again to finish the update"},
         // At 4800 bit/s the job's own search, after the contact's, takes long.

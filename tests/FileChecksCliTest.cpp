@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <utility>
-
 #include "CtlRunner.h"
 #include "base/ReportSink.h"
 #include "config/ConfigurationFileWriter.h"
@@ -96,24 +94,6 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
   const CtlRun corrupt = Ctl({QStringLiteral("check-hex"), unbalanced});
   EXPECT_EQ(corrupt.status, 1);
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
-}
-
-TEST_F(FileChecksCliTest, AMissingOrExtraFileIsNamed) {
-  const QString good = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:00000001FF\r\n");
-  const std::pair<QStringList, QString> usage[] = {
-      {{QStringLiteral("check-config")}, QStringLiteral("FILE is missing (usage: zu6400ctl check-config FILE)")},
-      {{QStringLiteral("check-hex"), QStringLiteral("--trace")},
-       QStringLiteral("FILE is missing (usage: zu6400ctl check-hex FILE)")},
-      {{QStringLiteral("check-hex"), good, QStringLiteral("extra.hex")},
-       QStringLiteral("extra.hex: unexpected argument (usage: zu6400ctl check-hex FILE)")},
-  };
-  for (const auto& [args, problem] : usage) {
-    SCOPED_TRACE(args.join(u' ').toStdString());
-    const CtlRun run = Ctl(args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(run.err, QStringLiteral("zu6400ctl: ") + problem + QStringLiteral("\ntry zu6400ctl --help\n"));
-  }
 }
 
 TEST_F(FileChecksCliTest, PipesAndFoldersAreRefusedWithoutWaiting) {
