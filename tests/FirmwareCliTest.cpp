@@ -62,6 +62,7 @@ TEST_F(FirmwareCli, AnEmptyFolderIsMissingAndSaysHowToFillIt) {
   EXPECT_EQ(r.out, "installed: 01.05\navailable: Missing\nnotes: yes\nupdate: no\n");
   EXPECT_TRUE(r.err.contains("Firmware folder does not contain required firmware files\nRun \"zu6400ctl download\""))
       << r.err.toStdString();
+  EXPECT_FALSE(r.err.contains("Click")) << "there is no button to click";
 
   const QString file = QDir(folder.path()).filePath("zu6400fwnotes.rtf");
   const CtlRun notFolder = RunCtl({"firmware", "--port", sim.Port(), "--folder", file}, config.path());

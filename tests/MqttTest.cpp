@@ -195,6 +195,7 @@ TEST_F(MqttServe, WrongOrExposedCredentialsEndTheRunWithAClearError) {
   serve.terminate();
   EXPECT_EQ(FinishCtl(serve).status, 0);
   EXPECT_EQ(Ctl({"serve", "--mqtt", "http://x"}).status, 2);
+  EXPECT_EQ(Ctl({"serve", "--mqtt-credentials", wrong}).status, 2);
 }
 
 }  // namespace

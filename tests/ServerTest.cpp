@@ -124,6 +124,9 @@ TEST(Server, MalformedChangesAreRefusedAndLeaveTheTunerUntouched) {
     EXPECT_TRUE(reply.Json()["error"].toString().startsWith("0x"));
     EXPECT_EQ(reply.Json()["field"].toString(), QLatin1String(c.field));
   }
+  // A page of this host on another port is another site.
+  EXPECT_EQ(f.Post("/api/tune", "{}", kTestToken, "http://127.0.0.1:1").status, 403);
+  EXPECT_FALSE(f.machine.TuneRequested);
   EXPECT_FALSE(f.machine.Values().Mode.IsPending());
   f.loop.CycleNow();
   ASSERT_EQ(f.NextCycle(), Result::Success);

@@ -140,6 +140,7 @@ TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatu
   const CtlRun exit = Ctl({"watch", "--interval", "50", "--alarm-swr", "1.2", "--alarm-seconds", "0", "--alarm-exit"});
   EXPECT_EQ(exit.status, 3) << exit.err.toStdString();
   EXPECT_EQ(exit.err.count("ALARM "), 1);
+  EXPECT_EQ(Ctl({"watch", "--alarm-exit"}).status, 2);
   EXPECT_TRUE(Ctl({"watch", "--alarm-swr", "1.2", "--alarm-seconds", "-1"}).err.contains("--alarm-seconds -1: --alarm-seconds takes 0 to 3600"));
 }
 
