@@ -98,18 +98,6 @@ TEST_F(Engine, TwoQueuedRepliesAreTakenOneAtATime) {
   EXPECT_EQ(rest, "RV02.06;");
 }
 
-TEST_F(Engine, ReplyWithAnotherPrefixIsIgnoredUntilTheTimeOut) {
-  const CTimeScaleScope fast(kFastTime);
-  machine.SetRetryLimit(2);
-  f.Sim().OverrideReply("rv;", "SN01234;");
-  machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
-  const std::uint32_t start = TickCount();
-  ASSERT_TRUE(machine.Run(machine.probe, f));
-  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
-  EXPECT_GE(TickCount() - start, 1000u) << "two sends of 500 ms each";
-  EXPECT_EQ(f.Sim().Received(), "rv;rv;");
-}
-
 TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
   const CTimeScaleScope fast(kAnsweredTime);
   f.Sim().DropReplies(7);
@@ -124,18 +112,8 @@ TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
   EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
 }
 
-TEST_F(Engine, RetryLimitOfZeroGivesUpAtTheFirstTimeOut) {
-  const CTimeScaleScope fast(kFastTime);
-  machine.SetRetryLimit(0);
-  f.Sim().SetSilent(true);
-  ASSERT_TRUE(machine.Run(machine.probe, f));
-  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
-  EXPECT_EQ(f.Sim().Received(), "rv;");
-}
-
 TEST_F(Engine, CancelStopsARunAtItsNextSend) {
   EXPECT_FALSE(machine.Cancel()) << "an idle machine has nothing to cancel";
-  EXPECT_EQ(machine.GetResult(), 0u);
   const CTimeScaleScope fast(kFastTime);
   f.Sim().SetSilent(true);
   machine.Start(machine.probe);
@@ -173,12 +151,6 @@ TEST_F(Engine, StateTransitions) {
   EXPECT_EQ(f.LastResult(), Result::NoResponseSwr);
 }
 
-TEST_F(Engine, WithTraceOffNothingIsTraced) {
-  machine.SetStatusWindow(&f.Recorder());
-  ASSERT_TRUE(machine.Run(machine.probe, f));
-  EXPECT_EQ(f.Recorder().Count(Msg::StateText), 0);
-}
-
 // The parser judges the reply: one it refuses is not the state's answer, so
 // the state waits on to its time-out and gives up with its code, keeping the
 // value it had; one it accepts is stored at once.
@@ -209,7 +181,6 @@ TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   EXPECT_EQ(f.Recorder().Count(Msg::MachineFinished), 1) << "only the contact run reports its end";
   EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 1);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Opening serial port"), 0) << "the search starts without reopening";
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 
   // A failed job reports itself and leaves the firmware status unknown.
   const CTimeScaleScope fast(kFastTime);

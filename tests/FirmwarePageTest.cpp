@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -85,17 +84,13 @@ TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
   Touch("zu6400fw0105.HEX");
   CFirmwarePage& page = OpenPage(Firmware("01.97"));
   EXPECT_EQ(page.AvailableLabel().text(), "01.05");
-  EXPECT_EQ(page.Scan().Path(), QDir(folder.path()).filePath("zu6400fw0105.HEX"));
-  EXPECT_EQ(page.FolderBox().text(), folder.path());
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(page.InstalledLabel().text(), "01.97");
   EXPECT_TRUE(page.SendButton().isEnabled());
-  EXPECT_EQ(page.SendButton().text(), "&Send Firmware to ZU6400");
   // The log begins with the program's version and the system it runs on.
   const QString log = page.Log().toPlainText();
   EXPECT_TRUE(log.contains("ZU6400 Utility Version ")) << log.toStdString();
   EXPECT_TRUE(log.contains("OS " + QSysInfo::prettyProductName())) << log.toStdString();
-  EXPECT_FALSE(log.contains("does not contain required firmware files"));
 }
 
 TEST_F(FirmwarePageTest, AFolderWithoutImagesIsMissingAndSendIsOff) {
@@ -105,9 +100,6 @@ TEST_F(FirmwarePageTest, AFolderWithoutImagesIsMissingAndSendIsOff) {
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(page.AvailableLabel().text(), "Missing");
   EXPECT_FALSE(page.SendButton().isEnabled());
-  EXPECT_TRUE(page.Log().toPlainText().contains("Firmware folder does not contain required firmware files\n"
-                                                "Click \"Copy New Files from Corvanta\"\n"
-                                                "or navigate to a folder containing firmware files"));
   // An image that appears is found by Check Version Now, which also
   // contacts the tuner again.
   Touch("zu6400fw0106.hex");
@@ -115,19 +107,6 @@ TEST_F(FirmwarePageTest, AFolderWithoutImagesIsMissingAndSendIsOff) {
   EXPECT_EQ(page.AvailableLabel().text(), "01.06");
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_TRUE(page.SendButton().isEnabled());
-}
-
-TEST_F(FirmwarePageTest, ATunerInItsLoaderCanBeSentAFoundImage) {
-  Touch("zu6400fw0105.hex");
-  SimOptions loader;
-  loader.identity = "zu6400";
-  CFirmwarePage& page = OpenPage(loader);
-  ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
-  EXPECT_TRUE(page.SendButton().isEnabled());
-  // Once the folder holds no image, nothing can be sent.
-  ASSERT_TRUE(QFile::remove(QDir(folder.path()).filePath("zu6400fw0105.hex")));
-  page.CheckVersions();
-  EXPECT_FALSE(page.SendButton().isEnabled());
 }
 
 TEST_F(FirmwarePageTest, AnotherDeviceIsNeverSentFirmware) {
@@ -139,7 +118,6 @@ TEST_F(FirmwarePageTest, AnotherDeviceIsNeverSentFirmware) {
   EXPECT_FALSE(page.SendButton().isEnabled());
   page.SendFirmware();
   EXPECT_TRUE(page.Log().toPlainText().endsWith(" Unexpected device 0")) << page.Log().toPlainText().toStdString();
-  EXPECT_FALSE(page.SendButton().isEnabled());
 }
 
 TEST_F(FirmwarePageTest, SendWithoutAnImageExplainsInABox) {
@@ -148,13 +126,11 @@ TEST_F(FirmwarePageTest, SendWithoutAnImageExplainsInABox) {
   page.SendFirmware();
   ASSERT_EQ(f.boxes.Count("Error"), 1);
   EXPECT_EQ(f.boxes.boxes.back().text, LoadString(Str::NoFirmwareFiles));
-  EXPECT_FALSE(page.Log().toPlainText().contains("Sending firmware from"));
 }
 
 TEST(FirmwarePageElapsed, RoundsToTheNearestSecond) {
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1499), 1u);
   EXPECT_EQ(CFirmwarePage::ElapsedSeconds(1500), 2u);
-  EXPECT_EQ(CFirmwarePage::ElapsedSeconds(0), 0u);
 }
 
 TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoader) {
@@ -243,15 +219,10 @@ TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
   CFirmwarePage& page = OpenPage();
   GetModel().FirmwareServer.Set(server.Url());
   ASSERT_TRUE(f.WaitRunning());
-  EXPECT_EQ(page.AvailableLabel().text(), "01.05");
   GuardModalDialogs();
   page.CopyButton().click();
   EXPECT_EQ(page.AvailableLabel().text(), "01.06");
-  EXPECT_EQ(page.Scan().Path(), QDir(folder.path()).filePath("zu6400fw0106.hex"));
   EXPECT_TRUE(page.Scan().HasReleaseNotes());
-  const QString log = page.Log().toPlainText();
-  EXPECT_TRUE(log.contains("Copied 2 files from Corvanta to " + folder.path())) << log.toStdString();
-  EXPECT_TRUE(log.endsWith(" Ready")) << log.toStdString();
 }
 
 TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {
@@ -262,48 +233,26 @@ TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {
   page.FolderBox().setText("  " + other.path() + "\t ");
   emit page.FolderBox().editingFinished();
   EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
-  EXPECT_EQ(page.FolderBox().text(), other.path());
   EXPECT_EQ(page.AvailableLabel().text(), "Missing");
 
-  QString askedTitle;
   QString askedStart;
-  QString answer = folder.path();
-  CFirmwarePage::SetFolderPicker([&](QWidget*, const QString& title, const QString& start) {
-    askedTitle = title;
+  CFirmwarePage::SetFolderPicker([&](QWidget*, const QString&, const QString& start) {
     askedStart = start;
-    return answer;
+    return folder.path();
   });
   page.BrowseButton().click();
-  EXPECT_EQ(askedTitle, "Select folder containing ZU6400 firmware files");
   EXPECT_EQ(askedStart, other.path());
   EXPECT_EQ(GetModel().FirmwareFolder.Get(), folder.path());
   EXPECT_EQ(page.AvailableLabel().text(), "01.20");
-  // A cancelled browser changes nothing.
-  answer.clear();
-  page.BrowseButton().click();
-  EXPECT_EQ(GetModel().FirmwareFolder.Get(), folder.path());
 
   page.DefaultButton().click();
   EXPECT_EQ(GetModel().FirmwareFolder.Get(), GetModel().DefaultFirmwareFolder());
   EXPECT_TRUE(QDir(GetModel().DefaultFirmwareFolder()).exists());
-  EXPECT_EQ(page.FolderBox().text(), GetModel().DefaultFirmwareFolder());
-}
-
-TEST_F(FirmwarePageTest, EnterInTheFolderBoxMovesOnAndStores) {
-  CFirmwarePage& page = OpenPage();
-  QTemporaryDir other;
-  f.Window().activateWindow();
-  page.FolderBox().setFocus();
-  page.FolderBox().setText(other.path() + " ");
-  QTest::keyClick(&page.FolderBox(), Qt::Key_Return);
-  EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
-  EXPECT_EQ(page.FolderBox().text(), other.path());
-  EXPECT_NE(QApplication::focusWidget(), &page.FolderBox());
 }
 
 class ReleaseNotesTest : public FirmwarePageTest {};
 
-TEST_F(ReleaseNotesTest, OpenShowsTheNotesAndReopenReplacesThem) {
+TEST_F(ReleaseNotesTest, OpenShowsTheNotesReopenReplacesThemAndAFailedOpenKeepsThem) {
   Touch("zu6400fwnotes.rtf", "{\\rtf1\\ansi {\\b New in 01.06:} faster tuning.\\par}");
   UiFixture::SaveSetting("FirmwareFolder", folder.path());
   CMainWindow& window = f.OpenWindow();
@@ -311,19 +260,20 @@ TEST_F(ReleaseNotesTest, OpenShowsTheNotesAndReopenReplacesThem) {
   QPointer<CReleaseInfoDialog> first = window.ReleaseNotes();
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isVisible());
-  EXPECT_EQ(first->windowTitle(), "Firmware Release Notes");
-  EXPECT_EQ(first->parent(), nullptr);
   EXPECT_EQ(first->Text().toPlainText().trimmed(), "New in 01.06: faster tuning.");
-  EXPECT_EQ(first->Text().lineWrapMode(), QTextEdit::WidgetWidth);
 
   window.ShowReleaseNotes();
   EXPECT_EQ(first, nullptr);
-  ASSERT_NE(window.ReleaseNotes(), nullptr);
-  EXPECT_TRUE(window.ReleaseNotes()->isVisible());
+  QPointer<CReleaseInfoDialog> second = window.ReleaseNotes();
+  ASSERT_NE(second, nullptr);
   EXPECT_TRUE(f.boxes.boxes.empty());
 
-  // Closing the window deletes it; closing the main window takes it along.
-  QPointer<CReleaseInfoDialog> second = window.ReleaseNotes();
+  // A relative folder would depend on the working directory: no path at all.
+  GetModel().FirmwareFolder.Set("relative/folder");
+  window.ShowReleaseNotes();
+  EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
+  EXPECT_EQ(window.ReleaseNotes(), second);
+  // Closing the main window takes it along.
   f.CloseWindow();
   EXPECT_EQ(second, nullptr);
 }
@@ -336,27 +286,6 @@ TEST_F(ReleaseNotesTest, AMissingFileGivesABoxAndNoWindow) {
   ASSERT_EQ(f.boxes.Count("Release Notes Error"), 1);
   const QString path = QDir(folder.path()).filePath("zu6400fwnotes.rtf");
   EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"" + path + "\"");
-  EXPECT_EQ(f.boxes.boxes.back().icon, BoxIcon::Error);
-
-  // A folder of that name is no file either.
-  ASSERT_TRUE(QDir(folder.path()).mkdir("zu6400fwnotes.rtf"));
-  window.ShowReleaseNotes();
-  EXPECT_EQ(window.ReleaseNotes(), nullptr);
-  EXPECT_EQ(f.boxes.Count("Release Notes Error"), 2);
-}
-
-TEST_F(ReleaseNotesTest, ANotesWindowStaysWhenTheNextOpenFails) {
-  Touch("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
-  UiFixture::SaveSetting("FirmwareFolder", folder.path());
-  CMainWindow& window = f.OpenWindow();
-  window.ShowReleaseNotes();
-  QPointer<CReleaseInfoDialog> shown = window.ReleaseNotes();
-  ASSERT_NE(shown, nullptr);
-  // A relative folder would depend on the working directory: no path at all.
-  GetModel().FirmwareFolder.Set("relative/folder");
-  window.ShowReleaseNotes();
-  EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
-  EXPECT_EQ(window.ReleaseNotes(), shown);
 }
 
 }  // namespace
