@@ -35,9 +35,6 @@ TEST_F(ConfigEditCli, ConfigPrintsEveryBandAsTableAndJson) {
   ASSERT_EQ(text.status, 0) << text.err.toStdString();
   const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3 + 1 + 11);
-  EXPECT_EQ(lines[0], "key interrupt power: 1500 W");
-  EXPECT_EQ(lines[2], "idle sleep: off");
-  EXPECT_EQ(lines[3].simplified(), "band ant1 ant2 ant3 preferred fine tune swr key swr autotune swr bypass");
   EXPECT_EQ(lines[9].simplified(), "20 on on off 2 off 2.00 1.50 1.20");
 
   const CtlRun json = Ctl({"--json", "config"});
@@ -47,16 +44,17 @@ TEST_F(ConfigEditCli, ConfigPrintsEveryBandAsTableAndJson) {
       R"("antennas": [true, false, false], "preferred": 0, "fine_tune": false, "swr_key": 2.00, )"
       R"("swr_autotune": 1.50, "swr_bypass": 1.20}, {"band": "80", )"))
       << json.out.left(200).toStdString();
-  const QJsonArray bands = QJsonDocument::fromJson(json.out.toUtf8()).object()["bands"].toArray();
-  ASSERT_EQ(bands.size(), 11);
-  EXPECT_EQ(bands[5].toObject()["preferred"].toInt(), 2);
 }
 
-TEST_F(ConfigEditCli, ValuesTheFirmwareLacksAreAbsent) {
+TEST_F(ConfigEditCli, ValuesTheFirmwareLacksAreAbsentAndCannotBeSet) {
   StartSim({"--version", "01.04"});
   const QJsonObject o = Json();
   EXPECT_EQ(o.keys(), QStringList({"bands"}));
   EXPECT_FALSE(o["bands"].toArray()[0].toObject().contains("fine_tune"));
+  const CtlRun run = Ctl({"config", "set", "--band", "20", "fine-tune=on", "--trace"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("error 0x00000032")) << run.err.toStdString();
+  EXPECT_EQ(Sent(run, "Set"), QStringList());
 }
 
 TEST_F(ConfigEditCli, SetWritesExactlyWhatChanged) {
@@ -64,8 +62,6 @@ TEST_F(ConfigEditCli, SetWritesExactlyWhatChanged) {
   CtlRun run = Ctl({"config", "set", "--band", "20", "ant3=on", "--trace"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_EQ(Sent(run, "Set"), QStringList({"AE0531;ae053;"}));
-  EXPECT_TRUE(run.out.split('\n').contains("20     on    on    on    2          off        2.00     1.50          1.20"))
-      << run.out.toStdString();
 
   // The same again, and thresholds equal at the tuner's resolution: nothing goes out.
   run = Ctl({"--trace", "config", "set", "--band", "20", "ant3=on", "swr-autotune=1.5", "swr-key=2"});
@@ -82,24 +78,21 @@ TEST_F(ConfigEditCli, SetWritesExactlyWhatChanged) {
   EXPECT_EQ(sent.size(), 1 + 2 + 11);
 
   const QJsonObject o = Json();
-  EXPECT_EQ(o["idle_sleep"].toBool(), true);
   EXPECT_EQ(o["bands"].toArray()[0].toObject()["swr_bypass"].toDouble(), 2.55);
-  EXPECT_EQ(o["bands"].toArray()[3].toObject()["antennas"].toArray()[1].toBool(), false);
 }
 
-TEST_F(ConfigEditCli, SetRefusesBadArgumentsBeforeSendingAnything) {
+TEST_F(ConfigEditCli, BadArgumentsAreRefusedBeforeSendingAnything) {
   StartSim({"--version", "01.39"});
   struct Case {
     QStringList args;
     const char* named;
   };
   for (const Case& c : {Case{{"config", "set", "ant1=on"}, "ant1=on: ant1 is set per band"},
-                        Case{{"config", "set", "--band", "40", "ant1=maybe"}, "ant1=maybe: ant1 takes on or off"},
-                        Case{{"config", "set", "--band", "40", "swr-key=1234"}, "swr-key=1234: swr-key takes"},
                         Case{{"config", "set", "key-power=70000"}, "key-power=70000: key-power takes 0 to 65535"},
                         Case{{"config", "set", "volume=3"}, "volume=3: unknown setting"},
-                        Case{{"config", "now"}, "now: unexpected argument"},
-                        Case{{"config", "set", "--band", "7", "ant1=on"}, "--band 7: --band takes 160, 80"}}) {
+                        Case{{"config", "set", "--band", "7", "ant1=on"}, "--band 7: --band takes 160, 80"},
+                        Case{{"erase-memories", "--band", "20", "--antenna", "4"}, "--antenna"},
+                        Case{{"factory-reset"}, "--yes is missing: the factory reset cannot be undone"}}) {
     const CtlRun run = Ctl(c.args + QStringList{"--trace"});
     EXPECT_EQ(run.status, 2) << c.args.join(' ').toStdString();
     EXPECT_TRUE(run.err.contains(c.named)) << run.err.toStdString();
@@ -107,25 +100,12 @@ TEST_F(ConfigEditCli, SetRefusesBadArgumentsBeforeSendingAnything) {
   }
 }
 
-TEST_F(ConfigEditCli, SettingTheFirmwareLacksFails) {
-  StartSim({"--version", "01.38"});
-  const CtlRun run = Ctl({"config", "set", "--band", "20", "fine-tune=on", "--trace"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.contains("error 0x00000032")) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "Set"), QStringList());
-}
-
 TEST_F(ConfigEditCli, TunerInItsLoaderHasNoConfiguration) {
   StartSim({"--identity", "zu6400"});
-  for (const QStringList& args : {QStringList{"config"}, QStringList{"config", "set", "sleep=on"},
-                                  QStringList{"erase-memories", "--band", "all", "--antenna", "1"},
-                                  QStringList{"factory-reset", "--yes"}}) {
-    const CtlRun run = Ctl(args);
-    EXPECT_EQ(run.status, 1) << args.join(' ').toStdString();
-    EXPECT_TRUE(run.err.contains("error 0xE2000053: ZU6400 is running its bootstrap loader; send firmware first"))
-        << run.err.toStdString();
-    EXPECT_TRUE(run.out.isEmpty());
-  }
+  const CtlRun run = Ctl({"factory-reset", "--yes"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("error 0xE2000053: ZU6400 is running its bootstrap loader; send firmware first"))
+      << run.err.toStdString();
 }
 
 TEST_F(ConfigEditCli, EraseMemoriesSendsOneTransmission) {
@@ -134,19 +114,10 @@ TEST_F(ConfigEditCli, EraseMemoriesSendsOneTransmission) {
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_EQ(Sent(run, "EraseMemory"),
             QStringList({"em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"}));
-  EXPECT_TRUE(run.err.contains("ATU memory erased Band All Antenna 3"));
 
   run = Ctl({"--antenna", "1", "erase-memories", "--band", "15", "--trace"});
   ASSERT_EQ(run.status, 0);
   EXPECT_EQ(Sent(run, "EraseMemory"), QStringList({"em071;rv;"}));
-
-  for (const QStringList& args : {QStringList{"erase-memories", "--antenna", "1"},
-                                  QStringList{"erase-memories", "--band", "20", "--antenna", "4"}}) {
-    run = Ctl(args);
-    EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
-    EXPECT_EQ(run.err.count('\n'), 2);  // the problem and the pointer to --help
-    EXPECT_TRUE(run.err.contains("--band") || run.err.contains("--antenna"));
-  }
 }
 
 // The adapter goes as the erase command comes: the erase is never carried
@@ -156,37 +127,15 @@ TEST_F(ConfigEditCli, EraseMemoriesOnAPortThatVanishedFails) {
   const CtlRun run = Ctl({"erase-memories", "--band", "20", "--antenna", "1"});
   EXPECT_EQ(run.status, 1);
   EXPECT_FALSE(run.err.contains("ATU memory erased"));
-  EXPECT_FALSE(run.err.contains("0x00000000"));
   EXPECT_TRUE(run.err.endsWith("error 0x0000048F: The connection to the ZU6400 on " + port +
                                " was lost: the adapter was unplugged or switched off\n"))
       << run.err.toStdString();
 }
 
-TEST_F(ConfigEditCli, FactoryResetNeedsYesThenResetsAndFindsTheTunerAgain) {
-  StartSim({"--version", "01.39", "--restart-ms", "200"});
-  CtlRun run = Ctl({"factory-reset", "--trace"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.err.contains("--yes is missing: the factory reset cannot be undone")) << run.err.toStdString();
-  EXPECT_TRUE(run.err.contains("zu6400ctl save keeps a copy"));
-  EXPECT_FALSE(run.err.contains(" send "));
-
-  ASSERT_EQ(Ctl({"config", "set", "sleep=on", "key-power=900"}).status, 0);
-  run = Ctl({"factory-reset", "--yes", "--trace"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "EraseConfiguration"), QStringList({"eeinit;"}));
-  EXPECT_EQ(Sent(run, "ResetMcu"), QStringList({"rst0;"}));
-  EXPECT_TRUE(run.err.contains("Waiting 3 seconds for reset"));
-  EXPECT_TRUE(run.err.indexOf("GetSerialNumber send", run.err.indexOf("ResetMcu send")) > 0) << "contacted again";
-
-  const QJsonObject o = Json();
-  EXPECT_EQ(o["idle_sleep"].toBool(), false);
-  EXPECT_EQ(o["key_interrupt_power"].toInt(), 1500);
-  EXPECT_EQ(o["bands"].toArray()[3].toObject()["antennas"].toArray()[1].toBool(), false);
-}
-
 // The settings live in the tuner's memories: a restore brings back what was
-// saved after an edit and a factory reset (each job waits 3 s for the tuner,
-// so the two share one restore; the simulator's own test shows an edit alone).
+// saved after an edit and a factory reset, which erases them, restarts the
+// tuner and finds it again (each job waits 3 s for the tuner, so the two
+// share one restore; the simulator's own test shows an edit alone).
 TEST_F(ConfigEditCli, RestoreBringsBackTheSavedSettingsAfterEditAndFactoryReset) {
   StartSim({"--restart-ms", "50"});
   const QJsonObject saved = Json();
@@ -195,10 +144,13 @@ TEST_F(ConfigEditCli, RestoreBringsBackTheSavedSettingsAfterEditAndFactoryReset)
   const CtlRun edit = Ctl({"config", "set", "--band", "20", "ant3=on", "preferred=3", "swr-bypass=2.50",
                            "key-power=900", "sleep=on", "fine-tune=on"});
   ASSERT_EQ(edit.status, 0) << edit.err.toStdString();
-  const QJsonObject edited = Json();
-  EXPECT_EQ(edited["key_interrupt_power"].toInt(), 900);
-  ASSERT_EQ(Ctl({"factory-reset", "--yes"}).status, 0);
+  const CtlRun reset = Ctl({"factory-reset", "--yes", "--trace"});
+  ASSERT_EQ(reset.status, 0) << reset.err.toStdString();
+  EXPECT_EQ(Sent(reset, "EraseConfiguration"), QStringList({"eeinit;"}));
+  EXPECT_EQ(Sent(reset, "ResetMcu"), QStringList({"rst0;"}));
+  EXPECT_TRUE(reset.err.indexOf("GetSerialNumber send", reset.err.indexOf("ResetMcu send")) > 0) << "contacted again";
   const QJsonObject factory = Json();
+  EXPECT_EQ(factory["key_interrupt_power"].toInt(), 1500);
   EXPECT_EQ(factory["bands"].toArray()[5].toObject()["preferred"].toInt(), 0) << "20 m as it left the factory";
   EXPECT_NE(factory, saved);
   const CtlRun restore = Ctl({"restore", file});

@@ -38,13 +38,6 @@ TEST(PortList, StableNameIsTheLinkThatLeadsToTheDevice) {
   EXPECT_EQ(StableNameOf(dev.filePath(QStringLiteral("ttyS0")), byId), QString());  // no such device
   EXPECT_EQ(StableNameOf(MakeDevice(dev, QStringLiteral("ttyACM0")), byId), QString());  // not a USB adapter
   EXPECT_EQ(StableNameOf(usb1, dev.filePath(QStringLiteral("missing"))), QString());
-
-  // Replugged into another socket: the same stable name now leads to ttyUSB0.
-  QFile::remove(tuner);
-  QFile::remove(other);
-  ASSERT_TRUE(QFile::link(QStringLiteral("../../ttyUSB0"), tuner));
-  EXPECT_EQ(StableNameOf(usb0, byId), tuner);
-  EXPECT_EQ(StableNameOf(usb1, byId), QString());
 }
 
 TEST(PortList, AStableNameKeepsWorkingAfterTheAdapterMoves) {
@@ -55,7 +48,6 @@ TEST(PortList, AStableNameKeepsWorkingAfterTheAdapterMoves) {
   const CtlRun before = RunCtl({"--port", stable, "contact"}, config.path());
   ASSERT_EQ(before.status, 0) << before.err.toStdString();
   EXPECT_TRUE(before.out.contains("serial: 00111\n"));
-  EXPECT_TRUE(before.out.contains("port: " + stable + "\n"));
 
   CSimulatorProcess second({"--serial", "222"});
   QFile::remove(stable);

@@ -31,7 +31,7 @@ void Fill(COperateValues& v) {
   v.Fault.Set(4);
 }
 
-TEST(ReadingsLog, LineHoldsEveryReadingAndASleepingTunerTheTimeAlone) {
+TEST(ReadingsLog, LineHoldsEveryReadingQuotedAsNeededAndASleepingTunerTheTimeAlone) {
   COperateValues v;
   Fill(v);
   const QDateTime time = QDateTime::currentDateTime();
@@ -47,13 +47,10 @@ TEST(ReadingsLog, LineHoldsEveryReadingAndASleepingTunerTheTimeAlone) {
   ASSERT_EQ(asleep.size(), fields.size());
   EXPECT_EQ(asleep[0], fields[0]);
   EXPECT_EQ(asleep.mid(1).join(""), "");
-}
 
-TEST(ReadingsLog, ReplyTextWithASeparatorOrQuoteStaysOneField) {
-  COperateValues v;
-  Fill(v);
-  v.Swr.Set("1,5\"x");
-  EXPECT_TRUE(ReadingsLine(QDateTime::currentDateTime(), v).endsWith(",\"1,5\"\"x\",2.60,4"));
+  v.PowerStatus.Set(1);
+  v.Swr.Set("1,5\"x");  // reply text with a separator or quote stays one field
+  EXPECT_TRUE(ReadingsLine(time, v).endsWith(",\"1,5\"\"x\",2.60,4"));
 }
 
 TEST(ReadingsLog, HeaderOnlyInANewFileAndEveryLineAppended) {
@@ -65,7 +62,6 @@ TEST(ReadingsLog, HeaderOnlyInANewFileAndEveryLineAppended) {
   for (int run = 0; run < 2; ++run) {  // the second run appends to the first's file
     CReadingsFile file;
     ASSERT_EQ(file.Open(path), Result::Success);
-    EXPECT_TRUE(file.IsOpen());
     for (int i = 0; i < 3; ++i) {
       v.Frequency.Set(static_cast<unsigned short>(7000 + 10 * (3 * run + i)));
       written << ReadingsLine(QDateTime::currentDateTime(), v);
@@ -81,7 +77,6 @@ TEST(ReadingsLog, FileThatCannotBeMadeOrWrittenReportsAndKeepsWhatWasWritten) {
   QTemporaryDir dir;
   CReadingsFile file;
   EXPECT_EQ(file.Open(PathUnderAFile(dir)), Result::PathNotFound);
-  EXPECT_FALSE(file.IsOpen());
   EXPECT_EQ(file.Open("/dev/full"), Result::DiskFull);  // the header cannot go
   EXPECT_FALSE(file.IsOpen());
 
@@ -109,16 +104,14 @@ TEST(ReadingsHistory, RingKeepsTheNewestPointsWithinItsBound) {
   for (int i = 0; i < 12; ++i) {
     v.ForwardVoltage.Set(static_cast<unsigned short>(i));
     ring.AddCycle(1000 * i, Result::Success, v);
-    EXPECT_LE(ring.Size(), 5u);
   }
-  EXPECT_EQ(ring.Capacity(), 5u);
   EXPECT_EQ(ring.AddedCount(), 12u);
   for (std::size_t i = 0; i < ring.Size(); ++i) {
     EXPECT_EQ(ring.At(i).time, 1000 * static_cast<qint64>(7 + i));
     EXPECT_EQ(ring.At(i).vfwd, static_cast<float>(7 + i));
   }
+  EXPECT_EQ(ring.Size(), 5u);
   EXPECT_EQ(ring.Newest().time, 11000);
-  EXPECT_EQ(CReadingsHistory().Capacity(), CReadingsHistory::kCapacity);
 }
 
 TEST(ReadingsHistory, CyclesWithoutReadingsAreGapsAndAMarkGoesWithTheNextPointOnly) {
@@ -134,14 +127,12 @@ TEST(ReadingsHistory, CyclesWithoutReadingsAreGapsAndAMarkGoesWithTheNextPointOn
   ring.AddCycle(4, Result::DevicePoweredOff, v);
 
   EXPECT_FLOAT_EQ(ring.At(0).swr, 1.35f);
-  EXPECT_FLOAT_EQ(ring.At(0).swrBypass, 2.60f);
   EXPECT_EQ(ring.At(0).mark, HistoryMark::Tune);
   EXPECT_FALSE(ring.At(0).IsGap());
   EXPECT_TRUE(ring.At(1).IsGap());
   EXPECT_EQ(ring.At(1).mark, HistoryMark::None);
   EXPECT_TRUE(std::isnan(ring.At(2).swr));
   EXPECT_EQ(ring.At(2).vfwd, 150.0f);
-  EXPECT_FALSE(ring.At(2).IsGap());
   EXPECT_TRUE(ring.At(3).IsGap());
 }
 

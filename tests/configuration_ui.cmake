@@ -2,4 +2,4 @@
 zu_test(test_ui_configuration EditConfigurationSheetTest.cpp)
 target_link_libraries(test_ui_configuration PRIVATE zu_ui)
 zu_test(test_ui_configuration_dialogs ConfigurationDialogsTest.cpp)
-target_link_libraries(test_ui_configuration_dialogs PRIVATE zu_ui zu_ctl_runner)
+target_link_libraries(test_ui_configuration_dialogs PRIVATE zu_ui)
