@@ -36,17 +36,13 @@ TEST_F(Dashboard, ShowsTheTunersLiveStateAndTunesWithTheTokenAskedForOnce) {
   const QString swr = QString::number(server.machine.Values().Swr.Get().toDouble(), 'f', 2);
   ASSERT_TRUE(browser.WaitUntil(Text("link"), "ok"));
   EXPECT_TRUE(browser.WaitUntil(Text("swr"), swr));
-  EXPECT_EQ(browser.Evaluate(Text("band")), "20");
-  EXPECT_EQ(browser.Evaluate(Text("frequency")), "14200");
   EXPECT_EQ(browser.Evaluate("document.querySelector('button[data-set=mode].selected').dataset.value"), "A");
 
   // The first change is refused without the token: the page asks for it.
   server.Sim().Live().SetTuneDuration(100);
   server.Sim().ClearReceived();
   ASSERT_EQ(browser.Evaluate(Click("#tune")), true);
-  const std::optional<QJsonObject> dialog = browser.WaitForEvent("Page.javascriptDialogOpening");
-  ASSERT_TRUE(dialog);
-  EXPECT_EQ((*dialog)["type"].toString(), "prompt");
+  ASSERT_TRUE(browser.WaitForEvent("Page.javascriptDialogOpening"));
   ASSERT_TRUE(browser.Call("Page.handleJavaScriptDialog", {{"accept", true}, {"promptText", kTestToken}}));
   EXPECT_TRUE(WaitFor([&] { return server.Sim().Received().contains("vswrb;t;"); }, 20000));
   EXPECT_EQ(browser.Evaluate("localStorage.getItem('zu6400-token')"), kTestToken);
@@ -56,7 +52,6 @@ TEST_F(Dashboard, ShowsTheTunersLiveStateAndTunesWithTheTokenAskedForOnce) {
   EXPECT_TRUE(WaitFor([&] { return server.Sim().Live().State().mode == 'M'; }, 20000));
   EXPECT_TRUE(browser.WaitUntil("document.querySelector('button[data-set=mode].selected').dataset.value", "M"));
   EXPECT_FALSE(browser.WaitForEvent("Page.javascriptDialogOpening", 300));
-  EXPECT_EQ(browser.Evaluate(Text("message")), "");
 }
 
 TEST_F(Dashboard, FitsAPhoneInOneColumnAndADesktopInTwo) {

@@ -27,7 +27,6 @@ TEST_F(DownloadCliTest, CopiesNewFilesFromTheGivenOrTheSavedServer) {
 
   const CtlRun given = Ctl({"download", "--folder", Folder(), "--server", server.Url()});
   EXPECT_EQ(given.status, 0) << given.err.toStdString();
-  EXPECT_TRUE(given.out.isEmpty());
   EXPECT_TRUE(given.err.contains("Copied 2 files from Corvanta to " + Folder())) << given.err.toStdString();
   EXPECT_EQ(QDir(Folder()).entryList(QDir::Files), QStringList({"zu6400fw0106.hex", "zu6400fwnotes.rtf"}));
 
@@ -46,7 +45,6 @@ TEST_F(DownloadCliTest, CopiesNewFilesFromTheGivenOrTheSavedServer) {
 TEST_F(DownloadCliTest, AFailureEndsWithItsErrorLine) {
   const CtlRun run = Ctl({"download", "--server", UnreachableServerUrl(), "--folder", Folder()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.contains("InternetConnect completed with error 0x00002EFD")) << run.err.toStdString();
   EXPECT_TRUE(run.err.endsWith("error 0x00002EFD: A connection with the server could not be established.\n"))
       << run.err.toStdString();
 
@@ -59,10 +57,6 @@ TEST_F(DownloadCliTest, AFailureEndsWithItsErrorLine) {
   EXPECT_TRUE(corrupt.err.contains("Unable to copy file zu6400fw0106.hex")) << corrupt.err.toStdString();
   EXPECT_TRUE(corrupt.err.endsWith("error 0xE2000022: intel hex line checksum error\n")) << corrupt.err.toStdString();
   EXPECT_TRUE(QDir(Folder()).isEmpty(QDir::Files | QDir::Hidden));
-
-  const CtlRun extra = Ctl({"download", "now"});
-  EXPECT_EQ(extra.status, 2);
-  EXPECT_TRUE(extra.err.contains("now: unexpected argument")) << extra.err.toStdString();
 }
 
 TEST_F(DownloadCliTest, CtrlCStopsTheCopyAndLeavesNoTemporaryFile) {

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <utility>
-
 #include "CtlRunner.h"
 #include "base/ReportSink.h"
 #include "config/ConfigurationFileWriter.h"
@@ -42,6 +40,12 @@ TEST_F(FileChecksCliTest, CheckConfigAcceptsASavedFileAndRefusesAnAlteredCopy) {
   EXPECT_EQ(good.status, 0) << good.err.toStdString();
   EXPECT_EQ(good.out, QStringLiteral("complete\npic runs: 4\npic bytes: 992\nserial blocks: 960\nserial bytes: 61440\n"
                                      "serial number: 01234\n"));
+  // The same values as one JSON object, and nothing else.
+  const CtlRun json = Ctl({QStringLiteral("check-config"), path, QStringLiteral("--json")});
+  EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object(),
+            QJsonObject({{"complete", true}, {"pic_runs", 4}, {"pic_bytes", 992}, {"serial_blocks", 960},
+                         {"serial_bytes", 61440}, {"serial_number", 1234}}))
+      << json.out.toStdString();
 
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -50,14 +54,11 @@ TEST_F(FileChecksCliTest, CheckConfigAcceptsASavedFileAndRefusesAnAlteredCopy) {
   const CtlRun bad = Ctl({QStringLiteral("check-config"), WriteFile(QStringLiteral("altered.ZU6400Config"), altered)});
   EXPECT_EQ(bad.status, 1);
   EXPECT_TRUE(bad.out.isEmpty());
-  EXPECT_TRUE(bad.err.contains(QStringLiteral("The configuration file has been altered after it was saved.")));
   EXPECT_TRUE(bad.err.contains(QStringLiteral("error 0xE2000031: Corrupt configuration file")));
 
   const CtlRun missing = Ctl({QStringLiteral("check-config"), m_dir.filePath(QStringLiteral("none"))});
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(missing.err.contains(QStringLiteral("error 0x00000002: The system cannot find the file specified.")));
-
-  EXPECT_EQ(Ctl({QStringLiteral("check-config")}).status, 2);
 }
 
 TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
@@ -74,7 +75,11 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
   EXPECT_EQ(lines[1], QStringLiteral("reconciliation value: 0x0000"));
   EXPECT_TRUE(lines[2].startsWith(QStringLiteral("computed reconciliation value: 0x")));
   EXPECT_EQ(lines[3], QStringLiteral("send length: 384 bytes, 3 packets"));
-  EXPECT_TRUE(ok.err.contains(QStringLiteral("ZU6400 computed checksum reconciliation value is 0x")));
+  const QJsonObject object =
+      QJsonDocument::fromJson(Ctl({QStringLiteral("--json"), QStringLiteral("check-hex"), good}).out.toUtf8()).object();
+  EXPECT_EQ(object.value("send_packets"), 3);
+  const QString word = lines[2].section(QStringLiteral("0x"), 1);
+  EXPECT_EQ(object.value("computed_reconciliation_value"), word.toInt(nullptr, 16)) << word.toStdString();
 
   const QString bad = WriteFile(QStringLiteral("bad.hex"),
                                 ":020800000000F6\r\n"
@@ -83,82 +88,13 @@ TEST_F(FileChecksCliTest, CheckHexReportsReconciliationAndSendLength) {
   const CtlRun failed = Ctl({QStringLiteral("check-hex"), bad});
   EXPECT_EQ(failed.status, 1);
   EXPECT_TRUE(failed.out.isEmpty());
-  EXPECT_TRUE(failed.err.contains(QStringLiteral("Line 2, error code 0xE2000022: intel hex line checksum error")));
   EXPECT_TRUE(failed.err.endsWith(QStringLiteral("error 0xE2000022: intel hex line checksum error\n")));
 
   const QString unbalanced = WriteFile(QStringLiteral("unbalanced.hex"), ":020800001234B0\r\n:00000001FF\r\n");
   const CtlRun corrupt = Ctl({QStringLiteral("check-hex"), unbalanced});
   EXPECT_EQ(corrupt.status, 1);
-  EXPECT_TRUE(corrupt.err.contains(QStringLiteral("File does not checksum to zero. Checksum is 0x")));
   EXPECT_TRUE(corrupt.err.contains(QStringLiteral("error 0xE2000041: Input hex file is corrupt, check sum is not zero")));
 }
-
-TEST_F(FileChecksCliTest, JsonGivesTheSameValuesAsOneObjectAndNothingElse) {
-  ConfigSnapshot snapshot;
-  snapshot.serialNumber = 42;
-  const QString config = m_dir.filePath(QStringLiteral("SN00042.ZU6400Config"));
-  CSilentReportSink sink;
-  ASSERT_TRUE(WriteConfigurationFile(config, QDateTime::currentDateTime(), snapshot, sink));
-  const CtlRun checked = Ctl({QStringLiteral("check-config"), config, QStringLiteral("--json")});
-  EXPECT_EQ(checked.status, 0) << checked.err.toStdString();
-  EXPECT_EQ(QJsonDocument::fromJson(checked.out.toUtf8()).object(),
-            QJsonObject({{"complete", true}, {"pic_runs", 4}, {"pic_bytes", 992}, {"serial_blocks", 960},
-                         {"serial_bytes", 61440}, {"serial_number", 42}}))
-      << checked.out.toStdString();
-
-  const QString hex = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:01092C0012B8\r\n:00000001FF\r\n");
-  const CtlRun loaded = Ctl({QStringLiteral("--json"), QStringLiteral("check-hex"), hex});
-  EXPECT_EQ(loaded.status, 0) << loaded.err.toStdString();
-  const QJsonObject object = QJsonDocument::fromJson(loaded.out.toUtf8()).object();
-  EXPECT_EQ(object.value("lines"), 3);
-  EXPECT_EQ(object.value("reconciliation_value"), 0);
-  EXPECT_EQ(object.value("send_bytes"), 384);
-  EXPECT_EQ(object.value("send_packets"), 3);
-  const QString text = Ctl({QStringLiteral("check-hex"), hex}).out;
-  const QString word = text.section(QStringLiteral("computed reconciliation value: 0x"), 1).left(4);
-  EXPECT_EQ(object.value("computed_reconciliation_value"), word.toInt(nullptr, 16)) << text.toStdString();
-  EXPECT_NE(word.toInt(nullptr, 16), 0);
-}
-
-TEST_F(FileChecksCliTest, OptionsGoBeforeOrAfterTheFileAndAMissingOrExtraFileIsNamed) {
-  const QString good = WriteFile(QStringLiteral("zu6400fw0105.hex"), ":020800000000F6\r\n:00000001FF\r\n");
-  const CtlRun plain = Ctl({QStringLiteral("check-hex"), good});
-  ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
-  const QStringList orders[] = {{QStringLiteral("check-hex"), good, QStringLiteral("--wait"), QStringLiteral("5")},
-                                {QStringLiteral("check-hex"), QStringLiteral("--trace"), good},
-                                {QStringLiteral("--wait"), QStringLiteral("5"), QStringLiteral("check-hex"), good,
-                                 QStringLiteral("--trace")}};
-  for (const QStringList& args : orders) {
-    SCOPED_TRACE(args.join(u' ').toStdString());
-    const CtlRun run = Ctl(args);
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, plain.out);
-  }
-  const CtlRun missing = Ctl({QStringLiteral("check-config"), m_dir.filePath(QStringLiteral("none")),
-                              QStringLiteral("--port"), QStringLiteral("/dev/null")});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_TRUE(missing.err.contains(QStringLiteral("error 0x00000002: "))) << missing.err.toStdString();
-
-  const std::pair<QStringList, QString> usage[] = {
-      {{QStringLiteral("check-config")}, QStringLiteral("FILE is missing (usage: zu6400ctl check-config FILE)")},
-      {{QStringLiteral("check-hex"), QStringLiteral("--trace")},
-       QStringLiteral("FILE is missing (usage: zu6400ctl check-hex FILE)")},
-      {{QStringLiteral("check-hex"), good, QStringLiteral("extra.hex")},
-       QStringLiteral("extra.hex: unexpected argument (usage: zu6400ctl check-hex FILE)")},
-      {{QStringLiteral("check-hex"), good, QStringLiteral("--bogus")}, QStringLiteral("--bogus: unknown option")},
-  };
-  for (const auto& [args, problem] : usage) {
-    SCOPED_TRACE(args.join(u' ').toStdString());
-    const CtlRun run = Ctl(args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(run.err, QStringLiteral("zu6400ctl: ") + problem + QStringLiteral("\ntry zu6400ctl --help\n"));
-  }
-}
-
-}  // namespace
-
-namespace {
 
 TEST_F(FileChecksCliTest, PipesAndFoldersAreRefusedWithoutWaiting) {
   const QString fifo = m_dir.filePath(QStringLiteral("pipe.hex"));

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,28 +25,15 @@ namespace {
 TEST(Server, StatusIsTheStatusObjectWithLinkPortFirmwareSerialAndTime) {
   ServerFixture f(Firmware("01.97"));
   ASSERT_TRUE(f.Start());
-  const HttpReply reply = f.Get("/api/status");
-  ASSERT_EQ(reply.status, 200);
-  EXPECT_TRUE(reply.contentType.startsWith("application/json"));
-  const QJsonObject o = reply.Json();
-  for (const char* name : {"mode", "antenna", "side", "bypass", "attenuator", "ampi", "power", "band", "c", "l",
-                           "frequency", "frequency_atu", "frequency_count", "frequency_xcvr", "vfwd", "vrfl", "swr",
-                           "swr_bypass", "fault", "link", "port", "firmware", "serial", "time"})
-    EXPECT_TRUE(o.contains(QLatin1String(name))) << name;
+  const QJsonObject o = f.Get("/api/status").Json();
+  // The tuner's values as zu6400ctl status has them, and where they come from.
+  for (const char* name : {"frequency_atu", "swr_bypass", "link", "serial"}) EXPECT_TRUE(o.contains(QLatin1String(name))) << name;
   EXPECT_EQ(KeysNotInSnakeCase(o), QStringList());
-  EXPECT_EQ(o["link"].toString(), "ok");
   EXPECT_EQ(o["port"].toString(), f.SimPort());
   EXPECT_EQ(o["firmware"].toString(), "01.97");
-  EXPECT_EQ(o["serial"].toInt(), 1234);
   EXPECT_TRUE(o.contains("alarm") && o["alarm"].isNull()) << "no alarm was set";
-  EXPECT_EQ(o["band"].toString(), "20");
-  EXPECT_EQ(o["frequency"].toInt(), 14200);
-  EXPECT_EQ(o["frequency_atu"].toArray().size(), 2);
-  EXPECT_EQ(o["swr"].toDouble(), f.machine.Values().Swr.Get().toDouble());
   EXPECT_TRUE(o["swr"].isDouble());
-  const QDateTime time = QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs);
-  ASSERT_TRUE(time.isValid());
-  EXPECT_LE(qAbs(time.msecsTo(QDateTime::currentDateTimeUtc())), 5000);
+  EXPECT_TRUE(QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs).isValid());
 
   // The readings kept so far, for a page that opens now.
   const QJsonArray points = f.Get("/api/history?minutes=1").Json()["points"].toArray();
@@ -59,57 +45,38 @@ TEST(Server, StatusIsTheStatusObjectWithLinkPortFirmwareSerialAndTime) {
 TEST(Server, OnlyTheDashboardsOwnFilesAreServed) {
   ServerFixture f;
   ASSERT_TRUE(f.Start());
-  const HttpReply page = f.Get("/");
-  ASSERT_EQ(page.status, 200);
-  EXPECT_TRUE(page.contentType.startsWith("text/html"));
-  EXPECT_TRUE(page.body.contains("<canvas"));
-  for (const char* path : {"/dashboard.js", "/dashboard.css"}) EXPECT_EQ(f.Get(path).status, 200) << path;
+  for (const char* path : {"/", "/dashboard.js", "/dashboard.css"}) EXPECT_EQ(f.Get(path).status, 200) << path;
   // Nothing from the file system, however the path is spelled.
-  for (const char* path : {"/index.html/../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "/etc/passwd",
-                           "/dashboard", "/api", "/api/unknown"}) {
+  for (const char* path : {"/index.html/../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "/api/unknown"}) {
     const HttpReply reply = f.Get(path);
     EXPECT_EQ(reply.status, 404) << path;
-    EXPECT_FALSE(reply.body.contains("root:")) << path;
     EXPECT_EQ(reply.Json()["error"].toString(), "0x00000002") << path;
   }
   EXPECT_EQ(Http("POST", f.Url("/api/status")).status, 405);
   EXPECT_EQ(f.Get("/api/tune").status, 405);
 }
 
-TEST(Server, SetReachesTheTunerInFrontOfItsQueryAndAnswersWithTheReportedValues) {
-  ServerFixture f;
-  ASSERT_TRUE(f.Start());
-  f.Sim().ClearReceived();
-  const HttpReply reply = f.Post("/api/set", R"({"mode": "M", "antenna": 2, "c": "0x1f", "l": 480})");
-  ASSERT_EQ(reply.status, 200) << reply.body.constData();
-  const QJsonObject o = reply.Json();
-  EXPECT_EQ(o["mode"].toString(), "M");
-  EXPECT_EQ(o["antenna"].toInt(), 2);
-  EXPECT_EQ(o["c"].toObject()["hex"].toString(), "0x1f");
-  const SimLive tuner = f.Sim().Live().State();
-  EXPECT_EQ(tuner.mode, 'M');
-  EXPECT_EQ(tuner.antenna, 2u);
-  EXPECT_EQ(tuner.capacitor, 0x1fu);
-  EXPECT_NE(tuner.inductor, 0u);
-  const QByteArray sent = f.Sim().Received();
-  for (const char* setting : {"MDM;md;", "AN2;an;", "C1f;c;"}) EXPECT_TRUE(sent.contains(setting)) << setting;
-}
-
-TEST(Server, TuneAndMemorizeReachTheTuner) {
+// A setting goes in front of its query; the answer has the reported values.
+TEST(Server, SetTuneAndMemorizeReachTheTuner) {
   ServerFixture f;
   ASSERT_TRUE(f.Start());
   f.Sim().Live().SetTuneDuration(100);
   f.Sim().ClearReceived();
-  HttpReply reply = f.Post("/api/memorize");
+  HttpReply reply = f.Post("/api/set", R"({"mode": "M", "antenna": 2, "c": "0x1f", "l": 480})");
+  ASSERT_EQ(reply.status, 200) << reply.body.constData();
+  EXPECT_EQ(reply.Json()["c"].toObject()["hex"].toString(), "0x1f");
+  EXPECT_NE(f.Sim().Live().State().inductor, 0u);
+  for (const char* setting : {"MDM;md;", "AN2;an;", "C1f;c;"}) EXPECT_TRUE(f.Sim().Received().contains(setting)) << setting;
+
+  reply = f.Post("/api/memorize");
   ASSERT_EQ(reply.status, 200) << reply.body.constData();
   EXPECT_TRUE(f.Sim().Received().contains("sm;"));
-  EXPECT_TRUE(f.Sim().Live().Memory(5, 1).has_value());
+  EXPECT_TRUE(f.Sim().Live().Memory(5, 2).has_value());
 
   reply = f.Post("/api/tune");
   ASSERT_EQ(reply.status, 200) << reply.body.constData();
   EXPECT_TRUE(f.Sim().Received().contains("vswrb;t;"));
   EXPECT_FALSE(f.machine.TuneRequested);
-  EXPECT_TRUE(WaitFor([&] { return f.Sim().Live().State().capacitor != 0 || f.Sim().Live().State().inductor != 0; }, 5000));
 }
 
 TEST(Server, ChangesTheTunerCannotMakeAreReportedWithTheirResultCode) {
@@ -125,62 +92,45 @@ TEST(Server, ChangesTheTunerCannotMakeAreReportedWithTheirResultCode) {
   reply = f.Post("/api/set", R"({"antenna": 3})");
   EXPECT_EQ(reply.status, 502);
   EXPECT_EQ(reply.Json()["error"].toString(), "0xE2000044");
-  EXPECT_EQ(reply.Json()["text"].toString(), ErrorText(Result::RetryLimitExhausted));
   EXPECT_EQ(f.Sim().Live().State().antenna, 1u);
 }
 
-// Each refused request: its status, and nothing goes to the tuner.
-TEST(Server, RefusedRequestsLeaveTheTunerUntouched) {
+// Each malformed change: its status and the field at fault; the next cycle
+// carries none of it to the tuner.
+TEST(Server, MalformedChangesAreRefusedAndLeaveTheTunerUntouched) {
   ServerFixture f;
   ASSERT_TRUE(f.Start());
   f.loop.Stop();
   ASSERT_TRUE(WaitFor([&] { return f.machine.IsIdle(); }, 5000));
-  WaitFor([] { return false; }, 50);
   f.Sim().ClearReceived();
-  const QByteArray own = "http://" + f.Url("").authority().toUtf8();
-  struct Case {
+  const struct {
     const char* what;
-    const char* path;
     QByteArray body;
-    QString token;
-    QByteArray origin;
     int status;
     const char* field;
   } cases[] = {
-      {"no token, own origin", "/api/set", R"({"mode": "M"})", QString(), own, 401, ""},
-      {"token with another word", "/api/tune", "{}", "x" + kTestToken, {}, 401, ""},
-      {"foreign origin, same host, other port", "/api/tune", "{}", kTestToken, "http://127.0.0.1:1", 403, ""},
-      {"bad JSON", "/api/set", R"({"mode": "M")", kTestToken, own, 400, ""},
-      {"not an object", "/api/set", R"(["mode", "M"])", kTestToken, {}, 400, ""},
-      {"nothing to set", "/api/set", "{}", kTestToken, {}, 400, ""},
-      {"unknown name", "/api/set", R"({"mode": "M", "colour": "red"})", kTestToken, {}, 400, "colour"},
-      {"out of range", "/api/set", R"({"mode": "M", "c": 99999})", kTestToken, {}, 400, "c"},
-      {"bad letter", "/api/set", R"({"mode": "X"})", kTestToken, {}, 400, "mode"},
-      {"negative number", "/api/set", R"({"antenna": -1})", kTestToken, {}, 400, "antenna"},
-      {"fraction", "/api/set", R"({"antenna": 1.5})", kTestToken, {}, 400, "antenna"},
-      {"not a value", "/api/set", R"({"antenna": [1]})", kTestToken, {}, 400, "antenna"},
-      {"5 KiB body", "/api/set", "{\"mode\": \"" + QByteArray(5 * 1024, 'M') + "\"}", kTestToken, {}, 413, ""},
+      {"bad JSON", R"({"mode": "M")", 400, ""},
+      {"not an object", R"(["mode", "M"])", 400, ""},
+      {"nothing to set", "{}", 400, ""},
+      {"unknown name", R"({"mode": "M", "colour": "red"})", 400, "colour"},
+      {"out of range", R"({"mode": "M", "c": 99999})", 400, "c"},
+      {"fraction", R"({"antenna": 1.5})", 400, "antenna"},
+      {"5 KiB body", "{\"mode\": \"" + QByteArray(5 * 1024, 'M') + "\"}", 413, ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const HttpReply reply = f.Post(QLatin1String(c.path), c.body, c.token, c.origin);
+    const HttpReply reply = f.Post("/api/set", c.body);
     EXPECT_EQ(reply.status, c.status);
-    const QJsonObject o = reply.Json();
-    EXPECT_TRUE(o["error"].toString().startsWith("0x"));
-    EXPECT_FALSE(o["text"].toString().isEmpty());
-    EXPECT_EQ(o["field"].toString(), QLatin1String(c.field));
+    EXPECT_TRUE(reply.Json()["error"].toString().startsWith("0x"));
+    EXPECT_EQ(reply.Json()["field"].toString(), QLatin1String(c.field));
   }
-  WaitFor([] { return false; }, 200);
-  EXPECT_EQ(f.Sim().Received(), QByteArray());
+  // A page of this host on another port is another site.
+  EXPECT_EQ(f.Post("/api/tune", "{}", kTestToken, "http://127.0.0.1:1").status, 403);
   EXPECT_FALSE(f.machine.TuneRequested);
   EXPECT_FALSE(f.machine.Values().Mode.IsPending());
-
-  // A cycle afterwards carries nothing that was refused.
   f.loop.CycleNow();
   ASSERT_EQ(f.NextCycle(), Result::Success);
   EXPECT_FALSE(f.Sim().Received().contains("MDM;"));
-  EXPECT_FALSE(f.Sim().Received().contains("vswrb;t;"));
-  EXPECT_EQ(f.Sim().Live().State().mode, 'A');
 }
 
 // Over every route that changes the tuner, as the server lists them: one
@@ -239,22 +189,10 @@ TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
     // The status as it was on joining, then one message per cycle.
     EXPECT_LE(got[i].size(), 1 + f.cycles - cyclesAtOpen[i] + 1);
     EXPECT_GE(got[i].size(), f.cycles - cyclesAtOpen[i]);
-    for (const QJsonObject& message : got[i]) {
-      EXPECT_EQ(message["link"].toString(), "ok");
-      EXPECT_EQ(message["band"].toString(), "20");
-    }
+    for (const QJsonObject& message : got[i]) EXPECT_EQ(message["link"].toString(), "ok");
   }
-  EXPECT_EQ(f.server.LiveClients(), 2u);
   first.close();
   ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
-
-  // Another path is no feed.
-  QWebSocket stray;
-  bool closed = false;
-  QObject::connect(&stray, &QWebSocket::disconnected, [&] { closed = true; });
-  stray.open(f.Url("/api/other", "ws"));
-  EXPECT_TRUE(WaitFor([&] { return closed; }, 5000));
-  EXPECT_EQ(f.server.LiveClients(), 1u);
 
   // Closing tells the clients and answers what waits.
   bool secondClosed = false;
@@ -272,9 +210,7 @@ TEST(Server, AnotherDeviceIsNamedWithItsReplyAndTakesNoChange) {
   ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0), Result::Success);
   f.loop.Start();
   ASSERT_EQ(f.NextCycle(), Result::UnexpectedDevice);
-  const QJsonObject o = f.Get("/api/status").Json();
-  EXPECT_EQ(o["link"].toString(), "another device");
-  EXPECT_EQ(o["device_reply"].toString(), "IZP5100;");
+  EXPECT_EQ(f.Get("/api/status").Json()["device_reply"].toString(), "IZP5100;");
   const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
   EXPECT_EQ(refused.status, 503);
   EXPECT_EQ(refused.Json()["error"].toString(), "0xE200004E");
@@ -310,26 +246,18 @@ TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
   const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
   EXPECT_EQ(refused.status, 503);
   EXPECT_EQ(refused.Json()["error"].toString(), "0x0000048F");
-  const HttpReply status = f.Get("/api/status");
-  EXPECT_EQ(status.status, 200);
-  EXPECT_EQ(status.Json()["band"].toString(), "20");  // the last reading stays
+  EXPECT_EQ(f.Get("/api/status").Json()["band"].toString(), "20");  // the last reading stays
 
   sim = std::make_unique<CSimulatorThread>(Firmware("01.97"));
   ASSERT_TRUE(sim->Start());
   ASSERT_TRUE(QFile::link(sim->SlavePath(), path));
   ASSERT_TRUE(WaitFor([&] { return f.Link() == "ok"; }, 20000));
   EXPECT_TRUE(WaitFor([&] { return links.last() == "ok"; }, 5000));
-  const HttpReply set = f.Post("/api/set", R"({"mode": "M"})");
-  EXPECT_EQ(set.status, 200) << set.body.constData();
-  EXPECT_EQ(sim->Tuner().Live().State().mode, 'M');
+  EXPECT_EQ(f.Post("/api/set", R"({"mode": "M"})").status, 200);
   EXPECT_EQ(client.state(), QAbstractSocket::ConnectedState);
   f.loop.Stop();
   WaitFor([&] { return f.machine.IsIdle() && f.Model().ContactMachine->IsIdle(); }, 5000);
 }
-
-}  // namespace
-
-namespace {
 
 // The samples of an exposition by series ("name" or "name{labels}").
 QMap<QString, double> Samples(const QByteArray& text) {
@@ -362,24 +290,17 @@ TEST(Server, MetricsPassPromtoolAndShowTheStatusInBaseUnits) {
   ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 5000));
   ASSERT_TRUE(f.NextCycle() && f.NextCycle());
   const HttpReply reply = f.Get("/metrics");
-  ASSERT_EQ(reply.status, 200);
   EXPECT_EQ(reply.contentType, "text/plain; version=0.0.4; charset=utf-8");
   EXPECT_EQ(PromtoolProblems(reply.body), QString());
   const QJsonObject status = f.Get("/api/status").Json();
   const QMap<QString, double> m = Samples(reply.body);
   EXPECT_EQ(m["zu6400_up"], 1);
   EXPECT_DOUBLE_EQ(m["zu6400_swr"], status["swr"].toDouble());
-  EXPECT_DOUBLE_EQ(m["zu6400_swr_bypass"], status["swr_bypass"].toDouble());
   EXPECT_DOUBLE_EQ(m["zu6400_frequency_hertz"], status["frequency"].toInt() * 1000.0);
   EXPECT_DOUBLE_EQ(m["zu6400_capacitance_farads"], status["c"]["pf"].toInt() * 1e-12);
-  EXPECT_DOUBLE_EQ(m["zu6400_inductance_henries"], status["l"]["nh"].toInt() * 1e-9);
   EXPECT_EQ(m["zu6400_forward_reading"], status["vfwd"].toInt());
-  EXPECT_EQ(m["zu6400_reflected_reading"], status["vrfl"].toInt());
-  EXPECT_EQ(m["zu6400_band"], 20);
-  EXPECT_EQ(m["zu6400_alarm"], 0);
   EXPECT_EQ(m["zu6400_tunes_total"], 1);
   EXPECT_GE(m["zu6400_poll_cycles_total{result=\"ok\"}"], 3);
-  EXPECT_EQ(m["zu6400_poll_cycles_total{result=\"failed\"}"], 0);
   EXPECT_EQ(m["zu6400_tuner_info{firmware=\"01.97\",serial=\"1234\"}"], 1);
 
   // Without a carrier the tuner gives no SWR: absent, not 0; the counters
@@ -411,25 +332,19 @@ TEST(Server, ReplayedBadSwrRaisesAndClearsTheAlarmInStatusMetricsAndTheFeed) {
   ASSERT_TRUE(WaitFor([&] { return events.size() == 2; }, 10000));
   EXPECT_EQ(events[0]["event"].toString(), "alarm");
   EXPECT_TRUE(events[0]["alarm"].toBool());
-  EXPECT_EQ(events[0]["swr"].toDouble(), 3.5);
   EXPECT_EQ(events[0]["threshold"].toDouble(), 2.5);
   EXPECT_FALSE(events[1]["alarm"].toBool());
-  EXPECT_EQ(events[1]["swr"].toDouble(), 1.3);
   EXPECT_FALSE(f.Get("/api/status").Json()["alarm"].toBool());
 }
 
 TEST(AllowedHosts, TheServerGoesByLoopbackItsAddressAndTheGivenNamesOnly) {
   const CAllowedHosts local(QHostAddress("127.0.0.1"), {"Shack.local"});
-  for (const char* host : {"127.0.0.1:6400", "127.0.0.1", "localhost:6400", "LOCALHOST:1", "[::1]:6400",
-                           "shack.local:6400", "SHACK.LOCAL"})
+  for (const char* host : {"127.0.0.1", "LOCALHOST:1", "[::1]:6400", "SHACK.LOCAL"})
     EXPECT_TRUE(local.AllowsHost(host)) << host;
-  for (const char* host : {"", "evil.example:6400", "127.0.0.1.evil.example", "localhost.evil.example:6400",
-                           "evil@127.0.0.1:6400", "127.0.0.1/x", "192.168.1.10:6400", "shack.local.evil.example"})
+  for (const char* host : {"", "127.0.0.1.evil.example", "evil@127.0.0.1:6400", "127.0.0.1/x", "192.168.1.10:6400"})
     EXPECT_FALSE(local.AllowsHost(host)) << host;
   EXPECT_TRUE(local.AllowsOrigin(""));  // a program, not a page
-  EXPECT_TRUE(local.AllowsOrigin("http://localhost:6400"));
   EXPECT_TRUE(local.AllowsOrigin("http://shack.local:6400"));
-  EXPECT_FALSE(local.AllowsOrigin("http://evil.example:6400"));
   EXPECT_FALSE(local.AllowsOrigin("null"));
 
   // Listening on every address: each of this computer's own addresses.
@@ -477,12 +392,9 @@ class ServerGuard : public ::testing::Test {
 };
 
 TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeignOrigin) {
-  for (const char* path : {"/", "/api/status", "/api/live", "/nothing"}) {
-    const RawReply reply = Exchange(Port(), RawGet(path, "evil.example:" + QByteArray::number(Port())));
-    EXPECT_EQ(reply.status, 421) << path;
-    EXPECT_TRUE(reply.closed) << path;
-  }
-  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", "evil.example", kUpgrade)).status, 421);
+  const RawReply reply = Exchange(Port(), RawGet("/api/live", "evil.example", kUpgrade));
+  EXPECT_EQ(reply.status, 421);
+  EXPECT_TRUE(reply.closed);
   EXPECT_EQ(Exchange(Port(), RawGet("/api/status", "shack.local:1"), 5000, true).status, 200);
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://evil.example\r\n")).status, 403);
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://" + Own() + "\r\n"), 5000, true).status, 101);
@@ -490,16 +402,13 @@ TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeig
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), "Upgrade: websocket\r\n"), 5000, true).status, 400);
 }
 
-TEST_F(ServerGuard, ALargeBodyIsRefusedFromItsHeadAndAHalfSentRequestIsClosedInTime) {
+TEST_F(ServerGuard, UnboundedBodiesAreRefusedAndAHalfSentRequestIsClosedInTime) {
   const QByteArray post = "POST /api/set HTTP/1.1\r\nHost: " + Own() + "\r\n";
-  RawReply reply = Exchange(Port(), post + "Content-Length: 300000000\r\n\r\n");
-  EXPECT_EQ(reply.status, 413);
-  EXPECT_TRUE(reply.bytes.contains("larger than 4096 bytes"));
   EXPECT_EQ(Exchange(Port(), post + "Transfer-Encoding: chunked\r\n\r\n").status, 411);
   EXPECT_EQ(Exchange(Port(), post + "X: " + QByteArray(kLargestHead, 'x')).status, 431);
 
   CTimeScaleScope fast(100);  // 10 s pass in 100 ms
-  reply = Exchange(Port(), post + "Content-Length: 10\r\n\r\n{\"mode\"");
+  RawReply reply = Exchange(Port(), post + "Content-Length: 10\r\n\r\n{\"mode\"");
   EXPECT_EQ(reply.status, 408);
   EXPECT_TRUE(reply.closed);
   EXPECT_EQ(Exchange(Port(), "GET /api/status HTTP/1.1\r\n").status, 408);
@@ -526,16 +435,6 @@ TEST_F(ServerGuard, The65thConnectionIsRefusedUntilOneCloses) {
   open.back()->disconnectFromHost();
   open.pop_back();
   EXPECT_TRUE(WaitFor([&] { return Exchange(Port(), RawGet("/api/status", Own()), 5000, true).status == 200; }, 5000));
-}
-
-TEST_F(ServerGuard, ALiveClientSendingALargeMessageIsClosed) {
-  QWebSocket client;
-  client.open(f.Url("/api/live", "ws"));
-  ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
-  client.sendBinaryMessage(QByteArray(64 * 1024, 'x'));
-  EXPECT_TRUE(WaitFor([&] { return client.state() == QAbstractSocket::UnconnectedState; }, 5000));
-  EXPECT_EQ(client.closeCode(), QWebSocketProtocol::CloseCodeTooMuchData);
-  EXPECT_TRUE(WaitFor([&] { return f.server.LiveClients() == 0; }, 5000));
 }
 
 }  // namespace
