@@ -206,6 +206,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Interrupted{"Save", {}, {"save", "FILE"}, "ConfigSaveSerialPromBody send", 1, 1,
                     "tuner.ZU6400Config was left as it was"},
+        Interrupted{"Restore", {}, {"restore", "FILE"}, "ConfigRestoreSerialPromBody send", 1, 1,
+                    "The tuner's stored configuration is now incomplete: restore a configuration file again before "
+                    "using the tuner."},
         Interrupted{"Flash", {"--loader"}, {"flash", "IMAGE", "--yes"}, "LoadFirmwareInitial Send 132 bytes", 1, 1,
                     "The ZU6400 is left in its bootstrap loader: send the firmware again to finish the update"},
         // At 4800 bit/s the job's own search, after the contact's, takes long.
