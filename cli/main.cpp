@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <climits>
+#include <type_traits>
 
 #include "base/Printout.h"
 #include "base/ProgramVersion.h"
@@ -160,16 +161,20 @@ QString ReadWait(const QString& text, CliOptions& options) {
   return Format("--wait %s: --wait takes 1 to %u seconds", text, kLongestWait);
 }
 
-// A whole number from low to high, or what the option takes.
-QString ReadNumber(const QCommandLineParser& parser, const char* name, unsigned low, unsigned high, const char* unit,
-                   unsigned& value) {
+// A whole or decimal number from low to high, or what the option takes.
+template <class T>
+QString ReadInRange(const QCommandLineParser& parser, const char* name, T low, T high, const char* unit, T& value) {
   const QString option = QLatin1String(name);
   if (!parser.isSet(option)) return {};
   bool ok = false;
   const QString text = parser.value(option);
-  value = text.toUInt(&ok);
+  if constexpr (std::is_floating_point_v<T>)
+    value = text.toDouble(&ok);
+  else
+    value = text.toUInt(&ok);
   if (ok && value >= low && value <= high) return {};
-  return Format("--%s %s: --%s takes %u to %u%s", option, text, option, low, high, unit);
+  return QStringLiteral("--%1 %2: --%1 takes %3 to %4%5")
+      .arg(option, text, QString::number(low), QString::number(high), QLatin1String(unit));
 }
 
 QString ReadListen(const QString& text, CliOptions& options) {
@@ -199,21 +204,13 @@ QString ReadAntenna(const QString& text, CliOptions& options) {
   return {};
 }
 
-// A decimal number from low to high, or what the option takes.
-QString ReadDecimal(const QCommandLineParser& parser, const char* name, double low, double high, double& value) {
-  const QString option = QLatin1String(name);
-  if (!parser.isSet(option)) return {};
-  bool ok = false;
-  const QString text = parser.value(option);
-  value = text.toDouble(&ok);
-  if (ok && value >= low && value <= high) return {};
-  return Format("--%s %s: --%s takes %g to %g", option, text, option, low, high);
-}
-
 // The alarm's options; its time and --alarm-exit need a threshold.
 QString ReadAlarm(const QCommandLineParser& parser, CliOptions& options) {
-  QString problem = ReadDecimal(parser, "alarm-swr", SwrAlarmSettings::kLowestSwr, SwrAlarmSettings::kHighestSwr, options.alarm.swr);
-  if (problem.isEmpty()) problem = ReadDecimal(parser, "alarm-seconds", 0, SwrAlarmSettings::kLongestSeconds, options.alarm.seconds);
+  using Limits = SwrAlarmSettings;
+  QString problem =
+      ReadInRange<double>(parser, "alarm-swr", Limits::kLowestSwr, Limits::kHighestSwr, "", options.alarm.swr);
+  if (problem.isEmpty())
+    problem = ReadInRange<double>(parser, "alarm-seconds", 0, Limits::kLongestSeconds, "", options.alarm.seconds);
   options.alarmExit = parser.isSet(QStringLiteral("alarm-exit"));
   if (!problem.isEmpty() || options.alarm.IsOn()) return problem;
   for (const char* name : {"alarm-seconds", "alarm-exit"})
@@ -257,9 +254,10 @@ QString ReadOptions(const QCommandLineParser& parser, CliOptions& options) {
   options.allowHosts = parser.values(QStringLiteral("allow-host"));
   options.server = parser.value(QStringLiteral("server"));
   unsigned interval = 0;
-  QString problem = ReadNumber(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);
+  QString problem =
+      ReadInRange<unsigned>(parser, "interval", kShortestInterval, kLongestInterval, " milliseconds", interval);
   options.intervalMs = interval;
-  if (problem.isEmpty()) problem = ReadNumber(parser, "count", 1, UINT_MAX, "", options.count);
+  if (problem.isEmpty()) problem = ReadInRange<unsigned>(parser, "count", 1, UINT_MAX, "", options.count);
   if (problem.isEmpty()) problem = ReadAlarm(parser, options);
   if (problem.isEmpty()) problem = ReadMqtt(parser, options);
   if (!problem.isEmpty()) return problem;
