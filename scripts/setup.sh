@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the ZU6400 Utility needs to build, run and test (Debian 12, as root).
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libqt6serialport6-dev
+packages=(build-essential cmake ninja-build ccache qt6-base-dev qt6-serialport-dev libqt6serialport6-dev
           libgl-dev libcurl4-openssl-dev libgtest-dev googletest clang libclang-rt-14-dev python3 python3-pyftpdlib
           dpkg-dev file desktop-file-utils appstream man-db bash-completion
           qt6-httpserver-dev qt6-websockets-dev chromium qt6-charts-dev

@@ -6,9 +6,3 @@ zu_test(test_erase_machines EraseMachinesTest.cpp)
 zu_test(test_config_edit_cli ConfigEditCliTest.cpp)
 target_link_libraries(test_config_edit_cli PRIVATE zu_ctl_runner)
 
-# Not a pass/fail test: prints the read chain's time against its wire time.
-add_executable(config_read_benchmark ConfigReadBenchmark.cpp TestSupport.cpp)
-target_link_libraries(config_read_benchmark PRIVATE zu_machines zu_sim Qt6::Core)
-target_include_directories(config_read_benchmark PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
-add_test(NAME config_read_benchmark COMMAND config_read_benchmark)
-set_tests_properties(config_read_benchmark PROPERTIES LABELS benchmark)

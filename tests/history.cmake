@@ -9,8 +9,3 @@ zu_test(test_history_chart HistoryChartTest.cpp UiTestSupport.cpp UiTestSupport.
 target_link_libraries(test_history_chart PRIVATE zu_ui)
 target_compile_definitions(test_history_chart PRIVATE ZU_HELP_SOURCE_DIR="${CMAKE_SOURCE_DIR}/resources/help")
 
-# Not a pass/fail test: prints the chart's time per poll cycle at a full hour.
-add_executable(history_benchmark HistoryBenchmark.cpp)
-target_link_libraries(history_benchmark PRIVATE zu_ui)
-add_test(NAME history_benchmark COMMAND history_benchmark)
-set_tests_properties(history_benchmark PROPERTIES LABELS benchmark)

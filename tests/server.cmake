@@ -12,16 +12,6 @@ target_link_libraries(test_dashboard PRIVATE zu_server_support)
 zu_test(test_serve_cli ServeCliTest.cpp)
 target_link_libraries(test_serve_cli PRIVATE zu_server_support zu_ctl_runner)
 
-# Not a pass/fail test: prints status latency under 20 clients and the poll
-# period with 50 live clients.
-find_package(Qt6 REQUIRED COMPONENTS Network WebSockets)
-add_executable(serve_benchmark ServeBenchmark.cpp)
-target_link_libraries(serve_benchmark PRIVATE Qt6::Core Qt6::Network Qt6::WebSockets)
-target_compile_definitions(serve_benchmark PRIVATE ZU6400CTL_PATH="$<TARGET_FILE:zu6400ctl>")
-add_dependencies(serve_benchmark zu6400ctl)
-add_test(NAME serve_benchmark COMMAND serve_benchmark)
-set_tests_properties(serve_benchmark PROPERTIES LABELS benchmark)
-
 # The MQTT bridge against a real mosquitto broker the tests start.
 zu_test(test_mqtt MqttTest.cpp MqttBroker.h MqttBroker.cpp)
 target_link_libraries(test_mqtt PRIVATE zu_server_support zu_ctl_runner)
