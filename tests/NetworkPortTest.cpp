@@ -180,7 +180,7 @@ TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
   f.Model().Port.Set(station.PortName());
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);
-  const CTimeScaleScope fast(kAnsweredTime);  // the save's wait for its lost reply passes sooner
+  const CTimeScaleScope fast(kSearchTime);  // the save's wait for its lost reply passes sooner
   CConfigSaveStateMachine save(f.Model());
   const CActiveMachineScope active(f.Model(), save);
   const int before = f.Recorder().Count(Msg::MachineFinished);
