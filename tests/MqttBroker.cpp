@@ -22,7 +22,7 @@ bool Accepts(quint16 port) {
 }
 }  // namespace
 
-CMqttBroker::CMqttBroker(const QString& user, const QString& password, bool tls) : m_tls(tls) {
+CMqttBroker::CMqttBroker(const QString& user, const QString& password) {
   m_port = FreePort();
   QString config = QStringLiteral("listener %1 127.0.0.1\nlog_type error\n").arg(m_port);
   // Started by root it would become the user mosquitto, who cannot read the test's folder.
@@ -33,11 +33,6 @@ CMqttBroker::CMqttBroker(const QString& user, const QString& password, bool tls)
     const QString passwords = m_dir.filePath(QStringLiteral("passwords"));
     if (QProcess::execute(QStringLiteral("mosquitto_passwd"), {"-b", "-c", passwords, user, password}) != 0) return;
     config += QStringLiteral("allow_anonymous false\npassword_file %1\n").arg(passwords);
-  }
-  if (tls) {
-    const QString lines = MakeCertificates();
-    if (lines.isEmpty()) return;
-    config += lines;
   }
   QFile file(m_dir.filePath(QStringLiteral("mosquitto.conf")));
   if (!file.open(QIODevice::WriteOnly) || file.write(config.toUtf8()) < 0) return;
@@ -53,25 +48,6 @@ bool CMqttBroker::Run() {
   return m_broker.waitForStarted(10000) &&
          WaitFor([this] { return m_broker.state() != QProcess::Running || Accepts(m_port); }, 10000) &&
          m_broker.state() == QProcess::Running;
-}
-
-QString CMqttBroker::MakeCertificates() {
-  const auto path = [this](const char* name) { return m_dir.filePath(QLatin1String(name)); };
-  QFile extensions(path("server.ext"));
-  if (!extensions.open(QIODevice::WriteOnly) || extensions.write("subjectAltName=IP:127.0.0.1\n") < 0) return {};
-  extensions.close();
-  const QStringList newKey{"-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"};
-  const QList<QStringList> steps = {
-      QStringList{"req", "-x509"} + newKey + QStringList{"-keyout", path("ca.key"), "-out", path("ca.crt"), "-days", "1", "-subj", "/CN=ZU6400 test authority"},
-      QStringList{"req"} + newKey + QStringList{"-keyout", path("server.key"), "-out", path("server.csr"), "-subj", "/CN=127.0.0.1"},
-      {"x509", "-req", "-in", path("server.csr"), "-CA", path("ca.crt"), "-CAkey", path("ca.key"), "-CAcreateserial",
-       "-out", path("server.crt"), "-days", "1", "-extfile", path("server.ext")}};
-  for (const QStringList& step : steps) {
-    QProcess openssl;
-    openssl.start(QStringLiteral("openssl"), step);
-    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) return {};
-  }
-  return QStringLiteral("cafile %1\ncertfile %2\nkeyfile %3\n").arg(path("ca.crt"), path("server.crt"), path("server.key"));
 }
 
 void CMqttBroker::Stop() {

@@ -15,9 +15,8 @@ using MqttMessage = QPair<QString, QByteArray>;  // topic, payload
 
 class CMqttBroker {
  public:
-  // With a user, only that user and password get in; with tls, it speaks
-  // TLS only, with a certificate for 127.0.0.1 from an authority of its own.
-  explicit CMqttBroker(const QString& user = {}, const QString& password = {}, bool tls = false);
+  // With a user, only that user and password get in.
+  explicit CMqttBroker(const QString& user = {}, const QString& password = {});
   ~CMqttBroker();
   CMqttBroker(const CMqttBroker&) = delete;
   CMqttBroker& operator=(const CMqttBroker&) = delete;
@@ -26,10 +25,7 @@ class CMqttBroker {
   // The broker goes away, and comes back on its port with nothing retained.
   void Stop();
   bool Restart();
-  quint16 Port() const { return m_port; }
-  QString Url() const { return QStringLiteral("%1://127.0.0.1:%2").arg(m_tls ? "mqtts" : "mqtt").arg(m_port); }
-  // The authority's certificate, for a TLS broker.
-  QString CaFile() const { return m_dir.filePath(QStringLiteral("ca.crt")); }
+  QString Url() const { return QStringLiteral("mqtt://127.0.0.1:%1").arg(m_port); }
 
   // A subscriber started now on the topic filter; Collect waits until it
   // has count messages (retained ones first) or seconds passed.
@@ -41,12 +37,9 @@ class CMqttBroker {
 
  private:
   bool Run();
-  // The authority and the broker's key and certificate; the configuration's lines for them.
-  QString MakeCertificates();
 
   QTemporaryDir m_dir;
   QProcess m_broker;
   quint16 m_port = 0;
   bool m_listening = false;
-  bool m_tls = false;
 };

@@ -1,11 +1,14 @@
 // Every job through a network serial port: the program's channel on TCP to a
-// real ser2net, which serves the simulated tuner's pseudo-terminal.
+// real ser2net, which serves the simulated tuner's pseudo-terminal; then a
+// port that misbehaves: a station that never confirms a speed, one that goes
+// away mid-job, and a link with 50 ms each way.
 
 #include <gtest/gtest.h>
 
 #include <QDateTime>
 #include <QTemporaryDir>
 
+#include "FaultStation.h"
 #include "LoaderTestSupport.h"
 #include "Ser2NetServer.h"
 #include "TestSupport.h"
@@ -34,11 +37,31 @@ class NetworkTuner {
     m_f.Model().Port.Set(m_ser2net.PortName());
     return m_f.ContactAndWait() && m_f.LastResult() == 0;
   }
-  CSer2Net& Ser2Net() { return m_ser2net; }
 
  private:
   ModelFixture& m_f;
   CSer2Net m_ser2net;
+};
+
+// Paces the jobs as the loader tests' pacer does, and lets the waits for a
+// restart pass sooner still: nothing has to answer in them.
+class CRestartPacer : public CLoadPacer {
+ public:
+  explicit CRestartPacer(ModelFixture& f) : CLoadPacer(f.Recorder(), kSearchTime), m_f(f) {
+    f.Model().SetNotifyWindow(this);
+  }
+  ~CRestartPacer() override { m_f.Model().SetNotifyWindow(&m_f.Recorder()); }
+
+ protected:
+  void customEvent(QEvent* event) override {
+    const bool waiting = event->type() == CModelEvent::EventType() &&
+                         static_cast<CModelEvent*>(event)->Text.startsWith(QStringLiteral("Waiting "));
+    CLoadPacer::customEvent(event);
+    if (waiting) CTimeScale::SetFactor(kFastTime);
+  }
+
+ private:
+  ModelFixture& m_f;
 };
 
 template <class M, class Start>
@@ -50,22 +73,6 @@ ResultCode RunJob(ModelFixture& f, M& machine, Start start, int timeoutMs = 6000
   return f.LastResult();
 }
 
-TEST(Ser2Net, SearchFindsTheTunerAt9600AndLiveOperationReadsIt) {
-  SimOptions options = Firmware("01.97");
-  options.speed = 9600;
-  options.live.frequency = 7100;
-  ModelFixture f(options);
-  NetworkTuner station(f);
-  ASSERT_TRUE(station.Contact());
-  EXPECT_EQ(f.Model().Channel->Speed(), 9600u);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + f.Model().Port.Get() + " at 9600 bit/s"), 1);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Network round trip "), 1);
-  COperateStateMachine machine(f.Model());
-  ASSERT_EQ(RunJob(f, machine, [&] { machine.StartCycle(); }), 0u);
-  EXPECT_EQ(machine.Values().Frequency.Get(), 7100);
-  EXPECT_FALSE(machine.Values().Swr.Get().isEmpty());
-}
-
 TEST(Ser2Net, SaveAndRestoreRoundTripAndTheFaultTable) {
   SimOptions options;
   options.restartMs = 50;
@@ -73,7 +80,8 @@ TEST(Ser2Net, SaveAndRestoreRoundTripAndTheFaultTable) {
   NetworkTuner station(f);
   ASSERT_TRUE(station.Contact());
   // Time-outs shortened only as far as replies through ser2net still come in time.
-  const CTimeScaleScope fast(kSearchTime);
+  const CRestartPacer pacer(f);
+  CTimeScale::SetFactor(kSearchTime);
   // Bytes that need escaping on the way in, and the fault log's newest record.
   f.Sim().Proms().SetSerial(0x2000, QByteArray(64, '\xFF') + QByteArray::fromHex("00FF01FE"));
   const QByteArray pic = f.Sim().Proms().Pic(), serial = f.Sim().Proms().Serial();
@@ -82,8 +90,8 @@ TEST(Ser2Net, SaveAndRestoreRoundTripAndTheFaultTable) {
   EXPECT_EQ(Bytes(save->Snapshot().pic), pic);
   EXPECT_EQ(Bytes(save->Snapshot().serial), serial);
 
-  f.Sim().Proms().SetPic(0x0100, QByteArray(0x300, '\x55'));
-  f.Sim().Proms().SetSerial(0x2000, QByteArray(0x800, '\x00'));
+  f.Sim().Proms().SetPic(0x0100, QByteArray(0x40, '\x55'));
+  f.Sim().Proms().SetSerial(0x2000, QByteArray(0x80, '\x00'));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("tuner.ZU6400Config"));
   CModelReportSink sink(f.Model());
@@ -100,15 +108,29 @@ TEST(Ser2Net, SaveAndRestoreRoundTripAndTheFaultTable) {
   EXPECT_FALSE(faults.Rows().empty());
 }
 
-TEST(Ser2Net, FlashWithLostBytesThroughTheLoadersSpeedChange) {
+// The search sets each speed through the station until the tuner answers at
+// 9600; the loader runs at 38400, so the load changes speed both ways.
+TEST(Ser2Net, SearchLiveOperationAndFlashWithLostBytesThroughTheLoadersSpeedChange) {
   SimOptions options;
-  options.speed = 9600;  // the loader runs at 38400: the load changes speed both ways
+  options.speed = 9600;
+  options.live.frequency = 7100;
   options.loader.dropAddress = 0x980;
   options.loader.dropBytes = 5;
   options.loader.flashVersion = QStringLiteral("01.06");
+  options.restartMs = 50;
   LoaderFixture f(options, kSearchTime);
+  const CRestartPacer pacer(f);
   NetworkTuner station(f);
   ASSERT_TRUE(station.Contact());
+  EXPECT_EQ(f.Model().Channel->Speed(), 9600u);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + f.Model().Port.Get() + " at 9600 bit/s"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Network round trip "), 1);
+  COperateStateMachine live(f.Model());
+  ASSERT_EQ(RunJob(f, live, [&] { live.StartCycle(); }), 0u);
+  EXPECT_EQ(live.Values().Frequency.Get(), 7100);
+  EXPECT_FALSE(live.Values().Swr.Get().isEmpty());
+
+  f.Model().FixedSerialSpeed.Set(9600);  // the load's own contacts need not search again
   const QString path = f.WriteImage(kImageEnd);
   ASSERT_TRUE(SentImage(kImageEnd).contains('\xFF')) << "packets with bytes the client must double";
   ASSERT_EQ(f.Load(path), 0u);
@@ -117,7 +139,7 @@ TEST(Ser2Net, FlashWithLostBytesThroughTheLoadersSpeedChange) {
   EXPECT_EQ(f.Model().Channel->Speed(), 9600u) << "back at the tuner's speed";
 }
 
-TEST(NetworkPort, RefusedUnknownAndMisnamedPortsFailNamingTheAddress) {
+TEST(NetworkPort, RefusedAndUnknownPortsFailNamingTheAddress) {
   const quint16 closed = FreeTcpPort();
   const struct {
     QString name;
@@ -128,8 +150,6 @@ TEST(NetworkPort, RefusedUnknownAndMisnamedPortsFailNamingTheAddress) {
        QStringLiteral("Could not connect to 127.0.0.1:%1: the connection was refused").arg(closed)},
       {QStringLiteral("rfc2217://no-such-station.invalid:3001"), Result::HostNotFound,
        QStringLiteral("Could not connect to no-such-station.invalid:3001: the host was not found")},
-      {QStringLiteral("rfc2217://station"), Result::NetworkPortNameInvalid,
-       QStringLiteral("Could not connect to station: the name is not of the form rfc2217://HOST:PORT")},
   };
   for (const auto& c : cases) {
     ModelFixture f({}, false);
@@ -138,6 +158,65 @@ TEST(NetworkPort, RefusedUnknownAndMisnamedPortsFailNamingTheAddress) {
     EXPECT_EQ(f.LastResult(), c.code) << c.name.toStdString();
     EXPECT_EQ(f.Recorder().CountLinesContaining(c.text), 1) << f.Recorder().LogLines().join('\n').toStdString();
   }
+}
+
+TEST(FaultStation, ASpeedNeverConfirmedFailsTheOpenNamingTheAddress) {
+  ModelFixture f;
+  CFaultStation station(CFaultStation::Serving(f.SimPort(), {"--never-confirm-speed"}));
+  ASSERT_TRUE(station.Start());
+  f.Model().Port.Set(station.PortName());
+  const CTimeScaleScope fast(kFastTime);  // the confirmation's wait passes sooner
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), Result::NoSerialPortControl);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Could not connect to " + station.PortName().mid(10) +
+                                              ": the station does not answer serial port control (RFC 2217)"),
+            1);
+}
+
+TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
+  ModelFixture f;
+  CFaultStation station(CFaultStation::Serving(f.SimPort(), {"--drop-after", "200"}));
+  ASSERT_TRUE(station.Start());
+  f.Model().Port.Set(station.PortName());
+  ASSERT_TRUE(f.ContactAndWait());
+  ASSERT_EQ(f.LastResult(), 0u);
+  const CTimeScaleScope fast(kSearchTime);  // the save's wait for its lost reply passes sooner
+  CConfigSaveStateMachine save(f.Model());
+  const CActiveMachineScope active(f.Model(), save);
+  const int before = f.Recorder().Count(Msg::MachineFinished);
+  save.StartSave();
+  ASSERT_TRUE(WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, 30000));
+  EXPECT_EQ(f.LastResult(), Result::ConnectionReset);
+  EXPECT_FALSE(f.Model().IsPortOpen());
+  const QStringList boxes = f.Recorder().Lines(Msg::MessageBox);
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_TRUE(boxes[0].startsWith("The connection to " + station.PortName().mid(10) +
+                                  " was lost: the connection was reset by the other side (error 0x00002746)"))
+      << boxes[0].toStdString();
+}
+
+// Every reply a tenth of a second late: the time-outs grow by the round trip
+// measured while connecting, so the search and a load still succeed.
+TEST(SlowLink, SearchAndFlashCompleteWith50MsEachWay) {
+  SimOptions options;
+  options.loader.flashVersion = QStringLiteral("01.06");
+  options.restartMs = 50;
+  LoaderFixture f(options, kSearchTime);
+  const CRestartPacer pacer(f);
+  CSer2Net ser2net(f.SimPort());
+  ASSERT_TRUE(ser2net.Start());
+  CFaultStation proxy(CFaultStation::Delaying(ser2net.PortName().section(u':', -1).toUShort(), 50));
+  ASSERT_TRUE(proxy.Start());
+  f.Model().ClosePort();
+  f.Model().Port.Set(proxy.PortName());
+  CTimeScale::SetFactor(1);  // the search at real time: the network's delay is real
+  ASSERT_TRUE(f.ContactAndWait());
+  ASSERT_EQ(f.LastResult(), 0u);
+  EXPECT_GE(f.Model().Channel->RoundTripMs(), 100u);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + proxy.PortName()), 1);
+  const QString path = f.WriteImage(kImageEnd);
+  ASSERT_EQ(f.Load(path), 0u);
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kImageEnd));
 }
 
 }  // namespace

@@ -16,7 +16,5 @@ if(ZU_FUZZ)
   add_subdirectory(fuzz)
 endif()
 
-zu_test(test_port_list PortListTest.cpp)
-target_link_libraries(test_port_list PRIVATE zu_ctl_runner)
 zu_test(test_firmware_scan FirmwareFolderScanTest.cpp)
 target_link_libraries(test_firmware_scan PRIVATE zu_firmware)

@@ -5,7 +5,7 @@ target_link_libraries(zu_network_stations PUBLIC zu_testmain Qt6::Network)
 target_compile_definitions(zu_network_stations PRIVATE
   ZU_FAULT_STATION_SCRIPT="${CMAKE_CURRENT_SOURCE_DIR}/rfc2217_test_server.py")
 
-zu_test(test_network_port TelnetCodecTest.cpp NetworkPortTest.cpp NetworkFaultTest.cpp LoaderTestSupport.cpp
+zu_test(test_network_port TelnetCodecTest.cpp NetworkPortTest.cpp LoaderTestSupport.cpp
         LoaderTestSupport.h)
 target_link_libraries(test_network_port PRIVATE zu_network_stations)
 

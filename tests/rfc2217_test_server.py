@@ -9,7 +9,7 @@ As a proxy (--forward PORT): passes a connection on to another server on
 The first line on standard output is the port it listens on.
 """
 import argparse
-import heapq
+import queue
 import socket
 import sys
 import threading
@@ -25,24 +25,8 @@ class PtySerial(serial.Serial):
     def _update_dtr_state(self):
         pass
 
-    def _update_rts_state(self):
-        pass
-
-    @property
-    def cts(self):
-        return False
-
-    @property
-    def dsr(self):
-        return False
-
-    @property
-    def ri(self):
-        return False
-
-    @property
-    def cd(self):
-        return False
+    _update_rts_state = _update_dtr_state
+    cts = dsr = ri = cd = property(lambda self: False)
 
 
 class FaultyPortManager(rfc2217.PortManager):
@@ -104,23 +88,12 @@ def serve_station(sock, args):
 
 def delayed_pump(source, target, delay):
     """Passes bytes on in order, each chunk delay seconds after it came."""
-    queue = []
-    cond = threading.Condition()
-    done = [False]
+    chunks = queue.Queue()
 
     def send():
-        while True:
-            with cond:
-                while not queue and not done[0]:
-                    cond.wait()
-                if not queue:
-                    break
-                due, _, data = queue[0]
-                wait = due - time.monotonic()
-                if wait > 0:
-                    cond.wait(wait)
-                    continue
-                heapq.heappop(queue)
+        while (chunk := chunks.get()) is not None:
+            due, data = chunk
+            time.sleep(max(0.0, due - time.monotonic()))
             try:
                 target.sendall(data)
             except OSError:
@@ -132,20 +105,14 @@ def delayed_pump(source, target, delay):
 
     sender = threading.Thread(target=send, daemon=True)
     sender.start()
-    count = 0
     while True:
         try:
             data = source.recv(4096)
         except OSError:
             data = b''
-        with cond:
-            if not data:
-                done[0] = True
-                cond.notify()
-                break
-            count += 1
-            heapq.heappush(queue, (time.monotonic() + delay, count, data))
-            cond.notify()
+        chunks.put((time.monotonic() + delay, data) if data else None)
+        if not data:
+            break
     sender.join()
 
 
