@@ -51,7 +51,7 @@ class FtpDialogTest : public ::testing::Test {
   std::unique_ptr<CFtpDialog> m_dialog;
 };
 
-TEST_F(FtpDialogTest, ACleanRunClosesByItselfAndLogsToBothLogs) {
+TEST_F(FtpDialogTest, ACleanRunClosesByItselfUnlessTraceIsOnAndLogsToBothLogs) {
   ASSERT_TRUE(QDir().mkpath(Folder()));
   CFtpTestServer server;
   ASSERT_TRUE(StartServer(server));
@@ -63,6 +63,14 @@ TEST_F(FtpDialogTest, ACleanRunClosesByItselfAndLogsToBothLogs) {
   CRecorder& activity = m_fixture.Recorder();
   EXPECT_EQ(activity.CountLinesContaining("Copied 1 files from Corvanta to"), 1);
   EXPECT_EQ(activity.CountLinesContaining("Connected to Corvanta server"), 0) << "a line for the dialog only";
+
+  m_fixture.Model().Trace.Set(1);
+  CFtpDialog& traced = Open(server.Url());
+  ASSERT_TRUE(WaitForClose(traced));
+  EXPECT_TRUE(traced.isVisible());
+  EXPECT_TRUE(Log(traced).contains("zu6400fw0106.hex"));
+  traced.reject();  // Escape
+  EXPECT_FALSE(traced.isVisible());
 }
 
 TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
@@ -74,18 +82,6 @@ TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
   EXPECT_EQ(m_fixture.Recorder().CountLinesContaining("InternetConnect completed with error 0x00002EFD"), 1);
   Button(dialog).click();
   EXPECT_EQ(dialog.result(), CFtpDialog::kFailed);
-}
-
-TEST_F(FtpDialogTest, WithTraceACleanRunWaitsForClose) {
-  ASSERT_TRUE(QDir().mkpath(Folder()));
-  m_fixture.Model().Trace.Set(1);
-  CFtpTestServer server;
-  ASSERT_TRUE(StartServer(server));
-  CFtpDialog& dialog = Open(server.Url());
-  ASSERT_TRUE(WaitForClose(dialog));
-  EXPECT_TRUE(Log(dialog).contains("Found zu6400fw0106.hex"));
-  dialog.reject();  // Escape
-  EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(FtpDialogTest, CancelEndsTheDialogAtOnceWhileEscapeIsIgnored) {

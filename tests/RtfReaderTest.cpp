@@ -2,7 +2,6 @@
 // malformed input shown as far as it goes; the licence it shows.
 
 #include <QLabel>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
