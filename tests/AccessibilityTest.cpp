@@ -39,10 +39,8 @@
 #include "ui/LicenseDialog.h"
 #include "ui/MacroEditorDialog.h"
 #include "ui/McuLoaderDialog.h"
-#include "ui/PortPage.h"
 #include "ui/ReleaseInfoDialog.h"
 #include "ui/SwrAlarmDialog.h"
-#include "ui/TabView.h"
 
 namespace {
 bool IsControl(QAccessible::Role role) {
@@ -119,7 +117,6 @@ TEST(Accessibility, EveryControlOfEveryPageAndDialogHasANameAndNoWindowRepeatsAM
   for (const QString& language : {QStringLiteral("en"), QStringLiteral("de")}) {
     UiFixture f;
     CLanguage::Install(language);
-    CHelp::SetFolder(QStringLiteral(ZU_HELP_SOURCE_DIR));
     CMainWindow& window = f.OpenWindow();
     CheckEveryTab(window, language);
     GetModel().McuVersion.Set(197);  // every page of the configuration sheet
@@ -147,7 +144,6 @@ TEST(Accessibility, EveryControlOfEveryPageAndDialogHasANameAndNoWindowRepeatsAM
     f.CloseWindow();
     CLanguage::Uninstall();
   }
-  CHelp::SetFolder({});
 }
 
 // The status bar draws its messages: a screen reader hears them as its name,
@@ -162,7 +158,6 @@ TEST(Accessibility, TheStatusBarsMessageIsItsAccessibleName) {
 
 TEST(Language, StartedInGermanTheProgramSpeaksGermanAndChoosesAnotherLanguageForTheNextStart) {
   UiFixture f;
-  CHelp::SetFolder(QStringLiteral(ZU_HELP_SOURCE_DIR));
   UiFixture::SaveSetting("Port", "/dev/zu6400-none");
   {
     CUtilityProgram program({QStringLiteral("zu6400-utility"), QStringLiteral("--lang"), QStringLiteral("de")});
@@ -170,7 +165,7 @@ TEST(Language, StartedInGermanTheProgramSpeaksGermanAndChoosesAnotherLanguageFor
     CMainWindow& window = program.Window();
     window.show();
     // A result message, and Qt's own words.
-    QLabel& status = static_cast<CPortPage*>(window.TabView().Page(CTabView::kPortPage))->StatusLabel();
+    auto& status = Child<QLabel>(window, "statusLabel");
     EXPECT_TRUE(WaitFor([&] { return status.text().startsWith("„/dev/zu6400-none“ konnte nicht geöffnet werden\r\nFehler 0x"); },
                         5000))
         << status.text().toStdString();
@@ -195,11 +190,10 @@ TEST(Language, StartedInGermanTheProgramSpeaksGermanAndChoosesAnotherLanguageFor
     for (QAction* action : window.findChildren<QAction*>())
       if (action->text() == "English") action->trigger();
     EXPECT_EQ(UiFixture::Setting("Language").toString(), "en");
-    EXPECT_EQ(f.boxes.Count("Sprache"), 1);
+    EXPECT_EQ(f.prompts.Count("Sprache"), 1);
     window.close();
   }
   // The program gone, its translators are gone with it.
   EXPECT_EQ(ErrorText(Result::NoResponseAfterReset), "No response after reset");
   CHelp::CloseWindow();
-  CHelp::SetFolder({});
 }

@@ -1,24 +1,21 @@
 // The command tester against the simulated tuner: sending at ";" and on
-// Enter, colours, macros, the macro editor and the macros' persistence.
+// Enter, colours, recall, macros, the macro editor and the macros' persistence.
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-#include <QFile>
 #include <QRegularExpression>
-#include <QTextBlock>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "base/TimeScale.h"
 #include "link/TunerCommands.h"
 #include "ui/CommandTesterPage.h"
 #include "ui/LogView.h"
 #include "ui/MacroEditorDialog.h"
 #include "ui/TabView.h"
-#include "ui/Transcript.h"
 
 namespace {
 const QColor kSent(0, 153, 0);
@@ -27,27 +24,33 @@ class CommandTester : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(f.StartSimulator());
-    UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterPage);
+    UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterTab);
     Open();
   }
   void Open() {
-    CMainWindow& window = f.OpenWindow(f.SimPort());
+    f.OpenWindow(f.SimPort());
     ASSERT_TRUE(f.WaitRunning());
-    ASSERT_EQ(window.TabView().currentIndex(), CTabView::kCommandTesterPage);
-    page = static_cast<CCommandTesterPage*>(window.TabView().CurrentPage());
+    page = &f.ShowPage<CCommandTesterPage>();
     f.Sim().ClearReceived();
   }
-  QString Output() const { return page->Output().toPlainText(); }
+  QLineEdit& Line() const { return Child<QLineEdit>(*page, "commandLine"); }
+  CLogView& Transcript() const { return Child<CLogView>(*page, "transcript"); }
+  QPushButton& Macro(int index) const { return Child<QPushButton>(*page, QStringLiteral("macro%1").arg(index)); }
+  QString Output() const { return Transcript().toPlainText(); }
   // The colour of the output's character at the start of the first occurrence of text.
   QColor ColourOf(const QString& text) const {
-    QTextDocument* doc = page->Output().document();
-    const QTextCursor found = doc->find(text);
+    QTextDocument* doc = Transcript().document();
     QTextCursor at(doc);
-    at.setPosition(found.selectionStart() + 1);
+    at.setPosition(doc->find(text).selectionStart() + 1);
     return at.charFormat().foreground().color();
   }
   bool WaitReceived(const QByteArray& bytes) {
     return WaitFor([&] { return f.Sim().Received() == bytes; }, 3000);
+  }
+  // The macro editor, run by the Edit Macros button, is given to the edit.
+  void EditMacros(const std::function<void(CMacroEditorDialog&)>& edit) {
+    OnNextModal<CMacroEditorDialog>(edit);
+    Child<QPushButton>(*page, "editMacrosButton").click();
   }
 
   UiFixture f;
@@ -56,9 +59,9 @@ class CommandTester : public ::testing::Test {
 }  // namespace
 
 TEST_F(CommandTester, SemicolonSendsTheLineAndTheReplyShowsInBlack) {
-  QTest::keyClicks(&page->CommandLine(), "rv");
+  QTest::keyClicks(&Line(), "rv");
   EXPECT_TRUE(f.Sim().Received().isEmpty());
-  QTest::keyClicks(&page->CommandLine(), ";");
+  QTest::keyClicks(&Line(), ";");
   ASSERT_TRUE(WaitReceived("rv;"));
   ASSERT_TRUE(WaitFor([&] { return Output().contains("RV01.05;"); }, 3000));
   EXPECT_EQ(Output(), "rv;\nRV01.05;");
@@ -66,21 +69,18 @@ TEST_F(CommandTester, SemicolonSendsTheLineAndTheReplyShowsInBlack) {
   EXPECT_EQ(ColourOf("RV01.05;"), QColor(Qt::black));
 }
 
-TEST_F(CommandTester, EnterSendsWithoutASemicolon) {
-  QTest::keyClicks(&page->CommandLine(), "AN");
-  QTest::keyClick(&page->CommandLine(), Qt::Key_Return);
-  EXPECT_TRUE(page->CommandLine().text().isEmpty());
+TEST_F(CommandTester, EnterSendsWithoutASemicolonAndAMacroAppendsToTheLine) {
+  QTest::keyClicks(&Line(), "AN");
+  QTest::keyClick(&Line(), Qt::Key_Return);
+  EXPECT_TRUE(Line().text().isEmpty());
   EXPECT_EQ(Output(), "AN");
   // The tuner still waits for the end of the command: the next text completes it.
-  QTest::keyClicks(&page->CommandLine(), "1;");
-  EXPECT_TRUE(WaitReceived("AN1;"));
-}
-
-TEST_F(CommandTester, MacroAppendsItsTextToTheCommandLineInOneSend) {
+  QTest::keyClicks(&Line(), "1;");
+  ASSERT_TRUE(WaitReceived("AN1;"));
   page->MacroTexts.Set(2, QStringLiteral("BYP;MD;"));
-  QTest::keyClicks(&page->CommandLine(), "AN");
-  page->MacroButton(2).click();
-  EXPECT_TRUE(WaitReceived("ANBYP;MD;"));
+  QTest::keyClicks(&Line(), "AN");
+  Macro(2).click();
+  EXPECT_TRUE(WaitReceived("AN1;ANBYP;MD;"));  // in one send
 }
 
 TEST_F(CommandTester, UnsolicitedInputIsShownWithoutCarriageReturns) {
@@ -89,58 +89,49 @@ TEST_F(CommandTester, UnsolicitedInputIsShownWithoutCarriageReturns) {
 }
 
 TEST_F(CommandTester, EmptiedLabelReturnsAsItsDefaultAndMacrosPersist) {
-  page->SetMacroEditorRunner([](CMacroEditorDialog& editor) {
-    editor.show();
-    CMacroEditorPage& rows = editor.Page();
-    rows.LabelEdit(0).setText("Tune");
-    rows.TextEdit(0).setText("TU;");
-    rows.LabelEdit(4).clear();
-    editor.Buttons().button(QDialogButtonBox::Ok)->click();
-    return editor.result();
+  EditMacros([](CMacroEditorDialog& editor) {
+    Child<QLineEdit>(editor, "macroLabel0").setText("Tune");
+    Child<QLineEdit>(editor, "macroText0").setText("TU;");
+    Child<QLineEdit>(editor, "macroLabel4").clear();
+    Button(editor, QDialogButtonBox::Ok).click();
   });
-  page->EditMacros();
   f.CloseWindow();
   Open();
-  EXPECT_EQ(page->MacroButton(0).text(), "Tune");
+  EXPECT_EQ(Macro(0).text(), "Tune");
   EXPECT_EQ(page->MacroTexts.Get(0), "TU;");
-  EXPECT_EQ(page->MacroButton(4).text(), "MACRO5");
+  EXPECT_EQ(Macro(4).text(), "MACRO5");
 }
 
 TEST_F(CommandTester, ApplyRelabelsAndKeepsAtOnceAndCancelDropsOnlyWhatCameAfter) {
-  page->SetMacroEditorRunner([](CMacroEditorDialog& editor) {
-    editor.show();
-    editor.Page().LabelEdit(1).setText("Bypass");
-    editor.Buttons().button(QDialogButtonBox::Apply)->click();
-    editor.Page().LabelEdit(2).setText("Never");
-    editor.Buttons().button(QDialogButtonBox::Cancel)->click();
-    return editor.result();
+  EditMacros([](CMacroEditorDialog& editor) {
+    Child<QLineEdit>(editor, "macroLabel1").setText("Bypass");
+    Button(editor, QDialogButtonBox::Apply).click();
+    Child<QLineEdit>(editor, "macroLabel2").setText("Never");
+    Button(editor, QDialogButtonBox::Cancel).click();
   });
-  page->EditMacros();
-  EXPECT_EQ(page->MacroButton(1).text(), "Bypass");
-  EXPECT_EQ(page->MacroButton(2).text(), "MACRO3");
+  EXPECT_EQ(Macro(1).text(), "Bypass");
+  EXPECT_EQ(Macro(2).text(), "MACRO3");
   EXPECT_EQ(UiFixture::Setting("CommandCaption2").toString(), "Bypass");
 }
 
-TEST_F(CommandTester, WithoutAnIdentifiedTunerNothingIsSentAndTheControlsAreDisabled) {
+TEST_F(CommandTester, WithoutAnIdentifiedTunerTheLineIsOff) {
   GetModel().ClosePort();
-  EXPECT_FALSE(page->CommandLine().isEnabled());
-  page->SendText(QStringLiteral("rv;"));
-  EXPECT_TRUE(Output().isEmpty());
+  EXPECT_FALSE(Line().isEnabled());
+  EXPECT_FALSE(Macro(0).isEnabled());
 }
 
-TEST_F(CommandTester, EachReplyHasItsLineAndSilenceIsMarked) {
-  CTimeScale::SetFactor(20);
-  page->SendText(QStringLiteral("rv;sn;"));
+TEST_F(CommandTester, EachReplyHasItsLineSilenceIsMarkedAndHexShowsTheBytes) {
+  CTimeScaleScope faster(20);
+  Line().setText(QStringLiteral("rv;sn;"));
   ASSERT_TRUE(WaitFor([&] { return Output().contains("SN01234;"); }, 3000)) << Output().toStdString();
-  page->SendText(QStringLiteral("sm;"));  // the tuner answers nothing to this
+  Line().setText(QStringLiteral("sm;"));  // the tuner answers nothing to this
   ASSERT_TRUE(WaitFor([&] { return Output().endsWith("(no reply)"); }, 3000)) << Output().toStdString();
-  CTimeScale::SetFactor(1);
   EXPECT_EQ(Output(), "rv;sn;\nRV01.05;\nSN01234;\nsm;\n(no reply)");
 
-  page->Output().clear();
-  page->HexadecimalBox().setChecked(true);
-  page->TimeStampBox().setChecked(true);
-  page->SendText(QStringLiteral("rv;"));
+  Transcript().clear();
+  Child<QCheckBox>(*page, "hexadecimalBox").setChecked(true);
+  Child<QCheckBox>(*page, "timeStampsBox").setChecked(true);
+  Line().setText(QStringLiteral("rv;"));
   ASSERT_TRUE(WaitFor([&] { return Output().contains("3B"); }, 3000)) << Output().toStdString();
   const QStringList lines = Output().split(u'\n');
   ASSERT_EQ(lines.size(), 2);
@@ -151,25 +142,24 @@ TEST_F(CommandTester, EachReplyHasItsLineAndSilenceIsMarked) {
 }
 
 TEST_F(CommandTester, UpAndDownRecallEarlierCommandsWithoutSendingThem) {
-  for (const char* command : {"rv;", "sn;", "sn;", "an;"}) page->SendText(QString::fromLatin1(command));
+  for (const char* command : {"rv;", "sn;", "sn;", "an;"}) Line().setText(QString::fromLatin1(command));
   ASSERT_TRUE(WaitReceived("rv;sn;sn;an;"));
-  QLineEdit& line = page->CommandLine();
   QStringList seen;
   for (int i = 0; i < 4; ++i) {
-    QTest::keyClick(&line, Qt::Key_Up);
-    seen << line.text();
+    QTest::keyClick(&Line(), Qt::Key_Up);
+    seen << Line().text();
   }
   EXPECT_EQ(seen, QStringList({"an;", "sn;", "rv;", "rv;"}));  // a repeat is kept once
-  QTest::keyClick(&line, Qt::Key_Down);
-  EXPECT_EQ(line.text(), "sn;");
+  QTest::keyClick(&Line(), Qt::Key_Down);
+  EXPECT_EQ(Line().text(), "sn;");
   EXPECT_EQ(f.Sim().Received(), "rv;sn;sn;an;");  // recalling sends nothing
 }
 
 TEST_F(CommandTester, LongLabelsAreCutWithTheWholeAsTooltip) {
   const QString label = QStringLiteral("Antenna 2 with the attenuator on and bypass off");
   page->MacroLabels.Set(3, label);
-  EXPECT_EQ(page->MacroButton(3).toolTip(), label);
-  EXPECT_TRUE(page->MacroButton(3).text().endsWith(QChar(0x2026)));
+  EXPECT_EQ(Macro(3).toolTip(), label);
+  EXPECT_TRUE(Macro(3).text().endsWith(QChar(0x2026)));
 }
 
 TEST(CommandTesterHelp, ListsEveryQueryTheProgramSends) {

@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "TestSupport.h"
+#include "UiTestSupport.h"
 #include "ui/AntennaPage.h"
 #include "ui/BandGroup.h"
 #include "ui/ConfigurationPage.h"
@@ -35,20 +35,23 @@ class SheetFixture : public ModelFixture {
     if (!WaitIdle()) ADD_FAILURE() << "the read did not end";
     return *sheet;
   }
+  // Between reads and writes OK is offered.
   bool WaitIdle() {
-    return WaitFor([this] { return sheet->Machine().IsIdle() && sheet->Machine().IsLoaded(); }, 15000);
+    return WaitFor([this] { return Model().ActiveMachine->IsIdle() && Button(QDialogButtonBox::Ok).isEnabled(); },
+                   15000);
   }
   bool WaitClosed() { return WaitFor([this] { return !sheet->isVisible(); }, 15000); }
   template <class P>
   P& ShowPage() {
-    for (int i = 0; i < sheet->Tabs().count(); ++i)
-      if (auto* page = qobject_cast<P*>(sheet->Tabs().widget(i))) {
-        sheet->Tabs().setCurrentIndex(i);
+    auto& tabs = Child<QTabWidget>(*sheet);
+    for (int i = 0; i < tabs.count(); ++i)
+      if (auto* page = qobject_cast<P*>(tabs.widget(i))) {
+        tabs.setCurrentIndex(i);
         return *page;
       }
     throw std::runtime_error("page missing");
   }
-  QPushButton& Apply() { return sheet->Button(QDialogButtonBox::Apply); }
+  QPushButton& Button(QDialogButtonBox::StandardButton which) { return ::Button(*sheet, which); }
   QByteArray SetCommandsSent() const {
     QByteArray sets;
     for (const QByteArray& command : Sim().Received().split(';'))
@@ -60,9 +63,10 @@ class SheetFixture : public ModelFixture {
   std::unique_ptr<CEditConfigurationSheet> sheet;
 };
 
-QStringList PageTitles(CEditConfigurationSheet& sheet) {
+QStringList PageTitles(const CEditConfigurationSheet& sheet) {
   QStringList titles;
-  for (int i = 0; i < sheet.Tabs().count(); ++i) titles << sheet.Tabs().tabText(i).remove(u'&');
+  auto& tabs = Child<QTabWidget>(sheet);
+  for (int i = 0; i < tabs.count(); ++i) titles << tabs.tabText(i).remove(u'&');
   return titles;
 }
 
@@ -70,6 +74,13 @@ void Retype(QLineEdit& edit, const char* text) {
   edit.setFocus();
   edit.selectAll();
   QTest::keyClicks(&edit, text);
+}
+
+// As a paste does: no key filter.
+void Paste(QLineEdit& edit, const char* text) {
+  edit.setFocus();
+  edit.selectAll();
+  edit.insert(text);
 }
 
 TEST(SwrThresholdEdit, CharacterRules) {
@@ -96,32 +107,23 @@ TEST(ConfigurationPage, ButtonsFollowTheFirmwareStatusAndEditOpensTheSheet) {
   ModelFixture f(Firmware("01.39"));
   QWidget window;
   auto* page = new CConfigurationPage(&window);
+  const QList<QPushButton*> buttons = page->findChildren<QPushButton*>();
+  ASSERT_EQ(buttons.size(), CConfigurationPage::JobCount);
+  f.Model().FirmwareStatus.Set(FirmwareStatusLoader);
   window.show();
-  for (int job = 0; job < CConfigurationPage::JobCount; ++job)
-    EXPECT_FALSE(page->Button(static_cast<CConfigurationPage::Job>(job)).isEnabled()) << job;
+  for (const QPushButton* button : buttons) {
+    EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+    EXPECT_EQ(button->toolTip(), "The ZU6400 is in its bootstrap loader: send the firmware from the Firmware page first");
+  }
+  f.Model().FirmwareStatus.Set(FirmwareStatusNone);
   ASSERT_TRUE(f.ContactAndWait());
-  for (int job = 0; job < CConfigurationPage::JobCount; ++job)
-    EXPECT_TRUE(page->Button(static_cast<CConfigurationPage::Job>(job)).isEnabled()) << job;
-  page->Button(CConfigurationPage::Edit).click();
+  for (const QPushButton* button : buttons) EXPECT_TRUE(button->isEnabled()) << button->text().toStdString();
+  Child<QPushButton>(*page, "editButton").click();
   auto* sheet = window.findChild<CEditConfigurationSheet*>();
   ASSERT_NE(sheet, nullptr);
-  EXPECT_TRUE(WaitFor([&] { return sheet->Machine().IsLoaded() && sheet->Machine().IsIdle(); }, 15000));
-  sheet->Button(QDialogButtonBox::Cancel).click();
+  EXPECT_TRUE(WaitFor([&] { return ::Button(*sheet, QDialogButtonBox::Ok).isEnabled(); }, 15000));
+  ::Button(*sheet, QDialogButtonBox::Cancel).click();
   EXPECT_TRUE(WaitFor([&] { return window.findChild<CEditConfigurationSheet*>() == nullptr; }, 5000));
-}
-
-TEST(ConfigurationPage, ButtonsAreOffWhileTheTunerIsInItsLoaderAndTheTooltipSaysWhy) {
-  ModelFixture f(Firmware("01.39"), false);
-  CConfigurationPage page;
-  f.Model().FirmwareStatus.Set(FirmwareStatusLoader);
-  page.show();
-  for (int job = 0; job < CConfigurationPage::JobCount; ++job) {
-    const QPushButton& button = page.Button(static_cast<CConfigurationPage::Job>(job));
-    EXPECT_FALSE(button.isEnabled()) << job;
-    EXPECT_EQ(button.toolTip(), "The ZU6400 is in its bootstrap loader: send the firmware from the Firmware page first");
-  }
-  f.Model().FirmwareStatus.Set(FirmwareStatusRunning);
-  EXPECT_TRUE(WaitFor([&] { return page.Button(CConfigurationPage::Save).isEnabled(); }, 2000));
 }
 
 TEST(EditConfigurationSheet, PagesFollowTheFirmwareVersion) {
@@ -135,7 +137,7 @@ TEST(EditConfigurationSheet, PagesFollowTheFirmwareVersion) {
   EXPECT_EQ(PageTitles(sheet), (QStringList{"Amplifier Key Interrupt Power", "Initial Power", "Idle Sleep", "Antennas",
                                             "SWR Thresholds", "Auto Fine Tune"}));
   // Never narrower than its six tabs side by side.
-  EXPECT_GE(sheet.minimumSizeHint().width(), sheet.Tabs().tabBar()->sizeHint().width());
+  EXPECT_GE(sheet.minimumSizeHint().width(), Child<QTabBar>(sheet).sizeHint().width());
 }
 
 TEST(EditConfigurationSheet, AllShowsMixedAntennaAndOneClickEnablesItEverywhere) {
@@ -146,25 +148,21 @@ TEST(EditConfigurationSheet, AllShowsMixedAntennaAndOneClickEnablesItEverywhere)
   });
   f.OpenSheet();
   auto& page = f.ShowPage<CAntennaPage>();
-  EXPECT_TRUE(page.Bands().Button(kAllBands).isChecked());
-  EXPECT_EQ(page.EnableBox(2).checkState(), Qt::PartiallyChecked);
-  EXPECT_FALSE(f.Apply().isEnabled());
-
-  page.EnableBox(2).click();
-  EXPECT_EQ(page.EnableBox(2).checkState(), Qt::Checked);
-  for (unsigned band = 0; band < kBandCount; ++band)
-    EXPECT_EQ(f.sheet->Machine().Values().AntennaEnable2.GetRequested(band), 1) << band;
-  EXPECT_TRUE(f.Apply().isEnabled());
+  auto& enable2 = Child<QCheckBox>(page, "enableAntenna2");
+  EXPECT_TRUE(Child<QAbstractButton>(page, QStringLiteral("band%1").arg(kAllBands)).isChecked());
+  EXPECT_EQ(enable2.checkState(), Qt::PartiallyChecked);
+  EXPECT_FALSE(f.Button(QDialogButtonBox::Apply).isEnabled());
+  enable2.click();
+  EXPECT_EQ(enable2.checkState(), Qt::Checked);
+  EXPECT_TRUE(f.Button(QDialogButtonBox::Apply).isEnabled());
 
   // Band 40 alone: its own value shows, and a change stays with it.
-  page.Bands().Button(3).click();
-  EXPECT_EQ(page.EnableBox(2).checkState(), Qt::Checked);
-  page.PreferredButton(3).click();
-  EXPECT_EQ(f.sheet->Machine().Values().AntennaPreferred.GetRequested(3), 3);
-  EXPECT_EQ(f.sheet->Machine().Values().AntennaPreferred.GetRequested(4), 0);
+  Child<QAbstractButton>(page, "band3").click();
+  EXPECT_EQ(enable2.checkState(), Qt::Checked);
+  Child<QAbstractButton>(page, "preferred3").click();
 
   f.Sim().ClearReceived();
-  f.Apply().click();
+  f.Button(QDialogButtonBox::Apply).click();
   ASSERT_TRUE(f.WaitIdle());
   EXPECT_TRUE(f.sheet->isVisible());
   EXPECT_EQ(f.SetCommandsSent().count("AE"), 9);  // every band but the two that had it
@@ -173,30 +171,24 @@ TEST(EditConfigurationSheet, AllShowsMixedAntennaAndOneClickEnablesItEverywhere)
   EXPECT_EQ(f.Sim().Config().State().bands[3].preferred, 3u);
 }
 
-TEST(EditConfigurationSheet, TypedThresholdGoesToTheChosenBandOnly) {
+TEST(EditConfigurationSheet, ThresholdsTypedOrPastedGoToTheChosenBandOnly) {
   SheetFixture f;
   f.OpenSheet();
   auto& page = f.ShowPage<CSwrThresholdPage>();
-  EXPECT_EQ(page.Edit(CSwrThresholdPage::Autotune).text(), "1.50");  // all bands alike
-  page.Bands().Button(3).click();
-  Retype(page.Edit(CSwrThresholdPage::Autotune), "2.5");
-  const CConfigurationValues& v = f.sheet->Machine().Values();
-  EXPECT_EQ(v.SwrThresholdAutotune.GetRequested(3), "2.50");
-  EXPECT_EQ(v.SwrThresholdAutotune.GetRequested(4), "1.50");
-  EXPECT_TRUE(f.Apply().isEnabled());
-
-  page.Edit(CSwrThresholdPage::Bypass).setFocus();
-  page.Edit(CSwrThresholdPage::Bypass).selectAll();
-  page.Edit(CSwrThresholdPage::Bypass).insert("1.3");  // as a paste does
-  EXPECT_EQ(v.SwrThresholdBypass.GetRequested(3), "1.30");
-  page.Edit(CSwrThresholdPage::Bypass).insert("x");
-  EXPECT_EQ(v.SwrThresholdBypass.GetRequested(3), "1.30");
-  page.Edit(CSwrThresholdPage::Bypass).selectAll();
-  page.Edit(CSwrThresholdPage::Bypass).insert("1.2");
-  EXPECT_EQ(v.SwrThresholdBypass.GetRequested(3), "1.20");  // as the tuner has it again
+  auto& autotune = Child<QLineEdit>(page, QStringLiteral("threshold%1").arg(CSwrThresholdPage::Autotune));
+  auto& bypass = Child<QLineEdit>(page, QStringLiteral("threshold%1").arg(CSwrThresholdPage::Bypass));
+  EXPECT_EQ(autotune.text(), "1.50");  // all bands alike
+  Child<QAbstractButton>(page, "band3").click();
+  Paste(bypass, "1.3");
+  EXPECT_TRUE(f.Button(QDialogButtonBox::Apply).isEnabled());
+  Paste(bypass, "x");  // no number: no change
+  EXPECT_TRUE(f.Button(QDialogButtonBox::Apply).isEnabled());
+  Paste(bypass, "1.2");  // as the tuner has it again
+  EXPECT_FALSE(f.Button(QDialogButtonBox::Apply).isEnabled());
+  Retype(autotune, "2.5");
 
   f.Sim().ClearReceived();
-  f.sheet->Button(QDialogButtonBox::Ok).click();
+  f.Button(QDialogButtonBox::Ok).click();
   ASSERT_TRUE(f.WaitClosed());
   EXPECT_EQ(f.SetCommandsSent(), "ST03A2.50;");
   EXPECT_EQ(f.Sim().Config().State().bands[3].autotuneThreshold, "2.50");
@@ -206,7 +198,7 @@ TEST(EditConfigurationSheet, OkWithoutChangeSendsNothingAndCloses) {
   SheetFixture f;
   f.OpenSheet();
   f.Sim().ClearReceived();
-  f.sheet->Button(QDialogButtonBox::Ok).click();
+  f.Button(QDialogButtonBox::Ok).click();
   ASSERT_TRUE(f.WaitClosed());
   EXPECT_EQ(f.sheet->result(), QDialog::Rejected);
   EXPECT_TRUE(f.Sim().Received().isEmpty()) << f.Sim().Received().constData();
@@ -216,44 +208,50 @@ TEST(EditConfigurationSheet, CancelDuringTheReadIsRefusedUntilTheReadEnds) {
   SheetFixture f;
   f.sheet = std::make_unique<CEditConfigurationSheet>();
   f.sheet->show();
-  ASSERT_FALSE(f.sheet->Machine().IsIdle());
-  f.sheet->Button(QDialogButtonBox::Cancel).click();
+  ASSERT_FALSE(f.Button(QDialogButtonBox::Ok).isEnabled());
+  f.Button(QDialogButtonBox::Cancel).click();
   EXPECT_TRUE(f.sheet->isVisible());
-  EXPECT_FALSE(f.sheet->Button(QDialogButtonBox::Ok).isEnabled());
   ASSERT_TRUE(f.WaitClosed());
-  EXPECT_TRUE(f.sheet->Machine().IsLoaded());
   EXPECT_EQ(f.Model().ActiveMachine, nullptr);
   EXPECT_TRUE(f.Sim().Received().contains("st10b;"));  // the read ran to its end
 }
 
-TEST(EditConfigurationSheet, ApplyOnlyWhileSomethingDiffers) {
+TEST(EditConfigurationSheet, ApplyOnlyWhileSomethingDiffersAndPowerIsHeldToWhatFits) {
   SheetFixture f;
   f.OpenSheet();
   auto& antennas = f.ShowPage<CAntennaPage>();
-  antennas.EnableBox(1).click();  // off on every band
-  EXPECT_TRUE(f.Apply().isEnabled());
-  antennas.EnableBox(1).click();  // and on again: as the tuner has it
-  EXPECT_FALSE(f.Apply().isEnabled());
+  Child<QCheckBox>(antennas, "enableAntenna1").click();  // off on every band
+  EXPECT_TRUE(f.Button(QDialogButtonBox::Apply).isEnabled());
+  Child<QCheckBox>(antennas, "enableAntenna1").click();  // and on again: as the tuner has it
+  EXPECT_FALSE(f.Button(QDialogButtonBox::Apply).isEnabled());
 
-  auto& power = f.ShowPage<CKeyInterruptPowerPage>();
-  EXPECT_FALSE(power.OptimizeButton().isEnabled());
-  Retype(power.PowerEdit(), "99999x");
-  EXPECT_EQ(power.PowerEdit().text(), "99999");
-  EXPECT_EQ(f.sheet->Machine().Values().KeyInterruptPower.GetRequested(), 65535);  // held to what fits
-  EXPECT_TRUE(power.OptimizeButton().isEnabled());
-  power.OptimizeButton().click();
-  EXPECT_EQ(power.PowerEdit().text(), "1500");
-  EXPECT_FALSE(power.OptimizeButton().isEnabled());
-  EXPECT_FALSE(f.Apply().isEnabled());
+  auto& page = f.ShowPage<CKeyInterruptPowerPage>();
+  auto& power = Child<QLineEdit>(page, "powerEdit");
+  auto& optimize = Child<QPushButton>(page, "optimizeButton");
+  EXPECT_FALSE(optimize.isEnabled());
+  Retype(power, "99999x");
+  EXPECT_EQ(power.text(), "99999");
+  EXPECT_TRUE(optimize.isEnabled());
+  optimize.click();
+  EXPECT_EQ(power.text(), "1500");
+  EXPECT_FALSE(optimize.isEnabled());
+  EXPECT_FALSE(f.Button(QDialogButtonBox::Apply).isEnabled());
+
+  Retype(power, "99999");
+  f.Sim().ClearReceived();
+  f.Button(QDialogButtonBox::Apply).click();
+  ASSERT_TRUE(f.WaitIdle());
+  EXPECT_EQ(f.Sim().Config().State().keyInterruptPower, 65535u);
 }
 
 TEST(EditConfigurationSheet, AFailedReadIsReportedAndLeavesTheSheetOpen) {
   SheetFixture f;
   const CTimeScaleScope faster(kFastTime);
   f.Sim().SetSilent(true);
-  f.OpenSheet();
+  f.sheet = std::make_unique<CEditConfigurationSheet>();
+  f.sheet->show();
+  ASSERT_TRUE(WaitFor([&] { return f.Recorder().Count(Msg::MessageBox) == 1; }, 15000));
   EXPECT_TRUE(f.sheet->isVisible());
-  EXPECT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
 }
 

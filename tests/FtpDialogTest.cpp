@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "FtpTestServer.h"
-#include "TestSupport.h"
+#include "UiTestSupport.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "ui/FtpDialog.h"
 #include "ui/LogView.h"
@@ -16,8 +16,6 @@ namespace {
 
 class FtpDialogTest : public ::testing::Test {
  protected:
-  ~FtpDialogTest() override { CFtpDialog::SetFolderQuestion({}); }
-
   QString Folder() const { return m_dir.filePath(QStringLiteral("firmware")); }
   QStringList FolderFiles() const {
     return QDir(Folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -39,17 +37,21 @@ class FtpDialogTest : public ::testing::Test {
     return false;
   }
 
+  // The one button: Cancel while the copy runs, then Close.
+  static QPushButton& Button(CFtpDialog& dialog) { return Child<QPushButton>(dialog); }
+  static QString Log(CFtpDialog& dialog) { return Child<CLogView>(dialog).toPlainText(); }
   bool WaitForClose(CFtpDialog& dialog) {
-    return WaitFor([&] { return dialog.Button().text() == "Close"; }, 20000);
+    return WaitFor([&] { return Button(dialog).text() == "Close"; }, 20000);
   }
 
   ModelFixture m_fixture{SimOptions{}, false};
+  CPromptAnswers m_prompts;
   QTemporaryDir m_dir;
   FirmwareFolderScan m_scan;
   std::unique_ptr<CFtpDialog> m_dialog;
 };
 
-TEST_F(FtpDialogTest, ACleanRunClosesByItselfAndLogsToBothLogs) {
+TEST_F(FtpDialogTest, ACleanRunClosesByItselfUnlessTraceIsOnAndLogsToBothLogs) {
   ASSERT_TRUE(QDir().mkpath(Folder()));
   CFtpTestServer server;
   ASSERT_TRUE(StartServer(server));
@@ -57,10 +59,18 @@ TEST_F(FtpDialogTest, ACleanRunClosesByItselfAndLogsToBothLogs) {
   ASSERT_TRUE(WaitFor([&] { return !dialog.isVisible(); }, 20000));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"});
-  EXPECT_TRUE(dialog.Log().toPlainText().contains("Connected to Corvanta server"));
+  EXPECT_TRUE(Log(dialog).contains("Connected to Corvanta server"));
   CRecorder& activity = m_fixture.Recorder();
   EXPECT_EQ(activity.CountLinesContaining("Copied 1 files from Corvanta to"), 1);
   EXPECT_EQ(activity.CountLinesContaining("Connected to Corvanta server"), 0) << "a line for the dialog only";
+
+  m_fixture.Model().Trace.Set(1);
+  CFtpDialog& traced = Open(server.Url());
+  ASSERT_TRUE(WaitForClose(traced));
+  EXPECT_TRUE(traced.isVisible());
+  EXPECT_TRUE(Log(traced).contains("zu6400fw0106.hex"));
+  traced.reject();  // Escape
+  EXPECT_FALSE(traced.isVisible());
 }
 
 TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
@@ -68,22 +78,10 @@ TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
   CFtpDialog& dialog = Open(UnreachableServerUrl());
   ASSERT_TRUE(WaitForClose(dialog));
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(dialog.Log().toPlainText().endsWith("Click \"Close\" to close this window"));
+  EXPECT_TRUE(Log(dialog).endsWith("Click \"Close\" to close this window"));
   EXPECT_EQ(m_fixture.Recorder().CountLinesContaining("InternetConnect completed with error 0x00002EFD"), 1);
-  dialog.Button().click();
+  Button(dialog).click();
   EXPECT_EQ(dialog.result(), CFtpDialog::kFailed);
-}
-
-TEST_F(FtpDialogTest, WithTraceACleanRunWaitsForClose) {
-  ASSERT_TRUE(QDir().mkpath(Folder()));
-  m_fixture.Model().Trace.Set(1);
-  CFtpTestServer server;
-  ASSERT_TRUE(StartServer(server));
-  CFtpDialog& dialog = Open(server.Url());
-  ASSERT_TRUE(WaitForClose(dialog));
-  EXPECT_TRUE(dialog.Log().toPlainText().contains("Found zu6400fw0106.hex"));
-  dialog.reject();  // Escape
-  EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(FtpDialogTest, CancelEndsTheDialogAtOnceWhileEscapeIsIgnored) {
@@ -94,7 +92,7 @@ TEST_F(FtpDialogTest, CancelEndsTheDialogAtOnceWhileEscapeIsIgnored) {
   ASSERT_TRUE(WaitFor([&] { return server.Stalled(); }, 20000));
   dialog.reject();
   EXPECT_TRUE(dialog.isVisible()) << "Escape does not stop a transfer";
-  dialog.Button().click();
+  Button(dialog).click();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_TRUE(FolderFiles().isEmpty());
 }
@@ -102,20 +100,14 @@ TEST_F(FtpDialogTest, CancelEndsTheDialogAtOnceWhileEscapeIsIgnored) {
 TEST_F(FtpDialogTest, AMissingFolderIsCreatedOnlyWhenTheUserAgrees) {
   CFtpTestServer server;
   ASSERT_TRUE(StartServer(server));
-  QStringList questions;
-  bool answer = false;
-  CFtpDialog::SetFolderQuestion([&](QWidget*, const QString& title, const QString& text) {
-    questions << title + ": " + text;
-    return answer;
-  });
   CFtpDialog& refused = Open(server.Url());
   ASSERT_TRUE(WaitFor([&] { return !refused.isVisible(); }, 5000));
   EXPECT_EQ(refused.result(), CFtpDialog::kFailed);
-  EXPECT_EQ(questions, QStringList{"Create folder: Folder \"" + Folder() +
+  EXPECT_EQ(m_prompts.questions, QStringList{"Create folder: Folder \"" + Folder() +
                                    "\" does not exist. Do you want to create it now?"});
   EXPECT_FALSE(QFileInfo::exists(Folder()));
 
-  answer = true;
+  m_prompts.yes = true;
   CFtpDialog& agreed = Open(server.Url());
   ASSERT_TRUE(WaitFor([&] { return !agreed.isVisible(); }, 20000));
   EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"});

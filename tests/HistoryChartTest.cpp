@@ -1,25 +1,21 @@
 // The history chart offscreen, alone on a readings ring and on the Operate
 // page against the simulated tuner; the page's readings log in a temporary
-// folder; the main window's menu item and status bar.
+// folder; the SWR alarm from the main window's menu to its status bar.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QComboBox>
-#include <QStatusBar>
-#include <QTimer>
-#include <QPushButton>
+#include <QLineSeries>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include "ReadingsTestSupport.h"
-#include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/OperatePage.h"
 #include "ui/SwrAlarmDialog.h"
-#include "ui/TabView.h"
 
 namespace {
 
@@ -40,6 +36,26 @@ CHistoryPoint Gap(int s) {
   return p;
 }
 
+// What the chart draws of a trace ("SWR", "VFWD", "SWR Alarm"...): its line pieces.
+QList<QXYSeries*> Pieces(const CHistoryChart& chart, const QString& trace) {
+  QList<QXYSeries*> pieces;
+  for (QAbstractSeries* series : chart.chart()->series())
+    if (series->objectName() == trace) pieces << static_cast<QXYSeries*>(series);
+  return pieces;
+}
+
+int Points(const CHistoryChart& chart, const QString& trace) {
+  int n = 0;
+  for (const QXYSeries* piece : Pieces(chart, trace)) n += piece->count();
+  return n;
+}
+
+double Top(const CHistoryChart& chart, const QString& axis) {
+  for (QAbstractAxis* a : chart.chart()->axes())
+    if (a->objectName() == axis) return static_cast<QValueAxis*>(a)->max();
+  return -1;
+}
+
 TEST(HistoryChart, PointsOlderThanTheWindowLeaveAndALongerWindowRedrawsFromTheRing) {
   CReadingsHistory ring;
   CHistoryChart chart(ring);
@@ -49,10 +65,10 @@ TEST(HistoryChart, PointsOlderThanTheWindowLeaveAndALongerWindowRedrawsFromTheRi
     chart.Update();
   }
   chart.Update();  // nothing new: nothing drawn twice
-  EXPECT_EQ(chart.PointCount(CHistoryChart::Swr), 61);  // seconds 120 to 180
-  EXPECT_EQ(chart.PieceCount(CHistoryChart::Swr), 1);
+  EXPECT_EQ(Points(chart, "SWR"), 61);  // seconds 120 to 180
+  EXPECT_EQ(Pieces(chart, "SWR").size(), 1);
   chart.SetWindowMinutes(5);
-  EXPECT_EQ(chart.PointCount(CHistoryChart::Swr), 181);
+  EXPECT_EQ(Points(chart, "SWR"), 181);
 }
 
 TEST(HistoryChart, GapSplitsEveryLineAndPiecesAndMarksLeaveWithTheirTime) {
@@ -71,18 +87,18 @@ TEST(HistoryChart, GapSplitsEveryLineAndPiecesAndMarksLeaveWithTheirTime) {
   ring.Add(noSwr);
   ring.Add(Reading(5, 1.4f));
   chart.Update();
-  EXPECT_EQ(chart.PieceCount(CHistoryChart::Swr), 2);
-  EXPECT_EQ(chart.PointCount(CHistoryChart::Swr), 3);
-  EXPECT_EQ(chart.PieceCount(CHistoryChart::ForwardVoltage), 2);
-  EXPECT_EQ(chart.PointCount(CHistoryChart::ForwardVoltage), 4);
-  EXPECT_EQ(chart.MarkCount(), 2);
+  EXPECT_EQ(Pieces(chart, "SWR").size(), 2);
+  EXPECT_EQ(Points(chart, "SWR"), 3);
+  EXPECT_EQ(Pieces(chart, "VFWD").size(), 2);
+  EXPECT_EQ(Points(chart, "VFWD"), 4);
+  EXPECT_EQ(Points(chart, "marks"), 2);
   // What a screen reader hears of the lines.
   EXPECT_EQ(chart.accessibleDescription(), "Last 1 minute(s): latest SWR 1.40, lowest SWR 1.20");
 
   ring.Add(Reading(62, 1.5f));  // the first piece and the Tune mark are out of the window now
   chart.Update();
-  EXPECT_EQ(chart.PieceCount(CHistoryChart::Swr), 1);
-  EXPECT_EQ(chart.MarkCount(), 1);
+  EXPECT_EQ(Pieces(chart, "SWR").size(), 1);
+  EXPECT_EQ(Points(chart, "marks"), 1);
   EXPECT_EQ(chart.accessibleDescription(), "Last 1 minute(s): latest SWR 1.50, lowest SWR 1.40");
 }
 
@@ -92,18 +108,17 @@ TEST(HistoryChart, AxesGrowWithTheDataAndTheChartNeverHoldsMoreThanTheRing) {
   chart.SetWindowMinutes(60);
   ring.Add(Reading(0, 1.8f, 80));
   chart.Update();
-  EXPECT_EQ(chart.SwrTop(), 3.0);
+  EXPECT_EQ(Top(chart, "swrAxis"), 3.0);
   ring.Add(Reading(1, 7.0f, 430));
   chart.Update();
-  EXPECT_EQ(chart.SwrTop(), 10.0);
-  EXPECT_EQ(chart.VoltageTop(), 500.0);
+  EXPECT_EQ(Top(chart, "swrAxis"), 10.0);
+  EXPECT_EQ(Top(chart, "voltageAxis"), 500.0);
   for (int s = 2; s < 500; ++s) {
     ring.Add(s % 7 == 0 ? Gap(s) : Reading(s, 1.1f));
     chart.Update();
-    ASSERT_LE(chart.PointCount(CHistoryChart::Swr), 50);
+    ASSERT_LE(Points(chart, "SWR"), 50);
   }
-  EXPECT_EQ(ring.Size(), 50u);
-  EXPECT_EQ(chart.SwrTop(), 3.0);  // the high readings have left the ring
+  EXPECT_EQ(Top(chart, "swrAxis"), 3.0);  // the high readings have left the ring
 }
 
 TEST(HistoryChart, LongWindowDrawsATimeSlotPerPointAndKeepsItsPeak) {
@@ -114,9 +129,9 @@ TEST(HistoryChart, LongWindowDrawsATimeSlotPerPointAndKeepsItsPeak) {
     ring.Add(Reading(s, s == 61 ? 9.0f : 1.2f));
     chart.Update();
   }
-  EXPECT_GE(chart.PointCount(CHistoryChart::Swr), 20);
-  EXPECT_LE(chart.PointCount(CHistoryChart::Swr), 21);
-  EXPECT_EQ(chart.SwrTop(), 10.0);  // the one high reading is in its slot's point
+  EXPECT_GE(Points(chart, "SWR"), 20);
+  EXPECT_LE(Points(chart, "SWR"), 21);
+  EXPECT_EQ(Top(chart, "swrAxis"), 10.0);  // the one high reading is in its slot's point
 }
 
 class PageFixture : public ModelFixture {
@@ -128,9 +143,10 @@ class PageFixture : public ModelFixture {
     page->show();
   }
   ~PageFixture() { page.reset(); }
-  bool WaitForCycles(std::uint64_t n) {
-    const std::uint64_t target = page->History().AddedCount() + n;
-    return WaitFor([&] { return page->History().AddedCount() >= target; }, 5000);
+  // Every poll cycle ends a machine.
+  bool WaitForCycles(int n) {
+    const int target = Recorder().Count(Msg::MachineFinished) + n;
+    return WaitFor([&] { return Recorder().Count(Msg::MachineFinished) >= target; }, 5000);
   }
   std::unique_ptr<COperatePage> page;
 };
@@ -153,12 +169,10 @@ TEST(OperateHistory, LogLinesEqualTheReadingsAndALogThatCannotBeOpenedIsABox) {
   f.page->StopReadingsLog();
   EXPECT_EQ(changed.count(), 2);
   const QStringList lines = FileLines(path);
-  ASSERT_GE(lines.size(), 4);
+  ASSERT_GE(lines.size(), 3);
   EXPECT_EQ(lines[0], ReadingsHeader());
-  const COperateValues& v = f.page->Machine().Values();
-  const QString readings = ReadingsLine(QDateTime::currentDateTime(), v).section(',', 1);
-  EXPECT_TRUE(readings.startsWith("7100,40,M,2,A,N,90,160,150,")) << readings.toStdString();
-  for (const QString& line : lines.mid(1)) EXPECT_EQ(line.section(',', 1), readings);
+  for (const QString& line : lines.mid(1))
+    EXPECT_TRUE(line.section(',', 1).startsWith("7100,40,M,2,A,N,90,160,150,")) << line.toStdString();
 }
 
 TEST(OperateHistory, HidingThePageLeavesAGapInTheChartAndAPauseLineInTheLog) {
@@ -168,15 +182,12 @@ TEST(OperateHistory, HidingThePageLeavesAGapInTheChartAndAPauseLineInTheLog) {
   ASSERT_TRUE(f.page->StartReadingsLog(path));
   ASSERT_TRUE(f.WaitForCycles(2));
   f.page->hide();
-  ASSERT_TRUE(WaitFor([&] { return f.page->History().Newest().IsGap(); }, 3000));
+  ASSERT_TRUE(WaitFor([&] { return FileLines(path).filter(",polling paused,").size() == 1; }, 3000));
   f.page->show();
   ASSERT_TRUE(f.WaitForCycles(2));
-  EXPECT_EQ(f.page->Chart().PieceCount(CHistoryChart::Swr), 2);
-
+  EXPECT_EQ(Pieces(Child<CHistoryChart>(*f.page), "SWR").size(), 2);
   const QStringList lines = FileLines(path);
-  const QStringList paused = lines.filter(",polling paused,");
-  ASSERT_EQ(paused.size(), 1) << lines.join('\n').toStdString();
-  EXPECT_LT(lines.indexOf(paused[0]), lines.size() - 2);
+  EXPECT_LT(lines.indexOf(lines.filter(",polling paused,")[0]), lines.size() - 2);
 }
 
 TEST(OperateHistory, SwrAlarmChosenInTheViewMenuIsSavedSaidAndItsSpanBandedOnTheChart) {
@@ -187,34 +198,30 @@ TEST(OperateHistory, SwrAlarmChosenInTheViewMenuIsSavedSaidAndItsSpanBandedOnThe
   UiFixture::SaveSetting("OperatePollInterval", 40);
   CMainWindow& window = ui.OpenWindow();
   ASSERT_TRUE(ui.WaitRunning());
-  window.TabView().setCurrentIndex(window.TabView().FirmwarePageIndex() + 1);
-  auto* page = dynamic_cast<COperatePage*>(window.TabView().CurrentPage());
-  ASSERT_NE(page, nullptr);
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<CSwrAlarmDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    dialog->OnBox().setChecked(true);
-    dialog->SwrBox().setValue(2.5);
-    dialog->SecondsBox().setValue(1);
-    dialog->accept();
+  COperatePage& page = ui.ShowPage<COperatePage>();
+  OnNextModal<CSwrAlarmDialog>([](CSwrAlarmDialog& dialog) {
+    Child<QCheckBox>(dialog, "alarmOnBox").setChecked(true);
+    Child<QDoubleSpinBox>(dialog, "alarmSwrBox").setValue(2.5);
+    Child<QDoubleSpinBox>(dialog, "alarmSecondsBox").setValue(1);
+    dialog.accept();
   });
-  window.SwrAlarmAction().trigger();
+  Child<QAction>(window, "swrAlarmAction").trigger();
   EXPECT_EQ(UiFixture::Setting("AlarmSwr").toString(), "2.5");
 
-  QSignalSpy changes(page, &COperatePage::AlarmChanged);
+  QSignalSpy changes(&page, &COperatePage::AlarmChanged);
   ui.Sim().Live().Replay({{0, 3.5, 120, 68}, {0.8, 1.3, 120, 8}});
   ASSERT_TRUE(WaitFor([&] { return changes.count() == 1; }, 10000));
   EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("SWR alarm: the SWR stayed above 2.5 for 1 s (SWR 3.50)"))
       << window.statusBar()->currentMessage().toStdString();
   ASSERT_TRUE(WaitFor([&] { return changes.count() == 2; }, 10000));
   EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("SWR alarm cleared"));
-  // The cycles from the raising up to the clearing are banded.
-  const CReadingsHistory& ring = page->History();
-  int alarmed = 0;
-  for (std::size_t i = 0; i < ring.Size(); ++i) alarmed += ring.At(i).alarm;
-  EXPECT_GT(alarmed, 0);
-  EXPECT_LT(alarmed, static_cast<int>(ring.Size()));
-  EXPECT_EQ(page->Chart().PieceCount(CHistoryChart::Alarm), 1) << "one band, however many time slots";
+  // The cycles from the raising up to the clearing are banded: one band,
+  // however many time slots, that begins after the chart does.
+  const auto& chart = Child<CHistoryChart>(page);
+  const QList<QXYSeries*> band = Pieces(chart, "SWR Alarm");
+  ASSERT_EQ(band.size(), 1);
+  ASSERT_GT(band[0]->count(), 0);
+  EXPECT_GT(band[0]->at(0).x(), Pieces(chart, "SWR")[0]->at(0).x());
 }
 
 }  // namespace

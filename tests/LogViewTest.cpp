@@ -1,4 +1,4 @@
-// The log view: the append rule, the scroll rule and the context menu.
+// The log view: the append rule, the scroll rule, the size limit and the context menu.
 
 #include <QApplication>
 #include <QClipboard>
@@ -98,6 +98,13 @@ TEST_F(LogView, TheContextMenuKeyShowsTheMenuForThoseWithoutAMouse) {
   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5), view.viewport()->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(view.viewport(), &key);
   EXPECT_TRUE(shown);
+}
+
+TEST_F(LogView, DropsTheOldestLinesBeyondItsLimit) {
+  view.SetCharacterLimit(100);
+  Fill(30);
+  EXPECT_LE(view.toPlainText().size(), 100);
+  EXPECT_TRUE(view.toPlainText().endsWith("line 29"));
 }
 
 TEST_F(LogView, AppendingKeepsTheUsersSelection) {

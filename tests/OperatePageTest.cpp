@@ -1,4 +1,5 @@
-// The Operate tab offscreen, on a model contacted with the simulated tuner.
+// The Operate tab offscreen, on a model contacted with the simulated tuner;
+// the relay arithmetic and the stored poll interval beneath it.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,8 @@
 #include <QSettings>
 #include <QTest>
 
-#include "TestSupport.h"
+#include "UiTestSupport.h"
+#include "machines/PollLoop.h"
 #include "machines/RelayValues.h"
 #include "ui/OperatePage.h"
 #include "ui/RelayGroup.h"
@@ -21,17 +23,21 @@ namespace {
 
 class PageFixture : public ModelFixture {
  public:
-  explicit PageFixture(SimOptions options = Firmware("01.97"), unsigned long pollMs = 50) : ModelFixture(options) {
-    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", qlonglong(pollMs));
+  explicit PageFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", 50);
     if (!ContactAndWait()) ADD_FAILURE() << "no contact";
     page = std::make_unique<COperatePage>();
     page->show();
   }
   ~PageFixture() { page.reset(); }
 
-  COperateValues& Values() { return page->Machine().Values(); }
+  template <class T = QWidget>
+  T& Get(const QString& name) { return Child<T>(*page, name); }
+  QCheckBox& Relay(const char* group, int bit) { return Child<QCheckBox>(Get(group), QStringLiteral("relay%1").arg(bit)); }
+  CRelaySpinBox& RelayEdit(const char* group) { return Child<CRelaySpinBox>(Get(group)); }
   // Waits until the tuner's change has come through a cycle.
   bool Sees(const std::function<bool()>& condition) { return WaitFor(condition, 3000); }
+  SimLive Tuner() { return Sim().Live().State(); }
 
   std::unique_ptr<COperatePage> page;
 };
@@ -58,6 +64,17 @@ TEST(RelayValues, ArrowsStepThroughReachableValues) {
   EXPECT_EQ(StepRelayPosition(2701, 1, kCapacitorWeights), 2701u);
 }
 
+TEST(OperatePollInterval, TheStoredIntervalIsKeptWithinWhatTheTimerCanDo) {
+  ModelFixture f(SimOptions{}, false);
+  COperateStateMachine machine(f.Model());
+  CPollLoop loop(machine);
+  for (const auto& [stored, used] : {std::pair<qlonglong, unsigned long>{0, 20}, {300, 300}, {5'000'000'000, 2147483647}}) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", stored);
+    loop.LoadInterval(f.Model().AppInfo);
+    EXPECT_EQ(loop.Interval(), used) << stored;
+  }
+}
+
 TEST(OperatePage, ShowsNothingUntilACycleHasReadTheTuner) {
   SimOptions options = Firmware("01.97");
   options.live.mode = 'B';  // what the page would show unread
@@ -66,48 +83,31 @@ TEST(OperatePage, ShowsNothingUntilACycleHasReadTheTuner) {
   ASSERT_TRUE(f.ContactAndWait());
   COperatePage page;
   page.show();  // its first cycle has not run yet
-  EXPECT_FALSE(page.ModeButton(u'B').isChecked());
-  EXPECT_EQ(page.Observed("Band: ").text(), "");
-
+  auto& bypass = Child<QAbstractButton>(page, "modeB");
+  auto& band = Child<QLabel>(page, "observedBand");
+  EXPECT_FALSE(bypass.isChecked());
+  EXPECT_EQ(band.text(), "");
   // Readings equal to the unread values are shown once read.
-  EXPECT_TRUE(WaitFor([&] { return page.ModeButton(u'B').isChecked(); }, 3000));
-  EXPECT_EQ(page.Observed("Band: ").text(), "160");
+  EXPECT_TRUE(WaitFor([&] { return bypass.isChecked(); }, 3000));
+  EXPECT_EQ(band.text(), "160");
 }
 
 TEST(OperatePage, FocusedEditIsNotOverwrittenByReadings) {
   PageFixture f;
-  CRelaySpinBox& edit = f.page->Inductors().Edit();
+  CRelaySpinBox& edit = f.RelayEdit("inductors");
   Focus(edit, true);
   edit.findChild<QLineEdit*>()->setText("1234");
   f.Sim().Live().Modify([](SimLive& s) { s.inductor = 0x03; });
-  ASSERT_TRUE(f.Sees([&] { return f.Values().Inductor.Get() == 0x03; }));
+  // The boxes follow the tuner.
+  ASSERT_TRUE(f.Sees([&] { return f.Relay("inductors", 0).isChecked() && f.Relay("inductors", 1).isChecked(); }));
   EXPECT_EQ(edit.text(), "1234");
-  EXPECT_TRUE(f.page->Inductors().Box(1).isChecked());  // the boxes follow the tuner
   Focus(edit, false);
-  ASSERT_TRUE(f.Sees([&] { return f.Values().Inductor.Get() == RelayByte(1234, kInductorWeights); }));
-}
-
-TEST(OperatePage, ClickDuringACycleIsServedAsSoonAsItEnds) {
-  SimOptions options = Firmware("01.97");
-  options.live.power = 0;
-  PageFixture f(options, 5000);  // the poll timer cannot be what serves the click
-  ASSERT_TRUE(f.Sees([&] { return f.page->Machine().IsIdle(); }));
-  f.Sim().SetReplyDelay(300);
-  f.page->StartCycle();
-  ASSERT_FALSE(f.page->Machine().IsIdle());
-  f.Sim().ClearReceived();
-  f.page->PowerBox().click();
-  EXPECT_EQ(f.Values().PowerStatus.GetRequested(), 1);
-  const int finished = f.Recorder().Count(Msg::MachineFinished);
-  ASSERT_TRUE(WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > finished; }, 2000));
-  EXPECT_FALSE(f.page->Machine().IsIdle());  // the next cycle is already under way
-  ASSERT_TRUE(WaitFor([&] { return f.Sim().Received().contains("PS1;"); }, 1000));
-  ASSERT_TRUE(f.Sees([&] { return f.Sim().Live().State().power == 1; }));
+  ASSERT_TRUE(f.Sees([&] { return f.Tuner().inductor == RelayByte(1234, kInductorWeights); }));
 }
 
 TEST(OperatePage, FaultTextShownOnlyForKnownFaults) {
   PageFixture f;
-  QLabel& fault = f.page->FaultLabel();
+  auto& fault = f.Get<QLabel>("faultLabel");
   EXPECT_TRUE(fault.isHidden());
   f.Sim().Live().Modify([](SimLive& s) { s.fault = 2; });
   ASSERT_TRUE(f.Sees([&] { return !fault.isHidden(); }));
@@ -116,73 +116,71 @@ TEST(OperatePage, FaultTextShownOnlyForKnownFaults) {
   ASSERT_TRUE(f.Sees([&] { return fault.isHidden(); }));
 }
 
-TEST(OperatePage, StoredPollIntervalIsKeptWithinWhatTheTimerCanDo) {
-  for (const auto& [stored, used] : {std::pair<unsigned long, unsigned long>{0, 20}, {300, 300}, {5'000'000'000, 2147483647}}) {
-    PageFixture f(Firmware("01.97"), stored);
-    EXPECT_EQ(f.page->PollInterval(), used) << stored;
-  }
-}
-
 TEST(OperatePage, FrequencyBelow1500IsEmptyAndDisablesMemorize) {
   PageFixture f;
-  QLabel& frequency = f.page->Observed("Frequency: ");
+  auto& frequency = f.Get<QLabel>("observedFrequency");
+  auto& memorize = f.Get<QPushButton>("memorizeButton");
   ASSERT_TRUE(f.Sees([&] { return frequency.text() == "14200 kHz"; }));
   // A screen reader hears what the number is.
   EXPECT_EQ(frequency.accessibleName(), "Frequency 14200 kHz");
-  EXPECT_TRUE(f.page->MemorizeButton().isEnabled());
+  EXPECT_TRUE(memorize.isEnabled());
   f.Sim().Live().Modify([](SimLive& s) { s.frequency = 1499; });
   // Both readings come in the same cycle, one after the other.
-  QLabel& count = f.page->Observed("Freq Count:");
+  auto& count = f.Get<QLabel>("observedFreqCount");
   ASSERT_TRUE(f.Sees([&] { return frequency.text().isEmpty() && count.text().isEmpty(); }));
-  EXPECT_FALSE(f.page->MemorizeButton().isEnabled());
+  EXPECT_FALSE(memorize.isEnabled());
 }
 
-TEST(OperatePage, ControlsFollowFirmwareVersion) {
+TEST(OperatePage, ControlsFollowFirmwareVersionAndSayWhatTheyNeed) {
   struct Case {
     const char* version;
-    bool power, extraRows;
-  } cases[] = {{"01.18", false, false}, {"01.96", true, false}, {"01.97", true, true}};
+    bool power, extraRows, memorize;
+  } cases[] = {{"00.93", false, false, false}, {"01.18", false, false, true}, {"01.96", true, false, true},
+               {"01.97", true, true, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.version);
     PageFixture f(Firmware(c.version));
-    EXPECT_EQ(f.page->PowerBox().isEnabled(), c.power);
-    EXPECT_EQ(f.page->IsExtraRowShown(), c.extraRows);
-    // What is off for the firmware's sake says which firmware it needs.
     const QString has = QStringLiteral("; this ZU6400 has ") + c.version;
-    EXPECT_EQ(f.page->PowerBox().toolTip(), c.power ? QString() : "Needs firmware 01.19 or newer" + has);
-    EXPECT_EQ(f.page->ExtraRowsNote().isHidden(), c.extraRows);
+    auto& power = f.Get<QCheckBox>("powerBox");
+    EXPECT_EQ(power.isEnabled(), c.power);
+    EXPECT_EQ(power.toolTip(), c.power ? QString() : "Needs firmware 01.19 or newer" + has);
+    EXPECT_EQ(f.Get("observedXCVRFreq").isHidden(), !c.extraRows);
+    auto& note = f.Get<QLabel>("extraRowsNote");
+    EXPECT_EQ(note.isHidden(), c.extraRows);
     if (!c.extraRows) {
-      EXPECT_EQ(f.page->ExtraRowsNote().text(), "XCVR Freq, Freq Count, Freq ATU: Needs firmware 01.97 or newer" + has);
+      EXPECT_EQ(note.text(), "XCVR Freq, Freq Count, Freq ATU: Needs firmware 01.97 or newer" + has);
+    }
+    if (!c.memorize) {
+      EXPECT_FALSE(f.Get("memorizeButton").isEnabled());
+      EXPECT_EQ(f.Get("memorizeButton").toolTip(), "Needs firmware 00.94 or newer" + has);
     }
   }
-  PageFixture old(Firmware("00.93"));
-  EXPECT_FALSE(old.page->MemorizeButton().isEnabled());
-  EXPECT_EQ(old.page->MemorizeButton().toolTip(), "Needs firmware 00.94 or newer; this ZU6400 has 00.93");
 }
 
 TEST(OperatePage, ControlsChangeTheTuner) {
   PageFixture f;
-  f.page->ModeButton(u'M').click();
-  f.page->AntennaButton(2).click();
-  ASSERT_TRUE(f.Sees([&] { return f.Sim().Live().State().mode == 'M' && f.Sim().Live().State().antenna == 2; }));
-  f.page->Capacitors().Box(7).click();
-  ASSERT_TRUE(f.Sees([&] { return f.Sim().Live().State().capacitor == 0x80; }));
-  f.page->TuneButton().click();
+  f.Get<QAbstractButton>("modeM").click();
+  f.Get<QAbstractButton>("antenna2").click();
+  ASSERT_TRUE(f.Sees([&] { return f.Tuner().mode == 'M' && f.Tuner().antenna == 2; }));
+  f.Relay("capacitors", 7).click();
+  ASSERT_TRUE(f.Sees([&] { return f.Tuner().capacitor == 0x80; }));
+  f.Get<QPushButton>("tuneButton").click();
   ASSERT_TRUE(f.Sees([&] { return f.Sim().Received().contains("t;"); }));
 }
 
 TEST(OperatePage, EnterInTheCapacitanceBoxAppliesItAndMemorizeConfirmsWhatItStored) {
   PageFixture f;
-  CRelaySpinBox& edit = f.page->Capacitors().Edit();
+  CRelaySpinBox& edit = f.RelayEdit("capacitors");
   Focus(edit, true);
   edit.setValue(100);
   QTest::keyClick(&edit, Qt::Key_Return);
-  ASSERT_TRUE(f.Sees([&] { return f.Sim().Live().State().capacitor == 0x09; }));  // 82 + 8 pF
+  ASSERT_TRUE(f.Sees([&] { return f.Tuner().capacitor == 0x09; }));  // 82 + 8 pF
 
   QStringList messages;
   QObject::connect(f.page.get(), &CPage::StatusMessage, [&](const QString& text) { messages << text; });
-  ASSERT_TRUE(f.Sees([&] { return f.page->MemorizeButton().isEnabled(); }));
-  f.page->MemorizeButton().click();
+  auto& memorize = f.Get<QPushButton>("memorizeButton");
+  ASSERT_TRUE(f.Sees([&] { return memorize.isEnabled(); }));
+  memorize.click();
   ASSERT_TRUE(f.Sees([&] { return !messages.isEmpty(); }));
   EXPECT_EQ(messages, QStringList{QStringLiteral("Memorized band 20, antenna 1: C 90 pF, L 0 nH")});
   EXPECT_TRUE(f.Sim().Received().contains("sm;"));
@@ -190,13 +188,17 @@ TEST(OperatePage, EnterInTheCapacitanceBoxAppliesItAndMemorizeConfirmsWhatItStor
 
 TEST(OperatePage, HidingStopsPollingAndReleasesTheMachine) {
   PageFixture f;
-  EXPECT_EQ(f.Model().ActiveMachine, &f.page->Machine());
+  EXPECT_NE(f.Model().ActiveMachine, nullptr);
   f.page->hide();
   EXPECT_EQ(f.Model().ActiveMachine, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return f.page->Machine().IsIdle(); }, 3000));
-  f.Sim().ClearReceived();
-  WaitFor([] { return false; }, 200);
-  EXPECT_TRUE(f.Sim().Received().isEmpty());
+  // Shown, it polls every 50 ms: a quiet spell three times as long means it stopped.
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        f.Sim().ClearReceived();
+        WaitFor([] { return false; }, 150);
+        return f.Sim().Received().isEmpty();
+      },
+      3000));
 }
 
 }  // namespace

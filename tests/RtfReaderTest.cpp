@@ -1,10 +1,15 @@
 // The RTF reader: formatting and characters of hand-written samples, and
-// malformed input shown as far as it goes.
+// malformed input shown as far as it goes; the licence it shows.
 
-#include <QTextBlock>
+#include <QLabel>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include "UiTestSupport.h"
+#include "base/ProgramVersion.h"
+#include "ui/AboutDialog.h"
+#include "ui/LicenseDialog.h"
+#include "ui/LogView.h"
 #include "ui/RtfReader.h"
 
 namespace {
@@ -74,4 +79,32 @@ TEST(RtfReader, MalformedInputShowsWhatItCan) {
   QByteArray deep(100000, '{');
   deep += "deep";
   EXPECT_EQ(Read(deep, doc), "deep");
+}
+
+// The licence viewer reads the built-in licence with it; the About box leads there.
+TEST(LicenseViewer, ShowsTheFormattedLicenceFromTheAboutBox) {
+  CAboutDialog about;
+  const QStringList lines = Child<QLabel>(about, "aboutText").text().split(u'\n');
+  ASSERT_EQ(lines.size(), 3);
+  // The build's version, four numbers, as the window title says it.
+  EXPECT_EQ(lines[0], CProgramVersion::VersionText());
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("ZU6400 Utility Version " ZU_VERSION_TEXT)));
+  EXPECT_EQ(lines[0].count(u'.'), 3);
+
+  CLicenseDialog license(CLicenseDialog::kLicenseResource);
+  EXPECT_EQ(license.windowTitle(), "Corvanta ZU6400 Utility License Agreement");
+  const QString text = Child<CLogView>(license).toPlainText();
+  EXPECT_TRUE(text.contains("MIT License"));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Copyright \u00A9 2026")));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("\u201CAS IS\u201D")));
+  EXPECT_FALSE(text.contains("\\par"));
+  EXPECT_FALSE(text.contains("Arial"));
+}
+
+TEST(LicenseViewer, MissingLicenceLeavesTheViewEmptyAndTheDialogClosable) {
+  CLicenseDialog license(QStringLiteral(":/licence/missing.rtf"));
+  EXPECT_TRUE(Child<CLogView>(license).toPlainText().isEmpty());
+  license.show();
+  Child<QPushButton>(license).click();
+  EXPECT_FALSE(license.isVisible());
 }

@@ -3,18 +3,35 @@
 #include <QCoreApplication>
 #include <QSettings>
 
-CBoxRecorder::CBoxRecorder() {
-  CMainWindow::SetBoxPresenter([this](QWidget*, BoxIcon icon, const QString& title, const QString& text) {
-    boxes.push_back({icon, title, text});
-  });
-}
-
-CBoxRecorder::~CBoxRecorder() { CMainWindow::SetBoxPresenter({}); }
-
-int CBoxRecorder::Count(const QString& title) const {
+int CPromptAnswers::Count(const QString& title) const {
   int n = 0;
   for (const Box& box : boxes) n += box.title == title ? 1 : 0;
   return n;
+}
+
+bool CPromptAnswers::Ask(QWidget*, const QString& title, const QString& text) {
+  questions << title + ": " + text;
+  if (onQuestion) onQuestion();
+  return yes;
+}
+
+QString CPromptAnswers::ChooseConfigurationFile(QWidget*, FileUse, const QString& initialPath) {
+  offered = initialPath;
+  return file;
+}
+
+QString CPromptAnswers::ChooseFolder(QWidget*, const QString&, const QString& start) {
+  offered = start;
+  return file;
+}
+
+QString CPromptAnswers::ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) {
+  offered = proposal;
+  return file;
+}
+
+void CPromptAnswers::ShowMessage(QWidget*, BoxIcon icon, const QString& title, const QString& text) {
+  boxes.push_back({icon, title, text});
 }
 
 UiFixture::UiFixture() {

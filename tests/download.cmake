@@ -12,7 +12,7 @@ target_link_libraries(test_ftp_listing PRIVATE zu_firmware)
 zu_test(test_firmware_download FirmwareDownloadTest.cpp)
 target_link_libraries(test_firmware_download PRIVATE zu_ftp_test_server)
 
-zu_test(test_ui_ftp FtpDialogTest.cpp)
+zu_test(test_ui_ftp FtpDialogTest.cpp UiTestSupport.cpp UiTestSupport.h)
 target_link_libraries(test_ui_ftp PRIVATE zu_ftp_test_server zu_ui)
 
 zu_test(test_download_cli DownloadCliTest.cpp)

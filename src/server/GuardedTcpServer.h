@@ -13,7 +13,6 @@ class CGuardedTcpServer : public QTcpServer {
   Q_OBJECT
  public:
   CGuardedTcpServer(const CAllowedHosts& hosts, QObject* parent);
-  int OpenConnections() const { return m_open; }
 
  protected:
   void incomingConnection(qintptr descriptor) override;

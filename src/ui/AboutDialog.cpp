@@ -16,6 +16,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent), m_text(new QLabel
   // The same version text as the main window's title.
   m_text->setText(CProgramVersion::VersionText() + QStringLiteral("\n\n") + CProgramVersion::LegalNotice());
   m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  m_text->setObjectName("aboutText");
   auto* icon = new QLabel(this);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/zu6400.xpm")).pixmap(48, 48));
   icon->setAlignment(Qt::AlignTop);
@@ -36,8 +37,6 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent), m_text(new QLabel
   layout->addLayout(body);
   layout->addLayout(buttons);
 }
-
-QString CAboutDialog::Text() const { return m_text->text(); }
 
 void CAboutDialog::ShowLicense() {
   CLicenseDialog license(CLicenseDialog::kLicenseResource, this);

@@ -10,9 +10,9 @@ class CAboutDialog : public QDialog {
   Q_OBJECT
  public:
   explicit CAboutDialog(QWidget* parent = nullptr);
-  QString Text() const;
-  void ShowLicense();
 
  private:
+  void ShowLicense();
+
   QLabel* m_text;
 };

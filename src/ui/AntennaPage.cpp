@@ -14,7 +14,6 @@ Qt::CheckState CheckStateFor(const CObservable<int, kBandCount>& value, unsigned
   return *shared != 0 ? Qt::Checked : Qt::Unchecked;
 }
 
-
 CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kBandCount>& preferred,
                            CEditConfigurationContext& context, QWidget* parent)
     : CEditConfigurationPage(tr("A&ntennas"), QStringLiteral("AntennaEnable"), context,
@@ -29,6 +28,7 @@ CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kB
     QCheckBox*& box = m_enableBoxes[antenna - 1];
     box = new QCheckBox(tr("ANT &%1").arg(antenna), enableGroup);
     box->setTristate(true);
+    box->setObjectName(QStringLiteral("enableAntenna%1").arg(antenna));
     enableLayout->addWidget(box);
     connect(box, &QCheckBox::clicked, this, [this, antenna] { OnEnableClicked(antenna); });
   }
@@ -36,6 +36,7 @@ CAntennaPage::CAntennaPage(const Enables& enables, CObservable<unsigned char, kB
   auto* preferredLayout = new QVBoxLayout(preferredGroup);
   for (const QString& text : {tr("Last &Used"), tr("ANT 1"), tr("ANT 2"), tr("ANT 3")}) {
     auto* button = new QRadioButton(text, preferredGroup);
+    button->setObjectName(QStringLiteral("preferred%1").arg(m_preferredButtons->buttons().size()));
     preferredLayout->addWidget(button);
     m_preferredButtons->addButton(button, static_cast<int>(m_preferredButtons->buttons().size()));
   }
@@ -71,8 +72,4 @@ void CAntennaPage::ShowValues() {
   for (unsigned i = 0; i < 3; ++i) m_enableBoxes[i]->setCheckState(CheckStateFor(*m_enables[i], band));
   const std::optional<unsigned char> preferred = SharedRequested(m_preferred, band);
   ShowChoice(*m_preferredButtons, preferred ? *preferred : -1);
-}
-
-QAbstractButton& CAntennaPage::PreferredButton(unsigned choice) {
-  return *m_preferredButtons->button(static_cast<int>(choice));
 }

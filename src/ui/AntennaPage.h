@@ -18,10 +18,7 @@ class CAntennaPage : public CEditConfigurationPage {
                CEditConfigurationContext& context, QWidget* parent = nullptr);
   void ShowValues() override;
 
-  CBandGroup& Bands() { return *m_bands; }
-  QCheckBox& EnableBox(unsigned antenna) { return *m_enableBoxes.at(antenna - 1); }
   // 0 "Last Used", 1 to 3 an antenna.
-  QAbstractButton& PreferredButton(unsigned choice);
 
  private:
   void OnEnableClicked(unsigned antenna);

@@ -11,6 +11,7 @@ CBandGroup::CBandGroup(QWidget* parent) : QGroupBox(tr("&Band"), parent), m_butt
   constexpr unsigned kRows = (kAllBands + 2) / 2;
   for (unsigned band = 0; band <= kAllBands; ++band) {
     auto* button = new QRadioButton(BandChoiceName(band), this);
+    button->setObjectName(QStringLiteral("band%1").arg(band));
     m_buttons->addButton(button, static_cast<int>(band));
     layout->addWidget(button, static_cast<int>(band % kRows), static_cast<int>(band / kRows));
   }
@@ -28,5 +29,3 @@ void ShowChoice(QButtonGroup& group, int id) {
 }
 
 void CBandGroup::Show(unsigned band) { ShowChoice(*m_buttons, band <= kAllBands ? static_cast<int>(band) : -1); }
-
-QAbstractButton& CBandGroup::Button(unsigned band) { return *m_buttons->button(static_cast<int>(band)); }

@@ -17,7 +17,6 @@ class CBandGroup : public QGroupBox {
 
   // Checks the button of a band (0 to 10) or "All" (11); anything else clears them.
   void Show(unsigned band);
-  QAbstractButton& Button(unsigned band);
 
  signals:
   // The user chose a band (0 to 10) or "All" (11).

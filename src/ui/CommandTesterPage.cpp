@@ -32,8 +32,7 @@ QString ButtonText(const QString& label) {
 }  // namespace
 
 CCommandTesterPage::CCommandTesterPage(QWidget* parent)
-    : CPage(tr("Command &Tester"), QStringLiteral("CommandTester.htm"), parent),
-      m_runMacroEditor([](CMacroEditorDialog& editor) { return editor.exec(); }) {
+    : CPage(tr("Command &Tester"), QStringLiteral("CommandTester.htm"), parent) {
   CAppInfoBase& settings = GetModel().AppInfo;
   MacroLabels.Load(settings);
   DefaultEmptyLabels();
@@ -56,6 +55,11 @@ void CCommandTesterPage::BuildControls() {
   m_transcript = new CTranscript(*m_output, this);
   m_timeStamps = new QCheckBox(tr("Time &stamps"), this);
   m_hexadecimal = new QCheckBox(tr("He&xadecimal"), this);
+  m_commandLine->setObjectName("commandLine");
+  m_editMacros->setObjectName("editMacrosButton");
+  m_output->setObjectName("transcript");
+  m_timeStamps->setObjectName("timeStampsBox");
+  m_hexadecimal->setObjectName("hexadecimalBox");
   m_commandLine->installEventFilter(this);
   m_focusAfterSend = m_commandLine;
   setFocusProxy(m_commandLine);
@@ -70,6 +74,7 @@ void CCommandTesterPage::BuildControls() {
   for (std::size_t i = 0; i < kMacros; ++i) {
     m_macroButtons[i] = new QPushButton(this);
     m_macroButtons[i]->setAutoDefault(false);
+    m_macroButtons[i]->setObjectName(QStringLiteral("macro%1").arg(i));
     ShowMacroLabel(i);
     macros->addWidget(m_macroButtons[i], static_cast<int>(i) / kMacroColumns, static_cast<int>(i) % kMacroColumns);
     connect(m_macroButtons[i], &QPushButton::clicked, this, [this, i] { SendMacro(i); });
@@ -148,7 +153,7 @@ void CCommandTesterPage::EditMacros() {
   CMacroEditorDialog editor(MacroLabels, MacroTexts, this);
   connect(editor.Buttons().button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
           &CCommandTesterPage::SaveMacros);
-  if (m_runMacroEditor(editor) == QDialog::Accepted) SaveMacros();
+  if (editor.exec() == QDialog::Accepted) SaveMacros();
 }
 
 void CCommandTesterPage::SaveMacros() {

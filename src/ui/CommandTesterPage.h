@@ -5,12 +5,10 @@
 
 #include <QStringList>
 #include <array>
-#include <functional>
 
 #include "model/Persistable.h"
 #include "ui/Page.h"
 
-class CMacroEditorDialog;
 class CLogView;
 class CTranscript;
 class QCheckBox;
@@ -21,27 +19,13 @@ class CCommandTesterPage : public CPage {
   Q_OBJECT
  public:
   static constexpr std::size_t kMacros = 16;
-  using MacroEditorRunner = std::function<int(CMacroEditorDialog&)>;
 
   explicit CCommandTesterPage(QWidget* parent = nullptr);
 
   CPersistable<QString, kMacros> MacroLabels{"CommandCaption%u", Msg::MacroLabels};
   CPersistable<QString, kMacros> MacroTexts{"CommandText%u", Msg::MacroTexts};
 
-  // Writes the text to the tuner and shows it, when a tuner is identified.
-  void SendText(const QString& text);
-  void SendMacro(std::size_t index);
-  void EditMacros();
   void OnCommEvent() override;
-
-  QLineEdit& CommandLine() { return *m_commandLine; }
-  CLogView& Output() { return *m_output; }
-  QPushButton& MacroButton(std::size_t index) { return *m_macroButtons.at(index); }
-  QPushButton& ClearButton() { return *m_clear; }
-  QCheckBox& TimeStampBox() { return *m_timeStamps; }
-  QCheckBox& HexadecimalBox() { return *m_hexadecimal; }
-  // Tests run the macro editor without a modal loop.
-  void SetMacroEditorRunner(MacroEditorRunner runner) { m_runMacroEditor = std::move(runner); }
 
  protected:
   void OnShown() override;
@@ -49,6 +33,10 @@ class CCommandTesterPage : public CPage {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Writes the text to the tuner and shows it, when a tuner is identified.
+  void SendText(const QString& text);
+  void SendMacro(std::size_t index);
+  void EditMacros();
   void BuildControls();
   void DefaultEmptyLabels();
   // Gives empty labels their defaults and keeps labels and texts in the settings.
@@ -69,5 +57,4 @@ class CCommandTesterPage : public CPage {
   // Commands sent, oldest first; the recall position counts back from the end.
   QStringList m_history;
   qsizetype m_recall = 0;
-  MacroEditorRunner m_runMacroEditor;
 };

@@ -15,9 +15,6 @@ class CConfigFileDialog : public CJobDialog {
   CConfigFileDialog(const QString& title, const QString& text, const QString& helpTopic, QWidget* parent);
   ~CConfigFileDialog() override;
 
-  QProgressBar& ProgressBar() { return *m_progress; }
-  QPushButton& CancelButton() { return *m_cancel; }
-
  protected:
   // Once shown: the machine becomes the active one, then the file is chosen
   // (after the window is up, so that the file dialog opens over it).

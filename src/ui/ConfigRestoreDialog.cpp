@@ -19,7 +19,7 @@ CConfigRestoreDialog::CConfigRestoreDialog(QWidget* parent)
 // A file that does not pass the reader (its box has said why) leaves the
 // window idle: nothing is written, and Cancel closes it.
 void CConfigRestoreDialog::ChooseAndStart() {
-  const QString path = CUserPrompts::ChooseConfigurationFile(this, CUserPrompts::FileUse::Open, Folder());
+  const QString path = CUserPrompts::Current().ChooseConfigurationFile(this, CUserPrompts::FileUse::Open, Folder());
   if (path.isEmpty()) {
     reject();
     return;
@@ -47,7 +47,7 @@ void CConfigRestoreDialog::reject() {
     return;
   }
   const QString title = LoadString(Str::CriticalOperationTitle);
-  if (!CUserPrompts::Ask(this, title, LoadString(Str::InterruptRestoreQuestion))) return;
+  if (!CUserPrompts::Current().Ask(this, title, LoadString(Str::InterruptRestoreQuestion))) return;
   if (!m_machine->IsIdle()) m_machine->Cancel();
   GetModel().MessageBox(title, LoadString(Str::RestoreInterrupted), BoxIcon::Warning);
 }
@@ -81,7 +81,8 @@ bool CConfigRestoreDialog::AskToGoOnWithOtherSerialNumber() {
   const std::optional<std::uint16_t> fileSerial = m_machine->Data().fileSerialNumber;
   const QString numbers = Format(tr("\n\nThe file: S/N %05u\nYour %s: S/N %05u"), unsigned{fileSerial.value_or(0)},
                                  ModelName(), unsigned{GetModel().SerialNumber.Get()});
-  if (CUserPrompts::Ask(this, LoadString(Str::SerialMismatchTitle), LoadString(Str::SerialMismatchQuestion) + numbers)) {
+  const QString question = LoadString(Str::SerialMismatchQuestion) + numbers;
+  if (CUserPrompts::Current().Ask(this, LoadString(Str::SerialMismatchTitle), question)) {
     m_machine->SetForced(true);
     Start();
     return true;

@@ -20,7 +20,8 @@ CConfigSaveDialog::CConfigSaveDialog(QWidget* parent)
 
 void CConfigSaveDialog::ChooseAndStart() {
   const QString name = DefaultConfigurationFileName(m_time, GetModel().SerialNumber.Get());
-  m_path = CUserPrompts::ChooseConfigurationFile(this, CUserPrompts::FileUse::Save, QDir(Folder()).filePath(name));
+  const QString proposal = QDir(Folder()).filePath(name);
+  m_path = CUserPrompts::Current().ChooseConfigurationFile(this, CUserPrompts::FileUse::Save, proposal);
   if (m_path.isEmpty()) {
     CloseNow(QDialog::Rejected);
     return;

@@ -17,7 +17,7 @@
 CConfigurationPage::CConfigurationPage(QWidget* parent)
     : CPage(tr("&Configuration"), QStringLiteral("Configuration.htm"), parent) {
   auto* layout = new QVBoxLayout(this);
-  AddButton(tr("&Edit Configuration..."), Str::EditTooltip);
+  AddButton(tr("&Edit Configuration..."), Str::EditTooltip)->setObjectName("editButton");
   AddButton(tr("&Save Configuration..."), Str::SaveTooltip);
   AddButton(tr("&Restore Configuration..."), Str::RestoreTooltip);
   AddButton(tr("&Display Fault Table..."), 0);

@@ -19,8 +19,6 @@ class CConfigurationPage : public CPage {
 
   explicit CConfigurationPage(QWidget* parent = nullptr);
 
-  QPushButton& Button(Job job) { return *m_buttons.at(job); }
-
  protected:
   void OnShown() override;
   void OnModelEvent(const CModelEvent& event) override;

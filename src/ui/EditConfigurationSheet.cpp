@@ -74,10 +74,6 @@ void CEditConfigurationSheet::AddPage(CEditConfigurationPage* page, unsigned sho
   connect(page, &CPage::HelpRequested, this, &CHelp::Show);
 }
 
-CEditConfigurationPage* CEditConfigurationSheet::Page(int index) const {
-  return qobject_cast<CEditConfigurationPage*>(m_tabs->widget(index));
-}
-
 QPushButton& CEditConfigurationSheet::Button(int standardButton) {
   return *m_buttons->button(static_cast<QDialogButtonBox::StandardButton>(standardButton));
 }

@@ -25,11 +25,6 @@ class CEditConfigurationSheet : public QDialog {
   explicit CEditConfigurationSheet(QWidget* parent = nullptr);
   ~CEditConfigurationSheet() override;
 
-  CEditConfigurationStateMachine& Machine() { return m_machine; }
-  QTabWidget& Tabs() { return *m_tabs; }
-  CEditConfigurationPage* Page(int index) const;
-  QPushButton& Button(int standardButton);
-
   void reject() override;
 
  protected:
@@ -38,6 +33,7 @@ class CEditConfigurationSheet : public QDialog {
   void customEvent(QEvent* event) override;
 
  private:
+  QPushButton& Button(int standardButton);
   void AddPages();
   void AddPage(CEditConfigurationPage* page, unsigned short minimumVersion = 0);
   void Write(bool closeWhenFinished);

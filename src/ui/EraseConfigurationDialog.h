@@ -16,9 +16,6 @@ class CEraseConfigurationDialog : public CJobDialog {
  public:
   explicit CEraseConfigurationDialog(QWidget* parent = nullptr);
 
-  QPushButton& OkButton() { return *m_ok; }
-  QLabel& TextLabel() { return *m_text; }
-
  protected:
   void OnMachineFinished(ResultCode result) override;
 

@@ -27,6 +27,7 @@ CEraseMemoryDialog::CEraseMemoryDialog(QWidget* parent)
     QPushButton*& button = m_antennaButtons[antenna - 1];
     button = new QPushButton(tr("Antenna &%1").arg(antenna), eraseGroup);
     button->setAutoDefault(false);
+    button->setObjectName(QStringLiteral("eraseAntenna%1").arg(antenna));
     eraseLayout->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this, antenna] { Erase(antenna); });
   }
@@ -71,7 +72,7 @@ void CEraseMemoryDialog::Erase(unsigned antenna) {
   const unsigned band = m_machine.Band.Get();
   const QString where = band == kAllBands ? tr("on all bands") : tr("on the %1 m band").arg(BandName(band));
   const QString question = tr("Erase the tuning memories of antenna %1 %2? This cannot be undone.").arg(antenna).arg(where);
-  if (!CUserPrompts::Ask(this, LoadString(Str::EraseMemoryTitle), question)) return;
+  if (!CUserPrompts::Current().Ask(this, LoadString(Str::EraseMemoryTitle), question)) return;
   m_machine.Antenna = static_cast<unsigned char>(antenna);
   if (!m_machine.StartErase()) return;
   ShowErase(Str::ErasingMemory);

@@ -16,11 +16,6 @@ class CEraseMemoryDialog : public CJobDialog {
  public:
   explicit CEraseMemoryDialog(QWidget* parent = nullptr);
 
-  CEraseMemoryStateMachine& Machine() { return m_machine; }
-  CBandGroup& Bands() { return *m_bands; }
-  QPushButton& AntennaButton(unsigned antenna) { return *m_antennaButtons.at(antenna - 1); }
-  QLabel& StatusLabel() { return *m_status; }
-
  protected:
   void showEvent(QShowEvent* event) override;
   void customEvent(QEvent* event) override;

@@ -13,7 +13,6 @@ class CFaultTableDialog : public CJobDialog {
  public:
   explicit CFaultTableDialog(QWidget* parent = nullptr);
 
-  QTreeWidget& List() { return *m_list; }
   // The rows as CSV on the clipboard.
   void CopyRows();
 

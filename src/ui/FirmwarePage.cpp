@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,21 +22,15 @@
 #include "ui/UserPrompts.h"
 
 namespace {
+// The whole seconds a job took, rounded to the nearest.
+unsigned ElapsedSeconds(qint64 milliseconds) { return static_cast<unsigned>((milliseconds + 500) / 1000); }
+
 // Enough for days of operation; the oldest lines go first.
 constexpr int kActivityLogLimit = 2097152;
 
 // Linux paths run far longer than the 260 characters of older systems; a
 // shorter limit would cut a chosen folder when the box loses focus.
 constexpr int kFolderLimit = 4096;
-
-QString PickFolder(QWidget* parent, const QString& title, const QString& start) {
-  return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
-}
-
-CFirmwarePage::FolderPicker& Picker() {
-  static CFirmwarePage::FolderPicker picker = PickFolder;
-  return picker;
-}
 
 QString WithModelName(const QString& text) { return QString(text).replace(QStringLiteral("??"), ModelName()); }
 
@@ -69,6 +62,9 @@ QWidget* CFirmwarePage::CreateFolderGroup() {
   m_browse = new QPushButton(tr("&Browse..."), group);
   m_default->setToolTip(FormatString(Str::DefaultFolderTip, ModelName()));
   m_browse->setToolTip(LoadString(Str::BrowseTip));
+  m_folderBox->setObjectName("folderBox");
+  m_default->setObjectName("defaultButton");
+  m_browse->setObjectName("browseButton");
   auto* layout = new QGridLayout(group);
   layout->addWidget(BuddyLabel(tr("&Local folder for firmware files:"), m_folderBox), 0, 0);
   layout->addWidget(m_default, 0, 2);
@@ -91,6 +87,8 @@ QWidget* CFirmwarePage::CreateCheckGroup() {
   m_copy = new QPushButton(tr("Copy New Files from Co&rvanta"), group);
   m_check->setToolTip(FormatString(Str::CheckVersionTip, ModelName()));
   m_copy->setToolTip(LoadString(Str::CopyNewFilesTip));
+  m_check->setObjectName("checkButton");
+  m_copy->setObjectName("copyButton");
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(m_check);
   layout->addWidget(m_copy);
@@ -108,6 +106,9 @@ QWidget* CFirmwarePage::CreateVersionGroup() {
   m_available->setAccessibleDescription(tr("Available"));
   m_send = new QPushButton(WithModelName(tr("&Send Firmware to ??")), group);
   m_send->setEnabled(false);
+  m_installed->setObjectName("installedLabel");
+  m_available->setObjectName("availableLabel");
+  m_send->setObjectName("sendButton");
   auto* layout = new QGridLayout(group);
   layout->addWidget(new QLabel(WithModelName(tr("Installed in ??")), group), 0, 0);
   layout->addWidget(m_installed, 0, 1);
@@ -122,6 +123,7 @@ QWidget* CFirmwarePage::CreateVersionGroup() {
 QWidget* CFirmwarePage::CreateLogGroup() {
   auto* group = new QGroupBox(tr("Activity Lo&g"), this);
   m_log->setParent(group);
+  m_log->setObjectName("activityLog");
   m_log->setReadOnly(true);
   m_log->setFont(CLogView::LogFont());
   // Long lines (advice, paths) wrap: a log read sideways is not read.
@@ -134,10 +136,6 @@ QWidget* CFirmwarePage::CreateLogGroup() {
 }
 
 void CFirmwarePage::OnPageLog(const QString& line) { m_log->AppendLogLine(line); }
-
-void CFirmwarePage::SetFolderPicker(FolderPicker picker) {
-  Picker() = picker ? std::move(picker) : FolderPicker(PickFolder);
-}
 
 void CFirmwarePage::OnShown() {
   CTunerModel& model = GetModel();
@@ -182,7 +180,8 @@ void CFirmwarePage::EnableSend() {
 
 void CFirmwarePage::Browse() {
   CTunerModel& model = GetModel();
-  const QString folder = Picker()(this, FormatString(Str::BrowseTitle, ModelName()), model.FirmwareFolder.Get());
+  const QString folder = CUserPrompts::Current().ChooseFolder(this, FormatString(Str::BrowseTitle, ModelName()),
+                                                                  model.FirmwareFolder.Get());
   if (!folder.isEmpty()) model.FirmwareFolder.Set(QDir::toNativeSeparators(folder));
 }
 
@@ -219,7 +218,7 @@ void CFirmwarePage::SendFirmware() {
       tr("Send firmware %1 (version %2) to the %3 on %4 (now %5)?\n\nThe %3 restarts in its bootstrap loader. Do not "
          "switch it off until the load is complete.")
           .arg(QDir::toNativeSeparators(m_scan.Path()), m_scan.AvailableText(), ModelName(), model.Port.Get(), now);
-  if (!CUserPrompts::Ask(this, m_send->text(), question)) return;
+  if (!CUserPrompts::Current().Ask(this, m_send->text(), question)) return;
   QElapsedTimer elapsed;
   elapsed.start();
   model.LogText(FormatString(Str::SendingFirmwareFrom, model.FirmwareFolder.Get()));

@@ -5,7 +5,6 @@
 // keeps every line, whichever tab is shown).
 
 #include <QString>
-#include <functional>
 
 #include "firmware/FirmwareFolderScan.h"
 #include "ui/Page.h"
@@ -18,31 +17,9 @@ class QPushButton;
 class CFirmwarePage : public CPage {
   Q_OBJECT
  public:
-  // Asks the user for a folder (title, starting folder); empty when he
-  // cancels. Tests replace it.
-  using FolderPicker = std::function<QString(QWidget* parent, const QString& title, const QString& start)>;
-
   explicit CFirmwarePage(QWidget* parent = nullptr);
   void OnPageLog(const QString& line) override;
 
-  static void SetFolderPicker(FolderPicker picker);
-  // The whole seconds a job took, rounded to the nearest.
-  static unsigned ElapsedSeconds(qint64 milliseconds) { return static_cast<unsigned>((milliseconds + 500) / 1000); }
-
-  CLogView& Log() { return *m_log; }
-  QLineEdit& FolderBox() { return *m_folderBox; }
-  QPushButton& DefaultButton() { return *m_default; }
-  QPushButton& BrowseButton() { return *m_browse; }
-  QPushButton& CheckButton() { return *m_check; }
-  QPushButton& CopyButton() { return *m_copy; }
-  QPushButton& SendButton() { return *m_send; }
-  QLabel& InstalledLabel() { return *m_installed; }
-  QLabel& AvailableLabel() { return *m_available; }
-  const FirmwareFolderScan& Scan() const { return m_scan; }
-
-  // Scans the firmware folder and shows what it offers.
-  void CheckVersions();
-  void SendFirmware();
   // Nothing has answered the search for a long while: a load cut short may
   // have left a loader that only a load's own search reaches, so an image
   // may be sent without a tuner identified.
@@ -64,6 +41,9 @@ class CFirmwarePage : public CPage {
   QWidget* CreateCheckGroup();
   QWidget* CreateVersionGroup();
   QWidget* CreateLogGroup();
+  // Scans the firmware folder and shows what it offers.
+  void CheckVersions();
+  void SendFirmware();
   void Browse();
   void CheckVersionNow();
   void CopyNewFiles();

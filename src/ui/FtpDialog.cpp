@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -12,21 +11,7 @@
 #include "model/ModelBase.h"
 #include "ui/DialogLayout.h"
 #include "ui/LogView.h"
-
-namespace {
-bool AskWithBox(QWidget* parent, const QString& title, const QString& text) {
-  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-CFtpDialog::Question& FolderQuestion() {
-  static CFtpDialog::Question question = AskWithBox;
-  return question;
-}
-}  // namespace
-
-void CFtpDialog::SetFolderQuestion(Question question) {
-  FolderQuestion() = question ? std::move(question) : Question(AskWithBox);
-}
+#include "ui/UserPrompts.h"
 
 CFtpDialog::CFtpDialog(QWidget* parent, CModelBase& model, QString folder, FirmwareFolderScan& scan)
     : QDialog(parent),
@@ -66,7 +51,7 @@ bool CFtpDialog::EnsureFolder() {
   }
   while (!QFileInfo(m_folder).isDir()) {
     const QString text = FormatString(Str::CreateFolderQuestion, QDir::toNativeSeparators(m_folder));
-    if (!FolderQuestion()(this, LoadString(Str::CreateFolderTitle), text)) return false;
+    if (!CUserPrompts::Current().Confirm(this, LoadString(Str::CreateFolderTitle), text)) return false;
     QDir().mkpath(m_folder);
   }
   return true;

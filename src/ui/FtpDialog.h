@@ -7,7 +7,6 @@
 // refusal ends the dialog with kFailed.
 
 #include <QDialog>
-#include <functional>
 
 #include "base/ResultCodes.h"
 #include "machines/FirmwareDownload.h"
@@ -22,18 +21,10 @@ class CFtpDialog : public QDialog {
  public:
   // The result after an error or a refused folder.
   static constexpr int kFailed = 3;
-  // Asks whether to create the missing folder; true for yes.
-  using Question = std::function<bool(QWidget* parent, const QString& title, const QString& text)>;
-  // Tests answer the question themselves; an empty one restores the box.
-  static void SetFolderQuestion(Question question);
 
   // scan: the folder's scan result, updated as the server's names match.
   CFtpDialog(QWidget* parent, CModelBase& model, QString folder, FirmwareFolderScan& scan);
   ~CFtpDialog() override;
-
-  CLogView& Log() { return *m_log; }
-  QPushButton& Button() { return *m_button; }
-  bool Busy() const { return m_download.Busy(); }
 
  public slots:
   // Escape and the window's close button: ignored while the copy runs.

@@ -14,11 +14,6 @@
 #include "ui/Language.h"
 
 namespace {
-QString& FolderOverride() {
-  static QString folder;
-  return folder;
-}
-
 QPointer<QTextBrowser>& Viewer() {
   static QPointer<QTextBrowser> viewer;
   return viewer;
@@ -35,14 +30,10 @@ QString PagePath(const QString& file) {
 
 // Beside the program in a build tree; under share/ when installed.
 QString CHelp::Folder() {
-  const QString& folder = FolderOverride();
-  if (!folder.isEmpty()) return folder;
   const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/help");
   const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zu6400-utility/help");
   return QFileInfo(beside).isDir() || !QFileInfo(installed).isDir() ? beside : QDir(installed).canonicalPath();
 }
-
-void CHelp::SetFolder(const QString& folder) { FolderOverride() = folder; }
 
 bool CHelp::Show(const QString& topic) {
   const QString file = topic.section(u'#', 0, 0);

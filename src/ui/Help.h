@@ -11,9 +11,8 @@ class CHelp {
  public:
   static constexpr const char* kContents = "index.htm";
 
-  // The folder of the help pages (tests point it elsewhere).
+  // The folder of the help pages.
   static QString Folder();
-  static void SetFolder(const QString& folder);
 
   // Shows a topic such as "Port.htm" or "CommandTester.htm#MacroEditor";
   // false (after the error box) when its page is missing.

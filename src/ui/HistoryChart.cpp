@@ -62,9 +62,11 @@ CHistoryChart::CHistoryChart(const CReadingsHistory& history, QWidget* parent)
   m_timeAxis->setFormat(QStringLiteral("hh:mm:ss"));
   m_swrAxis = new QValueAxis;
   m_swrAxis->setTitleText(tr("SWR"));
+  m_swrAxis->setObjectName("swrAxis");
   m_swrAxis->setLabelFormat(QStringLiteral("%.1f"));
   m_voltageAxis = new QValueAxis;
   m_voltageAxis->setTitleText(tr("Voltage"));
+  m_voltageAxis->setObjectName("voltageAxis");
   m_voltageAxis->setLabelFormat(QStringLiteral("%d"));
   c->addAxis(m_timeAxis, Qt::AlignBottom);
   c->addAxis(m_swrAxis, Qt::AlignLeft);
@@ -76,6 +78,7 @@ CHistoryChart::CHistoryChart(const CReadingsHistory& history, QWidget* parent)
   m_tuneMarks = NewMarks(tr("Tune"), QScatterSeries::MarkerShapeTriangle, Qt::darkGreen);
   m_memorizeMarks = NewMarks(tr("Memorize"), QScatterSeries::MarkerShapeRectangle, Qt::darkMagenta);
   for (QScatterSeries* marks : {m_tuneMarks, m_memorizeMarks}) {
+    marks->setObjectName("marks");
     c->addSeries(marks);
     marks->attachAxis(m_timeAxis);
     marks->attachAxis(m_swrAxis);
@@ -148,6 +151,7 @@ void CHistoryChart::DrawOn(CTraceLine& trace, int index, qint64 time, float valu
     Flush(trace);
     auto* piece = new QLineSeries;
     piece->setName(tr(kTraceNames[index]));
+    piece->setObjectName(QString::fromLatin1(kTraceNames[index]));
     piece->setPen(QPen(kTraceColors[index], kTraceWidths[index]));
     chart()->addSeries(piece);
     piece->attachAxis(m_timeAxis);
@@ -236,13 +240,3 @@ void CHistoryChart::ScaleAxes(qint64 newest) {
   m_swrAxis->setRange(1.0, AxisTop(swr, kLowestSwrTop));
   m_voltageAxis->setRange(0.0, AxisTop(voltage, kLowestVoltageTop));
 }
-
-int CHistoryChart::PointCount(Trace trace) const {
-  int n = 0;
-  for (const QLineSeries* piece : m_traces[trace].pieces) n += piece->count();
-  return n;
-}
-
-int CHistoryChart::MarkCount() const { return m_tuneMarks->count() + m_memorizeMarks->count(); }
-double CHistoryChart::SwrTop() const { return m_swrAxis->max(); }
-double CHistoryChart::VoltageTop() const { return m_voltageAxis->max(); }

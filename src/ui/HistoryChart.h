@@ -34,17 +34,9 @@ class CHistoryChart : public QChartView {
 
   // Draws again from the ring for the new window.
   void SetWindowMinutes(int minutes);
-  int WindowMinutes() const { return m_minutes; }
   // Draws the points the ring gained since the last call and lets those
   // older than the window go.
   void Update();
-
-  // What is drawn, for the page's tests.
-  int PointCount(Trace trace) const;
-  int PieceCount(Trace trace) const { return static_cast<int>(m_traces[trace].pieces.size()); }
-  int MarkCount() const;
-  double SwrTop() const;
-  double VoltageTop() const;
 
  private:
   struct CTraceLine {

@@ -17,7 +17,6 @@ class CJobDialog : public QDialog {
   CJobDialog(const QString& title, const QString& helpTopic, QWidget* parent);
   ~CJobDialog() override;
 
-  bool IsBusy() const { return m_busy > 0; }
   void ShowHelp();
 
  signals:

@@ -17,6 +17,8 @@ CKeyInterruptPowerPage::CKeyInterruptPowerPage(CObservable<unsigned short, 1>& p
       m_power(power),
       m_edit(new QLineEdit(this)),
       m_optimize(new QPushButton(this)) {
+  m_edit->setObjectName("powerEdit");
+  m_optimize->setObjectName("optimizeButton");
   // Digits only, and no more than the tuner can hold (65535 W).
   m_edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), m_edit));
   m_edit->setMaximumWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) * 2);

@@ -17,9 +17,6 @@ class CKeyInterruptPowerPage : public CEditConfigurationPage {
                          QWidget* parent = nullptr);
   void ShowValues() override;
 
-  QLineEdit& PowerEdit() { return *m_edit; }
-  QPushButton& OptimizeButton() { return *m_optimize; }
-
  private:
   void ShowOptimizeButton();
 

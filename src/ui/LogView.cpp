@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMenu>
@@ -14,17 +13,7 @@
 #include "base/AtomicFileWriter.h"
 #include "machines/TunerModel.h"
 #include "model/ModelReportSink.h"
-
-namespace {
-QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposal) {
-  return QFileDialog::getSaveFileName(parent, title, proposal, CLogView::tr("Text files (*.txt);;All files (*)"));
-}
-
-CLogView::SaveFileChooser& Chooser() {
-  static CLogView::SaveFileChooser chooser = ChooseWithDialog;
-  return chooser;
-}
-}  // namespace
+#include "ui/UserPrompts.h"
 
 CLogView::CLogView(QWidget* parent) : QTextEdit(parent) {}
 
@@ -84,10 +73,6 @@ void CLogView::EnableSaving(const QString& itemText, const QString& defaultName)
   m_saveDefaultName = defaultName;
 }
 
-void CLogView::SetSaveFileChooser(SaveFileChooser chooser) {
-  Chooser() = chooser ? std::move(chooser) : SaveFileChooser(ChooseWithDialog);
-}
-
 bool CLogView::SaveTo(const QString& path, const QString& boxTitle) {
   CModelReportSink sink(GetModel());
   CAtomicFileWriter writer(boxTitle, sink);
@@ -100,7 +85,8 @@ void CLogView::SaveAs() {
   QString title = m_saveItemText;
   title.remove(u'&');
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = Chooser()(this, title, QDir(folder).filePath(m_saveDefaultName));
+  const QString path = CUserPrompts::Current().ChooseSaveFile(this, title, QDir(folder).filePath(m_saveDefaultName),
+                                                              tr("Text files (*.txt);;All files (*)"));
   if (!path.isEmpty()) SaveTo(path, title);
 }
 

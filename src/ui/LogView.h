@@ -5,7 +5,6 @@
 
 #include <QTextCharFormat>
 #include <QTextEdit>
-#include <functional>
 #include <memory>
 
 #include "base/TextFormat.h"
@@ -26,21 +25,13 @@ class CLogView : public QTextEdit {
   void AppendLogLine(const QString& line) { AppendLine(LogTimeStamp() + line); }
   // Text at the end in the given format ("\r\n" breaks the line).
   void AppendText(const QString& text, const QTextCharFormat& format = {});
-  // True while the user has scrolled away from the end.
-  bool IsScrolledUp() const;
 
   // Keeps at most this many characters, dropping the oldest lines first.
   void SetCharacterLimit(int limit) { m_characterLimit = limit; }
-  int CharacterLimit() const { return m_characterLimit; }
 
   // Adds an item such as "Save Log As..." to the context menu; it writes the
   // whole text to a file the user chooses, named defaultName at first.
   void EnableSaving(const QString& itemText, const QString& defaultName);
-  // Writes the whole text; a failure is reported in a box. False on failure.
-  bool SaveTo(const QString& path, const QString& boxTitle);
-  // Asks for the file to save to (empty: cancelled); tests answer it.
-  using SaveFileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& proposal)>;
-  static void SetSaveFileChooser(SaveFileChooser chooser);
 
   // The context menu with its items enabled as the control's state allows.
   std::unique_ptr<QMenu> CreateContextMenu();
@@ -49,6 +40,10 @@ class CLogView : public QTextEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // True while the user has scrolled away from the end.
+  bool IsScrolledUp() const;
+  // Writes the whole text; a failure is reported in a box. False on failure.
+  bool SaveTo(const QString& path, const QString& boxTitle);
   void Insert(const QString& text, const QTextCharFormat* format);
   void DropOldestLines();
   void FollowEnd();

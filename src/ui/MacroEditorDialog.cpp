@@ -26,6 +26,8 @@ CMacroEditorPage::CMacroEditorPage(Macros& labels, Macros& texts, QWidget* paren
     m_texts[i] = new QLineEdit(this);
     m_labels[i]->setAccessibleName(tr("Macro %1 label").arg(row));
     m_texts[i]->setAccessibleName(tr("Macro %1 text").arg(row));
+    m_labels[i]->setObjectName(QStringLiteral("macroLabel%1").arg(i));
+    m_texts[i]->setObjectName(QStringLiteral("macroText%1").arg(i));
     m_labels[i]->setEnabled(false);
     m_texts[i]->setEnabled(false);
     layout->addWidget(new QLabel(QString::number(row), this), row, 0);

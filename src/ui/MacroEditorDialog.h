@@ -21,8 +21,6 @@ class CMacroEditorPage : public CPage {
 
   // Takes the edited labels and texts into the macros.
   void Apply();
-  QLineEdit& LabelEdit(std::size_t row) { return *m_labels.at(row); }
-  QLineEdit& TextEdit(std::size_t row) { return *m_texts.at(row); }
 
  protected:
   void OnShown() override;

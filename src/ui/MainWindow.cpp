@@ -8,26 +8,21 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
-#include <utility>
 
-#include "base/FailureText.h"
 #include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
-#include "base/TimeScale.h"
-#include "link/PortAccessAdvice.h"
-#include "link/Rfc2217Port.h"
 #include "engine/StateHostBase.h"
 #include "firmware/FirmwareFolderScan.h"
 #include "machines/TunerModel.h"
 #include "ui/AboutDialog.h"
 #include "ui/Accessible.h"
+#include "ui/ConnectionStatus.h"
 #include "ui/FirmwarePage.h"
 #include "ui/Help.h"
 #include "ui/Language.h"
@@ -36,28 +31,10 @@
 #include "ui/PortPage.h"
 #include "ui/SwrAlarmDialog.h"
 #include "ui/TabView.h"
+#include "ui/UserPrompts.h"
 #include "ui/WindowPlacement.h"
 
 namespace {
-
-// Boxes often come from inside serial input or a machine's timer. The box is
-// opened modal and returns at once, without a nested event loop, so that the
-// machine that asked for it finishes its step before anything else runs.
-void OpenMessageBox(QWidget* parent, BoxIcon icon, const QString& title, const QString& text) {
-  static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical};
-  auto* box = new QMessageBox(icons[static_cast<int>(icon)], title, text, QMessageBox::Ok, parent);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->setWindowModality(Qt::ApplicationModal);
-  box->open();
-}
-
-CMainWindow::BoxPresenter& Presenter() {
-  static CMainWindow::BoxPresenter presenter = OpenMessageBox;
-  return presenter;
-}
-
-// How long a search goes unanswered before the Port page gives advice.
-constexpr unsigned kNoAnswerMs = 10000;
 
 int Scaled(int size, int percent) { return (size * percent + 50) / 100; }
 }  // namespace
@@ -81,17 +58,13 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   setCentralWidget(m_tabView);
   connect(m_tabView, &CTabView::HelpRequested, this, &CHelp::Show);
   connect(m_tabView, &CTabView::StatusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
-  connect(static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage)), &CPortPage::SimulatedTunerRequested, this,
-          &CMainWindow::SimulatedTunerRequested);
-  connect(&FirmwarePage(), &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::OnLoadStarting);
-  connect(&FirmwarePage(), &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::FirmwareLoadStarting);
-  connect(&FirmwarePage(), &CFirmwarePage::FirmwareLoadEnded, this, &CMainWindow::OnLoadEnded);
+  connect(&m_tabView->PortPage(), &CPortPage::SimulatedTunerRequested, this, &CMainWindow::SimulatedTunerRequested);
+  connect(&m_tabView->FirmwarePage(), &CFirmwarePage::FirmwareLoadStarting, this, &CMainWindow::FirmwareLoadStarting);
+  ConnectConnectionStatus();
   SelectStartPage();
   ConnectReadingsLog();
-  connect(m_tabView->findChild<COperatePage*>(), &COperatePage::AlarmChanged, this, &CMainWindow::ShowAlarmChange);
+  connect(&m_tabView->OperatePage(), &COperatePage::AlarmChanged, this, &CMainWindow::ShowAlarmChange);
   Subscribe();
-  m_noAnswerTimer.setSingleShot(true);
-  connect(&m_noAnswerTimer, &QTimer::timeout, this, &CMainWindow::OnNoAnswerYet);
   // The contact run's trace lines belong in the activity log.
   if (auto* contact = dynamic_cast<CStateHostBase*>(model.ContactMachine.get())) contact->SetStatusWindow(this);
   model.ContactMachine->StartAtOpenPort();
@@ -99,8 +72,17 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
 
 CMainWindow::~CMainWindow() { Shutdown(); }
 
-void CMainWindow::SetBoxPresenter(BoxPresenter presenter) {
-  Presenter() = presenter ? std::move(presenter) : BoxPresenter(OpenMessageBox);
+// The Port page shows the whole status, the status bar its first line.
+void CMainWindow::ConnectConnectionStatus() {
+  m_connection = new CConnectionStatus(this);
+  CFirmwarePage& firmware = m_tabView->FirmwarePage();
+  connect(m_connection, &CConnectionStatus::Changed, &m_tabView->PortPage(), &CPortPage::ShowStatus);
+  connect(m_connection, &CConnectionStatus::Summary, statusBar(), [this](const QString& line) {
+    statusBar()->showMessage(line);
+  });
+  connect(m_connection, &CConnectionStatus::LoadWithoutAnswerOffered, &firmware, &CFirmwarePage::OfferLoadWithoutAnswer);
+  connect(&firmware, &CFirmwarePage::FirmwareLoadStarting, m_connection, &CConnectionStatus::OnLoadStarting);
+  connect(&firmware, &CFirmwarePage::FirmwareLoadEnded, m_connection, &CConnectionStatus::OnLoadEnded);
 }
 
 void CMainWindow::CreateMenus() {
@@ -109,19 +91,20 @@ void CMainWindow::CreateMenus() {
   file->addAction(tr("E&xit\tAlt F4"), this, &QWidget::close);
 
   QMenu* view = menuBar()->addMenu(tr("&View"));
-  m_statusBarAction = view->addAction(tr("&Status Bar"), this, [this](bool on) { statusBar()->setVisible(on); });
-  m_statusBarAction->setCheckable(true);
-  m_statusBarAction->setChecked(true);
-  m_traceAction = AddSettingToggle(view, tr("&Trace"), model.Trace);
-  m_verboseAction = AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging);
+  QAction* statusBarAction = view->addAction(tr("&Status Bar"), this, [this](bool on) { statusBar()->setVisible(on); });
+  statusBarAction->setCheckable(true);
+  statusBarAction->setChecked(true);
+  AddSettingToggle(view, tr("&Trace"), model.Trace)->setObjectName("traceAction");
+  AddSettingToggle(view, tr("&Verbose Logging"), model.VerboseLogging)->setObjectName("verboseAction");
   m_readingsLogAction = view->addAction(tr("Log &Readings to File..."), this, &CMainWindow::ToggleReadingsLog);
   m_readingsLogAction->setCheckable(true);
-  m_swrAlarmAction = view->addAction(tr("SWR &Alarm..."), this, &CMainWindow::EditSwrAlarm);
+  view->addAction(tr("SWR &Alarm..."), this, &CMainWindow::EditSwrAlarm)->setObjectName("swrAlarmAction");
   AddLanguageMenu(view);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(FormatString(Str::MenuHelp, ModelName()) + QStringLiteral("\tF1"), this, [] { CHelp::ShowContents(); });
-  help->addAction(FormatString(Str::MenuReleaseNotes, ModelName()), this, &CMainWindow::ShowReleaseNotes);
+  help->addAction(FormatString(Str::MenuReleaseNotes, ModelName()), this, &CMainWindow::ShowReleaseNotes)
+      ->setObjectName("releaseNotesAction");
   help->addAction(FormatString(Str::MenuAbout, ModelName()), this, &CMainWindow::ShowAbout);
   // F1 asks for help on what the user is looking at: the page shown.
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &CMainWindow::ShowHelpForPage);
@@ -163,7 +146,7 @@ QAction* CMainWindow::AddSettingToggle(QMenu* menu, const QString& text, CPersis
 void CMainWindow::ConnectReadingsLog() {
   m_readingsLogLabel = new QLabel(this);
   statusBar()->addPermanentWidget(m_readingsLogLabel);
-  auto* page = m_tabView->findChild<COperatePage*>();
+  COperatePage* page = &m_tabView->OperatePage();
   connect(page, &COperatePage::ReadingsLogChanged, this, [this](const QString& path) {
     m_readingsLogAction->setChecked(!path.isEmpty());
     m_readingsLogLabel->setText(path.isEmpty() ? QString()
@@ -173,7 +156,7 @@ void CMainWindow::ConnectReadingsLog() {
 
 // On: a file chosen (appended to when it exists); off: logging stops.
 void CMainWindow::ToggleReadingsLog() {
-  auto* page = m_tabView->findChild<COperatePage*>();
+  COperatePage* page = &m_tabView->OperatePage();
   m_readingsLogAction->setChecked(page->IsLoggingReadings());  // until the page says otherwise
   if (page->IsLoggingReadings()) return page->StopReadingsLog();
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -185,13 +168,13 @@ void CMainWindow::ToggleReadingsLog() {
 }
 
 void CMainWindow::EditSwrAlarm() {
-  auto* page = m_tabView->findChild<COperatePage*>();
+  COperatePage* page = &m_tabView->OperatePage();
   CSwrAlarmDialog dialog(page->Alarm().Settings(), this);
   if (dialog.exec() == QDialog::Accepted) page->SetAlarm(dialog.Settings());
 }
 
 void CMainWindow::ShowAlarmChange(bool raised, double swr) {
-  const SwrAlarmSettings& alarm = m_tabView->findChild<COperatePage*>()->Alarm().Settings();
+  const SwrAlarmSettings& alarm = m_tabView->OperatePage().Alarm().Settings();
   const QString text =
       (raised ? tr("SWR alarm: the SWR stayed above %1 for %2 s (SWR %3)")
               : tr("SWR alarm cleared: the SWR stayed at or below %1 for %2 s (SWR %3)"))
@@ -204,15 +187,13 @@ void CMainWindow::ShowAlarmChange(bool raised, double swr) {
   m_tray->showMessage(tr("SWR Alarm"), text, raised ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
 }
 
-QString CMainWindow::ReadingsLogStatus() const { return m_readingsLogLabel->text(); }
-
 // Without a port to use (none saved, or its adapter absent) the Port page comes first.
 void CMainWindow::SelectStartPage() {
   CTunerModel& model = GetModel();
-  int page = CTabView::kPortPage;
+  int page = CTabView::kPortTab;
   if (!model.Port.Get().isEmpty() && CPortPage::IsPresent(model.Port.Get())) {
     page = model.ActivePage.Get();
-    if (page < 0 || page >= m_tabView->count()) page = CTabView::kPortPage;
+    if (page < 0 || page >= m_tabView->count()) page = CTabView::kPortTab;
   }
   m_tabView->setCurrentIndex(page);
 }
@@ -244,28 +225,14 @@ void CMainWindow::OnModelEvent(const CModelEvent& event) {
     case Msg::CommEvent:
       if (m_tabView != nullptr && m_tabView->CurrentPage() != nullptr) m_tabView->CurrentPage()->OnCommEvent();
       break;
-    case Msg::MachineFinished: OnMachineFinished(static_cast<ResultCode>(event.Param)); break;
+    case Msg::MachineFinished: OnMachineFinished(); break;
     case Msg::FirmwareStatus:
       UpdateTitle();
       LogFirmwareStatus();
-      if (GetModel().FirmwareStatus.Get() != FirmwareStatusNone) {
-        EndSearch();
-        ShowConnectionStatus(GetModel().GetShortStatusText());
-      }
       break;
     case Msg::Port: OnPortChanged(); break;
     case Msg::SerialSpeed:
-      UpdateTitle();
-      OnSearchStep();
-      break;
     case Msg::PortState:
-      UpdateTitle();
-      if (GetModel().IsPortOpen() || GetModel().Port.Get().isEmpty()) break;
-      // What the page said of the open port holds no more.
-      EndSearch();
-      ShowConnectionStatus(QString());
-      statusBar()->showMessage(FormatString(Str::SerialPortClosed, GetModel().Port.Get()));
-      break;
     case Msg::SerialNumber: UpdateTitle(); break;
     default: break;
   }
@@ -297,26 +264,12 @@ void CMainWindow::LogFirmwareStatus() {
 // The activity log is the Firmware page's; it keeps every line, whichever page is shown.
 void CMainWindow::Log(const QString& text) {
   m_lastLogged = text;
-  if (m_tabView != nullptr) FirmwarePage().OnPageLog(text);
+  if (m_tabView != nullptr) m_tabView->FirmwarePage().OnPageLog(text);
 }
 
-void CMainWindow::OnMachineFinished(ResultCode result) {
-  CTunerModel& model = GetModel();
-  // Every poll of the Operate page ends a machine: only a change is news.
-  if (m_lastLogged != LoadString(Str::Ready)) model.LogText(LoadString(Str::Ready));
-  QString advice = PortAccessAdvice(model.Port.Get());
-  if (!advice.isEmpty()) advice += QStringLiteral("\r\nThen press Test Communications.");
-  if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
-    EndSearch();
-    // A network port's failure names the address and what the network said.
-    QString text = CRfc2217Port::IsNetworkName(model.Port.Get()) ? model.Channel->FailureText(result)
-                                                                 : FailureText("CreateFile", model.Port.Get(), result);
-    if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
-    ShowConnectionStatus(text);
-  }
-  // The contact run has logged the advice already.
-  if (result == Result::AccessDenied && !advice.isEmpty())
-    model.MessageBox(LoadString(Str::ComPortErrorTitle), advice, BoxIcon::Warning);
+// Every poll of the Operate page ends a machine: only a change is news.
+void CMainWindow::OnMachineFinished() {
+  if (m_lastLogged != LoadString(Str::Ready)) GetModel().LogText(LoadString(Str::Ready));
 }
 
 void CMainWindow::OnPortChanged() {
@@ -328,80 +281,10 @@ void CMainWindow::OnPortChanged() {
   if (!model.Port.Get().isEmpty()) model.ContactMachine->StartAtOpenPort();
 }
 
-void CMainWindow::ShowConnectionStatus(const QString& text) {
-  statusBar()->showMessage(text.section(u'\n', 0, 0).remove(u'\r'));
-  if (m_tabView != nullptr) static_cast<CPortPage*>(m_tabView->Page(CTabView::kPortPage))->ShowStatus(text);
-}
-
-bool CMainWindow::IsSearching() const {
-  const CTunerModel& model = GetModel();
-  return model.IsPortOpen() && model.FirmwareStatus.Get() == FirmwareStatusNone && !model.ContactMachine->IsIdle();
-}
-
-// Each speed the search tries is shown as it changes; the advice, once due,
-// stays below it while the search goes on.
-void CMainWindow::OnSearchStep() {
-  if (!IsSearching()) return;
-  if (!m_searching) {
-    m_searching = true;
-    m_noAnswerTimer.start(static_cast<int>(CTimeScale::RealMs(kNoAnswerMs)));
-  }
-  ShowSearchStatus();
-}
-
-void CMainWindow::OnNoAnswerYet() {
-  if (!IsSearching()) return;
-  m_adviceShown = true;
-  ShowSearchStatus();
-  FirmwarePage().OfferLoadWithoutAnswer(true);
-}
-
-void CMainWindow::ShowSearchStatus() {
-  const CTunerModel& model = GetModel();
-  QString text = Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Port.Get(), model.GetBitRate());
-  if (m_adviceShown) text += u'\n' + tr("No answer yet. ") + model.NoAnswerText();
-  ShowConnectionStatus(text);
-}
-
-void CMainWindow::StopAdviceTimer() {
-  m_noAnswerTimer.stop();
-  m_searching = false;
-  m_adviceShown = false;
-}
-
-// The tuner answered or the port closed: what nothing answering allowed ends.
-void CMainWindow::EndSearch() {
-  StopAdviceTimer();
-  if (m_tabView != nullptr) FirmwarePage().OfferLoadWithoutAnswer(false);
-}
-
-// The offer stays: after a failed load the owner switches the tuner off and
-// on and sends again.
-void CMainWindow::OnLoadStarting() {
-  if (!IsSearching()) return;
-  m_loadWithoutAnswer = true;
-  StopAdviceTimer();
-  GetModel().ContactMachine->Abandon();
-}
-
-// A good load has found the tuner again. Otherwise sending again is what
-// helps, from a loader left waiting or after the tuner's power cycle.
-void CMainWindow::OnLoadEnded() {
-  if (!std::exchange(m_loadWithoutAnswer, false)) return;
-  const CTunerModel& model = GetModel();
-  if (!model.IsPortOpen() || model.FirmwareStatus.Get() == FirmwareStatusRunning) return;
-  FirmwarePage().OfferLoadWithoutAnswer(true);
-  if (model.FirmwareStatus.Get() == FirmwareStatusNone)
-    ShowConnectionStatus(FormatString(Str::LoaderNotRecovered, ModelName()));
-}
-
-CFirmwarePage& CMainWindow::FirmwarePage() const {
-  return *static_cast<CFirmwarePage*>(m_tabView->Page(m_tabView->FirmwarePageIndex()));
-}
-
 void CMainWindow::ShowBox(const CModelEvent& event) {
   QWidget* parent = QApplication::activeModalWidget();
-  Presenter()(parent != nullptr ? parent : this, static_cast<BoxIcon>(event.Param), event.Title, event.Text);
+  CUserPrompts::Current().ShowMessage(parent != nullptr ? parent : this, static_cast<BoxIcon>(event.Param), event.Title,
+                                      event.Text);
 }
 
 void CMainWindow::ShowHelpForPage() {
@@ -426,17 +309,17 @@ void CMainWindow::OnFirstShow() {
   const QSize chrome = size() - m_tabView->size();  // menu and status bar
   const QSize frame = frameGeometry().size() - size();
   const QSize screenRoom = screen() != nullptr ? screen()->availableGeometry().size() - frame : tabs + chrome;
-  const QSize portPage = m_tabView->Page(CTabView::kPortPage)->minimumSizeHint() + m_tabView->PageFrame() + chrome;
+  const QSize portPage = m_tabView->PortPage().minimumSizeHint() + m_tabView->PageFrame() + chrome;
   setMinimumSize(portPage.boundedTo(screenRoom));
-  m_initialSize = (QSize(Scaled(tabs.width(), 105), Scaled(tabs.height(), 109)) + QSize(0, chrome.height()))
-                      .boundedTo(screenRoom)
-                      .expandedTo(minimumSize());
+  const QSize initialSize = (QSize(Scaled(tabs.width(), 105), Scaled(tabs.height(), 109)) + QSize(0, chrome.height()))
+                                .boundedTo(screenRoom)
+                                .expandedTo(minimumSize());
   CWindowPlacement placement;
   if (placement.Read(GetModel().AppInfo.Settings())) {
     placement.ApplyTo(*this);
     return;
   }
-  resize(m_initialSize);
+  resize(initialSize);
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
@@ -453,6 +336,7 @@ void CMainWindow::Shutdown() {
   CTunerModel& model = GetModel();
   delete m_releaseNotes;
   m_subscriptions.UnsubscribeAll();
+  delete m_connection;
   model.ActivePage.Set(m_tabView->currentIndex());
   delete m_tabView;
   m_tabView = nullptr;

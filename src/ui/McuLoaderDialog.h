@@ -27,12 +27,6 @@ class CMcuLoaderDialog : public QDialog {
   // after a load whose version was verified.
   static int Run(QWidget* parent, CModelBase& model, const QString& imagePath);
 
-  CLogView& Log() { return *m_log; }
-  QProgressBar& Progress() { return *m_progress; }
-  QPushButton& CloseButton() { return *m_close; }
-  CMcuLoaderStateMachine& Machine() { return *m_machine; }
-  ResultCode Result() const { return m_result; }
-
  protected:
   // The load starts when the dialog is first shown.
   void showEvent(QShowEvent* event) override;

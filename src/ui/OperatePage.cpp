@@ -53,6 +53,8 @@ COperatePage::COperatePage(QWidget* parent) : CPage(tr("&Operate"), QStringLiter
   layout->addWidget(BuildSettings(), 0, 0, 1, 3);
   m_capacitors = new CRelayGroup(tr("Capacitanc&e (pF)"), tr("Capacitor %1 pF"), kCapacitorWeights, this);
   m_inductors = new CRelayGroup(tr("In&ductance (nH)"), tr("Inductor %1 nH"), kInductorWeights, this);
+  m_capacitors->setObjectName("capacitors");
+  m_inductors->setObjectName("inductors");
   layout->addWidget(m_capacitors, 1, 0);
   layout->addWidget(m_inductors, 1, 1);
   layout->addWidget(BuildObserved(), 1, 2);
@@ -95,6 +97,7 @@ QWidget* COperatePage::BuildSettings() {
   m_modes = new QButtonGroup(this);
   for (const QString& text : {tr("&Auto"), tr("&Manual"), tr("&Bypass")}) {
     auto* button = new QRadioButton(text, mode);
+    button->setObjectName(QStringLiteral("mode") + QChar(kModes[m_modes->buttons().size()]));
     modeLayout->addWidget(button);
     m_modes->addButton(button, static_cast<int>(m_modes->buttons().size()));
   }
@@ -104,6 +107,7 @@ QWidget* COperatePage::BuildSettings() {
   for (int i = 1; i <= 3; ++i) {
     auto* button = new QRadioButton(QStringLiteral("&%1").arg(i), antenna);
     button->setAccessibleName(tr("Antenna %1").arg(i));
+    button->setObjectName(QStringLiteral("antenna%1").arg(i));
     antennaLayout->addWidget(button);
     m_antennas->addButton(button, i);
   }
@@ -118,6 +122,8 @@ QWidget* COperatePage::BuildSettings() {
   m_power = AddCheckBox(actions, tr("Po&wer"), row);
   m_tune = new QPushButton(tr("T&une"), row);
   m_tune->setToolTip(LoadString(Str::TuneTip));
+  m_power->setObjectName("powerBox");
+  m_tune->setObjectName("tuneButton");
   m_fault = new QLabel(tr("FAULT"), row);
   m_fault->setAlignment(Qt::AlignCenter);
   QFont font = m_fault->font();
@@ -126,6 +132,8 @@ QWidget* COperatePage::BuildSettings() {
   m_fault->setFont(font);
   m_memorize = new QPushButton(tr("Memori&ze"), row);
   m_memorize->setToolTip(LoadString(Str::MemorizeTip));
+  m_fault->setObjectName("faultLabel");
+  m_memorize->setObjectName("memorizeButton");
   for (QWidget* w : {static_cast<QWidget*>(m_tune), static_cast<QWidget*>(m_fault), static_cast<QWidget*>(m_memorize)})
     actions->addWidget(w);
   for (QWidget* w : {mode, antenna, others}) layout->addWidget(w);
@@ -141,6 +149,9 @@ QWidget* COperatePage::BuildObserved() {
     auto* label = new QLabel(tr(kRowLabels[r]), box);
     m_observed[r] = new QLabel(box);
     m_observed[r]->setMinimumWidth(60);
+    // "Freq Count:" is "observedFreqCount".
+    const QString key = QString::fromLatin1(kRowLabels[r]).remove(u' ').remove(u':');
+    m_observed[r]->setObjectName(QStringLiteral("observed") + key);
     for (QLabel* l : {label, m_observed[r]}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(label, r, 0);
     grid->addWidget(m_observed[r], r, 1);
@@ -153,6 +164,7 @@ QWidget* COperatePage::BuildObserved() {
   // Where the rows of a later firmware would be, a line says why they are not.
   m_extraNote = new QLabel(box);
   m_extraNote->setWordWrap(true);
+  m_extraNote->setObjectName("extraRowsNote");
   grid->addWidget(m_extraNote, RowTotal, 0, 1, 2);
   grid->setRowStretch(RowTotal + 1, 1);
   return box;
@@ -170,6 +182,7 @@ QWidget* COperatePage::BuildHistory() {
   row->addStretch();
   layout->addLayout(row);
   m_chart = new CHistoryChart(m_history, box);
+  m_chart->setObjectName("historyChart");
   layout->addWidget(m_chart, 1);
 
   m_chartMinutes.Load(GetModel().AppInfo);
@@ -438,17 +451,3 @@ void COperatePage::ShowFrequencies() {
   ShowReading(RowAtu, low >= 1500 && high <= 54000 ? QString("%1-%2 kHz").arg(low).arg(high) : QString());
   ApplyMemorizeRule();
 }
-
-QAbstractButton& COperatePage::ModeButton(QChar mode) {
-  return *m_modes->button(static_cast<int>(QByteArray(kModes, 3).indexOf(mode.toLatin1())));
-}
-
-QAbstractButton& COperatePage::AntennaButton(unsigned antenna) { return *m_antennas->button(static_cast<int>(antenna)); }
-
-QLabel& COperatePage::Observed(const QString& label) {
-  for (int r = 0; r < RowTotal; ++r)
-    if (label == QLatin1String(kRowLabels[r])) return *m_observed[r];
-  return *m_observed[RowFrequency];
-}
-
-bool COperatePage::IsExtraRowShown() const { return !m_extraRows[0]->isHidden(); }

@@ -33,24 +33,6 @@ class COperatePage : public CPage {
   // Starts a cycle now, or as soon as the running one ends; never two at once.
   void StartCycle();
 
-  COperateStateMachine& Machine() { return m_machine; }
-  unsigned long PollInterval() const { return m_poll.Interval(); }
-  QAbstractButton& ModeButton(QChar mode);
-  QAbstractButton& AntennaButton(unsigned antenna);
-  QCheckBox& PowerBox() { return *m_power; }
-  QPushButton& TuneButton() { return *m_tune; }
-  QPushButton& MemorizeButton() { return *m_memorize; }
-  QLabel& FaultLabel() { return *m_fault; }
-  CRelayGroup& Capacitors() { return *m_capacitors; }
-  CRelayGroup& Inductors() { return *m_inductors; }
-  // The "Last Observed" value of a label text such as "Frequency: ".
-  QLabel& Observed(const QString& label);
-  bool IsExtraRowShown() const;
-  QLabel& ExtraRowsNote() { return *m_extraNote; }
-  CHistoryChart& Chart() { return *m_chart; }
-  QComboBox& ChartWindowBox() { return *m_chartWindow; }
-  const CReadingsHistory& History() const { return m_history; }
-
   // The readings log: a line per cycle appended to the file while it is on.
   // A file that cannot be opened or written is a message box, and logging
   // stops with what was written kept.

@@ -17,8 +17,6 @@ class CPage : public QWidget {
   ~CPage() override;
 
   const QString& Title() const { return m_title; }
-  // The help page of this tab, such as "Port.htm".
-  const QString& HelpTopic() const { return m_helpTopic; }
 
   // Serial input that neither the contact machine nor the active machine took.
   virtual void OnCommEvent() {}
@@ -39,7 +37,6 @@ class CPage : public QWidget {
   // A notification from the model for a value the page subscribed to.
   virtual void OnModelEvent(const CModelEvent& event) { Q_UNUSED(event); }
 
-  CEventSubscriptions& Subscriptions() { return m_subscriptions; }
   // Subscribes this page to a source (and tells it the current value).
   void Subscribe(CEventSource& source) { m_subscriptions.Subscribe(this, source); }
   void SubscribeAndNotify(CEventSource& source) { m_subscriptions.SubscribeAndNotify(this, source); }

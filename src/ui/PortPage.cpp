@@ -47,6 +47,12 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("&Port"), QStringLiteral("Port.
   m_status->setWordWrap(true);
   m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_status->setAccessibleDescription(tr("Connection status"));
+  m_portBox->setObjectName("portBox");
+  m_speedBox->setObjectName("speedBox");
+  m_close->setObjectName("closeButton");
+  m_test->setObjectName("testButton");
+  m_simulate->setObjectName("simulateButton");
+  m_status->setObjectName("statusLabel");
   m_close->setToolTip(LoadString(Str::ClosePortTooltip));
   m_test->setToolTip(LoadString(Str::TestCommsTooltip));
   // Pseudo-terminals and some adapters are not listed: a path may be typed.

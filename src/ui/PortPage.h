@@ -16,28 +16,11 @@ class CPortPage : public CPage {
  public:
   explicit CPortPage(QWidget* parent = nullptr);
 
-  // The serial ports of this computer, as the box lists them.
-  static QStringList AvailablePorts();
   // Whether the named port is there to be opened: a device file that exists
   // (a network port is taken to be).
   static bool IsPresent(const QString& port);
-  // What a newcomer without a port is told to do.
-  static QString GuideText();
-
-  QComboBox& PortBox() { return *m_portBox; }
-  QComboBox& SpeedBox() { return *m_speedBox; }
-  QPushButton& TestButton() { return *m_test; }
-  QPushButton& CloseButton() { return *m_close; }
-  // Offered while no port is chosen or the chosen one is absent.
-  QPushButton& SimulateButton() { return *m_simulate; }
-  QLabel& StatusLabel() { return *m_status; }
-
   // What the connection is doing or why it failed, in the page's status box.
   void ShowStatus(const QString& text);
-
-  // The user chose a port by name (picked from the list or typed).
-  void ChoosePort(const QString& name);
-  void TestCommunications();
 
  signals:
   // The user wants to try the program on the simulated tuner, for this run.
@@ -48,6 +31,13 @@ class CPortPage : public CPage {
   void OnModelEvent(const CModelEvent& event) override;
 
  private:
+  // The serial ports of this computer, as the box lists them.
+  static QStringList AvailablePorts();
+  // What a newcomer without a port is told to do.
+  static QString GuideText();
+  // The user chose a port by name (picked from the list or typed).
+  void ChoosePort(const QString& name);
+  void TestCommunications();
   void FillPortBox();
   void FillSpeedBox();
   bool SelectPort(const QString& name);
@@ -60,6 +50,7 @@ class CPortPage : public CPage {
   QComboBox* m_speedBox;
   QPushButton* m_close;
   QPushButton* m_test;
+  // Offered while no port is chosen or the chosen one is absent.
   QPushButton* m_simulate;
   QLabel* m_status;
 };

@@ -37,6 +37,7 @@ CRelayGroup::CRelayGroup(const QString& title, const QString& boxName, const Rel
   for (int bit = 7; bit >= 0; --bit) {
     m_boxes[bit] = new QCheckBox(QString::number(weights[bit]), this);
     m_boxes[bit]->setAccessibleName(boxName.arg(weights[bit]));
+    m_boxes[bit]->setObjectName(QStringLiteral("relay%1").arg(bit));
     layout->addWidget(m_boxes[bit]);
     connect(m_boxes[bit], &QCheckBox::clicked, this, [this] { emit BoxesClicked(FromBoxes()); });
   }

@@ -45,8 +45,6 @@ class CRelayGroup : public QGroupBox {
   void Show(std::uint8_t relays);
   // Nothing read yet: no box checked and no number.
   void Clear();
-  CRelaySpinBox& Edit() { return *m_edit; }
-  QCheckBox& Box(unsigned bit) { return *m_boxes[bit]; }
 
  signals:
   // The user asked for a relay byte, by a box (at once) or the edit (later).

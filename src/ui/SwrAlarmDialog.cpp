@@ -33,6 +33,9 @@ CSwrAlarmDialog::CSwrAlarmDialog(const SwrAlarmSettings& settings, QWidget* pare
                  settings.IsOn() ? settings.swr : kSuggestedSwr, this);
   m_seconds = NewBox(0, SwrAlarmSettings::kLongestSeconds, 1, settings.seconds, this);
   m_seconds->setSuffix(tr(" s"));
+  m_on->setObjectName("alarmOnBox");
+  m_swr->setObjectName("alarmSwrBox");
+  m_seconds->setObjectName("alarmSecondsBox");
   form->addRow(BuddyLabel(tr("SWR a&bove:"), m_swr), m_swr);
   form->addRow(BuddyLabel(tr("&For at least:"), m_seconds), m_seconds);
   layout->addLayout(form);

@@ -16,9 +16,6 @@ class CSwrAlarmDialog : public QDialog {
 
   // What the dialog shows now (threshold 0 when the alarm is off).
   SwrAlarmSettings Settings() const;
-  QCheckBox& OnBox() { return *m_on; }
-  QDoubleSpinBox& SwrBox() { return *m_swr; }
-  QDoubleSpinBox& SecondsBox() { return *m_seconds; }
 
  private:
   QCheckBox* m_on;

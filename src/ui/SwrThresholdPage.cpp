@@ -18,6 +18,7 @@ CSwrThresholdPage::CSwrThresholdPage(const Thresholds& thresholds, CEditConfigur
   const QString labels[] = {tr("Amplifier &Key Interrupt"), tr("Au&totune"), tr("B&ypass")};
   for (Threshold t : {KeyInterrupt, Autotune, Bypass}) {
     m_edits[t] = new CSwrThresholdEdit(group);
+    m_edits[t]->setObjectName(QStringLiteral("threshold%1").arg(t));
     m_edits[t]->setMaximumWidth(m_edits[t]->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) * 2);
     form->addRow(labels[t], m_edits[t]);
     connect(m_edits[t], &QLineEdit::textEdited, this, [this, t](const QString& text) { OnEdited(t, text); });

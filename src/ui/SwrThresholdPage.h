@@ -19,9 +19,6 @@ class CSwrThresholdPage : public CEditConfigurationPage {
   CSwrThresholdPage(const Thresholds& thresholds, CEditConfigurationContext& context, QWidget* parent = nullptr);
   void ShowValues() override;
 
-  CBandGroup& Bands() { return *m_bands; }
-  CSwrThresholdEdit& Edit(Threshold threshold) { return *m_edits.at(threshold); }
-
  private:
   void OnEdited(Threshold threshold, const QString& text);
 

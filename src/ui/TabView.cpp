@@ -26,10 +26,9 @@ CTabView::CTabView(QWidget* parent) : QTabWidget(parent) { CreatePages(); }
 
 // Every page of the program is made here, in tab order.
 void CTabView::CreatePages() {
-  AddPage(new CPortPage(this));
-  m_firmwarePageIndex = count();
-  AddPage(new CFirmwarePage(this));
-  AddPage(new COperatePage(this));
+  AddPage(m_portPage = new CPortPage(this));
+  AddPage(m_firmwarePage = new CFirmwarePage(this));
+  AddPage(m_operatePage = new COperatePage(this));
   AddPage(new CConfigurationPage(this));
   AddPage(new CCommandTesterPage(this));
 }

@@ -5,13 +5,17 @@
 
 #include <QTabWidget>
 
+class CCommandTesterPage;
+class CFirmwarePage;
+class COperatePage;
 class CPage;
+class CPortPage;
 
 class CTabView : public QTabWidget {
   Q_OBJECT
  public:
-  static constexpr int kPortPage = 0;
-  static constexpr int kCommandTesterPage = 4;
+  // The tabs by their index, as the ActivePage setting keeps it.
+  enum Tab { kPortTab, kFirmwareTab, kOperateTab, kConfigurationTab, kCommandTesterTab };
 
   explicit CTabView(QWidget* parent = nullptr);
 
@@ -19,8 +23,9 @@ class CTabView : public QTabWidget {
   // What the tab bar and frame take around a page.
   QSize PageFrame() const;
   CPage* CurrentPage() const { return Page(currentIndex()); }
-  int FirmwarePageIndex() const { return m_firmwarePageIndex; }
-  bool IsFirmwarePageShown() const { return currentIndex() == m_firmwarePageIndex; }
+  CPortPage& PortPage() const { return *m_portPage; }
+  CFirmwarePage& FirmwarePage() const { return *m_firmwarePage; }
+  COperatePage& OperatePage() const { return *m_operatePage; }
 
  signals:
   void HelpRequested(const QString& topic);
@@ -30,6 +35,8 @@ class CTabView : public QTabWidget {
   void CreatePages();
   void AddPage(CPage* page);
 
-  int m_firmwarePageIndex = -1;
+  CPortPage* m_portPage = nullptr;
+  CFirmwarePage* m_firmwarePage = nullptr;
+  COperatePage* m_operatePage = nullptr;
   QList<CPage*> m_pages;
 };

@@ -10,6 +10,8 @@ class CTextDialog : public QDialog {
   Q_OBJECT
  public:
   explicit CTextDialog(QWidget* parent = nullptr);
+
+ protected:
   CLogView& Text() { return *m_text; }
 
  private:

@@ -19,7 +19,6 @@ class CTranscript : public QObject {
 
   void SetTimeStamps(bool on) { m_timeStamps = on; }
   void SetHexadecimal(bool on) { m_hexadecimal = on; }
-  bool IsAwaitingReply() const { return m_replyTimer.isActive(); }
 
   void Sent(const QString& text);
   void Received(const QByteArray& bytes);

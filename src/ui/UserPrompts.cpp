@@ -9,23 +9,40 @@
 #include "config/ConfigurationFileWriter.h"
 
 namespace {
-bool AskWithBox(QWidget* parent, const QString& title, const QString& text) {
-  return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-         QMessageBox::Yes;
-}
-
 // "ZU6400 Configuration File (*.ZU6400Config);;All Files (*)"
 QString Filter() {
   const QString ext = QString::fromLatin1(kConfigFileExtension);
   return Format(QCoreApplication::translate("CUserPrompts", "%s Configuration File (*.%s);;All Files (*)"), ModelName(), ext);
 }
 
-QString ChooseWithDialog(QWidget* parent, CUserPrompts::FileUse use, const QString& initialPath) {
-  QFileDialog dialog(parent, use == CUserPrompts::FileUse::Save ? LoadString(Str::SaveConfigurationTitle)
-                                                                : LoadString(Str::RestoreConfigurationTitle));
+CUserPrompts*& Replacement() {
+  static CUserPrompts* prompts = nullptr;
+  return prompts;
+}
+}  // namespace
+
+CUserPrompts& CUserPrompts::Current() {
+  static CUserPrompts dialogs;
+  return Replacement() != nullptr ? *Replacement() : dialogs;
+}
+
+void CUserPrompts::Replace(CUserPrompts* prompts) { Replacement() = prompts; }
+
+bool CUserPrompts::Ask(QWidget* parent, const QString& title, const QString& text) {
+  return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+bool CUserPrompts::Confirm(QWidget* parent, const QString& title, const QString& text) {
+  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString CUserPrompts::ChooseConfigurationFile(QWidget* parent, FileUse use, const QString& initialPath) {
+  QFileDialog dialog(parent, use == FileUse::Save ? LoadString(Str::SaveConfigurationTitle)
+                                                  : LoadString(Str::RestoreConfigurationTitle));
   dialog.setNameFilter(Filter());
   dialog.setDefaultSuffix(QString::fromLatin1(kConfigFileExtension));
-  if (use == CUserPrompts::FileUse::Save) {
+  if (use == FileUse::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(initialPath);
   } else {
@@ -36,27 +53,22 @@ QString ChooseWithDialog(QWidget* parent, CUserPrompts::FileUse use, const QStri
   return dialog.selectedFiles().first();
 }
 
-CUserPrompts::Question& CurrentQuestion() {
-  static CUserPrompts::Question question = AskWithBox;
-  return question;
+QString CUserPrompts::ChooseFolder(QWidget* parent, const QString& title, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, title, start, QFileDialog::ShowDirsOnly);
 }
 
-CUserPrompts::FileChooser& CurrentChooser() {
-  static CUserPrompts::FileChooser chooser = ChooseWithDialog;
-  return chooser;
-}
-}  // namespace
-
-bool CUserPrompts::Ask(QWidget* parent, const QString& title, const QString& text) {
-  return CurrentQuestion()(parent, title, text);
+QString CUserPrompts::ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposal,
+                                     const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, title, proposal, filter);
 }
 
-QString CUserPrompts::ChooseConfigurationFile(QWidget* parent, FileUse use, const QString& initialPath) {
-  return CurrentChooser()(parent, use, initialPath);
-}
-
-void CUserPrompts::SetQuestion(Question question) { CurrentQuestion() = question ? std::move(question) : AskWithBox; }
-
-void CUserPrompts::SetFileChooser(FileChooser chooser) {
-  CurrentChooser() = chooser ? std::move(chooser) : ChooseWithDialog;
+// Boxes often come from inside serial input or a machine's timer. The box is
+// opened modal and returns at once, without a nested event loop, so that the
+// machine that asked for it finishes its step before anything else runs.
+void CUserPrompts::ShowMessage(QWidget* parent, BoxIcon icon, const QString& title, const QString& text) {
+  static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical};
+  auto* box = new QMessageBox(icons[static_cast<int>(icon)], title, text, QMessageBox::Ok, parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  box->open();
 }

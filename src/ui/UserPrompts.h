@@ -1,25 +1,36 @@
 #pragma once
-// The questions and file choices the configuration jobs put to the user.
-// Tests answer them in place of a person.
+// What the program asks of the user and tells him in a box: questions,
+// file and folder choices, and the model's message boxes. The real dialogs
+// serve unless other prompts have been put in their place.
 
 #include <QString>
-#include <functional>
+
+#include "model/ModelEvents.h"
 
 class QWidget;
 
 class CUserPrompts {
  public:
-  // A Yes/No question with a warning icon; true for Yes.
-  using Question = std::function<bool(QWidget* parent, const QString& title, const QString& text)>;
   // A file to save to (asking before an existing file is replaced) or to
-  // open (it must exist); empty when the user cancelled.
+  // open (it must exist).
   enum class FileUse { Save, Open };
-  using FileChooser = std::function<QString(QWidget* parent, FileUse use, const QString& initialPath)>;
 
-  static bool Ask(QWidget* parent, const QString& title, const QString& text);
-  static QString ChooseConfigurationFile(QWidget* parent, FileUse use, const QString& initialPath);
+  virtual ~CUserPrompts() = default;
 
-  // An empty function puts back the real dialogs.
-  static void SetQuestion(Question question);
-  static void SetFileChooser(FileChooser chooser);
+  // The prompts in use.
+  static CUserPrompts& Current();
+  // Puts prompts in place of the real dialogs; nullptr puts these back.
+  static void Replace(CUserPrompts* prompts);
+
+  // A Yes/No question with a warning icon, No by default; true for Yes.
+  virtual bool Ask(QWidget* parent, const QString& title, const QString& text);
+  // A Yes/No question with a question icon; true for Yes.
+  virtual bool Confirm(QWidget* parent, const QString& title, const QString& text);
+  // Empty when the user cancelled.
+  virtual QString ChooseConfigurationFile(QWidget* parent, FileUse use, const QString& initialPath);
+  virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& start);
+  // filter: as a file dialog's name filters.
+  virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposal, const QString& filter);
+  // Opened modal; it returns at once and the box waits on the main loop.
+  virtual void ShowMessage(QWidget* parent, BoxIcon icon, const QString& title, const QString& text);
 };
