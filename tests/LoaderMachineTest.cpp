@@ -79,6 +79,10 @@ class CFillPacer : public QObject {
   unsigned m_saved = 0;  // the factor before the fast stretch
 };
 
+// Of the 132 polls that fill an empty buffer, the last twelve run at real time:
+// the simulator has time to read those that went before.
+constexpr unsigned kFastFillPolls = 120;
+
 // A contacted loader fixture whose fill polls are paced.
 class PacedLoader : public LoaderFixture {
  public:
@@ -143,7 +147,7 @@ TEST(LoaderMachine, RejectionsResendAndTheFifthResynchronisesFirst) {
   }
   {
     // After the fifth "N" the buffer is empty: 132 polls fill it before the resend.
-    PacedLoader f(Rejecting(0x900, 5), 131);
+    PacedLoader f(Rejecting(0x900, 5), kFastFillPolls);
     const QString path = f.WriteImage(kDataEnd);
     ASSERT_EQ(f.Load(path), 0u);
     const QByteArray image = SentImage(kDataEnd);
@@ -158,8 +162,7 @@ TEST(LoaderMachine, LostBytesAreRecoveredByFillPolls) {
   PacedLoader f(LoaderOptions([](SimLoaderOptions& o) {
                     o.dropAddress = 0x980;
                     o.dropBytes = 5;
-                  }),
-                  4);
+                  }));
   const QString path = f.WriteImage(kDataEnd);
   ASSERT_EQ(f.Load(path), 0u);
   const QByteArray image = SentImage(kDataEnd);
@@ -171,7 +174,7 @@ TEST(LoaderMachine, LostBytesAreRecoveredByFillPolls) {
 
 TEST(LoaderMachine, FailuresNameTheBlockAndTheTunerLeftInItsLoader) {
   {
-    PacedLoader f(Rejecting(0x900, 8), 131);
+    PacedLoader f(Rejecting(0x900, 8), kFastFillPolls);
     const QString path = f.WriteImage(kDataEnd);
     EXPECT_EQ(f.Load(path), Result::RetryLimitExhausted);
     EXPECT_EQ(f.Sim().Loader().Taken().count(Packet(SentImage(kDataEnd), 0x900)), 8);
@@ -232,7 +235,7 @@ TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
                   o.keepPartial = true;
                   o.flashVersion = QStringLiteral("01.06");
                 }),
-                120);
+                kFastFillPolls);
   const QString path = f.WriteImage(0x2000);
   // The third packet is built, then the user cancels: it is never sent.
   bool refused = false;
