@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -146,7 +147,7 @@ void CSimulatedTuner::Take(const QByteArray& command) {
       --m_drop;
       return;
     }
-    delay = m_delay + HeldFor(command);
+    delay = m_delay;
     split = m_split;
     const auto it = m_overrides.constFind(command);
     if (it != m_overrides.cend()) {
@@ -162,6 +163,13 @@ void CSimulatedTuner::Take(const QByteArray& command) {
     }
   }
   if (reply.isEmpty()) return;
+  {
+    QMutexLocker lock(&m_lock);
+    if (!m_holdStart.isEmpty() && command.startsWith(m_holdStart)) {
+      m_heldReplies += reply;
+      return;
+    }
+  }
   if (split && reply.size() > 1) {
     const qsizetype half = reply.size() / 2;
     WriteLater(reply.left(half), delay, command.size());
@@ -261,16 +269,25 @@ void CSimulatedTuner::GarbleReplies(const QByteArray& command, unsigned count) {
   m_garble = command;
   m_garbleCount = count;
 }
-void CSimulatedTuner::HoldReplies(const QByteArray& commandStart, unsigned ms) {
+void CSimulatedTuner::HoldReplies(const QByteArray& commandStart) {
   QMutexLocker l(&m_lock);
-  m_held.insert(commandStart, ms);
+  m_holdStart = commandStart;
 }
 
-// With the lock held.
-unsigned CSimulatedTuner::HeldFor(const QByteArray& command) const {
-  for (auto it = m_held.cbegin(); it != m_held.cend(); ++it)
-    if (command.startsWith(it.key())) return it.value();
-  return 0;
+// From any thread: a command still on its way is answered at once when it
+// comes. The slave side the simulator keeps open shares the program's input.
+bool CSimulatedTuner::ReleaseHeld(int timeoutMs) {
+  QByteArray held;
+  int slave = -1;
+  {
+    QMutexLocker l(&m_lock);
+    m_holdStart.clear();
+    held.swap(m_heldReplies);
+    slave = m_slave;
+  }
+  if (!held.isEmpty()) Write(held);
+  pollfd input{slave, POLLIN, 0};
+  return slave >= 0 && poll(&input, 1, timeoutMs) == 1;
 }
 
 void CSimulatedTuner::SetSpeed(unsigned speed) { QMutexLocker l(&m_lock); m_options.speed = speed; }

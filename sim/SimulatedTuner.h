@@ -78,9 +78,11 @@ class CSimulatedTuner : public QObject {
   void SetSplitReplies(bool split);               // each reply in two writes, 30 ms apart
   void OverrideReply(const QByteArray& command, const QByteArray& reply);  // empty reply: none
   void DropReplies(unsigned count);
-  // Replies to commands that begin with these bytes come this much later, as
-  // from a tuner busy writing its memory.
-  void HoldReplies(const QByteArray& commandStart, unsigned ms);
+  // Replies to commands that begin with these bytes wait, as from a tuner
+  // busy writing its memory, until ReleaseHeld() writes them; it returns once
+  // the program can read them (false if nothing came within the time).
+  void HoldReplies(const QByteArray& commandStart);
+  bool ReleaseHeld(int timeoutMs);
   // The last byte before the ";" of the next count replies to commands of
   // this name (lower case, without ";") becomes "Z".
   void GarbleReplies(const QByteArray& name, unsigned count);
@@ -123,7 +125,6 @@ class CSimulatedTuner : public QObject {
   unsigned LineSpeed() const;
   void Restart();
   static QByteArray NameOf(const QByteArray& command);
-  unsigned HeldFor(const QByteArray& command) const;
 
   mutable QMutex m_lock;
   SimOptions m_options;
@@ -147,7 +148,8 @@ class CSimulatedTuner : public QObject {
   QByteArray m_garble;
   unsigned m_garbleCount = 0;
   QHash<QByteArray, QByteArray> m_overrides;
-  QHash<QByteArray, unsigned> m_held;  // command start -> extra delay
+  QByteArray m_holdStart;   // replies to commands beginning so wait for release
+  QByteArray m_heldReplies;
   QHash<QByteArray, Handler> m_handlers;
   std::vector<Handler> m_fallbacks;
   std::unique_ptr<CSimLiveState> m_live;

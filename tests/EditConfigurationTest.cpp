@@ -1,14 +1,57 @@
-// The edit-configuration machine end to end: the program's serial channel on a
-// real pseudo-terminal, the simulated tuner's stored configuration on the
-// other side.
+// The rules the sheet and zu6400ctl share (threshold texts, the tuner's
+// encodings of them, whether a change is sent), and the edit-configuration
+// machine, factory reset and the erasing of tuning memories, end to end: the
+// program's serial channel on a real pseudo-terminal, the simulated tuner's
+// stored configuration on the other side.
 
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "machines/ConfigurationValues.h"
+#include "machines/ContactStateMachine.h"
 #include "machines/EditConfigurationStateMachine.h"
+#include "machines/EraseConfigurationStateMachine.h"
+#include "machines/EraseMemoryStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
 namespace {
+
+TEST(ConfigurationRules, ThresholdTextsGetExactlyTwoDecimals) {
+  EXPECT_EQ(NormalizeSwrThreshold("2"), "2.00");
+  EXPECT_EQ(NormalizeSwrThreshold("2.5"), "2.50");
+  EXPECT_EQ(NormalizeSwrThreshold("2.555"), "2.55");
+  EXPECT_EQ(NormalizeSwrThreshold("150.5"), "150.50");
+}
+
+TEST(ConfigurationRules, EncodingsFollowTheTunersResolution) {
+  EXPECT_EQ(SwrThresholdFine("1.50"), 256u + 128u);
+  EXPECT_EQ(SwrThresholdFine("3.05"), 768u + 12u);
+  EXPECT_EQ(SwrThresholdFine("0.99"), 253u);
+  EXPECT_EQ(SwrThresholdCoarse("0.99"), 252u);
+  EXPECT_EQ(SwrThresholdFine("2.5"), SwrThresholdFine("2.50"));  // one digit counts as tenths
+  EXPECT_EQ(SwrThresholdFine("150.00"), 99u * 256);  // the whole part stops at 99
+  EXPECT_EQ(SwrThresholdFine("abc"), 0u);
+}
+
+TEST(ConfigurationRules, ThresholdChangeNeedsADifferenceTheTunerCanTell) {
+  EXPECT_FALSE(IsSwrThresholdChange("2.0", "2.00"));
+  EXPECT_TRUE(IsSwrThresholdChange("2.0", "2.5"));
+  EXPECT_FALSE(IsSwrThresholdChange("1.50", "1.501"));
+  EXPECT_TRUE(IsSwrThresholdChange("1.50", "1.51"));
+  EXPECT_FALSE(IsSwrThresholdChange("99.00", "150.00"));
+}
+
+TEST(ConfigurationRules, PendingAndSendableAreTold) {
+  CConfigurationValues v;
+  EXPECT_FALSE(v.IsAnyPending());
+  v.SwrThresholdBypass.Set(4, "2.0");
+  v.SwrThresholdBypass.SetRequested(4, "2.00");
+  EXPECT_TRUE(v.IsAnyPending());        // Apply is offered
+  EXPECT_FALSE(v.HasChangesToSend());   // but nothing would go out
+  v.AntennaPreferred.SetRequested(10, 1);
+  EXPECT_TRUE(v.HasChangesToSend());
+}
+
 
 // A contacted model with an edit-configuration machine as the running job.
 class EditFixture : public ModelFixture {
@@ -20,12 +63,10 @@ class EditFixture : public ModelFixture {
   // Runs a chain to its end; leaves what it sent in sent.
   ResultCode Run(bool (CEditConfigurationStateMachine::*start)()) {
     Sim().ClearReceived();
-    const int before = Recorder().Count(Msg::MachineFinished);
-    if (!(machine.*start)()) return machine.GetResult();
-    if (!WaitFor([&] { return Recorder().Count(Msg::MachineFinished) > before; }, 15000)) return 0xFFFFFFFF;
+    const ResultCode result = RunJob([&] { return (machine.*start)(); });
     WaitFor([] { return false; }, 20);  // anything sent after the end would show up here
     sent = Sim().Received();
-    return LastResult();
+    return result;
   }
   ResultCode Read() { return Run(&CEditConfigurationStateMachine::StartRead); }
   ResultCode Write() { return Run(&CEditConfigurationStateMachine::StartWrite); }
@@ -149,6 +190,104 @@ TEST(EditConfiguration, TunerInItsLoaderEndsBothChains) {
   EXPECT_EQ(f.Write(), Result::BootstrapLoaderRunning);
   EXPECT_EQ(f.sent, "");
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);  // still there to take firmware
+}
+
+// Memorizes relay settings for a band and antenna in the simulated tuner.
+void Remember(CSimulatedTuner& sim, unsigned frequency, unsigned antenna) {
+  sim.Live().Modify([&](SimLive& live) {
+    live.frequency = frequency;
+    live.antenna = antenna;
+    live.capacitor = 17;
+  });
+  sim.Live().Answer("sm;");
+}
+
+class EraseMemoryFixture : public ModelFixture {
+ public:
+  EraseMemoryFixture() {
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+    Sim().ClearReceived();
+  }
+  ResultCode Run(bool (CEraseMemoryStateMachine::*start)()) {
+    return RunJob([&] { return (machine.*start)(); });
+  }
+  CEraseMemoryStateMachine machine{Model()};
+  CActiveMachineScope active{Model(), machine};
+};
+
+TEST(EraseMemory, ReadsTheBandTheTunerIsOn) {
+  EraseMemoryFixture f;
+  f.Sim().Live().Modify([](SimLive& live) { live.frequency = 21200; });
+  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), 0u);
+  EXPECT_EQ(f.machine.Band.Get(), 7);
+  EXPECT_EQ(f.Sim().Received(), ";bn;");
+}
+
+TEST(EraseMemory, BandOutsideTheTableFailsAtOnce) {
+  EraseMemoryFixture f;
+  f.Sim().OverrideReply("bn;", "BN11;");
+  const CTimeScaleScope fast(kFastTime);
+  EXPECT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), Result::NoResponseBandNumber);
+  EXPECT_EQ(f.Sim().Received().count("bn;"), 1);  // no retry
+}
+
+TEST(EraseMemory, OneBandOrAllBandsInOneTransmission) {
+  EraseMemoryFixture f;
+  Remember(f.Sim(), 14200, 3);
+  Remember(f.Sim(), 7100, 3);
+  Remember(f.Sim(), 7100, 1);
+
+  f.machine.Band.Set(5);
+  f.machine.Antenna = 3;
+  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartErase), 0u);
+  EXPECT_EQ(f.Sim().Received(), ";em053;rv;");
+  EXPECT_FALSE(f.Sim().Live().Memory(5, 3));
+  EXPECT_TRUE(f.Sim().Live().Memory(3, 3));
+
+  f.Sim().ClearReceived();
+  f.machine.Band.Set(kAllBands);
+  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartErase), 0u);
+  EXPECT_EQ(f.Sim().Received(), ";em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;");
+  EXPECT_FALSE(f.Sim().Live().Memory(3, 3));
+  EXPECT_TRUE(f.Sim().Live().Memory(3, 1));  // another antenna's memory stays
+}
+
+// Runs a factory reset on a contacted tuner to its end.
+ResultCode FactoryReset(ModelFixture& f, QObject* statusWindow = nullptr) {
+  CEraseConfigurationStateMachine machine(f.Model());
+  machine.SetStatusWindow(statusWindow);
+  CActiveMachineScope active(f.Model(), machine);
+  return f.RunJob([&] { return machine.StartErase(); });
+}
+
+TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
+  // The pause for the reset passes as fast as the timers go; the search after
+  // it must still be answered.
+  CPacer pacer({{"Waiting", 100}, {"Attempting to contact", kSearchTime}});
+  ModelFixture f;
+  ASSERT_TRUE(f.ContactAndWait());
+  dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pacer);
+  f.Sim().SetRestartTime(200);
+  Remember(f.Sim(), 14200, 1);
+  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
+  f.Sim().ClearReceived();
+  EXPECT_EQ(FactoryReset(f, &pacer), 0u);
+  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
+  EXPECT_FALSE(f.Sim().Live().Memory(5, 1));
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
+TEST(EraseConfiguration, TunerInItsLoaderIsNotReset) {
+  SimOptions loader;
+  loader.identity = QStringLiteral("zu6400");
+  ModelFixture f(loader);
+  ASSERT_TRUE(f.ContactAndWait());
+  f.Sim().ClearReceived();
+  EXPECT_EQ(FactoryReset(f), Result::BootstrapLoaderRunning);
+  EXPECT_EQ(f.Sim().Received(), ";I;");
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 }
 
 }  // namespace

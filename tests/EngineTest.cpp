@@ -1,18 +1,105 @@
-// The state engine with a small probe machine built from the templates,
-// talking to the simulated tuner through a pseudo-terminal.
+// The state engine: its clock on the time scale, the reply scanners over
+// reply texts, and a small probe machine built from the templates, talking
+// to the simulated tuner through a pseudo-terminal.
 
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QThread>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "TestSupport.h"
 #include "engine/CommandStates.h"
+#include "engine/ReplyScanner.h"
 #include "engine/StateHost.h"
 #include "model/ActiveMachineScope.h"
 
 namespace {
+
+// The clock must keep the pace of the waits, which tests raise, so that a
+// time-out measures as the milliseconds it stands for, and must never run
+// back when the pace changes, or a time-out running across the change would
+// read as weeks.
+TEST(TimeScale, EngineClockKeepsThePaceOfTheWaitsAndNeverRunsBack) {
+  EXPECT_EQ(CTimeScale::RealMs(500), 500u) << "real time unless a test asks";
+  QThread::msleep(20);  // the clock has run a while at real time
+  const std::uint32_t start = TickCount();
+  std::uint32_t fastEnd = 0;
+  {
+    const CTimeScaleScope fast(10);
+    EXPECT_EQ(CTimeScale::RealMs(500), 50u);
+    EXPECT_EQ(CTimeScale::RealMs(225), 23u);
+    EXPECT_EQ(CTimeScale::RealMs(1), 1u) << "a wait is never cut to none";
+    EXPECT_EQ(CTimeScale::RealMs(0), 0u);
+    QThread::msleep(20);
+    fastEnd = TickCount();
+    EXPECT_GE(fastEnd - start, 200u) << "20 ms at ten times the pace";
+  }
+  EXPECT_EQ(CTimeScale::Factor(), 1u);
+  const std::uint32_t end = TickCount();
+  EXPECT_GE(end, fastEnd) << "back at real time the clock goes on from where it was";
+}
+
+// The reply scanners: which forms each accepts or refuses (echoed queries
+// and values not wholly of their form included), and the value it reads. A
+// refused reply must leave the output as it was, or a state would store half
+// a value.
+template <class V>
+struct ScanCase {
+  const char* reply;
+  bool accepted;
+  V value{};
+};
+
+// Scans each reply into an output that starts as untouched.
+template <class V, class Scan>
+void ExpectScans(const std::vector<ScanCase<V>>& cases, const V& untouched, Scan scan) {
+  for (const ScanCase<V>& c : cases) {
+    SCOPED_TRACE(c.reply);
+    V v = untouched;
+    EXPECT_EQ(scan(QString::fromLatin1(c.reply), v), c.accepted);
+    EXPECT_EQ(v, c.accepted ? c.value : untouched);
+  }
+}
+
+TEST(ReplyScanner, FlagCharacterAndTextFollowThePrefixInAnyCase) {
+  ExpectScans<int>({{"PS1;", true, 1}, {"ps0;", true, 0}, {"PS2;", false}, {"AN1;", false}, {"PS1Z;", false}}, -1,
+                   [](const QString& r, int& v) { return ReplyScanner::ScanFlag(r, u"PS", v); });
+  ExpectScans<QChar>({{"MDM;", true, u'M'}, {"MD;", false}, {"MDMA;", false}}, u'?',
+                     [](const QString& r, QChar& v) { return ReplyScanner::ScanChar(r, u"MD", v); });
+  ExpectScans<QString>({{"TS  tuned;;", true, "tuned"}, {"ts;", true, ""}, {"T;", false}}, "untouched",
+                       [](const QString& r, QString& v) { return ReplyScanner::ScanText(r, u"TS", v); });
+  EXPECT_TRUE(ReplyScanner::HasPrefix(u"vswrb1.00;", u"VSWRB"));
+  EXPECT_FALSE(ReplyScanner::HasPrefix(u"VSWR1.00;", u"VSWRB"));
+}
+
+TEST(ReplyScanner, NumbersAreWhollyDigitsWithinTheirLimitsAndAnEchoedQueryIsNone) {
+  const auto number = [](const char16_t* prefix, unsigned max) {
+    return [=](const QString& r, unsigned& v) { return ReplyScanner::ScanNumber(r, prefix, max, v); };
+  };
+  ExpectScans<unsigned>({{"SN70000;", false}, {"SN65535;", true, 65535}, {"sn;", false}, {"SN-1;", false},
+                         {"SN99999999999999999999;", false}, {"SN1420Z;", false}, {"SN14200", false}},
+                        7, number(u"SN", 0xFFFF));
+  ExpectScans<unsigned>({{"BN256;", false}, {"BN10;", true, 10}}, 7, number(u"BN", 0xFF));
+  using Range = std::pair<unsigned, unsigned>;
+  const auto range = [](const QString& r, Range& v) { return ReplyScanner::ScanRange(r, u"FY", v.first, v.second); };
+  ExpectScans<Range>(
+      {{"FY1800-2000;", true, {1800, 2000}}, {"FY1800;", false}, {"FY1800-70000;", false}, {"FY1800-20Z0;", false}},
+      {7, 7},
+      range);
+  ExpectScans<std::uint8_t>({{"C0a;", true, 0x0A}, {"C;", false}, {"CG1;", false}, {"C0a1;", false}}, 7,
+                            [](const QString& r, std::uint8_t& v) { return ReplyScanner::ScanHexByte(r, u"C", v); });
+}
+
+TEST(ReplyScanner, VersionIsTwoDigitsAPointAndTwoDigits) {
+  const auto version = [](const QString& r, unsigned short& v) { return ReplyScanner::ScanVersion(r, u"RV", v); };
+  ExpectScans<unsigned short>({{"RV1.23;", false}, {"rv01.06;", true, 106}, {"rv;", false}, {"RV01.06", false}}, 7,
+                              version);
+}
+
 
 class CProbeMachine;
 using Parser = std::function<bool(CProbeMachine&, const QString& prefix)>;
@@ -39,10 +126,11 @@ class CProbeMachine : public CStateHost<CProbeMachine> {
     else
       CStateHostBase::OnFinished();
   }
-  bool Run(CState<CProbeMachine>& from, ModelFixture& f, int timeoutMs = 6000) {
-    const int before = f.Recorder().Count(Msg::MachineFinished);
-    Start(from);
-    return WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, timeoutMs);
+  ResultCode Run(CState<CProbeMachine>& from, ModelFixture& f) {
+    return f.RunJob([&] {
+      Start(from);
+      return true;
+    });
   }
   CProbeState probe;
   CCommandDelayState<CProbeMachine> quiet;
@@ -72,8 +160,7 @@ TEST_F(Engine, ReplyInTwoPiecesCompletesOnTheSecondWithElapsedTimeFromTheSend) {
   f.Model().McuVersion.Set(0);
   f.Sim().SetSplitReplies(true);
   machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
-  ASSERT_TRUE(machine.Run(machine.probe, f));
-  EXPECT_EQ(f.LastResult(), 0u);
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
   EXPECT_EQ(f.Model().McuVersion.Get(), 105);
   const QStringList trace = f.Recorder().Lines(Msg::StateText);
   ASSERT_EQ(trace.size(), 2);
@@ -86,7 +173,7 @@ TEST_F(Engine, ReplyInTwoPiecesCompletesOnTheSecondWithElapsedTimeFromTheSend) {
 TEST_F(Engine, TwoQueuedRepliesAreTakenOneAtATime) {
   f.Sim().OverrideReply("rv;", "RV01.07;RV02.06;");
   machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
-  ASSERT_TRUE(machine.Run(machine.probe, f));
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
   EXPECT_EQ(f.Model().McuVersion.Get(), 107) << "the first reply is the one dispatched";
   // The second reply was offered again once the machine was idle: it goes to
   // the notify window (the page shown), and its bytes are still there to read.
@@ -101,14 +188,12 @@ TEST_F(Engine, TwoQueuedRepliesAreTakenOneAtATime) {
 TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
   const CTimeScaleScope fast(kAnsweredTime);
   f.Sim().DropReplies(7);
-  ASSERT_TRUE(machine.Run(machine.probe, f, 8000));
-  EXPECT_EQ(f.LastResult(), 0u);
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
   EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
 
   f.Sim().ClearReceived();
   f.Sim().DropReplies(8);
-  ASSERT_TRUE(machine.Run(machine.probe, f, 8000));
-  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(machine.Run(machine.probe, f), Result::NoResponseFirmwareVersion);
   EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
 }
 
@@ -118,7 +203,7 @@ TEST_F(Engine, CancelStopsARunAtItsNextSend) {
   f.Sim().SetSilent(true);
   machine.Start(machine.probe);
   EXPECT_TRUE(machine.Cancel());
-  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 2000));
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
   EXPECT_EQ(f.LastResult(), Result::Cancelled);
   EXPECT_EQ(f.Sim().Received(), "rv;") << "the resend found the cancel and stopped";
 }
@@ -159,15 +244,13 @@ TEST_F(Engine, RefusedReplyLeavesTheStateWaitingUntilItsTimeOut) {
   machine.probe.parser = [&](CProbeMachine& m, const QString&) { return m.ParseNumber8(QStringLiteral("BN"), band); };
   machine.SetRetryLimit(1);
   f.Sim().OverrideReply("rv;", "BN10;");
-  ASSERT_TRUE(machine.Run(machine.probe, f));
-  EXPECT_EQ(f.LastResult(), 0u);
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
   EXPECT_EQ(band.Get(), 10);
 
   const CTimeScaleScope fast(kFastTime);
   f.Sim().OverrideReply("rv;", "BN256;");
   const std::uint32_t start = TickCount();
-  ASSERT_TRUE(machine.Run(machine.probe, f));
-  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(machine.Run(machine.probe, f), Result::NoResponseFirmwareVersion);
   EXPECT_GE(TickCount() - start, 500u) << "the whole time-out of the one send";
   EXPECT_EQ(band.Get(), 10) << "a number above 255 is refused, not stored";
 }
@@ -175,7 +258,7 @@ TEST_F(Engine, RefusedReplyLeavesTheStateWaitingUntilItsTimeOut) {
 TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   machine.recontact = true;
   machine.Start(machine.probe);
-  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 5000));
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
   EXPECT_EQ(f.LastResult(), 0u);
   EXPECT_EQ(f.Model().ActiveMachine, nullptr);
   EXPECT_EQ(f.Recorder().Count(Msg::MachineFinished), 1) << "only the contact run reports its end";
@@ -189,7 +272,7 @@ TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   machine.SetRetryLimit(1);
   f.Sim().SetSilent(true);
   machine.Start(machine.probe);
-  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000));
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
   EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 0);

@@ -81,11 +81,8 @@ LoaderFixture::~LoaderFixture() {
 }
 
 ResultCode LoaderFixture::Load(const QString& path, int timeoutMs) {
-  const int before = Recorder().Count(Msg::MachineFinished);
   Model().ActiveMachine = &machine;
-  if (!machine.Start(path)) return machine.GetResult();
-  if (!WaitFor([&] { return Recorder().Count(Msg::MachineFinished) > before; }, timeoutMs)) return 0xFFFFFFFF;
-  return LastResult();
+  return RunJob([&] { return machine.Start(path, statusWindow); }, timeoutMs);
 }
 
 QList<std::uint32_t> LoaderFixture::PacketOrder(std::uint32_t end) {

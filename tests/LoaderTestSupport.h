@@ -51,6 +51,7 @@ class LoaderFixture : public ModelFixture {
   static QList<std::uint32_t> PacketOrder(std::uint32_t end);
 
   CMcuLoaderStateMachine machine{Model()};
+  QObject* statusWindow = nullptr;  // the load's, from its start
 
  private:
   QTemporaryDir m_dir;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QSettings>
 
 #include "TestSupport.h"
@@ -93,17 +92,6 @@ class ModelSettings : public ::testing::Test {
  protected:
   ModelFixture fixture{SimOptions{}, false};
 };
-
-TEST_F(ModelSettings, FreshSettingsSaveOnlyTheNonZeroDefaults) {
-  CTunerModel& model = fixture.Model();
-  model.LoadSettings();
-  model.SaveSettings();
-  QSettings settings("Corvanta", "ZU6400 Utility");
-  QStringList keys = settings.allKeys();
-  keys.sort();
-  EXPECT_EQ(keys, QStringList({"FirmwareFolder", "FirmwareLoadRetryLimit", "FirmwareServer"}));
-  EXPECT_TRUE(QDir(settings.value("FirmwareFolder").toString()).exists());
-}
 
 TEST_F(ModelSettings, LoadedValuesAreNotWrittenBackButChangesAre) {
   {

@@ -1,9 +1,13 @@
-// The operate machine end to end: the program's serial channel on a real
-// pseudo-terminal, the simulated tuner's live state on the other side.
+// The operate machine and the poll loop that runs it, end to end: the
+// program's serial channel on a real pseudo-terminal, the simulated tuner's
+// live state on the other side.
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include "TestSupport.h"
+#include "machines/PollLoop.h"
 #include "machines/OperateStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
@@ -24,12 +28,10 @@ class OperateFixture : public ModelFixture {
   // Runs one cycle; returns its result and leaves the commands it sent in sent.
   ResultCode Cycle() {
     Sim().ClearReceived();
-    const int before = Recorder().Count(Msg::MachineFinished);
-    if (!machine.StartCycle()) return machine.GetResult();
-    if (!WaitFor([&] { return Recorder().Count(Msg::MachineFinished) > before; }, 5000)) return 0xFFFFFFFF;
+    const ResultCode result = RunJob([&] { return machine.StartCycle(); });
     WaitFor([] { return false; }, 20);  // anything sent after the end would show up here
     sent = Sim().Received();
-    return LastResult();
+    return result;
   }
 
   COperateStateMachine machine;
@@ -185,7 +187,7 @@ TEST(OperateMachine, MemorizeAndTuneAreSentOnceAtTheEndTuneLast) {
 
   ASSERT_EQ(f.Cycle(), 0u);
   EXPECT_EQ(f.sent, kCycle197);
-  ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 2000));
+  ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 20000));
   ASSERT_EQ(f.Cycle(), 0u);
   EXPECT_LT(f.machine.Values().Swr.Get().toDouble(), before);
   EXPECT_NE(f.machine.Values().Capacitor.Get(), 0);
@@ -197,6 +199,114 @@ TEST(OperateMachine, UnknownDeviceSearchesFirst) {
   EXPECT_EQ(f.Cycle(), 0u);
   EXPECT_EQ(f.sent, ";I;" + kCycle197);
   EXPECT_EQ(f.Model().Device.Get(), DeviceZU6400);
+}
+
+
+// Stands in for the operate machine's status window: notes when each cycle
+// sends its first command (the trace of a send comes before it goes).
+class CCycleStarts : public QObject {
+ public:
+  explicit CCycleStarts(const QElapsedTimer& clock) : m_clock(clock) {}
+  std::vector<qint64> atMs;
+
+ protected:
+  void customEvent(QEvent* event) override {
+    if (event->type() == CModelEvent::EventType() && static_cast<CModelEvent*>(event)->Text.endsWith(" send ps;"))
+      atMs.push_back(m_clock.elapsed());
+  }
+
+ private:
+  const QElapsedTimer& m_clock;
+};
+
+struct EndedCycle {
+  ResultCode result;
+  unsigned frequency;
+  qint64 atMs;
+};
+
+// The operate fixture with a poll loop that records every cycle it hands over.
+class LoopFixture : public OperateFixture {
+ public:
+  explicit LoopFixture(SimOptions options = Firmware("01.97")) : OperateFixture(options) {
+    clock.start();
+    QObject::connect(&loop, &CPollLoop::CycleEnded, [this](ResultCode result, const COperateValues& values) {
+      ended.push_back({result, values.Frequency.Get(), clock.elapsed()});
+    });
+  }
+  bool WaitForCycles(std::size_t n, int timeoutMs = 20000) {
+    return WaitFor([&] { return ended.size() >= n; }, timeoutMs);
+  }
+
+  CPollLoop loop{machine};
+  std::vector<EndedCycle> ended;
+  QElapsedTimer clock;
+};
+
+TEST(PollLoop, HandsOverEveryCycleAtTheIntervalUntilStopped) {
+  LoopFixture f;
+  CCycleStarts starts(f.clock);
+  f.Model().Trace.Set(1);
+  f.machine.SetStatusWindow(&starts);
+  f.loop.SetInterval(150);
+  f.loop.Start();
+  ASSERT_TRUE(f.WaitForCycles(3));
+  for (const EndedCycle& c : f.ended) {
+    EXPECT_EQ(c.result, Result::Success);
+    EXPECT_EQ(c.frequency, 14200u);
+  }
+  f.Sim().Live().Modify([](SimLive& s) { s.frequency = 7100; });
+  ASSERT_TRUE(WaitFor([&] { return f.ended.back().frequency == 7100; }, 20000));
+  // Start to start: the cycles are spaced by the interval, not back to back.
+  ASSERT_GE(starts.atMs.size(), 3u);
+  EXPECT_GE(starts.atMs[2] - starts.atMs[1], 100);
+
+  f.loop.CycleNow();
+  ASSERT_FALSE(f.machine.IsIdle());
+  const std::size_t before = f.ended.size();
+  f.loop.Stop();  // the running cycle still reports its end, and nothing follows
+  ASSERT_TRUE(f.WaitForCycles(before + 1));
+  WaitFor([] { return false; }, 400);
+  EXPECT_EQ(f.ended.size(), before + 1);
+  EXPECT_FALSE(f.loop.IsPolling());
+}
+
+TEST(PollLoop, SilentTunerIsReportedAndRetriedUntilItAnswers) {
+  LoopFixture f;
+  const CTimeScaleScope fast(kAnsweredTime);
+  f.loop.SetInterval(20);
+  f.Sim().SetSilent(true);
+  f.loop.Start();
+  ASSERT_TRUE(f.WaitForCycles(2));
+  EXPECT_EQ(f.ended[0].result, Result::NoResponsePowerStatus);
+  EXPECT_EQ(f.ended[1].result, Result::NoResponsePowerStatus);
+  // A failed cycle waits out the retry pause, not the short interval.
+  EXPECT_GE(f.ended[1].atMs - f.ended[0].atMs, CTimeScale::RealMs(CPollLoop::kRetryPause));
+  f.Sim().SetSilent(false);
+  ASSERT_TRUE(WaitFor([&] { return f.ended.back().result == Result::Success; }, 20000));
+  EXPECT_TRUE(f.loop.IsPolling());
+}
+
+TEST(PollLoop, SleepingTunerKeepsThePaceAndAClickWaitsForTheRunningCycle) {
+  SimOptions options = Firmware("01.97");
+  options.live.power = 0;
+  LoopFixture f(options);
+  f.loop.SetInterval(60);
+  f.loop.Start();
+  ASSERT_TRUE(f.WaitForCycles(3));
+  EXPECT_EQ(f.ended[0].result, Result::DevicePoweredOff);
+  EXPECT_LT(f.ended[2].atMs - f.ended[1].atMs, CPollLoop::kRetryPause) << "no retry pause for a sleeping tuner";
+
+  f.loop.SetInterval(5000);  // only the pending start can serve the request below
+  f.Sim().SetReplyDelay(200);
+  f.loop.CycleNow();
+  ASSERT_FALSE(f.machine.IsIdle());
+  f.machine.Values().PowerStatus.SetRequested(1);
+  f.loop.CycleNow();  // cannot start now: starts when the running one ends
+  f.Sim().SetReplyDelay(0);
+  const std::size_t before = f.ended.size();
+  ASSERT_TRUE(f.WaitForCycles(before + 2));
+  EXPECT_EQ(f.ended[before + 1].result, Result::Success);
 }
 
 }  // namespace

@@ -30,6 +30,16 @@ void CRecorder::customEvent(QEvent* event) {
   events.push_back({e->Message, e->Param, e->Text, e->Title});
 }
 
+void CPacer::customEvent(QEvent* event) {
+  if (event->type() != CModelEvent::EventType()) return;
+  const QString& text = static_cast<CModelEvent*>(event)->Text;
+  for (const Rule& rule : m_rules) {
+    if (!text.contains(rule.first)) continue;
+    CTimeScale::SetFactor(rule.second);
+    return;
+  }
+}
+
 void ClearSettings() {
   QSettings settings("Corvanta", "ZU6400 Utility");
   settings.clear();
@@ -98,6 +108,12 @@ bool ModelFixture::ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutM
   WaitFor([&] { return finished() || Sim().Received().contains("I;"); }, timeoutMs);
   const CTimeScaleScope faster(factor);
   return WaitFor(finished, timeoutMs);
+}
+
+ResultCode ModelFixture::RunJob(const std::function<bool()>& start, int timeoutMs) {
+  const auto finished = NextFinish();
+  if (!start()) return GetLastError();
+  return WaitFor(finished, timeoutMs) ? LastResult() : 0xFFFFFFFF;
 }
 
 ResultCode ModelFixture::LastResult() const {

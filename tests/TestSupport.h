@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "base/ReportSink.h"
@@ -72,6 +73,22 @@ class CTimeScaleScope {
   unsigned m_previous;
 };
 
+// Stands in for a job's status window and sets the pace of the waits by the
+// first rule whose text a line contains: a log line, or a send in the trace,
+// which comes before the send's timer starts.
+class CPacer : public QObject {
+ public:
+  using Rule = std::pair<QString, unsigned>;  // text, factor
+  explicit CPacer(std::vector<Rule> rules) : m_rules(std::move(rules)) {}
+  ~CPacer() override { CTimeScale::SetFactor(1); }
+
+ protected:
+  void customEvent(QEvent* event) override;
+
+ private:
+  std::vector<Rule> m_rules;
+};
+
 // Time scales for tests that wait out time-outs: kFastTime where nothing has
 // to come back in time; kAnsweredTime where a reply must still come within a
 // shortened 500 ms time-out (100 ms, what a poll has at real time);
@@ -94,6 +111,9 @@ class ModelFixture {
   // The same, with the waits factor times faster once the search has been
   // answered (the search itself runs at real time: its polls are answered).
   bool ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutMs = 15000);
+  // Starts a job and runs the event loop until MachineFinished: its result;
+  // a refused start's last error; 0xFFFFFFFF when it never ended.
+  ResultCode RunJob(const std::function<bool()>& start, int timeoutMs = 60000);
   // The result code MachineFinished carried last, if it fired.
   bool Finished() const { return m_recorder.Count(Msg::MachineFinished) > 0; }
   ResultCode LastResult() const;

@@ -6,9 +6,6 @@ target_link_libraries(zu_ftp_test_server PUBLIC zu_testmain Qt6::Network)
 target_compile_definitions(zu_ftp_test_server PRIVATE
   ZU_FTP_SERVER_SCRIPT="${CMAKE_CURRENT_SOURCE_DIR}/ftp_test_server.py")
 
-zu_test(test_ftp_listing FtpListingTest.cpp)
-target_link_libraries(test_ftp_listing PRIVATE zu_firmware)
-
 zu_test(test_firmware_download FirmwareDownloadTest.cpp)
 target_link_libraries(test_firmware_download PRIVATE zu_ftp_test_server)
 

@@ -1,6 +1,5 @@
-# The poll loop, the readings history and log, and zu6400ctl watch.
-zu_test(test_poll_loop PollLoopTest.cpp)
-zu_test(test_readings ReadingsTest.cpp ReadingsTestSupport.h SwrAlarmTest.cpp)
+# The readings history and log, and zu6400ctl watch.
+zu_test(test_readings ReadingsTest.cpp ReadingsTestSupport.h)
 
 zu_test(test_watch_cli WatchCliTest.cpp)
 target_link_libraries(test_watch_cli PRIVATE zu_ctl_runner)
