@@ -217,7 +217,7 @@ TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
   server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
   ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   CFirmwarePage& page = OpenPage();
-  GetModel().FirmwareServer.Set(server.Url());
+  GetModel().Run.firmwareServer = server.Url();
   ASSERT_TRUE(f.WaitRunning());
   GuardModalDialogs();
   page.CopyButton().click();
@@ -269,7 +269,7 @@ TEST_F(ReleaseNotesTest, OpenShowsTheNotesReopenReplacesThemAndAFailedOpenKeepsT
   EXPECT_TRUE(f.boxes.boxes.empty());
 
   // A relative folder would depend on the working directory: no path at all.
-  GetModel().FirmwareFolder.Set("relative/folder");
+  GetModel().ChooseFirmwareFolder("relative/folder");
   window.ShowReleaseNotes();
   EXPECT_EQ(f.boxes.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
   EXPECT_EQ(window.ReleaseNotes(), second);

@@ -63,7 +63,7 @@ TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
   CTunerModel& model = GetModel();
   const QString base = window.windowTitle();
 
-  model.Port.Set(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
+  model.ChoosePort(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
   EXPECT_EQ(window.windowTitle(), base + " on /dev/zu6400-missing closed");
 
   const CTimeScaleScope faster(kSearchTime);  // the search passes 38400 and 19200 first
@@ -71,7 +71,7 @@ TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
   slow.speed = 9600;
   slow.serial = 1234;
   ASSERT_TRUE(f.StartSimulator(slow));
-  model.Port.Set(f.SimPort());
+  model.ChoosePort(f.SimPort());
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(window.windowTitle(), base + " - S/N 01234 on " + f.SimPort() + " at 9600 bit/s");
 
@@ -274,7 +274,7 @@ TEST(MainWindowUnplug, VanishingTunerIsReportedOnceAndShowsThePortClosed) {
   UiFixture f;
   ASSERT_TRUE(f.StartSimulator());
   CMainWindow& window = f.OpenWindow(QString());
-  GetModel().Port.Set(f.SimPort());
+  GetModel().ChoosePort(f.SimPort());
   ASSERT_TRUE(f.WaitRunning());
   const std::size_t boxesBefore = f.boxes.boxes.size();
 
@@ -306,7 +306,7 @@ TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
     static_cast<CPortPage*>(program.Window().TabView().CurrentPage())->SimulateButton().click();
     ASSERT_TRUE(f.WaitRunning());  // in a window of its own, as --simulate starts it
     program.Window().TabView().setCurrentIndex(program.Window().TabView().FirmwarePageIndex());
-    const QString port = GetModel().Port.Get();
+    const QString port = GetModel().Run.port;
     EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.97 on " + port + " at 38400 bit/s"));
     program.Window().close();
   }

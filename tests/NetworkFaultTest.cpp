@@ -18,7 +18,7 @@ TEST(FaultStation, ASpeedNeverConfirmedFailsTheOpenNamingTheAddress) {
   ModelFixture f;
   CFaultStation station(CFaultStation::Serving(f.SimPort(), {"--never-confirm-speed"}));
   ASSERT_TRUE(station.Start());
-  f.Model().Port.Set(station.PortName());
+  f.Model().Run.port = station.PortName();
   const CTimeScaleScope fast(kFastTime);  // the confirmation's wait passes sooner
   ASSERT_TRUE(f.ContactAndWait());
   EXPECT_EQ(f.LastResult(), Result::NoSerialPortControl);
@@ -31,7 +31,7 @@ TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
   ModelFixture f;
   CFaultStation station(CFaultStation::Serving(f.SimPort(), {"--drop-after", "600"}));
   ASSERT_TRUE(station.Start());
-  f.Model().Port.Set(station.PortName());
+  f.Model().Run.port = station.PortName();
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);
   CConfigSaveStateMachine save(f.Model());
@@ -59,7 +59,7 @@ TEST(SlowLink, SearchAndFlashCompleteWith50MsEachWay) {
   CFaultStation proxy(CFaultStation::Delaying(ser2net.PortName().section(u':', -1).toUShort(), 50));
   ASSERT_TRUE(proxy.Start());
   f.Model().ClosePort();
-  f.Model().Port.Set(proxy.PortName());
+  f.Model().Run.port = proxy.PortName();
   CTimeScale::SetFactor(1);  // the search at real time: the network's delay is real
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);

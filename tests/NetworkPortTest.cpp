@@ -31,7 +31,7 @@ class NetworkTuner {
   bool Contact() {
     if (!m_ser2net.Start()) return false;
     m_f.Model().ClosePort();
-    m_f.Model().Port.Set(m_ser2net.PortName());
+    m_f.Model().Run.port = m_ser2net.PortName();
     return m_f.ContactAndWait() && m_f.LastResult() == 0;
   }
   CSer2Net& Ser2Net() { return m_ser2net; }
@@ -58,7 +58,7 @@ TEST(Ser2Net, SearchFindsTheTunerAt9600AndLiveOperationReadsIt) {
   NetworkTuner station(f);
   ASSERT_TRUE(station.Contact());
   EXPECT_EQ(f.Model().Channel->Speed(), 9600u);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + f.Model().Port.Get() + " at 9600 bit/s"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + f.Model().Run.port + " at 9600 bit/s"), 1);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Network round trip "), 1);
   COperateStateMachine machine(f.Model());
   ASSERT_EQ(RunJob(f, machine, [&] { machine.StartCycle(); }), 0u);
@@ -133,7 +133,7 @@ TEST(NetworkPort, RefusedUnknownAndMisnamedPortsFailNamingTheAddress) {
   };
   for (const auto& c : cases) {
     ModelFixture f({}, false);
-    f.Model().Port.Set(c.name);
+    f.Model().Run.port = c.name;
     ASSERT_TRUE(f.ContactAndWait());
     EXPECT_EQ(f.LastResult(), c.code) << c.name.toStdString();
     EXPECT_EQ(f.Recorder().CountLinesContaining(c.text), 1) << f.Recorder().LogLines().join('\n').toStdString();

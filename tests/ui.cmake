@@ -11,6 +11,9 @@ endforeach()
 target_link_libraries(test_ui_port PRIVATE zu_network_stations)
 # The --simulate run of the desktop program.
 target_link_libraries(test_ui_window PRIVATE zu_app)
+# A run's own settings, in both front ends: zu6400ctl runs as a process.
+target_sources(test_ui_window PRIVATE RunSettingsTest.cpp)
+target_link_libraries(test_ui_window PRIVATE zu_ctl_runner zu_ftp_test_server)
 
 # Every text of the desktop program translated: lupdate over the sources,
 # then nothing unfinished, stale or with other placeholders.

@@ -70,9 +70,8 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   model.SetNotifyWindow(this);
   model.LoadSettings();
   if (!portForThisRun.isEmpty()) {
-    m_portOverridden = true;
-    m_savedPort = model.Port.Get();
-    model.Port.Set(portForThisRun);
+    model.Run.port = portForThisRun;
+    model.Run.fixedSpeed = 0;  // the simulated tuner keeps its own speed, whatever the saved one is
   }
   m_titleBase = CProgramVersion::VersionText();
   setWindowTitle(m_titleBase);
@@ -210,7 +209,7 @@ QString CMainWindow::ReadingsLogStatus() const { return m_readingsLogLabel->text
 void CMainWindow::SelectStartPage() {
   CTunerModel& model = GetModel();
   int page = CTabView::kPortPage;
-  if (!model.Port.Get().isEmpty() && CPortPage::IsPresent(model.Port.Get())) {
+  if (!model.Run.port.isEmpty() && CPortPage::IsPresent(model.Run.port)) {
     page = model.ActivePage.Get();
     if (page < 0 || page >= m_tabView->count()) page = CTabView::kPortPage;
   }
@@ -260,11 +259,11 @@ void CMainWindow::OnModelEvent(const CModelEvent& event) {
       break;
     case Msg::PortState:
       UpdateTitle();
-      if (GetModel().IsPortOpen() || GetModel().Port.Get().isEmpty()) break;
+      if (GetModel().IsPortOpen() || GetModel().Run.port.isEmpty()) break;
       // What the page said of the open port holds no more.
       EndSearch();
       ShowConnectionStatus(QString());
-      statusBar()->showMessage(FormatString(Str::SerialPortClosed, GetModel().Port.Get()));
+      statusBar()->showMessage(FormatString(Str::SerialPortClosed, GetModel().Run.port));
       break;
     case Msg::SerialNumber: UpdateTitle(); break;
     default: break;
@@ -275,7 +274,7 @@ void CMainWindow::UpdateTitle() {
   CTunerModel& model = GetModel();
   QString title = m_titleBase;
   if (model.SerialNumber.Get() < 0xFFFF) title += FormatString(Str::TitleSerialNumber, model.SerialNumber.Get());
-  const QString& port = model.Port.Get();
+  const QString& port = model.Run.port;
   if (!port.isEmpty())
     title += model.IsPortOpen() ? FormatString(Str::TitlePortSpeed, port, model.GetBitRate())
                                 : FormatString(Str::TitlePortClosed, port);
@@ -289,7 +288,7 @@ void CMainWindow::LogFirmwareStatus() {
     case FirmwareStatusRunning: model.LogText(model.GetStatusText()); break;
     default:
       model.LogText(model.IsPortOpen() ? FormatString(Str::NotResponding, ModelName())
-                                       : FormatString(Str::SerialPortClosed, model.Port.Get()));
+                                       : FormatString(Str::SerialPortClosed, model.Run.port));
       break;
   }
 }
@@ -304,13 +303,13 @@ void CMainWindow::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
   // Every poll of the Operate page ends a machine: only a change is news.
   if (m_lastLogged != LoadString(Str::Ready)) model.LogText(LoadString(Str::Ready));
-  QString advice = PortAccessAdvice(model.Port.Get());
+  QString advice = PortAccessAdvice(model.Run.port);
   if (!advice.isEmpty()) advice += QStringLiteral("\r\nThen press Test Communications.");
-  if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
+  if (IsFailure(result) && !model.IsPortOpen() && !model.Run.port.isEmpty()) {
     EndSearch();
     // A network port's failure names the address and what the network said.
-    QString text = CRfc2217Port::IsNetworkName(model.Port.Get()) ? model.Channel->FailureText(result)
-                                                                 : FailureText("CreateFile", model.Port.Get(), result);
+    QString text = CRfc2217Port::IsNetworkName(model.Run.port) ? model.Channel->FailureText(result)
+                                                               : FailureText("CreateFile", model.Run.port, result);
     if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
     ShowConnectionStatus(text);
   }
@@ -321,11 +320,9 @@ void CMainWindow::OnMachineFinished(ResultCode result) {
 
 void CMainWindow::OnPortChanged() {
   CTunerModel& model = GetModel();
-  // The user chose a port of his own: that one is saved.
-  m_portOverridden = false;
   UpdateTitle();
   model.ClosePort();
-  if (!model.Port.Get().isEmpty()) model.ContactMachine->StartAtOpenPort();
+  if (!model.Run.port.isEmpty()) model.ContactMachine->StartAtOpenPort();
 }
 
 void CMainWindow::ShowConnectionStatus(const QString& text) {
@@ -358,7 +355,7 @@ void CMainWindow::OnNoAnswerYet() {
 
 void CMainWindow::ShowSearchStatus() {
   const CTunerModel& model = GetModel();
-  QString text = Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Port.Get(), model.GetBitRate());
+  QString text = Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Run.port, model.GetBitRate());
   if (m_adviceShown) text += u'\n' + tr("No answer yet. ") + model.NoAnswerText();
   ShowConnectionStatus(text);
 }
@@ -457,7 +454,6 @@ void CMainWindow::Shutdown() {
   delete m_tabView;
   m_tabView = nullptr;
   model.ClosePort();
-  if (m_portOverridden) model.Port.Set(m_savedPort);
   model.SaveSettings();
   if (m_firstShowDone) CWindowPlacement::Of(*this).Write(model.AppInfo.Settings());
   if (model.NotifyWindow == this) model.SetNotifyWindow(nullptr);
@@ -468,7 +464,7 @@ void CMainWindow::Shutdown() {
 // unreadable file gives a box and no window.
 void CMainWindow::ShowReleaseNotes() {
   CTunerModel& model = GetModel();
-  const QString path = CReleaseInfoDialog::NotesPath(model.FirmwareFolder.Get());
+  const QString path = CReleaseInfoDialog::NotesPath(model.Run.firmwareFolder);
   auto* dialog = new CReleaseInfoDialog;
   if (!dialog->Load(path)) {
     delete dialog;

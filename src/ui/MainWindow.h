@@ -29,7 +29,8 @@ class CMainWindow : public QMainWindow {
   // Shows one message box; tests replace it with a recorder.
   using BoxPresenter = std::function<void(QWidget* parent, BoxIcon icon, const QString& title, const QString& text)>;
 
-  // portForThisRun: a port to use instead of the saved one, without saving it.
+  // portForThisRun: the simulated tuner's port, used instead of the saved port
+  // and searched at every speed; the saved port and speed are kept.
   explicit CMainWindow(const QString& portForThisRun = {});
   ~CMainWindow() override;
 
@@ -119,9 +120,6 @@ class CMainWindow : public QMainWindow {
   QSize m_initialSize;
   bool m_firstShowDone = false;
   bool m_shutDown = false;
-  // The saved port while another is used for this run only.
-  bool m_portOverridden = false;
-  QString m_savedPort;
   // Parentless, so it can stay beside the window; it deletes itself on close.
   QPointer<CReleaseInfoDialog> m_releaseNotes;
 };
