@@ -11,6 +11,7 @@
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+#include "engine/FindSpeedState.h"
 #include "link/PortList.h"
 #include "machines/TunerModel.h"
 #include "ui/Accessible.h"
@@ -154,7 +155,7 @@ void CPortPage::ShowStatus(const QString& text) {
 void CPortPage::FillSpeedBox() {
   m_speedBox->clear();
   m_speedBox->addItem(tr("AUTO"), 0u);
-  for (unsigned speed : {38400u, 19200u, 9600u, 4800u}) m_speedBox->addItem(QString::number(speed), speed);
+  for (const std::uint32_t speed : kSearchSpeeds) m_speedBox->addItem(QString::number(speed), speed);
   const int index = m_speedBox->findData(static_cast<unsigned>(GetModel().Run.fixedSpeed));
   m_speedBox->setCurrentIndex(index < 0 ? 0 : index);
 }
