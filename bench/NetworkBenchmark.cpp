@@ -57,12 +57,12 @@ bool Measure(Route route, Figures& figures) {
   if (route != Route::Local) {
     ser2net = std::make_unique<CSer2Net>(f.SimPort());
     if (!ser2net->Start()) return false;
-    f.Model().Port.Set(ser2net->PortName());
+    f.Model().Run.port = ser2net->PortName();
   }
   if (route == Route::SlowLink) {
     proxy = std::make_unique<CFaultStation>(CFaultStation::Delaying(ser2net->PortName().section(u':', -1).toUShort(), 50));
     if (!proxy->Start()) return false;
-    f.Model().Port.Set(proxy->PortName());
+    f.Model().Run.port = proxy->PortName();
   }
   return f.ContactAndWait() && f.LastResult() == 0 && TimeSave(f, figures.save) && TimeFlash(f, figures.flash);
 }

@@ -50,25 +50,27 @@ bool CCliContext::Prepare() {
   m_console = std::make_unique<CConsoleLog>(m_options.trace);
   model.SetNotifyWindow(m_console.get());
   model.LoadSettings();
-  // Options hold for this run only: the front end never saves settings.
+  // The front end never saves settings: Trace holds for this run only.
   if (m_options.trace) {
     model.Trace.Set(1);
     if (auto* contact = dynamic_cast<CContactStateMachine*>(model.ContactMachine.get()))
       contact->SetStatusWindow(m_console.get());
   }
-  if (m_options.speedGiven) model.FixedSerialSpeed.Set(m_options.fixedSpeed);
-  if (!m_options.folder.isEmpty()) model.FirmwareFolder.Set(m_options.folder);
-  if (!m_options.server.isEmpty()) model.FirmwareServer.Set(m_options.server);
+  RunSettings& run = model.Run;
   if (m_options.simulate) {
     m_simulator = std::make_unique<CSimulatorThread>(SimOptions::Newest());
     if (!m_simulator->Start()) {
       QTextStream(stderr) << "zu6400ctl: the simulated tuner could not open a pseudo-terminal\n";
       return false;
     }
-    model.Port.Set(m_simulator->SlavePath());
+    run.port = m_simulator->SlavePath();
+    run.fixedSpeed = 0;  // the simulated tuner keeps its own speed, whatever the saved one is
   } else if (!m_options.port.isEmpty()) {
-    model.Port.Set(m_options.port);
+    run.port = m_options.port;
   }
+  if (m_options.speedGiven) run.fixedSpeed = m_options.fixedSpeed;
+  if (!m_options.folder.isEmpty()) run.firmwareFolder = m_options.folder;
+  if (!m_options.server.isEmpty()) run.firmwareServer = m_options.server;
   return true;
 }
 
@@ -130,7 +132,7 @@ QObject* CCliContext::StatusWindow() const { return m_options.trace ? m_console.
 FirmwareFolderScan CCliContext::ScanFirmwareFolder() {
   CTunerModel& model = GetModel();
   CModelReportSink sink(model);
-  return CheckVersions(model.FirmwareFolder.Get(), sink,
+  return CheckVersions(model.Run.firmwareFolder, sink,
                        QStringLiteral("Firmware folder does not contain required firmware files\r\n"
                                       "Run \"zu6400ctl download\"\r\n"
                                       "or name a folder containing firmware files with --folder"));
@@ -139,11 +141,12 @@ FirmwareFolderScan CCliContext::ScanFirmwareFolder() {
 int CCliContext::Fail(ResultCode code) {
   // After a search that found nothing, say where it looked and what to check;
   // after the port's device went away, which connection was lost.
-  if (!GetModel().Port.Get().isEmpty()) {
+  const QString& port = GetModel().Run.port;
+  if (!port.isEmpty()) {
     if (code == Result::NoResponseAfterReset) return Fail(code, GetModel().NoAnswerText());
     if (code == Result::DeviceNotConnected) return Fail(code, GetModel().ConnectionLostText());
     // A network port's failure names the address.
-    if (CRfc2217Port::IsNetworkName(GetModel().Port.Get()) && CRfc2217Port::IsConnectionFailure(code))
+    if (CRfc2217Port::IsNetworkName(port) && CRfc2217Port::IsConnectionFailure(code))
       return Fail(code, GetModel().Channel->FailureText(code));
   }
   if (code == Result::SerialPortNameMissing)

@@ -21,7 +21,7 @@ int RunContact(CCliContext& context, const QStringList&) {
     const unsigned serial = model.SerialNumber.Get();
     out.Add("serial", Format("%05u", serial), qint64{serial});
   }
-  out.Add("port", model.Port.Get());
+  out.Add("port", model.Run.port);
   out.Add("speed", model.GetBitRate());
   out.Print(context.Options().json);
   return 0;

@@ -12,14 +12,14 @@
 
 int RunDownload(CCliContext& context, const QStringList&) {
   CTunerModel& model = GetModel();
-  const QString folder = model.FirmwareFolder.Get();
+  const QString folder = model.Run.firmwareFolder;
   const QString notFolder = FolderIsNoFolderText(folder);
   if (!notFolder.isEmpty()) return CCliContext::Fail(Result::PathNotFound, notFolder);
   // Asked for by name, so made without a question.
   if (!QDir().mkpath(folder)) return CCliContext::Fail(Result::PathNotFound);
   FirmwareFolderScan scan;
   scan.Scan(folder);
-  CFirmwareDownload download(model.FirmwareServer.Get(), folder, scan, context.Options().trace);
+  CFirmwareDownload download(model.Run.firmwareServer, folder, scan, context.Options().trace);
   QEventLoop loop;
   QObject::connect(&download, &CFirmwareDownload::Line, [](const QString& text) { CConsoleLog::PrintLogLine(text); });
   QObject::connect(&download, &CFirmwareDownload::Finished, &loop, &QEventLoop::quit);

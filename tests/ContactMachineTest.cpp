@@ -44,7 +44,7 @@ TEST(ContactMachine, FixedSpeedSearchesOnlyThatSpeed) {
   SimOptions options;
   options.speed = 9600;
   ModelFixture f(options);
-  f.Model().FixedSerialSpeed.Set(9600);
+  f.Model().Run.fixedSpeed = 9600;
   ASSERT_TRUE(f.ContactAndWait());
   EXPECT_EQ(f.LastResult(), 0u);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 1);
@@ -55,7 +55,7 @@ TEST(ContactMachine, FixedSpeedSearchesOnlyThatSpeed) {
 TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) {
   const CTimeScaleScope faster(kSearchTime);
   ModelFixture f;
-  f.Model().FixedSerialSpeed.Set(57600);
+  f.Model().Run.fixedSpeed = 57600;
   f.Sim().SetSilent(true);
   ASSERT_EQ(f.Model().OpenPort(f.SimPort()), 0u);
   f.Model().ContactMachine->StartAtFindSpeed();  // the one-pass search a reset job uses
@@ -187,7 +187,7 @@ TEST(ContactMachine, PortProblemsAreWordedForTheUser) {
 
   f.Recorder().Clear();
   f.Model().FirmwareStatus.Set(FirmwareStatusLoader);
-  f.Model().Port.Set("/dev/zu6400-missing");
+  f.Model().Run.port = "/dev/zu6400-missing";
   ASSERT_TRUE(f.ContactAndWait());
   EXPECT_EQ(f.LastResult(), Result::FileNotFound);
   EXPECT_EQ(f.Recorder().LogLines(),

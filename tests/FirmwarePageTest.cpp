@@ -174,7 +174,7 @@ TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
   server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
   ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   OpenPage();
-  GetModel().FirmwareServer.Set(server.Url());
+  GetModel().Run.firmwareServer = server.Url();
   ASSERT_TRUE(f.WaitRunning());
   Child<QPushButton>(f.Window(), "copyButton").click();
   EXPECT_EQ(Text("availableLabel"), "01.06");
@@ -231,7 +231,7 @@ TEST_F(FirmwarePageTest, ReleaseNotesReopenInPlaceAndAFailedOpenIsABoxThatKeepsT
   QPointer<CReleaseInfoDialog> second = shown()[0];
 
   // A relative folder would depend on the working directory: no path at all.
-  GetModel().FirmwareFolder.Set("relative/folder");
+  GetModel().ChooseFirmwareFolder("relative/folder");
   notes.trigger();
   EXPECT_EQ(f.prompts.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
   EXPECT_EQ(shown(), QList<QPointer<CReleaseInfoDialog>>{second});

@@ -23,7 +23,7 @@ class FtpDialogTest : public ::testing::Test {
 
   // Opens the dialog as the Firmware page does (modal, on the scanned folder).
   CFtpDialog& Open(const QString& server) {
-    m_fixture.Model().FirmwareServer.Set(server);
+    m_fixture.Model().Run.firmwareServer = server;
     m_scan.Scan(Folder());
     m_dialog = std::make_unique<CFtpDialog>(nullptr, m_fixture.Model(), Folder(), m_scan);
     m_dialog->open();

@@ -68,7 +68,7 @@ TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
   CTunerModel& model = GetModel();
   const QString base = window.windowTitle();
 
-  model.Port.Set(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
+  model.ChoosePort(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
   EXPECT_EQ(window.windowTitle(), base + " on /dev/zu6400-missing closed");
 
   const CTimeScaleScope faster(kSearchTime);  // the search passes 38400 and 19200 first
@@ -76,7 +76,7 @@ TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
   slow.speed = 9600;
   slow.serial = 1234;
   ASSERT_TRUE(f.StartSimulator(slow));
-  model.Port.Set(f.SimPort());
+  model.ChoosePort(f.SimPort());
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(window.windowTitle(), base + " - S/N 01234 on " + f.SimPort() + " at 9600 bit/s");
 
@@ -332,7 +332,7 @@ TEST(MainWindowUnplug, VanishingTunerIsReportedOnceAndTestCommunicationsFindsItB
   UiFixture f;
   ASSERT_TRUE(f.StartSimulator());
   CMainWindow& window = f.OpenWindow();
-  GetModel().Port.Set(f.SimPort());
+  GetModel().ChoosePort(f.SimPort());
   ASSERT_TRUE(f.WaitRunning());
   const std::size_t boxesBefore = f.prompts.boxes.size();
 
@@ -361,7 +361,7 @@ TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
     EXPECT_EQ(CurrentTab(window), CTabView::kPortTab);
     Child<QPushButton>(window, "simulateButton").click();
     ASSERT_TRUE(f.WaitRunning());  // in a window of its own, as --simulate starts it
-    EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.97 on " + GetModel().Port.Get() +
+    EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.97 on " + GetModel().Run.port +
                                                    " at 38400 bit/s"));
     program.Window().close();
   }

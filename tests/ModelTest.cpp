@@ -138,7 +138,7 @@ TEST_F(ModelSettings, VersionAndStatusTexts) {
     EXPECT_EQ(model.GetVersionText(), text);
   }
   model.McuVersion.Set(105);
-  model.Port.Set(QStringLiteral("/dev/ttyUSB0"));
+  model.Run.port = QStringLiteral("/dev/ttyUSB0");
   EXPECT_EQ(model.GetStatusText(), "ZU6400 MCU version 01.05 on /dev/ttyUSB0 at 0 bit/s");
   EXPECT_EQ(model.GetLoaderStatusText(), "ZU6400 waiting for firmware load on /dev/ttyUSB0 at 0 bit/s");
 }

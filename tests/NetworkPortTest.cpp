@@ -34,7 +34,7 @@ class NetworkTuner {
   bool Contact() {
     if (!m_ser2net.Start()) return false;
     m_f.Model().ClosePort();
-    m_f.Model().Port.Set(m_ser2net.PortName());
+    m_f.Model().Run.port = m_ser2net.PortName();
     return m_f.ContactAndWait() && m_f.LastResult() == 0;
   }
 
@@ -123,14 +123,14 @@ TEST(Ser2Net, SearchLiveOperationAndFlashWithLostBytesThroughTheLoadersSpeedChan
   NetworkTuner station(f);
   ASSERT_TRUE(station.Contact());
   EXPECT_EQ(f.Model().Channel->Speed(), 9600u);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + f.Model().Port.Get() + " at 9600 bit/s"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + f.Model().Run.port + " at 9600 bit/s"), 1);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Network round trip "), 1);
   COperateStateMachine live(f.Model());
   ASSERT_EQ(RunJob(f, live, [&] { live.StartCycle(); }), 0u);
   EXPECT_EQ(live.Values().Frequency.Get(), 7100);
   EXPECT_FALSE(live.Values().Swr.Get().isEmpty());
 
-  f.Model().FixedSerialSpeed.Set(9600);  // the load's own contacts need not search again
+  f.Model().Run.fixedSpeed = 9600;  // the load's own contacts need not search again
   const QString path = f.WriteImage(kImageEnd);
   ASSERT_TRUE(SentImage(kImageEnd).contains('\xFF')) << "packets with bytes the client must double";
   ASSERT_EQ(f.Load(path), 0u);
@@ -153,7 +153,7 @@ TEST(NetworkPort, RefusedAndUnknownPortsFailNamingTheAddress) {
   };
   for (const auto& c : cases) {
     ModelFixture f({}, false);
-    f.Model().Port.Set(c.name);
+    f.Model().Run.port = c.name;
     ASSERT_TRUE(f.ContactAndWait());
     EXPECT_EQ(f.LastResult(), c.code) << c.name.toStdString();
     EXPECT_EQ(f.Recorder().CountLinesContaining(c.text), 1) << f.Recorder().LogLines().join('\n').toStdString();
@@ -164,7 +164,7 @@ TEST(FaultStation, ASpeedNeverConfirmedFailsTheOpenNamingTheAddress) {
   ModelFixture f;
   CFaultStation station(CFaultStation::Serving(f.SimPort(), {"--never-confirm-speed"}));
   ASSERT_TRUE(station.Start());
-  f.Model().Port.Set(station.PortName());
+  f.Model().Run.port = station.PortName();
   const CTimeScaleScope fast(kFastTime);  // the confirmation's wait passes sooner
   ASSERT_TRUE(f.ContactAndWait());
   EXPECT_EQ(f.LastResult(), Result::NoSerialPortControl);
@@ -177,7 +177,7 @@ TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
   ModelFixture f;
   CFaultStation station(CFaultStation::Serving(f.SimPort(), {"--drop-after", "200"}));
   ASSERT_TRUE(station.Start());
-  f.Model().Port.Set(station.PortName());
+  f.Model().Run.port = station.PortName();
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);
   const CTimeScaleScope fast(kSearchTime);  // the save's wait for its lost reply passes sooner
@@ -208,7 +208,7 @@ TEST(SlowLink, SearchAndFlashCompleteWith50MsEachWay) {
   CFaultStation proxy(CFaultStation::Delaying(ser2net.PortName().section(u':', -1).toUShort(), 50));
   ASSERT_TRUE(proxy.Start());
   f.Model().ClosePort();
-  f.Model().Port.Set(proxy.PortName());
+  f.Model().Run.port = proxy.PortName();
   CTimeScale::SetFactor(1);  // the search at real time: the network's delay is real
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);

@@ -228,7 +228,7 @@ TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
   ASSERT_TRUE(sim->Start());
   ASSERT_TRUE(QFile::link(sim->SlavePath(), path));
   ServerFixture f({}, false);
-  f.Model().Port.Set(path);
+  f.Model().Run.port = path;
   ASSERT_TRUE(f.Start());
   EXPECT_EQ(f.Link(), "ok");
 

@@ -82,7 +82,7 @@ ModelFixture::ModelFixture(SimOptions options, bool withSimulator) {
   CTunerModel& model = GetModel();
   model.SetNotifyWindow(&m_recorder);
   model.MachineFinished.AddObserver(&m_recorder);
-  if (m_sim) model.Port.Set(m_sim->SlavePath());
+  if (m_sim) model.Run.port = m_sim->SlavePath();
 }
 
 ModelFixture::~ModelFixture() {

@@ -13,6 +13,9 @@ add_custom_command(TARGET test_ui_window POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/resources/help $<TARGET_FILE_DIR:test_ui_window>/help)
 # The --simulate run of the desktop program.
 target_link_libraries(test_ui_window PRIVATE zu_app)
+# A run's own settings, in both front ends: zu6400ctl runs as a process.
+target_sources(test_ui_window PRIVATE RunSettingsTest.cpp)
+target_link_libraries(test_ui_window PRIVATE zu_ctl_runner zu_ftp_test_server)
 
 # Every text of the desktop program translated: lupdate over the sources,
 # then nothing unfinished, stale or with other placeholders.

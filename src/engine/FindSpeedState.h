@@ -43,7 +43,7 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
     CCommandResponseRetryState<T>::Reset();
     m_tries.Reset();
     CModelBase& model = this->Owner().Model();
-    m_startSpeed = SearchStartSpeed(model.FixedSerialSpeed.Get());
+    m_startSpeed = SearchStartSpeed(model.Run.fixedSpeed);
     model.SerialSpeed.Set(m_startSpeed);
     this->SetDelay(kPollInterval);
     LogAttempt(model.GetBitRate());
@@ -57,7 +57,7 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
     m_tries.Reset();
     CModelBase& model = this->Owner().Model();
     std::uint32_t speed = model.GetBitRate();
-    if (model.FixedSerialSpeed.Get() == 0) {
+    if (model.Run.fixedSpeed == 0) {
       speed = NextSearchSpeed(speed);
       model.SerialSpeed.Set(speed);
     }
@@ -71,7 +71,7 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
 
   void OnSuccess() override {
     CModelBase& model = this->Owner().Model();
-    this->Owner().Log(Str::ConnectedTo, ModelName(), model.Port.Get(), model.GetBitRate());
+    this->Owner().Log(Str::ConnectedTo, ModelName(), model.Run.port, model.GetBitRate());
     this->Next();
   }
 
@@ -79,7 +79,7 @@ class CFindSpeedState : public CCommandResponseRetryState<T> {
 
  private:
   void LogAttempt(std::uint32_t speed) {
-    this->Owner().Log(Str::AttemptingContact, ModelName(), this->Owner().Model().Port.Get(), speed);
+    this->Owner().Log(Str::AttemptingContact, ModelName(), this->Owner().Model().Run.port, speed);
   }
 
   CSendCounter m_tries;

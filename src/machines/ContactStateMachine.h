@@ -19,7 +19,7 @@ class COpenPortState : public CState<T> {
       this->Next();
       return;
     }
-    const QString name = model.Port.Get();
+    const QString name = model.Run.port;
     if (name.isEmpty()) {
       this->Finish(Result::SerialPortNameMissing);
       return;

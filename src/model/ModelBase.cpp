@@ -75,12 +75,12 @@ QString CModelBase::NoAnswerText() const {
   return Format(tr("The %s did not answer on %s. Check that it is switched on, that the cable is connected at "
                    "both ends, that this is the port it is connected to, and that the speed is AUTO or the tuner's "
                    "speed."),
-                ModelName(), Port.Get());
+                ModelName(), Run.port);
 }
 
 QString CModelBase::ConnectionLostText() const {
   return Format(tr("The connection to the %s on %s was lost: the adapter was unplugged or switched off"), ModelName(),
-                Port.Get());
+                Run.port);
 }
 
 QString CModelBase::FirmwareNeededText(unsigned short needed) const {
@@ -92,12 +92,12 @@ QString CModelBase::GetShortStatusText() const {
 }
 
 QString CModelBase::GetStatusText() const {
-  return GetShortStatusText() + FormatString(Str::TitlePortSpeed, Port.Get(), GetBitRate());
+  return GetShortStatusText() + FormatString(Str::TitlePortSpeed, Run.port, GetBitRate());
 }
 
 QString CModelBase::GetLoaderStatusText() const {
   return Format(tr("%s waiting for firmware load"), ModelName()) +
-         FormatString(Str::TitlePortSpeed, Port.Get(), GetBitRate());
+         FormatString(Str::TitlePortSpeed, Run.port, GetBitRate());
 }
 
 // The user's data folder (else documents) + "/Corvanta/" + leaf, each level
@@ -126,6 +126,7 @@ void CModelBase::LoadSettings() {
   for (IPersistable* p : Persistables) p->Load(AppInfo);
   const QString folder = DefaultFirmwareFolder();
   if (FirmwareFolder.Get().isEmpty()) FirmwareFolder.Set(folder);
+  Run = {Port.Get(), FixedSerialSpeed.Get(), FirmwareFolder.Get(), FirmwareServer.Get()};
 }
 
 void CModelBase::SaveSettings() {
@@ -140,6 +141,25 @@ ResultCode CModelBase::OpenPort(const QString& name) {
   const ResultCode code = Channel->Open(name);
   PortState.Set(code == Result::Success ? 0 : -1);
   return code;
+}
+
+void CModelBase::ChoosePort(const QString& port) {
+  Run.port = port;
+  // Back from a port of this run's own (the simulated tuner's) to the saved one.
+  if (Port.Get() == port)
+    Port.Fire(0);
+  else
+    Port.Set(port);
+}
+
+void CModelBase::ChooseFixedSpeed(unsigned long speed) {
+  Run.fixedSpeed = speed;
+  FixedSerialSpeed.Set(speed);
+}
+
+void CModelBase::ChooseFirmwareFolder(const QString& folder) {
+  Run.firmwareFolder = folder;
+  FirmwareFolder.Set(folder);
 }
 
 void CModelBase::SetNotifyWindow(QObject* window) { NotifyWindow = window; }

@@ -14,6 +14,7 @@
 #include "model/ModelEvents.h"
 #include "model/Observable.h"
 #include "model/Persistable.h"
+#include "model/RunSettings.h"
 #include "model/SerialPortSpeedValue.h"
 #include "model/StateMachine.h"
 
@@ -45,6 +46,11 @@ class CModelBase : public QObject {
   CPersistable<QString, 1> ConfigurationFolder{"ConfigurationFolder"};
   // Where new firmware is fetched from; a mirror (or a test server) may stand in.
   CPersistable<QString, 1> FirmwareServer{"FirmwareServer", 0, DefaultFirmwareServer()};
+  // What this run uses: the saved port, speed, folder and server as
+  // LoadSettings read them, then what the front end gives for this run. The
+  // contact search, the port and the firmware jobs read these, never the saved
+  // values, which change only by the user's choice (ChoosePort...).
+  RunSettings Run;
 
   CAppInfoBase AppInfo;
   QObject* NotifyWindow = nullptr;
@@ -68,6 +74,11 @@ class CModelBase : public QObject {
   virtual bool WriteBytes(const char* bytes, std::size_t length);
 
   ResultCode OpenPort(const QString& name);
+  // The user changed a setting: saved for later runs and used by this one.
+  // Observers of the saved value hear of it (the main window reconnects).
+  void ChoosePort(const QString& port);
+  void ChooseFixedSpeed(unsigned long speed);
+  void ChooseFirmwareFolder(const QString& folder);
   void SetNotifyWindow(QObject* window);
   std::uint32_t GetBitRate() const { return Channel->Speed(); }
   QString GetVersionText() const;

@@ -23,7 +23,7 @@ QJsonObject StatusObject(const CModelBase& model, ResultCode lastResult, const C
   const QString link = LinkText(model, lastResult);
   status.insert(QStringLiteral("link"), link);
   if (link == QLatin1String(kAnotherDevice)) status.insert(QStringLiteral("device_reply"), model.IdentityReply);
-  status.insert(QStringLiteral("port"), model.Port.Get());
+  status.insert(QStringLiteral("port"), model.Run.port);
   status.insert(QStringLiteral("firmware"), model.McuVersion.Get() ? CModelBase::VersionText(model.McuVersion.Get()) : QString());
   status.insert(QStringLiteral("serial"), model.SerialNumber.Get() == 0xFFFF ? QJsonValue() : QJsonValue(model.SerialNumber.Get()));
   status.insert(QStringLiteral("time"), readingTime.isValid() ? QJsonValue(readingTime.toString(Qt::ISODateWithMs)) : QJsonValue());

@@ -194,7 +194,7 @@ std::optional<ApiReply> CTunerServer::RefuseWhileUnreachable() const {
   if (link == u"loader") return TunerErrorReply(Result::NotSupported);
   if (link == QLatin1String(kAnotherDevice))
     return ErrorReply(HttpStatus::ServiceUnavailable, Result::UnexpectedDevice,
-                      Format("another device answers on %s (\"%s\"), not a %s", m_model.Port.Get(),
+                      Format("another device answers on %s (\"%s\"), not a %s", m_model.Run.port,
                              m_model.IdentityReply, ModelName()));
   return ErrorReply(HttpStatus::ServiceUnavailable, Result::DeviceNotConnected,
                     QStringLiteral("the tuner is not answering; the server keeps trying"));

@@ -40,11 +40,11 @@ void CConnectionStatus::OnModelEvent(const CModelEvent& event) {
     case Msg::MachineFinished: OnMachineFinished(static_cast<ResultCode>(event.Param)); break;
     case Msg::SerialSpeed: OnSearchStep(); break;
     case Msg::PortState:
-      if (model.IsPortOpen() || model.Port.Get().isEmpty()) break;
+      if (model.IsPortOpen() || model.Run.port.isEmpty()) break;
       // What was said of the open port holds no more.
       EndSearch();
       emit Changed(QString());
-      emit Summary(FormatString(Str::SerialPortClosed, model.Port.Get()));
+      emit Summary(FormatString(Str::SerialPortClosed, model.Run.port));
       break;
     default: break;
   }
@@ -52,13 +52,13 @@ void CConnectionStatus::OnModelEvent(const CModelEvent& event) {
 
 void CConnectionStatus::OnMachineFinished(ResultCode result) {
   CTunerModel& model = GetModel();
-  QString advice = PortAccessAdvice(model.Port.Get());
+  QString advice = PortAccessAdvice(model.Run.port);
   if (!advice.isEmpty()) advice += QStringLiteral("\r\nThen press Test Communications.");
-  if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
+  if (IsFailure(result) && !model.IsPortOpen() && !model.Run.port.isEmpty()) {
     EndSearch();
     // A network port's failure names the address and what the network said.
-    QString text = CRfc2217Port::IsNetworkName(model.Port.Get()) ? model.Channel->FailureText(result)
-                                                                 : FailureText("CreateFile", model.Port.Get(), result);
+    QString text = CRfc2217Port::IsNetworkName(model.Run.port) ? model.Channel->FailureText(result)
+                                                                 : FailureText("CreateFile", model.Run.port, result);
     if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
     Show(text);
   }
@@ -97,7 +97,7 @@ void CConnectionStatus::OnNoAnswerYet() {
 
 void CConnectionStatus::ShowSearch() {
   const CTunerModel& model = GetModel();
-  QString text = Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Port.Get(), model.GetBitRate());
+  QString text = Format(tr("Looking for %s on %s at %u bit/s"), ModelName(), model.Run.port, model.GetBitRate());
   if (m_adviceShown) text += u'\n' + tr("No answer yet. ") + model.NoAnswerText();
   Show(text);
 }

@@ -52,7 +52,7 @@ void CEraseConfigurationDialog::OnMachineFinished(ResultCode result) {
   RunEnded();
   m_busy->setVisible(false);
   if (result == Result::Success) {
-    Confirm(tr("The %1 was reset to its factory defaults and is back on %2").arg(ModelName(), GetModel().Port.Get()));
+    Confirm(tr("The %1 was reset to its factory defaults and is back on %2").arg(ModelName(), GetModel().Run.port));
     FinishLater(QDialog::Accepted);
   } else if (result == Result::Cancelled) {
     FinishLater(QDialog::Rejected);

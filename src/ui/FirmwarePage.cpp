@@ -74,9 +74,9 @@ QWidget* CFirmwarePage::CreateFolderGroup() {
   // Enter moves on like Tab; leaving the box stores what it holds.
   connect(m_folderBox, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
   connect(m_folderBox, &QLineEdit::editingFinished, this,
-          [this] { GetModel().FirmwareFolder.Set(m_folderBox->text().trimmed()); });
+          [this] { GetModel().ChooseFirmwareFolder(m_folderBox->text().trimmed()); });
   connect(m_default, &QPushButton::clicked, this,
-          [] { GetModel().FirmwareFolder.Set(GetModel().DefaultFirmwareFolder()); });
+          [] { GetModel().ChooseFirmwareFolder(GetModel().DefaultFirmwareFolder()); });
   connect(m_browse, &QPushButton::clicked, this, &CFirmwarePage::Browse);
   return group;
 }
@@ -149,7 +149,7 @@ void CFirmwarePage::OnModelEvent(const CModelEvent& event) {
   CTunerModel& model = GetModel();
   switch (event.Message) {
     case Msg::FirmwareFolder:
-      m_folderBox->setText(model.FirmwareFolder.Get());
+      m_folderBox->setText(model.Run.firmwareFolder);
       CheckVersions();
       break;
     case Msg::McuVersion: m_installed->setText(model.GetVersionText()); break;
@@ -161,7 +161,7 @@ void CFirmwarePage::OnModelEvent(const CModelEvent& event) {
 void CFirmwarePage::CheckVersions() {
   CTunerModel& model = GetModel();
   CModelReportSink sink(model);
-  m_scan = ::CheckVersions(model.FirmwareFolder.Get(), sink);
+  m_scan = ::CheckVersions(model.Run.firmwareFolder, sink);
   m_available->setText(m_scan.AvailableText());
   EnableSend();
 }
@@ -181,8 +181,8 @@ void CFirmwarePage::EnableSend() {
 void CFirmwarePage::Browse() {
   CTunerModel& model = GetModel();
   const QString folder = CUserPrompts::Current().ChooseFolder(this, FormatString(Str::BrowseTitle, ModelName()),
-                                                                  model.FirmwareFolder.Get());
-  if (!folder.isEmpty()) model.FirmwareFolder.Set(QDir::toNativeSeparators(folder));
+                                                                  model.Run.firmwareFolder);
+  if (!folder.isEmpty()) model.ChooseFirmwareFolder(QDir::toNativeSeparators(folder));
 }
 
 void CFirmwarePage::CheckVersionNow() {
@@ -191,7 +191,7 @@ void CFirmwarePage::CheckVersionNow() {
 }
 
 void CFirmwarePage::CopyNewFiles() {
-  m_scan.Scan(GetModel().FirmwareFolder.Get());
+  m_scan.Scan(GetModel().Run.firmwareFolder);
   RunDownload();
   GetModel().LogText(LoadString(Str::Ready));
   CheckVersions();
@@ -217,11 +217,11 @@ void CFirmwarePage::SendFirmware() {
   const QString question =
       tr("Send firmware %1 (version %2) to the %3 on %4 (now %5)?\n\nThe %3 restarts in its bootstrap loader. Do not "
          "switch it off until the load is complete.")
-          .arg(QDir::toNativeSeparators(m_scan.Path()), m_scan.AvailableText(), ModelName(), model.Port.Get(), now);
+          .arg(QDir::toNativeSeparators(m_scan.Path()), m_scan.AvailableText(), ModelName(), model.Run.port, now);
   if (!CUserPrompts::Current().Ask(this, m_send->text(), question)) return;
   QElapsedTimer elapsed;
   elapsed.start();
-  model.LogText(FormatString(Str::SendingFirmwareFrom, model.FirmwareFolder.Get()));
+  model.LogText(FormatString(Str::SendingFirmwareFrom, model.Run.firmwareFolder));
   RunLoader(m_scan.Path());
   model.LogText(FormatString(Str::ElapsedTime, ElapsedSeconds(elapsed.elapsed())));
 }
@@ -234,6 +234,6 @@ void CFirmwarePage::RunLoader(const QString& imagePath) {
 
 void CFirmwarePage::RunDownload() {
   CTunerModel& model = GetModel();
-  CFtpDialog dialog(this, model, model.FirmwareFolder.Get(), m_scan);
+  CFtpDialog dialog(this, model, model.Run.firmwareFolder, m_scan);
   dialog.exec();
 }

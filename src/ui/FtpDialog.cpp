@@ -19,7 +19,7 @@ CFtpDialog::CFtpDialog(QWidget* parent, CModelBase& model, QString folder, Firmw
       m_folder(std::move(folder)),
       m_log(new CLogView(this)),
       m_button(new QPushButton(tr("Cancel"), this)),
-      m_download(model.FirmwareServer.Get(), m_folder, scan, model.Trace.Get() != 0) {
+      m_download(model.Run.firmwareServer, m_folder, scan, model.Trace.Get() != 0) {
   setWindowTitle(LoadString(Str::FtpDialogTitle));
   m_log->setAccessibleName(windowTitle());
   m_log->setReadOnly(true);

@@ -47,9 +47,8 @@ CMainWindow::CMainWindow(const QString& portForThisRun) {
   model.SetNotifyWindow(this);
   model.LoadSettings();
   if (!portForThisRun.isEmpty()) {
-    m_portOverridden = true;
-    m_savedPort = model.Port.Get();
-    model.Port.Set(portForThisRun);
+    model.Run.port = portForThisRun;
+    model.Run.fixedSpeed = 0;  // the simulated tuner keeps its own speed, whatever the saved one is
   }
   m_titleBase = CProgramVersion::VersionText();
   setWindowTitle(m_titleBase);
@@ -191,7 +190,7 @@ void CMainWindow::ShowAlarmChange(bool raised, double swr) {
 void CMainWindow::SelectStartPage() {
   CTunerModel& model = GetModel();
   int page = CTabView::kPortTab;
-  if (!model.Port.Get().isEmpty() && CPortPage::IsPresent(model.Port.Get())) {
+  if (!model.Run.port.isEmpty() && CPortPage::IsPresent(model.Run.port)) {
     page = model.ActivePage.Get();
     if (page < 0 || page >= m_tabView->count()) page = CTabView::kPortTab;
   }
@@ -242,7 +241,7 @@ void CMainWindow::UpdateTitle() {
   CTunerModel& model = GetModel();
   QString title = m_titleBase;
   if (model.SerialNumber.Get() < 0xFFFF) title += FormatString(Str::TitleSerialNumber, model.SerialNumber.Get());
-  const QString& port = model.Port.Get();
+  const QString& port = model.Run.port;
   if (!port.isEmpty())
     title += model.IsPortOpen() ? FormatString(Str::TitlePortSpeed, port, model.GetBitRate())
                                 : FormatString(Str::TitlePortClosed, port);
@@ -256,7 +255,7 @@ void CMainWindow::LogFirmwareStatus() {
     case FirmwareStatusRunning: model.LogText(model.GetStatusText()); break;
     default:
       model.LogText(model.IsPortOpen() ? FormatString(Str::NotResponding, ModelName())
-                                       : FormatString(Str::SerialPortClosed, model.Port.Get()));
+                                       : FormatString(Str::SerialPortClosed, model.Run.port));
       break;
   }
 }
@@ -274,11 +273,9 @@ void CMainWindow::OnMachineFinished() {
 
 void CMainWindow::OnPortChanged() {
   CTunerModel& model = GetModel();
-  // The user chose a port of his own: that one is saved.
-  m_portOverridden = false;
   UpdateTitle();
   model.ClosePort();
-  if (!model.Port.Get().isEmpty()) model.ContactMachine->StartAtOpenPort();
+  if (!model.Run.port.isEmpty()) model.ContactMachine->StartAtOpenPort();
 }
 
 void CMainWindow::ShowBox(const CModelEvent& event) {
@@ -341,7 +338,6 @@ void CMainWindow::Shutdown() {
   delete m_tabView;
   m_tabView = nullptr;
   model.ClosePort();
-  if (m_portOverridden) model.Port.Set(m_savedPort);
   model.SaveSettings();
   if (m_firstShowDone) CWindowPlacement::Of(*this).Write(model.AppInfo.Settings());
   if (model.NotifyWindow == this) model.SetNotifyWindow(nullptr);
@@ -352,7 +348,7 @@ void CMainWindow::Shutdown() {
 // unreadable file gives a box and no window.
 void CMainWindow::ShowReleaseNotes() {
   CTunerModel& model = GetModel();
-  const QString path = CReleaseInfoDialog::NotesPath(model.FirmwareFolder.Get());
+  const QString path = CReleaseInfoDialog::NotesPath(model.Run.firmwareFolder);
   auto* dialog = new CReleaseInfoDialog;
   if (!dialog->Load(path)) {
     delete dialog;

@@ -23,7 +23,8 @@ class QSystemTrayIcon;
 class CMainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  // portForThisRun: a port to use instead of the saved one, without saving it.
+  // portForThisRun: the simulated tuner's port, used instead of the saved port
+  // and searched at every speed; the saved port and speed are kept.
   explicit CMainWindow(const QString& portForThisRun = {});
   ~CMainWindow() override;
 
@@ -77,9 +78,6 @@ class CMainWindow : public QMainWindow {
   QString m_titleBase;
   bool m_firstShowDone = false;
   bool m_shutDown = false;
-  // The saved port while another is used for this run only.
-  bool m_portOverridden = false;
-  QString m_savedPort;
   // Parentless, so it can stay beside the window; it deletes itself on close.
   QPointer<CReleaseInfoDialog> m_releaseNotes;
 };

@@ -11,6 +11,7 @@
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
+#include "engine/FindSpeedState.h"
 #include "link/PortList.h"
 #include "machines/TunerModel.h"
 #include "ui/Accessible.h"
@@ -80,7 +81,7 @@ CPortPage::CPortPage(QWidget* parent) : CPage(tr("&Port"), QStringLiteral("Port.
 
   FillPortBox();
   // A saved port stays chosen even while its adapter is unplugged.
-  if (!SelectPort(GetModel().Port.Get())) m_portBox->setCurrentIndex(-1);
+  if (!SelectPort(GetModel().Run.port)) m_portBox->setCurrentIndex(-1);
   FillSpeedBox();
   ShowGuide();
 
@@ -111,7 +112,7 @@ QString CPortPage::GuideText() {
 
 // Without a port to try, the page says what to do and offers the simulated tuner.
 void CPortPage::ShowGuide() {
-  const QString& port = GetModel().Port.Get();
+  const QString& port = GetModel().Run.port;
   m_simulate->setVisible(port.isEmpty() || !IsPresent(port));
   if (port.isEmpty()) ShowStatus(GuideText());
 }
@@ -130,7 +131,7 @@ void CPortPage::FillPortBox() {
   m_portBox->clear();
   m_portBox->addItems(AvailablePorts());
   // The port in use stays offered though it is not listed (the simulated tuner's, say).
-  const QString inUse = GetModel().Port.Get();
+  const QString inUse = GetModel().Run.port;
   if (inUse != selected) SelectPort(inUse);
   if (!SelectPort(selected)) m_portBox->setCurrentIndex(-1);
 }
@@ -160,8 +161,8 @@ void CPortPage::ShowStatus(const QString& text) {
 void CPortPage::FillSpeedBox() {
   m_speedBox->clear();
   m_speedBox->addItem(tr("AUTO"), 0u);
-  for (unsigned speed : {38400u, 19200u, 9600u, 4800u}) m_speedBox->addItem(QString::number(speed), speed);
-  const int index = m_speedBox->findData(static_cast<unsigned>(GetModel().FixedSerialSpeed.Get()));
+  for (const std::uint32_t speed : kSearchSpeeds) m_speedBox->addItem(QString::number(speed), speed);
+  const int index = m_speedBox->findData(static_cast<unsigned>(GetModel().Run.fixedSpeed));
   m_speedBox->setCurrentIndex(index < 0 ? 0 : index);
 }
 
@@ -169,23 +170,23 @@ void CPortPage::ChoosePort(const QString& name) {
   const QString port = name.trimmed();
   CTunerModel& model = GetModel();
   // The main window reconnects when Port changes.
-  if (port.compare(model.Port.Get(), Qt::CaseInsensitive) != 0) model.Port.Set(port);
+  if (port.compare(model.Run.port, Qt::CaseInsensitive) != 0) model.ChoosePort(port);
 }
 
 void CPortPage::OnSpeedChosen(int index) {
-  GetModel().FixedSerialSpeed.Set(m_speedBox->itemData(index).toUInt());
+  GetModel().ChooseFixedSpeed(m_speedBox->itemData(index).toUInt());
 }
 
 void CPortPage::TestCommunications() {
   CTunerModel& model = GetModel();
   // A path typed but not yet confirmed with Enter counts as chosen.
   const QString typed = m_portBox->currentText().trimmed();
-  if (!typed.isEmpty() && typed.compare(model.Port.Get(), Qt::CaseInsensitive) != 0) {
+  if (!typed.isEmpty() && typed.compare(model.Run.port, Qt::CaseInsensitive) != 0) {
     ChoosePort(typed);
     return;
   }
   model.ClosePort();
-  if (model.Port.Get().isEmpty()) return PointAtPortBox();
+  if (model.Run.port.isEmpty()) return PointAtPortBox();
   model.ContactMachine->StartAtOpenPort();
 }
 
@@ -201,7 +202,7 @@ void CPortPage::OnModelEvent(const CModelEvent& event) {
   CTunerModel& model = GetModel();
   switch (event.Message) {
     case Msg::Port:
-      if (!SelectPort(model.Port.Get())) m_portBox->setCurrentIndex(-1);
+      if (!SelectPort(model.Run.port)) m_portBox->setCurrentIndex(-1);
       ShowGuide();
       break;
     case Msg::PortState:

@@ -1,7 +1,8 @@
 #pragma once
 // The Port tab: the user picks the serial port of the tuner and, if he wants,
-// a fixed bit rate, and tests the connection. The page writes only Port and
-// FixedSerialSpeed; the rest it learns from the model.
+// a fixed bit rate, and tests the connection. The page shows the run's port
+// and speed and changes only those (and the saved ones with them); the rest it
+// learns from the model.
 
 #include <QStringList>
 
