@@ -309,8 +309,9 @@ void CMainWindow::OnMachineFinished(ResultCode result) {
   if (IsFailure(result) && !model.IsPortOpen() && !model.Port.Get().isEmpty()) {
     EndSearch();
     // A network port's failure names the address and what the network said.
-    QString text = CRfc2217Port::IsNetworkName(model.Port.Get()) ? model.Channel->FailureText(result)
-                                                                 : FailureText("CreateFile", model.Port.Get(), result);
+    QString text = CRfc2217Port::IsNetworkName(model.Port.Get())
+                       ? model.Channel->FailureText(result)
+                       : FailureText(IoOperation::Open, model.Port.Get(), result);
     if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
     ShowConnectionStatus(text);
   }
