@@ -1,7 +1,9 @@
-// Result codes: the catalogue, the rules of ErrorText, and the hex-pair reader.
+// Result codes: the catalogue, the rules of ErrorText, the failure texts
+// built on them, and the hex-pair reader.
 
 #include <gtest/gtest.h>
 
+#include "base/FailureText.h"
 #include "base/ResultCodes.h"
 
 namespace {
@@ -42,6 +44,28 @@ TEST(ErrorText, ExtendedInternetErrorCarriesTheServersLastResponse) {
   EXPECT_EQ(ErrorText(12003), "An extended error was returned from the server.\r\n"
                               "InternetGetLastResponseInfo returns 0x00000226 550 No such file");
   SetInternetLastResponse(0, {});
+}
+
+TEST(FailureText, SaysWhatTheProgramWasDoingThenTheCodeAndItsText) {
+  const struct {
+    IoOperation operation;
+    ResultCode code;
+    const char* text;
+  } cases[] = {
+      {IoOperation::Open, Result::FileNotFound,
+       "Could not open \"/dev/ttyUSB0\"\r\nError 0x00000002: The system cannot find the file specified."},
+      {IoOperation::Read, Result::ReadFault,
+       "Could not read from \"/dev/ttyUSB0\"\r\nError 0x0000001E: The system cannot read from the specified device."},
+      {IoOperation::Write, Result::DiskFull,
+       "Could not write to \"/dev/ttyUSB0\"\r\nError 0x00000070: There is not enough space on the disk."},
+      {IoOperation::SetLineSettings, Result::NotSupported,
+       "Could not set the line settings of \"/dev/ttyUSB0\"\r\nError 0x00000032: The request is not supported."},
+      {IoOperation::ClearReceived, Result::GenFailure,
+       "Could not clear what was received on \"/dev/ttyUSB0\"\r\n"
+       "Error 0x0000001F: A device attached to the system is not functioning."},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FailureText(c.operation, QStringLiteral("/dev/ttyUSB0"), c.code), c.text);
 }
 
 TEST(WinErrorFromErrno, MapsTheErrorsAUserMeets) {

@@ -11,8 +11,8 @@ ResultCode FolderWriteProblem(const QString& folder) {
   return info.isWritable() ? Result::Success : Result::AccessDenied;
 }
 
-bool CAtomicFileWriter::Fail(const char* call, ResultCode code) {
-  ReportFileFailure(m_sink, m_title, call, m_file.fileName(), code);
+bool CAtomicFileWriter::Fail(IoOperation operation, ResultCode code) {
+  ReportFileFailure(m_sink, m_title, operation, m_file.fileName(), code);
   m_file.cancelWriting();
   return false;
 }
@@ -22,7 +22,7 @@ bool CAtomicFileWriter::Open(const QString& path) {
   errno = 0;
   // Unbuffered, so that a full disk shows at the line that did not fit.
   if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-    return Fail("CreateFile", WinErrorFromFileDevice(m_file, errno));
+    return Fail(IoOperation::Open, WinErrorFromFileDevice(m_file, errno));
   return true;
 }
 
@@ -31,13 +31,13 @@ bool CAtomicFileWriter::WriteBytes(const QByteArray& bytes) {
   const qint64 written = m_file.write(bytes);
   if (written == bytes.size()) return true;
   const int savedErrno = errno;
-  return Fail("WriteFile", written < 0 || savedErrno != 0 ? WinErrorFromFileDevice(m_file, savedErrno)
-                                                          : Result::WriteFault);
+  return Fail(IoOperation::Write, written < 0 || savedErrno != 0 ? WinErrorFromFileDevice(m_file, savedErrno)
+                                                                 : Result::WriteFault);
 }
 
 bool CAtomicFileWriter::Commit() {
   errno = 0;
   if (m_file.commit()) return true;
   const int savedErrno = errno;
-  return Fail("WriteFile", WinErrorFromFileDevice(m_file, savedErrno));
+  return Fail(IoOperation::Write, WinErrorFromFileDevice(m_file, savedErrno));
 }

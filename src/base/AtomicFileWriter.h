@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "base/FailureText.h"
 #include "base/ReportSink.h"
 #include "base/ResultCodes.h"
 
@@ -25,7 +26,7 @@ class CAtomicFileWriter {
   bool Commit();
 
  private:
-  bool Fail(const char* call, ResultCode code);
+  bool Fail(IoOperation operation, ResultCode code);
 
   QString m_title;
   IReportSink& m_sink;

@@ -18,24 +18,24 @@ ResultCode CheckPlainFile(const QString& path) {
 }
 }  // namespace
 
-ResultCode ReportFileFailure(IReportSink& sink, const QString& title, const char* call, const QString& path,
+ResultCode ReportFileFailure(IReportSink& sink, const QString& title, IoOperation operation, const QString& path,
                              ResultCode code) {
-  sink.ErrorBox(title, FailureText(call, path, code));
+  sink.ErrorBox(title, FailureText(operation, path, code));
   SetLastError(code);
   return code;
 }
 
-bool CWholeFileReader::Fail(const char* call, ResultCode code) {
-  ReportFileFailure(m_sink, m_title, call, m_file.fileName(), code);
+bool CWholeFileReader::Fail(IoOperation operation, ResultCode code) {
+  ReportFileFailure(m_sink, m_title, operation, m_file.fileName(), code);
   m_file.close();
   return false;
 }
 
 bool CWholeFileReader::Open(const QString& path) {
   m_file.setFileName(path);
-  if (const ResultCode code = CheckPlainFile(path)) return Fail("CreateFile", code);
+  if (const ResultCode code = CheckPlainFile(path)) return Fail(IoOperation::Open, code);
   errno = 0;
-  if (!m_file.open(QIODevice::ReadOnly)) return Fail("CreateFile", WinErrorFromFileDevice(m_file, errno));
+  if (!m_file.open(QIODevice::ReadOnly)) return Fail(IoOperation::Open, WinErrorFromFileDevice(m_file, errno));
   return true;
 }
 
@@ -45,7 +45,7 @@ bool CWholeFileReader::Read(qint64 size, QByteArray& content) {
   if (content.size() != size) {
     const int savedErrno = errno;
     const bool reported = savedErrno != 0 || m_file.error() != QFileDevice::NoError;
-    return Fail("ReadFile", reported ? WinErrorFromFileDevice(m_file, savedErrno) : Result::ReadFault);
+    return Fail(IoOperation::Read, reported ? WinErrorFromFileDevice(m_file, savedErrno) : Result::ReadFault);
   }
   m_file.close();
   return true;

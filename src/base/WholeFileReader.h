@@ -6,12 +6,13 @@
 #include <QFile>
 #include <QString>
 
+#include "base/FailureText.h"
 #include "base/ReportSink.h"
 #include "base/ResultCodes.h"
 
-// Shows the failure of a system call on a file and leaves its code as the
+// Shows the failure of an operation on a file and leaves its code as the
 // last error; returns the code.
-ResultCode ReportFileFailure(IReportSink& sink, const QString& title, const char* call, const QString& path,
+ResultCode ReportFileFailure(IReportSink& sink, const QString& title, IoOperation operation, const QString& path,
                              ResultCode code);
 
 class CWholeFileReader {
@@ -23,7 +24,7 @@ class CWholeFileReader {
   bool Read(qint64 size, QByteArray& content);
 
  private:
-  bool Fail(const char* call, ResultCode code);
+  bool Fail(IoOperation operation, ResultCode code);
 
   QString m_title;
   IReportSink& m_sink;

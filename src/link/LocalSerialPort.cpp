@@ -61,7 +61,7 @@ ResultCode CLocalSerialPort::Open(const QString& name, std::uint32_t bps) {
     return code;
   }
   if (!ApplyLineSettings(bps)) {
-    Failed("SetCommState");
+    Failed(IoOperation::SetLineSettings);
     Close();
     return GetLastError();
   }
@@ -77,39 +77,41 @@ void CLocalSerialPort::Close() {
   m_port.clearError();
 }
 
-bool CLocalSerialPort::Failed(const char* apiName) {
+bool CLocalSerialPort::Failed(IoOperation operation) {
   // The error handler may have met the device gone within the call: it has
   // reported that and closed the port, and the port's error is cleared.
   if (m_port.isOpen()) {
     const ResultCode code = LastPortError();
-    SetLastError(ReportError(apiName, code == Result::Success ? Result::GenFailure : code));
+    SetLastError(ReportError(operation, code == Result::Success ? Result::GenFailure : code));
   }
   if (!m_port.isOpen()) SetLastError(ClosedError());
   return false;
 }
 
 bool CLocalSerialPort::ApplySpeed(std::uint32_t bps) {
-  return m_port.setBaudRate(static_cast<qint32>(bps)) || Failed("SetCommState");
+  return m_port.setBaudRate(static_cast<qint32>(bps)) || Failed(IoOperation::SetLineSettings);
 }
 
-bool CLocalSerialPort::PurgeReceive() { return m_port.clear(QSerialPort::Input) || Failed("PurgeComm"); }
+bool CLocalSerialPort::PurgeReceive() {
+  return m_port.clear(QSerialPort::Input) || Failed(IoOperation::ClearReceived);
+}
 
 bool CLocalSerialPort::WriteBytes(const char* bytes, std::size_t count) {
   // Handed to the driver now, not on the next loop turn: bytes only queued
   // are not written, and a failure to write them is this write's.
   if (m_port.write(bytes, static_cast<qint64>(count)) != static_cast<qint64>(count) || !m_port.flush())
-    return Failed("WriteFile");
+    return Failed(IoOperation::Write);
   return true;
 }
 
 bool CLocalSerialPort::Read(char* buffer, std::size_t count, std::size_t& bytesRead) {
   const qint64 got = m_port.read(buffer, static_cast<qint64>(count));
-  if (got < 0) return Failed("ReadFile");
+  if (got < 0) return Failed(IoOperation::Read);
   bytesRead = static_cast<std::size_t>(got);
   return true;
 }
 
-ResultCode CLocalSerialPort::ReportError(const char* apiName, ResultCode code) {
+ResultCode CLocalSerialPort::ReportError(IoOperation operation, ResultCode code) {
   // A device that went away is closed before the report: the error box runs
   // its own event loop, in which QSerialPort would repeat the error endlessly.
   const bool lost = m_port.isOpen() && code == Result::AccessDenied;
@@ -119,7 +121,7 @@ ResultCode CLocalSerialPort::ReportError(const char* apiName, ResultCode code) {
   }
   // A vanished adapter is a lost connection, not a question of permissions.
   const QString text = lost ? FormatString(Str::ConnectionLost, ModelName(), m_name, code)
-                            : ::FailureText(apiName, m_name, code);
+                            : ::FailureText(operation, m_name, code);
   emit ErrorReported(LoadString(Str::ComPortErrorTitle), text);
   if (lost) emit DeviceLost();
   return code;
@@ -137,5 +139,5 @@ void CLocalSerialPort::OnError(QSerialPort::SerialPortError error) {
   // line reads end-of-file, which QSerialPort calls ReadError. Either repeats
   // in a tight loop until the port is closed: report it once and close.
   const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
-  if (gone && m_port.isOpen()) ReportError("ReadFile", Result::AccessDenied);
+  if (gone && m_port.isOpen()) ReportError(IoOperation::Read, Result::AccessDenied);
 }

@@ -3,6 +3,7 @@
 
 #include <QSerialPort>
 
+#include "base/FailureText.h"
 #include "link/SerialLink.h"
 
 class CLocalSerialPort : public CSerialLink {
@@ -25,8 +26,8 @@ class CLocalSerialPort : public CSerialLink {
   void OnError(QSerialPort::SerialPortError error);
   ResultCode LastPortError() const;
   // A call failed: reports it and sets the last error; always false.
-  bool Failed(const char* apiName);
-  ResultCode ReportError(const char* apiName, ResultCode code);
+  bool Failed(IoOperation operation);
+  ResultCode ReportError(IoOperation operation, ResultCode code);
   bool ApplyLineSettings(std::uint32_t bps);
 
   QSerialPort m_port;

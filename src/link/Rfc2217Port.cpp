@@ -170,7 +170,9 @@ bool CRfc2217Port::ApplySpeed(std::uint32_t bps) {
   if (RequestSpeed(bps)) return true;
   Failed();
   const ResultCode code = GetLastError();
-  if (m_open) emit ErrorReported(LoadString(Str::ComPortErrorTitle), ::FailureText("SetCommState", m_address, code));
+  if (m_open)
+    emit ErrorReported(LoadString(Str::ComPortErrorTitle),
+                       ::FailureText(IoOperation::SetLineSettings, m_address, code));
   return false;
 }
 

@@ -107,7 +107,7 @@ void CFirmwareDownload::Start() {
 
 void CFirmwareDownload::Cancel() {
   if (!Busy()) return;
-  Finish("Cancel Button", Result::Cancelled);
+  Finish(Ending::Cancelled, Result::Cancelled);
 }
 
 void CFirmwareDownload::OnReply(const FtpReply& reply) {
@@ -117,14 +117,14 @@ void CFirmwareDownload::OnReply(const FtpReply& reply) {
   const bool ok = reply.code == Result::Success;
   switch (m_step) {
     case Step::OpeningSession:
-      if (!ok) return Finish("InternetConnect", reply.code);
+      if (!ok) return Finish(Ending::Connecting, reply.code);
       Log(DownloadLog::Own, Str::FtpConnected);
       return Navigate();
     case Step::NavigatingDirectory:
-      if (!ok) return Finish("FtpSetCurrentDirectory", reply.code);
+      if (!ok) return Finish(Ending::EnteringFolder, reply.code);
       return StartListing();
     case Step::FindingFiles:
-      if (!ok) return Finish("FtpFindFile", reply.code);
+      if (!ok) return Finish(Ending::Listing, reply.code);
       return ReadDirectory(reply.listing);
     case Step::GettingFile: return OnFileReceived(reply);
     case Step::Idle: return;
@@ -172,7 +172,7 @@ void CFirmwareDownload::ReadDirectory(const QByteArray& listing) {
     Log(DownloadLog::Trace, Str::FtpSkipped, m_names.first());
     m_names.clear();
   }
-  if (m_names.isEmpty()) return Finish("All Copy Complete", Result::Success);
+  if (m_names.isEmpty()) return Finish(Ending::AllCopied, Result::Success);
   Log(DownloadLog::Both, Str::FtpCopyingFiles, QDir::toNativeSeparators(m_folder));
   CopyNext();
 }
@@ -192,15 +192,15 @@ void CFirmwareDownload::CopyNext() {
   if (m_index == m_names.size()) {
     Log(DownloadLog::Both, Str::FtpCopiedFiles, m_copied, QDir::toNativeSeparators(m_folder));
     // A file that could not be copied makes the run a failure, though the others stay.
-    if (m_copyFailure != Result::Success) return Finish("File Copy", m_copyFailure);
-    return Finish("All Copy Complete", Result::Success);
+    if (m_copyFailure != Result::Success) return Finish(Ending::CopyingFiles, m_copyFailure);
+    return Finish(Ending::AllCopied, Result::Success);
   }
   m_file = std::make_unique<QTemporaryFile>(QDir(m_folder).filePath(QStringLiteral(".download-XXXXXX")));
   errno = 0;
   if (!m_file->open()) {
     const ResultCode code = WinErrorFromFileDevice(*m_file, errno);
     Log(DownloadLog::Both, Str::FtpUnableToCopy, m_names[m_index]);
-    return Finish("FtpGetFile", code);
+    return Finish(Ending::GettingFile, code);
   }
   m_step = Step::GettingFile;
   m_client.Get(Url(RemoteFolder() + u'/' + m_names[m_index]), *m_file, kMaxFileSize);
@@ -212,7 +212,7 @@ void CFirmwareDownload::OnFileReceived(const FtpReply& reply) {
   m_file.reset();  // removes what was not placed
   if (placed != Result::Success) {
     Log(DownloadLog::Both, Str::FtpUnableToCopy, name);
-    if (reply.code != Result::Success) return Finish("FtpGetFile", reply.code);
+    if (reply.code != Result::Success) return Finish(Ending::GettingFile, reply.code);
     if (m_copyFailure == Result::Success) m_copyFailure = placed;
     return CopyNext();
   }
@@ -234,7 +234,22 @@ ResultCode CFirmwareDownload::VerifyAndPlace(const QString& path) {
   return Result::Success;
 }
 
-void CFirmwareDownload::Finish(const char* name, ResultCode code) {
+// The names the log has always given each ending.
+const char* CFirmwareDownload::NameOf(Ending ending) {
+  switch (ending) {
+    case Ending::Connecting: return "InternetConnect";
+    case Ending::EnteringFolder: return "FtpSetCurrentDirectory";
+    case Ending::Listing: return "FtpFindFile";
+    case Ending::GettingFile: return "FtpGetFile";
+    case Ending::CopyingFiles: return "File Copy";
+    case Ending::Cancelled: return "Cancel Button";
+    case Ending::AllCopied: return "All Copy Complete";
+  }
+  Q_UNREACHABLE();
+}
+
+void CFirmwareDownload::Finish(Ending ending, ResultCode code) {
+  const QString name = QString::fromLatin1(NameOf(ending));
   if (code != Result::Success)
     TraceLine(Format("FtpDlg::Finish %s State %u dwErrorCode 0x%08X fForceError %u", name,
                      static_cast<unsigned>(m_step), code, 0u));
@@ -243,6 +258,6 @@ void CFirmwareDownload::Finish(const char* name, ResultCode code) {
   m_client.Cancel();  // nothing more to ask; a transfer in progress stops here
   m_file.reset();
   if (code != Result::Success)
-    Log(DownloadLog::Both, Str::FtpCompletedWithError, QString::fromLatin1(name), code, ErrorText(code));
+    Log(DownloadLog::Both, Str::FtpCompletedWithError, name, code, ErrorText(code));
   emit Finished(code);
 }

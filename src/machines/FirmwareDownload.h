@@ -60,6 +60,8 @@ class CFirmwareDownload : public QObject {
  private:
   // The numbers are the transfer states a trace names.
   enum class Step { Idle = 0, OpeningSession = 1, NavigatingDirectory = 2, FindingFiles = 3, GettingFile = 5 };
+  // What the run was doing when it ended; a failure is logged under its name.
+  enum class Ending { Connecting, EnteringFolder, Listing, GettingFile, CopyingFiles, Cancelled, AllCopied };
 
   template <class... A>
   void Log(DownloadLog where, unsigned id, const A&... args);
@@ -74,7 +76,8 @@ class CFirmwareDownload : public QObject {
   void OnFileReceived(const FtpReply& reply);
   // Verifies the file received and puts it in place; why not when it failed.
   ResultCode VerifyAndPlace(const QString& path);
-  void Finish(const char* name, ResultCode code);
+  static const char* NameOf(Ending ending);
+  void Finish(Ending ending, ResultCode code);
   QByteArray Url(const QString& remotePath) const;
 
   QString m_server;

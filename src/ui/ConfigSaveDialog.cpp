@@ -28,7 +28,7 @@ void CConfigSaveDialog::ChooseAndStart() {
   }
   // Found before the long read, not after it.
   if (const ResultCode problem = FolderWriteProblem(QFileInfo(m_path).absolutePath())) {
-    ShowFailure(FailureText("CreateFile", m_path, problem));
+    ShowFailure(FailureText(IoOperation::Open, m_path, problem));
     return;
   }
   if (m_machine->StartSave()) RunStarted();

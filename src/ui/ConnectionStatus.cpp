@@ -57,8 +57,9 @@ void CConnectionStatus::OnMachineFinished(ResultCode result) {
   if (IsFailure(result) && !model.IsPortOpen() && !model.Run.port.isEmpty()) {
     EndSearch();
     // A network port's failure names the address and what the network said.
-    QString text = CRfc2217Port::IsNetworkName(model.Run.port) ? model.Channel->FailureText(result)
-                                                                 : FailureText("CreateFile", model.Run.port, result);
+    QString text = CRfc2217Port::IsNetworkName(model.Run.port)
+                       ? model.Channel->FailureText(result)
+                       : FailureText(IoOperation::Open, model.Run.port, result);
     if (!advice.isEmpty()) text += QStringLiteral("\n") + advice;
     Show(text);
   }
