@@ -1,8 +1,6 @@
 # Stored configuration: the simulated tuner's memories, save, restore and the fault log.
 zu_test(test_sim_proms SimPromTest.cpp)
 zu_test(test_config_jobs ConfigJobsTest.cpp)
-zu_test(test_config_cli ConfigCliTest.cpp)
-target_link_libraries(test_config_cli PRIVATE zu_ctl_runner)
 
 # Not a pass/fail test: prints save and restore times against their wire time.
 add_executable(config_benchmark ConfigBenchmark.cpp TestSupport.cpp)

@@ -1,10 +1,6 @@
-# The stored configuration's edit, erase and factory-reset jobs, their rules
-# and their zu6400ctl commands.
+# The stored configuration's edit, erase and factory-reset jobs and their rules.
 zu_test(test_edit_configuration EditConfigurationTest.cpp ConfigurationRulesTest.cpp)
 zu_test(test_erase_machines EraseMachinesTest.cpp)
-
-zu_test(test_config_edit_cli ConfigEditCliTest.cpp)
-target_link_libraries(test_config_edit_cli PRIVATE zu_ctl_runner)
 
 # Not a pass/fail test: prints the read chain's time against its wire time.
 add_executable(config_read_benchmark ConfigReadBenchmark.cpp TestSupport.cpp)

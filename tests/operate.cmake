@@ -1,8 +1,5 @@
 zu_test(test_operate_machine OperateMachineTest.cpp)
 
-zu_test(test_operate_cli OperateCliTest.cpp)
-target_link_libraries(test_operate_cli PRIVATE zu_ctl_runner)
-
 # Not a pass/fail test: prints the program's time per exchange.
 add_executable(operate_benchmark OperateBenchmark.cpp TestSupport.cpp)
 target_link_libraries(operate_benchmark PRIVATE zu_machines zu_sim Qt6::Core)
