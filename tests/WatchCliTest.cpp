@@ -76,11 +76,13 @@ TEST_F(WatchCli, SleepingTunerIsALine) {
   EXPECT_EQ(QJsonDocument::fromJson(lines[0].toUtf8()).object()["power"].toInt(-1), 0);
 }
 
+// In real time: no cycle may fail here, and a busy machine must not make a
+// shortened time-out late.
 TEST_F(WatchCli, SigtermAndSigintEndTheRunWithTheLineInProgressWhole) {
-  StartSim({"--version", "01.97", "--pace"});
+  StartSim({"--version", "01.97", "--pace"}, 1);
   for (const int signal : {SIGTERM, SIGINT}) {
     QProcess watch;
-    StartCtl(watch, On({"watch", "--interval", "20"}), config.path());
+    StartCtl(watch, On({"watch", "--interval", "20"}), config.path(), 1);
     ASSERT_TRUE(WaitForLines(watch, 2));
     ::kill(static_cast<pid_t>(watch.processId()), signal);
     const CtlRun run = FinishCtl(watch);
@@ -127,9 +129,11 @@ TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatu
   const CtlRun run = FinishCtl(watch);
   EXPECT_EQ(run.status, 0);
   ExpectJsonLines(run.out);  // the alarm's lines keep out of the readings
-  const QRegularExpression alarm("\nALARM \\S+ SWR 3\\.50 above 2\\.5 for 0\\.2 s\\n"
-                                 "CLEAR \\S+ SWR 1\\.30 at or below 2\\.5 for 0\\.2 s\\n");
-  EXPECT_TRUE(run.err.contains(alarm)) << run.err.toStdString();
+  // Raised, then cleared (a cycle that failed may have its line between).
+  const qsizetype raised = run.err.indexOf(QRegularExpression("\nALARM \\S+ SWR 3\\.50 above 2\\.5 for 0\\.2 s\\n"));
+  EXPECT_GE(raised, 0) << run.err.toStdString();
+  EXPECT_GT(run.err.indexOf(QRegularExpression("\nCLEAR \\S+ SWR 1\\.30 at or below 2\\.5 for 0\\.2 s\\n")), raised)
+      << run.err.toStdString();
 
   // Above 1.2 all through: the first alarm ends the run.
   const CtlRun exit = Ctl({"watch", "--interval", "50", "--alarm-swr", "1.2", "--alarm-seconds", "0", "--alarm-exit"});
