@@ -34,7 +34,10 @@ QByteArray Reply(const QByteArray& name, unsigned value) { return Reply(name, QB
 QByteArray SwrText(double swr) { return QByteArray::number(std::min(swr, 9.99), 'f', 2); }
 }  // namespace
 
-CSimLiveState::CSimLiveState(unsigned short version, const SimLive& initial) : m_version(version), m_live(initial) {}
+CSimLiveState::CSimLiveState(unsigned short version, const SimLive& initial, unsigned timeScale)
+    : m_version(version), m_timeScale(timeScale), m_live(initial) {}
+
+double CSimLiveState::ElapsedMs(const QElapsedTimer& clock) const { return double(clock.elapsed()) * m_timeScale; }
 
 const QList<QByteArray>& CSimLiveState::Names() {
   // Longest first, so that "vswrb" is not taken for "vswr" nor "ts" for "t".
@@ -88,7 +91,7 @@ std::optional<QByteArray> CSimLiveState::Query(const QByteArray& name) {
 }
 
 std::optional<QByteArray> CSimLiveState::Reading(const QByteArray& name) const {
-  const SimReading* r = m_replay.empty() ? nullptr : ReadingAt(m_replay, m_replayClock.elapsed() / 1000.0);
+  const SimReading* r = m_replay.empty() ? nullptr : ReadingAt(m_replay, ElapsedMs(m_replayClock) / 1000.0);
   if (r == nullptr) return std::nullopt;
   if (name == "vfwd") return Reply(name, r->forward);
   if (name == "vrfl") return Reply(name, r->reflected);
@@ -146,7 +149,7 @@ std::optional<QByteArray> CSimLiveState::Action(const QByteArray& name) {
 // The relays walk from where they were to the match over the tune time.
 void CSimLiveState::Advance() {
   if (!m_tuning) return;
-  const double done = m_tuneMs == 0 ? 1.0 : std::min(1.0, double(m_tuneClock.elapsed()) / m_tuneMs);
+  const double done = m_tuneMs == 0 ? 1.0 : std::min(1.0, ElapsedMs(m_tuneClock) / m_tuneMs);
   const auto [c, l] = Target();
   auto step = [done](unsigned from, unsigned to) {
     return static_cast<unsigned>(std::lround(from + (double(to) - double(from)) * done));

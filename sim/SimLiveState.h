@@ -34,8 +34,9 @@ class CSimLiveState {
  public:
   static constexpr unsigned kDefaultTuneMs = 300;
 
-  // The firmware version (times 100) decides which queries exist.
-  CSimLiveState(unsigned short version, const SimLive& initial);
+  // The firmware version (times 100) decides which queries exist; its clock
+  // runs timeScale times faster than real time.
+  CSimLiveState(unsigned short version, const SimLive& initial, unsigned timeScale = 1);
 
   // Every live command name, for the tuner's handler table.
   static const QList<QByteArray>& Names();
@@ -61,6 +62,7 @@ class CSimLiveState {
   std::optional<QByteArray> Action(const QByteArray& name);
   bool Apply(const QByteArray& name, const QByteArray& value);
   void Advance();
+  double ElapsedMs(const QElapsedTimer& clock) const;  // on the tuner's clock
   unsigned Band() const;
   double SwrWith(unsigned capacitor, unsigned inductor) const;
   double Swr() const;
@@ -69,6 +71,7 @@ class CSimLiveState {
 
   mutable QMutex m_lock;
   unsigned short m_version;
+  unsigned m_timeScale;
   SimLive m_live;
   QSet<QByteArray> m_refused;
   std::map<std::pair<unsigned, unsigned>, std::pair<unsigned, unsigned>> m_memories;

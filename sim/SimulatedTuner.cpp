@@ -29,11 +29,13 @@ unsigned SpeedOf(speed_t s) {
 }  // namespace
 
 CSimulatedTuner::CSimulatedTuner(SimOptions options) : m_options(std::move(options)) {
+  m_options.timeScale = std::max(1u, m_options.timeScale);
+  m_options.loader.idleMs /= m_options.timeScale;  // the loader keeps real time: its wait is shortened
   m_clock.start();
   m_delay = m_options.replyDelayMs;
   GarbleReplies(m_options.garble, m_options.garbleTimes);
   const auto version = static_cast<unsigned short>(QString(m_options.version).remove(u'.').toUInt());
-  m_live = std::make_unique<CSimLiveState>(version, m_options.live);
+  m_live = std::make_unique<CSimLiveState>(version, m_options.live, m_options.timeScale);
   auto live = [this](const QByteArray& command) { return m_live->Answer(command); };
   for (const QByteArray& name : CSimLiveState::Names()) AddHandler(name, live);
   AddFallbackHandler(live);
@@ -72,18 +74,20 @@ unsigned CSimulatedTuner::LineSpeed() const {
   return SpeedOf(cfgetospeed(&tio));
 }
 
+double CSimulatedTuner::Now() const { return static_cast<double>(m_clock.nsecsElapsed()) / 1e6 * m_options.timeScale; }
+
 void CSimulatedTuner::OnReadable() {
   char buffer[512];
   const ssize_t n = read(m_master, buffer, sizeof buffer);
   if (n <= 0) return;
-  const double now = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
+  const double now = Now();
   QMutexLocker lock(&m_lock);
   for (ssize_t i = 0; i < n; ++i) {
     if (buffer[i] != ';') continue;
     if (m_commandTimes.size() == kCommandTimesKept) m_commandTimes.removeFirst();  // a long run stays small
     m_commandTimes.append(now);
   }
-  if (m_clock.elapsed() < m_deafUntil) return;  // restarting: what comes is lost
+  if (now < m_deafUntil) return;  // restarting: what comes is lost
   if (LineSpeed() != m_options.speed) {
     // At the wrong speed the tuner sees only noise.
     m_ignored += static_cast<unsigned>(n);
@@ -207,20 +211,17 @@ QByteArray CSimulatedTuner::Answer(const QByteArray& command) {
 
 // With --pace the reply is written when the command and the reply would have
 // crossed the wire at the line speed, ten bits a byte. Timers count whole
-// milliseconds: what rounding takes from one wait is added to the next, so
-// that a long run takes the true wire time.
+// real milliseconds: what rounding takes from one wait is added to the next,
+// so that a long run takes the true wire time (on the tuner's clock).
 void CSimulatedTuner::WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes) {
-  double exactMs = delayMs;
   int wait = 0;
   {
     QMutexLocker lock(&m_lock);
-    if (m_options.pace && m_options.speed > 0) {
-      exactMs += double(commandBytes + bytes.size()) * 10 * 1000 / m_options.speed + m_paceCarryMs;
-      wait = std::max(0, static_cast<int>(std::lround(exactMs)));
-      m_paceCarryMs = exactMs - wait;
-    } else {
-      wait = static_cast<int>(delayMs);
-    }
+    const bool paced = m_options.pace && m_options.speed > 0;
+    double exactMs = delayMs;
+    if (paced) exactMs += double(commandBytes + bytes.size()) * 10 * 1000 / m_options.speed + m_paceCarryMs;
+    wait = std::max(0, static_cast<int>(std::lround(exactMs / m_options.timeScale)));
+    if (paced) m_paceCarryMs = exactMs - double(wait) * m_options.timeScale;
   }
   if (wait == 0) {
     Write(bytes);
@@ -247,7 +248,7 @@ void CSimulatedTuner::Restart() {
   SimLive initial;
   {
     QMutexLocker lock(&m_lock);
-    m_deafUntil = m_clock.elapsed() + m_options.restartMs;
+    m_deafUntil = Now() + m_options.restartMs;
     m_pending.clear();
     initial = m_options.live;
   }
@@ -256,7 +257,7 @@ void CSimulatedTuner::Restart() {
 
 bool CSimulatedTuner::IsRestarting() const {
   QMutexLocker l(&m_lock);
-  return m_clock.elapsed() < m_deafUntil;
+  return Now() < m_deafUntil;
 }
 
 void CSimulatedTuner::SetRestartTime(unsigned ms) { QMutexLocker l(&m_lock); m_options.restartMs = ms; }

@@ -40,6 +40,10 @@ struct SimOptions {
   QString identity = QStringLiteral("ZU6400");
   bool pace = false;  // hold replies for their wire time at the line speed
   unsigned restartMs = 1000;  // deaf this long after "rst0;"
+  // How many times faster than real time its clock runs (a faster bench):
+  // its restart, reply holds, wire times, tuning and replayed readings all
+  // pass that much sooner.
+  unsigned timeScale = 1;
   SimLive live;       // the live state the tuner starts with
   // Faults on the line: every reply this late; "PS1;" neither wakes it nor
   // is answered; the device vanishes when the vanishOnTimes-th command of
@@ -123,6 +127,7 @@ class CSimulatedTuner : public QObject {
   void Write(const QByteArray& bytes);
   void WriteLater(const QByteArray& bytes, unsigned delayMs, qsizetype commandBytes);
   unsigned LineSpeed() const;
+  double Now() const;  // ms since made, on the tuner's clock
   void Restart();
   static QByteArray NameOf(const QByteArray& command);
 
@@ -141,7 +146,7 @@ class CSimulatedTuner : public QObject {
   QElapsedTimer m_clock;
   QList<double> m_commandTimes;
   bool m_silent = false;
-  qint64 m_deafUntil = -1;  // on m_clock, in ms; the tuner is restarting until then
+  double m_deafUntil = -1;  // on Now(); the tuner is restarting until then
   bool m_split = false;
   unsigned m_delay = 0;
   unsigned m_drop = 0;

@@ -9,9 +9,16 @@
 
 #include <csignal>
 
-CtlRun RunCtl(const QStringList& args, const QString& configHome) {
+namespace {
+void SetTimeScale(QProcess& p, QProcessEnvironment env, unsigned timeScale) {
+  env.insert(QStringLiteral("ZU6400_TIME_SCALE"), QString::number(timeScale));
+  p.setProcessEnvironment(env);
+}
+}  // namespace
+
+CtlRun RunCtl(const QStringList& args, const QString& configHome, unsigned timeScale) {
   QProcess p;
-  StartCtl(p, args, configHome);
+  StartCtl(p, args, configHome, timeScale);
   return FinishCtl(p);
 }
 
@@ -26,11 +33,11 @@ CtlRun RunCtlUnprivileged(const QStringList& args, const QString& configHome) {
   return FinishCtl(p);
 }
 
-void StartCtl(QProcess& p, const QStringList& args, const QString& configHome) {
+void StartCtl(QProcess& p, const QStringList& args, const QString& configHome, unsigned timeScale) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
   env.insert(QStringLiteral("XDG_DATA_HOME"), configHome + QStringLiteral("/data"));
-  p.setProcessEnvironment(env);
+  SetTimeScale(p, env, timeScale);
   p.start(QStringLiteral(ZU6400CTL_PATH), args);
 }
 
@@ -46,9 +53,9 @@ CtlRun FinishCtl(QProcess& p) {
 }
 
 CtlRun InterruptCtl(const QStringList& args, const QString& configHome, const QString& marker, int count,
-                    int presses) {
+                    int presses, unsigned timeScale) {
   QProcess p;
-  StartCtl(p, args, configHome);
+  StartCtl(p, args, configHome, timeScale);
   p.setReadChannel(QProcess::StandardError);
   QString err;
   const QDeadlineTimer deadline(60000);
@@ -68,7 +75,8 @@ CtlRun InterruptCtl(const QStringList& args, const QString& configHome, const QS
   return run;
 }
 
-CSimulatorProcess::CSimulatorProcess(const QStringList& args) {
+CSimulatorProcess::CSimulatorProcess(const QStringList& args, unsigned timeScale) {
+  SetTimeScale(m_process, QProcessEnvironment::systemEnvironment(), timeScale);
   m_process.start(QStringLiteral(ZU6400SIM_PATH), args);
   m_process.waitForReadyRead(5000);
   m_port = QString::fromUtf8(m_process.readLine()).trimmed();
@@ -79,8 +87,8 @@ CSimulatorProcess::~CSimulatorProcess() {
   m_process.waitForFinished();
 }
 
-void CtlSimTest::StartSim(const QStringList& args) {
-  sim = std::make_unique<CSimulatorProcess>(args);
+void CtlSimTest::StartSim(const QStringList& args, unsigned timeScale) {
+  sim = std::make_unique<CSimulatorProcess>(args, timeScale);
   port = sim->Port();
   ASSERT_FALSE(port.isEmpty());
 }

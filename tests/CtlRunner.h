@@ -10,6 +10,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
+// How many times faster than real time zu6400ctl and zu6400-sim run their
+// waits here (ZU6400_TIME_SCALE): a 3 s reset wait passes in 600 ms, and a
+// reply still comes within the 40 ms an identification then has. 1: real time,
+// for a test whose link takes its real time (ser2net).
+constexpr unsigned kCtlTimeScale = 5;
+
 struct CtlRun {
   int status = -1;  // the exit status; -1 when it crashed or never ended
   QString out;
@@ -17,23 +23,24 @@ struct CtlRun {
 };
 
 // zu6400ctl with its settings in configHome (and its data below it).
-CtlRun RunCtl(const QStringList& args, const QString& configHome);
+CtlRun RunCtl(const QStringList& args, const QString& configHome, unsigned timeScale = kCtlTimeScale);
 // The same without the superuser's rights: as the user nobody when the tests
 // run as root.
 CtlRun RunCtlUnprivileged(const QStringList& args, const QString& configHome);
 // The same, started and left running for a test that acts while it runs;
 // FinishCtl waits for its end (a minute at most) and collects the run.
-void StartCtl(QProcess& process, const QStringList& args, const QString& configHome);
+void StartCtl(QProcess& process, const QStringList& args, const QString& configHome,
+              unsigned timeScale = kCtlTimeScale);
 CtlRun FinishCtl(QProcess& process);
 // Runs zu6400ctl until its standard error has shown marker count times, then
 // presses Ctrl+C (a SIGINT) presses times, and collects the run.
 CtlRun InterruptCtl(const QStringList& args, const QString& configHome, const QString& marker, int count = 1,
-                    int presses = 1);
+                    int presses = 1, unsigned timeScale = kCtlTimeScale);
 
 // zu6400-sim in its own process; the first line it prints is its port.
 class CSimulatorProcess {
  public:
-  explicit CSimulatorProcess(const QStringList& args);
+  explicit CSimulatorProcess(const QStringList& args, unsigned timeScale = kCtlTimeScale);
   ~CSimulatorProcess();
   CSimulatorProcess(const CSimulatorProcess&) = delete;
   CSimulatorProcess& operator=(const CSimulatorProcess&) = delete;
@@ -50,7 +57,7 @@ class CSimulatorProcess {
 class CtlSimTest : public ::testing::Test {
  protected:
   // Starts zu6400-sim with its options.
-  void StartSim(const QStringList& args);
+  void StartSim(const QStringList& args, unsigned timeScale = kCtlTimeScale);
   // zu6400ctl on the simulator's port.
   CtlRun Ctl(QStringList args);
 

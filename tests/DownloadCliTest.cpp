@@ -47,16 +47,6 @@ TEST_F(DownloadCliTest, AFailureEndsWithItsErrorLine) {
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.err.endsWith("error 0x00002EFD: A connection with the server could not be established.\n"))
       << run.err.toStdString();
-
-  // The only new image does not verify: nothing is placed, and the run fails.
-  CFtpTestServer server;
-  server.AddFile("zu6400fw0106.hex", CorruptHex());
-  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
-  const CtlRun corrupt = Ctl({"download", "--folder", Folder(), "--server", server.Url()});
-  EXPECT_EQ(corrupt.status, 1);
-  EXPECT_TRUE(corrupt.err.contains("Unable to copy file zu6400fw0106.hex")) << corrupt.err.toStdString();
-  EXPECT_TRUE(corrupt.err.endsWith("error 0xE2000022: intel hex line checksum error\n")) << corrupt.err.toStdString();
-  EXPECT_TRUE(QDir(Folder()).isEmpty(QDir::Files | QDir::Hidden));
 }
 
 TEST_F(DownloadCliTest, CtrlCStopsTheCopyAndLeavesNoTemporaryFile) {

@@ -44,9 +44,11 @@ bool LargeFrameIsRefused(quint16 port, const QByteArray& host) {
 
 class ServeCli : public ::testing::Test {
  protected:
-  // Starts serve and waits for the address it announces.
+  // Starts serve and waits for the address it announces. In real time: a
+  // change fails with the first cycle whose reply comes late, and a busy
+  // machine must not make a shortened time-out late.
   bool Start(const QStringList& extra = {}) {
-    StartCtl(process, QStringList{"serve", "--simulate", "--listen", "127.0.0.1:0"} + extra, config.path());
+    StartCtl(process, QStringList{"serve", "--simulate", "--listen", "127.0.0.1:0"} + extra, config.path(), 1);
     QElapsedTimer clock;
     clock.start();
     const QRegularExpression serving(QStringLiteral("Serving the ZU6400 on (http://127.0.0.1:\\d+)/"));
@@ -134,13 +136,7 @@ TEST_F(ServeCli, RefusesFromTheHeadsKeepsItsMemoryLowAndGoesByTheNamesAllowed) {
   EXPECT_EQ(Stop().status, 0);
 }
 
-TEST_F(ServeCli, AnAddressItCannotListenOnIsAClearError) {
-  for (const char* bad : {"127.0.0.1", "127.0.0.1:65536", "localhost:80x"}) {
-    const CtlRun run = RunCtl({"serve", "--simulate", "--listen", bad}, config.path());
-    EXPECT_EQ(run.status, 2) << bad;
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("zu6400ctl: --listen %1: --listen takes ADDRESS:PORT").arg(bad)))
-        << run.err.toStdString();
-  }
+TEST_F(ServeCli, AnAddressInUseIsAClearError) {
   QTcpServer taken;
   ASSERT_TRUE(taken.listen(QHostAddress::LocalHost, 0));
   const CtlRun run =

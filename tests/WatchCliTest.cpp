@@ -66,7 +66,7 @@ TEST_F(WatchCli, CountLinesOfJsonOrCsvWithItsHeaderFirst) {
   EXPECT_EQ(rows[0], ReadingsHeader());
 }
 
-TEST_F(WatchCli, SleepingTunerIsALineAndBadNumbersAreUsageErrors) {
+TEST_F(WatchCli, SleepingTunerIsALine) {
   StartSim({"--version", "01.97", "--asleep"});
   const CtlRun asleep = Ctl({"watch", "--count", "2", "--interval", "50"});
   ASSERT_EQ(asleep.status, 0) << asleep.err.toStdString();
@@ -74,20 +74,15 @@ TEST_F(WatchCli, SleepingTunerIsALineAndBadNumbersAreUsageErrors) {
   const QStringList lines = asleep.out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(QJsonDocument::fromJson(lines[0].toUtf8()).object()["power"].toInt(-1), 0);
-
-  for (const QStringList& args : {QStringList{"watch", "--interval", "5"}, QStringList{"watch", "--count", "0"}}) {
-    const CtlRun bad = Ctl(args);
-    EXPECT_EQ(bad.status, 2) << args.join(' ').toStdString();
-    EXPECT_TRUE(bad.err.startsWith("zu6400ctl: " + args[1] + ' ' + args[2] + ": " + args[1] + " takes"))
-        << bad.err.toStdString();
-  }
 }
 
+// In real time: no cycle may fail here, and a busy machine must not make a
+// shortened time-out late.
 TEST_F(WatchCli, SigtermAndSigintEndTheRunWithTheLineInProgressWhole) {
-  StartSim({"--version", "01.97", "--pace"});
+  StartSim({"--version", "01.97", "--pace"}, 1);
   for (const int signal : {SIGTERM, SIGINT}) {
     QProcess watch;
-    StartCtl(watch, On({"watch", "--interval", "20"}), config.path());
+    StartCtl(watch, On({"watch", "--interval", "20"}), config.path(), 1);
     ASSERT_TRUE(WaitForLines(watch, 2));
     ::kill(static_cast<pid_t>(watch.processId()), signal);
     const CtlRun run = FinishCtl(watch);
@@ -119,7 +114,10 @@ TEST_F(WatchCli, TunerThatStopsAnsweringIsAnErrorLineAndWatchGoesOn) {
 TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatus3) {
   QFile readings(config.filePath("readings.txt"));
   ASSERT_TRUE(readings.open(QIODevice::WriteOnly));
-  readings.write("0 1.2 120 5\n0.3 3.5 120 68\n1.3 1.3 120 8\n");
+  // A second bad, a second good, over and over (on the simulator's clock):
+  // however late the watch starts, it sees the alarm raised and cleared.
+  for (int second = 0; second < 60; ++second)
+    readings.write(QByteArray::number(second) + (second % 2 == 0 ? " 3.5 120 68\n" : " 1.3 120 8\n"));
   readings.close();
   StartSim({"--version", "01.97", "--readings", readings.fileName()});
   QProcess watch;
@@ -131,16 +129,16 @@ TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatu
   const CtlRun run = FinishCtl(watch);
   EXPECT_EQ(run.status, 0);
   ExpectJsonLines(run.out);  // the alarm's lines keep out of the readings
-  const QRegularExpression alarm("\nALARM \\S+ SWR 3\\.50 above 2\\.5 for 0\\.2 s\\n"
-                                 "CLEAR \\S+ SWR 1\\.30 at or below 2\\.5 for 0\\.2 s\\n");
-  EXPECT_TRUE(run.err.contains(alarm)) << run.err.toStdString();
+  // Raised, then cleared (a cycle that failed may have its line between).
+  const qsizetype raised = run.err.indexOf(QRegularExpression("\nALARM \\S+ SWR 3\\.50 above 2\\.5 for 0\\.2 s\\n"));
+  EXPECT_GE(raised, 0) << run.err.toStdString();
+  EXPECT_GT(run.err.indexOf(QRegularExpression("\nCLEAR \\S+ SWR 1\\.30 at or below 2\\.5 for 0\\.2 s\\n")), raised)
+      << run.err.toStdString();
 
-  // Still bad at the end of the file: the first alarm ends the run.
+  // Above 1.2 all through: the first alarm ends the run.
   const CtlRun exit = Ctl({"watch", "--interval", "50", "--alarm-swr", "1.2", "--alarm-seconds", "0", "--alarm-exit"});
   EXPECT_EQ(exit.status, 3) << exit.err.toStdString();
   EXPECT_EQ(exit.err.count("ALARM "), 1);
-  EXPECT_EQ(Ctl({"watch", "--alarm-exit"}).status, 2);
-  EXPECT_TRUE(Ctl({"watch", "--alarm-swr", "1.2", "--alarm-seconds", "-1"}).err.contains("--alarm-seconds -1: --alarm-seconds takes 0 to 3600"));
 }
 
 }  // namespace

@@ -1,7 +1,2 @@
-# The stored configuration's edit, erase and factory-reset jobs, their rules
-# and their zu6400ctl commands.
+# The stored configuration's edit, erase and factory-reset jobs and their rules.
 zu_test(test_edit_configuration EditConfigurationTest.cpp)
-
-zu_test(test_config_edit_cli ConfigEditCliTest.cpp)
-target_link_libraries(test_config_edit_cli PRIVATE zu_ctl_runner)
-

@@ -1,12 +1,9 @@
-# Configuration files and firmware images: readers, writer, the zu6400ctl
-# checks, and the replay of the fuzzers' seed corpora.
+# Configuration files and firmware images: readers, writer, and the replay of
+# the fuzzers' seed corpora.
 zu_test(test_config_file ConfigurationFileTest.cpp)
 
 zu_test(test_firmware_image FirmwareImageTest.cpp)
 target_link_libraries(test_firmware_image PRIVATE zu_firmware)
-
-zu_test(test_file_checks_cli FileChecksCliTest.cpp)
-target_link_libraries(test_file_checks_cli PRIVATE zu_ctl_runner)
 
 zu_test(test_fuzz_replay FuzzReplayTest.cpp fuzz/FuzzEntries.cpp fuzz/FuzzEntries.h)
 target_link_libraries(test_fuzz_replay PRIVATE zu_firmware)

@@ -1,7 +1,7 @@
 #pragma once
 // The pace of the program's own waits: state timers (reply time-outs, search
-// polls) and the serial line's settling pauses. The program always runs at
-// real time (factor 1). Tests raise the factor so that waits pass sooner; the
+// polls) and the serial line's settling pauses. The program runs at real time
+// (factor 1; zu6400ctl takes ZU6400_TIME_SCALE). Tests raise the factor so that waits pass sooner; the
 // clock behind the engine's tick count then runs as much faster, so that a
 // time-out still measures, and is traced, as the milliseconds it stands for.
 // Main thread only.
