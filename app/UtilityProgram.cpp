@@ -7,11 +7,11 @@
 #include <QTextStream>
 
 #include "base/ProgramVersion.h"
-#include "machines/TunerModel.h"
+#include "machines/connection/TunerModel.h"
 #include "sim/SimulatorThread.h"
-#include "ui/Help.h"
-#include "ui/Language.h"
-#include "ui/MainWindow.h"
+#include "ui/shell/Help.h"
+#include "ui/shell/Language.h"
+#include "ui/shell/MainWindow.h"
 
 CUtilityProgram::CUtilityProgram(const QStringList& arguments) {
   QCommandLineParser parser;

@@ -5,7 +5,7 @@
 
 #include "app/UtilityProgram.h"
 #include "base/ProgramVersion.h"
-#include "ui/MainWindow.h"
+#include "ui/shell/MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

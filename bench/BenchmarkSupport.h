@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "TestSupport.h"
-#include "machines/McuLoaderStateMachine.h"
+#include "tests/support/TestSupport.h"
+#include "machines/firmware/McuLoaderStateMachine.h"
 #include "model/ModelEvents.h"
 
 // Runs the event loop (no sleeps between events) until the condition holds.

@@ -13,11 +13,11 @@
 #include <memory>
 
 #include "BenchmarkSupport.h"
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 #include "config/ConfigurationFileReader.h"
 #include "config/ConfigurationFileWriter.h"
-#include "machines/ConfigRestoreStateMachine.h"
-#include "machines/ConfigSaveStateMachine.h"
+#include "machines/configuration/ConfigRestoreStateMachine.h"
+#include "machines/configuration/ConfigSaveStateMachine.h"
 #include "model/ActiveMachineScope.h"
 #include "model/ModelReportSink.h"
 

@@ -7,8 +7,8 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 
-#include "TestSupport.h"
-#include "machines/EditConfigurationStateMachine.h"
+#include "tests/support/TestSupport.h"
+#include "machines/configuration/EditConfigurationStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTextStream>
 #include <cmath>
 
-#include "ui/HistoryChart.h"
+#include "ui/operate/HistoryChart.h"
 
 namespace {
 CHistoryPoint Reading(qint64 time, int i) {

@@ -9,7 +9,7 @@
 #include <QTextStream>
 
 #include "BenchmarkSupport.h"
-#include "LoaderTestSupport.h"
+#include "tests/support/LoaderTestSupport.h"
 
 namespace {
 constexpr std::uint32_t kImageBytes = 120 * 1024;

@@ -13,10 +13,10 @@
 #include <memory>
 
 #include "BenchmarkSupport.h"
-#include "FaultStation.h"
-#include "LoaderTestSupport.h"
-#include "Ser2NetServer.h"
-#include "machines/ConfigSaveStateMachine.h"
+#include "tests/support/FaultStation.h"
+#include "tests/support/LoaderTestSupport.h"
+#include "tests/support/Ser2NetServer.h"
+#include "machines/configuration/ConfigSaveStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "TestSupport.h"
-#include "machines/OperateStateMachine.h"
+#include "tests/support/TestSupport.h"
+#include "machines/operate/OperateStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
 namespace {

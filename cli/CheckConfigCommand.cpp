@@ -5,7 +5,7 @@
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "config/ConfigurationFileReader.h"
-#include "machines/TunerModel.h"
+#include "machines/connection/TunerModel.h"
 #include "model/ModelReportSink.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
 #include "firmware/FirmwareImage.h"
-#include "machines/TunerModel.h"
+#include "machines/connection/TunerModel.h"
 #include "model/ModelReportSink.h"
 
 int RunCheckHex(CCliContext& context, const QStringList& args) {

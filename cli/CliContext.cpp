@@ -10,8 +10,8 @@
 #include "cli/ConsoleLog.h"
 #include "cli/StopSignals.h"
 #include "link/Rfc2217Port.h"
-#include "machines/ContactStateMachine.h"
-#include "machines/TunerModel.h"
+#include "machines/connection/ContactStateMachine.h"
+#include "machines/connection/TunerModel.h"
 #include "model/ModelReportSink.h"
 #include "sim/SimulatorThread.h"
 

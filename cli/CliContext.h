@@ -11,7 +11,7 @@
 
 #include "base/ResultCodes.h"
 #include "firmware/FirmwareFolderScan.h"
-#include "machines/SwrAlarm.h"
+#include "machines/operate/SwrAlarm.h"
 
 class CConsoleLog;
 class CSimulatorThread;

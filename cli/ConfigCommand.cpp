@@ -10,7 +10,7 @@
 #include "base/TextFormat.h"
 #include "cli/ConfigSession.h"
 #include "cli/UsageText.h"
-#include "machines/TunerModel.h"
+#include "machines/connection/TunerModel.h"
 
 namespace {
 // A change: written into the requested parts of the band's elements (or of

@@ -1,6 +1,6 @@
 #include "cli/ConfigJob.h"
 
-#include "machines/TunerModel.h"
+#include "machines/connection/TunerModel.h"
 #include "model/ActiveMachineScope.h"
 
 namespace {

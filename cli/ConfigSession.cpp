@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "base/Printout.h"
-#include "machines/OperateValues.h"
-#include "machines/TunerModel.h"
+#include "machines/operate/OperateValues.h"
+#include "machines/connection/TunerModel.h"
 
 namespace {
 bool Has(unsigned short feature) { return GetModel().McuVersion.Get() >= feature; }

@@ -4,7 +4,7 @@
 // printout of the whole configuration.
 
 #include "cli/CliContext.h"
-#include "machines/EditConfigurationStateMachine.h"
+#include "machines/configuration/EditConfigurationStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
 class CConfigSession {

@@ -5,7 +5,7 @@
 #include "base/TextFormat.h"
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
-#include "machines/TunerModel.h"
+#include "machines/connection/TunerModel.h"
 
 int RunContact(CCliContext& context, const QStringList&) {
   const ResultCode result = context.Contact();

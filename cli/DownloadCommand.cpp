@@ -7,8 +7,8 @@
 #include "cli/CliContext.h"
 #include "cli/ConsoleLog.h"
 #include "firmware/FirmwareFolderScan.h"
-#include "machines/FirmwareDownload.h"
-#include "machines/TunerModel.h"
+#include "machines/firmware/FirmwareDownload.h"
+#include "machines/connection/TunerModel.h"
 
 int RunDownload(CCliContext& context, const QStringList&) {
   CTunerModel& model = GetModel();

@@ -7,9 +7,9 @@
 #include "base/TextFormat.h"
 #include "cli/ConfigJob.h"
 #include "cli/UsageText.h"
-#include "machines/EraseConfigurationStateMachine.h"
-#include "machines/EraseMemoryStateMachine.h"
-#include "machines/TunerModel.h"
+#include "machines/configuration/EraseConfigurationStateMachine.h"
+#include "machines/configuration/EraseMemoryStateMachine.h"
+#include "machines/connection/TunerModel.h"
 
 namespace {
 QString BandText(unsigned band) { return band == kAllBands ? QStringLiteral("All") : BandName(band); }

@@ -8,8 +8,8 @@
 #include "base/Printout.h"
 #include "base/StringTable.h"
 #include "cli/ConfigJob.h"
-#include "machines/FaultTableStateMachine.h"
-#include "machines/TunerModel.h"
+#include "machines/configuration/FaultTableStateMachine.h"
+#include "machines/connection/TunerModel.h"
 
 namespace {
 // A JSON string with its quotes.

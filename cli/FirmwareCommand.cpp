@@ -6,7 +6,7 @@
 #include "base/Printout.h"
 #include "cli/CliContext.h"
 #include "firmware/FirmwareFolderScan.h"
-#include "machines/TunerModel.h"
+#include "machines/connection/TunerModel.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "cli/TerminalProgress.h"
 #include "cli/UsageText.h"
 #include "firmware/FirmwareFolderScan.h"
-#include "machines/McuLoaderStateMachine.h"
-#include "machines/TunerModel.h"
+#include "machines/firmware/McuLoaderStateMachine.h"
+#include "machines/connection/TunerModel.h"
 #include "model/ActiveMachineScope.h"
 #include "sim/SimulatorThread.h"
 

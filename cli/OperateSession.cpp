@@ -3,8 +3,8 @@
 #include <QDeadlineTimer>
 #include <algorithm>
 
-#include "machines/OperateReadout.h"
-#include "machines/TunerModel.h"
+#include "machines/operate/OperateReadout.h"
+#include "machines/connection/TunerModel.h"
 
 COperateSession::COperateSession(CCliContext& context)
     : m_context(context), m_machine(GetModel()), m_active(GetModel(), m_machine) {

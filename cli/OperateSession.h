@@ -3,7 +3,7 @@
 // the model's job, one poll cycle at a time, and the printout of the values.
 
 #include "cli/CliContext.h"
-#include "machines/OperateStateMachine.h"
+#include "machines/operate/OperateStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
 class COperateSession {

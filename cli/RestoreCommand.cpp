@@ -12,8 +12,8 @@
 #include "cli/ConfigJob.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationFileReader.h"
-#include "machines/ConfigRestoreStateMachine.h"
-#include "machines/TunerModel.h"
+#include "machines/configuration/ConfigRestoreStateMachine.h"
+#include "machines/connection/TunerModel.h"
 #include "model/ModelReportSink.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include "cli/ConfigJob.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationFileWriter.h"
-#include "machines/ConfigSaveStateMachine.h"
-#include "machines/TunerModel.h"
+#include "machines/configuration/ConfigSaveStateMachine.h"
+#include "machines/connection/TunerModel.h"
 #include "model/ModelReportSink.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "cli/OperateSession.h"
 #include "cli/StopSignals.h"
-#include "machines/PollLoop.h"
-#include "machines/TunerModel.h"
+#include "machines/operate/PollLoop.h"
+#include "machines/connection/TunerModel.h"
 #include "server/ListenAddress.h"
 #include "server/MqttBridge.h"
 #include "server/ServerAccess.h"

@@ -6,8 +6,8 @@
 
 #include "cli/OperateSession.h"
 #include "cli/UsageText.h"
-#include "machines/LiveSettings.h"
-#include "machines/TunerModel.h"
+#include "machines/operate/LiveSettings.h"
+#include "machines/connection/TunerModel.h"
 
 QString SettingUsages() {
   QString text;

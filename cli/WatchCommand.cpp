@@ -12,10 +12,10 @@
 #include "base/TimeScale.h"
 #include "cli/OperateSession.h"
 #include "cli/StopSignals.h"
-#include "machines/PollLoop.h"
-#include "machines/ReadingsLog.h"
-#include "machines/SwrAlarm.h"
-#include "machines/TunerModel.h"
+#include "machines/operate/PollLoop.h"
+#include "machines/operate/ReadingsLog.h"
+#include "machines/operate/SwrAlarm.h"
+#include "machines/connection/TunerModel.h"
 
 namespace {
 class CWatch {

@@ -14,9 +14,9 @@
 #include "cli/CliContext.h"
 #include "cli/UsageText.h"
 #include "engine/FindSpeedState.h"
-#include "machines/OperateValues.h"
-#include "machines/PollLoop.h"
-#include "machines/SwrAlarm.h"
+#include "machines/operate/OperateValues.h"
+#include "machines/operate/PollLoop.h"
+#include "machines/operate/SwrAlarm.h"
 #include "server/ListenAddress.h"
 #include "server/MqttSettings.h"
 

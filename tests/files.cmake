@@ -1,11 +1,11 @@
 # Configuration files and firmware images: readers, writer, and the replay of
 # the fuzzers' seed corpora.
-zu_test(test_config_file ConfigurationFileTest.cpp)
+zu_test(test_config_file files/ConfigurationFileTest.cpp)
 
-zu_test(test_firmware_image FirmwareImageTest.cpp)
+zu_test(test_firmware_image files/FirmwareImageTest.cpp)
 target_link_libraries(test_firmware_image PRIVATE zu_firmware)
 
-zu_test(test_fuzz_replay FuzzReplayTest.cpp fuzz/FuzzEntries.cpp fuzz/FuzzEntries.h)
+zu_test(test_fuzz_replay files/FuzzReplayTest.cpp fuzz/FuzzEntries.cpp fuzz/FuzzEntries.h)
 target_link_libraries(test_fuzz_replay PRIVATE zu_firmware)
 target_compile_definitions(test_fuzz_replay PRIVATE ZU_FUZZ_CORPUS="${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus")
 
@@ -13,5 +13,5 @@ if(ZU_FUZZ)
   add_subdirectory(fuzz)
 endif()
 
-zu_test(test_firmware_scan FirmwareFolderScanTest.cpp)
+zu_test(test_firmware_scan files/FirmwareFolderScanTest.cpp)
 target_link_libraries(test_firmware_scan PRIVATE zu_firmware)

@@ -1,8 +1,8 @@
 # Desktop program tests; widgets run on the offscreen platform.
-set(_ui_support UiTestSupport.cpp UiTestSupport.h)
-zu_test(test_ui_window MainWindowTest.cpp AccessibilityTest.cpp ${_ui_support})
-zu_test(test_ui_tester CommandTesterTest.cpp ${_ui_support})
-zu_test(test_ui_views LogViewTest.cpp RtfReaderTest.cpp)
+set(_ui_support support/UiTestSupport.cpp support/UiTestSupport.h)
+zu_test(test_ui_window shell/MainWindowTest.cpp shell/AccessibilityTest.cpp ${_ui_support})
+zu_test(test_ui_tester tester/CommandTesterTest.cpp ${_ui_support})
+zu_test(test_ui_views shell/LogViewTest.cpp shell/RtfReaderTest.cpp)
 foreach(_t test_ui_window test_ui_tester test_ui_views)
   target_link_libraries(${_t} PRIVATE zu_ui)
   target_compile_definitions(${_t} PRIVATE ZU_HELP_SOURCE_DIR="${CMAKE_SOURCE_DIR}/resources/help")
@@ -14,7 +14,7 @@ add_custom_command(TARGET test_ui_window POST_BUILD
 # The --simulate run of the desktop program.
 target_link_libraries(test_ui_window PRIVATE zu_app)
 # A run's own settings, in both front ends: zu6400ctl runs as a process.
-target_sources(test_ui_window PRIVATE RunSettingsTest.cpp)
+target_sources(test_ui_window PRIVATE connection/RunSettingsTest.cpp)
 target_link_libraries(test_ui_window PRIVATE zu_ctl_runner zu_ftp_test_server)
 
 # Every text of the desktop program translated: lupdate over the sources,

@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <cmath>
 
-#include "machines/OperateReadout.h"
+#include "machines/operate/OperateReadout.h"
 
 QString LinkText(const CModelBase& model, ResultCode lastResult) {
   // Checked first: other devices answer "I;" in forms the table gives the

@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QJsonObject>
 
-#include "machines/OperateValues.h"
-#include "machines/ReadingsHistory.h"
+#include "machines/operate/OperateValues.h"
+#include "machines/operate/ReadingsHistory.h"
 #include "model/ModelBase.h"
 
 inline constexpr const char* kAnotherDevice = "another device";

@@ -6,7 +6,7 @@
 
 #include "base/StringTable.h"
 #include "base/TextFormat.h"
-#include "machines/LiveSettings.h"
+#include "machines/operate/LiveSettings.h"
 #include "server/GuardedTcpServer.h"
 #include "server/RequestHead.h"
 #include "server/ServerAccess.h"

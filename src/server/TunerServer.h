@@ -13,9 +13,9 @@
 #include <list>
 #include <optional>
 
-#include "machines/PollLoop.h"
-#include "machines/ReadingsHistory.h"
-#include "machines/SwrAlarm.h"
+#include "machines/operate/PollLoop.h"
+#include "machines/operate/ReadingsHistory.h"
+#include "machines/operate/SwrAlarm.h"
 #include "server/ApiReply.h"
 #include "server/LiveFeed.h"
 #include "server/MetricsReport.h"

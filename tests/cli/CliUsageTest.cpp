@@ -1,0 +1,102 @@
+// zu6400ctl's usage: arguments it cannot take end the run with status 2 and
+// one line that names the argument at fault, before any tuner is looked for.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "tests/support/CtlRunner.h"
+#include "base/ProgramVersion.h"
+
+namespace {
+
+struct Misuse {
+  QStringList args;
+  QString problem;  // what the line says after "zu6400ctl: " (its start where it goes on)
+};
+
+// No port is given and none is saved: a command that spoke to a tuner before
+// judging its arguments would fail with status 1 instead.
+TEST(CliUsage, EachMisuseIsStatus2AndOneLineNamingTheArgument) {
+  const QString commands =
+      "(commands: contact, ports, status, set, tune, memorize, watch, config, save, restore, faults, erase-memories, "
+      "factory-reset, firmware, flash, download, serve, check-config, check-hex)";
+  const QString relay = QStringLiteral(" takes 0 to %1 or a relay byte 0x00 to 0xff");
+  const QString c = "c" + relay.arg("2701 pF");
+  const QString l = "l" + relay.arg("17370 nH");
+  const Misuse cases[] = {
+      {{"--speed", "1234", "contact"}, "--speed 1234: --speed takes AUTO, 38400, 19200, 9600 or 4800"},
+      {{"contact", "--wait", "3601"}, "--wait 3601: --wait takes 1 to 3600 seconds"},
+      {{"contact", "--frobnicate"}, "--frobnicate: unknown option"},
+      {{"frobnicate"}, "frobnicate: unknown command " + commands},
+      {{"statsu", "--json"}, "statsu: unknown command (did you mean status?)"},
+      {{"help", "sav"}, "sav: unknown command (did you mean save?)"},
+      {{"--json"}, "COMMAND is missing " + commands},
+      {{"memorize", "here", "there"}, "here: unexpected argument (usage: zu6400ctl memorize)"},
+      {{"restore"}, "FILE is missing (usage: zu6400ctl restore FILE)"},
+      {{"flash", "a.hex", "b.hex", "--yes"}, "b.hex: unexpected argument (usage: zu6400ctl flash [FILE])"},
+      {{"flash", "a.hex"}, "flash: loading firmware cannot be undone; add --yes"},
+      {{"factory-reset"}, "--yes is missing: the factory reset cannot be undone"},
+      {{"firmware", "--folder", ""}, "--folder: --folder takes a folder"},
+      {{"serve", "--listen", "127.0.0.1"}, "--listen 127.0.0.1: --listen takes ADDRESS:PORT"},
+      {{"serve", "--listen", "127.0.0.1:65536"}, "--listen 127.0.0.1:65536: --listen takes ADDRESS:PORT"},
+      {{"watch", "--interval", "5"}, "--interval 5: --interval takes "},
+      {{"watch", "--count", "0"}, "--count 0: --count takes 1 to "},
+      {{"watch", "--alarm-exit"}, "--alarm-exit: --alarm-exit needs --alarm-swr"},
+      {{"watch", "--alarm-swr", "1.2", "--alarm-seconds", "-1"}, "--alarm-seconds -1: --alarm-seconds takes 0 to 3600"},
+      {{"erase-memories", "--antenna", "1"}, "--band is missing"},
+      {{"erase-memories", "--band", "20", "--antenna", "4"}, "--antenna 4: --antenna takes 1, 2 or 3"},
+      {{"config", "set", "--band", "7", "ant1=on"}, "--band 7: --band takes 160, 80, "},
+      {{"config", "set", "ant1=on"}, "ant1=on: ant1 is set per band"},
+      {{"config", "set", "key-power=70000"}, "key-power=70000: key-power takes 0 to 65535"},
+      {{"config", "set", "volume=3"}, "volume=3: unknown setting"},
+      {{"set"}, "NAME=VALUE is missing (usage: zu6400ctl set NAME=VALUE ...)"},
+      // The good setting before the bad one is not sent either.
+      {{"set", "mode=M", "c=2702"}, "c=2702: " + c},
+      {{"set", "mode=M", "l=17371"}, "l=17371: " + l},
+      {{"set", "mode=M", "C=0x"}, "C=0x: " + c},
+      {{"set", "mode=M", "c=0x1ff"}, "c=0x1ff: " + c},
+      {{"set", "mode=M", "l=0x+f"}, "l=0x+f: " + l},
+      {{"set", "mode=M", "antenna= 2"}, "antenna= 2: antenna takes 1 to 3"},
+      {{"set", "mode=M", "mode=X"}, "mode=X: mode takes A, M or B (auto, manual or bypass)"},
+      {{"set", "mode=M", "foo=1"},
+       "foo=1: unknown setting (settings: mode, antenna, side, bypass, attenuator, ampi, power, c, l)"},
+      {{"set", "mode=M", "c"}, "c: expected NAME=VALUE"},
+  };
+  QTemporaryDir config;
+  std::vector<std::unique_ptr<QProcess>> runs;
+  for (const Misuse& m : cases) {
+    runs.push_back(std::make_unique<QProcess>());
+    StartCtl(*runs.back(), m.args, config.path());
+  }
+  for (size_t i = 0; i < runs.size(); ++i) {
+    SCOPED_TRACE(cases[i].args.join(' ').toStdString());
+    const CtlRun r = FinishCtl(*runs[i]);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.startsWith("zu6400ctl: " + cases[i].problem)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith("\ntry zu6400ctl --help\n")) << r.err.toStdString();
+    EXPECT_EQ(r.err.count(u'\n'), 2) << r.err.toStdString();
+  }
+}
+
+TEST(CliUsage, HelpForAllOrOneCommandAndTheVersion) {
+  QTemporaryDir config;
+  const CtlRun help = RunCtl({"--help"}, config.path());
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.err.isEmpty());
+  EXPECT_TRUE(help.out.startsWith("usage: zu6400ctl COMMAND [ARGS] [OPTIONS]\n"));
+
+  // One command's help, asked for either way: its usage, its options only, an example.
+  const CtlRun save = RunCtl({"help", "save"}, config.path());
+  EXPECT_EQ(save.status, 0);
+  EXPECT_EQ(RunCtl({"save", "--help"}, config.path()).out, save.out);
+  for (const char* line : {"usage: zu6400ctl save [FILE] [OPTIONS]\n", "\nexample:\n  zu6400ctl save "})
+    EXPECT_TRUE(save.out.contains(line)) << line;
+  EXPECT_FALSE(save.out.contains("--listen"));
+  EXPECT_EQ(RunCtl({"--version"}, config.path()).out, "zu6400ctl " + CProgramVersion::Number() + "\n");
+}
+
+}  // namespace

@@ -1,0 +1,375 @@
+// Save, restore and the fault table, end to end through a real
+// pseudo-terminal against the simulated tuner.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "tests/support/TestSupport.h"
+#include "base/TimeScale.h"
+#include "config/ConfigurationFileReader.h"
+#include "config/ConfigurationFileWriter.h"
+#include "machines/configuration/ConfigRestoreStateMachine.h"
+#include "machines/configuration/ConfigSaveStateMachine.h"
+#include "machines/configuration/FaultTableStateMachine.h"
+#include "model/ActiveMachineScope.h"
+#include "model/ModelReportSink.h"
+
+namespace {
+
+QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const char*>(image.data()), image.size()); }
+
+// How many different commands in the received stream begin with the prefix
+// (one sent again after a reply came late on a busy machine counts once).
+int Count(const QByteArray& received, const char* prefix) {
+  QSet<QByteArray> commands;
+  for (const QByteArray& command : received.split(';'))
+    if (command.startsWith(prefix)) commands.insert(command);
+  return static_cast<int>(commands.size());
+}
+
+// A restore's searches, such as the one for the restarted tuner, run at a pace
+// that is still answered; once connected, nothing has to come back in time.
+const std::vector<CPacer::Rule> kRestartPace = {{"Attempting to contact", kSearchTime}, {"Connected to", kFastTime}};
+
+// A fixture with a contacted tuner that restarts quickly.
+class ConfigJobs : public ::testing::Test {
+ protected:
+  explicit ConfigJobs(SimOptions options = {}) : f(Quick(std::move(options))) {}
+  void SetUp() override {
+    ASSERT_TRUE(f.ContactAndWait());
+    f.Sim().ClearReceived();
+  }
+  static SimOptions Quick(SimOptions options) {
+    options.restartMs = 50;
+    return options;
+  }
+  // Runs a machine that ends with MachineFinished.
+  template <class M, class Start>
+  ResultCode Run(M& machine, Start start) {
+    const CActiveMachineScope active(f.Model(), machine);
+    return f.RunJob([&] {
+      start();
+      return true;
+    });
+  }
+  ResultCode Save(CConfigSaveStateMachine& machine) {
+    return Run(machine, [&] { machine.StartSave(); });
+  }
+  ResultCode Restore(CConfigRestoreStateMachine& machine) {
+    if (machine.StatusWindow() == nullptr) machine.SetStatusWindow(&restartPace);
+    return Run(machine, [&] { machine.StartRestore(); });
+  }
+  // A file saved from the simulated tuner now.
+  QString SaveFile() {
+    auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
+    EXPECT_EQ(Save(*machine), 0u);
+    CModelReportSink sink(f.Model());
+    const QString path = dir.filePath(QStringLiteral("tuner.ZU6400Config"));
+    EXPECT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), machine->Snapshot(), sink));
+    return path;
+  }
+
+  ModelFixture f;
+  QTemporaryDir dir;
+  CPacer restartPace{kRestartPace};
+};
+
+TEST_F(ConfigJobs, SaveReadsBothPromsInWholeChunksWithProgress) {
+  auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  int lastPosition = -1, lastMaximum = -1;
+  machine->SetProgressBar([&](int position, int maximum) { lastPosition = position, lastMaximum = maximum; });
+  ASSERT_EQ(Save(*machine), 0u);
+  const QByteArray received = f.Sim().Received();
+  EXPECT_EQ(Count(received, "erp"), 16);
+  EXPECT_EQ(Count(received, "ers"), 1024);
+  EXPECT_TRUE(received.contains("erp00404080;")) << "64 bytes at 0x0040";
+  EXPECT_TRUE(received.contains("ersFFC04001;")) << "the last chunk";
+  EXPECT_EQ(Bytes(machine->Snapshot().pic), f.Sim().Proms().Pic());
+  EXPECT_EQ(Bytes(machine->Snapshot().serial), f.Sim().Proms().Serial());
+  EXPECT_EQ(lastMaximum, 0x10400 / 32);
+  EXPECT_EQ(lastPosition, lastMaximum);
+}
+
+// Silence: every send waits out the whole time-out (2 s, the time the tuner
+// may take to write a page) before the next, then the job ends with its code.
+// Nothing answers a PROM command: from the first on, the waits run as fast as
+// the timers go; the search before it must still be answered.
+TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
+  const CTimeScaleScope fast(kSearchTime);
+  constexpr unsigned kTimeOutMs = 2000;
+  f.Model().Trace.Set(1);
+  CPacer pacer({{" send erp", 100}, {" send ewp", 100}});
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "erp", 0x0000, 100});
+  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  save->SetStatusWindow(&pacer);
+  std::uint32_t start = CTimeScale::Now();
+  EXPECT_EQ(Save(*save), Result::NoResponseReadEeprom);
+  const int sends = int(CStateHostBase::kDefaultRetryLimit);
+  WaitFor([&] { return f.Sim().Received().count("erp000040C0;") >= sends; }, 10000);  // a busy simulator reads late
+  EXPECT_EQ(f.Sim().Received().count("erp000040C0;"), sends);
+  // Timers may fire a little early, never a whole time-out.
+  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
+
+  CTimeScale::SetFactor(kSearchTime);
+  f.Sim().Proms().AddFault({SimPromFault::Refuse, "ewp", 0x0200, 100});
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->SetStatusWindow(&pacer);
+  restore->Data().picRuns.emplace_back();
+  restore->Data().picRuns.back().page = 2;
+  start = CTimeScale::Now();
+  EXPECT_EQ(Restore(*restore), Result::NoResponseWriteEeprom);
+  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
+  EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
+}
+
+// Stands in for a job's status window. At the job's send of the command
+// whose reply the simulator holds, a timer starts that ends 1.5 s later on
+// the time scale: before the job's own time-out, which starts after it and
+// is longer, so that it fires first however busy the machine. It hands the
+// program the reply and lets it read it before any other timer may fire. It
+// paces a restart as the fixture does.
+class CLateReply : public CPacer {
+ public:
+  CLateReply(CSimulatedTuner& sim, const QByteArray& command)
+      : CPacer(kRestartPace), m_sim(sim), m_command(QString::fromLatin1(command)) {
+    m_sim.HoldReplies(command);
+  }
+  bool Released() const { return m_released; }
+
+ protected:
+  void customEvent(QEvent* event) override {
+    CPacer::customEvent(event);
+    if (event->type() != CModelEvent::EventType()) return;
+    const auto* e = static_cast<CModelEvent*>(event);
+    if (m_armed || e->Message != Msg::StateText || !e->Text.contains(" send " + m_command)) return;
+    m_armed = true;
+    QTimer::singleShot(CTimeScale::RealMs(1500), Qt::PreciseTimer, this, [this] {
+      m_released = m_sim.ReleaseHeld(5000);
+      QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    });
+  }
+
+ private:
+  CSimulatedTuner& m_sim;
+  QString m_command;
+  bool m_armed = false;
+  bool m_released = false;
+};
+
+// A reply 1.5 s after its send still comes within the time-out, for reads and writes.
+TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
+  const CTimeScaleScope fast(kFastTime);
+  f.Model().Trace.Set(1);
+  CLateReply lateRead(f.Sim(), "ers0400");
+  CFaultTableStateMachine faults(f.Model());
+  faults.SetStatusWindow(&lateRead);
+  ASSERT_EQ(Run(faults, [&] { faults.StartReading(); }), 0u);
+  EXPECT_TRUE(lateRead.Released());
+  EXPECT_EQ(f.Sim().Received().count("ers0400"), 1) << "taken at the first send";
+
+  CLateReply lateWrite(f.Sim(), "ewp02");
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->SetStatusWindow(&lateWrite);
+  restore->Data().picRuns.emplace_back();
+  restore->Data().picRuns.back().page = 2;
+  restore->Data().picRuns.back().last = 0x07;
+  ASSERT_EQ(Restore(*restore), 0u);
+  EXPECT_TRUE(lateWrite.Released());
+  EXPECT_EQ(f.Sim().Received().count("ewp020008"), 1);
+}
+
+// Each chunk has retries of its own: more damaged replies than the limit,
+// spread over the chunks of one range, leave a save and a restore whole. (The
+// limit stays as it is: the jobs' searches for the tuner count on it too.)
+TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
+  const CTimeScaleScope fast(kFastTime);
+  constexpr unsigned kDamaged = CStateHostBase::kDefaultRetryLimit + 1;
+  const SimPromFault::Kind kinds[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
+  for (unsigned i = 0; i < kDamaged; ++i) f.Sim().Proms().AddFault({kinds[i % 3], "ers", 0x1000 * i + 0x400, 1});
+  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  EXPECT_EQ(Save(*save), 0u);
+  EXPECT_EQ(Bytes(save->Snapshot().serial), f.Sim().Proms().Serial());
+
+  // A restore's range is a PIC run or a serial block: a whole page goes in
+  // four chunks, the damaged replies spread over them, none with the limit.
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  PicPromRun run;
+  run.page = 2;
+  run.last = 0xFF;
+  QByteArray pic = f.Sim().Proms().Pic();
+  for (unsigned n = 0; n < 256; ++n) pic[0x200 + n] = static_cast<char>(run.data[n] = static_cast<std::uint8_t>(n ^ 0x5A));
+  restore->Data().picRuns.push_back(run);
+  for (unsigned i = 0; i < 4; ++i)
+    f.Sim().Proms().AddFault({kinds[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0)});
+  // And a block across a page, in two chunks.
+  SerialPromBlock block;
+  block.start = 0x10F0;
+  block.count = 32;
+  QByteArray serial = f.Sim().Proms().Serial();
+  for (unsigned n = 0; n < block.count; ++n) serial[0x10F0 + n] = static_cast<char>(block.data[n] = static_cast<std::uint8_t>(0xA0 + n));
+  restore->Data().serialBlocks.push_back(block);
+  ASSERT_EQ(Restore(*restore), 0u);
+  EXPECT_EQ(f.Sim().Proms().Pic(), pic);
+  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
+}
+
+TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
+  const CTimeScaleScope fast(kFastTime);
+  const QString path = SaveFile();
+  const QByteArray pic = f.Sim().Proms().Pic(), serial = f.Sim().Proms().Serial();
+  // Change what a restore puts back, and what it must leave alone.
+  f.Sim().Proms().SetPic(0x0100, QByteArray(0x300, '\x55'));
+  f.Sim().Proms().SetSerial(0x1000, QByteArray(0xF000, '\x00'));
+  auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  CModelReportSink sink(f.Model());
+  ASSERT_EQ(ReadConfigurationFile(path, f.Model().SerialNumber.Get(), machine->Data(), sink), 0u);
+  f.Sim().ClearReceived();
+  ASSERT_EQ(Restore(*machine), 0u);
+  const QByteArray received = f.Sim().Received();
+  EXPECT_EQ(Count(received, "ewp"), 16);
+  EXPECT_EQ(Count(received, "ews"), 960);
+  EXPECT_TRUE(received.contains(QByteArray("ewp002040") + QByteArray(pic.mid(0x20, 64)).toHex().toUpper()))
+      << "page 0 from 0x20 on";
+  EXPECT_TRUE(received.contains("ewp00E020")) << "and its last 32 bytes";
+  EXPECT_TRUE(received.contains("rst0;ps1;")) << "reset, then power on";
+  EXPECT_EQ(f.Sim().Proms().Pic(), pic);
+  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "found again after the restart";
+}
+
+TEST_F(ConfigJobs, RestoreWritesOnlyTheBytesOfPartialRunsAndMayWriteThePicAlone) {
+  const CTimeScaleScope fast(kFastTime);
+  auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  PicPromRun run;
+  run.page = 1;
+  run.first = 0xB0;
+  run.last = 0xF7;  // 72 bytes: a chunk of 64 and one of 8
+  for (int i = run.first; i <= run.last; ++i) run.data[i] = static_cast<std::uint8_t>(i);
+  machine->Data().picRuns.push_back(run);
+  const QByteArray before = f.Sim().Proms().Pic();
+  const QByteArray serial = f.Sim().Proms().Serial();
+  ASSERT_EQ(Restore(*machine), 0u);
+  const QByteArray received = f.Sim().Received();
+  EXPECT_EQ(Count(received, "ewp"), 2);
+  EXPECT_TRUE(received.contains("ewp01B040"));
+  EXPECT_TRUE(received.contains("ewp01F008F0F1F2F3F4F5F6F7"));
+  EXPECT_EQ(Count(received, "ews"), 0);
+  EXPECT_TRUE(received.contains("rst0;ps1;"));
+  QByteArray expected = before;
+  for (int i = run.first; i <= run.last; ++i) expected[0x100 + i] = static_cast<char>(i);
+  EXPECT_EQ(f.Sim().Proms().Pic(), expected);
+  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
+}
+
+TEST_F(ConfigJobs, DamagedWriteRepliesAreSentAgainAndACancelledRestoreNeverResets) {
+  const CTimeScaleScope fast(kAnsweredTime);
+  auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  for (std::uint32_t a = 0x1000; a < 0x9000; a += 64) {
+    SerialPromBlock block;
+    block.start = a;
+    block.count = 64;
+    machine->Data().serialBlocks.push_back(block);
+  }
+  f.Sim().Proms().AddFault({SimPromFault::WrongAddress, "ews", 0x1040, 1});
+  f.Sim().Proms().AddFault({SimPromFault::BadChecksum, "ews", 0x1040, 1});
+  const ResultCode result = Run(*machine, [&] {
+    machine->StartRestore();
+    WaitFor([&] { return machine->Position() >= 64 * 40; }, 20000);
+    machine->Cancel();
+  });
+  EXPECT_EQ(result, Result::Cancelled);
+  const QByteArray received = f.Sim().Received();
+  EXPECT_EQ(received.count("ews104040"), 3) << "two damaged replies, then the one taken";
+  EXPECT_LT(Count(received, "ews"), 512) << "stopped before the last block";
+  EXPECT_FALSE(received.contains("rst0;"));
+  EXPECT_EQ(machine->IncompleteText(), "The tuner's stored configuration is now incomplete: restore a configuration "
+                                       "file again before using the tuner.");
+}
+
+TEST_F(ConfigJobs, FileFromAnotherTunerIsRefusedBeforeAnyWriteUnlessForced) {
+  const CTimeScaleScope fast(kFastTime);
+  auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  PicPromRun run;
+  run.page = 2;
+  run.last = 0x0F;
+  machine->Data().picRuns.push_back(run);
+  machine->Data().fileSerialNumber = 4321;
+  EXPECT_EQ(Restore(*machine), Result::SerialNumberMismatch);
+  EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 0);
+  EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
+  EXPECT_TRUE(machine->IncompleteText().isEmpty());
+  machine->SetForced(true);
+  EXPECT_EQ(Restore(*machine), 0u);
+  EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 1);
+  EXPECT_EQ(f.Sim().Proms().Pic().mid(0x200, 16), QByteArray(16, '\xFF'));
+}
+
+TEST_F(ConfigJobs, FaultRowsWalkTheRingBackwardsFromTheNewest) {
+  auto record = [](std::initializer_list<int> bytes) {
+    QByteArray r(16, '\0');
+    int i = 0;
+    for (int b : bytes) r[i++] = static_cast<char>(b);
+    return r;
+  };
+  QByteArray log(4096, '\xFF');
+  log.replace(0 * 16, 16, record({0x02, 0xCD, 0x5F, 0x01, 0x78, 0x37, 0x2C, 0x01, 0x28, 0, 0x80, 2, 0x40, 1}));
+  log.replace(1 * 16, 16, record({0x00, 59, 0, 0, 1, 0}));
+  log.replace(2 * 16, 16, record({0x00, 0, 0, 0, 5, 0}));
+  log.replace(255 * 16, 16, record({0x81, 0x10, 0x0E, 0, 0x2A, 0, 3, 2, 'A', 0x3C, 0x15}));
+  log.replace(254 * 16, 16, record({0x81, 1, 0, 0, 7, 0, 1, 'N', 0, 0xFF, 0x00}));
+  log.replace(200 * 16, 16, record({0x7E, 1, 0, 0, 1, 0, 2, 0, 3, 0, 0xFF, 9, 0x01, 0}));
+  f.Sim().Proms().SetSerial(0, log);
+  f.Sim().Proms().SetPic(0x002, QByteArray(1, '\0'));
+  CFaultTableStateMachine machine(f.Model());
+  ASSERT_EQ(Run(machine, [&] { machine.StartReading(); }), 0u);
+  EXPECT_TRUE(f.Sim().Received().contains("erp000201FD;ers000040C0;"));
+  EXPECT_EQ(Count(f.Sim().Received(), "ers"), 64);
+  const std::vector<FaultRow> rows = machine.Rows();
+  ASSERT_EQ(rows.size(), 6u);
+  const auto row = [&](std::size_t i) {
+    return QStringList{QString::number(rows[i].index), rows[i].timeOn, rows[i].fault, rows[i].data};
+  };
+  EXPECT_EQ(row(0), QStringList({"0", "1D 01:01:01", "02 - VFWD too high for SWR", "F 14200 VFWD 300 VRFL 40 SWR 2.50 SWRB 1.25"}));
+  EXPECT_EQ(row(1), QStringList({"255", "01:00:00", "81 - No match detail", "STEPS 42 AN 3 BYP? SIDEA C3C L15"}));
+  EXPECT_EQ(row(2), QStringList({"254", "00:00:01", "81 - No match detail", "STEPS 7 AN 1 BYPN SIDET CFF L00"}));
+  EXPECT_EQ(row(3), QStringList({"200", "00:00:01", "7E Unrecognized", "F 1 VFWD 2 VRFL 3 SWR 9.99 SWRB 0.00"}));
+  EXPECT_EQ(row(4), QStringList({"2", "", "00 - Power On", "5 times"}));
+  EXPECT_EQ(row(5), QStringList({"1", "00:00:59", "00 - Power On", ""}));
+}
+
+class ConfigJobsOnLoader : public ConfigJobs {
+ protected:
+  ConfigJobsOnLoader() : ConfigJobs([] {
+    SimOptions options;
+    options.identity = QStringLiteral("zu6400");
+    return options;
+  }()) {}
+};
+
+// A tuner in its bootstrap loader has no memories to show: every job ends at
+// once with its own code, and nothing is read or written.
+TEST_F(ConfigJobsOnLoader, JobsEndBeforeReadingOrWriting) {
+  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
+  EXPECT_EQ(Save(*save), Result::BootstrapLoaderRunning);
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  restore->Data().picRuns.emplace_back();
+  EXPECT_EQ(Restore(*restore), Result::BootstrapLoaderRunning);
+  CFaultTableStateMachine faults(f.Model());
+  EXPECT_EQ(Run(faults, [&] { faults.StartReading(); }), Result::BootstrapLoaderRunning);
+  const QByteArray received = f.Sim().Received();
+  for (const char* prefix : {"erp", "ers", "ewp", "ews", "rst0"}) EXPECT_EQ(Count(received, prefix), 0) << prefix;
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+}
+
+TEST(ConfigurationDefaults, FileName) {
+  const QDateTime time(QDate(2021, 9, 15), QTime(14, 25, 30));
+  EXPECT_EQ(DefaultConfigurationFileName(time, 1234), QStringLiteral("SN01234.20210915T142530.ZU6400Config"));
+  EXPECT_EQ(DefaultConfigurationFileName(time, kNoSerialNumber), QStringLiteral("20210915T142530.ZU6400Config"));
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+// The save, restore, fault table, erase-memory and reset windows offscreen,
+// on a model contacted with the simulated tuner, questions and file choices
+// answered in place of a person.
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "tests/support/UiTestSupport.h"
+#include "ui/operate/BandGroup.h"
+#include "ui/configuration/ConfigRestoreDialog.h"
+#include "ui/configuration/ConfigSaveDialog.h"
+#include "ui/configuration/EraseConfigurationDialog.h"
+#include "ui/configuration/EraseMemoryDialog.h"
+#include "ui/configuration/FaultTableDialog.h"
+
+namespace {
+
+class DialogFixture : public ModelFixture {
+ public:
+  explicit DialogFixture(unsigned serial = 1234) : ModelFixture(Options(serial)) {
+    SaveSetting("ConfigurationFolder", folder.path());
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+  }
+  static SimOptions Options(unsigned serial) {
+    SimOptions options = Firmware("01.39");
+    options.serial = serial;
+    options.restartMs = 100;
+    return options;
+  }
+  static void SaveSetting(const QString& name, const QVariant& value) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue(name, value);
+  }
+  bool WaitClosed(QDialog& dialog) { return WaitFor([&] { return !dialog.isVisible(); }, 30000); }
+  // Saves the tuner's configuration through the save window.
+  QString Save(const QString& name = "saved.ZU6400Config") {
+    answers.file = folder.filePath(name);
+    CConfigSaveDialog dialog;
+    dialog.show();
+    if (!WaitClosed(dialog)) ADD_FAILURE() << "save did not end";
+    return dialog.result() == QDialog::Accepted ? answers.file : QString();
+  }
+  int Boxes(const QString& title) const {
+    int n = 0;
+    for (const RecordedEvent& e : const_cast<DialogFixture*>(this)->Recorder().events)
+      n += e.message == Msg::MessageBox && e.title == title ? 1 : 0;
+    return n;
+  }
+
+  QTemporaryDir folder;
+  CPromptAnswers answers;
+};
+
+TEST(ConfigSaveDialog, WritesTheFileAndKeepsItsFolder) {
+  DialogFixture f;
+  QDir(f.folder.path()).mkdir("other");
+  f.answers.file = f.folder.filePath("other/tuner.ZU6400Config");
+  auto dialog = std::make_unique<CConfigSaveDialog>();
+  dialog->show();
+  ASSERT_TRUE(f.WaitClosed(*dialog));
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_TRUE(f.answers.offered.startsWith(f.folder.path() + "/SN01234."));
+  auto& progress = Child<QProgressBar>(*dialog);
+  EXPECT_EQ(progress.value(), progress.maximum());
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was saved to " + f.answers.file), 1);
+  dialog.reset();  // the folder is kept as the window goes
+  EXPECT_EQ(QSettings("Corvanta", "ZU6400 Utility").value("ConfigurationFolder").toString(), f.folder.filePath("other"));
+}
+
+TEST(ConfigSaveDialog, AFailedWriteLeavesTheWindowOpenWithClose) {
+  DialogFixture f;
+  f.Sim().ClearReceived();
+  f.answers.file = f.folder.filePath("missing/folder/tuner.ZU6400Config");
+  CConfigSaveDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Recorder().CountLinesContaining("Failed to save configuration") == 1; }, 30000));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(f.Boxes("Save Configuration Error"), 1);
+  EXPECT_FALSE(QFile::exists(f.answers.file));
+  EXPECT_FALSE(f.Sim().Received().contains("erp")) << "a folder that is not there is found before the tuner is read";
+  Button(dialog, QDialogButtonBox::Cancel).click();
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ConfigRestoreDialog, AGoodFileRestoresAndAnsweringNoLetsItRunOn) {
+  DialogFixture f;
+  const QString path = f.Save();
+  ASSERT_FALSE(path.isEmpty());
+  f.Sim().ClearReceived();
+  const CTimeScaleScope faster(kAnsweredTime);
+  f.answers.file = path;
+  f.answers.yes = false;
+  CConfigRestoreDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().Received().count("ews") > 10; }, 30000));
+  Button(dialog, QDialogButtonBox::Cancel).click();  // and No to the question
+  ASSERT_EQ(f.answers.questions.size(), 1);
+  EXPECT_TRUE(f.answers.questions[0].startsWith("Critical Operation in Progress: "));
+  EXPECT_TRUE(dialog.isVisible());
+  ASSERT_TRUE(f.WaitClosed(dialog));
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Configuration was restored from " + path), 1);
+}
+
+TEST(ConfigRestoreDialog, AnotherTunersFileIsNotWrittenWhenTheUserSaysNo) {
+  QTemporaryDir keep;
+  const QString copy = keep.filePath("other.ZU6400Config");
+  {
+    DialogFixture other(4321);
+    ASSERT_TRUE(QFile::copy(other.Save(), copy));
+  }
+  DialogFixture f;
+  f.Sim().ClearReceived();
+  f.answers.file = copy;
+  f.answers.yes = false;
+  CConfigRestoreDialog dialog;
+  dialog.show();
+  ASSERT_TRUE(f.WaitClosed(dialog));
+  ASSERT_EQ(f.answers.questions.size(), 1);
+  EXPECT_TRUE(f.answers.questions[0].startsWith("Serial Number Mismatch: "));
+  EXPECT_TRUE(f.answers.questions[0].endsWith("The file: S/N 04321\nYour ZU6400: S/N 01234"));
+  EXPECT_FALSE(f.Sim().Received().contains("ew"));
+}
+
+TEST(FaultTableDialog, ListsTheSeededLogNewestFirst) {
+  DialogFixture f;
+  CFaultTableDialog dialog;
+  dialog.show();
+  auto& list = Child<QTreeWidget>(dialog);
+  ASSERT_TRUE(WaitFor([&] { return list.topLevelItemCount() == 6; }, 30000));
+  // Wide enough for the longest text of a column; the rows copy as CSV.
+  EXPECT_GE(list.columnWidth(3), list.fontMetrics().horizontalAdvance(list.topLevelItem(0)->text(3)));
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (button->text() == "&Copy") button->click();
+  const QStringList csv = QGuiApplication::clipboard()->text().split("\r\n");
+  EXPECT_EQ(csv.mid(0, 2), (QStringList{"Index,Time On,Fault Code,Variable Data",
+                                        "4,02:02:02,01 - No match,F 7100 VFWD 250 VRFL 110 SWR 3.09 SWRB 4.00"}));
+}
+
+TEST(EraseMemoryDialog, EraseAllLogsBothLinesAndSendsEveryBand) {
+  DialogFixture f;
+  f.Sim().Live().Modify([](SimLive& live) { live.frequency = 7100; });
+  CEraseMemoryDialog dialog;
+  dialog.show();
+  // The tuner is on 40 m.
+  ASSERT_TRUE(WaitFor([&] { return Child<QAbstractButton>(dialog, "band3").isChecked(); }, 10000));
+  Child<QAbstractButton>(dialog, QStringLiteral("band%1").arg(kAllBands)).click();
+  f.Sim().ClearReceived();
+  auto& antenna3 = Child<QPushButton>(dialog, "eraseAntenna3");
+  antenna3.click();  // answered No: nothing is erased
+  ASSERT_EQ(f.answers.questions.size(), 1);
+  EXPECT_TRUE(f.answers.questions[0].endsWith(": Erase the tuning memories of antenna 3 on all bands? This cannot be undone."));
+  EXPECT_TRUE(f.Sim().Received().isEmpty());
+  f.answers.yes = true;
+  antenna3.click();
+  ASSERT_TRUE(WaitFor([&] { return f.Recorder().CountLinesContaining("ATU memory erased Band All Antenna 3") == 1; },
+                      10000));
+  EXPECT_TRUE(f.Sim().Received().contains("em003;em013;"));
+}
+
+TEST(EraseConfigurationDialog, ClosesOnlyAfterTheTunerIsFoundAgain) {
+  DialogFixture f;
+  const CTimeScaleScope faster(kAnsweredTime);
+  CEraseConfigurationDialog dialog;
+  dialog.show();
+  Button(dialog, QDialogButtonBox::Ok).click();
+  ASSERT_TRUE(WaitFor([&] { return f.Sim().Received().contains("rst0;"); }, 10000));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+  ASSERT_TRUE(f.WaitClosed(dialog));
+  const QByteArray sent = f.Sim().Received();
+  EXPECT_TRUE(sent.mid(sent.indexOf("rst0;")).contains("I;"));  // found again
+  EXPECT_EQ(f.Recorder().CountLinesContaining("was reset to its factory defaults and is back on " + f.SimPort()), 1);
+}
+
+}  // namespace

@@ -1,0 +1,293 @@
+// The rules the sheet and zu6400ctl share (threshold texts, the tuner's
+// encodings of them, whether a change is sent), and the edit-configuration
+// machine, factory reset and the erasing of tuning memories, end to end: the
+// program's serial channel on a real pseudo-terminal, the simulated tuner's
+// stored configuration on the other side.
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TestSupport.h"
+#include "machines/configuration/ConfigurationValues.h"
+#include "machines/connection/ContactStateMachine.h"
+#include "machines/configuration/EditConfigurationStateMachine.h"
+#include "machines/configuration/EraseConfigurationStateMachine.h"
+#include "machines/configuration/EraseMemoryStateMachine.h"
+#include "model/ActiveMachineScope.h"
+
+namespace {
+
+TEST(ConfigurationRules, ThresholdTextsGetExactlyTwoDecimals) {
+  EXPECT_EQ(NormalizeSwrThreshold("2"), "2.00");
+  EXPECT_EQ(NormalizeSwrThreshold("2.5"), "2.50");
+  EXPECT_EQ(NormalizeSwrThreshold("2.555"), "2.55");
+  EXPECT_EQ(NormalizeSwrThreshold("150.5"), "150.50");
+}
+
+TEST(ConfigurationRules, EncodingsFollowTheTunersResolution) {
+  EXPECT_EQ(SwrThresholdFine("1.50"), 256u + 128u);
+  EXPECT_EQ(SwrThresholdFine("3.05"), 768u + 12u);
+  EXPECT_EQ(SwrThresholdFine("0.99"), 253u);
+  EXPECT_EQ(SwrThresholdCoarse("0.99"), 252u);
+  EXPECT_EQ(SwrThresholdFine("2.5"), SwrThresholdFine("2.50"));  // one digit counts as tenths
+  EXPECT_EQ(SwrThresholdFine("150.00"), 99u * 256);  // the whole part stops at 99
+  EXPECT_EQ(SwrThresholdFine("abc"), 0u);
+}
+
+TEST(ConfigurationRules, ThresholdChangeNeedsADifferenceTheTunerCanTell) {
+  EXPECT_FALSE(IsSwrThresholdChange("2.0", "2.00"));
+  EXPECT_TRUE(IsSwrThresholdChange("2.0", "2.5"));
+  EXPECT_FALSE(IsSwrThresholdChange("1.50", "1.501"));
+  EXPECT_TRUE(IsSwrThresholdChange("1.50", "1.51"));
+  EXPECT_FALSE(IsSwrThresholdChange("99.00", "150.00"));
+}
+
+TEST(ConfigurationRules, PendingAndSendableAreTold) {
+  CConfigurationValues v;
+  EXPECT_FALSE(v.IsAnyPending());
+  v.SwrThresholdBypass.Set(4, "2.0");
+  v.SwrThresholdBypass.SetRequested(4, "2.00");
+  EXPECT_TRUE(v.IsAnyPending());        // Apply is offered
+  EXPECT_FALSE(v.HasChangesToSend());   // but nothing would go out
+  v.AntennaPreferred.SetRequested(10, 1);
+  EXPECT_TRUE(v.HasChangesToSend());
+}
+
+
+// A contacted model with an edit-configuration machine as the running job.
+class EditFixture : public ModelFixture {
+ public:
+  explicit EditFixture(SimOptions options = Firmware("01.39")) : ModelFixture(options), machine(Model()) {
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+  }
+
+  // Runs a chain to its end; leaves what it sent in sent.
+  ResultCode Run(bool (CEditConfigurationStateMachine::*start)()) {
+    Sim().ClearReceived();
+    const ResultCode result = RunJob([&] { return (machine.*start)(); });
+    WaitFor([] { return false; }, 20);  // anything sent after the end would show up here
+    sent = Sim().Received();
+    return result;
+  }
+  ResultCode Read() { return Run(&CEditConfigurationStateMachine::StartRead); }
+  ResultCode Write() { return Run(&CEditConfigurationStateMachine::StartWrite); }
+  CConfigurationValues& Values() { return machine.Values(); }
+
+  CEditConfigurationStateMachine machine;
+  CActiveMachineScope active{Model(), machine};
+  QByteArray sent;
+};
+
+// The queries of one band, in the order the chain asks them.
+QByteArray BandQueries(unsigned band, bool fineTune) {
+  const QByteArray b = QByteArray::number(band).rightJustified(2, '0');
+  QByteArray q = "ae" + b + "1;ae" + b + "2;ae" + b + "3;ap" + b + ";";
+  if (fineTune) q += "aft" + b + ";";
+  return q + "st" + b + "k;st" + b + "a;st" + b + "b;";
+}
+
+TEST(EditConfiguration, ReadChainAsksWhatTheFirmwareHas) {
+  struct Case {
+    const char* version;
+    QByteArray head;
+    bool fineTune;
+  };
+  for (const Case& c : {Case{"01.04", "", false}, Case{"01.38", "akip;psi;sl;", false},
+                        Case{"01.39", "akip;psi;sl;", true}}) {
+    EditFixture f(Firmware(c.version));
+    ASSERT_EQ(f.Read(), 0u) << c.version;
+    EXPECT_TRUE(f.sent.startsWith(c.head + BandQueries(0, c.fineTune))) << c.version << ": " << f.sent.left(80).data();
+    EXPECT_TRUE(f.sent.endsWith(BandQueries(10, c.fineTune))) << c.version;
+    EXPECT_EQ(f.sent.count(';'), c.head.count(';') + 11 * (c.fineTune ? 8 : 7)) << c.version;
+    EXPECT_TRUE(f.machine.IsLoaded());
+  }
+}
+
+TEST(EditConfiguration, ReadStoresEveryValueOfEveryBand) {
+  EditFixture f;
+  f.Sim().Config().Modify([](SimConfig& c) {
+    c.keyInterruptPower = 800;
+    c.bands[10].antennas = {0, 0, 1};
+    c.bands[10].preferred = 3;
+    c.bands[7].fineTune = 1;
+    c.bands[0].bypassThreshold = "3.25";
+  });
+  ASSERT_EQ(f.Read(), 0u);
+  const CConfigurationValues& v = f.Values();
+  EXPECT_EQ(v.KeyInterruptPower.Get(), 800);
+  EXPECT_EQ(v.AntennaEnable1.Get(10), 0);
+  EXPECT_EQ(v.AntennaEnable3.Get(10), 1);
+  EXPECT_EQ(v.AntennaPreferred.Get(10), 3);
+  EXPECT_EQ(v.AutoFineTune.Get(7), 1);
+  EXPECT_EQ(v.SwrThresholdBypass.Get(0), "3.25");
+  EXPECT_FALSE(v.IsAnyPending());
+}
+
+TEST(EditConfiguration, WriteSendsOnlyWhatChanged) {
+  EditFixture f;
+  ASSERT_EQ(f.Read(), 0u);
+  EXPECT_EQ(f.Write(), 0u);
+  EXPECT_EQ(f.sent, "");
+
+  f.Values().AntennaEnable2.SetRequested(7, 1);
+  ASSERT_EQ(f.Write(), 0u);
+  EXPECT_EQ(f.sent, "AE0721;ae072;");
+  EXPECT_EQ(f.Sim().Config().State().bands[7].antennas[1], 1u);
+  EXPECT_EQ(f.Values().AntennaEnable2.Get(7), 1);
+  EXPECT_FALSE(f.Values().IsAnyPending());
+
+  f.Values().KeyInterruptPower.SetRequested(1000);
+  f.Values().AntennaPreferred.SetRequested(0, 3);
+  f.Values().AutoFineTune.SetRequested(5, 1);
+  ASSERT_EQ(f.Write(), 0u);
+  EXPECT_EQ(f.sent, "AKIP1000;akip;AP003;ap00;AFT051;aft05;");
+  EXPECT_FALSE(f.Values().HasChangesToSend());
+}
+
+TEST(EditConfiguration, ThresholdIsWrittenOnlyWhenTheTunerCanTell) {
+  EditFixture f;
+  f.Sim().Config().Modify([](SimConfig& c) { c.bands[3].autotuneThreshold = "2.0"; });
+  ASSERT_EQ(f.Read(), 0u);
+  ASSERT_EQ(f.Values().SwrThresholdAutotune.Get(3), "2.0");
+
+  f.Values().SwrThresholdAutotune.SetRequested(3, "2.00");
+  EXPECT_EQ(f.Write(), 0u);
+  EXPECT_EQ(f.sent, "");
+
+  f.Values().SwrThresholdAutotune.SetRequested(3, "2.5");
+  EXPECT_EQ(f.Write(), 0u);
+  EXPECT_EQ(f.sent, "ST03A2.5;st03a;");
+  EXPECT_EQ(f.Values().SwrThresholdAutotune.Get(3), "2.50");  // the tuner's form
+  EXPECT_FALSE(f.Values().HasChangesToSend());
+}
+
+TEST(EditConfiguration, FirmwareWithoutASettingIsNeverSentIt) {
+  EditFixture f(Firmware("01.04"));
+  ASSERT_EQ(f.Read(), 0u);
+  f.Values().Sleep.SetRequested(1);
+  f.Values().AutoFineTune.SetRequested(2, 1);
+  f.Values().AntennaEnable3.SetRequested(2, 1);
+  ASSERT_EQ(f.Write(), 0u);
+  EXPECT_EQ(f.sent, "AE0231;ae023;");
+}
+
+TEST(EditConfiguration, BadReplyEndsTheChain) {
+  EditFixture f;
+  f.Sim().OverrideReply("ap00;", "AP004;");  // a digit above 3 is not a preferred antenna
+  const CTimeScaleScope fast(kFastTime);
+  EXPECT_EQ(f.Read(), Result::NoResponseAntennaPreferred);
+  EXPECT_FALSE(f.sent.contains("ap01;"));  // later bands are not touched
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+}
+
+TEST(EditConfiguration, TunerInItsLoaderEndsBothChains) {
+  SimOptions loader = Firmware("01.39");
+  loader.identity = QStringLiteral("zu6400");
+  EditFixture f(loader);
+  ASSERT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+  EXPECT_EQ(f.Read(), Result::BootstrapLoaderRunning);
+  EXPECT_EQ(f.sent, "");
+  f.Values().Sleep.SetRequested(1);
+  EXPECT_EQ(f.Write(), Result::BootstrapLoaderRunning);
+  EXPECT_EQ(f.sent, "");
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);  // still there to take firmware
+}
+
+// Memorizes relay settings for a band and antenna in the simulated tuner.
+void Remember(CSimulatedTuner& sim, unsigned frequency, unsigned antenna) {
+  sim.Live().Modify([&](SimLive& live) {
+    live.frequency = frequency;
+    live.antenna = antenna;
+    live.capacitor = 17;
+  });
+  sim.Live().Answer("sm;");
+}
+
+class EraseMemoryFixture : public ModelFixture {
+ public:
+  EraseMemoryFixture() {
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+    Sim().ClearReceived();
+  }
+  ResultCode Run(bool (CEraseMemoryStateMachine::*start)()) {
+    return RunJob([&] { return (machine.*start)(); });
+  }
+  CEraseMemoryStateMachine machine{Model()};
+  CActiveMachineScope active{Model(), machine};
+};
+
+TEST(EraseMemory, ReadsTheBandTheTunerIsOn) {
+  EraseMemoryFixture f;
+  f.Sim().Live().Modify([](SimLive& live) { live.frequency = 21200; });
+  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), 0u);
+  EXPECT_EQ(f.machine.Band.Get(), 7);
+  EXPECT_EQ(f.Sim().Received(), ";bn;");
+}
+
+TEST(EraseMemory, BandOutsideTheTableFailsAtOnce) {
+  EraseMemoryFixture f;
+  f.Sim().OverrideReply("bn;", "BN11;");
+  const CTimeScaleScope fast(kFastTime);
+  EXPECT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), Result::NoResponseBandNumber);
+  EXPECT_EQ(f.Sim().Received().count("bn;"), 1);  // no retry
+}
+
+TEST(EraseMemory, OneBandOrAllBandsInOneTransmission) {
+  EraseMemoryFixture f;
+  Remember(f.Sim(), 14200, 3);
+  Remember(f.Sim(), 7100, 3);
+  Remember(f.Sim(), 7100, 1);
+
+  f.machine.Band.Set(5);
+  f.machine.Antenna = 3;
+  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartErase), 0u);
+  EXPECT_EQ(f.Sim().Received(), ";em053;rv;");
+  EXPECT_FALSE(f.Sim().Live().Memory(5, 3));
+  EXPECT_TRUE(f.Sim().Live().Memory(3, 3));
+
+  f.Sim().ClearReceived();
+  f.machine.Band.Set(kAllBands);
+  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartErase), 0u);
+  EXPECT_EQ(f.Sim().Received(), ";em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;");
+  EXPECT_FALSE(f.Sim().Live().Memory(3, 3));
+  EXPECT_TRUE(f.Sim().Live().Memory(3, 1));  // another antenna's memory stays
+}
+
+// Runs a factory reset on a contacted tuner to its end.
+ResultCode FactoryReset(ModelFixture& f, QObject* statusWindow = nullptr) {
+  CEraseConfigurationStateMachine machine(f.Model());
+  machine.SetStatusWindow(statusWindow);
+  CActiveMachineScope active(f.Model(), machine);
+  return f.RunJob([&] { return machine.StartErase(); });
+}
+
+TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
+  // The pause for the reset passes as fast as the timers go; the search after
+  // it must still be answered.
+  CPacer pacer({{"Waiting", 100}, {"Attempting to contact", kSearchTime}});
+  ModelFixture f;
+  ASSERT_TRUE(f.ContactAndWait());
+  dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pacer);
+  f.Sim().SetRestartTime(200);
+  Remember(f.Sim(), 14200, 1);
+  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
+  f.Sim().ClearReceived();
+  EXPECT_EQ(FactoryReset(f, &pacer), 0u);
+  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
+  EXPECT_FALSE(f.Sim().Live().Memory(5, 1));
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
+TEST(EraseConfiguration, TunerInItsLoaderIsNotReset) {
+  SimOptions loader;
+  loader.identity = QStringLiteral("zu6400");
+  ModelFixture f(loader);
+  ASSERT_TRUE(f.ContactAndWait());
+  f.Sim().ClearReceived();
+  EXPECT_EQ(FactoryReset(f), Result::BootstrapLoaderRunning);
+  EXPECT_EQ(f.Sim().Received(), ";I;");
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+}
+
+}  // namespace

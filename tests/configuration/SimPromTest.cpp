@@ -1,0 +1,138 @@
+// The simulated tuner's restart and stored memories, spoken to over a real
+// pseudo-terminal.
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "tests/support/TestSupport.h"
+#include "link/PromFrames.h"
+#include "link/SerialPort.h"
+
+namespace {
+
+// A port on a simulated tuner that sends one command and collects its reply.
+class SimLine {
+ public:
+  explicit SimLine(SimOptions options = {}) : m_sim(std::move(options)) {
+    m_ok = m_sim.Start() && m_port.Open(m_sim.SlavePath()) == 0;
+  }
+  bool Ok() const { return m_ok; }
+  CSimulatedTuner& Sim() { return m_sim.Tuner(); }
+  // The reply up to its ";", or what came within the time.
+  QByteArray Exchange(const QByteArray& command, int timeoutMs = 10000) {
+    QByteArray reply;
+    m_port.WriteText(QString::fromLatin1(command));
+    WaitFor([&] {
+      char byte = 0;
+      bool got = false;
+      while (m_port.ReadByte(byte, got) && got) reply += byte;
+      return reply.endsWith(';');
+    }, timeoutMs);
+    return reply;
+  }
+
+ private:
+  CSimulatorThread m_sim;
+  CSerialPort m_port;
+  bool m_ok = false;
+};
+
+TEST(SimRestart, DeafWhileRestartingThenAsAfterPowerUp) {
+  SimOptions options;
+  options.restartMs = 300;
+  SimLine line(options);
+  ASSERT_TRUE(line.Ok());
+  line.Sim().Live().Modify([](SimLive& live) { live.power = 0; live.antenna = 3; });
+  EXPECT_EQ(line.Exchange("rst0;", 100), "") << "a restart is not answered";
+  EXPECT_TRUE(line.Sim().IsRestarting());
+  ASSERT_TRUE(WaitFor([&] { return !line.Sim().IsRestarting(); }, 20000));
+  EXPECT_EQ(line.Exchange(";"), ";");
+  EXPECT_EQ(line.Exchange("ps;"), "PS1;") << "comes up as it started";
+  EXPECT_EQ(line.Exchange("an;"), "AN1;");
+}
+
+// The framing the program and the tuner share, checked against worked
+// examples rather than against itself.
+TEST(PromFrames, CommandsSplitAtPagesAndCarryTheirChecksums) {
+  EXPECT_EQ(Prom::ReadCommand("erp", 0x0040, 64), QStringLiteral("erp00404080;"));
+  EXPECT_EQ(Prom::ReadCommand("ers", 0xFFC0, 64), QStringLiteral("ersFFC04001;"));
+  EXPECT_EQ(Prom::WriteCommand("ewp", 0x0120, QByteArrayView("\x01\xFF", 2)), QStringLiteral("ewp01200201FFDD;"));
+  EXPECT_EQ(Prom::ChunkLength(0x0020, 0xE0), 64u);
+  EXPECT_EQ(Prom::ChunkLength(0x10F0, 64), 16u) << "never across a page";
+  EXPECT_EQ(Prom::ChunkLength(0x10F0, 8), 8u);
+}
+
+TEST(PromFrames, OnlyAnExactAnswerIsTaken) {
+  const QString command = QStringLiteral("erp00020200;");  // checksum is not the reply's business
+  const QString good = QStringLiteral("ERP0002020A0BE7;");
+  EXPECT_EQ(Prom::ReadReplyData(command, good), QByteArray("\x0A\x0B"));
+  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0003020A0BE6;")).isEmpty()) << "another address";
+  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0002020A0BE8;")).isEmpty()) << "checksum";
+  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0002010AF3;")).isEmpty()) << "fewer bytes than asked";
+  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0002020A0GDF;")).isEmpty()) << "not hexadecimal";
+  const QString write = QStringLiteral("ews10000101EE;");
+  EXPECT_TRUE(Prom::IsWriteReplyFor(write, QStringLiteral("EWS100001EF;")));
+  EXPECT_FALSE(Prom::IsWriteReplyFor(write, QStringLiteral("EWS100001EE;")));
+  EXPECT_FALSE(Prom::IsWriteReplyFor(write, QStringLiteral("EWP100001EF;")));
+}
+
+TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
+  SimLine line;
+  ASSERT_TRUE(line.Ok());
+  line.Sim().Proms().SetPic(0x0120, QByteArray("\x01\xFF", 2));
+  EXPECT_EQ(line.Exchange("erp01200200;", 200), "") << "a wrong checksum is ignored";
+  EXPECT_EQ(line.Exchange("erp012002DD;"), "ERP01200201FFDD;");
+  EXPECT_EQ(line.Exchange("ewp0120021122AA;"), "EWP012002DD;");
+  EXPECT_EQ(line.Sim().Proms().Pic().mid(0x120, 2), QByteArray("\x11\x22"));
+  EXPECT_EQ(line.Exchange("ewp012002112200;", 200), "") << "a write with a wrong checksum is not taken";
+  EXPECT_EQ(line.Exchange("ews00FF021122CC;", 200), "") << "nor one across a page";
+  EXPECT_EQ(line.Exchange("erp03F040CD;", 200), "") << "nor a read past the end";
+  EXPECT_EQ(line.Exchange("ers000041BF;", 200), "") << "nor one of more than 64 bytes";
+  EXPECT_EQ(line.Exchange("ersA000015F;").left(9), "ERSA00001") << "an address that begins with a letter";
+}
+
+// The stored configuration is PIC PROM bytes: a setting changes them, a
+// written byte changes what is reported, "eeinit;" writes the factory values,
+// and the unit's own bytes below 0x030 stay as they were.
+TEST(SimProms, StoredConfigurationLivesInThePicProm) {
+  CSimProms proms;
+  CSimConfigState config(139, proms, [](unsigned, unsigned) {});
+  const QByteArray before = proms.Pic();
+  config.Answer("ap053;");
+  config.Answer("st05b2.5;");
+  EXPECT_EQ(proms.Pic().at(0x0B9), 3) << "band 5 at 0x040 + 5 * 24, its preferred antenna next";
+  EXPECT_EQ(proms.Pic().mid(0x0C5, 5), QByteArray("2.50\0", 5));
+  EXPECT_EQ(proms.Answer("ewp00B9010145;"), "EWP00B90146;");
+  EXPECT_EQ(config.Answer("ap05;"), "AP051;");
+  config.Answer("eeinit;");
+  const QByteArray pic = proms.Pic();
+  EXPECT_EQ(pic.mid(0x030, 2), QByteArray("\xDC\x05")) << "1500 W";
+  EXPECT_EQ(pic.at(0x0B9), 0);
+  EXPECT_EQ(pic.left(0x030), before.left(0x030));
+  EXPECT_EQ(pic.mid(0x148), before.mid(0x148));
+}
+
+TEST(SimProms, FaultsAreParsedFromTheirOptionText) {
+  const auto fault = SimPromFault::Parse(QStringLiteral("checksum:ers:0400:2"));
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->kind, SimPromFault::BadChecksum);
+  EXPECT_EQ(fault->times, 2u);
+  for (const char* bad : {"refuse:ewx:20", "melt:ers:0", "address:ers:zz", "refuse:ers:0:0"})
+    EXPECT_FALSE(SimPromFault::Parse(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(SimPace, RepliesTakeTheirTimeOnTheWire) {
+  SimOptions options;
+  options.pace = true;
+  SimLine line(options);
+  ASSERT_TRUE(line.Ok());
+  QElapsedTimer clock;
+  clock.start();
+  const QByteArray reply = line.Exchange("ers000040C0;");
+  const double wireMs = double(12 + reply.size()) * 10 * 1000 / 38400;
+  EXPECT_EQ(reply.size(), 12 + 128);
+  EXPECT_GE(clock.elapsed(), wireMs - 1) << "command and reply at 38400 bit/s";
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// The contact machine end to end: the program's serial channel on a real
+// pseudo-terminal, the simulated tuner on the other side.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/support/TestSupport.h"
+#include "base/ResultCodes.h"
+#include "machines/connection/ContactStateMachine.h"
+
+namespace {
+
+constexpr int kPollsPerSpeed = 5;
+
+int Polls(const QByteArray& received) { return static_cast<int>(received.count(";") - received.count("I;") - received.count("rv;") - received.count("sn;")); }
+
+// The slowest speed: five unanswered polls at every faster one first.
+TEST(ContactMachine, FindsTheTunerAtTheSlowestSpeedAfterFivePollsAtEachFaster) {
+  // The contact machine's status window hears of each attempt before its
+  // polls go out: polls at speeds the tuner cannot hear run ten times faster,
+  // those at its own speed at real time, so that its answer comes in time
+  // however busy the machine.
+  CPacer pacer({{" at 4800 bit/s", 1}, {"Attempting to contact", kFastTime}});
+  SimOptions options;
+  options.speed = 4800;
+  ModelFixture f(options);
+  dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pacer);
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+  EXPECT_EQ(f.Model().SerialNumber.Get(), 1234);
+  EXPECT_EQ(f.Model().GetBitRate(), 4800u);
+  const QString attempt = "Attempting to contact ZU6400 on " + f.SimPort() + " at %1 bit/s";
+  const QStringList attempts = f.Recorder().LogLines().filter("Attempting to contact");
+  EXPECT_EQ(attempts, QStringList({attempt.arg(38400), attempt.arg(19200), attempt.arg(9600), attempt.arg(4800)}));
+  EXPECT_EQ(f.Recorder().CountLinesContaining(QString("Connected to ZU6400 on %1 at 4800 bit/s").arg(f.SimPort())), 1);
+  // Five polls per faster speed (a late one may reach the tuner once it hears
+  // its own), then those until one was answered.
+  EXPECT_GE(f.Sim().IgnoredBytes() + static_cast<unsigned>(Polls(f.Sim().Received())), 16u);
+}
+
+TEST(ContactMachine, FixedSpeedSearchesOnlyThatSpeed) {
+  SimOptions options;
+  options.speed = 9600;
+  ModelFixture f(options);
+  f.Model().Run.fixedSpeed = 9600;
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("at 9600 bit/s"), 2);
+  EXPECT_EQ(f.Sim().IgnoredBytes(), 0u) << "nothing was sent at any other speed";
+}
+
+TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) {
+  const CTimeScaleScope faster(kSearchTime);
+  ModelFixture f;
+  f.Model().Run.fixedSpeed = 57600;
+  f.Sim().SetSilent(true);
+  ASSERT_EQ(f.Model().OpenPort(f.SimPort()), 0u);
+  f.Model().ContactMachine->StartAtFindSpeed();  // the one-pass search a reset job uses
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseAfterReset);
+  EXPECT_EQ(f.Model().GetBitRate(), 38400u);
+  EXPECT_EQ(f.Sim().Received(), ";;;;;") << "five polls at the one speed";
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Contact failed 0xe2000045 No response after reset"), 1);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+}
+
+// Stands in for the contact machine's status window: notes the interval of
+// each poll as the search sends it (the trace of a send comes before its
+// timer starts with that interval).
+class CPollIntervals : public QObject {
+ public:
+  explicit CPollIntervals(CContactStateMachine& machine) : m_machine(machine) {}
+  std::vector<unsigned> ms;
+
+ protected:
+  void customEvent(QEvent* event) override {
+    if (event->type() != CModelEvent::EventType() || !static_cast<CModelEvent*>(event)->Text.endsWith(" send ;")) return;
+    if (const auto* state = dynamic_cast<CDelayState<CContactStateMachine>*>(m_machine.Current()))
+      ms.push_back(state->Delay());
+  }
+
+ private:
+  CContactStateMachine& m_machine;
+};
+
+// Each unanswered pass polls 1.5 times more slowly than the one before, up
+// to one poll in 5 s, and the search never gives up; the waits run as fast
+// as the timers go.
+TEST(ContactMachine, EndlessSearchKeepsPollingMoreSlowly) {
+  ModelFixture f;
+  f.Sim().SetSilent(true);
+  auto& machine = dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine);
+  CPollIntervals polls(machine);
+  f.Model().Trace.Set(1);
+  machine.SetStatusWindow(&polls);
+  const CTimeScaleScope pace(1000);
+  machine.StartAtOpenPort();
+  const unsigned passes[] = {100, 150, 225, 337, 505, 757, 1135, 1702, 2553, 3829, 5000, 5000, 5000};
+  std::vector<unsigned> expected;
+  for (const unsigned interval : passes) expected.insert(expected.end(), 4 * kPollsPerSpeed, interval);
+  ASSERT_TRUE(WaitFor([&] { return polls.ms.size() >= expected.size(); }, 60000));
+  EXPECT_EQ(std::vector<unsigned>(polls.ms.begin(), polls.ms.begin() + expected.size()), expected);
+  EXPECT_FALSE(f.Finished());
+
+  // At real time the tuner answers: the search ends connected.
+  CTimeScale::SetFactor(1);
+  f.Sim().SetSilent(false);
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
+  EXPECT_EQ(f.LastResult(), 0u);
+  machine.SetStatusWindow(nullptr);
+}
+
+TEST(ContactMachine, AnotherDeviceIsRefusedWithTheUnexpectedDeviceBox) {
+  SimOptions options;
+  options.identity = "ZP5100";
+  ModelFixture f(options);
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), Result::UnexpectedDevice);
+  EXPECT_EQ(f.Model().Device.Get(), DeviceNone);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader) << "the table's status for that device";
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Contact failed 0xe200004e Unexpected device (not a ZU6400)"), 1);
+  EXPECT_EQ(f.Recorder().Lines(Msg::MessageBox), QStringList{"Connected device does not appear to be a Corvanta ZU6400"});
+  EXPECT_EQ(f.Model().PortState.Get(), 0) << "the port stays open";
+}
+
+TEST(ContactMachine, LoaderAnswerEndsAtOnceWithLoaderStatus) {
+  SimOptions options;
+  options.identity = "zu6400";
+  ModelFixture f(options);
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+  EXPECT_EQ(f.Model().McuVersion.Get(), 0);
+  EXPECT_EQ(f.Model().SerialNumber.Get(), 0xFFFF);
+  EXPECT_EQ(f.Sim().Received(), ";I;") << "version and serial number are not read";
+}
+
+TEST(ContactMachine, MissingIdentifyReplyIsAnUnexpectedDevice) {
+  ModelFixture f;
+  f.Sim().OverrideReply("I;", "");
+  ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
+  EXPECT_EQ(f.LastResult(), Result::UnexpectedDevice);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+}
+
+// A reply naming no device (a late answer to a poll, or a garbled one) is no
+// answer to "I;": it is waited through, and "I;" is sent again.
+TEST(ContactMachine, LateOrGarbledIdentifyRepliesAreNotTheAnswer) {
+  ModelFixture f;
+  f.Sim().SetReplyDelay(110);  // each poll's answer comes after the next poll went out
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), 0u);
+  f.Sim().SetReplyDelay(0);
+  f.Sim().GarbleReplies("i", 1);
+  f.Sim().ClearReceived();
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Sim().Received().count("I;"), 2);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
+TEST(ContactMachine, MalformedVersionAndSerialNumberFail) {
+  {
+    ModelFixture f;
+    f.Sim().OverrideReply("rv;", "RV1.23;");
+    ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
+    EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+    EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+  }
+  ModelFixture f;
+  f.Sim().OverrideReply("sn;", "SN70000;");  // too large for the 16 bits of a serial number
+  ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseSerialNumber);
+  EXPECT_EQ(f.Sim().Received().count("sn;"), 1) << "one send only";
+  EXPECT_EQ(f.Model().SerialNumber.Get(), 0xFFFF);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+}
+
+TEST(ContactMachine, PortProblemsAreWordedForTheUser) {
+  ModelFixture f(SimOptions{}, false);
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), Result::SerialPortNameMissing);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Contact failed 0xe200000f Serial port name is missing"), 1);
+
+  f.Recorder().Clear();
+  f.Model().FirmwareStatus.Set(FirmwareStatusLoader);
+  f.Model().Run.port = "/dev/zu6400-missing";
+  ASSERT_TRUE(f.ContactAndWait());
+  EXPECT_EQ(f.LastResult(), Result::FileNotFound);
+  EXPECT_EQ(f.Recorder().LogLines(),
+            QStringList({"Opening serial port /dev/zu6400-missing",
+                         "Unable to open serial port \"/dev/zu6400-missing\". Error 0x00000002: "
+                         "The system cannot find the file specified."}));
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader) << "unchanged by a failed open";
+  EXPECT_EQ(f.Model().PortState.Get(), -1);
+}
+
+}  // namespace

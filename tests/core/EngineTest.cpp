@@ -1,0 +1,281 @@
+// The state engine: its clock on the time scale, the reply scanners over
+// reply texts, and a small probe machine built from the templates, talking
+// to the simulated tuner through a pseudo-terminal.
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QThread>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "tests/support/TestSupport.h"
+#include "engine/CommandStates.h"
+#include "engine/ReplyScanner.h"
+#include "engine/StateHost.h"
+#include "model/ActiveMachineScope.h"
+
+namespace {
+
+// The clock must keep the pace of the waits, which tests raise, so that a
+// time-out measures as the milliseconds it stands for, and must never run
+// back when the pace changes, or a time-out running across the change would
+// read as weeks.
+TEST(TimeScale, EngineClockKeepsThePaceOfTheWaitsAndNeverRunsBack) {
+  EXPECT_EQ(CTimeScale::RealMs(500), 500u) << "real time unless a test asks";
+  QThread::msleep(20);  // the clock has run a while at real time
+  const std::uint32_t start = TickCount();
+  std::uint32_t fastEnd = 0;
+  {
+    const CTimeScaleScope fast(10);
+    EXPECT_EQ(CTimeScale::RealMs(500), 50u);
+    EXPECT_EQ(CTimeScale::RealMs(225), 23u);
+    EXPECT_EQ(CTimeScale::RealMs(1), 1u) << "a wait is never cut to none";
+    EXPECT_EQ(CTimeScale::RealMs(0), 0u);
+    QThread::msleep(20);
+    fastEnd = TickCount();
+    EXPECT_GE(fastEnd - start, 200u) << "20 ms at ten times the pace";
+  }
+  EXPECT_EQ(CTimeScale::Factor(), 1u);
+  const std::uint32_t end = TickCount();
+  EXPECT_GE(end, fastEnd) << "back at real time the clock goes on from where it was";
+}
+
+// The reply scanners: which forms each accepts or refuses (echoed queries
+// and values not wholly of their form included), and the value it reads. A
+// refused reply must leave the output as it was, or a state would store half
+// a value.
+template <class V>
+struct ScanCase {
+  const char* reply;
+  bool accepted;
+  V value{};
+};
+
+// Scans each reply into an output that starts as untouched.
+template <class V, class Scan>
+void ExpectScans(const std::vector<ScanCase<V>>& cases, const V& untouched, Scan scan) {
+  for (const ScanCase<V>& c : cases) {
+    SCOPED_TRACE(c.reply);
+    V v = untouched;
+    EXPECT_EQ(scan(QString::fromLatin1(c.reply), v), c.accepted);
+    EXPECT_EQ(v, c.accepted ? c.value : untouched);
+  }
+}
+
+TEST(ReplyScanner, FlagCharacterAndTextFollowThePrefixInAnyCase) {
+  ExpectScans<int>({{"PS1;", true, 1}, {"ps0;", true, 0}, {"PS2;", false}, {"AN1;", false}, {"PS1Z;", false}}, -1,
+                   [](const QString& r, int& v) { return ReplyScanner::ScanFlag(r, u"PS", v); });
+  ExpectScans<QChar>({{"MDM;", true, u'M'}, {"MD;", false}, {"MDMA;", false}}, u'?',
+                     [](const QString& r, QChar& v) { return ReplyScanner::ScanChar(r, u"MD", v); });
+  ExpectScans<QString>({{"TS  tuned;;", true, "tuned"}, {"ts;", true, ""}, {"T;", false}}, "untouched",
+                       [](const QString& r, QString& v) { return ReplyScanner::ScanText(r, u"TS", v); });
+  EXPECT_TRUE(ReplyScanner::HasPrefix(u"vswrb1.00;", u"VSWRB"));
+  EXPECT_FALSE(ReplyScanner::HasPrefix(u"VSWR1.00;", u"VSWRB"));
+}
+
+TEST(ReplyScanner, NumbersAreWhollyDigitsWithinTheirLimitsAndAnEchoedQueryIsNone) {
+  const auto number = [](const char16_t* prefix, unsigned max) {
+    return [=](const QString& r, unsigned& v) { return ReplyScanner::ScanNumber(r, prefix, max, v); };
+  };
+  ExpectScans<unsigned>({{"SN70000;", false}, {"SN65535;", true, 65535}, {"sn;", false}, {"SN-1;", false},
+                         {"SN99999999999999999999;", false}, {"SN1420Z;", false}, {"SN14200", false}},
+                        7, number(u"SN", 0xFFFF));
+  ExpectScans<unsigned>({{"BN256;", false}, {"BN10;", true, 10}}, 7, number(u"BN", 0xFF));
+  using Range = std::pair<unsigned, unsigned>;
+  const auto range = [](const QString& r, Range& v) { return ReplyScanner::ScanRange(r, u"FY", v.first, v.second); };
+  ExpectScans<Range>(
+      {{"FY1800-2000;", true, {1800, 2000}}, {"FY1800;", false}, {"FY1800-70000;", false}, {"FY1800-20Z0;", false}},
+      {7, 7},
+      range);
+  ExpectScans<std::uint8_t>({{"C0a;", true, 0x0A}, {"C;", false}, {"CG1;", false}, {"C0a1;", false}}, 7,
+                            [](const QString& r, std::uint8_t& v) { return ReplyScanner::ScanHexByte(r, u"C", v); });
+}
+
+TEST(ReplyScanner, VersionIsTwoDigitsAPointAndTwoDigits) {
+  const auto version = [](const QString& r, unsigned short& v) { return ReplyScanner::ScanVersion(r, u"RV", v); };
+  ExpectScans<unsigned short>({{"RV1.23;", false}, {"rv01.06;", true, 106}, {"rv;", false}, {"RV01.06", false}}, 7,
+                              version);
+}
+
+
+class CProbeMachine;
+using Parser = std::function<bool(CProbeMachine&, const QString& prefix)>;
+
+// Sends its command (with retries) and judges the reply with a chosen parser.
+class CProbeState : public CCommandResponseRetryState<CProbeMachine> {
+ public:
+  CProbeState(CProbeMachine& owner, CState<CProbeMachine>* next)
+      : CCommandResponseRetryState(owner, "Probe", next, Result::NoResponseFirmwareVersion, QStringLiteral("rv;")) {}
+  bool ParseReply() override;
+  Parser parser;
+};
+
+class CProbeMachine : public CStateHost<CProbeMachine> {
+ public:
+  explicit CProbeMachine(CModelBase& model)
+      : CStateHost(model),
+        probe(*this, &Final()),
+        quiet(*this, "Quiet", &probe, QString(), 10000),
+        wait(*this, "Wait", nullptr, 50) {}
+  void OnFinished() override {
+    if (recontact)
+      FinishAndRecontact();
+    else
+      CStateHostBase::OnFinished();
+  }
+  ResultCode Run(CState<CProbeMachine>& from, ModelFixture& f) {
+    return f.RunJob([&] {
+      Start(from);
+      return true;
+    });
+  }
+  CProbeState probe;
+  CCommandDelayState<CProbeMachine> quiet;
+  CDelayState<CProbeMachine> wait;
+  bool recontact = false;
+};
+
+bool CProbeState::ParseReply() { return parser ? parser(Owner(), Prefix()) : true; }
+
+// A probe on a connected simulated tuner.
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(f.ContactAndWait());
+    active.emplace(f.Model(), machine);
+    f.Sim().ClearReceived();
+    f.Recorder().Clear();
+  }
+  ModelFixture f;
+  CProbeMachine machine{f.Model()};
+  std::optional<CActiveMachineScope> active;
+};
+
+TEST_F(Engine, ReplyInTwoPiecesCompletesOnTheSecondWithElapsedTimeFromTheSend) {
+  f.Model().Trace.Set(1);
+  machine.SetStatusWindow(&f.Recorder());
+  f.Model().McuVersion.Set(0);
+  f.Sim().SetSplitReplies(true);
+  machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
+  EXPECT_EQ(f.Model().McuVersion.Get(), 105);
+  const QStringList trace = f.Recorder().Lines(Msg::StateText);
+  ASSERT_EQ(trace.size(), 2);
+  EXPECT_EQ(trace[0], "Probe send rv;");
+  ASSERT_TRUE(trace[1].startsWith("Probe response RV01.05; ")) << trace[1].toStdString();
+  const int elapsed = trace[1].section(QRegularExpression("\\s+"), 3, 3).toInt();
+  EXPECT_GE(elapsed, 25) << "elapsed runs from the send, past the 30 ms split";
+}
+
+TEST_F(Engine, TwoQueuedRepliesAreTakenOneAtATime) {
+  f.Sim().OverrideReply("rv;", "RV01.07;RV02.06;");
+  machine.probe.parser = [](CProbeMachine& m, const QString& p) { return m.ParseVersion(p); };
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
+  EXPECT_EQ(f.Model().McuVersion.Get(), 107) << "the first reply is the one dispatched";
+  // The second reply was offered again once the machine was idle: it goes to
+  // the notify window (the page shown), and its bytes are still there to read.
+  EXPECT_GE(f.Recorder().Count(Msg::CommEvent), 1);
+  QByteArray rest;
+  char byte;
+  bool got = false;
+  while (f.Model().Channel->ReadByte(byte, got) && got) rest += byte;
+  EXPECT_EQ(rest, "RV02.06;");
+}
+
+TEST_F(Engine, RetryingStateSucceedsOnItsEighthSendAndGivesUpAfterIt) {
+  const CTimeScaleScope fast(kAnsweredTime);
+  f.Sim().DropReplies(7);
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
+  EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
+
+  f.Sim().ClearReceived();
+  f.Sim().DropReplies(8);
+  EXPECT_EQ(machine.Run(machine.probe, f), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(f.Sim().Received().count("rv;"), 8);
+}
+
+TEST_F(Engine, CancelStopsARunAtItsNextSend) {
+  EXPECT_FALSE(machine.Cancel()) << "an idle machine has nothing to cancel";
+  const CTimeScaleScope fast(kFastTime);
+  f.Sim().SetSilent(true);
+  machine.Start(machine.probe);
+  EXPECT_TRUE(machine.Cancel());
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
+  EXPECT_EQ(f.LastResult(), Result::Cancelled);
+  EXPECT_EQ(f.Sim().Received(), "rv;") << "the resend found the cancel and stopped";
+}
+
+TEST_F(Engine, BusyMachineRefusesAJobStart) {
+  machine.Start(machine.wait);
+  EXPECT_FALSE(machine.StartIfIdle(machine.probe));
+  EXPECT_EQ(GetLastError(), Result::BusyStateMachine);
+  EXPECT_EQ(machine.Current(), &machine.wait) << "the running machine is not disturbed";
+}
+
+TEST_F(Engine, StateTransitions) {
+  // A command state without a command goes on at once.
+  machine.quiet.SetNextState(&machine.wait);
+  machine.Start(machine.quiet);
+  EXPECT_EQ(machine.Current(), &machine.wait);
+  // Next without a next state leaves the machine running where it is.
+  machine.wait.Next();
+  EXPECT_EQ(machine.Current(), &machine.wait);
+  EXPECT_FALSE(machine.IsIdle());
+  // A failure recorded first is kept by Finish(0), which then ends the run.
+  machine.SetResult(Result::NoResponseAfterReset);
+  machine.probe.Finish(0);
+  EXPECT_TRUE(machine.IsIdle());
+  EXPECT_EQ(f.LastResult(), Result::NoResponseAfterReset);
+  // Fail always overwrites.
+  machine.Start(machine.wait);
+  machine.SetResult(Result::Cancelled);
+  machine.wait.Fail(Result::NoResponseSwr);
+  EXPECT_EQ(f.LastResult(), Result::NoResponseSwr);
+}
+
+// The parser judges the reply: one it refuses is not the state's answer, so
+// the state waits on to its time-out and gives up with its code, keeping the
+// value it had; one it accepts is stored at once.
+TEST_F(Engine, RefusedReplyLeavesTheStateWaitingUntilItsTimeOut) {
+  CObservable<unsigned char, 1> band;
+  machine.probe.parser = [&](CProbeMachine& m, const QString&) { return m.ParseNumber8(QStringLiteral("BN"), band); };
+  machine.SetRetryLimit(1);
+  f.Sim().OverrideReply("rv;", "BN10;");
+  ASSERT_EQ(machine.Run(machine.probe, f), 0u);
+  EXPECT_EQ(band.Get(), 10);
+
+  const CTimeScaleScope fast(kFastTime);
+  f.Sim().OverrideReply("rv;", "BN256;");
+  const std::uint32_t start = TickCount();
+  EXPECT_EQ(machine.Run(machine.probe, f), Result::NoResponseFirmwareVersion);
+  EXPECT_GE(TickCount() - start, 500u) << "the whole time-out of the one send";
+  EXPECT_EQ(band.Get(), 10) << "a number above 255 is refused, not stored";
+}
+
+TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
+  machine.recontact = true;
+  machine.Start(machine.probe);
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
+  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(f.Model().ActiveMachine, nullptr);
+  EXPECT_EQ(f.Recorder().Count(Msg::MachineFinished), 1) << "only the contact run reports its end";
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Opening serial port"), 0) << "the search starts without reopening";
+
+  // A failed job reports itself and leaves the firmware status unknown.
+  const CTimeScaleScope fast(kFastTime);
+  f.Recorder().Clear();
+  f.Model().ActiveMachine = &machine;
+  machine.SetRetryLimit(1);
+  f.Sim().SetSilent(true);
+  machine.Start(machine.probe);
+  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
+  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 0);
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The model: observable and persisted values, settings, version texts.
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include "tests/support/TestSupport.h"
+#include "model/EventSubscriptions.h"
+#include "model/Persistable.h"
+
+namespace {
+
+TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndex) {
+  CRecorder observer;
+  CObservable<int, 3> value(0x9001, 7);
+  value.AddObserver(&observer);
+  value.AddObserver(&observer);  // no duplicates
+  value.Set(1, 7);
+  EXPECT_TRUE(observer.events.empty());
+  value.Set(2, 8);
+  value.Set(3, 9);  // out of range: ignored
+  ASSERT_EQ(observer.events.size(), 1u);
+  EXPECT_EQ(observer.events[0].message, 0x9001u);
+  EXPECT_EQ(observer.events[0].param, 2u);
+  EXPECT_EQ(value.Get(2), 8);
+}
+
+TEST(Observable, RequestedPartIsQuietAndClearedByAReading) {
+  CRecorder observer;
+  CObservable<QString, 1> value(0x9002);
+  value.AddObserver(&observer);
+  value.SetRequested(QStringLiteral("M"));
+  EXPECT_TRUE(observer.events.empty());
+  EXPECT_TRUE(value.IsPending());
+  EXPECT_EQ(value.Get(), QString());
+  value.Set(QStringLiteral("m"));  // strings compare case-sensitively
+  EXPECT_EQ(observer.events.size(), 1u);
+  EXPECT_EQ(value.GetRequested(), "m");
+  EXPECT_FALSE(value.IsPending());
+}
+
+TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribes) {
+  CRecorder window;
+  CPersistable<QString, 16> texts("CommandText%u", 0x8069);
+  CObservable<int, 1> single(0x9003);
+  {
+    CEventSubscriptions subscriptions;
+    subscriptions.SubscribeAndNotify(&window, texts);
+    subscriptions.Subscribe(&window, single);
+    ASSERT_EQ(window.events.size(), 16u);
+    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(window.events[i].param, i);
+    EXPECT_TRUE(single.IsObserver(&window));
+  }
+  EXPECT_FALSE(texts.IsObserver(&window));
+  EXPECT_FALSE(single.IsObserver(&window));
+}
+
+TEST(EventSource, ObserverThatLeavesDuringNotificationIsSafe) {
+  CEventSource source(0x9004);
+  struct Leaver : QObject {
+    CEventSource* source = nullptr;
+    int calls = 0;
+    void customEvent(QEvent*) override {
+      ++calls;
+      source->RemoveObserver(this);
+    }
+  } a, b;
+  a.source = b.source = &source;
+  source.AddObserver(&a);
+  source.AddObserver(&b);
+  source.Fire(0);
+  source.Fire(0);
+  EXPECT_EQ(a.calls, 1);
+  EXPECT_EQ(b.calls, 1);
+}
+
+TEST(EventSubscriptions, SubscriberMayOutliveItsSources) {
+  // A window that owns values it listens to loses them before its own
+  // subscriptions are left.
+  CRecorder window;
+  auto subscriptions = std::make_unique<CEventSubscriptions>();
+  auto value = std::make_unique<CObservable<int, 1>>(0x9005);
+  CObservable<int, 1> kept(0x9006);
+  subscriptions->Subscribe(&window, *value);
+  subscriptions->Subscribe(&window, kept);
+  value.reset();
+  subscriptions.reset();
+  EXPECT_FALSE(kept.IsObserver(&window));
+}
+
+class ModelSettings : public ::testing::Test {
+ protected:
+  ModelFixture fixture{SimOptions{}, false};
+};
+
+TEST_F(ModelSettings, LoadedValuesAreNotWrittenBackButChangesAre) {
+  {
+    QSettings settings("Corvanta", "ZU6400 Utility");
+    settings.setValue("Port", "/dev/ttyUSB3");
+    settings.setValue("FixedSerialSpeed", 9600);
+    settings.setValue("FirmwareFolder", "/nowhere/that/exists");
+  }
+  CTunerModel& model = fixture.Model();
+  CRecorder observer;
+  model.Port.AddObserver(&observer);
+  model.LoadSettings();
+  EXPECT_TRUE(observer.events.empty()) << "loading does not notify";
+  EXPECT_EQ(model.Port.Get(), "/dev/ttyUSB3");
+  EXPECT_EQ(model.FixedSerialSpeed.Get(), 9600u);
+  EXPECT_EQ(model.FirmwareFolder.Get(), "/nowhere/that/exists") << "a saved folder stays even if missing";
+
+  // Someone else changes the stored port; an unchanged value is not saved over it.
+  QSettings("Corvanta", "ZU6400 Utility").setValue("Port", "/dev/other");
+  model.Trace.Set(1);
+  model.SaveSettings();
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  EXPECT_EQ(settings.value("Port").toString(), "/dev/other");
+  EXPECT_EQ(settings.value("Trace").toInt(), 1);
+}
+
+TEST_F(ModelSettings, MultiElementValuesUseNumberedNames) {
+  CPersistable<QString, 16> captions("CommandCaption%u");
+  captions.Set(4, QStringLiteral("Tune 20 m"));
+  EXPECT_EQ(captions.Save(fixture.Model().AppInfo), 0u);
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  EXPECT_EQ(settings.allKeys(), QStringList({"CommandCaption5"}));
+  CPersistable<QString, 16> reloaded("CommandCaption%u");
+  reloaded.Load(fixture.Model().AppInfo);
+  EXPECT_EQ(reloaded.Get(4), "Tune 20 m");
+}
+
+TEST_F(ModelSettings, VersionAndStatusTexts) {
+  CTunerModel& model = fixture.Model();
+  const std::pair<unsigned short, const char*> cases[] = {
+      {0, "??.??"}, {9999, " N/A "}, {65534, "Loading"}, {1234, "12.34"}, {105, "01.05"}};
+  for (const auto& [version, text] : cases) {
+    model.McuVersion.Set(version);
+    EXPECT_EQ(model.GetVersionText(), text);
+  }
+  model.McuVersion.Set(105);
+  model.Run.port = QStringLiteral("/dev/ttyUSB0");
+  EXPECT_EQ(model.GetStatusText(), "ZU6400 MCU version 01.05 on /dev/ttyUSB0 at 0 bit/s");
+  EXPECT_EQ(model.GetLoaderStatusText(), "ZU6400 waiting for firmware load on /dev/ttyUSB0 at 0 bit/s");
+}
+
+TEST(SerialSpeedValue, RefusedRateKeepsTheSpeedButStillNotifies) {
+  ModelFixture f;
+  CTunerModel& model = f.Model();
+  ASSERT_EQ(model.OpenPort(f.SimPort()), 0u);
+  CRecorder observer;
+  model.SerialSpeed.AddObserver(&observer);
+  model.SerialSpeed.Set(2400);
+  EXPECT_EQ(model.SerialSpeed.Get(), 38400u);
+  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 1);
+  model.SerialSpeed.Set(9600);
+  EXPECT_EQ(model.GetBitRate(), 9600u);
+  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 2);
+  // A closed port keeps its rate: nothing to change.
+  model.ClosePort();
+  model.SerialSpeed.Set(19200);
+  EXPECT_EQ(model.GetBitRate(), 9600u);
+  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 3);
+}
+
+}  // namespace

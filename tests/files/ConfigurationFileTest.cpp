@@ -1,0 +1,296 @@
+// Configuration files: the writer's layout, the CRC, the reader's verdicts
+// and boxes, data-line forms, and saves that fail part-way.
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "tests/support/TestSupport.h"
+#include "config/ConfigCrc.h"
+#include "config/ConfigurationFileReader.h"
+#include "config/ConfigurationFileWriter.h"
+#include "model/ModelReportSink.h"
+
+namespace {
+
+const QDateTime kSavedAt(QDate(2021, 9, 15), QTime(14, 25, 30));
+const char kAltered[] =
+    "The configuration file has been altered after it was saved.\r\nCannot restore from a modified configuration file.";
+const char kIncomplete[] =
+    "The configuration file is incomplete.\r\nCannot restore from an incomplete configuration file.";
+
+ConfigSnapshot MakeSnapshot(std::uint16_t serialNumber, int seed = 0) {
+  ConfigSnapshot s;
+  for (std::size_t i = 0; i < s.pic.size(); ++i) s.pic[i] = static_cast<std::uint8_t>(i * 7 + 3 + seed);
+  for (std::size_t i = 0; i < s.serial.size(); ++i) s.serial[i] = static_cast<std::uint8_t>(i * 13 + (i >> 8) + seed);
+  s.firmwareVersionText = QStringLiteral("01.05");
+  s.serialNumber = serialNumber;
+  return s;
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+// Lines of a written file without their CR LF (the last, empty piece dropped).
+QList<QByteArray> Lines(const QByteArray& content) {
+  QList<QByteArray> lines = content.split('\n');
+  lines.removeLast();
+  for (QByteArray& line : lines) line.chop(1);
+  return lines;
+}
+
+// Lines joined with CR LF, each CRC32 line given the value the lines before it call for.
+QByteArray Sealed(const QList<QByteArray>& lines) {
+  QByteArray content;
+  ConfigCrc crc;  // proved against the standard check value below
+  for (const QByteArray& line : lines) {
+    if (line.startsWith("CRC32")) {
+      content += QString::asprintf("CRC32 = 0x%08X\r\n", crc.CheckValue()).toLatin1();
+      continue;
+    }
+    crc.AddLine(line);
+    content += line + "\r\n";
+  }
+  return content;
+}
+
+class ConfigurationFileTest : public ::testing::Test {
+ protected:
+  QString Path(const QString& name = QStringLiteral("saved.ZU6400Config")) const { return m_dir.filePath(name); }
+
+  QByteArray Written(std::uint16_t serialNumber = 1234) {
+    CModelReportSink sink(m_fixture.Model());
+    EXPECT_TRUE(WriteConfigurationFile(Path(), kSavedAt, MakeSnapshot(serialNumber), sink));
+    return ReadAll(Path());
+  }
+
+  ResultCode Read(const QByteArray& content, std::uint16_t tunerSerial = kNoSerialNumber) {
+    WriteAll(Path(QStringLiteral("read.ZU6400Config")), content);
+    m_data = ConfigRestoreData();
+    CModelReportSink sink(m_fixture.Model());
+    return ReadConfigurationFile(Path(QStringLiteral("read.ZU6400Config")), tunerSerial, m_data, sink);
+  }
+
+  // The lines of a good file with extra lines put just before its CRC32 line.
+  QByteArray WithLinesBeforeCrc(const QList<QByteArray>& extra) {
+    QList<QByteArray> lines = Lines(Written());
+    const QByteArray crc = lines.takeLast();
+    return Sealed(lines + extra + QList<QByteArray>{crc});
+  }
+
+  QStringList BoxTexts(const char* title) {
+    QStringList texts;
+    for (const RecordedEvent& e : m_fixture.Recorder().events)
+      if (e.message == Msg::MessageBox && e.title == QLatin1String(title)) texts << e.text;
+    return texts;
+  }
+
+  ModelFixture m_fixture{SimOptions{}, false};
+  QTemporaryDir m_dir;
+  ConfigRestoreData m_data;
+};
+
+TEST(ConfigCrcTest, GivesTheCheckValueOfTheStandardString) {
+  ConfigCrc crc;
+  crc.AddLine("123456789");
+  EXPECT_EQ(crc.Value(), 0xCBF43926u);
+  EXPECT_EQ(crc.CheckValue(), 0x340BC6D9u);
+
+  ConfigCrc split;  // lines carry on where the last one ended
+  split.AddLine("1234");
+  split.AddLine("");
+  split.AddLine("56789");
+  EXPECT_EQ(split.CheckValue(), crc.CheckValue());
+}
+
+TEST_F(ConfigurationFileTest, WriterLaysOutEveryLine) {
+  const QByteArray content = Written(1234);
+  const QList<QByteArray> lines = Lines(content);
+  ASSERT_EQ(lines.size(), 1063);
+  EXPECT_EQ(content.count("\r\n"), 1063);
+  EXPECT_FALSE(content.contains("\r\r"));
+  EXPECT_EQ(lines[0], "*Configuration saved on 2021-09-15 at 14:25:30");
+  EXPECT_TRUE(QString::fromLatin1(lines[3]).contains(
+      QRegularExpression(QStringLiteral("^ZU6400 Utility Version = ZU6400 Utility Version \\d+\\.\\d+\\.\\d+\\.\\d+$"))));
+  EXPECT_EQ(lines[4], "ZU6400 Firmware Version = 01.05");
+  EXPECT_EQ(lines[5], "ZU6400 Serial Number = 01234");
+
+  const ConfigSnapshot s = MakeSnapshot(1234);
+  const auto hex = [](const std::uint8_t* p, int n) { return QByteArray(reinterpret_cast<const char*>(p), n).toHex().toUpper(); };
+  EXPECT_EQ(lines[6], "MEM2 00 00 20 " + hex(&s.pic[0], 32));
+  EXPECT_EQ(lines[37], "MEM2 03 E0 20 " + hex(&s.pic[0x3E0], 32));
+  EXPECT_EQ(lines[38], "MEM3 0000 40 " + hex(&s.serial[0], 64));
+  EXPECT_EQ(lines[1061], "MEM3 FFC0 40 " + hex(&s.serial[0xFFC0], 64));
+
+  EXPECT_EQ(Sealed(lines), content);
+
+  EXPECT_EQ(Lines(Written(kNoSerialNumber)).size(), 1062);
+}
+
+TEST_F(ConfigurationFileTest, WrittenFileReadsBackComplete) {
+  ASSERT_EQ(Read(Written(1234)), Result::Success);
+  const ConfigSnapshot s = MakeSnapshot(1234);
+  ASSERT_EQ(m_data.picRuns.size(), 4u);
+  for (std::uint8_t page = 0; page < 4; ++page) {
+    const PicPromRun& run = m_data.picRuns[page];
+    EXPECT_EQ(run.page, page);
+    EXPECT_EQ(run.first, page == 0 ? 0x20 : 0x00);
+    EXPECT_EQ(run.last, 0xFF);
+    for (int offset = run.first; offset <= 0xFF; ++offset) ASSERT_EQ(run.data[offset], s.pic[page * 256 + offset]);
+  }
+  EXPECT_EQ(m_data.picRuns[0].data[0x1F], 0xFF);  // never restored, left at the preset
+
+  ASSERT_EQ(m_data.serialBlocks.size(), 960u);
+  EXPECT_EQ(m_data.serialBlocks.front().start, 0x1000u);
+  EXPECT_EQ(m_data.serialBlocks.back().start, 0xFFC0u);
+  for (const SerialPromBlock& block : m_data.serialBlocks) {
+    ASSERT_EQ(block.count, 64u);
+    ASSERT_TRUE(std::equal(block.data.begin(), block.data.end(), s.serial.begin() + block.start));
+  }
+  EXPECT_EQ(m_data.fileSerialNumber, 1234);
+  EXPECT_TRUE(BoxTexts(kRestoreErrorTitle).isEmpty());
+}
+
+TEST_F(ConfigurationFileTest, AnyChangedCharacterBeforeTheCrcLineIsAnAlteration) {
+  const QByteArray good = Written();
+  // Header, utility version, serial number, a MEM2 and the last MEM3 line.
+  for (const int lineIndex : {0, 3, 5, 6, 1061}) {
+    QList<QByteArray> lines = Lines(good);
+    QByteArray& line = lines[lineIndex];
+    const qsizetype at = line.size() - 1;
+    line[at] = line[at] == '1' ? '2' : '1';
+    QByteArray altered;
+    for (const QByteArray& l : lines) altered += l + "\r\n";
+    m_fixture.Recorder().Clear();
+    EXPECT_EQ(Read(altered), Result::CorruptConfigurationFile) << lineIndex;
+    EXPECT_EQ(BoxTexts(kRestoreErrorTitle), QStringList{kAltered}) << lineIndex;
+  }
+}
+
+TEST_F(ConfigurationFileTest, WhatFollowsTheCrcLineDecidesCompleteness) {
+  QByteArray noFinalLf = Written();
+  noFinalLf.chop(2);
+  EXPECT_EQ(Read(noFinalLf), Result::IncompleteConfigurationFile);
+  EXPECT_EQ(BoxTexts(kRestoreErrorTitle), QStringList{kIncomplete});
+
+  const QByteArray good = Written();
+  EXPECT_EQ(Read(good + "MEM3 2000 01 AA\r\n"), Result::IncompleteConfigurationFile);
+  EXPECT_EQ(Read(good + "*a comment after the check\r\n"), Result::Success);
+  EXPECT_EQ(Read(Sealed({"*only a header", "CRC32"})), Result::IncompleteConfigurationFile);
+  EXPECT_EQ(Read(QByteArray()), Result::IncompleteConfigurationFile);
+}
+
+TEST_F(ConfigurationFileTest, CrcLineMustBeWellFormed) {
+  QList<QByteArray> lines = Lines(Written());
+  const QByteArray crc = lines.takeLast();
+  QByteArray body;
+  for (const QByteArray& line : lines) body += line + "\r\n";
+  EXPECT_EQ(Read(body + crc + "trailing text ignored\r\n"), Result::Success);
+  for (const QByteArray& bad : {crc.left(crc.size() - 1), QByteArray(crc).replace(" = ", "="),
+                                QByteArray(crc).replace("0x", "0y"), crc.left(13) + "G" + crc.mid(14)}) {
+    EXPECT_EQ(Read(body + bad + "\r\n"), Result::CorruptConfigurationFile) << bad.constData();
+  }
+}
+
+TEST_F(ConfigurationFileTest, PicBytesJoinRunsOnlyWhenConsecutiveAndAccepted) {
+  EXPECT_EQ(Read(WithLinesBeforeCrc({"MEM 001.032 = 171", "MEM 001.033 = 7", "MEM 000.016 = 5",
+                                     "mem2 ignored as a comment", "MEM2 04 00 01 AA", "MEM2 01 FF 02 CCDD"})),
+            Result::Success);
+  ASSERT_EQ(m_data.picRuns.size(), 7u);
+  const PicPromRun& decimal = m_data.picRuns[4];
+  const auto run = [](const PicPromRun& r) { return std::tuple(int(r.page), int(r.first), int(r.last)); };
+  EXPECT_EQ(run(decimal), std::tuple(1, 0x20, 0x21));
+  EXPECT_EQ(decimal.data[0x20], 171);
+  EXPECT_EQ(decimal.data[0x21], 7);
+  // One MEM2 line across a page boundary gives a run on each page.
+  EXPECT_EQ(run(m_data.picRuns[5]), std::tuple(1, 0xFF, 0xFF));
+  EXPECT_EQ(m_data.picRuns[5].data[0xFF], 0xCC);
+  EXPECT_EQ(run(m_data.picRuns[6]), std::tuple(2, 0x00, 0x00));
+  EXPECT_EQ(m_data.picRuns[6].data[0x00], 0xDD);
+}
+
+TEST_F(ConfigurationFileTest, MalformedDataLinesAreRefusedWithTheLine) {
+  const QByteArray bad[] = {"MEM2 0G 20 01 AA", "MEM2 00 20 02 AA", "MEM2X 00 20 01 AA", "MEM3 1000 01 AA BB",
+                            "MEM3 1000 01 A",   "MEM4 1000 01 AA",  "MEM",               "MEM 001.032 = 256",
+                            "MEM 256.000 = 1",  "MEM 001,032 = 1"};
+  for (const QByteArray& line : bad) {
+    m_fixture.Recorder().Clear();
+    EXPECT_EQ(Read(WithLinesBeforeCrc({line})), Result::CorruptConfigurationFile) << line.constData();
+    EXPECT_EQ(BoxTexts(kRestoreErrorTitle), QStringList{QStringLiteral("Unable to parse line \"%1\"").arg(QString::fromLatin1(line))})
+        << line.constData();
+  }
+}
+
+TEST_F(ConfigurationFileTest, SerialNumberLineIsCheckedOnlyAgainstAKnownTuner) {
+  QByteArray noEquals = Written(1234);
+  noEquals.replace("ZU6400 Serial Number = 01234", "ZU6400 Serial Number 01234");
+  noEquals = Sealed(Lines(noEquals));
+  EXPECT_EQ(Read(noEquals, kNoSerialNumber), Result::Success);
+  EXPECT_FALSE(m_data.fileSerialNumber.has_value());
+
+  EXPECT_EQ(Read(noEquals, 1234), Result::CorruptConfigurationFile);
+  EXPECT_EQ(BoxTexts(kRestoreErrorTitle),
+            QStringList{"Unable to parse ZU6400 Serial Number line \"ZU6400 Serial Number 01234\", Serial number "
+                        "verification skipped"});
+
+  EXPECT_EQ(Read(Written(1234), 1234), Result::Success);
+  EXPECT_FALSE(m_data.serialNumberDiffers);
+  EXPECT_EQ(Read(Written(1234), 4321), Result::Success);
+  EXPECT_TRUE(m_data.serialNumberDiffers);
+}
+
+TEST_F(ConfigurationFileTest, FilesThatCannotBeReadAreReported) {
+  ConfigRestoreData data;
+  CModelReportSink sink(m_fixture.Model());
+  const QString missing = Path(QStringLiteral("missing.ZU6400Config"));
+  EXPECT_EQ(ReadConfigurationFile(missing, kNoSerialNumber, data, sink), Result::FileNotFound);
+  EXPECT_EQ(BoxTexts(kConfigReadErrorTitle),
+            QStringList{QStringLiteral("Could not open \"%1\"\r\nError 0x00000002: The system cannot find the "
+                                       "file specified.")
+                            .arg(missing)});
+
+  // Far larger than any configuration file: refused before it is read.
+  const QByteArray huge = Written() + QByteArray(kMaxConfigFileSize, '*');
+  m_fixture.Recorder().Clear();
+  EXPECT_EQ(Read(huge), Result::FileTooLarge);
+  EXPECT_EQ(BoxTexts(kRestoreErrorTitle),
+            QStringList{"The file is too large for a configuration file (more than 4 MiB).\r\nCannot restore from it."});
+}
+
+// A save that fails part-way leaves the earlier file as it was, and no
+// temporary file behind.
+TEST_F(ConfigurationFileTest, AFailedSaveKeepsTheEarlierFile) {
+  const QString folder = m_dir.filePath(QStringLiteral("readonly"));
+  const QString path = folder + QStringLiteral("/saved.ZU6400Config");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  CModelReportSink sink(m_fixture.Model());
+  ASSERT_TRUE(WriteConfigurationFile(path, kSavedAt, MakeSnapshot(1234), sink));
+  const QByteArray earlier = ReadAll(path);
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  // Root writes anywhere: save as an ordinary user.
+  const bool root = geteuid() == 0;
+  ASSERT_TRUE(!root || seteuid(65534) == 0);
+  const bool saved = WriteConfigurationFile(path, kSavedAt, MakeSnapshot(1234, 1), sink);
+  ASSERT_TRUE(!root || seteuid(0) == 0);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(GetLastError(), Result::AccessDenied);
+  EXPECT_EQ(BoxTexts(kConfigWriteErrorTitle),
+            QStringList{QStringLiteral("Could not open \"%1\"\r\nError 0x%2: %3")
+                            .arg(path, QString::asprintf("%08X", Result::AccessDenied), ErrorText(Result::AccessDenied))});
+  EXPECT_EQ(ReadAll(path), earlier);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("saved.ZU6400Config")});
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+}  // namespace

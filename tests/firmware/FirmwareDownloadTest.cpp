@@ -1,0 +1,211 @@
+// The download of new firmware files against a real FTP server on 127.0.0.1.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "tests/support/FtpTestServer.h"
+#include "tests/support/TestSupport.h"
+#include "firmware/FirmwareFolderScan.h"
+#include "machines/firmware/FirmwareDownload.h"
+
+namespace {
+
+struct DownloadRun {
+  ResultCode result = 0xFFFFFFFF;
+  QStringList lines;   // every line, as the dialog shows them
+  QStringList logged;  // the lines that also go to the activity log
+};
+
+class FirmwareDownloadTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(QDir().mkpath(Folder())); }
+
+  // The firmware folder sits one level below the test's own folder, so that
+  // anything written beside it is seen.
+  QString Folder() const { return m_dir.filePath(QStringLiteral("firmware")); }
+  QString InFolder(const QString& name) const { return QDir(Folder()).filePath(name); }
+  QStringList FolderFiles() const {
+    return QDir(Folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+  }
+  void AddLocal(const QString& name, const QByteArray& content) const {
+    QFile file(InFolder(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+  static QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  bool StartServer(CFtpTestServer& server) {
+    if (server.Start()) return true;
+    ADD_FAILURE() << "the test FTP server did not start: " << server.Problem().toStdString();
+    return false;
+  }
+
+  // Scans the folder (unless scanned already) and downloads from server with
+  // Trace on; during runs while the download is busy, until it returns true.
+  DownloadRun Download(const QString& server, const std::function<bool(CFirmwareDownload&)>& during = {},
+                       bool scan = true) {
+    if (scan) m_scan.Scan(Folder());
+    DownloadRun run;
+    CFirmwareDownload download(server, Folder(), m_scan, true);
+    bool finished = false;
+    QObject::connect(&download, &CFirmwareDownload::Line, [&run](const QString& text, DownloadLog where) {
+      run.lines << text;
+      if (where == DownloadLog::Both) run.logged << text;
+    });
+    QObject::connect(&download, &CFirmwareDownload::Finished, [&](ResultCode code) {
+      run.result = code;
+      finished = true;
+    });
+    download.Start();
+    if (during) {
+      EXPECT_TRUE(WaitFor([&] { return finished || during(download); }, 20000));
+    }
+    EXPECT_TRUE(WaitFor([&] { return finished; }, 20000)) << run.lines.join(u'\n').toStdString();
+    return run;
+  }
+
+  QString CountLine(unsigned count) const {
+    return QStringLiteral("Copied %1 files from Corvanta to %2").arg(count).arg(Folder());
+  }
+
+  QTemporaryDir m_dir;
+  FirmwareFolderScan m_scan;
+};
+
+TEST_F(FirmwareDownloadTest, ANewImageAndTheNotesAreCopiedVerifiedAndCounted) {
+  CFtpTestServer server;
+  ASSERT_TRUE(StartServer(server));
+  server.AddFile("zu6400fw0106.hex", GoodHex(3));
+  server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 notes}");
+  AddLocal("zu6400fw0105.hex", GoodHex());
+  AddLocal("zu6400fwnotes.rtf", "older notes");
+  QFile::setPermissions(InFolder("zu6400fwnotes.rtf"), QFile::ReadOwner | QFile::WriteOwner);
+
+  const DownloadRun run = Download(server.Url());
+  EXPECT_EQ(run.result, Result::Success);
+  EXPECT_EQ(FolderFiles(), QStringList({"zu6400fw0105.hex", "zu6400fw0106.hex", "zu6400fwnotes.rtf"}));
+  EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(3));
+  EXPECT_EQ(Read(InFolder("zu6400fwnotes.rtf")), "{\\rtf1 notes}");
+  // A new file's mode, as any other program of this user would make it, also where one was replaced.
+  const QFile::Permissions newFile = QFileInfo(InFolder("zu6400fw0105.hex")).permissions();
+  EXPECT_EQ(QFileInfo(InFolder("zu6400fw0106.hex")).permissions(), newFile);
+  EXPECT_EQ(QFileInfo(InFolder("zu6400fwnotes.rtf")).permissions(), newFile);
+  EXPECT_TRUE(run.lines.contains("File verified " + InFolder("zu6400fw0106.hex")));
+  EXPECT_EQ(run.logged, QStringList({"Open connection to 127.0.0.1", "Copying files to " + Folder(),
+                                     "Copied zu6400fw0106.hex from Corvanta",
+                                     "Copied zu6400fwnotes.rtf from Corvanta", CountLine(2)}));
+  EXPECT_TRUE(m_scan.HasReleaseNotes());
+  EXPECT_EQ(m_scan.Version(), 106) << "the scan followed the names that matched";
+}
+
+// Each image is judged against the newest seen so far: 0103 (newer than the
+// folder's 0102) is copied before 0106 is listed, 0104 after it is not.
+TEST_F(FirmwareDownloadTest, AnOlderImageListedAfterANewerOneIsSkipped) {
+  AddLocal("zu6400fw0102.hex", GoodHex());
+  CFtpTestServer server({"--first", "zu6400fw0103.hex", "--first", "zu6400fw0106.hex", "--first", "zu6400fw0104.hex"});
+  ASSERT_TRUE(StartServer(server));
+  for (const char* name : {"zu6400fw0103.hex", "zu6400fw0104.hex", "zu6400fw0106.hex"}) server.AddFile(name, GoodHex());
+
+  const DownloadRun run = Download(server.Url());
+  EXPECT_EQ(run.result, Result::Success);
+  EXPECT_EQ(FolderFiles(), QStringList({"zu6400fw0102.hex", "zu6400fw0103.hex", "zu6400fw0106.hex"}));
+  EXPECT_TRUE(run.logged.contains(CountLine(2)));
+}
+
+TEST_F(FirmwareDownloadTest, ACorruptImageNeverReplacesAGoodFile) {
+  CFtpTestServer server;
+  ASSERT_TRUE(StartServer(server));
+  server.AddFile("zu6400fw0106.hex", CorruptHex());
+  server.AddFile("zu6400fw0107.hex", ":0408000001020304EA\r\n");  // no end record
+  m_scan.Scan(Folder());
+  // A good copy arrived after the folder was scanned.
+  AddLocal("zu6400fw0106.hex", GoodHex(2));
+
+  const DownloadRun run = Download(server.Url(), {}, false);
+  EXPECT_EQ(run.result, Result::HexChecksumError) << "the first file that could not be copied fails the run";
+  EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"}) << "no bad file and no temporary file is left";
+  EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(2));
+  EXPECT_TRUE(run.lines.contains("File " + InFolder("zu6400fw0106.hex") + " verify failed"));
+  EXPECT_TRUE(run.lines.contains("File " + InFolder("zu6400fw0107.hex") + " verify failed"));
+  EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0106.hex"));
+  EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0107.hex"));
+  ASSERT_GE(run.logged.size(), 2);
+  EXPECT_EQ(run.logged[run.logged.size() - 2], CountLine(0)) << "only files that arrived whole are counted";
+  EXPECT_TRUE(run.logged.last().startsWith("File Copy completed with error 0xE2000022: intel hex line checksum error"));
+}
+
+TEST_F(FirmwareDownloadTest, NamesThatLeaveTheFolderAreSkipped) {
+  const QString line = QStringLiteral("-rw-r--r-- 1 owner group 24 Dec  6 22:05 %1");
+  CFtpTestServer server({"--extra", line.arg("../zu6400fw0201.hex"), "--extra", line.arg("x/../../zu6400fw0202.hex"),
+                         "--extra", line.arg("..\\zu6400fw0203.hex"), "--extra", line.arg("zu6400fw0204\x01.hex")});
+  ASSERT_TRUE(StartServer(server));
+  server.AddFile("zu6400fw0106.hex", GoodHex());
+  // What the names point at, were they followed.
+  for (const char* path : {"ZU6400/zu6400fw0201.hex", "zu6400fw0202.hex", "ZU6400/firmware/x/placeholder"}) {
+    QDir().mkpath(QFileInfo(QDir(server.Root()).filePath(path)).path());
+    QFile file(QDir(server.Root()).filePath(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GoodHex());
+  }
+
+  const DownloadRun run = Download(server.Url());
+  EXPECT_EQ(run.result, Result::Success);
+  EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"});
+  EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"firmware"});
+  for (const QString name : {"../zu6400fw0201.hex", "x/../../zu6400fw0202.hex", "..\\zu6400fw0203.hex",
+                             "zu6400fw0204?.hex"})
+    EXPECT_TRUE(run.lines.contains("Skipped " + name)) << name.toStdString();
+  EXPECT_EQ(m_scan.Version(), 106);
+}
+
+TEST_F(FirmwareDownloadTest, AnUnreachableServerAndAMissingFolderNameTheirStep) {
+  const DownloadRun unreachable = Download(UnreachableServerUrl());
+  EXPECT_EQ(unreachable.result, Result::InternetCannotConnect);
+  EXPECT_EQ(unreachable.logged.last(),
+            "InternetConnect completed with error 0x00002EFD: A connection with the server could not be established.");
+
+  CFtpTestServer server;
+  ASSERT_TRUE(StartServer(server));
+  QDir(server.Root()).removeRecursively();
+  QDir().mkpath(server.Root() + "/ZU6400");
+  const DownloadRun missing = Download(server.Url());
+  EXPECT_EQ(missing.result, Result::InternetExtendedError);
+  const QString last = missing.logged.last();
+  EXPECT_TRUE(last.startsWith("FtpSetCurrentDirectory completed with error 0x00002EE3: An extended error was "
+                              "returned from the server.\r\nInternetGetLastResponseInfo returns 0x00000226 550 "))
+      << last.toStdString();
+  EXPECT_TRUE(FolderFiles().isEmpty());
+}
+
+// A transfer that stops halfway: the user's cancel ends it at once, the
+// time-out without progress ends it on its own; neither leaves a file behind.
+TEST_F(FirmwareDownloadTest, AStalledTransferEndsAtOnceOnCancelOrWithATimeOut) {
+  CFtpTestServer server({"--stall", "zu6400fw0106.hex"});
+  ASSERT_TRUE(StartServer(server));
+  server.AddFile("zu6400fw0106.hex", GoodHex(5000));
+  const DownloadRun cancelled = Download(server.Url(), [&server](CFirmwareDownload& download) {
+    if (!server.Stalled()) return false;
+    download.Cancel();
+    return true;
+  });
+  EXPECT_EQ(cancelled.result, Result::Cancelled);
+  EXPECT_EQ(cancelled.logged.last(),
+            "Cancel Button completed with error 0x000004C7: The operation was canceled by the user.");
+  EXPECT_TRUE(FolderFiles().isEmpty());
+
+  CTimeScaleScope faster(30);  // 30 s without progress pass in one
+  const DownloadRun run = Download(server.Url());
+  EXPECT_EQ(run.result, Result::InternetTimeout);
+  EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0106.hex"));
+  EXPECT_EQ(run.logged.last(), "FtpGetFile completed with error 0x00002EE2: The operation timed out.");
+  EXPECT_TRUE(FolderFiles().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,243 @@
+// The Firmware page against a simulated tuner: the folder box and its
+// buttons, the version labels, when Send Firmware is offered (also to a
+// loader that nothing but a load can reach) and what a load does; and the
+// release notes window.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "tests/support/CtlRunner.h"
+#include "tests/support/FtpTestServer.h"
+#include "tests/support/LoaderTestSupport.h"
+#include "tests/support/UiTestSupport.h"
+#include "ui/firmware/FirmwarePage.h"
+#include "ui/shell/LogView.h"
+#include "ui/firmware/McuLoaderDialog.h"
+#include "ui/firmware/ReleaseInfoDialog.h"
+
+namespace {
+
+class FirmwarePageTest : public ::testing::Test {
+ protected:
+  FirmwarePageTest() { f.prompts.yes = true; }
+
+  void Touch(const QString& name, const QByteArray& content = {}) {
+    QFile file(QDir(folder.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+  // The window on the simulated tuner, with the folder saved and the
+  // Firmware page shown.
+  CFirmwarePage& OpenPage(SimOptions options = {}) {
+    EXPECT_TRUE(f.StartSimulator(std::move(options)));
+    return OpenPageOn(f.SimPort());
+  }
+  CFirmwarePage& OpenPageOn(const QString& port) {
+    UiFixture::SaveSetting("FirmwareFolder", folder.path());
+    f.OpenWindow(port);
+    return f.ShowPage<CFirmwarePage>();
+  }
+  QString Text(const char* label) { return Child<QLabel>(f.Window(), label).text(); }
+  QPushButton& Send() { return Child<QPushButton>(f.Window(), "sendButton"); }
+  QString Log() { return Child<CLogView>(f.Window(), "activityLog").toPlainText(); }
+  QString PortStatus() { return Text("statusLabel"); }
+  bool WaitStatus(FirmwareStatusEnum status) {
+    return WaitFor([status] { return GetModel().FirmwareStatus.Get() == status; }, 15000);
+  }
+
+  QTemporaryDir folder;
+  UiFixture f;
+};
+
+TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
+  Touch("zu6400fw0104.hex");
+  Touch("zu6400fw0105.HEX");
+  OpenPage(Firmware("01.97"));
+  EXPECT_EQ(Text("availableLabel"), "01.05");
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(Text("installedLabel"), "01.97");
+  EXPECT_TRUE(Send().isEnabled());
+  // The log begins with the program's version and the system it runs on.
+  EXPECT_TRUE(Log().contains("ZU6400 Utility Version ")) << Log().toStdString();
+  EXPECT_TRUE(Log().contains("OS " + QSysInfo::prettyProductName())) << Log().toStdString();
+}
+
+TEST_F(FirmwarePageTest, AFolderWithoutImagesIsMissingUntilCheckVersionNowFindsOne) {
+  Touch("zu6400fwnotes.rtf");
+  Touch("zu6400fwX.hex");
+  OpenPage();
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(Text("availableLabel"), "Missing");
+  EXPECT_FALSE(Send().isEnabled());
+  // Check Version Now also contacts the tuner again.
+  Touch("zu6400fw0106.hex");
+  Child<QPushButton>(f.Window(), "checkButton").click();
+  EXPECT_EQ(Text("availableLabel"), "01.06");
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_TRUE(Send().isEnabled());
+}
+
+TEST_F(FirmwarePageTest, AnotherDeviceIsNeverOfferedFirmware) {
+  Touch("zu6400fw0105.hex");
+  SimOptions other;
+  other.identity = "ZD4";
+  OpenPage(other);
+  ASSERT_TRUE(WaitFor([this] { return f.prompts.Count("Unexpected Device") == 1; }, 15000));
+  EXPECT_FALSE(Send().isEnabled());
+}
+
+TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoaderAfterOneQuestion) {
+  // Eight bytes at 0x800; a reconciliation word of zero is computed by the loader.
+  const QByteArray end = ":00000001FF\r\n";
+  Touch("zu6400fw0104.hex", ":080800000000000000000000F0\r\n" + end);
+  Touch("zu6400fw0106.hex", ":080800000000123456789ABC86\r\n" + end);
+  SimOptions options;
+  options.loader.startInLoader = true;
+  CFirmwarePage& page = OpenPage(options);
+  // As the desktop program wires its simulated tuner: it reports the named version.
+  QObject::connect(&page, &CFirmwarePage::FirmwareLoadStarting, [this](const QString& path) {
+    f.Sim().Loader().NameImage(path);
+  });
+  ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
+  ASSERT_TRUE(Send().isEnabled());
+  Send().click();
+  ASSERT_EQ(f.prompts.questions.size(), 1);
+  EXPECT_TRUE(f.prompts.questions[0].startsWith("&Send Firmware to ZU6400: Send firmware " +
+                                                QDir(folder.path()).filePath("zu6400fw0106.hex") +
+                                                " (version 01.06) to the ZU6400"))
+      << f.prompts.questions[0].toStdString();
+  EXPECT_EQ(f.Sim().Loader().Flash(0x802, 6), QByteArray::fromHex("123456789ABC"));
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(Text("installedLabel"), "01.06");
+  EXPECT_TRUE(Log().contains("Sending firmware from " + folder.path())) << Log().toStdString();
+  EXPECT_TRUE(Log().contains(QRegularExpression(" Elapsed time: \\d+ seconds"))) << Log().toStdString();
+}
+
+TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheImageOnceTheSearchGivesAdvice) {
+  CSimulatorProcess sim({"--loader", "--keep-partial", "--flash-version", "01.06"});
+  StrandLoaderInAPacket(sim.Port());
+  WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  CTimeScaleScope faster(kFastTime);  // nothing answers the search; the advice after 1 s
+  OpenPageOn(sim.Port());
+  ASSERT_TRUE(WaitFor([&] { return PortStatus().startsWith("Looking for ZU6400"); }, 5000));
+  ASSERT_FALSE(PortStatus().contains("No answer yet"));
+  EXPECT_FALSE(Send().isEnabled());
+
+  ASSERT_TRUE(WaitFor([&] { return Send().isEnabled(); }, 15000));
+  EXPECT_TRUE(PortStatus().contains("\nNo answer yet. ")) << PortStatus().toStdString();
+  EXPECT_EQ(Send().toolTip(), "Nothing answers: the load will look for a bootstrap loader left waiting by a load cut short");
+  CTimeScale::SetFactor(kSearchTime);  // the load's searches must be answered
+  Send().click();
+  ASSERT_EQ(f.prompts.questions.size(), 1);
+  EXPECT_TRUE(f.prompts.questions[0].contains(
+      " (now nothing answers: the load will look for a bootstrap loader left waiting)?"))
+      << f.prompts.questions[0].toStdString();
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(Text("installedLabel"), "01.06");
+  EXPECT_EQ(PortStatus(), "ZU6400 MCU version 01.06");
+  EXPECT_TRUE(Log().contains("Nothing answered: looking for a bootstrap loader left holding part of a packet"))
+      << Log().toStdString();
+}
+
+TEST_F(FirmwarePageTest, ALoadThatFindsNoLoaderEitherAdvisesAPowerCycleAndMayBeSentAgain) {
+  WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
+  ASSERT_TRUE(f.StartSimulator());
+  f.Sim().SetSilent(true);
+  CTimeScaleScope faster(kFastTime);  // nothing has to answer
+  OpenPageOn(f.SimPort());
+  ASSERT_TRUE(WaitFor([&] { return Send().isEnabled(); }, 15000));
+  // A failed load's dialog stays until it is closed.
+  OnNextModal<CMcuLoaderDialog>([](CMcuLoaderDialog& dialog) {
+    auto& close = Child<QPushButton>(dialog);
+    if (WaitFor([&] { return close.text() == "Close"; }, 30000)) close.click();
+  });
+  Send().click();
+  EXPECT_EQ(PortStatus(),
+            "No bootstrap loader answered either: switch the ZU6400 off and on, then send the firmware again");
+  EXPECT_TRUE(GetModel().ContactMachine->IsIdle());
+  EXPECT_TRUE(Send().isEnabled());
+}
+
+TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
+  Touch("zu6400fw0105.hex");
+  CFtpTestServer server;
+  server.AddFile("zu6400fw0106.hex", GoodHex());
+  server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
+  OpenPage();
+  GetModel().Run.firmwareServer = server.Url();
+  ASSERT_TRUE(f.WaitRunning());
+  Child<QPushButton>(f.Window(), "copyButton").click();
+  EXPECT_EQ(Text("availableLabel"), "01.06");
+  EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("zu6400fwnotes.rtf")));
+}
+
+TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {
+  OpenPage();
+  QTemporaryDir other;
+  Touch("zu6400fw0120.hex");
+  // What the user types is stored trimmed when he leaves the box.
+  auto& box = Child<QLineEdit>(f.Window(), "folderBox");
+  box.setText("  " + other.path() + "\t ");
+  emit box.editingFinished();
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
+  EXPECT_EQ(Text("availableLabel"), "Missing");
+
+  f.prompts.file = folder.path();
+  Child<QPushButton>(f.Window(), "browseButton").click();
+  EXPECT_EQ(f.prompts.offered, other.path());
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), folder.path());
+  EXPECT_EQ(Text("availableLabel"), "01.20");
+
+  Child<QPushButton>(f.Window(), "defaultButton").click();
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), GetModel().DefaultFirmwareFolder());
+  EXPECT_TRUE(QDir(GetModel().DefaultFirmwareFolder()).exists());
+}
+
+// Help > Firmware Release Notes: at most one window, a new one in place of the old.
+TEST_F(FirmwarePageTest, ReleaseNotesReopenInPlaceAndAFailedOpenIsABoxThatKeepsTheWindow) {
+  UiFixture::SaveSetting("FirmwareFolder", folder.path());
+  CMainWindow& window = f.OpenWindow();
+  auto& notes = Child<QAction>(window, "releaseNotesAction");
+  auto shown = [] {
+    QList<QPointer<CReleaseInfoDialog>> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* dialog = qobject_cast<CReleaseInfoDialog*>(w); dialog != nullptr && dialog->isVisible()) found << dialog;
+    return found;
+  };
+  notes.trigger();
+  EXPECT_TRUE(shown().isEmpty());
+  ASSERT_EQ(f.prompts.Count("Release Notes Error"), 1);
+  EXPECT_EQ(f.prompts.boxes.back().text,
+            "Unable to open Firmware Release Notes \"" + QDir(folder.path()).filePath("zu6400fwnotes.rtf") + "\"");
+
+  Touch("zu6400fwnotes.rtf", "{\\rtf1\\ansi {\\b New in 01.06:} faster tuning.\\par}");
+  notes.trigger();
+  ASSERT_EQ(shown().size(), 1);
+  QPointer<CReleaseInfoDialog> first = shown()[0];
+  EXPECT_EQ(Child<CLogView>(*first).toPlainText().trimmed(), "New in 01.06: faster tuning.");
+  notes.trigger();
+  EXPECT_EQ(first, nullptr);
+  ASSERT_EQ(shown().size(), 1);
+  QPointer<CReleaseInfoDialog> second = shown()[0];
+
+  // A relative folder would depend on the working directory: no path at all.
+  GetModel().ChooseFirmwareFolder("relative/folder");
+  notes.trigger();
+  EXPECT_EQ(f.prompts.boxes.back().text, "Unable to open Firmware Release Notes \"zu6400fwnotes.rtf\"");
+  EXPECT_EQ(shown(), QList<QPointer<CReleaseInfoDialog>>{second});
+  // Closing the main window takes it along.
+  f.CloseWindow();
+  EXPECT_EQ(second, nullptr);
+}
+
+}  // namespace

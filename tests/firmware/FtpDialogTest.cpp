@@ -1,0 +1,116 @@
+// The download dialog on the offscreen platform against a real FTP server.
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "tests/support/FtpTestServer.h"
+#include "tests/support/UiTestSupport.h"
+#include "firmware/FirmwareFolderScan.h"
+#include "ui/firmware/FtpDialog.h"
+#include "ui/shell/LogView.h"
+
+namespace {
+
+class FtpDialogTest : public ::testing::Test {
+ protected:
+  QString Folder() const { return m_dir.filePath(QStringLiteral("firmware")); }
+  QStringList FolderFiles() const {
+    return QDir(Folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+  }
+
+  // Opens the dialog as the Firmware page does (modal, on the scanned folder).
+  CFtpDialog& Open(const QString& server) {
+    m_fixture.Model().Run.firmwareServer = server;
+    m_scan.Scan(Folder());
+    m_dialog = std::make_unique<CFtpDialog>(nullptr, m_fixture.Model(), Folder(), m_scan);
+    m_dialog->open();
+    return *m_dialog;
+  }
+
+  bool StartServer(CFtpTestServer& server) {
+    server.AddFile("zu6400fw0106.hex", GoodHex(5000));
+    if (server.Start()) return true;
+    ADD_FAILURE() << "the test FTP server did not start: " << server.Problem().toStdString();
+    return false;
+  }
+
+  // The one button: Cancel while the copy runs, then Close.
+  static QPushButton& Button(CFtpDialog& dialog) { return Child<QPushButton>(dialog); }
+  static QString Log(CFtpDialog& dialog) { return Child<CLogView>(dialog).toPlainText(); }
+  bool WaitForClose(CFtpDialog& dialog) {
+    return WaitFor([&] { return Button(dialog).text() == "Close"; }, 20000);
+  }
+
+  ModelFixture m_fixture{SimOptions{}, false};
+  CPromptAnswers m_prompts;
+  QTemporaryDir m_dir;
+  FirmwareFolderScan m_scan;
+  std::unique_ptr<CFtpDialog> m_dialog;
+};
+
+TEST_F(FtpDialogTest, ACleanRunClosesByItselfUnlessTraceIsOnAndLogsToBothLogs) {
+  ASSERT_TRUE(QDir().mkpath(Folder()));
+  CFtpTestServer server;
+  ASSERT_TRUE(StartServer(server));
+  CFtpDialog& dialog = Open(server.Url());
+  ASSERT_TRUE(WaitFor([&] { return !dialog.isVisible(); }, 20000));
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"});
+  EXPECT_TRUE(Log(dialog).contains("Connected to Corvanta server"));
+  CRecorder& activity = m_fixture.Recorder();
+  EXPECT_EQ(activity.CountLinesContaining("Copied 1 files from Corvanta to"), 1);
+  EXPECT_EQ(activity.CountLinesContaining("Connected to Corvanta server"), 0) << "a line for the dialog only";
+
+  m_fixture.Model().Trace.Set(1);
+  CFtpDialog& traced = Open(server.Url());
+  ASSERT_TRUE(WaitForClose(traced));
+  EXPECT_TRUE(traced.isVisible());
+  EXPECT_TRUE(Log(traced).contains("zu6400fw0106.hex"));
+  traced.reject();  // Escape
+  EXPECT_FALSE(traced.isVisible());
+}
+
+TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
+  ASSERT_TRUE(QDir().mkpath(Folder()));
+  CFtpDialog& dialog = Open(UnreachableServerUrl());
+  ASSERT_TRUE(WaitForClose(dialog));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(Log(dialog).endsWith("Click \"Close\" to close this window"));
+  EXPECT_EQ(m_fixture.Recorder().CountLinesContaining("InternetConnect completed with error 0x00002EFD"), 1);
+  Button(dialog).click();
+  EXPECT_EQ(dialog.result(), CFtpDialog::kFailed);
+}
+
+TEST_F(FtpDialogTest, CancelEndsTheDialogAtOnceWhileEscapeIsIgnored) {
+  ASSERT_TRUE(QDir().mkpath(Folder()));
+  CFtpTestServer server({"--stall", "zu6400fw0106.hex"});
+  ASSERT_TRUE(StartServer(server));
+  CFtpDialog& dialog = Open(server.Url());
+  ASSERT_TRUE(WaitFor([&] { return server.Stalled(); }, 20000));
+  dialog.reject();
+  EXPECT_TRUE(dialog.isVisible()) << "Escape does not stop a transfer";
+  Button(dialog).click();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_TRUE(FolderFiles().isEmpty());
+}
+
+TEST_F(FtpDialogTest, AMissingFolderIsCreatedOnlyWhenTheUserAgrees) {
+  CFtpTestServer server;
+  ASSERT_TRUE(StartServer(server));
+  CFtpDialog& refused = Open(server.Url());
+  ASSERT_TRUE(WaitFor([&] { return !refused.isVisible(); }, 5000));
+  EXPECT_EQ(refused.result(), CFtpDialog::kFailed);
+  EXPECT_EQ(m_prompts.questions, QStringList{"Create folder: Folder \"" + Folder() +
+                                   "\" does not exist. Do you want to create it now?"});
+  EXPECT_FALSE(QFileInfo::exists(Folder()));
+
+  m_prompts.yes = true;
+  CFtpDialog& agreed = Open(server.Url());
+  ASSERT_TRUE(WaitFor([&] { return !agreed.isVisible(); }, 20000));
+  EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"});
+}
+
+}  // namespace

@@ -1,0 +1,227 @@
+// The history chart offscreen, alone on a readings ring and on the Operate
+// page against the simulated tuner; the page's readings log in a temporary
+// folder; the SWR alarm from the main window's menu to its status bar.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLineSeries>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QValueAxis>
+
+#include "tests/support/ReadingsTestSupport.h"
+#include "tests/support/UiTestSupport.h"
+#include "ui/operate/OperatePage.h"
+#include "ui/operate/SwrAlarmDialog.h"
+
+namespace {
+
+// A point with every reading, at second s.
+CHistoryPoint Reading(int s, float swr, float vfwd = 100) {
+  CHistoryPoint p;
+  p.time = 1'000'000'000'000 + 1000LL * s;
+  p.swr = swr;
+  p.swrBypass = swr + 1;
+  p.vfwd = vfwd;
+  p.vrfl = vfwd / 10;
+  return p;
+}
+
+CHistoryPoint Gap(int s) {
+  CHistoryPoint p;
+  p.time = Reading(s, 1).time;
+  return p;
+}
+
+// What the chart draws of a trace ("SWR", "VFWD", "SWR Alarm"...): its line pieces.
+QList<QXYSeries*> Pieces(const CHistoryChart& chart, const QString& trace) {
+  QList<QXYSeries*> pieces;
+  for (QAbstractSeries* series : chart.chart()->series())
+    if (series->objectName() == trace) pieces << static_cast<QXYSeries*>(series);
+  return pieces;
+}
+
+int Points(const CHistoryChart& chart, const QString& trace) {
+  int n = 0;
+  for (const QXYSeries* piece : Pieces(chart, trace)) n += piece->count();
+  return n;
+}
+
+double Top(const CHistoryChart& chart, const QString& axis) {
+  for (QAbstractAxis* a : chart.chart()->axes())
+    if (a->objectName() == axis) return static_cast<QValueAxis*>(a)->max();
+  return -1;
+}
+
+TEST(HistoryChart, PointsOlderThanTheWindowLeaveAndALongerWindowRedrawsFromTheRing) {
+  CReadingsHistory ring;
+  CHistoryChart chart(ring);
+  chart.SetWindowMinutes(1);
+  for (int s = 0; s <= 180; ++s) {
+    ring.Add(Reading(s, 1.5f));
+    chart.Update();
+  }
+  chart.Update();  // nothing new: nothing drawn twice
+  EXPECT_EQ(Points(chart, "SWR"), 61);  // seconds 120 to 180
+  EXPECT_EQ(Pieces(chart, "SWR").size(), 1);
+  chart.SetWindowMinutes(5);
+  EXPECT_EQ(Points(chart, "SWR"), 181);
+}
+
+TEST(HistoryChart, GapSplitsEveryLineAndPiecesAndMarksLeaveWithTheirTime) {
+  CReadingsHistory ring;
+  CHistoryChart chart(ring);
+  chart.SetWindowMinutes(1);
+  CHistoryPoint marked = Reading(0, 1.2f);
+  marked.mark = HistoryMark::Tune;
+  ring.Add(marked);
+  ring.Add(Reading(1, 1.3f));
+  ring.Add(Gap(2));
+  ring.Add(Gap(3));
+  CHistoryPoint noSwr = Reading(4, CHistoryPoint::kNone);  // no carrier: voltages only
+  noSwr.swrBypass = CHistoryPoint::kNone;
+  noSwr.mark = HistoryMark::Memorize;
+  ring.Add(noSwr);
+  ring.Add(Reading(5, 1.4f));
+  chart.Update();
+  EXPECT_EQ(Pieces(chart, "SWR").size(), 2);
+  EXPECT_EQ(Points(chart, "SWR"), 3);
+  EXPECT_EQ(Pieces(chart, "VFWD").size(), 2);
+  EXPECT_EQ(Points(chart, "VFWD"), 4);
+  EXPECT_EQ(Points(chart, "marks"), 2);
+  // What a screen reader hears of the lines.
+  EXPECT_EQ(chart.accessibleDescription(), "Last 1 minute(s): latest SWR 1.40, lowest SWR 1.20");
+
+  ring.Add(Reading(62, 1.5f));  // the first piece and the Tune mark are out of the window now
+  chart.Update();
+  EXPECT_EQ(Pieces(chart, "SWR").size(), 1);
+  EXPECT_EQ(Points(chart, "marks"), 1);
+  EXPECT_EQ(chart.accessibleDescription(), "Last 1 minute(s): latest SWR 1.50, lowest SWR 1.40");
+}
+
+TEST(HistoryChart, AxesGrowWithTheDataAndTheChartNeverHoldsMoreThanTheRing) {
+  CReadingsHistory ring(50);
+  CHistoryChart chart(ring);
+  chart.SetWindowMinutes(60);
+  ring.Add(Reading(0, 1.8f, 80));
+  chart.Update();
+  EXPECT_EQ(Top(chart, "swrAxis"), 3.0);
+  ring.Add(Reading(1, 7.0f, 430));
+  chart.Update();
+  EXPECT_EQ(Top(chart, "swrAxis"), 10.0);
+  EXPECT_EQ(Top(chart, "voltageAxis"), 500.0);
+  for (int s = 2; s < 500; ++s) {
+    ring.Add(s % 7 == 0 ? Gap(s) : Reading(s, 1.1f));
+    chart.Update();
+    ASSERT_LE(Points(chart, "SWR"), 50);
+  }
+  EXPECT_EQ(Top(chart, "swrAxis"), 3.0);  // the high readings have left the ring
+}
+
+TEST(HistoryChart, LongWindowDrawsATimeSlotPerPointAndKeepsItsPeak) {
+  CReadingsHistory ring;
+  CHistoryChart chart(ring);
+  chart.SetWindowMinutes(60);  // 6-second slots
+  for (int s = 0; s < 120; ++s) {
+    ring.Add(Reading(s, s == 61 ? 9.0f : 1.2f));
+    chart.Update();
+  }
+  EXPECT_GE(Points(chart, "SWR"), 20);
+  EXPECT_LE(Points(chart, "SWR"), 21);
+  EXPECT_EQ(Top(chart, "swrAxis"), 10.0);  // the one high reading is in its slot's point
+}
+
+class PageFixture : public ModelFixture {
+ public:
+  explicit PageFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", 50);
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+    page = std::make_unique<COperatePage>();
+    page->show();
+  }
+  ~PageFixture() { page.reset(); }
+  // Every poll cycle ends a machine.
+  bool WaitForCycles(int n) {
+    const int target = Recorder().Count(Msg::MachineFinished) + n;
+    return WaitFor([&] { return Recorder().Count(Msg::MachineFinished) >= target; }, 5000);
+  }
+  std::unique_ptr<COperatePage> page;
+};
+
+TEST(OperateHistory, LogLinesEqualTheReadingsAndALogThatCannotBeOpenedIsABox) {
+  SimOptions options = Firmware("01.97");
+  options.live = SimLive{'M', 2, 'A', 'N', 0, 0, 1, 0x09, 0x03, 7100, 0, 150};
+  PageFixture f(options);
+  QTemporaryDir dir;
+  QSignalSpy changed(f.page.get(), &COperatePage::ReadingsLogChanged);
+  EXPECT_FALSE(f.page->StartReadingsLog(PathUnderAFile(dir)));
+  EXPECT_FALSE(f.page->IsLoggingReadings());
+  ASSERT_EQ(f.Recorder().Count(Msg::MessageBox), 1);
+  EXPECT_TRUE(f.Recorder().Lines(Msg::MessageBox)[0].contains("plain/readings.csv"));
+  EXPECT_EQ(changed.count(), 0);
+
+  const QString path = dir.filePath("readings.csv");
+  ASSERT_TRUE(f.page->StartReadingsLog(path));
+  ASSERT_TRUE(f.WaitForCycles(3));
+  f.page->StopReadingsLog();
+  EXPECT_EQ(changed.count(), 2);
+  const QStringList lines = FileLines(path);
+  ASSERT_GE(lines.size(), 3);
+  EXPECT_EQ(lines[0], ReadingsHeader());
+  for (const QString& line : lines.mid(1))
+    EXPECT_TRUE(line.section(',', 1).startsWith("7100,40,M,2,A,N,90,160,150,")) << line.toStdString();
+}
+
+TEST(OperateHistory, HidingThePageLeavesAGapInTheChartAndAPauseLineInTheLog) {
+  PageFixture f;
+  QTemporaryDir dir;
+  const QString path = dir.filePath("readings.csv");
+  ASSERT_TRUE(f.page->StartReadingsLog(path));
+  ASSERT_TRUE(f.WaitForCycles(2));
+  f.page->hide();
+  ASSERT_TRUE(WaitFor([&] { return FileLines(path).filter(",polling paused,").size() == 1; }, 3000));
+  f.page->show();
+  ASSERT_TRUE(f.WaitForCycles(2));
+  EXPECT_EQ(Pieces(Child<CHistoryChart>(*f.page), "SWR").size(), 2);
+  const QStringList lines = FileLines(path);
+  EXPECT_LT(lines.indexOf(lines.filter(",polling paused,")[0]), lines.size() - 2);
+}
+
+TEST(OperateHistory, SwrAlarmChosenInTheViewMenuIsSavedSaidAndItsSpanBandedOnTheChart) {
+  const CTimeScaleScope fast(kAnsweredTime);  // the 1 s hold passes in 200 ms
+  UiFixture ui;
+  ASSERT_TRUE(ui.StartSimulator(Firmware("01.97")));
+  UiFixture::SaveSetting("Port", ui.SimPort());
+  UiFixture::SaveSetting("OperatePollInterval", 40);
+  CMainWindow& window = ui.OpenWindow();
+  ASSERT_TRUE(ui.WaitRunning());
+  COperatePage& page = ui.ShowPage<COperatePage>();
+  OnNextModal<CSwrAlarmDialog>([](CSwrAlarmDialog& dialog) {
+    Child<QCheckBox>(dialog, "alarmOnBox").setChecked(true);
+    Child<QDoubleSpinBox>(dialog, "alarmSwrBox").setValue(2.5);
+    Child<QDoubleSpinBox>(dialog, "alarmSecondsBox").setValue(1);
+    dialog.accept();
+  });
+  Child<QAction>(window, "swrAlarmAction").trigger();
+  EXPECT_EQ(UiFixture::Setting("AlarmSwr").toString(), "2.5");
+
+  QSignalSpy changes(&page, &COperatePage::AlarmChanged);
+  ui.Sim().Live().Replay({{0, 3.5, 120, 68}, {0.8, 1.3, 120, 8}});
+  ASSERT_TRUE(WaitFor([&] { return changes.count() == 1; }, 10000));
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("SWR alarm: the SWR stayed above 2.5 for 1 s (SWR 3.50)"))
+      << window.statusBar()->currentMessage().toStdString();
+  ASSERT_TRUE(WaitFor([&] { return changes.count() == 2; }, 10000));
+  EXPECT_TRUE(window.statusBar()->currentMessage().startsWith("SWR alarm cleared"));
+  // The cycles from the raising up to the clearing are banded: one band,
+  // however many time slots, that begins after the chart does.
+  const auto& chart = Child<CHistoryChart>(page);
+  const QList<QXYSeries*> band = Pieces(chart, "SWR Alarm");
+  ASSERT_EQ(band.size(), 1);
+  ASSERT_GT(band[0]->count(), 0);
+  EXPECT_GT(band[0]->at(0).x(), Pieces(chart, "SWR")[0]->at(0).x());
+}
+
+}  // namespace

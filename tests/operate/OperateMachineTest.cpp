@@ -1,0 +1,312 @@
+// The operate machine and the poll loop that runs it, end to end: the
+// program's serial channel on a real pseudo-terminal, the simulated tuner's
+// live state on the other side.
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "tests/support/TestSupport.h"
+#include "machines/operate/PollLoop.h"
+#include "machines/operate/OperateStateMachine.h"
+#include "model/ActiveMachineScope.h"
+
+namespace {
+
+const QByteArray kHead = "ps;rv;md;an;side;attn;ampi;bn;byp;flt;ts;c;l;f;";
+const QByteArray kTail = "vfwd;vrfl;vswr;vswrb;";
+const QByteArray kCycle = kHead + kTail;                        // firmware below 01.97
+const QByteArray kCycle197 = kHead + "fy;fc;fx;" + kTail;        // 01.97 and later
+
+// A contacted model with an operate machine registered as the job that runs.
+class OperateFixture : public ModelFixture {
+ public:
+  explicit OperateFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options), machine(Model()) {
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+  }
+
+  // Runs one cycle; returns its result and leaves the commands it sent in sent.
+  ResultCode Cycle() {
+    Sim().ClearReceived();
+    const ResultCode result = RunJob([&] { return machine.StartCycle(); });
+    WaitFor([] { return false; }, 20);  // anything sent after the end would show up here
+    sent = Sim().Received();
+    return result;
+  }
+
+  COperateStateMachine machine;
+  CActiveMachineScope active{Model(), machine};
+  QByteArray sent;
+};
+
+// The other tests run 01.97 and expect its longer cycle.
+TEST(OperateMachine, FirmwareBefore0197IsNotAskedTheFrequencies) {
+  OperateFixture f(Firmware("01.96"));
+  EXPECT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, kCycle);
+}
+
+TEST(OperateMachine, CycleStoresEveryReading) {
+  SimOptions options = Firmware("01.97");
+  options.live = SimLive{'M', 2, 'A', 'N', 1, 1, 1, 0x1f, 0xa0, 7100, 3, 150};
+  OperateFixture f(options);
+  ASSERT_EQ(f.Cycle(), 0u);
+  const COperateValues& v = f.machine.Values();
+  EXPECT_EQ(QString(QChar(v.Mode.Get())) + QChar(v.Side.Get()) + QChar(v.Bypass.Get()), "MAN");
+  EXPECT_EQ(std::vector<int>({v.Antenna.Get(), v.Attenuator.Get(), v.KeyInterrupt.Get(), v.PowerStatus.Get(),
+                              v.Capacitor.Get(), v.Inductor.Get(), v.Band.Get(), v.Fault.Get()}),
+            std::vector<int>({2, 1, 1, 1, 0x1f, 0xa0, 3, 3}));
+  EXPECT_EQ(std::vector<int>({int(v.Frequency.Get()), int(v.FrequencyCount.Get()), int(v.FrequencyXcvr.Get()),
+                              int(v.FrequencyAtu.Get(0)), int(v.FrequencyAtu.Get(1)), int(v.ForwardVoltage.Get())}),
+            std::vector<int>({7100, 7100, 7100, 7000, 7300, 150}));
+  EXPECT_FALSE(v.Swr.Get().isEmpty());
+}
+
+// Each setting is written in front of its query once, in the tuner's form,
+// and later cycles only ask.
+TEST(OperateMachine, RequestIsSentUntilReportedThenOnlyQueried) {
+  OperateFixture f;
+  COperateValues& v = f.machine.Values();
+  struct Case {
+    std::function<void()> request;
+    QByteArray query, set;
+  } cases[] = {
+      {[&] { v.Mode.SetRequested(u'M'); }, "md;", "MDM;md;"},
+      {[&] { v.Antenna.SetRequested(3); }, "an;", "AN3;an;"},
+      {[&] { v.Bypass.SetRequested(u'B'); }, "byp;", "BYPB;byp;"},
+      {[&] { v.Capacitor.SetRequested(0x1f); }, "c;", "C1f;c;"},
+      {[&] { v.Inductor.SetRequested(0xa5); }, "l;", "La5;l;"},
+  };
+  ASSERT_EQ(f.Cycle(), 0u);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.set.constData());
+    c.request();
+    ASSERT_EQ(f.Cycle(), 0u);
+    QByteArray expected = kCycle197;
+    expected.replace(expected.indexOf(";" + c.query) + 1, c.query.size(), c.set);
+    EXPECT_EQ(f.sent, expected);
+    ASSERT_EQ(f.Cycle(), 0u);
+    EXPECT_EQ(f.sent, kCycle197);
+  }
+  EXPECT_FALSE(v.Mode.IsPending());
+  EXPECT_EQ(v.Inductor.Get(), 0xa5);
+  const SimLive tuner = f.Sim().Live().State();
+  EXPECT_EQ(tuner.mode, 'M');
+  EXPECT_EQ(tuner.bypass, 'B');
+  EXPECT_EQ(tuner.inductor, 0xa5u);
+}
+
+TEST(OperateMachine, RefusedSettingStaysPendingAndIsSentEveryCycle) {
+  OperateFixture f;
+  f.Sim().Live().RefuseSetting("an");
+  COperateValues& v = f.machine.Values();
+  ASSERT_EQ(f.Cycle(), 0u);
+  v.Antenna.SetRequested(2);
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(f.Cycle(), 0u);
+    EXPECT_EQ(f.sent.count("AN2;an;"), 1);
+    EXPECT_EQ(v.Antenna.Get(), 1);
+    EXPECT_TRUE(v.Antenna.IsPending());
+  }
+  v.Antenna.SetRequested(1);  // the user takes back the wish
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, kCycle197);
+}
+
+// A reply the parser refuses (a value not wholly of its form, a letter or
+// number outside the command's set) is ignored, and the state gives up at its
+// time-out with its own code; the values stay as they were.
+TEST(OperateMachine, UnacceptableRepliesEndTheCycleWithTheStatesCode) {
+  struct Case {
+    QByteArray command, reply;
+    ResultCode code;
+  } cases[] = {
+      {"bn;", "BN11;", Result::NoResponseBandNumber},
+      {"vswr;", "VSWRB1.00;", Result::NoResponseSwr},
+      {"c;", "C1G;", Result::NoResponseCapacitor},
+      {"rv;", "RV1.97;", Result::NoResponseFirmwareVersion},
+      {"md;", "MDZ;", Result::NoResponseMode},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reply.constData());
+    OperateFixture f;
+    ASSERT_EQ(f.Cycle(), 0u);
+    const QString swr = f.machine.Values().Swr.Get();
+    f.Sim().OverrideReply(c.command, c.reply);
+    const CTimeScaleScope faster(kAnsweredTime);
+    EXPECT_EQ(f.Cycle(), c.code);
+    EXPECT_TRUE(f.sent.endsWith(c.command));  // nothing after the state that gave up
+    EXPECT_EQ(f.machine.Values().Swr.Get(), swr);
+    EXPECT_EQ(f.machine.Values().Band.Get(), 5);
+  }
+}
+
+TEST(OperateMachine, SleepingTunerStopsTheCycleUntilSwitchedOn) {
+  SimOptions options = Firmware("01.97");
+  options.live.power = 0;
+  OperateFixture f(options);
+  COperateValues& v = f.machine.Values();
+  v.Mode.SetRequested(u'M');
+  EXPECT_EQ(f.Cycle(), Result::DevicePoweredOff);
+  EXPECT_EQ(f.sent, "ps;");
+  EXPECT_EQ(v.PowerStatus.Get(), 0);
+
+  v.PowerStatus.SetRequested(1);
+  f.Sim().DropReplies(1);  // "PS1;" neither taken nor answered
+  {
+    const CTimeScaleScope faster(kAnsweredTime);
+    EXPECT_EQ(f.Cycle(), Result::NoResponsePowerStatus);
+  }
+  EXPECT_EQ(v.PowerStatus.Get(), 0) << "only the tuner's reply shows it on";
+  EXPECT_TRUE(v.PowerStatus.IsPending());
+  EXPECT_EQ(f.Cycle(), 0u);
+  QByteArray expected = kCycle197;
+  expected.replace("ps;", "PS1;").replace("md;", "MDM;md;");
+  EXPECT_EQ(f.sent, expected);
+  EXPECT_EQ(v.PowerStatus.Get(), 1);
+  EXPECT_EQ(v.Mode.Get(), u'M');
+
+  v.PowerStatus.SetRequested(0);
+  EXPECT_EQ(f.Cycle(), Result::DevicePoweredOff);
+  EXPECT_EQ(f.sent, "PS0;");
+  EXPECT_EQ(f.Sim().Live().State().power, 0u);
+}
+
+TEST(OperateMachine, MemorizeAndTuneAreSentOnceAtTheEndTuneLast) {
+  OperateFixture f;
+  f.Sim().Live().SetTuneDuration(100);
+  ASSERT_EQ(f.Cycle(), 0u);
+  const double before = f.machine.Values().Swr.Get().toDouble();
+  f.machine.TuneRequested = true;
+  f.machine.MemorizeRequested = true;
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, kCycle197 + "sm;t;");
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_FALSE(f.machine.MemorizeRequested);
+  EXPECT_TRUE(f.Sim().Live().Memory(5, 1).has_value());
+
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, kCycle197);
+  ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 20000));
+  ASSERT_EQ(f.Cycle(), 0u);
+  EXPECT_LT(f.machine.Values().Swr.Get().toDouble(), before);
+  EXPECT_NE(f.machine.Values().Capacitor.Get(), 0);
+}
+
+TEST(OperateMachine, UnknownDeviceSearchesFirst) {
+  OperateFixture f;
+  f.Model().Device.Set(DeviceNone);
+  EXPECT_EQ(f.Cycle(), 0u);
+  EXPECT_EQ(f.sent, ";I;" + kCycle197);
+  EXPECT_EQ(f.Model().Device.Get(), DeviceZU6400);
+}
+
+
+// Stands in for the operate machine's status window: notes when each cycle
+// sends its first command (the trace of a send comes before it goes).
+class CCycleStarts : public QObject {
+ public:
+  explicit CCycleStarts(const QElapsedTimer& clock) : m_clock(clock) {}
+  std::vector<qint64> atMs;
+
+ protected:
+  void customEvent(QEvent* event) override {
+    if (event->type() == CModelEvent::EventType() && static_cast<CModelEvent*>(event)->Text.endsWith(" send ps;"))
+      atMs.push_back(m_clock.elapsed());
+  }
+
+ private:
+  const QElapsedTimer& m_clock;
+};
+
+struct EndedCycle {
+  ResultCode result;
+  unsigned frequency;
+  qint64 atMs;
+};
+
+// The operate fixture with a poll loop that records every cycle it hands over.
+class LoopFixture : public OperateFixture {
+ public:
+  explicit LoopFixture(SimOptions options = Firmware("01.97")) : OperateFixture(options) {
+    clock.start();
+    QObject::connect(&loop, &CPollLoop::CycleEnded, [this](ResultCode result, const COperateValues& values) {
+      ended.push_back({result, values.Frequency.Get(), clock.elapsed()});
+    });
+  }
+  bool WaitForCycles(std::size_t n, int timeoutMs = 20000) {
+    return WaitFor([&] { return ended.size() >= n; }, timeoutMs);
+  }
+
+  CPollLoop loop{machine};
+  std::vector<EndedCycle> ended;
+  QElapsedTimer clock;
+};
+
+TEST(PollLoop, HandsOverEveryCycleAtTheIntervalUntilStopped) {
+  LoopFixture f;
+  CCycleStarts starts(f.clock);
+  f.Model().Trace.Set(1);
+  f.machine.SetStatusWindow(&starts);
+  f.loop.SetInterval(150);
+  f.loop.Start();
+  ASSERT_TRUE(f.WaitForCycles(3));
+  for (const EndedCycle& c : f.ended) {
+    EXPECT_EQ(c.result, Result::Success);
+    EXPECT_EQ(c.frequency, 14200u);
+  }
+  f.Sim().Live().Modify([](SimLive& s) { s.frequency = 7100; });
+  ASSERT_TRUE(WaitFor([&] { return f.ended.back().frequency == 7100; }, 20000));
+  // Start to start: the cycles are spaced by the interval, not back to back.
+  ASSERT_GE(starts.atMs.size(), 3u);
+  EXPECT_GE(starts.atMs[2] - starts.atMs[1], 100);
+
+  f.loop.CycleNow();
+  ASSERT_FALSE(f.machine.IsIdle());
+  const std::size_t before = f.ended.size();
+  f.loop.Stop();  // the running cycle still reports its end, and nothing follows
+  ASSERT_TRUE(f.WaitForCycles(before + 1));
+  WaitFor([] { return false; }, 400);
+  EXPECT_EQ(f.ended.size(), before + 1);
+  EXPECT_FALSE(f.loop.IsPolling());
+}
+
+TEST(PollLoop, SilentTunerIsReportedAndRetriedUntilItAnswers) {
+  LoopFixture f;
+  const CTimeScaleScope fast(kAnsweredTime);
+  f.loop.SetInterval(20);
+  f.Sim().SetSilent(true);
+  f.loop.Start();
+  ASSERT_TRUE(f.WaitForCycles(2));
+  EXPECT_EQ(f.ended[0].result, Result::NoResponsePowerStatus);
+  EXPECT_EQ(f.ended[1].result, Result::NoResponsePowerStatus);
+  // A failed cycle waits out the retry pause, not the short interval.
+  EXPECT_GE(f.ended[1].atMs - f.ended[0].atMs, CTimeScale::RealMs(CPollLoop::kRetryPause));
+  f.Sim().SetSilent(false);
+  ASSERT_TRUE(WaitFor([&] { return f.ended.back().result == Result::Success; }, 20000));
+  EXPECT_TRUE(f.loop.IsPolling());
+}
+
+TEST(PollLoop, SleepingTunerKeepsThePaceAndAClickWaitsForTheRunningCycle) {
+  SimOptions options = Firmware("01.97");
+  options.live.power = 0;
+  LoopFixture f(options);
+  f.loop.SetInterval(60);
+  f.loop.Start();
+  ASSERT_TRUE(f.WaitForCycles(3));
+  EXPECT_EQ(f.ended[0].result, Result::DevicePoweredOff);
+  EXPECT_LT(f.ended[2].atMs - f.ended[1].atMs, CPollLoop::kRetryPause) << "no retry pause for a sleeping tuner";
+
+  f.loop.SetInterval(5000);  // only the pending start can serve the request below
+  f.Sim().SetReplyDelay(200);
+  f.loop.CycleNow();
+  ASSERT_FALSE(f.machine.IsIdle());
+  f.machine.Values().PowerStatus.SetRequested(1);
+  f.loop.CycleNow();  // cannot start now: starts when the running one ends
+  f.Sim().SetReplyDelay(0);
+  const std::size_t before = f.ended.size();
+  ASSERT_TRUE(f.WaitForCycles(before + 2));
+  EXPECT_EQ(f.ended[before + 1].result, Result::Success);
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// zu6400ctl watch end to end against zu6400-sim, both as processes.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <csignal>
+#include <functional>
+
+#include "tests/support/CtlRunner.h"
+#include "machines/operate/ReadingsLog.h"
+
+namespace {
+
+class WatchCli : public CtlSimTest {
+ protected:
+  QStringList On(QStringList args) const { return args << "--port" << port; }
+  // Waits until what the running zu6400ctl printed on the channel so far
+  // (left unread) satisfies the condition.
+  static bool WaitForOutput(QProcess& p, QProcess::ProcessChannel channel, const std::function<bool(const QString&)>& done) {
+    p.setReadChannel(channel);
+    QElapsedTimer clock;
+    clock.start();
+    while (!done(QString::fromUtf8(p.peek(1 << 20)))) {
+      if (clock.elapsed() > 20000 || p.state() == QProcess::NotRunning) return false;
+      p.waitForReadyRead(200);
+    }
+    return true;
+  }
+  static bool WaitForLines(QProcess& p, int lines) {
+    return WaitForOutput(p, QProcess::StandardOutput, [&](const QString& out) { return out.count('\n') >= lines; });
+  }
+  // Each line whole: a JSON object with the time it was read.
+  static void ExpectJsonLines(const QString& out) {
+    ASSERT_TRUE(out.endsWith('\n'));
+    for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
+      const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+      ASSERT_FALSE(object.isEmpty()) << line.toStdString();
+      EXPECT_TRUE(QDateTime::fromString(object["time"].toString(), Qt::ISODateWithMs).isValid());
+    }
+  }
+};
+
+TEST_F(WatchCli, CountLinesOfJsonOrCsvWithItsHeaderFirst) {
+  StartSim({"--version", "01.97", "--frequency", "7100"});
+  const CtlRun json = Ctl({"watch", "--count", "3", "--interval", "50"});
+  ASSERT_EQ(json.status, 0) << json.err.toStdString();
+  const QStringList lines = json.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  ExpectJsonLines(json.out);
+  const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+  EXPECT_EQ(first["band"].toString(), "40");
+  const QDateTime t0 = QDateTime::fromString(first["time"].toString(), Qt::ISODateWithMs);
+  const QDateTime t2 =
+      QDateTime::fromString(QJsonDocument::fromJson(lines[2].toUtf8()).object()["time"].toString(), Qt::ISODateWithMs);
+  EXPECT_GE(t0.msecsTo(t2), 50);  // the third cycle starts an interval after the second: not one burst
+
+  const CtlRun csv = Ctl({"--csv", "watch", "--count", "3", "--interval", "50"});
+  ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+  const QStringList rows = csv.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 4);
+  EXPECT_EQ(rows[0], ReadingsHeader());
+}
+
+TEST_F(WatchCli, SleepingTunerIsALine) {
+  StartSim({"--version", "01.97", "--asleep"});
+  const CtlRun asleep = Ctl({"watch", "--count", "2", "--interval", "50"});
+  ASSERT_EQ(asleep.status, 0) << asleep.err.toStdString();
+  ExpectJsonLines(asleep.out);
+  const QStringList lines = asleep.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(QJsonDocument::fromJson(lines[0].toUtf8()).object()["power"].toInt(-1), 0);
+}
+
+// In real time: no cycle may fail here, and a busy machine must not make a
+// shortened time-out late.
+TEST_F(WatchCli, SigtermAndSigintEndTheRunWithTheLineInProgressWhole) {
+  StartSim({"--version", "01.97", "--pace"}, 1);
+  for (const int signal : {SIGTERM, SIGINT}) {
+    QProcess watch;
+    StartCtl(watch, On({"watch", "--interval", "20"}), config.path(), 1);
+    ASSERT_TRUE(WaitForLines(watch, 2));
+    ::kill(static_cast<pid_t>(watch.processId()), signal);
+    const CtlRun run = FinishCtl(watch);
+    EXPECT_EQ(run.status, 0) << signal << run.err.toStdString();
+    ExpectJsonLines(run.out);
+    EXPECT_FALSE(run.err.contains("error")) << run.err.toStdString();
+  }
+}
+
+TEST_F(WatchCli, TunerThatStopsAnsweringIsAnErrorLineAndWatchGoesOn) {
+  StartSim({"--version", "01.97"});
+  // Through a name of the test's own: once the name is gone, the retries
+  // cannot open a pseudo-terminal that another test's tuner got next.
+  const QString link = config.filePath("tuner");
+  ASSERT_TRUE(QFile::link(port, link));
+  port = link;
+  QProcess watch;
+  StartCtl(watch, On({"watch", "--interval", "50"}), config.path());
+  ASSERT_TRUE(WaitForLines(watch, 1));
+  QFile::remove(link);
+  sim.reset();  // the tuner is gone
+  const QRegularExpression errorLine("error 0x[0-9A-F]{8}: ");
+  ASSERT_TRUE(WaitForOutput(watch, QProcess::StandardError, [&](const QString& err) { return err.count(errorLine) >= 2; }));
+  EXPECT_EQ(watch.state(), QProcess::Running);
+  watch.terminate();
+  EXPECT_EQ(FinishCtl(watch).status, 0);
+}
+
+TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatus3) {
+  QFile readings(config.filePath("readings.txt"));
+  ASSERT_TRUE(readings.open(QIODevice::WriteOnly));
+  // A second bad, a second good, over and over (on the simulator's clock):
+  // however late the watch starts, it sees the alarm raised and cleared.
+  for (int second = 0; second < 60; ++second)
+    readings.write(QByteArray::number(second) + (second % 2 == 0 ? " 3.5 120 68\n" : " 1.3 120 8\n"));
+  readings.close();
+  StartSim({"--version", "01.97", "--readings", readings.fileName()});
+  QProcess watch;
+  StartCtl(watch, On({"watch", "--interval", "50", "--alarm-swr", "2.5", "--alarm-seconds", "0.2"}), config.path());
+  ASSERT_TRUE(WaitForOutput(watch, QProcess::StandardError, [](const QString& err) { return err.contains("CLEAR "); }))
+      << "state " << watch.state() << ", exit " << watch.exitCode() << ", error " << watch.error() << ": "
+      << watch.readAllStandardError().toStdString();
+  watch.terminate();
+  const CtlRun run = FinishCtl(watch);
+  EXPECT_EQ(run.status, 0);
+  ExpectJsonLines(run.out);  // the alarm's lines keep out of the readings
+  // Raised, then cleared (a cycle that failed may have its line between).
+  const qsizetype raised = run.err.indexOf(QRegularExpression("\nALARM \\S+ SWR 3\\.50 above 2\\.5 for 0\\.2 s\\n"));
+  EXPECT_GE(raised, 0) << run.err.toStdString();
+  EXPECT_GT(run.err.indexOf(QRegularExpression("\nCLEAR \\S+ SWR 1\\.30 at or below 2\\.5 for 0\\.2 s\\n")), raised)
+      << run.err.toStdString();
+
+  // Above 1.2 all through: the first alarm ends the run.
+  const CtlRun exit = Ctl({"watch", "--interval", "50", "--alarm-swr", "1.2", "--alarm-seconds", "0", "--alarm-exit"});
+  EXPECT_EQ(exit.status, 3) << exit.err.toStdString();
+  EXPECT_EQ(exit.err.count("ALARM "), 1);
+}
+
+}  // namespace

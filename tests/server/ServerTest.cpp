@@ -1,0 +1,437 @@
+// The HTTP API and the live feed in-process on a real socket, over the poll
+// loop and the simulated tuner on a pseudo-terminal.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMap>
+#include <QProcess>
+#include <QNetworkInterface>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QWebSocket>
+
+#include "tests/support/ServerSupport.h"
+#include "server/AllowedHosts.h"
+#include "server/GuardedTcpServer.h"
+#include "server/RequestHead.h"
+
+namespace {
+
+TEST(Server, StatusHistoryAndOnlyTheDashboardsOwnFilesAreServed) {
+  ServerFixture f(Firmware("01.97"));
+  ASSERT_TRUE(f.Start());
+  const QJsonObject o = f.Get("/api/status").Json();
+  // The tuner's values as zu6400ctl status has them, and where they come from.
+  for (const char* name : {"frequency_atu", "swr_bypass", "link", "serial"}) EXPECT_TRUE(o.contains(QLatin1String(name))) << name;
+  EXPECT_EQ(KeysNotInSnakeCase(o), QStringList());
+  EXPECT_EQ(o["port"].toString(), f.SimPort());
+  EXPECT_EQ(o["firmware"].toString(), "01.97");
+  EXPECT_TRUE(o.contains("alarm") && o["alarm"].isNull()) << "no alarm was set";
+  EXPECT_TRUE(o["swr"].isDouble());
+  EXPECT_TRUE(QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs).isValid());
+
+  // The readings kept so far, for a page that opens now.
+  const QJsonArray points = f.Get("/api/history?minutes=1").Json()["points"].toArray();
+  ASSERT_FALSE(points.isEmpty());
+  EXPECT_TRUE(points.last().toObject()["swr"].isDouble());
+  EXPECT_EQ(f.Get("/api/history?minutes=61").status, 400);
+
+  // Only the dashboard's own files; nothing from the file system, however the path is spelled.
+  for (const char* path : {"/", "/dashboard.js", "/dashboard.css"}) EXPECT_EQ(f.Get(path).status, 200) << path;
+  for (const char* path : {"/index.html/../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "/api/unknown"}) {
+    const HttpReply reply = f.Get(path);
+    EXPECT_EQ(reply.status, 404) << path;
+    EXPECT_EQ(reply.Json()["error"].toString(), "0x00000002") << path;
+  }
+  EXPECT_EQ(Http("POST", f.Url("/api/status")).status, 405);
+  EXPECT_EQ(f.Get("/api/tune").status, 405);
+}
+
+// A setting goes in front of its query; the answer has the reported values.
+TEST(Server, SetTuneAndMemorizeReachTheTuner) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.Sim().Live().SetTuneDuration(100);
+  f.Sim().ClearReceived();
+  HttpReply reply = f.Post("/api/set", R"({"mode": "M", "antenna": 2, "c": "0x1f", "l": 480})");
+  ASSERT_EQ(reply.status, 200) << reply.body.constData();
+  EXPECT_EQ(reply.Json()["c"].toObject()["hex"].toString(), "0x1f");
+  EXPECT_NE(f.Sim().Live().State().inductor, 0u);
+  for (const char* setting : {"MDM;md;", "AN2;an;", "C1f;c;"}) EXPECT_TRUE(f.Sim().Received().contains(setting)) << setting;
+
+  reply = f.Post("/api/memorize");
+  ASSERT_EQ(reply.status, 200) << reply.body.constData();
+  EXPECT_TRUE(f.Sim().Received().contains("sm;"));
+  EXPECT_TRUE(f.Sim().Live().Memory(5, 2).has_value());
+
+  reply = f.Post("/api/tune");
+  ASSERT_EQ(reply.status, 200) << reply.body.constData();
+  EXPECT_TRUE(f.Sim().Received().contains("vswrb;t;"));
+  EXPECT_FALSE(f.machine.TuneRequested);
+}
+
+TEST(Server, ChangesTheTunerCannotMakeAreReportedWithTheirResultCode) {
+  ServerFixture f(Firmware("00.90"));  // before memorize existed
+  ASSERT_TRUE(f.Start());
+  HttpReply reply = f.Post("/api/memorize");
+  EXPECT_EQ(reply.status, 409);
+  EXPECT_EQ(reply.Json()["error"].toString(), "0x00000032");
+  EXPECT_EQ(reply.Json()["text"].toString(), "Needs firmware 00.94 or newer; this ZU6400 has 00.90");
+  // A setting's own need is judged before anything is queued.
+  f.Sim().ClearReceived();
+  reply = f.Post("/api/set", R"({"power": "off"})");
+  EXPECT_EQ(reply.status, 409);
+  EXPECT_EQ(reply.Json()["text"].toString(), "Needs firmware 01.19 or newer; this ZU6400 has 00.90");
+  EXPECT_FALSE(f.Sim().Received().contains("PS0"));
+
+  // A setting the tuner keeps refusing: the reply comes after the last cycle.
+  f.Sim().Live().RefuseSetting("an");
+  reply = f.Post("/api/set", R"({"antenna": 3})");
+  EXPECT_EQ(reply.status, 502);
+  EXPECT_EQ(reply.Json()["error"].toString(), "0xE2000044");
+  EXPECT_EQ(f.Sim().Live().State().antenna, 1u);
+}
+
+// Each malformed change: its status and the field at fault; the next cycle
+// carries none of it to the tuner.
+TEST(Server, MalformedChangesAreRefusedAndLeaveTheTunerUntouched) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.loop.Stop();
+  ASSERT_TRUE(WaitFor([&] { return f.machine.IsIdle(); }, 5000));
+  f.Sim().ClearReceived();
+  const struct {
+    const char* what;
+    QByteArray body;
+    int status;
+    const char* field;
+  } cases[] = {
+      {"bad JSON", R"({"mode": "M")", 400, ""},
+      {"not an object", R"(["mode", "M"])", 400, ""},
+      {"nothing to set", "{}", 400, ""},
+      {"unknown name", R"({"mode": "M", "colour": "red"})", 400, "colour"},
+      {"out of range", R"({"mode": "M", "c": 99999})", 400, "c"},
+      {"fraction", R"({"antenna": 1.5})", 400, "antenna"},
+      {"5 KiB body", "{\"mode\": \"" + QByteArray(5 * 1024, 'M') + "\"}", 413, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const HttpReply reply = f.Post("/api/set", c.body);
+    EXPECT_EQ(reply.status, c.status);
+    EXPECT_TRUE(reply.Json()["error"].toString().startsWith("0x"));
+    EXPECT_EQ(reply.Json()["field"].toString(), QLatin1String(c.field));
+  }
+  // A page of this host on another port is another site.
+  EXPECT_EQ(f.Post("/api/tune", "{}", kTestToken, "http://127.0.0.1:1").status, 403);
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_FALSE(f.machine.Values().Mode.IsPending());
+  f.loop.CycleNow();
+  ASSERT_EQ(f.NextCycle(), Result::Success);
+  EXPECT_FALSE(f.Sim().Received().contains("MDM;"));
+}
+
+// Over every route that changes the tuner, as the server lists them: one
+// added without an entry here fails.
+TEST(Server, EveryChangeIsRefusedWithoutTheTokenOrFromAnotherSite) {
+  const QMap<QString, QByteArray> bodies{{"/api/set", R"({"mode": "M"})"}, {"/api/tune", "{}"}, {"/api/memorize", "{}"}};
+  const struct {
+    const char* what;
+    QString token;
+    QByteArray origin;
+    int status;
+  } refusals[] = {{"no token", QString(), {}, 401},
+                  {"wrong token", "not-the-token", {}, 401},
+                  {"foreign origin", kTestToken, "http://evil.example", 403}};
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  f.loop.Stop();
+  ASSERT_TRUE(WaitFor([&] { return f.machine.IsIdle(); }, 5000));
+  f.Sim().ClearReceived();
+  const QStringList paths = CTunerServer::ChangePaths();
+  ASSERT_FALSE(paths.isEmpty());
+  for (const QString& path : paths) {
+    ASSERT_TRUE(bodies.contains(path)) << path.toStdString() << " has no refusal cases";
+    for (const auto& refusal : refusals) {
+      SCOPED_TRACE(path.toStdString() + ", " + refusal.what);
+      EXPECT_EQ(f.Post(path, bodies[path], refusal.token, refusal.origin).status, refusal.status);
+    }
+  }
+  EXPECT_FALSE(f.machine.TuneRequested);
+  EXPECT_FALSE(f.machine.MemorizeRequested);
+  EXPECT_FALSE(f.machine.Values().Mode.IsPending());
+  f.loop.CycleNow();
+  ASSERT_EQ(f.NextCycle(), Result::Success);
+  for (const char* sent : {"MDM;", "vswrb;t;", "sm;"}) EXPECT_FALSE(f.Sim().Received().contains(sent)) << sent;
+  EXPECT_FALSE(f.Sim().Live().Memory(5, 1).has_value());
+}
+
+TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
+  ServerFixture f;
+  ASSERT_TRUE(f.Start());
+  QWebSocket first, second;
+  QList<QJsonObject> got[2];
+  int cyclesAtOpen[2] = {0, 0};
+  QWebSocket* clients[2] = {&first, &second};
+  for (int i = 0; i < 2; ++i) {
+    QObject::connect(clients[i], &QWebSocket::textMessageReceived,
+                     [&got, i](const QString& m) { got[i].append(QJsonDocument::fromJson(m.toUtf8()).object()); });
+    QObject::connect(clients[i], &QWebSocket::connected, [&f, &cyclesAtOpen, i] { cyclesAtOpen[i] = f.cycles; });
+    clients[i]->open(f.Url("/api/live", "ws"));
+  }
+  ASSERT_TRUE(WaitFor([&] { return got[0].size() >= 6 && got[1].size() >= 6; }, 15000));
+  f.loop.Stop();
+  WaitFor([] { return false; }, 300);  // the last cycle's messages arrive
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    // The status as it was on joining, then one message per cycle.
+    EXPECT_LE(got[i].size(), 1 + f.cycles - cyclesAtOpen[i] + 1);
+    EXPECT_GE(got[i].size(), f.cycles - cyclesAtOpen[i]);
+    for (const QJsonObject& message : got[i]) EXPECT_EQ(message["link"].toString(), "ok");
+  }
+  first.close();
+  ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
+
+  // Closing tells the clients and answers what waits.
+  bool secondClosed = false;
+  QObject::connect(&second, &QWebSocket::disconnected, [&] { secondClosed = true; });
+  f.server.Close();
+  EXPECT_TRUE(WaitFor([&] { return secondClosed && f.server.LiveClients() == 0; }, 5000));
+  EXPECT_EQ(second.closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
+  EXPECT_EQ(f.Get("/api/status").status, 0);
+}
+
+TEST(Server, AnotherDeviceIsNamedWithItsReplyAndTakesNoChange) {
+  SimOptions options = Firmware("01.97");
+  options.identity = "ZP5100";
+  ServerFixture f(options);
+  ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0), Result::Success);
+  f.loop.Start();
+  ASSERT_EQ(f.NextCycle(), Result::UnexpectedDevice);
+  EXPECT_EQ(f.Get("/api/status").Json()["device_reply"].toString(), "IZP5100;");
+  const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
+  EXPECT_EQ(refused.status, 503);
+  EXPECT_EQ(refused.Json()["error"].toString(), "0xE200004E");
+  f.loop.Stop();
+}
+
+// The adapter is unplugged and plugged back in: the device path (a link, as
+// the system's by-id names are) vanishes and comes back to a new device.
+TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
+  CTimeScaleScope fast(kSearchTime);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("ttyZU6400");
+  auto sim = std::make_unique<CSimulatorThread>(Firmware("01.97"));
+  ASSERT_TRUE(sim->Start());
+  ASSERT_TRUE(QFile::link(sim->SlavePath(), path));
+  ServerFixture f({}, false);
+  f.Model().Run.port = path;
+  ASSERT_TRUE(f.Start());
+  EXPECT_EQ(f.Link(), "ok");
+
+  QWebSocket client;
+  QStringList links;
+  QObject::connect(&client, &QWebSocket::textMessageReceived,
+                   [&](const QString& m) { links << QJsonDocument::fromJson(m.toUtf8()).object()["link"].toString(); });
+  client.open(f.Url("/api/live", "ws"));
+  ASSERT_TRUE(WaitFor([&] { return !links.isEmpty(); }, 5000));
+
+  QFile::remove(path);  // first, so that no retry reaches another test's pseudo-terminal
+  sim->Tuner().Vanish();
+  sim.reset();
+  ASSERT_TRUE(WaitFor([&] { return f.Link() == "lost"; }, 15000));
+  EXPECT_TRUE(WaitFor([&] { return links.contains("lost"); }, 5000));
+  const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
+  EXPECT_EQ(refused.status, 503);
+  EXPECT_EQ(refused.Json()["error"].toString(), "0x0000048F");
+  EXPECT_EQ(f.Get("/api/status").Json()["band"].toString(), "20");  // the last reading stays
+
+  sim = std::make_unique<CSimulatorThread>(Firmware("01.97"));
+  ASSERT_TRUE(sim->Start());
+  ASSERT_TRUE(QFile::link(sim->SlavePath(), path));
+  ASSERT_TRUE(WaitFor([&] { return f.Link() == "ok"; }, 20000));
+  EXPECT_TRUE(WaitFor([&] { return links.last() == "ok"; }, 5000));
+  EXPECT_EQ(f.Post("/api/set", R"({"mode": "M"})").status, 200);
+  EXPECT_EQ(client.state(), QAbstractSocket::ConnectedState);
+  f.loop.Stop();
+  WaitFor([&] { return f.machine.IsIdle() && f.Model().ContactMachine->IsIdle(); }, 5000);
+}
+
+// The samples of an exposition by series ("name" or "name{labels}").
+QMap<QString, double> Samples(const QByteArray& text) {
+  QMap<QString, double> samples;
+  for (const QByteArray& line : text.split('\n')) {
+    if (line.isEmpty() || line.startsWith('#')) continue;
+    const qsizetype space = line.lastIndexOf(' ');
+    samples.insert(QString::fromUtf8(line.left(space)), line.mid(space + 1).toDouble());
+  }
+  return samples;
+}
+
+// promtool check metrics on the text; its complaints, empty when none.
+QString PromtoolProblems(const QByteArray& text) {
+  QProcess promtool;
+  promtool.start(QStringLiteral("promtool"), {"check", "metrics"});
+  promtool.write(text);
+  promtool.closeWriteChannel();
+  if (!promtool.waitForFinished(20000)) return QStringLiteral("promtool did not run");
+  const QString said = QString::fromUtf8(promtool.readAllStandardOutput() + promtool.readAllStandardError());
+  return promtool.exitCode() == 0 ? QString() : said;
+}
+
+TEST(Server, MetricsPassPromtoolAndShowTheStatusInBaseUnits) {
+  ServerFixture f;
+  f.server.SetAlarm({2.5, 3});
+  ASSERT_TRUE(f.Start());
+  ASSERT_EQ(f.Post("/api/tune", "", kTestToken).status, 200);
+  // Once the relays are still, the two pages show the same readings.
+  ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 5000));
+  ASSERT_TRUE(f.NextCycle() && f.NextCycle());
+  const HttpReply reply = f.Get("/metrics");
+  EXPECT_EQ(reply.contentType, "text/plain; version=0.0.4; charset=utf-8");
+  EXPECT_EQ(PromtoolProblems(reply.body), QString());
+  const QJsonObject status = f.Get("/api/status").Json();
+  const QMap<QString, double> m = Samples(reply.body);
+  EXPECT_EQ(m["zu6400_up"], 1);
+  EXPECT_DOUBLE_EQ(m["zu6400_swr"], status["swr"].toDouble());
+  EXPECT_DOUBLE_EQ(m["zu6400_frequency_hertz"], status["frequency"].toInt() * 1000.0);
+  EXPECT_DOUBLE_EQ(m["zu6400_capacitance_farads"], status["c"]["pf"].toInt() * 1e-12);
+  EXPECT_EQ(m["zu6400_forward_reading"], status["vfwd"].toInt());
+  EXPECT_EQ(m["zu6400_tunes_total"], 1);
+  EXPECT_GE(m["zu6400_poll_cycles_total{result=\"ok\"}"], 3);
+  EXPECT_EQ(m["zu6400_tuner_info{firmware=\"01.97\",serial=\"1234\"}"], 1);
+
+  // Without a carrier the tuner gives no SWR: absent, not 0; the counters
+  // and the link stay.
+  f.Sim().Live().Replay({{0, 0, 0, 0}});
+  ASSERT_TRUE(f.NextCycle() && f.NextCycle());
+  const QByteArray quiet = f.Get("/metrics").body;
+  EXPECT_FALSE(quiet.contains("zu6400_swr ")) << quiet.constData();
+  EXPECT_TRUE(quiet.contains("\nzu6400_forward_reading 0\n"));
+}
+
+TEST(Server, ReplayedBadSwrRaisesAndClearsTheAlarmInStatusMetricsAndTheFeed) {
+  const CTimeScaleScope fast(kAnsweredTime);  // the 1 s hold passes in 200 ms
+  ServerFixture f;
+  f.server.SetAlarm({2.5, 1});
+  ASSERT_TRUE(f.Start());
+  QWebSocket live;
+  QList<QJsonObject> events;
+  QObject::connect(&live, &QWebSocket::textMessageReceived, [&](const QString& m) {
+    const QJsonObject o = QJsonDocument::fromJson(m.toUtf8()).object();
+    if (o.contains("event")) events.append(o);
+  });
+  live.open(f.Url("/api/live", "ws"));
+  ASSERT_TRUE(WaitFor([&] { return live.state() == QAbstractSocket::ConnectedState; }, 5000));
+  f.Sim().Live().Replay({{0, 3.5, 120, 68}, {0.8, 1.3, 120, 8}});
+  ASSERT_TRUE(WaitFor([&] { return f.Get("/api/status").Json()["alarm"].toBool(); }, 10000));
+  EXPECT_TRUE(f.Get("/metrics").body.contains("\nzu6400_alarm 1\n"));
+  ASSERT_TRUE(WaitFor([&] { return events.size() == 2; }, 10000));
+  EXPECT_EQ(events[0]["event"].toString(), "alarm");
+  EXPECT_TRUE(events[0]["alarm"].toBool());
+  EXPECT_EQ(events[0]["threshold"].toDouble(), 2.5);
+  EXPECT_FALSE(events[1]["alarm"].toBool());
+  EXPECT_FALSE(f.Get("/api/status").Json()["alarm"].toBool());
+}
+
+TEST(AllowedHosts, TheServerGoesByLoopbackItsAddressAndTheGivenNamesOnly) {
+  const CAllowedHosts local(QHostAddress("127.0.0.1"), {"Shack.local"});
+  for (const char* host : {"127.0.0.1", "LOCALHOST:1", "[::1]:6400", "SHACK.LOCAL"})
+    EXPECT_TRUE(local.AllowsHost(host)) << host;
+  for (const char* host : {"", "127.0.0.1.evil.example", "evil@127.0.0.1:6400", "127.0.0.1/x", "192.168.1.10:6400"})
+    EXPECT_FALSE(local.AllowsHost(host)) << host;
+  EXPECT_TRUE(local.AllowsOrigin(""));  // a program, not a page
+  EXPECT_TRUE(local.AllowsOrigin("http://shack.local:6400"));
+  EXPECT_FALSE(local.AllowsOrigin("null"));
+
+  // Listening on every address: each of this computer's own addresses.
+  const CAllowedHosts everywhere(QHostAddress::AnyIPv4, {});
+  for (const QHostAddress& own : QNetworkInterface::allAddresses()) {
+    if (own.protocol() != QAbstractSocket::IPv4Protocol) continue;
+    EXPECT_TRUE(everywhere.AllowsHost(own.toString().toLatin1() + ":6400")) << own.toString().toStdString();
+  }
+  EXPECT_FALSE(everywhere.AllowsHost("203.0.113.7:6400"));
+}
+
+// Heads are found however the bytes arrive: split anywhere, several at once
+// with their bodies counted past, with bare line feeds.
+TEST(RequestHead, EachHeadIsJudgedOnceWhateverTheBytesArriveIn) {
+  const QByteArray stream = "POST /a HTTP/1.1\r\nHost: one\r\nContent-Length: 5\r\n\r\nHost:"
+                            "GET /b HTTP/1.1\nhost: two\n\n";
+  for (const qsizetype split : {qsizetype(1), qsizetype(7), stream.size()}) {
+    CRequestHead head;
+    QByteArrayList hosts;
+    CRequestHead::Step step = CRequestHead::Step::Partial;
+    for (qsizetype at = 0; at < stream.size(); at += split)
+      step = head.Read(stream.mid(at, split), [&] {
+        hosts << head.Value("host");
+        return true;
+      });
+    EXPECT_EQ(hosts, (QByteArrayList{"one", "two"})) << split;
+    EXPECT_EQ(step, CRequestHead::Step::Complete) << split;
+  }
+  CRequestHead head;
+  EXPECT_EQ(head.Read("GET / HTTP/1.1\r\nHost: x\r\n", [] { return true; }), CRequestHead::Step::Partial);
+  EXPECT_EQ(head.Read(QByteArray(kLargestHead, 'x'), [] { return true; }), CRequestHead::Step::TooLarge);
+}
+
+const QByteArray kUpgrade =
+    "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+    "Sec-WebSocket-Version: 13\r\n";
+
+// The server alone: no tuner is needed to judge requests.
+class ServerGuard : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0), Result::Success); }
+  quint16 Port() const { return f.server.Port(); }
+  QByteArray Own() const { return "127.0.0.1:" + QByteArray::number(Port()); }
+  ServerFixture f{{}, false};
+};
+
+TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeignOrigin) {
+  const RawReply reply = Exchange(Port(), RawGet("/api/live", "evil.example", kUpgrade));
+  EXPECT_EQ(reply.status, 421);
+  EXPECT_TRUE(reply.closed);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://evil.example\r\n")).status, 403);
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://" + Own() + "\r\n"), 5000, true).status, 101);
+  // Half an upgrade is a plain request, answered (not held without a word).
+  EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), "Upgrade: websocket\r\n"), 5000, true).status, 400);
+}
+
+TEST_F(ServerGuard, UnboundedBodiesAreRefusedAndAHalfSentRequestIsClosedInTime) {
+  const QByteArray post = "POST /api/set HTTP/1.1\r\nHost: " + Own() + "\r\n";
+  EXPECT_EQ(Exchange(Port(), post + "Transfer-Encoding: chunked\r\n\r\n").status, 411);
+  EXPECT_EQ(Exchange(Port(), post + "X: " + QByteArray(kLargestHead, 'x')).status, 431);
+
+  CTimeScaleScope fast(100);  // 10 s pass in 100 ms
+  RawReply reply = Exchange(Port(), post + "Content-Length: 10\r\n\r\n{\"mode\"");
+  EXPECT_EQ(reply.status, 408);
+  EXPECT_TRUE(reply.closed);
+  EXPECT_EQ(Exchange(Port(), "GET /api/status HTTP/1.1\r\n").status, 408);
+  // Idle after its answer: closed without a word.
+  reply = Exchange(Port(), RawGet("/api/status", Own()));
+  EXPECT_EQ(reply.status, 200);
+  EXPECT_TRUE(reply.closed);
+}
+
+TEST_F(ServerGuard, The65thConnectionIsRefusedUntilOneCloses) {
+  // One at a time: the system's queue of connections not yet taken is shorter than the cap.
+  std::vector<std::unique_ptr<QTcpSocket>> open;
+  for (int i = 0; i < kMostConnections; ++i) {
+    auto& socket = open.emplace_back(std::make_unique<QTcpSocket>());
+    socket->connectToHost(QHostAddress::LocalHost, Port());
+    socket->write(RawGet("/api/status", Own()));
+    ASSERT_TRUE(WaitFor([&] { return socket->bytesAvailable() > 0; }, 10000)) << i;
+  }
+  const RawReply refused = Exchange(Port(), RawGet("/api/status", Own()));
+  EXPECT_EQ(refused.status, 503);
+  EXPECT_TRUE(refused.bytes.contains("too many open connections (64)"));
+  open.back()->disconnectFromHost();
+  open.pop_back();
+  EXPECT_TRUE(WaitFor([&] { return Exchange(Port(), RawGet("/api/status", Own()), 5000, true).status == 200; }, 5000));
+}
+
+}  // namespace

@@ -1,0 +1,382 @@
+// The main window and its Port page: start page, title, the connection's
+// status in the page and the status bar, the activity log, menu toggles,
+// placement, help, message boxes and the tuner's adapter being unplugged.
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "tests/support/Ser2NetServer.h"
+#include "tests/support/UiTestSupport.h"
+#include "app/UtilityProgram.h"
+#include "base/StringTable.h"
+#include "link/PortAccessAdvice.h"
+#include "ui/tester/CommandTesterPage.h"
+#include "ui/firmware/FirmwarePage.h"
+#include "ui/shell/Help.h"
+#include "ui/shell/LogView.h"
+#include "ui/operate/OperatePage.h"
+#include "ui/connection/PortPage.h"
+#include "ui/shell/TabView.h"
+
+namespace {
+CLogView& ActivityLog(const QWidget& window) { return Child<CLogView>(window, "activityLog"); }
+QString LogText(const QWidget& window) { return ActivityLog(window).toPlainText(); }
+QString PortStatus(const QWidget& window) { return Child<QLabel>(window, "statusLabel").text(); }
+int CurrentTab(const QWidget& window) { return Child<QTabWidget>(window).currentIndex(); }
+
+// Types a port into the Port page's box and presses Test Communications.
+void TestPort(const QWidget& window, const QString& port) {
+  Child<QComboBox>(window, "portBox").setEditText(port);
+  Child<QPushButton>(window, "testButton").click();
+}
+}  // namespace
+
+TEST(MainWindowStart, ASavedPortRestoresThePageOtherwiseThePortPageComesFirst) {
+  UiFixture f;
+  UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterTab);
+  EXPECT_EQ(CurrentTab(f.OpenWindow()), CTabView::kPortTab);  // no port saved
+  f.CloseWindow();
+  ASSERT_TRUE(f.StartSimulator());
+  UiFixture::SaveSetting("Port", f.SimPort());
+  UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterTab);
+  EXPECT_EQ(CurrentTab(f.OpenWindow()), CTabView::kCommandTesterTab);
+  f.CloseWindow();
+  // Closing stored the selected tab; a page index beyond the tabs is not kept.
+  EXPECT_EQ(UiFixture::Setting("ActivePage").toInt(), CTabView::kCommandTesterTab);
+  UiFixture::SaveSetting("ActivePage", 9);
+  EXPECT_EQ(CurrentTab(f.OpenWindow()), CTabView::kPortTab);
+}
+
+TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CTunerModel& model = GetModel();
+  const QString base = window.windowTitle();
+
+  model.ChoosePort(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
+  EXPECT_EQ(window.windowTitle(), base + " on /dev/zu6400-missing closed");
+
+  const CTimeScaleScope faster(kSearchTime);  // the search passes 38400 and 19200 first
+  SimOptions slow;
+  slow.speed = 9600;
+  slow.serial = 1234;
+  ASSERT_TRUE(f.StartSimulator(slow));
+  model.ChoosePort(f.SimPort());
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(window.windowTitle(), base + " - S/N 01234 on " + f.SimPort() + " at 9600 bit/s");
+
+  model.ClosePort();
+  EXPECT_EQ(window.windowTitle(), base + " on " + f.SimPort() + " closed");
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Serial port " + f.SimPort() + " is closed");
+}
+
+TEST(PortPage, APortThatCannotBeOpenedStaysChosenAndTheFailureIsShown) {
+  UiFixture f;
+  UiFixture::SaveSetting("Port", "/dev/zu6400-gone");
+  CMainWindow& window = f.OpenWindow();
+  auto& box = Child<QComboBox>(window, "portBox");
+  EXPECT_EQ(box.currentText(), "/dev/zu6400-gone");
+  EXPECT_TRUE(box.itemData(box.currentIndex(), Qt::ToolTipRole).toString().contains("not present"));
+  // The start-up contact failed to open it: the reason is where the user looks.
+  ASSERT_TRUE(WaitFor([&] { return PortStatus(window).startsWith("Could not open \"/dev/zu6400-gone\""); }, 5000))
+      << PortStatus(window).toStdString();
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Could not open \"/dev/zu6400-gone\"");
+
+  box.setEditText(QStringLiteral("/dev/nonexistent"));  // typed and confirmed with Enter
+  emit box.lineEdit()->returnPressed();
+  ASSERT_TRUE(WaitFor([&] { return PortStatus(window).contains("Error 0x00000002"); }, 5000))
+      << PortStatus(window).toStdString();
+  EXPECT_EQ(box.currentText(), "/dev/nonexistent");
+}
+
+TEST(PortPage, WithoutAPortThePageSaysWhatToDoAndTestPointsAtThePortBox) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  EXPECT_TRUE(PortStatus(window).startsWith("Choose the serial port the ZU6400 is connected to, or type its path"));
+  EXPECT_TRUE(Child<QPushButton>(window, "simulateButton").isVisibleTo(&window));
+  Child<QPushButton>(window, "testButton").click();
+  auto& box = Child<QComboBox>(window, "portBox");
+  EXPECT_TRUE(box.view()->isVisible());
+  box.hidePopup();
+}
+
+TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShown) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  CMainWindow& window = f.OpenWindow();
+  TestPort(window, f.SimPort());  // a pseudo-terminal is not listed: the user types its path
+  ASSERT_TRUE(f.WaitRunning());
+  ASSERT_TRUE(WaitFor([&] { return f.prompts.Count("ZU6400 Status") == 1; }, 2000));
+  EXPECT_EQ(f.prompts.boxes.back().text, "ZU6400 MCU version 01.05 on " + f.SimPort() + " at 38400 bit/s");
+  EXPECT_EQ(PortStatus(window), "ZU6400 MCU version 01.05");
+  EXPECT_FALSE(Child<QPushButton>(window, "simulateButton").isVisibleTo(&window));
+
+  // Test Communications again reconnects; on another page it reports nothing.
+  f.ShowPage<CCommandTesterPage>();
+  GetModel().ClosePort();
+  GetModel().ContactMachine->StartAtOpenPort();
+  ASSERT_TRUE(f.WaitRunning());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(f.prompts.Count("ZU6400 Status"), 1);
+  // Closed, the port's status no longer holds.
+  Child<QPushButton>(window, "closeButton").click();
+  EXPECT_EQ(PortStatus(window), "");
+}
+
+// A tuner on another computer is typed as rfc2217://HOST:PORT and named in the title.
+TEST(PortPage, ANetworkPortIsTypedAndShownLikeAnyOther) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  CSer2Net station(f.SimPort());
+  ASSERT_TRUE(station.Start());
+  CMainWindow& window = f.OpenWindow();
+  TestPort(window, station.PortName());
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_EQ(GetModel().Port.Get(), station.PortName());
+  EXPECT_TRUE(window.windowTitle().contains(station.PortName())) << window.windowTitle().toStdString();
+}
+
+TEST(PortPage, SamePortInOtherLetterCaseDoesNotReconnect) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  CMainWindow& window = f.OpenWindow(f.SimPort());
+  ASSERT_TRUE(f.WaitRunning());
+  CRecorder portWatcher;
+  GetModel().Port.AddObserver(&portWatcher);
+  f.Sim().ClearReceived();
+  auto& box = Child<QComboBox>(window, "portBox");
+  box.setEditText(f.SimPort().toUpper());
+  emit box.lineEdit()->returnPressed();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(portWatcher.Count(Msg::Port), 0);
+  EXPECT_TRUE(f.Sim().Received().isEmpty());
+  GetModel().Port.RemoveObserver(&portWatcher);
+}
+
+TEST(PortAccess, AdviceOnlyForADeviceTheUserMayNotOpen) {
+  QTemporaryDir dir;
+  const QString open = dir.filePath("ttyOpen");
+  QFile(open).open(QIODevice::WriteOnly);
+  EXPECT_TRUE(PortAccessAdvice(open).isEmpty());
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser may open every device";
+  const QString locked = dir.filePath("ttyLocked");
+  QFile(locked).open(QIODevice::WriteOnly);
+  QFile::setPermissions(locked, QFileDevice::Permissions());
+  const QString advice = PortAccessAdvice(locked);
+  EXPECT_TRUE(advice.contains("usermod -aG")) << advice.toStdString();
+  EXPECT_TRUE(advice.contains(locked));
+}
+
+TEST(MainWindowLog, KeepsLinesLoggedWhileAnotherPageIsShownAndSavesThemToAFile) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CTunerModel& model = GetModel();
+  ActivityLog(window).clear();
+  f.ShowPage<CFirmwarePage>();
+  model.LogText(QStringLiteral("first line"));
+  f.ShowPage<CPortPage>();
+  model.LogText(QStringLiteral("while away"));
+  f.ShowPage<CFirmwarePage>();
+  model.LogText(QStringLiteral("second line"));
+  // The page logs lines of its own (the folder scan) when it is shown.
+  const QStringList lines = LogText(window).split(u'\n').filter(QRegularExpression(QStringLiteral("(line|away)$")));
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(lines[1].endsWith(" while away"));
+
+  // "Save Log As..." writes what the log shows to the chosen file.
+  QTemporaryDir folder;
+  f.prompts.file = folder.filePath(QStringLiteral("log.txt"));
+  ActivityLog(window).CreateContextMenu()->actions().constLast()->trigger();
+  EXPECT_TRUE(f.prompts.offered.endsWith("/ZU6400 activity log.txt")) << f.prompts.offered.toStdString();
+  QFile file(f.prompts.file);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(file.readAll()), LogText(window) + u'\n');
+}
+
+TEST(MainWindowLog, TraceLinesOfTheContactRunAppearOnlyWithTraceOn) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  UiFixture::SaveSetting("Port", f.SimPort());
+  for (const bool trace : {true, false}) {
+    UiFixture::SaveSetting("Trace", trace ? 1 : 0);
+    CMainWindow& window = f.OpenWindow();
+    ASSERT_TRUE(f.WaitRunning());
+    const QString text = LogText(window);
+    EXPECT_EQ(text.count(" send I;"), trace ? 1 : 0) << text.toStdString();
+    // A progress line that is both a state text and a log line shows once.
+    EXPECT_EQ(text.count("Connected to ZU6400"), 1) << text.toStdString();
+    f.CloseWindow();
+  }
+}
+
+TEST(MainWindowLog, MachineFinishedLogsReadyOnceUntilAnotherLineCameBetween) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  CTunerModel& model = GetModel();
+  model.MachineFinished.Fire(0);
+  EXPECT_TRUE(LogText(window).endsWith(" " + LoadString(Str::Ready)));
+  const qsizetype readies = LogText(window).count(" Ready");
+  model.MachineFinished.Fire(0);  // as every poll cycle ends
+  EXPECT_EQ(LogText(window).count(" Ready"), readies) << LogText(window).toStdString();
+  model.LogText(QStringLiteral("Tuned"));
+  model.MachineFinished.Fire(0);
+  EXPECT_EQ(LogText(window).count(" Ready"), readies + 1) << LogText(window).toStdString();
+}
+
+TEST(MainWindowMenu, TraceAndVerboseToggleThePersistedValuesWithTheirCheckMarks) {
+  UiFixture f;
+  UiFixture::SaveSetting("VerboseLogging", 1);
+  CMainWindow& window = f.OpenWindow();
+  auto& trace = Child<QAction>(window, "traceAction");
+  auto& verbose = Child<QAction>(window, "verboseAction");
+  EXPECT_TRUE(verbose.isChecked());
+  trace.trigger();
+  EXPECT_EQ(GetModel().Trace.Get(), 1);
+  EXPECT_TRUE(trace.isChecked());
+  verbose.trigger();
+  f.CloseWindow();
+  EXPECT_EQ(UiFixture::Setting("Trace").toInt(), 1);
+  EXPECT_EQ(UiFixture::Setting("VerboseLogging").toInt(), 0);
+}
+
+TEST(MainWindowPlacement, PagesScrollRatherThanSqueezeInASmallWindow) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  window.resize(700, 500);
+  EXPECT_EQ(window.size(), QSize(700, 500));
+  const COperatePage& operate = f.ShowPage<COperatePage>();
+  QCoreApplication::processEvents();
+  EXPECT_GE(operate.height(), operate.minimumSizeHint().height());
+  // No smaller than the Port page needs.
+  window.resize(100, 100);
+  EXPECT_GE(window.height(), Child<CPortPage>(window).minimumSizeHint().height());
+}
+
+TEST(MainWindowPlacement, RoundTripsThroughTheWindowGroupAndComesBackOnScreen) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  const QRect wanted(QPoint(40, 30), window.minimumSize() + QSize(60, 50));
+  window.setGeometry(wanted);
+  QCoreApplication::processEvents();
+  f.CloseWindow();
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  EXPECT_EQ(settings.value("Window/left").toInt(), wanted.left());
+  EXPECT_EQ(settings.value("Window/right").toInt(), wanted.left() + wanted.width());
+  EXPECT_EQ(f.OpenWindow().geometry(), wanted);
+  f.CloseWindow();
+
+  // Saved on a larger screen: brought back onto this one.
+  settings.setValue("Window/left", 5000);
+  settings.setValue("Window/right", 8000);
+  settings.sync();
+  CMainWindow& moved = f.OpenWindow();
+  EXPECT_TRUE(moved.screen()->availableGeometry().contains(moved.geometry()));
+}
+
+TEST(MainWindowHelp, F1OpensEveryPagesTopicAndAMissingPageGivesHelpError) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  for (int tab = CTabView::kPortTab; tab <= CTabView::kCommandTesterTab; ++tab) {
+    Child<QTabWidget>(window).setCurrentIndex(tab);
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_NE(CHelp::Window(), nullptr) << tab;
+  }
+  EXPECT_TRUE(CHelp::Window()->source().path().endsWith("/CommandTester.htm"));
+  EXPECT_TRUE(CHelp::ShowContents());
+  EXPECT_TRUE(f.prompts.boxes.empty());
+  // Read like a dialog, it closes with Escape.
+  QApplication::setActiveWindow(CHelp::Window());
+  QTest::keyClick(CHelp::Window(), Qt::Key_Escape);
+  EXPECT_TRUE(WaitFor([] { return CHelp::Window() == nullptr; }, 5000));
+
+  EXPECT_FALSE(CHelp::Show(QStringLiteral("Missing.htm")));
+  ASSERT_EQ(f.prompts.Count("Help Error"), 1);
+  EXPECT_TRUE(f.prompts.boxes.back().text.contains("\"Missing.htm\"")) << f.prompts.boxes.back().text.toStdString();
+}
+
+TEST(MainWindowHelp, HelpAskedForInAModalDialogOpensWhereTheDialogDoesNotBlockIt) {
+  UiFixture f;
+  CMainWindow& window = f.OpenWindow();
+  QDialog modal(&window);
+  QWidget* helpParent = &window;
+  bool shownAsWindow = false;
+  OnNextModal<QDialog>([&](QDialog& dialog) {
+    CHelp::Show(QStringLiteral("CommandTester.htm#MacroEditor"));
+    helpParent = CHelp::Window()->parentWidget();
+    shownAsWindow = CHelp::Window()->isWindow() && CHelp::Window()->isVisible();
+    dialog.reject();
+  });
+  modal.exec();
+  // Qt blocks every window but the modal dialog's own.
+  EXPECT_EQ(helpParent, &modal);
+  EXPECT_TRUE(shownAsWindow);
+  CHelp::CloseWindow();
+}
+
+TEST(MainWindowUnplug, VanishingTunerIsReportedOnceAndTestCommunicationsFindsItBack) {
+  UiFixture f;
+  ASSERT_TRUE(f.StartSimulator());
+  CMainWindow& window = f.OpenWindow();
+  GetModel().ChoosePort(f.SimPort());
+  ASSERT_TRUE(f.WaitRunning());
+  const std::size_t boxesBefore = f.prompts.boxes.size();
+
+  f.Sim().Vanish();
+  ASSERT_TRUE(WaitFor([] { return GetModel().PortState.Get() == -1; }, 5000));
+  EXPECT_EQ(f.prompts.Count("Serial Port Error"), 1);
+  EXPECT_EQ(f.prompts.boxes.size(), boxesBefore + 1);
+  EXPECT_EQ(GetModel().FirmwareStatus.Get(), FirmwareStatusNone);
+
+  // The tuner comes back (the system may give it the same name again).
+  CSimulatorThread back;
+  ASSERT_TRUE(back.Start());
+  TestPort(window, back.SlavePath());
+  EXPECT_TRUE(f.WaitRunning());
+}
+
+TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
+  UiFixture f;
+  UiFixture::SaveSetting("Port", "/dev/ttyUSB7");  // an adapter that is absent
+  UiFixture::SaveSetting("ActivePage", CTabView::kOperateTab);
+  {
+    CUtilityProgram program({QStringLiteral("zu6400-utility")});
+    ASSERT_TRUE(program.Start());
+    CMainWindow& window = program.Window();
+    window.show();
+    EXPECT_EQ(CurrentTab(window), CTabView::kPortTab);
+    Child<QPushButton>(window, "simulateButton").click();
+    ASSERT_TRUE(f.WaitRunning());  // in a window of its own, as --simulate starts it
+    EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.97 on " + GetModel().Run.port +
+                                                   " at 38400 bit/s"));
+    program.Window().close();
+  }
+  EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
+}
+
+TEST(MainWindowBoxes, BoxOpensModalWithoutHoldingTheCaller) {
+  UiFixture f;
+  CUserPrompts::Replace(nullptr);  // the real boxes
+  CMainWindow& window = f.OpenWindow();
+  GetModel().MessageBox(QStringLiteral("Serial Port Error"), QStringLiteral("ReadFile failed"), BoxIcon::Error);
+  // Back here at once: the box waits for the user on the main loop.
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->parentWidget(), &window);
+  box->accept();
+  EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
+}

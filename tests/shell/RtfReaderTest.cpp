@@ -1,0 +1,110 @@
+// The RTF reader: formatting and characters of hand-written samples, and
+// malformed input shown as far as it goes; the licence it shows.
+
+#include <QLabel>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "tests/support/UiTestSupport.h"
+#include "base/ProgramVersion.h"
+#include "ui/shell/AboutDialog.h"
+#include "ui/shell/LicenseDialog.h"
+#include "ui/shell/LogView.h"
+#include "ui/shell/RtfReader.h"
+
+namespace {
+QString Read(const QByteArray& rtf, QTextDocument& doc) {
+  CRtfReader::Read(rtf, doc);
+  // The raw text keeps line separators and no-break spaces as they are.
+  return doc.toRawText().replace(QChar(QChar::ParagraphSeparator), u'\n');
+}
+
+// The character format at the start of the first occurrence of text.
+QTextCharFormat FormatOf(QTextDocument& doc, const QString& text) {
+  const QTextCursor found = doc.find(text);
+  EXPECT_FALSE(found.isNull()) << text.toStdString();
+  QTextCursor at(&doc);
+  at.setPosition(found.selectionStart() + 1);
+  return at.charFormat();
+}
+}  // namespace
+
+TEST(RtfReader, ParagraphsTabsAndTheFontAndColourTablesSkipped) {
+  QTextDocument doc;
+  const QString text = Read(
+      "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+      "{\\*\\generator Writer 1.0;}{\\info{\\title Notes}}\\pard First\\tab one\\par\r\nSecond\\line two\\par}",
+      doc);
+  EXPECT_EQ(text, QString("First\tone\nSecond") + QChar(QChar::LineSeparator) + "two\n");
+  EXPECT_EQ(doc.blockCount(), 3);
+}
+
+TEST(RtfReader, BoldItalicUnderlineAndSizeFollowGroupsAndSwitches) {
+  QTextDocument doc;
+  Read("{\\rtf1 plain {\\b bold {\\i both}} \\ul under\\ulnone  after \\fs32 big\\b big-bold\\b0  end}", doc);
+  EXPECT_EQ(FormatOf(doc, "plain").fontWeight(), QFont::Normal);
+  EXPECT_EQ(FormatOf(doc, "bold").fontWeight(), QFont::Bold);
+  EXPECT_TRUE(FormatOf(doc, "both").fontItalic());
+  EXPECT_EQ(FormatOf(doc, "both").fontWeight(), QFont::Bold);
+  EXPECT_TRUE(FormatOf(doc, "under").fontUnderline());
+  EXPECT_FALSE(FormatOf(doc, "after").fontUnderline());
+  EXPECT_EQ(FormatOf(doc, "big").fontPointSize(), 16.0);
+  EXPECT_EQ(FormatOf(doc, "big-bold").fontWeight(), QFont::Bold);
+  EXPECT_EQ(FormatOf(doc, "end").fontWeight(), QFont::Normal);
+}
+
+TEST(RtfReader, HexUnicodeAndEscapedCharacters) {
+  QTextDocument doc;
+  const QString text = Read(
+      "{\\rtf1\\ansi \\'a9 caf\\'e9 \\'80 \\u8364? \\uc2\\u-3913xx! \\{\\}\\\\ \\ldblquote q\\rdblquote\\~\\emdash}",
+      doc);
+  const QString expected = QString::fromUtf8("\u00A9 caf\u00E9 \u20AC \u20AC ") + QChar(0xF0B7) +
+                           QString::fromUtf8("! {}\\ \u201Cq\u201D\u00A0\u2014");
+  EXPECT_EQ(text, expected);
+}
+
+TEST(RtfReader, UnknownControlWordsAndOptionalDestinationsShowNothing) {
+  QTextDocument doc;
+  EXPECT_EQ(Read("{\\rtf1\\widowctrl\\lang1033 A{\\*\\shppict{\\pict\\pngblip 89504e47}}B{\\*\\unknown C}D}", doc),
+            "ABD");
+}
+
+TEST(RtfReader, MalformedInputShowsWhatItCan) {
+  QTextDocument doc;
+  EXPECT_EQ(Read("{\\rtf1 Hello {\\b world", doc), "Hello world");  // truncated, braces open
+  EXPECT_EQ(Read("{\\rtf1 one}} two}", doc), "one two");             // stray closing braces
+  EXPECT_EQ(Read("{\\rtf1 end\\'4", doc), "end");                    // cut inside \'hh
+  EXPECT_EQ(Read("{\\rtf1 x\\", doc), "x");                          // cut after a backslash
+  EXPECT_EQ(Read("{\\rtf1 \\fs99999999999999999999 big \\bin999999 gone", doc), "big ");
+  QByteArray deep(100000, '{');
+  deep += "deep";
+  EXPECT_EQ(Read(deep, doc), "deep");
+}
+
+// The licence viewer reads the built-in licence with it; the About box leads there.
+TEST(LicenseViewer, ShowsTheFormattedLicenceFromTheAboutBox) {
+  CAboutDialog about;
+  const QStringList lines = Child<QLabel>(about, "aboutText").text().split(u'\n');
+  ASSERT_EQ(lines.size(), 3);
+  // The build's version, four numbers, as the window title says it.
+  EXPECT_EQ(lines[0], CProgramVersion::VersionText());
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("ZU6400 Utility Version " ZU_VERSION_TEXT)));
+  EXPECT_EQ(lines[0].count(u'.'), 3);
+
+  CLicenseDialog license(CLicenseDialog::kLicenseResource);
+  EXPECT_EQ(license.windowTitle(), "Corvanta ZU6400 Utility License Agreement");
+  const QString text = Child<CLogView>(license).toPlainText();
+  EXPECT_TRUE(text.contains("MIT License"));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Copyright \u00A9 2026")));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("\u201CAS IS\u201D")));
+  EXPECT_FALSE(text.contains("\\par"));
+  EXPECT_FALSE(text.contains("Arial"));
+}
+
+TEST(LicenseViewer, MissingLicenceLeavesTheViewEmptyAndTheDialogClosable) {
+  CLicenseDialog license(QStringLiteral(":/licence/missing.rtf"));
+  EXPECT_TRUE(Child<CLogView>(license).toPlainText().isEmpty());
+  license.show();
+  Child<QPushButton>(license).click();
+  EXPECT_FALSE(license.isVisible());
+}

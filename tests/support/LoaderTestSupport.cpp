@@ -1,0 +1,100 @@
+#include "tests/support/LoaderTestSupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSerialPort>
+#include <gtest/gtest.h>
+
+#include "tests/support/HexRecords.h"
+
+namespace {
+constexpr std::uint32_t kImageStart = 0x800;
+constexpr std::uint32_t kFlashEnd = 0x1FD80;  // unwritten flash reads as 0xFF
+constexpr qsizetype kBlockSize = 128;
+
+// The image's byte at an address: the reconciliation word first, left zero.
+char ImageByte(std::uint32_t address) {
+  return static_cast<char>(address < kImageStart + 2 ? 0 : (address * 7 + 3) & 0xFF);
+}
+}  // namespace
+
+QByteArray FirmwareHex(std::uint32_t end) {
+  QByteArray hex;
+  std::uint32_t upper = 0;
+  for (std::uint32_t address = kImageStart; address < end; address += 16) {
+    if (address >> 16 != upper) {
+      upper = address >> 16;
+      hex += Linear(static_cast<std::uint16_t>(upper));
+    }
+    QByteArray data;
+    for (std::uint32_t a = address; a < std::min(address + 16, end); ++a) data += ImageByte(a);
+    hex += DataRecord(static_cast<std::uint16_t>(address), data);
+  }
+  return hex + kEndRecord;
+}
+
+QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end) {
+  const QString path = folder + u'/' + name;
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+  file.write(FirmwareHex(end));
+  return path;
+}
+
+// Worked out here, not by the program's image reader, so that a fault there
+// cannot make the expected bytes along with the sent ones: the word makes the
+// whole flash, fill included, sum to zero.
+QByteArray SentImage(std::uint32_t end) {
+  QByteArray flash(kFlashEnd - kImageStart, '\xFF');
+  for (std::uint32_t a = kImageStart; a < end; ++a) flash[a - kImageStart] = ImageByte(a);
+  std::uint16_t sum = 0;  // of the big-endian words of the whole flash
+  for (qsizetype i = 0; i + 1 < flash.size(); i += 2)
+    sum = static_cast<std::uint16_t>(sum + (static_cast<std::uint8_t>(flash[i]) << 8 | static_cast<std::uint8_t>(flash[i + 1])));
+  const auto word = static_cast<std::uint16_t>(0x10000 - sum);
+  flash[0] = static_cast<char>(word >> 8);
+  flash[1] = static_cast<char>(word & 0xFF);
+  const qsizetype length = end - kImageStart;
+  return flash.left((length + kBlockSize - 1) / kBlockSize * kBlockSize);
+}
+
+void CLoadPacer::customEvent(QEvent* event) {
+  if (event->type() == CModelEvent::EventType()) {
+    const auto* e = static_cast<CModelEvent*>(event);
+    if (e->Message == Msg::LogText && e->Text.startsWith(QStringLiteral("Attempting to contact")))
+      CTimeScale::SetFactor(kSearchTime);
+    else if (e->Message == Msg::LogText && (e->Text.startsWith(QStringLiteral("Connected to")) ||
+                                            e->Text.startsWith(QStringLiteral("Nothing answered"))))
+      CTimeScale::SetFactor(m_fast);
+  }
+  QCoreApplication::sendEvent(&m_forwardTo, event);
+}
+
+LoaderFixture::LoaderFixture(SimOptions options, unsigned fast) : ModelFixture(std::move(options)) {
+  if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+  m_pacer = std::make_unique<CLoadPacer>(Recorder(), fast);
+  Model().SetNotifyWindow(m_pacer.get());
+}
+
+LoaderFixture::~LoaderFixture() {
+  Model().SetNotifyWindow(&Recorder());
+  if (Model().ActiveMachine == &machine) Model().ActiveMachine = nullptr;
+}
+
+ResultCode LoaderFixture::Load(const QString& path, int timeoutMs) {
+  Model().ActiveMachine = &machine;
+  return RunJob([&] { return machine.Start(path, statusWindow); }, timeoutMs);
+}
+
+QList<std::uint32_t> LoaderFixture::PacketOrder(std::uint32_t end) {
+  QList<std::uint32_t> order;
+  for (std::uint32_t a = 0x880; a < end; a += 128) order << a;
+  return order << 0x800;
+}
+
+void StrandLoaderInAPacket(const QString& port) {
+  QSerialPort serial(port);
+  serial.setBaudRate(38400);
+  ASSERT_TRUE(serial.open(QIODevice::ReadWrite));
+  serial.write("D" + QByteArray(110, '\x11'));
+  ASSERT_TRUE(serial.waitForBytesWritten(5000));
+}

@@ -1,0 +1,59 @@
+#pragma once
+// What the firmware loader's tests share: firmware files written as Intel
+// HEX, and a model fixture that runs loads against the simulated loader with
+// the program's waits sped up where the simulator's answers still come in time.
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <cstdint>
+
+#include "tests/support/TestSupport.h"
+#include "machines/firmware/McuLoaderStateMachine.h"
+
+// An image whose data run from 0x800 up to end (a pattern with no run of
+// fill bytes), its reconciliation word left zero for the loader to compute.
+QByteArray FirmwareHex(std::uint32_t end);
+// Writes it to folder/name; the file's path.
+QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end);
+// The bytes the loader sends for such a file: its image from 0x800 with the
+// reconciliation word that makes the 16-bit words of the whole flash (0xFF
+// where nothing is written) sum to zero, up to a whole 128-byte block.
+QByteArray SentImage(std::uint32_t end);
+// Leaves the loader on port as a load cut short in the middle of a packet
+// does: waiting for the rest, deaf to the polls of a search.
+void StrandLoaderInAPacket(const QString& port);
+
+// Stands in for the main window: the search runs slowly enough for its polls
+// to be answered, everything after a connection fast.
+class CLoadPacer : public QObject {
+ public:
+  CLoadPacer(QObject& forwardTo, unsigned fast) : m_forwardTo(forwardTo), m_fast(fast) {}
+  ~CLoadPacer() override { CTimeScale::SetFactor(1); }
+
+ protected:
+  void customEvent(QEvent* event) override;
+
+ private:
+  QObject& m_forwardTo;
+  unsigned m_fast;
+};
+
+class LoaderFixture : public ModelFixture {
+ public:
+  explicit LoaderFixture(SimOptions options = {}, unsigned fast = kAnsweredTime);
+  ~LoaderFixture();
+  QString WriteImage(std::uint32_t end, const QString& name = QStringLiteral("zu6400fw0106.hex")) {
+    return WriteFirmwareFile(m_dir.path(), name, end);
+  }
+  // Runs a load to its end (after a good load, the contact machine's end).
+  ResultCode Load(const QString& path, int timeoutMs = 60000);
+  // The packets' blocks from 0x880 up to end, then 0x800.
+  static QList<std::uint32_t> PacketOrder(std::uint32_t end);
+
+  CMcuLoaderStateMachine machine{Model()};
+  QObject* statusWindow = nullptr;  // the load's, from its start
+
+ private:
+  QTemporaryDir m_dir;
+  std::unique_ptr<CLoadPacer> m_pacer;
+};

@@ -1,0 +1,123 @@
+#include "tests/support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QRegularExpression>
+#include <QThread>
+
+QStringList CRecorder::Lines(unsigned message) const {
+  QStringList lines;
+  for (const auto& e : events)
+    if (e.message == message) lines << e.text;
+  return lines;
+}
+
+int CRecorder::Count(unsigned message) const {
+  int n = 0;
+  for (const auto& e : events) n += e.message == message ? 1 : 0;
+  return n;
+}
+
+int CRecorder::CountLinesContaining(const QString& text) const {
+  int n = 0;
+  for (const auto& line : LogLines()) n += line.contains(text) ? 1 : 0;
+  return n;
+}
+
+void CRecorder::customEvent(QEvent* event) {
+  if (event->type() != CModelEvent::EventType()) return;
+  const auto* e = static_cast<CModelEvent*>(event);
+  events.push_back({e->Message, e->Param, e->Text, e->Title});
+}
+
+void CPacer::customEvent(QEvent* event) {
+  if (event->type() != CModelEvent::EventType()) return;
+  const QString& text = static_cast<CModelEvent*>(event)->Text;
+  for (const Rule& rule : m_rules) {
+    if (!text.contains(rule.first)) continue;
+    CTimeScale::SetFactor(rule.second);
+    return;
+  }
+}
+
+void ClearSettings() {
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  settings.clear();
+  settings.sync();
+}
+
+SimOptions Firmware(const char* version) {
+  SimOptions options;
+  options.version = QString::fromLatin1(version);
+  return options;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  QDeadlineTimer deadline(timeoutMs);
+  while (!condition()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(1);
+  }
+  return true;
+}
+
+QStringList KeysNotInSnakeCase(const QJsonObject& object) {
+  static const QRegularExpression snake(QStringLiteral("^[a-z][a-z0-9_]*$"));
+  QStringList wrong;
+  for (auto it = object.begin(); it != object.end(); ++it) {
+    if (!snake.match(it.key()).hasMatch()) wrong << it.key();
+    if (it->isObject()) wrong << KeysNotInSnakeCase(it->toObject());
+  }
+  return wrong;
+}
+
+ModelFixture::ModelFixture(SimOptions options, bool withSimulator) {
+  ReleaseModel();
+  ClearSettings();
+  if (withSimulator) {
+    m_sim = std::make_unique<CSimulatorThread>(std::move(options));
+    m_sim->Start();
+  }
+  CTunerModel& model = GetModel();
+  model.SetNotifyWindow(&m_recorder);
+  model.MachineFinished.AddObserver(&m_recorder);
+  if (m_sim) model.Run.port = m_sim->SlavePath();
+}
+
+ModelFixture::~ModelFixture() {
+  ReleaseModel();
+  m_sim.reset();
+  ClearSettings();
+}
+
+std::function<bool()> ModelFixture::NextFinish() const {
+  const int before = m_recorder.Count(Msg::MachineFinished);
+  return [this, before] { return m_recorder.Count(Msg::MachineFinished) > before; };
+}
+
+bool ModelFixture::ContactAndWait(int timeoutMs) {
+  const auto finished = NextFinish();
+  Model().ContactMachine->StartAtOpenPort();
+  return WaitFor(finished, timeoutMs);
+}
+
+bool ModelFixture::ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutMs) {
+  const auto finished = NextFinish();
+  Model().ContactMachine->StartAtOpenPort();
+  WaitFor([&] { return finished() || Sim().Received().contains("I;"); }, timeoutMs);
+  const CTimeScaleScope faster(factor);
+  return WaitFor(finished, timeoutMs);
+}
+
+ResultCode ModelFixture::RunJob(const std::function<bool()>& start, int timeoutMs) {
+  const auto finished = NextFinish();
+  if (!start()) return GetLastError();
+  return WaitFor(finished, timeoutMs) ? LastResult() : 0xFFFFFFFF;
+}
+
+ResultCode ModelFixture::LastResult() const {
+  for (auto it = m_recorder.events.rbegin(); it != m_recorder.events.rend(); ++it)
+    if (it->message == Msg::MachineFinished) return static_cast<ResultCode>(it->param);
+  return 0xFFFFFFFF;
+}

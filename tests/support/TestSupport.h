@@ -1,0 +1,127 @@
+#pragma once
+// Shared test helpers: an observer that records what it is told, a fresh
+// model with clean settings, and a simulated tuner on a pseudo-terminal.
+
+#include <QJsonObject>
+#include <QObject>
+#include <QSettings>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "base/ReportSink.h"
+#include "base/TimeScale.h"
+#include "machines/connection/TunerModel.h"
+#include "model/ModelEvents.h"
+#include "sim/SimulatorThread.h"
+
+struct RecordedEvent {
+  unsigned message;
+  std::uintptr_t param;
+  QString text;
+  QString title;
+};
+
+// Stands in for the main window: records notifications, log lines and boxes.
+class CRecorder : public QObject {
+ public:
+  std::vector<RecordedEvent> events;
+  QStringList Lines(unsigned message) const;
+  QStringList LogLines() const { return Lines(Msg::LogText); }
+  int Count(unsigned message) const;
+  int CountLinesContaining(const QString& text) const;
+  void Clear() { events.clear(); }
+
+ protected:
+  void customEvent(QEvent* event) override;
+};
+
+// Keeps what a file reader or writer reports.
+class CRecordingSink : public IReportSink {
+ public:
+  QStringList lines;
+  QStringList boxes;
+  void Log(const QString& text) override { lines << text; }
+  void ErrorBox(const QString& title, const QString& text) override { boxes << title + u'|' + text; }
+};
+
+// Removes every saved setting of the program.
+void ClearSettings();
+
+// A simulated tuner running the given firmware version ("01.97").
+SimOptions Firmware(const char* version);
+
+// Runs the event loop until the condition holds or the time runs out.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
+
+// The keys of a JSON object, and of the objects in it, that are not in
+// snake_case ("swr_bypass", not "swr-bypass" or "pF").
+QStringList KeysNotInSnakeCase(const QJsonObject& object);
+
+// The program's waits (time-outs, polls, settling pauses) pass factor times
+// sooner while it lives; the engine's clock runs as much faster.
+class CTimeScaleScope {
+ public:
+  explicit CTimeScaleScope(unsigned factor) : m_previous(CTimeScale::Factor()) { CTimeScale::SetFactor(factor); }
+  ~CTimeScaleScope() { CTimeScale::SetFactor(m_previous); }
+  CTimeScaleScope(const CTimeScaleScope&) = delete;
+  CTimeScaleScope& operator=(const CTimeScaleScope&) = delete;
+
+ private:
+  unsigned m_previous;
+};
+
+// Stands in for a job's status window and sets the pace of the waits by the
+// first rule whose text a line contains: a log line, or a send in the trace,
+// which comes before the send's timer starts.
+class CPacer : public QObject {
+ public:
+  using Rule = std::pair<QString, unsigned>;  // text, factor
+  explicit CPacer(std::vector<Rule> rules) : m_rules(std::move(rules)) {}
+  ~CPacer() override { CTimeScale::SetFactor(1); }
+
+ protected:
+  void customEvent(QEvent* event) override;
+
+ private:
+  std::vector<Rule> m_rules;
+};
+
+// Time scales for tests that wait out time-outs: kFastTime where nothing has
+// to come back in time; kAnsweredTime where a reply must still come within a
+// shortened 500 ms time-out (100 ms, what a poll has at real time);
+// kSearchTime for a search whose polls must still be answered (50 ms).
+constexpr unsigned kFastTime = 10;
+constexpr unsigned kAnsweredTime = 5;
+constexpr unsigned kSearchTime = 2;
+
+// A fresh model whose notify window is a recorder, wired to a simulated tuner.
+class ModelFixture {
+ public:
+  explicit ModelFixture(SimOptions options = {}, bool withSimulator = true);
+  ~ModelFixture();
+  CTunerModel& Model() { return GetModel(); }
+  CSimulatedTuner& Sim() { return m_sim->Tuner(); }
+  QString SimPort() const { return m_sim->SlavePath(); }
+  CRecorder& Recorder() { return m_recorder; }
+  // Starts contact at the open-port state and waits for MachineFinished.
+  bool ContactAndWait(int timeoutMs = 15000);
+  // The same, with the waits factor times faster once the search has been
+  // answered (the search itself runs at real time: its polls are answered).
+  bool ContactAndWaitFasterAfterSearch(unsigned factor, int timeoutMs = 15000);
+  // Starts a job and runs the event loop until MachineFinished: its result;
+  // a refused start's last error; 0xFFFFFFFF when it never ended.
+  ResultCode RunJob(const std::function<bool()>& start, int timeoutMs = 60000);
+  // The result code MachineFinished carried last, if it fired.
+  bool Finished() const { return m_recorder.Count(Msg::MachineFinished) > 0; }
+  ResultCode LastResult() const;
+
+ private:
+  // True once MachineFinished has fired again after this call.
+  std::function<bool()> NextFinish() const;
+
+  std::unique_ptr<CSimulatorThread> m_sim;
+  CRecorder m_recorder;
+};

@@ -1,0 +1,80 @@
+#include "tests/support/UiTestSupport.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+int CPromptAnswers::Count(const QString& title) const {
+  int n = 0;
+  for (const Box& box : boxes) n += box.title == title ? 1 : 0;
+  return n;
+}
+
+bool CPromptAnswers::Ask(QWidget*, const QString& title, const QString& text) {
+  questions << title + ": " + text;
+  if (onQuestion) onQuestion();
+  return yes;
+}
+
+QString CPromptAnswers::ChooseConfigurationFile(QWidget*, FileUse, const QString& initialPath) {
+  offered = initialPath;
+  return file;
+}
+
+QString CPromptAnswers::ChooseFolder(QWidget*, const QString&, const QString& start) {
+  offered = start;
+  return file;
+}
+
+QString CPromptAnswers::ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) {
+  offered = proposal;
+  return file;
+}
+
+void CPromptAnswers::ShowMessage(QWidget*, BoxIcon icon, const QString& title, const QString& text) {
+  boxes.push_back({icon, title, text});
+}
+
+UiFixture::UiFixture() {
+  ReleaseModel();
+  ClearSettings();
+}
+
+UiFixture::~UiFixture() {
+  m_window.reset();
+  ReleaseModel();
+  m_sim.reset();
+  ClearSettings();
+}
+
+void UiFixture::SaveSetting(const QString& name, const QVariant& value) {
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  settings.setValue(name, value);
+  settings.sync();
+}
+
+QVariant UiFixture::Setting(const QString& name) {
+  QSettings settings("Corvanta", "ZU6400 Utility");
+  return settings.value(name);
+}
+
+bool UiFixture::StartSimulator(SimOptions options) {
+  m_sim = std::make_unique<CSimulatorThread>(std::move(options));
+  return m_sim->Start();
+}
+
+CMainWindow& UiFixture::OpenWindow(const QString& portForThisRun) {
+  m_window = std::make_unique<CMainWindow>(portForThisRun);
+  m_window->show();
+  QCoreApplication::processEvents();
+  return *m_window;
+}
+
+void UiFixture::CloseWindow() {
+  m_window->close();
+  m_window.reset();
+  ReleaseModel();
+}
+
+bool UiFixture::WaitRunning(int timeoutMs) {
+  return WaitFor([] { return GetModel().FirmwareStatus.Get() == FirmwareStatusRunning; }, timeoutMs);
+}

@@ -1,0 +1,112 @@
+#pragma once
+// Helpers for the desktop program's tests: prompts answered in place of a
+// person, named widgets, and a fixture with clean settings, an optional
+// simulated tuner and the real main window.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "tests/support/TestSupport.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/UserPrompts.h"
+
+// The child of that name (any, when empty); the test fails when there is none.
+template <class T = QWidget>
+T& Child(const QObject& parent, const QString& name = {}) {
+  T* child = parent.findChild<T*>(name);
+  if (child == nullptr) throw std::runtime_error("no child named " + name.toStdString());
+  return *child;
+}
+
+// A dialog's standard button.
+inline QPushButton& Button(const QWidget& dialog, QDialogButtonBox::StandardButton which) {
+  QPushButton* button = Child<QDialogButtonBox>(dialog).button(which);
+  if (button == nullptr) throw std::runtime_error("no such standard button");
+  return *button;
+}
+
+// Runs the action on the next modal dialog of type T once it is up.
+template <class T = QDialog>
+void OnNextModal(std::function<void(T&)> action) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, action] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    timer->deleteLater();
+    timer->stop();
+    action(*dialog);
+  });
+  timer->start(5);
+}
+
+// Keeps the boxes the program shows, answers its questions and file choices
+// and remembers what it asked, for as long as it lives.
+class CPromptAnswers : public CUserPrompts {
+ public:
+  struct Box {
+    BoxIcon icon;
+    QString title;
+    QString text;
+  };
+  CPromptAnswers() { Replace(this); }
+  ~CPromptAnswers() override { Replace(nullptr); }
+  CPromptAnswers(const CPromptAnswers&) = delete;
+  CPromptAnswers& operator=(const CPromptAnswers&) = delete;
+
+  int Count(const QString& title) const;
+
+  bool Ask(QWidget*, const QString& title, const QString& text) override;
+  bool Confirm(QWidget* parent, const QString& title, const QString& text) override { return Ask(parent, title, text); }
+  QString ChooseConfigurationFile(QWidget*, FileUse, const QString& initialPath) override;
+  QString ChooseFolder(QWidget*, const QString&, const QString& start) override;
+  QString ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) override;
+  void ShowMessage(QWidget*, BoxIcon icon, const QString& title, const QString& text) override;
+
+  std::vector<Box> boxes;
+  bool yes = false;
+  QStringList questions;  // "title: text"
+  std::function<void()> onQuestion;
+  // The file or folder chosen, and what the program offered.
+  QString file;
+  QString offered;
+};
+
+class UiFixture {
+ public:
+  UiFixture();
+  ~UiFixture();
+  // A value in the settings as a previous run would have left it.
+  static void SaveSetting(const QString& name, const QVariant& value);
+  static QVariant Setting(const QString& name);
+  bool StartSimulator(SimOptions options = {});
+  CSimulatedTuner& Sim() { return m_sim->Tuner(); }
+  QString SimPort() const { return m_sim->SlavePath(); }
+  // Creates and shows the main window.
+  CMainWindow& OpenWindow(const QString& portForThisRun = {});
+  // Closes the window as the user would and lets the model go.
+  void CloseWindow();
+  CMainWindow& Window() { return *m_window; }
+  // A page of the window, shown.
+  template <class P>
+  P& ShowPage() {
+    auto& tabs = Child<QTabWidget>(*m_window);
+    auto& page = Child<P>(tabs);
+    for (int i = 0; i < tabs.count(); ++i)
+      if (tabs.widget(i)->isAncestorOf(&page)) tabs.setCurrentIndex(i);
+    return page;
+  }
+  bool WaitRunning(int timeoutMs = 15000);
+  CPromptAnswers prompts;
+
+ private:
+  std::unique_ptr<CSimulatorThread> m_sim;
+  std::unique_ptr<CMainWindow> m_window;
+};
