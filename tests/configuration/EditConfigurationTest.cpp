@@ -16,14 +16,10 @@
 
 namespace {
 
-TEST(ConfigurationRules, ThresholdTextsGetExactlyTwoDecimals) {
+TEST(ConfigurationRules, ThresholdTextsAndEncodingsFollowTheTunersResolution) {
   EXPECT_EQ(NormalizeSwrThreshold("2"), "2.00");
-  EXPECT_EQ(NormalizeSwrThreshold("2.5"), "2.50");
   EXPECT_EQ(NormalizeSwrThreshold("2.555"), "2.55");
   EXPECT_EQ(NormalizeSwrThreshold("150.5"), "150.50");
-}
-
-TEST(ConfigurationRules, EncodingsFollowTheTunersResolution) {
   EXPECT_EQ(SwrThresholdFine("1.50"), 256u + 128u);
   EXPECT_EQ(SwrThresholdFine("3.05"), 768u + 12u);
   EXPECT_EQ(SwrThresholdFine("0.99"), 253u);
@@ -40,18 +36,6 @@ TEST(ConfigurationRules, ThresholdChangeNeedsADifferenceTheTunerCanTell) {
   EXPECT_TRUE(IsSwrThresholdChange("1.50", "1.51"));
   EXPECT_FALSE(IsSwrThresholdChange("99.00", "150.00"));
 }
-
-TEST(ConfigurationRules, PendingAndSendableAreTold) {
-  CConfigurationValues v;
-  EXPECT_FALSE(v.IsAnyPending());
-  v.SwrThresholdBypass.Set(4, "2.0");
-  v.SwrThresholdBypass.SetRequested(4, "2.00");
-  EXPECT_TRUE(v.IsAnyPending());        // Apply is offered
-  EXPECT_FALSE(v.HasChangesToSend());   // but nothing would go out
-  v.AntennaPreferred.SetRequested(10, 1);
-  EXPECT_TRUE(v.HasChangesToSend());
-}
-
 
 // A contacted model with an edit-configuration machine as the running job.
 class EditFixture : public ModelFixture {
@@ -150,6 +134,7 @@ TEST(EditConfiguration, ThresholdIsWrittenOnlyWhenTheTunerCanTell) {
   ASSERT_EQ(f.Values().SwrThresholdAutotune.Get(3), "2.0");
 
   f.Values().SwrThresholdAutotune.SetRequested(3, "2.00");
+  EXPECT_TRUE(f.Values().IsAnyPending()) << "Apply is offered, but nothing goes out";
   EXPECT_EQ(f.Write(), 0u);
   EXPECT_EQ(f.sent, "");
 
@@ -179,19 +164,6 @@ TEST(EditConfiguration, BadReplyEndsTheChain) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
 }
 
-TEST(EditConfiguration, TunerInItsLoaderEndsBothChains) {
-  SimOptions loader = Firmware("01.39");
-  loader.identity = QStringLiteral("zu6400");
-  EditFixture f(loader);
-  ASSERT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
-  EXPECT_EQ(f.Read(), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.sent, "");
-  f.Values().Sleep.SetRequested(1);
-  EXPECT_EQ(f.Write(), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.sent, "");
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);  // still there to take firmware
-}
-
 // Memorizes relay settings for a band and antenna in the simulated tuner.
 void Remember(CSimulatedTuner& sim, unsigned frequency, unsigned antenna) {
   sim.Live().Modify([&](SimLive& live) {
@@ -215,16 +187,14 @@ class EraseMemoryFixture : public ModelFixture {
   CActiveMachineScope active{Model(), machine};
 };
 
-TEST(EraseMemory, ReadsTheBandTheTunerIsOn) {
+TEST(EraseMemory, ReadsTheBandTheTunerIsOnAndFailsAtOnceOutsideTheTable) {
   EraseMemoryFixture f;
   f.Sim().Live().Modify([](SimLive& live) { live.frequency = 21200; });
   ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), 0u);
   EXPECT_EQ(f.machine.Band.Get(), 7);
   EXPECT_EQ(f.Sim().Received(), ";bn;");
-}
 
-TEST(EraseMemory, BandOutsideTheTableFailsAtOnce) {
-  EraseMemoryFixture f;
+  f.Sim().ClearReceived();
   f.Sim().OverrideReply("bn;", "BN11;");
   const CTimeScaleScope fast(kFastTime);
   EXPECT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), Result::NoResponseBandNumber);
@@ -279,15 +249,20 @@ TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 }
 
-TEST(EraseConfiguration, TunerInItsLoaderIsNotReset) {
-  SimOptions loader;
+TEST(EraseConfiguration, TunerInItsLoaderIsNeitherEditedNorReset) {
+  SimOptions loader = Firmware("01.39");
   loader.identity = QStringLiteral("zu6400");
-  ModelFixture f(loader);
-  ASSERT_TRUE(f.ContactAndWait());
+  EditFixture f(loader);
+  ASSERT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+  EXPECT_EQ(f.Read(), Result::BootstrapLoaderRunning);
+  EXPECT_EQ(f.sent, "");
+  f.Values().Sleep.SetRequested(1);
+  EXPECT_EQ(f.Write(), Result::BootstrapLoaderRunning);
+  EXPECT_EQ(f.sent, "");
   f.Sim().ClearReceived();
   EXPECT_EQ(FactoryReset(f), Result::BootstrapLoaderRunning);
   EXPECT_EQ(f.Sim().Received(), ";I;");
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);  // still there to take firmware
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-
 #include "tests/support/TestSupport.h"
 #include "link/PromFrames.h"
 #include "link/SerialPort.h"
@@ -120,19 +118,6 @@ TEST(SimProms, FaultsAreParsedFromTheirOptionText) {
   EXPECT_EQ(fault->times, 2u);
   for (const char* bad : {"refuse:ewx:20", "melt:ers:0", "address:ers:zz", "refuse:ers:0:0"})
     EXPECT_FALSE(SimPromFault::Parse(QString::fromLatin1(bad))) << bad;
-}
-
-TEST(SimPace, RepliesTakeTheirTimeOnTheWire) {
-  SimOptions options;
-  options.pace = true;
-  SimLine line(options);
-  ASSERT_TRUE(line.Ok());
-  QElapsedTimer clock;
-  clock.start();
-  const QByteArray reply = line.Exchange("ers000040C0;");
-  const double wireMs = double(12 + reply.size()) * 10 * 1000 / 38400;
-  EXPECT_EQ(reply.size(), 12 + 128);
-  EXPECT_GE(clock.elapsed(), wireMs - 1) << "command and reply at 38400 bit/s";
 }
 
 }  // namespace

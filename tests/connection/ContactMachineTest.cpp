@@ -40,18 +40,6 @@ TEST(ContactMachine, FindsTheTunerAtTheSlowestSpeedAfterFivePollsAtEachFaster) {
   EXPECT_GE(f.Sim().IgnoredBytes() + static_cast<unsigned>(Polls(f.Sim().Received())), 16u);
 }
 
-TEST(ContactMachine, FixedSpeedSearchesOnlyThatSpeed) {
-  SimOptions options;
-  options.speed = 9600;
-  ModelFixture f(options);
-  f.Model().Run.fixedSpeed = 9600;
-  ASSERT_TRUE(f.ContactAndWait());
-  EXPECT_EQ(f.LastResult(), 0u);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 1);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("at 9600 bit/s"), 2);
-  EXPECT_EQ(f.Sim().IgnoredBytes(), 0u) << "nothing was sent at any other speed";
-}
-
 TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) {
   const CTimeScaleScope faster(kSearchTime);
   ModelFixture f;
@@ -113,7 +101,7 @@ TEST(ContactMachine, EndlessSearchKeepsPollingMoreSlowly) {
   machine.SetStatusWindow(nullptr);
 }
 
-TEST(ContactMachine, AnotherDeviceIsRefusedWithTheUnexpectedDeviceBox) {
+TEST(ContactMachine, AnotherDeviceOrNoIdentityIsRefusedWithTheUnexpectedDeviceBox) {
   SimOptions options;
   options.identity = "ZP5100";
   ModelFixture f(options);
@@ -124,6 +112,14 @@ TEST(ContactMachine, AnotherDeviceIsRefusedWithTheUnexpectedDeviceBox) {
   EXPECT_EQ(f.Recorder().CountLinesContaining("Contact failed 0xe200004e Unexpected device (not a ZU6400)"), 1);
   EXPECT_EQ(f.Recorder().Lines(Msg::MessageBox), QStringList{"Connected device does not appear to be a Corvanta ZU6400"});
   EXPECT_EQ(f.Model().PortState.Get(), 0) << "the port stays open";
+
+  // So is one that does not answer "I;".
+  f.Sim().SetIdentity(QStringLiteral("ZU6400"));
+  f.Sim().OverrideReply("I;", "");
+  f.Sim().ClearReceived();
+  ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
+  EXPECT_EQ(f.LastResult(), Result::UnexpectedDevice);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
 }
 
 TEST(ContactMachine, LoaderAnswerEndsAtOnceWithLoaderStatus) {
@@ -136,14 +132,6 @@ TEST(ContactMachine, LoaderAnswerEndsAtOnceWithLoaderStatus) {
   EXPECT_EQ(f.Model().McuVersion.Get(), 0);
   EXPECT_EQ(f.Model().SerialNumber.Get(), 0xFFFF);
   EXPECT_EQ(f.Sim().Received(), ";I;") << "version and serial number are not read";
-}
-
-TEST(ContactMachine, MissingIdentifyReplyIsAnUnexpectedDevice) {
-  ModelFixture f;
-  f.Sim().OverrideReply("I;", "");
-  ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
-  EXPECT_EQ(f.LastResult(), Result::UnexpectedDevice);
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
 }
 
 // A reply naming no device (a late answer to a poll, or a garbled one) is no
@@ -162,14 +150,8 @@ TEST(ContactMachine, LateOrGarbledIdentifyRepliesAreNotTheAnswer) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 }
 
-TEST(ContactMachine, MalformedVersionAndSerialNumberFail) {
-  {
-    ModelFixture f;
-    f.Sim().OverrideReply("rv;", "RV1.23;");
-    ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
-    EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
-    EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
-  }
+// (A malformed version is refused by its scanner as every other reply is.)
+TEST(ContactMachine, MalformedSerialNumberFails) {
   ModelFixture f;
   f.Sim().OverrideReply("sn;", "SN70000;");  // too large for the 16 bits of a serial number
   ASSERT_TRUE(f.ContactAndWaitFasterAfterSearch(kAnsweredTime));
@@ -179,13 +161,8 @@ TEST(ContactMachine, MalformedVersionAndSerialNumberFail) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
 }
 
-TEST(ContactMachine, PortProblemsAreWordedForTheUser) {
+TEST(ContactMachine, PortThatCannotBeOpenedIsWordedForTheUser) {
   ModelFixture f(SimOptions{}, false);
-  ASSERT_TRUE(f.ContactAndWait());
-  EXPECT_EQ(f.LastResult(), Result::SerialPortNameMissing);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Contact failed 0xe200000f Serial port name is missing"), 1);
-
-  f.Recorder().Clear();
   f.Model().FirmwareStatus.Set(FirmwareStatusLoader);
   f.Model().Run.port = "/dev/zu6400-missing";
   ASSERT_TRUE(f.ContactAndWait());

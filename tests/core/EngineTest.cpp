@@ -92,14 +92,10 @@ TEST(ReplyScanner, NumbersAreWhollyDigitsWithinTheirLimitsAndAnEchoedQueryIsNone
       range);
   ExpectScans<std::uint8_t>({{"C0a;", true, 0x0A}, {"C;", false}, {"CG1;", false}, {"C0a1;", false}}, 7,
                             [](const QString& r, std::uint8_t& v) { return ReplyScanner::ScanHexByte(r, u"C", v); });
-}
-
-TEST(ReplyScanner, VersionIsTwoDigitsAPointAndTwoDigits) {
-  const auto version = [](const QString& r, unsigned short& v) { return ReplyScanner::ScanVersion(r, u"RV", v); };
+  // A version is two digits, a point and two digits.
   ExpectScans<unsigned short>({{"RV1.23;", false}, {"rv01.06;", true, 106}, {"rv;", false}, {"RV01.06", false}}, 7,
-                              version);
+                              [](const QString& r, unsigned short& v) { return ReplyScanner::ScanVersion(r, u"RV", v); });
 }
-
 
 class CProbeMachine;
 using Parser = std::function<bool(CProbeMachine&, const QString& prefix)>;
@@ -206,13 +202,6 @@ TEST_F(Engine, CancelStopsARunAtItsNextSend) {
   ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
   EXPECT_EQ(f.LastResult(), Result::Cancelled);
   EXPECT_EQ(f.Sim().Received(), "rv;") << "the resend found the cancel and stopped";
-}
-
-TEST_F(Engine, BusyMachineRefusesAJobStart) {
-  machine.Start(machine.wait);
-  EXPECT_FALSE(machine.StartIfIdle(machine.probe));
-  EXPECT_EQ(GetLastError(), Result::BusyStateMachine);
-  EXPECT_EQ(machine.Current(), &machine.wait) << "the running machine is not disturbed";
 }
 
 TEST_F(Engine, StateTransitions) {

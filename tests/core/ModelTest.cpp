@@ -1,4 +1,4 @@
-// The model: observable and persisted values, settings, version texts.
+// The model: observable and persisted values, and settings.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndex) {
+TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndexAndRequestsAreQuiet) {
   CRecorder observer;
   CObservable<int, 3> value(0x9001, 7);
   value.AddObserver(&observer);
@@ -23,23 +23,21 @@ TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndex) {
   EXPECT_EQ(observer.events[0].message, 0x9001u);
   EXPECT_EQ(observer.events[0].param, 2u);
   EXPECT_EQ(value.Get(2), 8);
-}
 
-TEST(Observable, RequestedPartIsQuietAndClearedByAReading) {
-  CRecorder observer;
-  CObservable<QString, 1> value(0x9002);
-  value.AddObserver(&observer);
-  value.SetRequested(QStringLiteral("M"));
-  EXPECT_TRUE(observer.events.empty());
-  EXPECT_TRUE(value.IsPending());
-  EXPECT_EQ(value.Get(), QString());
-  value.Set(QStringLiteral("m"));  // strings compare case-sensitively
+  // A request is quiet and pending until a reading clears it.
+  CObservable<QString, 1> text(0x9002);
+  text.AddObserver(&observer);
+  text.SetRequested(QStringLiteral("M"));
   EXPECT_EQ(observer.events.size(), 1u);
-  EXPECT_EQ(value.GetRequested(), "m");
-  EXPECT_FALSE(value.IsPending());
+  EXPECT_TRUE(text.IsPending());
+  EXPECT_EQ(text.Get(), QString());
+  text.Set(QStringLiteral("m"));  // strings compare case-sensitively
+  EXPECT_EQ(observer.events.size(), 2u);
+  EXPECT_EQ(text.GetRequested(), "m");
+  EXPECT_FALSE(text.IsPending());
 }
 
-TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribes) {
+TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribesAndMayOutliveItsSources) {
   CRecorder window;
   CPersistable<QString, 16> texts("CommandText%u", 0x8069);
   CObservable<int, 1> single(0x9003);
@@ -52,6 +50,16 @@ TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribes) {
     EXPECT_TRUE(single.IsObserver(&window));
   }
   EXPECT_FALSE(texts.IsObserver(&window));
+  EXPECT_FALSE(single.IsObserver(&window));
+
+  // A window that owns values it listens to loses them before its own
+  // subscriptions are left.
+  auto subscriptions = std::make_unique<CEventSubscriptions>();
+  auto value = std::make_unique<CObservable<int, 1>>(0x9005);
+  subscriptions->Subscribe(&window, *value);
+  subscriptions->Subscribe(&window, single);
+  value.reset();
+  subscriptions.reset();
   EXPECT_FALSE(single.IsObserver(&window));
 }
 
@@ -72,20 +80,6 @@ TEST(EventSource, ObserverThatLeavesDuringNotificationIsSafe) {
   source.Fire(0);
   EXPECT_EQ(a.calls, 1);
   EXPECT_EQ(b.calls, 1);
-}
-
-TEST(EventSubscriptions, SubscriberMayOutliveItsSources) {
-  // A window that owns values it listens to loses them before its own
-  // subscriptions are left.
-  CRecorder window;
-  auto subscriptions = std::make_unique<CEventSubscriptions>();
-  auto value = std::make_unique<CObservable<int, 1>>(0x9005);
-  CObservable<int, 1> kept(0x9006);
-  subscriptions->Subscribe(&window, *value);
-  subscriptions->Subscribe(&window, kept);
-  value.reset();
-  subscriptions.reset();
-  EXPECT_FALSE(kept.IsObserver(&window));
 }
 
 class ModelSettings : public ::testing::Test {
@@ -127,20 +121,6 @@ TEST_F(ModelSettings, MultiElementValuesUseNumberedNames) {
   CPersistable<QString, 16> reloaded("CommandCaption%u");
   reloaded.Load(fixture.Model().AppInfo);
   EXPECT_EQ(reloaded.Get(4), "Tune 20 m");
-}
-
-TEST_F(ModelSettings, VersionAndStatusTexts) {
-  CTunerModel& model = fixture.Model();
-  const std::pair<unsigned short, const char*> cases[] = {
-      {0, "??.??"}, {9999, " N/A "}, {65534, "Loading"}, {1234, "12.34"}, {105, "01.05"}};
-  for (const auto& [version, text] : cases) {
-    model.McuVersion.Set(version);
-    EXPECT_EQ(model.GetVersionText(), text);
-  }
-  model.McuVersion.Set(105);
-  model.Run.port = QStringLiteral("/dev/ttyUSB0");
-  EXPECT_EQ(model.GetStatusText(), "ZU6400 MCU version 01.05 on /dev/ttyUSB0 at 0 bit/s");
-  EXPECT_EQ(model.GetLoaderStatusText(), "ZU6400 waiting for firmware load on /dev/ttyUSB0 at 0 bit/s");
 }
 
 TEST(SerialSpeedValue, RefusedRateKeepsTheSpeedButStillNotifies) {

@@ -138,68 +138,51 @@ TEST_F(ConfigurationFileTest, WriterLaysOutEveryLine) {
   EXPECT_EQ(Lines(Written(kNoSerialNumber)).size(), 1062);
 }
 
-TEST_F(ConfigurationFileTest, WrittenFileReadsBackComplete) {
-  ASSERT_EQ(Read(Written(1234)), Result::Success);
-  const ConfigSnapshot s = MakeSnapshot(1234);
-  ASSERT_EQ(m_data.picRuns.size(), 4u);
-  for (std::uint8_t page = 0; page < 4; ++page) {
-    const PicPromRun& run = m_data.picRuns[page];
-    EXPECT_EQ(run.page, page);
-    EXPECT_EQ(run.first, page == 0 ? 0x20 : 0x00);
-    EXPECT_EQ(run.last, 0xFF);
-    for (int offset = run.first; offset <= 0xFF; ++offset) ASSERT_EQ(run.data[offset], s.pic[page * 256 + offset]);
-  }
-  EXPECT_EQ(m_data.picRuns[0].data[0x1F], 0xFF);  // never restored, left at the preset
-
-  ASSERT_EQ(m_data.serialBlocks.size(), 960u);
-  EXPECT_EQ(m_data.serialBlocks.front().start, 0x1000u);
-  EXPECT_EQ(m_data.serialBlocks.back().start, 0xFFC0u);
-  for (const SerialPromBlock& block : m_data.serialBlocks) {
-    ASSERT_EQ(block.count, 64u);
-    ASSERT_TRUE(std::equal(block.data.begin(), block.data.end(), s.serial.begin() + block.start));
-  }
-  EXPECT_EQ(m_data.fileSerialNumber, 1234);
-  EXPECT_TRUE(BoxTexts(kRestoreErrorTitle).isEmpty());
-}
-
-TEST_F(ConfigurationFileTest, AnyChangedCharacterBeforeTheCrcLineIsAnAlteration) {
+// Any changed character before the CRC line, or a CRC line not of its form, is
+// an alteration; what follows the CRC line decides completeness.
+TEST_F(ConfigurationFileTest, VerdictsOnAlteredAndIncompleteFiles) {
   const QByteArray good = Written();
-  // Header, utility version, serial number, a MEM2 and the last MEM3 line.
-  for (const int lineIndex : {0, 3, 5, 6, 1061}) {
-    QList<QByteArray> lines = Lines(good);
-    QByteArray& line = lines[lineIndex];
-    const qsizetype at = line.size() - 1;
-    line[at] = line[at] == '1' ? '2' : '1';
-    QByteArray altered;
-    for (const QByteArray& l : lines) altered += l + "\r\n";
-    m_fixture.Recorder().Clear();
-    EXPECT_EQ(Read(altered), Result::CorruptConfigurationFile) << lineIndex;
-    EXPECT_EQ(BoxTexts(kRestoreErrorTitle), QStringList{kAltered}) << lineIndex;
-  }
-}
-
-TEST_F(ConfigurationFileTest, WhatFollowsTheCrcLineDecidesCompleteness) {
-  QByteArray noFinalLf = Written();
-  noFinalLf.chop(2);
-  EXPECT_EQ(Read(noFinalLf), Result::IncompleteConfigurationFile);
-  EXPECT_EQ(BoxTexts(kRestoreErrorTitle), QStringList{kIncomplete});
-
-  const QByteArray good = Written();
-  EXPECT_EQ(Read(good + "MEM3 2000 01 AA\r\n"), Result::IncompleteConfigurationFile);
-  EXPECT_EQ(Read(good + "*a comment after the check\r\n"), Result::Success);
-  EXPECT_EQ(Read(Sealed({"*only a header", "CRC32"})), Result::IncompleteConfigurationFile);
-  EXPECT_EQ(Read(QByteArray()), Result::IncompleteConfigurationFile);
-}
-
-TEST_F(ConfigurationFileTest, CrcLineMustBeWellFormed) {
-  QList<QByteArray> lines = Lines(Written());
+  QList<QByteArray> lines = Lines(good);
   const QByteArray crc = lines.takeLast();
-  QByteArray body;
-  for (const QByteArray& line : lines) body += line + "\r\n";
-  EXPECT_EQ(Read(body + crc + "trailing text ignored\r\n"), Result::Success);
-  for (const QByteArray& bad : {crc.left(crc.size() - 1), QByteArray(crc).replace(" = ", "="),
-                                QByteArray(crc).replace("0x", "0y"), crc.left(13) + "G" + crc.mid(14)}) {
-    EXPECT_EQ(Read(body + bad + "\r\n"), Result::CorruptConfigurationFile) << bad.constData();
+  const auto join = [](const QList<QByteArray>& parts) {
+    QByteArray content;
+    for (const QByteArray& line : parts) content += line + "\r\n";
+    return content;
+  };
+  const QByteArray body = join(lines);
+  const auto changed = [&](int lineIndex) {
+    QList<QByteArray> altered = Lines(good);
+    QByteArray& line = altered[lineIndex];
+    line.back() = line.back() == '1' ? '2' : '1';
+    return join(altered);
+  };
+  const struct {
+    const char* what;
+    QByteArray content;
+    ResultCode code;
+  } cases[] = {
+      {"header", changed(0), Result::CorruptConfigurationFile},
+      {"utility version", changed(3), Result::CorruptConfigurationFile},
+      {"serial number", changed(5), Result::CorruptConfigurationFile},
+      {"a MEM2 line", changed(6), Result::CorruptConfigurationFile},
+      {"the last MEM3 line", changed(1061), Result::CorruptConfigurationFile},
+      {"CRC cut short", body + crc.chopped(1) + "\r\n", Result::CorruptConfigurationFile},
+      {"CRC without spaces", body + QByteArray(crc).replace(" = ", "=") + "\r\n", Result::CorruptConfigurationFile},
+      {"CRC without 0x", body + QByteArray(crc).replace("0x", "0y") + "\r\n", Result::CorruptConfigurationFile},
+      {"CRC not hexadecimal", body + crc.left(13) + "G" + crc.mid(14) + "\r\n", Result::CorruptConfigurationFile},
+      {"text after the CRC value", body + crc + "trailing text ignored\r\n", Result::Success},
+      {"a comment after the CRC line", good + "*a comment after the check\r\n", Result::Success},
+      {"no final line end", good.chopped(2), Result::IncompleteConfigurationFile},
+      {"data after the CRC line", good + "MEM3 2000 01 AA\r\n", Result::IncompleteConfigurationFile},
+      {"only a header", Sealed({"*only a header", "CRC32"}), Result::IncompleteConfigurationFile},
+      {"empty", QByteArray(), Result::IncompleteConfigurationFile},
+  };
+  for (const auto& c : cases) {
+    m_fixture.Recorder().Clear();
+    EXPECT_EQ(Read(c.content), c.code) << c.what;
+    const QStringList box = c.code == Result::Success ? QStringList()
+                            : QStringList{c.code == Result::CorruptConfigurationFile ? kAltered : kIncomplete};
+    EXPECT_EQ(BoxTexts(kRestoreErrorTitle), box) << c.what;
   }
 }
 
@@ -245,6 +228,7 @@ TEST_F(ConfigurationFileTest, SerialNumberLineIsCheckedOnlyAgainstAKnownTuner) {
                         "verification skipped"});
 
   EXPECT_EQ(Read(Written(1234), 1234), Result::Success);
+  EXPECT_EQ(m_data.fileSerialNumber, 1234);
   EXPECT_FALSE(m_data.serialNumberDiffers);
   EXPECT_EQ(Read(Written(1234), 4321), Result::Success);
   EXPECT_TRUE(m_data.serialNumberDiffers);

@@ -80,19 +80,15 @@ TEST_F(FirmwareFolderScanTest, AFolderThatCannotBeListedGivesAnEmptyResult) {
   QDir::setCurrent(previous);
 }
 
-TEST(FirmwareFolderMatch, TheBestVersionMovesUpAsNamesAreOffered) {
-  FirmwareFolderScan ascending;
-  EXPECT_TRUE(ascending.Match("zu6400fw0103.hex"));
-  EXPECT_TRUE(ascending.Match("zu6400fw0106.hex"));
-  EXPECT_FALSE(ascending.Match("zu6400fw0103.hex"));
-  EXPECT_FALSE(ascending.Match("zu6400fw0106.HEX"));
-  EXPECT_EQ(ascending.Version(), 106);
-}
-
-TEST_F(FirmwareFolderScanTest, MatchStartsFromWhatTheFolderHolds) {
+// The best version starts from what the folder holds and moves up as names are offered.
+TEST_F(FirmwareFolderScanTest, MatchTakesOnlyNewerImagesThanTheBestSoFar) {
   Touch("zu6400fw0105.hex");
   ASSERT_TRUE(Scan());
   EXPECT_FALSE(m_scan.Match("zu6400fw0105.hex"));
+  EXPECT_TRUE(m_scan.Match("zu6400fw0106.hex"));
+  EXPECT_FALSE(m_scan.Match("zu6400fw0103.hex"));
+  EXPECT_FALSE(m_scan.Match("zu6400fw0106.HEX"));
+  EXPECT_EQ(m_scan.Version(), 106);
   EXPECT_FALSE(m_scan.HasReleaseNotes());
   EXPECT_TRUE(m_scan.Match("zu6400fwnotes.rtf"));
   EXPECT_TRUE(m_scan.HasReleaseNotes());
@@ -123,7 +119,7 @@ QStringList All(const QByteArray& listing) {
   return names;
 }
 
-TEST(FtpListingTest, UnixAndDosListingsGiveFilesAndLinksButNotFolders) {
+TEST(FtpListingTest, UnixAndDosListingsGiveFilesAndLinksButNotFoldersNorBrokenLines) {
   const QByteArray listing =
       "total 24\r\n"
       "-rw-r--r--   1 ftp      ftp        181234 Nov 30  2025 zu6400fw0105.hex\r\n"
@@ -135,17 +131,15 @@ TEST(FtpListingTest, UnixAndDosListingsGiveFilesAndLinksButNotFolders) {
   EXPECT_EQ(Files(listing),
             QStringList({"zu6400fw0105.hex", "zu6400fwnotes.rtf", "latest.hex", "no group.hex"}));
   EXPECT_EQ(All(listing).size(), 6);
-
   const QByteArray dos =
       "12-06-26  10:05PM       <DIR>          old\r\n"
       "12-06-26  10:05PM               181234 zu6400fw0106.hex\r\n"
       "11-30-25  09:00AM                12345 release notes.rtf\r\n";
   EXPECT_EQ(Files(dos), QStringList({"zu6400fw0106.hex", "release notes.rtf"}));
   EXPECT_EQ(All(dos).size(), 3);
-}
 
-TEST(FtpListingTest, NamesComeAsSentAndBrokenLinesAreDropped) {
-  const QByteArray listing =
+  // Names come as sent; broken lines are dropped.
+  const QByteArray odd =
       "-rw-r--r-- 1 o g 10 Dec  6 22:05 ../zu6400fw0201.hex\r\n"
       "-rw-r--r-- 1 o g 10 Dec  6 22:05 x/../../y.hex\r\n"
       "-rw-r--r-- 1 o g 10 Dec  6 22:05 \xc3\xa4nderung.hex\r\n"
@@ -154,7 +148,7 @@ TEST(FtpListingTest, NamesComeAsSentAndBrokenLinesAreDropped) {
       "zu6400fw0107.hex\r\n"  // a bare name: not a listing line
       "12-06-26 10:05PM <FILE> odd.hex\r\n"
       "-rw-r--r-- 1 o g 10 Dec  6 22:05 last.hex";  // no line end
-  EXPECT_EQ(Files(listing), QStringList({"../zu6400fw0201.hex", "x/../../y.hex", "änderung.hex", "last.hex"}));
+  EXPECT_EQ(Files(odd), QStringList({"../zu6400fw0201.hex", "x/../../y.hex", "änderung.hex", "last.hex"}));
   EXPECT_TRUE(ParseFtpListing(QByteArray()).empty());
 }
 

@@ -33,13 +33,6 @@ QByteArray Packets(const QByteArray& image, const std::map<std::uint32_t, QByteA
   return all;
 }
 
-std::uint16_t WordSum(const QByteArray& bytes) {
-  std::uint16_t sum = 0;
-  for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
-    sum = static_cast<std::uint16_t>(sum + (static_cast<std::uint8_t>(bytes[i]) << 8) + static_cast<std::uint8_t>(bytes[i + 1]));
-  return sum;
-}
-
 SimOptions LoaderOptions(const std::function<void(SimLoaderOptions&)>& change) {
   SimOptions options;
   change(options.loader);

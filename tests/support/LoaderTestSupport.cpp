@@ -47,14 +47,18 @@ QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint3
 QByteArray SentImage(std::uint32_t end) {
   QByteArray flash(kFlashEnd - kImageStart, '\xFF');
   for (std::uint32_t a = kImageStart; a < end; ++a) flash[a - kImageStart] = ImageByte(a);
-  std::uint16_t sum = 0;  // of the big-endian words of the whole flash
-  for (qsizetype i = 0; i + 1 < flash.size(); i += 2)
-    sum = static_cast<std::uint16_t>(sum + (static_cast<std::uint8_t>(flash[i]) << 8 | static_cast<std::uint8_t>(flash[i + 1])));
-  const auto word = static_cast<std::uint16_t>(0x10000 - sum);
+  const auto word = static_cast<std::uint16_t>(0x10000 - WordSum(flash));
   flash[0] = static_cast<char>(word >> 8);
   flash[1] = static_cast<char>(word & 0xFF);
   const qsizetype length = end - kImageStart;
   return flash.left((length + kBlockSize - 1) / kBlockSize * kBlockSize);
+}
+
+std::uint16_t WordSum(const QByteArray& bytes) {
+  std::uint16_t sum = 0;
+  for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+    sum = static_cast<std::uint16_t>(sum + (static_cast<std::uint8_t>(bytes[i]) << 8 | static_cast<std::uint8_t>(bytes[i + 1])));
+  return sum;
 }
 
 void CLoadPacer::customEvent(QEvent* event) {

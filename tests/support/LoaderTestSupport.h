@@ -19,6 +19,8 @@ QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint3
 // reconciliation word that makes the 16-bit words of the whole flash (0xFF
 // where nothing is written) sum to zero, up to a whole 128-byte block.
 QByteArray SentImage(std::uint32_t end);
+// The sum of the big-endian 16-bit words of bytes.
+std::uint16_t WordSum(const QByteArray& bytes);
 // Leaves the loader on port as a load cut short in the middle of a packet
 // does: waiting for the rest, deaf to the polls of a search.
 void StrandLoaderInAPacket(const QString& port);
