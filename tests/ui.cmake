@@ -7,7 +7,6 @@ foreach(_t test_ui_window test_ui_tester test_ui_views)
   target_link_libraries(${_t} PRIVATE zu_ui)
   target_compile_definitions(${_t} PRIVATE ZU_HELP_SOURCE_DIR="${CMAKE_SOURCE_DIR}/resources/help")
 endforeach()
-target_link_libraries(test_ui_window PRIVATE zu_network_stations)
 # The help pages beside the test programs, where the program looks for them.
 add_custom_command(TARGET test_ui_window POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/resources/help $<TARGET_FILE_DIR:test_ui_window>/help)

@@ -41,12 +41,18 @@ TEST(SerialPort, OpenRefusesAMissingNameOrDeviceWithoutReportingAndStaysClosed) 
   EXPECT_TRUE(port.WriteText(QString())) << "nothing to write is success";
 }
 
-TEST(SerialPort, OpensAt38400ChangesOnlyToAcceptedSpeedsAndAnnouncesTheReply) {
+// The name chooses the link: a network name that fails leaves the port ready
+// for a local one, and the failure's words name the address.
+TEST(SerialPort, OpensALocalPortAt38400ChangesOnlyToAcceptedSpeedsAndAnnouncesTheReply) {
   CSimulatorThread sim;
   ASSERT_TRUE(sim.Start());
   CSerialPort port;
+  EXPECT_EQ(port.Open(QStringLiteral("rfc2217://station:0")), Result::NetworkPortNameInvalid);
+  EXPECT_EQ(port.FailureText(Result::NetworkPortNameInvalid),
+            "Could not connect to station:0: " + ErrorText(Result::NetworkPortNameInvalid));
   ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
   EXPECT_EQ(port.Speed(), 38400u);
+  EXPECT_TRUE(port.FailureText(Result::FileNotFound).contains(sim.SlavePath()));
   EXPECT_EQ(port.Open(QStringLiteral("/dev/elsewhere")), 0u) << "an open port stays as it is";
   QSignalSpy waiting(&port, &CSerialPort::InputWaiting);
   ASSERT_TRUE(port.WriteText(QStringLiteral("rv;")));
@@ -57,6 +63,7 @@ TEST(SerialPort, OpensAt38400ChangesOnlyToAcceptedSpeedsAndAnnouncesTheReply) {
   while (port.ReadByte(byte, got) && got) reply += byte;
   EXPECT_EQ(reply, "RV01.05;");
   EXPECT_EQ(sim.Tuner().Received(), "rv;");
+  EXPECT_EQ(port.RoundTripMs(), 0u) << "a local port adds nothing to the time-outs";
   EXPECT_TRUE(port.SetSpeed(115200));
   EXPECT_EQ(port.Speed(), 115200u);
   EXPECT_FALSE(port.SetSpeed(14400));
@@ -108,21 +115,6 @@ TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
   f.Sim().Vanish();
   ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 3000)) << "the endless search stops at its next send";
   EXPECT_EQ(f.LastResult(), Result::DeviceNotConnected) << "the lost connection, not an invalid handle";
-}
-
-// The name chooses the link: a network name that fails leaves the port ready
-// for a local one, and the failure's words name the address.
-TEST(SerialPort, TheNameChoosesALocalOrANetworkLink) {
-  CSimulatorThread sim;
-  ASSERT_TRUE(sim.Start());
-  CSerialPort port;
-  EXPECT_EQ(port.Open(QStringLiteral("rfc2217://station:0")), Result::NetworkPortNameInvalid);
-  EXPECT_EQ(port.FailureText(Result::NetworkPortNameInvalid),
-            "Could not connect to station:0: " + ErrorText(Result::NetworkPortNameInvalid));
-  ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
-  EXPECT_TRUE(port.WriteText(QStringLiteral("rv;")));
-  EXPECT_EQ(port.RoundTripMs(), 0u) << "a local port adds nothing to the time-outs";
-  EXPECT_TRUE(port.FailureText(Result::FileNotFound).contains(sim.SlavePath()));
 }
 
 // A stand-in for a device node.

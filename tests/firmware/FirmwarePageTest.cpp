@@ -86,15 +86,6 @@ TEST_F(FirmwarePageTest, AFolderWithoutImagesIsMissingUntilCheckVersionNowFindsO
   EXPECT_TRUE(Send().isEnabled());
 }
 
-TEST_F(FirmwarePageTest, AnotherDeviceIsNeverOfferedFirmware) {
-  Touch("zu6400fw0105.hex");
-  SimOptions other;
-  other.identity = "ZD4";
-  OpenPage(other);
-  ASSERT_TRUE(WaitFor([this] { return f.prompts.Count("Unexpected Device") == 1; }, 15000));
-  EXPECT_FALSE(Send().isEnabled());
-}
-
 TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoaderAfterOneQuestion) {
   // Eight bytes at 0x800; a reconciliation word of zero is computed by the loader.
   const QByteArray end = ":00000001FF\r\n";

@@ -1,11 +1,9 @@
 // The firmware load dialog on the offscreen platform, loading through a real
 // pseudo-terminal into the simulated bootstrap loader.
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "tests/support/LoaderTestSupport.h"
@@ -29,23 +27,14 @@ bool WaitForEnd(CMcuLoaderDialog& dialog) {
   return WaitFor([&] { return CloseButton(dialog).text() == QStringLiteral("Close"); }, 60000);
 }
 
-// Answers the next message box with a button once it is up; what it asked.
-struct BoxAnswer {
-  QString asked;
-  bool noIsDefault = false;
-  void Next(QMessageBox::StandardButton button) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [this, timer, button] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      timer->deleteLater();
-      asked = box->windowTitle() + u'|' + box->text();
-      noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
-      box->button(button)->click();
-    });
-    timer->start(10);
-  }
-};
+// Answers the next message box with a button once it is up; what it asked,
+// with "(No)" when No is its default.
+void AnswerNextBox(QMessageBox::StandardButton button, QString& asked) {
+  OnNextModal<QMessageBox>([button, &asked](QMessageBox& box) {
+    asked = box.windowTitle() + u'|' + box.text() + (box.defaultButton() == box.button(QMessageBox::No) ? "(No)" : "");
+    box.button(button)->click();
+  });
+}
 
 }  // namespace
 
@@ -97,16 +86,15 @@ TEST(LoaderDialog, CancelAsksAndYesAbandonsTheLoad) {
   dialog.show();
   ASSERT_TRUE(WaitFor([&] { return f.Sim().Loader().Taken().endsWith(";;"); }, 30000));
 
-  BoxAnswer answer;
-  answer.Next(QMessageBox::No);
+  QString asked;
+  AnswerNextBox(QMessageBox::No, asked);
   CloseButton(dialog).click();
-  EXPECT_EQ(answer.asked, QStringLiteral("Critical Operation in Progress|"
-                                         "Are you sure you wish to close the Utility while sending firmware?"));
-  EXPECT_TRUE(answer.noIsDefault);
+  EXPECT_EQ(asked, "Critical Operation in Progress|"
+                   "Are you sure you wish to close the Utility while sending firmware?(No)");
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_NE(f.Model().ActiveMachine, nullptr);
 
-  answer.Next(QMessageBox::Yes);
+  AnswerNextBox(QMessageBox::Yes, asked);
   CloseButton(dialog).click();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_TRUE(Log(dialog).contains(QStringLiteral("The ZU6400 is left in its bootstrap loader")));

@@ -182,11 +182,7 @@ TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
   ASSERT_EQ(f.LastResult(), 0u);
   const CTimeScaleScope fast(kSearchTime);  // the save's wait for its lost reply passes sooner
   CConfigSaveStateMachine save(f.Model());
-  const CActiveMachineScope active(f.Model(), save);
-  const int before = f.Recorder().Count(Msg::MachineFinished);
-  save.StartSave();
-  ASSERT_TRUE(WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, 30000));
-  EXPECT_EQ(f.LastResult(), Result::ConnectionReset);
+  EXPECT_EQ(RunJob(f, save, [&] { save.StartSave(); }, 30000), Result::ConnectionReset);
   EXPECT_FALSE(f.Model().IsPortOpen());
   const QStringList boxes = f.Recorder().Lines(Msg::MessageBox);
   ASSERT_EQ(boxes.size(), 1);

@@ -14,7 +14,6 @@
 
 #include "tests/support/ReadingsTestSupport.h"
 #include "tests/support/UiTestSupport.h"
-#include "ui/operate/OperatePage.h"
 #include "ui/operate/SwrAlarmDialog.h"
 
 namespace {
@@ -134,22 +133,7 @@ TEST(HistoryChart, LongWindowDrawsATimeSlotPerPointAndKeepsItsPeak) {
   EXPECT_EQ(Top(chart, "swrAxis"), 10.0);  // the one high reading is in its slot's point
 }
 
-class PageFixture : public ModelFixture {
- public:
-  explicit PageFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options) {
-    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", 50);
-    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
-    page = std::make_unique<COperatePage>();
-    page->show();
-  }
-  ~PageFixture() { page.reset(); }
-  // Every poll cycle ends a machine.
-  bool WaitForCycles(int n) {
-    const int target = Recorder().Count(Msg::MachineFinished) + n;
-    return WaitFor([&] { return Recorder().Count(Msg::MachineFinished) >= target; }, 5000);
-  }
-  std::unique_ptr<COperatePage> page;
-};
+using PageFixture = OperatePageFixture;
 
 TEST(OperateHistory, LogLinesEqualTheReadingsAndALogThatCannotBeOpenedIsABox) {
   SimOptions options = Firmware("01.97");
@@ -175,14 +159,24 @@ TEST(OperateHistory, LogLinesEqualTheReadingsAndALogThatCannotBeOpenedIsABox) {
     EXPECT_TRUE(line.section(',', 1).startsWith("7100,40,M,2,A,N,90,160,150,")) << line.toStdString();
 }
 
-TEST(OperateHistory, HidingThePageLeavesAGapInTheChartAndAPauseLineInTheLog) {
+TEST(OperateHistory, HidingThePageStopsPollingAndLeavesAGapInTheChartAndAPauseLineInTheLog) {
   PageFixture f;
   QTemporaryDir dir;
   const QString path = dir.filePath("readings.csv");
   ASSERT_TRUE(f.page->StartReadingsLog(path));
   ASSERT_TRUE(f.WaitForCycles(2));
+  EXPECT_NE(f.Model().ActiveMachine, nullptr);
   f.page->hide();
+  EXPECT_EQ(f.Model().ActiveMachine, nullptr);
   ASSERT_TRUE(WaitFor([&] { return FileLines(path).filter(",polling paused,").size() == 1; }, 3000));
+  // It polled every 50 ms: a quiet spell three times as long means it stopped.
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        f.Sim().ClearReceived();
+        WaitFor([] { return false; }, 150);
+        return f.Sim().Received().isEmpty();
+      },
+      3000));
   f.page->show();
   ASSERT_TRUE(f.WaitForCycles(2));
   EXPECT_EQ(Pieces(Child<CHistoryChart>(*f.page), "SWR").size(), 2);

@@ -16,21 +16,13 @@
 #include "tests/support/UiTestSupport.h"
 #include "machines/operate/PollLoop.h"
 #include "machines/operate/RelayValues.h"
-#include "ui/operate/OperatePage.h"
 #include "ui/operate/RelayGroup.h"
 
 namespace {
 
-class PageFixture : public ModelFixture {
+class PageFixture : public OperatePageFixture {
  public:
-  explicit PageFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options) {
-    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", 50);
-    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
-    page = std::make_unique<COperatePage>();
-    page->show();
-  }
-  ~PageFixture() { page.reset(); }
-
+  using OperatePageFixture::OperatePageFixture;
   template <class T = QWidget>
   T& Get(const QString& name) { return Child<T>(*page, name); }
   QCheckBox& Relay(const char* group, int bit) { return Child<QCheckBox>(Get(group), QStringLiteral("relay%1").arg(bit)); }
@@ -38,8 +30,6 @@ class PageFixture : public ModelFixture {
   // Waits until the tuner's change has come through a cycle.
   bool Sees(const std::function<bool()>& condition) { return WaitFor(condition, 3000); }
   SimLive Tuner() { return Sim().Live().State(); }
-
-  std::unique_ptr<COperatePage> page;
 };
 
 void Focus(QWidget& w, bool in) {
@@ -184,21 +174,6 @@ TEST(OperatePage, EnterInTheCapacitanceBoxAppliesItAndMemorizeConfirmsWhatItStor
   ASSERT_TRUE(f.Sees([&] { return !messages.isEmpty(); }));
   EXPECT_EQ(messages, QStringList{QStringLiteral("Memorized band 20, antenna 1: C 90 pF, L 0 nH")});
   EXPECT_TRUE(f.Sim().Received().contains("sm;"));
-}
-
-TEST(OperatePage, HidingStopsPollingAndReleasesTheMachine) {
-  PageFixture f;
-  EXPECT_NE(f.Model().ActiveMachine, nullptr);
-  f.page->hide();
-  EXPECT_EQ(f.Model().ActiveMachine, nullptr);
-  // Shown, it polls every 50 ms: a quiet spell three times as long means it stopped.
-  EXPECT_TRUE(WaitFor(
-      [&] {
-        f.Sim().ClearReceived();
-        WaitFor([] { return false; }, 150);
-        return f.Sim().Received().isEmpty();
-      },
-      3000));
 }
 
 }  // namespace

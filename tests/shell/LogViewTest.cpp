@@ -12,16 +12,13 @@
 #include "ui/shell/LogView.h"
 
 namespace {
-struct MenuState {
-  std::map<QString, bool> enabled;
-};
-
-MenuState StateOf(CLogView& view) {
-  MenuState state;
+// Whether the context menu offers the action of that text.
+bool Offers(CLogView& view, const QString& text) {
   const auto menu = view.CreateContextMenu();
   for (QAction* action : menu->actions())
-    if (!action->isSeparator()) state.enabled[action->text()] = action->isEnabled();
-  return state;
+    if (action->text() == text) return action->isEnabled();
+  ADD_FAILURE() << "no action " << text.toStdString();
+  return false;
 }
 
 class LogView : public ::testing::Test {
@@ -55,38 +52,35 @@ TEST_F(LogView, LinesAreSeparatedAndTimeStamped) {
   EXPECT_EQ(lines[2], "third");
 }
 
-TEST_F(LogView, FollowsNewLinesAtTheBottomButNotWhenScrolledUp) {
+TEST_F(LogView, FollowsNewLinesAtTheBottomButNotWhenScrolledUpAndKeepsTheSelection) {
   Fill(100);
   QScrollBar* bar = view.verticalScrollBar();
   ASSERT_GT(bar->maximum(), 0);
   EXPECT_EQ(bar->value(), bar->maximum());
 
+  // Scrolled up, with a selection: both stay as the user left them.
+  SelectFirstCharacters(view, 4);
   bar->setValue(bar->maximum() / 2);
   const int kept = bar->value();
   Fill(20);
   EXPECT_EQ(bar->value(), kept);
+  EXPECT_EQ(view.textCursor().selectedText(), "line");
 }
 
-TEST_F(LogView, ReadOnlyMenuWithSelectionOffersCopyAndSelectAllOnly) {
+TEST_F(LogView, TheMenuOffersWhatTheControlCanDo) {
   Fill(3);
-  SelectFirstCharacters(view, 4);
-  QApplication::clipboard()->setText(QStringLiteral("something to paste"));
-  const MenuState state = StateOf(view);
-  EXPECT_TRUE(state.enabled.at("&Copy\tCtrl+C"));
-  EXPECT_FALSE(state.enabled.at("Cu&t\tCtrl+X"));
-  EXPECT_FALSE(state.enabled.at("&Paste\tCtrl+V"));
-}
-
-TEST_F(LogView, MenuWithoutSelectionOffersSelectAllAndWhatTheControlCanDo) {
-  Fill(3);
-  EXPECT_FALSE(StateOf(view).enabled.at("&Copy\tCtrl+C"));
-
-  // An editable view with text on the clipboard can paste, and then undo.
-  view.setReadOnly(false);
   QApplication::clipboard()->setText(QStringLiteral("pasted"));
-  EXPECT_TRUE(StateOf(view).enabled.at("&Paste\tCtrl+V"));
+  EXPECT_FALSE(Offers(view, "&Copy\tCtrl+C"));
+  // Read-only with a selection: copy, but neither cut nor paste.
+  SelectFirstCharacters(view, 4);
+  EXPECT_TRUE(Offers(view, "&Copy\tCtrl+C"));
+  EXPECT_FALSE(Offers(view, "Cu&t\tCtrl+X"));
+  EXPECT_FALSE(Offers(view, "&Paste\tCtrl+V"));
+  // Editable with text on the clipboard: paste, and then undo.
+  view.setReadOnly(false);
+  EXPECT_TRUE(Offers(view, "&Paste\tCtrl+V"));
   view.paste();
-  EXPECT_TRUE(StateOf(view).enabled.at("&Undo\tCtrl+Z"));
+  EXPECT_TRUE(Offers(view, "&Undo\tCtrl+Z"));
 }
 
 TEST_F(LogView, TheContextMenuKeyShowsTheMenuForThoseWithoutAMouse) {
@@ -107,10 +101,3 @@ TEST_F(LogView, DropsTheOldestLinesBeyondItsLimit) {
   EXPECT_TRUE(view.toPlainText().endsWith("line 29"));
 }
 
-TEST_F(LogView, AppendingKeepsTheUsersSelection) {
-  Fill(2);
-  SelectFirstCharacters(view, 4);
-  const QString selected = view.textCursor().selectedText();
-  view.AppendLine(QStringLiteral("more"));
-  EXPECT_EQ(view.textCursor().selectedText(), selected);
-}

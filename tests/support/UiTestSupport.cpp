@@ -11,7 +11,6 @@ int CPromptAnswers::Count(const QString& title) const {
 
 bool CPromptAnswers::Ask(QWidget*, const QString& title, const QString& text) {
   questions << title + ": " + text;
-  if (onQuestion) onQuestion();
   return yes;
 }
 
@@ -30,8 +29,8 @@ QString CPromptAnswers::ChooseSaveFile(QWidget*, const QString&, const QString& 
   return file;
 }
 
-void CPromptAnswers::ShowMessage(QWidget*, BoxIcon icon, const QString& title, const QString& text) {
-  boxes.push_back({icon, title, text});
+void CPromptAnswers::ShowMessage(QWidget*, BoxIcon, const QString& title, const QString& text) {
+  boxes.push_back({title, text});
 }
 
 UiFixture::UiFixture() {

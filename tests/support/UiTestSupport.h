@@ -7,15 +7,18 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "tests/support/TestSupport.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/operate/OperatePage.h"
 #include "ui/shell/UserPrompts.h"
 
 // The child of that name (any, when empty); the test fails when there is none.
@@ -52,7 +55,6 @@ void OnNextModal(std::function<void(T&)> action) {
 class CPromptAnswers : public CUserPrompts {
  public:
   struct Box {
-    BoxIcon icon;
     QString title;
     QString text;
   };
@@ -73,10 +75,28 @@ class CPromptAnswers : public CUserPrompts {
   std::vector<Box> boxes;
   bool yes = false;
   QStringList questions;  // "title: text"
-  std::function<void()> onQuestion;
   // The file or folder chosen, and what the program offered.
   QString file;
   QString offered;
+};
+
+// The Operate page alone, shown on a model contacted with the simulated tuner
+// and polling every 50 ms.
+class OperatePageFixture : public ModelFixture {
+ public:
+  explicit OperatePageFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options) {
+    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", 50);
+    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+    page = std::make_unique<COperatePage>();
+    page->show();
+  }
+  ~OperatePageFixture() { page.reset(); }
+  // Every poll cycle ends a machine.
+  bool WaitForCycles(int n) {
+    const int target = Recorder().Count(Msg::MachineFinished) + n;
+    return WaitFor([&] { return Recorder().Count(Msg::MachineFinished) >= target; }, 5000);
+  }
+  std::unique_ptr<COperatePage> page;
 };
 
 class UiFixture {

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -11,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/UiTestSupport.h"
-#include "link/TunerCommands.h"
 #include "ui/tester/CommandTesterPage.h"
 #include "ui/shell/LogView.h"
 #include "ui/tester/MacroEditorDialog.h"
@@ -162,15 +160,3 @@ TEST_F(CommandTester, LongLabelsAreCutWithTheWholeAsTooltip) {
   EXPECT_TRUE(Macro(3).text().endsWith(QChar(0x2026)));
 }
 
-TEST(CommandTesterHelp, ListsEveryQueryTheProgramSends) {
-  QFile page(QStringLiteral(ZU_HELP_SOURCE_DIR "/CommandTester.htm"));
-  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-  const QString text = QString::fromUtf8(page.readAll());
-  for (const char* command :
-       {Tuner::Poll, Tuner::Identify, Tuner::McuVersion, Tuner::SerialNumber, Tuner::PowerStatus, Tuner::Mode,
-        Tuner::Antenna, Tuner::Side, Tuner::Attenuator, Tuner::KeyInterrupt, Tuner::Bypass, Tuner::BandNumber,
-        Tuner::Fault, Tuner::TuneStatus, Tuner::Capacitor, Tuner::Inductor, Tuner::Frequency, Tuner::FrequencyC,
-        Tuner::FrequencyX, Tuner::FrequencyY, Tuner::ForwardVoltage, Tuner::ReflectedVoltage, Tuner::Swr,
-        Tuner::SwrBypass, Tuner::Memorize, Tuner::Tune, Tuner::KeyInterruptPower, Tuner::PowerInitial, Tuner::Sleep})
-    EXPECT_TRUE(text.contains(QStringLiteral("<code>%1</code>").arg(QLatin1String(command)))) << command;
-}
