@@ -194,6 +194,17 @@ Ihr %s: S/N %05u</translation>
     </message>
 </context>
 <context>
+    <name>CConnectionStatus</name>
+    <message>
+        <source>Looking for %s on %s at %u bit/s</source>
+        <translation>Suche %s an %s mit %u Bit/s</translation>
+    </message>
+    <message>
+        <source>No answer yet. </source>
+        <translation>Noch keine Antwort. </translation>
+    </message>
+</context>
+<context>
     <name>CContactStateMachine</name>
     <message>
         <source>Contact failed 0x%x %s
@@ -598,14 +609,6 @@ Empfohlene Werte finden Sie unter „Hilfe“.</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>Looking for %s on %s at %u bit/s</source>
-        <translation>Suche %s an %s mit %u Bit/s</translation>
-    </message>
-    <message>
-        <source>No answer yet. </source>
-        <translation>Noch keine Antwort. </translation>
-    </message>
-    <message>
         <source>SWR &amp;Alarm...</source>
         <translation>SWV-&amp;Warnung...</translation>
     </message>
@@ -988,20 +991,12 @@ Aus einer unvollständigen Konfigurationsdatei kann nicht wiederhergestellt werd
         <translation>Auf „%s“ konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Could not find the size of &quot;%s&quot;</source>
-        <translation>Die Größe von „%s“ konnte nicht ermittelt werden</translation>
-    </message>
-    <message>
         <source>Could not set the line settings of &quot;%s&quot;</source>
         <translation>Die Leitungseinstellungen von „%s“ konnten nicht gesetzt werden</translation>
     </message>
     <message>
         <source>Could not clear what was received on &quot;%s&quot;</source>
         <translation>Die an „%s“ empfangenen Daten konnten nicht verworfen werden</translation>
-    </message>
-    <message>
-        <source>%s failed on &quot;%s&quot;</source>
-        <translation>%s ist bei „%s“ fehlgeschlagen</translation>
     </message>
     <message>
         <source>Error 0x%08X: %s</source>
