@@ -17,6 +17,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <memory>
+#include <vector>
+
 #include "tests/support/CtlRunner.h"
 #include "tests/support/LoaderTestSupport.h"
 #include "tests/support/TestSupport.h"
@@ -76,11 +79,16 @@ TEST_F(Cli, ContactReportsTheTunerAtANonDefaultSpeed) {
   EXPECT_TRUE(r.err.contains("Connected to ZU6400 on " + port + " at 9600 bit/s"));
 
   // The same values as one JSON object, and nothing else on standard output.
-  const CtlRun json = RunCtl({"contact", "--port", port, "--json"}, config.path());
+  const CtlRun json = Ctl({"contact", "--speed", "9600", "--json"});
   EXPECT_EQ(json.status, 0) << json.err.toStdString();
   EXPECT_EQ(JsonOf(json), QJsonObject({{"device", "ZU6400"}, {"firmware", "01.97"}, {"serial", 321},
                                        {"port", port}, {"speed", 9600}}))
       << json.out.toStdString();
+
+  const CtlRun noPort = RunCtl({"contact"}, config.path());
+  EXPECT_EQ(noPort.status, 1);
+  EXPECT_TRUE(noPort.err.contains("error 0xE200000F: Serial port name is missing: give the tuner's port with --port"));
+  EXPECT_TRUE(noPort.err.contains("--simulate"));
 }
 
 TEST_F(Cli, FixedSpeedTraceAndLoaderWithOptionsAfterTheCommandWord) {
@@ -93,20 +101,47 @@ TEST_F(Cli, FixedSpeedTraceAndLoaderWithOptionsAfterTheCommandWord) {
   EXPECT_EQ(r.err.count("Attempting to contact"), 1);               // --speed: no search
 }
 
-TEST_F(Cli, SilenceAndNoPortAreErrors) {
-  StartSim({"--speed", "4800"});
-  // The search never gives up; the front end stops waiting.
-  const CtlRun r = Ctl({"--speed", "9600", "--wait", "1", "contact"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(r.err.contains("error 0xE2000045: The ZU6400 did not answer on " + port + ". Check that it is "
-                             "switched on"))
-      << r.err.toStdString();
-  EXPECT_TRUE(r.out.isEmpty());
-
-  const CtlRun noPort = RunCtl({"contact"}, config.path());
-  EXPECT_EQ(noPort.status, 1);
-  EXPECT_TRUE(noPort.err.contains("error 0xE200000F: Serial port name is missing: give the tuner's port with --port"));
-  EXPECT_TRUE(noPort.err.contains("--simulate"));
+// --wait counts real seconds: the runs that wait it out run side by side.
+TEST(CliWaits, AStepOutOfTimeFailsWithItsCodeOrTheLoadLooksForAStrandedLoader) {
+  QTemporaryDir dir;
+  const QString image = WriteFirmwareFile(dir.path(), "zu6400fw0106.hex", 0x900);
+  const struct {
+    QStringList sim;
+    QStringList args;
+    int status;
+    QString err;  // a line of standard error; PORT for the tuner's port
+    QString out;  // the start of standard output
+  } cases[] = {
+      // The search never gives up; the front end stops waiting.
+      {{"--speed", "4800"}, {"--speed", "9600", "contact"}, 1,
+       "error 0xE2000045: The ZU6400 did not answer on PORT. Check that it is switched on", ""},
+      // A change in cycles the tuner never completes; nothing unread is printed.
+      {{"--version", "01.97", "--garble", "f:1000"}, {"set", "mode=M"}, 1,
+       "error 0xE2000074: No response to Frequency (F)", ""},
+      // Last: its loader is left holding part of a packet, deaf to the search.
+      {{"--loader", "--keep-partial", "--flash-version", "01.06"}, {"flash", image, "--yes"}, 0,
+       "Nothing answered: looking for a bootstrap loader left holding part of a packet",
+       "file: " + image + "\nfirmware: 01.06\n"},
+  };
+  std::vector<std::unique_ptr<CSimulatorProcess>> sims;
+  std::vector<QStringList> argLists;
+  for (const auto& c : cases) sims.push_back(std::make_unique<CSimulatorProcess>(c.sim));
+  for (size_t i = 0; i < sims.size(); ++i) {
+    ASSERT_FALSE(sims[i]->Port().isEmpty());
+    argLists.push_back(cases[i].args + QStringList{"--port", sims[i]->Port(), "--wait", "1"});
+  }
+  StrandLoaderInAPacket(sims.back()->Port());
+  const std::vector<CtlRun> runs = RunCtlTogether(argLists, dir.filePath("config"));
+  for (size_t i = 0; i < runs.size(); ++i) {
+    SCOPED_TRACE(argLists[i].join(' ').toStdString());
+    const CtlRun& r = runs[i];
+    EXPECT_EQ(r.status, cases[i].status) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QString(cases[i].err).replace("PORT", sims[i]->Port()))) << r.err.toStdString();
+    if (cases[i].out.isEmpty())
+      EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    else
+      EXPECT_TRUE(r.out.startsWith(cases[i].out)) << r.out.toStdString();
+  }
 }
 
 TEST_F(Cli, APortTheUserMayNotOpenIsAMatterOfPermission) {
@@ -137,19 +172,6 @@ TEST_F(Cli, OutputThatCannotBeWrittenFailsWithTheReason) {
   }
 }
 
-TEST_F(Cli, SimulateUsesTheBuiltInTunerWithoutSavingItsPort) {
-  const QString file = config.path() + "/Corvanta/ZU6400 Utility.conf";
-  {
-    QSettings saved(file, QSettings::IniFormat);
-    saved.setValue("Port", "/dev/ttyUSB7");
-  }
-  const CtlRun r = RunCtl({"--simulate", "contact"}, config.path());
-  EXPECT_EQ(r.status, 0) << r.err.toStdString();
-  EXPECT_TRUE(r.out.startsWith("device: ZU6400\nfirmware: 01.97\nserial: 01234\nport: /dev/"));
-  EXPECT_FALSE(r.out.contains("ttyUSB7"));
-  EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Port").toString(), "/dev/ttyUSB7");
-}
-
 // Ctrl+C in a long job: the first stops it at its next command and says what
 // the tuner (and the file) are left with; a second ends the program at once.
 struct Interrupted {
@@ -164,54 +186,63 @@ struct Interrupted {
   unsigned timeScale = kCtlTimeScale;
 };
 
-void PrintTo(const Interrupted& job, std::ostream* out) { *out << job.name; }
-
-class CliInterrupt : public ::testing::TestWithParam<Interrupted> {
- protected:
+// Each on a tuner of its own, all side by side.
+TEST(CliInterrupt, LongJobsStopThroughTheMachineAndSayWhatIsLeft) {
+  const Interrupted jobs[] = {
+      {"Save", {}, {"save", "FILE"}, "ConfigSaveSerialPromBody send", 1, 1,
+       "tuner.ZU6400Config was left as it was"},
+      {"Restore", {}, {"restore", "FILE"}, "ConfigRestoreSerialPromBody send", 1, 1,
+       "The tuner's stored configuration is now incomplete: restore a configuration file again before "
+       "using the tuner."},
+      {"Flash", {"--loader"}, {"flash", "IMAGE", "--yes"}, "LoadFirmwareInitial Send 132 bytes", 1, 1,
+       "The ZU6400 is left in its bootstrap loader: send the firmware again to finish the update"},
+      // At 4800 bit/s the job's own search, after the contact's, takes long.
+      {"ConfigSet", {"--speed", "4800"}, {"config", "set", "--band", "20", "ant2=off"},
+       "GetAntennaEnable send", 1, 1, "The tuner's stored configuration was not changed", 2},
+      {"Faults", {"--speed", "4800"}, {"faults"}, "at 19200 bit/s", 2, 1, "The tuner was not changed", 2},
+      {"EraseMemories", {"--speed", "4800"}, {"erase-memories", "--band", "all", "--antenna", "1"},
+       "at 19200 bit/s", 2, 1, "Nothing was erased", 2},
+      // Both presses within the erase's long wait.
+      {"FactoryResetTwice", {}, {"factory-reset", "--yes"}, "EraseConfiguration send", 1, 2,
+       "Stopping once the command in progress is done"}};
+  std::vector<std::unique_ptr<CSimulatorProcess>> sims;
+  for (const Interrupted& job : jobs)
+    sims.push_back(std::make_unique<CSimulatorProcess>(job.sim + QStringList{"--pace", "--restart-ms", "50"},
+                                                       job.timeScale));
   QTemporaryDir dir;
-};
-
-TEST_P(CliInterrupt, StopsThroughTheMachineAndSaysWhatIsLeft) {
-  const Interrupted& job = GetParam();
-  const QString file = WriteConfiguration(dir.filePath("tuner.ZU6400Config"));
-  const QByteArray earlier = Contents(file);
-  const QString image = WriteFirmwareFile(dir.path(), "zu6400fw0106.hex", 0x10000);  // long enough to be stopped in
-  CSimulatorProcess sim(job.sim + QStringList{"--pace", "--restart-ms", "50"}, job.timeScale);
-  QStringList args = job.args;
-  args.replaceInStrings("FILE", file).replaceInStrings("IMAGE", image);
-  const CtlRun r = InterruptCtl(args + QStringList{"--port", sim.Port(), "--trace"}, dir.filePath("config"),
-                                job.marker, job.count, job.presses, job.timeScale);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(r.out.isEmpty());
-  EXPECT_TRUE(r.err.contains(QRegularExpression("\\d Stopping once the command in progress is done")));
-  EXPECT_TRUE(r.err.contains(QLatin1String(job.state))) << r.err.right(2000).toStdString();
-  EXPECT_TRUE(r.err.endsWith(job.presses == 1 ? "error 0x000004C7: The operation was canceled by the user.\n"
-                                              : "error 0x000004C7: The operation was canceled by the user. "
-                                                "(stopped at once)\n"))
-      << r.err.right(500).toStdString();
-  EXPECT_EQ(Contents(file), earlier) << "a save keeps the earlier file";
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "and leaves no temporary file";
+  std::vector<CtlInterrupt> runs;
+  std::vector<QByteArray> earlier;
+  for (size_t i = 0; i < sims.size(); ++i) {
+    const Interrupted& job = jobs[i];
+    const QDir folder(dir.filePath(job.name));
+    ASSERT_TRUE(folder.mkpath("."));
+    const QString file = WriteConfiguration(folder.filePath("tuner.ZU6400Config"));
+    earlier.push_back(Contents(file));
+    // long enough to be stopped in
+    const QString image = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x10000);
+    QStringList args = job.args;
+    args.replaceInStrings("FILE", file).replaceInStrings("IMAGE", image);
+    runs.push_back({args + QStringList{"--port", sims[i]->Port(), "--trace"}, folder.filePath("config"), job.marker,
+                    job.count, job.presses, job.timeScale});
+  }
+  const std::vector<CtlRun> results = InterruptCtl(runs);
+  for (size_t i = 0; i < results.size(); ++i) {
+    const Interrupted& job = jobs[i];
+    SCOPED_TRACE(job.name);
+    const CtlRun& r = results[i];
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains(QRegularExpression("\\d Stopping once the command in progress is done")));
+    EXPECT_TRUE(r.err.contains(QLatin1String(job.state))) << r.err.right(2000).toStdString();
+    EXPECT_TRUE(r.err.endsWith(job.presses == 1 ? "error 0x000004C7: The operation was canceled by the user.\n"
+                                                : "error 0x000004C7: The operation was canceled by the user. "
+                                                  "(stopped at once)\n"))
+        << r.err.right(500).toStdString();
+    const QDir folder(dir.filePath(job.name));
+    EXPECT_EQ(Contents(folder.filePath("tuner.ZU6400Config")), earlier[i]) << "a save keeps the earlier file";
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).size(), 2) << "and leaves no temporary file";
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    LongJobs, CliInterrupt,
-    ::testing::Values(
-        Interrupted{"Save", {}, {"save", "FILE"}, "ConfigSaveSerialPromBody send", 1, 1,
-                    "tuner.ZU6400Config was left as it was"},
-        Interrupted{"Restore", {}, {"restore", "FILE"}, "ConfigRestoreSerialPromBody send", 1, 1,
-                    "The tuner's stored configuration is now incomplete: restore a configuration file again before "
-                    "using the tuner."},
-        Interrupted{"Flash", {"--loader"}, {"flash", "IMAGE", "--yes"}, "LoadFirmwareInitial Send 132 bytes", 1, 1,
-                    "The ZU6400 is left in its bootstrap loader: send the firmware again to finish the update"},
-        // At 4800 bit/s the job's own search, after the contact's, takes long.
-        Interrupted{"ConfigSet", {"--speed", "4800"}, {"config", "set", "--band", "20", "ant2=off"},
-                    "GetAntennaEnable send", 1, 1, "The tuner's stored configuration was not changed", 2},
-        Interrupted{"Faults", {"--speed", "4800"}, {"faults"}, "at 19200 bit/s", 2, 1, "The tuner was not changed", 2},
-        Interrupted{"EraseMemories", {"--speed", "4800"}, {"erase-memories", "--band", "all", "--antenna", "1"},
-                    "at 19200 bit/s", 2, 1, "Nothing was erased", 2},
-        Interrupted{"FactoryResetTwice", {}, {"factory-reset", "--yes"}, "Waiting 3 seconds for reset", 1, 2,
-                    "Stopping once the command in progress is done", 2}),
-    [](const ::testing::TestParamInfo<Interrupted>& info) { return std::string(info.param.name); });
 
 class OperateCli : public CtlSimTest {};
 
@@ -270,16 +301,6 @@ TEST_F(OperateCli, SleepingTunerIsShownAndRefusesASetting) {
   EXPECT_TRUE(refused.err.contains("error 0x620004CE: Device is powered off (sleeping)"));
 }
 
-// A change in cycles the tuner never completes fails with the code once the
-// wait is over; nothing unread is printed.
-TEST_F(OperateCli, AnUnconfirmedChangeFailsWithItsCodeAndPrintsNothing) {
-  StartSim({"--version", "01.97", "--garble", "f:1000"});
-  const CtlRun set = Ctl({"set", "mode=M", "--wait", "1"});
-  EXPECT_EQ(set.status, 1);
-  EXPECT_EQ(set.out, "");
-  EXPECT_TRUE(set.err.contains("error 0xE2000074: No response to Frequency (F)")) << set.err.toStdString();
-}
-
 // The simulated tuner takes its real 300 ms to tune: a tune not waited for
 // would print the relays on their way.
 TEST_F(OperateCli, TunePrintsTheStateAfterTheTuneAndMemorizeWhatItStored) {
@@ -309,7 +330,7 @@ class ConfigEditCli : public CtlSimTest {
   }
 };
 
-TEST_F(ConfigEditCli, ConfigPrintsEveryBandAsTableAndJson) {
+TEST_F(ConfigEditCli, ConfigPrintsEveryBandAndSetAndEraseWriteTheBandsNamed) {
   StartSim({"--version", "01.39"});
   const CtlRun text = Ctl({"config"});
   ASSERT_EQ(text.status, 0) << text.err.toStdString();
@@ -324,11 +345,8 @@ TEST_F(ConfigEditCli, ConfigPrintsEveryBandAsTableAndJson) {
       R"("antennas": [true, false, false], "preferred": 0, "fine_tune": false, "swr_key": 2.00, )"
       R"("swr_autotune": 1.50, "swr_bypass": 1.20}, {"band": "80", )"))
       << json.out.left(200).toStdString();
-}
 
-// A band's setting goes to that band, or with --band all to every band.
-TEST_F(ConfigEditCli, SetWritesTheBandsNamed) {
-  StartSim({"--version", "01.39"});
+  // A band's setting goes to that band, or with --band all to every band.
   CtlRun run = Ctl({"config", "set", "--band", "20", "ant3=on", "--trace"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_EQ(Sent(run, "Set"), QStringList({"AE0531;ae053;"}));
@@ -342,6 +360,12 @@ TEST_F(ConfigEditCli, SetWritesTheBandsNamed) {
   EXPECT_TRUE(sent.contains("ST10B2.55;st10b;"));
   EXPECT_EQ(sent.size(), 1 + 2 + 11);
   EXPECT_EQ(Json()["bands"].toArray()[0].toObject()["swr_bypass"].toDouble(), 2.55);
+
+  // Every band's memory in one transmission.
+  run = Ctl({"--antenna", "3", "erase-memories", "--band", "all", "--trace"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(Sent(run, "EraseMemory"),
+            QStringList({"em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"}));
 }
 
 TEST_F(ConfigEditCli, ValuesTheFirmwareLacksAreAbsentAndCannotBeSet) {
@@ -353,14 +377,6 @@ TEST_F(ConfigEditCli, ValuesTheFirmwareLacksAreAbsentAndCannotBeSet) {
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.err.contains("error 0x00000032")) << run.err.toStdString();
   EXPECT_EQ(Sent(run, "Set"), QStringList());
-}
-
-TEST_F(ConfigEditCli, EraseMemoriesSendsOneTransmission) {
-  StartSim({});
-  const CtlRun run = Ctl({"--antenna", "3", "erase-memories", "--band", "all", "--trace"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "EraseMemory"),
-            QStringList({"em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"}));
 }
 
 // The settings live in the tuner's memories: a restore brings back what was
@@ -579,16 +595,6 @@ TEST_F(FlashCli, LoadsTheNewestImageInTheFolderAndVerifiesIt) {
   EXPECT_FALSE(noVersion.err.contains("Opening serial port")) << noVersion.err.toStdString();
   EXPECT_TRUE(noVersion.err.endsWith("firmware images are named like zu6400fw0105.hex (version 01.05)\n"))
       << noVersion.err.toStdString();
-}
-
-TEST_F(FlashCli, ALoaderLeftHoldingPartOfAPacketIsFoundAndLoaded) {
-  StartSim({"--loader", "--keep-partial", "--flash-version", "01.06"});
-  StrandLoaderInAPacket(port);
-  const QString path = WriteFirmwareFile(config.path(), "zu6400fw0106.hex", 0x900);
-  const CtlRun r = Ctl({"flash", path, "--yes", "--wait", "1"});
-  EXPECT_EQ(r.status, 0) << r.err.toStdString();
-  EXPECT_TRUE(r.err.contains("Nothing answered: looking for a bootstrap loader left holding part of a packet"));
-  EXPECT_TRUE(r.out.startsWith("file: " + path + "\nfirmware: 01.06\n")) << r.out.toStdString();
 }
 
 TEST(TerminalProgress, BarFollowsThePositionWithinItsRange) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <memory>
 #include <vector>
 
 #include "tests/support/CtlRunner.h"
@@ -65,15 +64,13 @@ TEST(CliUsage, EachMisuseIsStatus2AndOneLineNamingTheArgument) {
        "foo=1: unknown setting (settings: mode, antenna, side, bypass, attenuator, ampi, power, c, l)"},
       {{"set", "mode=M", "c"}, "c: expected NAME=VALUE"},
   };
+  std::vector<QStringList> argLists;
+  for (const Misuse& m : cases) argLists.push_back(m.args);
   QTemporaryDir config;
-  std::vector<std::unique_ptr<QProcess>> runs;
-  for (const Misuse& m : cases) {
-    runs.push_back(std::make_unique<QProcess>());
-    StartCtl(*runs.back(), m.args, config.path());
-  }
+  const std::vector<CtlRun> runs = RunCtlTogether(argLists, config.path());
   for (size_t i = 0; i < runs.size(); ++i) {
     SCOPED_TRACE(cases[i].args.join(' ').toStdString());
-    const CtlRun r = FinishCtl(*runs[i]);
+    const CtlRun& r = runs[i];
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.startsWith("zu6400ctl: " + cases[i].problem)) << r.err.toStdString();

@@ -54,7 +54,7 @@ TEST_F(DownloadCliTest, CtrlCStopsTheCopyAndLeavesNoTemporaryFile) {
   server.AddFile("zu6400fw0106.hex", GoodHex(5000));
   ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   const CtlRun r =
-      InterruptCtl({"download", "--folder", Folder(), "--server", server.Url()}, ConfigHome(), "Copying files to");
+      InterruptCtl({{{"download", "--folder", Folder(), "--server", server.Url()}, ConfigHome(), "Copying files to"}})[0];
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.err.contains("Files copied before the stop were kept; the one in progress was not")) << r.err.toStdString();
   EXPECT_TRUE(r.err.endsWith("error 0x000004C7: The operation was canceled by the user.\n"));

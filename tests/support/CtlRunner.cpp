@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QProcessEnvironment>
+#include <QTimer>
 #include <grp.h>
 #include <unistd.h>
 
@@ -42,7 +43,7 @@ void StartCtl(QProcess& p, const QStringList& args, const QString& configHome, u
 }
 
 CtlRun FinishCtl(QProcess& p) {
-  const bool finished = p.waitForFinished(60000);
+  const bool finished = p.state() == QProcess::NotRunning || p.waitForFinished(60000);
   EXPECT_TRUE(finished) << p.arguments().join(u' ').toStdString();
   if (!finished) {
     p.kill();  // a crash exit: the run reads as status -1
@@ -52,34 +53,63 @@ CtlRun FinishCtl(QProcess& p) {
           QString::fromUtf8(p.readAllStandardError())};
 }
 
-CtlRun InterruptCtl(const QStringList& args, const QString& configHome, const QString& marker, int count,
-                    int presses, unsigned timeScale) {
-  QProcess p;
-  StartCtl(p, args, configHome, timeScale);
-  p.setReadChannel(QProcess::StandardError);
-  QString err;
-  const QDeadlineTimer deadline(60000);
-  while (err.count(marker) < count && p.state() != QProcess::NotRunning && !deadline.hasExpired())
-    if (p.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-      err += QString::fromUtf8(p.readAllStandardError());
-  EXPECT_GE(err.count(marker), count) << err.toStdString();
-  // Signals that come together count as one: each press waits for the one before to be seen.
-  const QString seen = QStringLiteral("Stopping once");
-  for (int i = 0; i < presses; ++i) {
-    kill(static_cast<pid_t>(p.processId()), SIGINT);
-    while (i + 1 < presses && !err.contains(seen) && p.waitForReadyRead(10000))
-      err += QString::fromUtf8(p.readAllStandardError());
+std::vector<CtlRun> RunCtlTogether(const std::vector<QStringList>& argLists, const QString& configHome) {
+  std::vector<std::unique_ptr<QProcess>> processes;
+  for (const QStringList& args : argLists)
+    StartCtl(*processes.emplace_back(std::make_unique<QProcess>()), args, configHome);
+  std::vector<CtlRun> runs;
+  for (const auto& p : processes) runs.push_back(FinishCtl(*p));
+  return runs;
+}
+
+namespace {
+// Signals that come together count as one: a second press waits for the first to be seen.
+bool PressDue(const CtlInterrupt& run, const QString& err, int pressed) {
+  if (pressed == 0) return err.count(run.marker) >= run.count;
+  return pressed < run.presses && err.contains(QStringLiteral("Stopping once"));
+}
+}  // namespace
+
+std::vector<CtlRun> InterruptCtl(const std::vector<CtlInterrupt>& runs) {
+  std::vector<std::unique_ptr<QProcess>> processes;
+  std::vector<QString> errs(runs.size());
+  std::vector<int> pressed(runs.size(), 0);
+  QEventLoop loop;
+  size_t running = runs.size();
+  for (size_t i = 0; i < runs.size(); ++i) {
+    QProcess* p = processes.emplace_back(std::make_unique<QProcess>()).get();
+    QObject::connect(p, &QProcess::readyReadStandardError, [&, p, i] {
+      errs[i] += QString::fromUtf8(p->readAllStandardError());
+      if (!PressDue(runs[i], errs[i], pressed[i])) return;
+      kill(static_cast<pid_t>(p->processId()), SIGINT);
+      ++pressed[i];
+    });
+    QObject::connect(p, &QProcess::finished, [&] {
+      if (--running == 0) loop.quit();
+    });
+    StartCtl(*p, runs[i].args, runs[i].configHome, runs[i].timeScale);
   }
-  CtlRun run = FinishCtl(p);
-  run.err.prepend(err);
-  return run;
+  QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+  loop.exec();
+  std::vector<CtlRun> results;
+  for (size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_EQ(pressed[i], runs[i].presses) << errs[i].toStdString();
+    processes[i]->disconnect();
+    results.push_back(FinishCtl(*processes[i]));
+    results.back().err.prepend(errs[i]);
+  }
+  return results;
 }
 
 CSimulatorProcess::CSimulatorProcess(const QStringList& args, unsigned timeScale) {
   SetTimeScale(m_process, QProcessEnvironment::systemEnvironment(), timeScale);
   m_process.start(QStringLiteral(ZU6400SIM_PATH), args);
-  m_process.waitForReadyRead(5000);
-  m_port = QString::fromUtf8(m_process.readLine()).trimmed();
+}
+
+QString CSimulatorProcess::Port() {
+  if (m_port.isEmpty() && (m_process.canReadLine() || m_process.waitForReadyRead(5000)))
+    m_port = QString::fromUtf8(m_process.readLine()).trimmed();
+  return m_port;
 }
 
 CSimulatorProcess::~CSimulatorProcess() {

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 // How many times faster than real time zu6400ctl and zu6400-sim run their
 // waits here (ZU6400_TIME_SCALE): a 3 s reset wait passes in 600 ms, and a
@@ -32,10 +33,20 @@ CtlRun RunCtlUnprivileged(const QStringList& args, const QString& configHome);
 void StartCtl(QProcess& process, const QStringList& args, const QString& configHome,
               unsigned timeScale = kCtlTimeScale);
 CtlRun FinishCtl(QProcess& process);
-// Runs zu6400ctl until its standard error has shown marker count times, then
-// presses Ctrl+C (a SIGINT) presses times, and collects the run.
-CtlRun InterruptCtl(const QStringList& args, const QString& configHome, const QString& marker, int count = 1,
-                    int presses = 1, unsigned timeScale = kCtlTimeScale);
+// Several runs of zu6400ctl side by side, for runs that wait out real time.
+std::vector<CtlRun> RunCtlTogether(const std::vector<QStringList>& argLists, const QString& configHome);
+
+// A run of zu6400ctl that Ctrl+C (a SIGINT) stops once its job is under way.
+struct CtlInterrupt {
+  QStringList args;
+  QString configHome;
+  QString marker;  // the job is under way once standard error shows it ...
+  int count = 1;   // ... this many times
+  int presses = 1;
+  unsigned timeScale = kCtlTimeScale;
+};
+// The runs side by side, each pressed as it asks; their runs in the same order.
+std::vector<CtlRun> InterruptCtl(const std::vector<CtlInterrupt>& runs);
 
 // zu6400-sim in its own process; the first line it prints is its port.
 class CSimulatorProcess {
@@ -44,8 +55,9 @@ class CSimulatorProcess {
   ~CSimulatorProcess();
   CSimulatorProcess(const CSimulatorProcess&) = delete;
   CSimulatorProcess& operator=(const CSimulatorProcess&) = delete;
-  // Empty when the simulator printed nothing.
-  QString Port() const { return m_port; }
+  // Empty when the simulator printed nothing. Read at the first ask, so that
+  // several simulators start side by side.
+  QString Port();
 
  private:
   QProcess m_process;
