@@ -176,39 +176,35 @@ TEST_F(Cli, OutputThatCannotBeWrittenFailsWithTheReason) {
 // the tuner (and the file) are left with; a second ends the program at once.
 struct Interrupted {
   const char* name;
-  QStringList sim;      // zu6400-sim's options
-  QStringList args;     // zu6400ctl's, with FILE and IMAGE for the test's files
-  const char* marker;   // the job is under way once standard error shows it ...
-  int count;            // ... this many times
-  int presses;
-  const char* state;    // the line that tells what things are left in
-  // Slower where the stop must come within a search or a wait, not a long transfer.
-  unsigned timeScale = kCtlTimeScale;
+  QStringList sim;    // zu6400-sim's options
+  CtlInterrupt run;   // zu6400ctl's arguments with FILE and IMAGE for the test's files, and when to press
+  const char* state;  // the line that tells what things are left in
 };
 
 // Each on a tuner of its own, all side by side.
 TEST(CliInterrupt, LongJobsStopThroughTheMachineAndSayWhatIsLeft) {
   const Interrupted jobs[] = {
-      {"Save", {}, {"save", "FILE"}, "ConfigSaveSerialPromBody send", 1, 1,
-       "tuner.ZU6400Config was left as it was"},
-      {"Restore", {}, {"restore", "FILE"}, "ConfigRestoreSerialPromBody send", 1, 1,
-       "The tuner's stored configuration is now incomplete: restore a configuration file again before "
-       "using the tuner."},
-      {"Flash", {"--loader"}, {"flash", "IMAGE", "--yes"}, "LoadFirmwareInitial Send 132 bytes", 1, 1,
+      {"Save", {}, {{"save", "FILE"}, {}, "ConfigSaveSerialPromBody send"}, "tuner.ZU6400Config was left as it was"},
+      {"Restore", {}, {{"restore", "FILE"}, {}, "ConfigRestoreSerialPromBody send"},
+       "The tuner's stored configuration is now incomplete: restore a configuration file again before using the "
+       "tuner."},
+      {"Flash", {"--loader"}, {{"flash", "IMAGE", "--yes"}, {}, "LoadFirmwareInitial Send 132 bytes"},
        "The ZU6400 is left in its bootstrap loader: send the firmware again to finish the update"},
-      // At 4800 bit/s the job's own search, after the contact's, takes long.
-      {"ConfigSet", {"--speed", "4800"}, {"config", "set", "--band", "20", "ant2=off"},
-       "GetAntennaEnable send", 1, 1, "The tuner's stored configuration was not changed", 2},
-      {"Faults", {"--speed", "4800"}, {"faults"}, "at 19200 bit/s", 2, 1, "The tuner was not changed", 2},
-      {"EraseMemories", {"--speed", "4800"}, {"erase-memories", "--band", "all", "--antenna", "1"},
-       "at 19200 bit/s", 2, 1, "Nothing was erased", 2},
+      // At 4800 bit/s the job's own search, after the contact's, takes long; the
+      // slower clock leaves the stop time to come within it.
+      {"ConfigSet", {"--speed", "4800"},
+       {{"config", "set", "--band", "20", "ant2=off"}, {}, "GetAntennaEnable send", 1, 1, 2},
+       "The tuner's stored configuration was not changed"},
+      {"Faults", {"--speed", "4800"}, {{"faults"}, {}, "at 19200 bit/s", 2, 1, 2}, "The tuner was not changed"},
+      {"EraseMemories", {"--speed", "4800"},
+       {{"erase-memories", "--band", "all", "--antenna", "1"}, {}, "at 19200 bit/s", 2, 1, 2}, "Nothing was erased"},
       // Both presses within the erase's long wait.
-      {"FactoryResetTwice", {}, {"factory-reset", "--yes"}, "EraseConfiguration send", 1, 2,
+      {"FactoryResetTwice", {}, {{"factory-reset", "--yes"}, {}, "EraseConfiguration send", 1, 2},
        "Stopping once the command in progress is done"}};
   std::vector<std::unique_ptr<CSimulatorProcess>> sims;
   for (const Interrupted& job : jobs)
     sims.push_back(std::make_unique<CSimulatorProcess>(job.sim + QStringList{"--pace", "--restart-ms", "50"},
-                                                       job.timeScale));
+                                                       job.run.timeScale));
   QTemporaryDir dir;
   std::vector<CtlInterrupt> runs;
   std::vector<QByteArray> earlier;
@@ -220,10 +216,10 @@ TEST(CliInterrupt, LongJobsStopThroughTheMachineAndSayWhatIsLeft) {
     earlier.push_back(Contents(file));
     // long enough to be stopped in
     const QString image = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x10000);
-    QStringList args = job.args;
-    args.replaceInStrings("FILE", file).replaceInStrings("IMAGE", image);
-    runs.push_back({args + QStringList{"--port", sims[i]->Port(), "--trace"}, folder.filePath("config"), job.marker,
-                    job.count, job.presses, job.timeScale});
+    CtlInterrupt& run = runs.emplace_back(job.run);
+    run.args.replaceInStrings("FILE", file).replaceInStrings("IMAGE", image);
+    run.args << "--port" << sims[i]->Port() << "--trace";
+    run.configHome = folder.filePath("config");
   }
   const std::vector<CtlRun> results = InterruptCtl(runs);
   for (size_t i = 0; i < results.size(); ++i) {
@@ -234,9 +230,8 @@ TEST(CliInterrupt, LongJobsStopThroughTheMachineAndSayWhatIsLeft) {
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains(QRegularExpression("\\d Stopping once the command in progress is done")));
     EXPECT_TRUE(r.err.contains(QLatin1String(job.state))) << r.err.right(2000).toStdString();
-    EXPECT_TRUE(r.err.endsWith(job.presses == 1 ? "error 0x000004C7: The operation was canceled by the user.\n"
-                                                : "error 0x000004C7: The operation was canceled by the user. "
-                                                  "(stopped at once)\n"))
+    const QString cancelled = "error 0x000004C7: The operation was canceled by the user.";
+    EXPECT_TRUE(r.err.endsWith(cancelled + (job.run.presses == 1 ? "\n" : " (stopped at once)\n")))
         << r.err.right(500).toStdString();
     const QDir folder(dir.filePath(job.name));
     EXPECT_EQ(Contents(folder.filePath("tuner.ZU6400Config")), earlier[i]) << "a save keeps the earlier file";
@@ -468,7 +463,7 @@ TEST_F(ConfigCli, FaultsPrintTheLogNewestFirst) {
 
 class FileChecksCli : public CtlSimTest {};
 
-TEST_F(FileChecksCli, CheckConfigReportsASavedFile) {
+TEST_F(FileChecksCli, CheckConfigAndCheckHexReportAFile) {
   const QString path = WriteConfiguration(config.filePath("SN01234.ZU6400Config"));
   const CtlRun good = RunCtl({"check-config", path}, config.path());
   EXPECT_EQ(good.status, 0) << good.err.toStdString();
@@ -479,43 +474,43 @@ TEST_F(FileChecksCli, CheckConfigReportsASavedFile) {
             QJsonObject({{"complete", true}, {"pic_runs", 4}, {"pic_bytes", 992}, {"serial_blocks", 960},
                          {"serial_bytes", 61440}, {"serial_number", 1234}}));
 
-  const CtlRun missing = RunCtl({"check-config", config.filePath("none")}, config.path());
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_TRUE(missing.err.contains("error 0x00000002: The system cannot find the file specified."));
-}
-
-TEST_F(FileChecksCli, CheckHexReportsReconciliationAndSendLength) {
   // Data at 0x800 (a zero reconciliation word) up to 0x800 + 300.
-  const QString good = WriteFile(config.filePath("zu6400fw0105.hex"), ":020800000000F6\r\n:01092C0012B8\r\n:00000001FF\r\n");
-  const CtlRun ok = RunCtl({"check-hex", good}, config.path());
-  EXPECT_EQ(ok.status, 0) << ok.err.toStdString();
-  const QStringList lines = ok.out.split(u'\n');
+  const QString image = WriteFile(config.filePath("zu6400fw0105.hex"), ":020800000000F6\r\n:01092C0012B8\r\n:00000001FF\r\n");
+  const CtlRun hex = RunCtl({"check-hex", image}, config.path());
+  EXPECT_EQ(hex.status, 0) << hex.err.toStdString();
+  const QStringList lines = hex.out.split(u'\n');
   ASSERT_EQ(lines.size(), 5);
   EXPECT_EQ(lines[0], "lines: 3");
   EXPECT_EQ(lines[1], "reconciliation value: 0x0000");
   EXPECT_TRUE(lines[2].startsWith("computed reconciliation value: 0x"));
   EXPECT_EQ(lines[3], "send length: 384 bytes, 3 packets");
-  const QJsonObject object = JsonOf(RunCtl({"--json", "check-hex", good}, config.path()));
+  const QJsonObject object = JsonOf(RunCtl({"--json", "check-hex", image}, config.path()));
   EXPECT_EQ(object.value("send_packets"), 3);
   EXPECT_EQ(object.value("computed_reconciliation_value"), lines[2].section("0x", 1).toInt(nullptr, 16));
-
-  const QString bad = WriteFile(config.filePath("bad.hex"), ":020800000000F6\r\n:01092C0012B9\r\n:00000001FF\r\n");
-  const CtlRun failed = RunCtl({"check-hex", bad}, config.path());
-  EXPECT_EQ(failed.status, 1);
-  EXPECT_TRUE(failed.out.isEmpty());
-  EXPECT_TRUE(failed.err.endsWith("error 0xE2000022: intel hex line checksum error\n"));
 }
 
-TEST_F(FileChecksCli, PipesAndFoldersAreRefusedWithoutWaiting) {
+// Each run that cannot read its file fails with the reason; a pipe is not waited on.
+TEST_F(FileChecksCli, WhatCannotBeReadIsRefused) {
   const QString fifo = config.filePath("pipe.hex");
   ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-  for (const char* command : {"check-hex", "check-config"}) {
-    for (const QString& path : {fifo, config.path()}) {
-      SCOPED_TRACE(command + (' ' + path).toStdString());
-      const CtlRun run = RunCtl({command, path}, config.path());
-      EXPECT_EQ(run.status, 1);
-      EXPECT_TRUE(run.err.contains("0x00000032")) << run.err.toStdString();
-    }
+  const QString bad = WriteFile(config.filePath("bad.hex"), ":020800000000F6\r\n:01092C0012B9\r\n:00000001FF\r\n");
+  const struct {
+    QStringList args;
+    const char* error;
+  } cases[] = {
+      {{"check-config", config.filePath("none")}, "error 0x00000002: The system cannot find the file specified.\n"},
+      {{"check-hex", bad}, "error 0xE2000022: intel hex line checksum error\n"},
+      {{"check-hex", fifo}, "error 0x00000032: "},
+      {{"check-hex", config.path()}, "error 0x00000032: "},
+      {{"check-config", fifo}, "error 0x00000032: "},
+      {{"check-config", config.path()}, "error 0x00000032: "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    const CtlRun run = RunCtl(c.args, config.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(QLatin1String(c.error))) << run.err.toStdString();
   }
 }
 

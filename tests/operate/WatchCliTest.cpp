@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +11,7 @@
 #include <functional>
 
 #include "tests/support/CtlRunner.h"
+#include "tests/support/TestSupport.h"
 #include "machines/operate/ReadingsLog.h"
 
 namespace {
@@ -23,13 +23,7 @@ class WatchCli : public CtlSimTest {
   // (left unread) satisfies the condition.
   static bool WaitForOutput(QProcess& p, QProcess::ProcessChannel channel, const std::function<bool(const QString&)>& done) {
     p.setReadChannel(channel);
-    QElapsedTimer clock;
-    clock.start();
-    while (!done(QString::fromUtf8(p.peek(1 << 20)))) {
-      if (clock.elapsed() > 20000 || p.state() == QProcess::NotRunning) return false;
-      p.waitForReadyRead(200);
-    }
-    return true;
+    return WaitFor([&] { return done(QString::fromUtf8(p.peek(1 << 20))); }, 20000);
   }
   static bool WaitForLines(QProcess& p, int lines) {
     return WaitForOutput(p, QProcess::StandardOutput, [&](const QString& out) { return out.count('\n') >= lines; });
@@ -64,16 +58,6 @@ TEST_F(WatchCli, CountLinesOfJsonOrCsvWithItsHeaderFirst) {
   const QStringList rows = csv.out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(rows.size(), 4);
   EXPECT_EQ(rows[0], ReadingsHeader());
-}
-
-TEST_F(WatchCli, SleepingTunerIsALine) {
-  StartSim({"--version", "01.97", "--asleep"});
-  const CtlRun asleep = Ctl({"watch", "--count", "2", "--interval", "50"});
-  ASSERT_EQ(asleep.status, 0) << asleep.err.toStdString();
-  ExpectJsonLines(asleep.out);
-  const QStringList lines = asleep.out.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 2);
-  EXPECT_EQ(QJsonDocument::fromJson(lines[0].toUtf8()).object()["power"].toInt(-1), 0);
 }
 
 // In real time: no cycle may fail here, and a busy machine must not make a
