@@ -15,11 +15,6 @@
 
 namespace {
 
-QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The same observers hear of a chosen port whether or not the saved one
 // changes: a run on a port of its own (the simulated tuner's) goes back to the
 // saved port by choosing it, and the main window must reconnect.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -49,19 +48,13 @@ class ServeCli : public ::testing::Test {
   // machine must not make a shortened time-out late.
   bool Start(const QStringList& extra = {}) {
     StartCtl(process, QStringList{"serve", "--simulate", "--listen", "127.0.0.1:0"} + extra, config.path(), 1);
-    QElapsedTimer clock;
-    clock.start();
     const QRegularExpression serving(QStringLiteral("Serving the ZU6400 on (http://127.0.0.1:\\d+)/"));
-    while (clock.elapsed() < 30000 && process.state() != QProcess::NotRunning) {
-      process.waitForReadyRead(200);
+    WaitFor([&] {
       err += QString::fromUtf8(process.readAllStandardError());
-      const QRegularExpressionMatch match = serving.match(err);
-      if (match.hasMatch()) {
-        base = match.captured(1);
-        return WaitFor([this] { return Status()["link"].toString() == "ok"; }, 30000);
-      }
-    }
-    return false;
+      return serving.match(err).hasMatch() || process.state() == QProcess::NotRunning;
+    }, 30000);
+    base = serving.match(err).captured(1);
+    return !base.isEmpty() && WaitFor([this] { return Status()["link"].toString() == "ok"; }, 30000);
   }
   QJsonObject Status() { return Http("GET", QUrl(base + "/api/status")).Json(); }
   HttpReply Post(const QString& path, const QByteArray& body, const QString& token) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QFile>
 #include <QProcessEnvironment>
 #include <QTimer>
 #include <grp.h>
@@ -16,6 +17,11 @@ void SetTimeScale(QProcess& p, QProcessEnvironment env, unsigned timeScale) {
   p.setProcessEnvironment(env);
 }
 }  // namespace
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 CtlRun RunCtl(const QStringList& args, const QString& configHome, unsigned timeScale) {
   QProcess p;
