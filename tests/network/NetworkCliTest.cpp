@@ -7,6 +7,7 @@
 
 #include "tests/support/CtlRunner.h"
 #include "tests/support/Ser2NetServer.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 

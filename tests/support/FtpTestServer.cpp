@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTcpServer>
+
+#include "tests/support/TestSupport.h"
 
 QByteArray GoodHex(int lines) {
   QByteArray hex;
@@ -49,9 +50,5 @@ void CFtpTestServer::AddFile(const QString& name, const QByteArray& content) con
 
 QString UnreachableServerUrl() {
   // A port that was free a moment ago: nothing listens there now.
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost);
-  const quint16 port = probe.serverPort();
-  probe.close();
-  return QStringLiteral("ftp://127.0.0.1:%1").arg(port);
+  return QStringLiteral("ftp://127.0.0.1:%1").arg(FreeTcpPort());
 }

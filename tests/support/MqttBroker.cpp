@@ -1,7 +1,6 @@
 #include "tests/support/MqttBroker.h"
 
 #include <QFile>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <csignal>
 #include <unistd.h>
@@ -9,12 +8,6 @@
 #include "tests/support/TestSupport.h"
 
 namespace {
-quint16 FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return probe.serverPort();
-}
-
 bool Accepts(quint16 port) {
   QTcpSocket socket;
   socket.connectToHost(QHostAddress::LocalHost, port);
@@ -23,7 +16,7 @@ bool Accepts(quint16 port) {
 }  // namespace
 
 CMqttBroker::CMqttBroker(const QString& user, const QString& password) {
-  m_port = FreePort();
+  m_port = FreeTcpPort();
   QString config = QStringLiteral("listener %1 127.0.0.1\nlog_type error\n").arg(m_port);
   // Started by root it would become the user mosquitto, who cannot read the test's folder.
   if (::geteuid() == 0) config += QStringLiteral("user root\n");

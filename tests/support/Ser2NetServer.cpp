@@ -1,15 +1,8 @@
 #include "tests/support/Ser2NetServer.h"
 
 #include <QFile>
-#include <QTcpServer>
 
 #include "tests/support/TestSupport.h"
-
-quint16 FreeTcpPort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost);
-  return probe.serverPort();
-}
 
 bool WaitUntilListening(quint16 port, int timeoutMs) {
   // Read from the system's socket table, not by connecting: a trial

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A TCP port on 127.0.0.1 that was free a moment ago.
-quint16 FreeTcpPort();
 // Waits until something listens on 127.0.0.1:port.
 bool WaitUntilListening(quint16 port, int timeoutMs = 10000);
 

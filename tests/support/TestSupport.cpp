@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QThread>
 
 QStringList CRecorder::Lines(unsigned message) const {
@@ -50,6 +51,12 @@ SimOptions Firmware(const char* version) {
   SimOptions options;
   options.version = QString::fromLatin1(version);
   return options;
+}
+
+quint16 FreeTcpPort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost);
+  return probe.serverPort();
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {

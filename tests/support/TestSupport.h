@@ -53,6 +53,9 @@ void ClearSettings();
 // A simulated tuner running the given firmware version ("01.97").
 SimOptions Firmware(const char* version);
 
+// A TCP port on 127.0.0.1 that was free a moment ago.
+quint16 FreeTcpPort();
+
 // Runs the event loop until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
 
