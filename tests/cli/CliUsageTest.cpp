@@ -8,8 +8,14 @@
 
 #include "tests/support/CtlRunner.h"
 #include "base/ProgramVersion.h"
+#include "machines/operate/LiveSettings.h"
 
 namespace {
+
+// What a relay setting says of a value it cannot take.
+QString RelayProblem(const char* name, const char* largest) {
+  return QStringLiteral("%1 takes 0 to %2 or a relay byte 0x00 to 0xff").arg(name, largest);
+}
 
 struct Misuse {
   QStringList args;
@@ -22,9 +28,6 @@ TEST(CliUsage, EachMisuseIsStatus2AndOneLineNamingTheArgument) {
   const QString commands =
       "(commands: contact, ports, status, set, tune, memorize, watch, config, save, restore, faults, erase-memories, "
       "factory-reset, firmware, flash, download, serve, check-config, check-hex)";
-  const QString relay = QStringLiteral(" takes 0 to %1 or a relay byte 0x00 to 0xff");
-  const QString c = "c" + relay.arg("2701 pF");
-  const QString l = "l" + relay.arg("17370 nH");
   const Misuse cases[] = {
       {{"--speed", "1234", "contact"}, "--speed 1234: --speed takes AUTO, 38400, 19200, 9600 or 4800"},
       {{"contact", "--wait", "3601"}, "--wait 3601: --wait takes 1 to 3600 seconds"},
@@ -53,15 +56,7 @@ TEST(CliUsage, EachMisuseIsStatus2AndOneLineNamingTheArgument) {
       {{"config", "set", "volume=3"}, "volume=3: unknown setting"},
       {{"set"}, "NAME=VALUE is missing (usage: zu6400ctl set NAME=VALUE ...)"},
       // The good setting before the bad one is not sent either.
-      {{"set", "mode=M", "c=2702"}, "c=2702: " + c},
-      {{"set", "mode=M", "l=17371"}, "l=17371: " + l},
-      {{"set", "mode=M", "C=0x"}, "C=0x: " + c},
-      {{"set", "mode=M", "c=0x1ff"}, "c=0x1ff: " + c},
-      {{"set", "mode=M", "l=0x+f"}, "l=0x+f: " + l},
-      {{"set", "mode=M", "antenna= 2"}, "antenna= 2: antenna takes 1 to 3"},
-      {{"set", "mode=M", "mode=X"}, "mode=X: mode takes A, M or B (auto, manual or bypass)"},
-      {{"set", "mode=M", "foo=1"},
-       "foo=1: unknown setting (settings: mode, antenna, side, bypass, attenuator, ampi, power, c, l)"},
+      {{"set", "mode=M", "c=2702"}, "c=2702: " + RelayProblem("c", "2701 pF")},
       {{"set", "mode=M", "c"}, "c: expected NAME=VALUE"},
   };
   std::vector<QStringList> argLists;
@@ -76,6 +71,28 @@ TEST(CliUsage, EachMisuseIsStatus2AndOneLineNamingTheArgument) {
     EXPECT_TRUE(r.err.startsWith("zu6400ctl: " + cases[i].problem)) << r.err.toStdString();
     EXPECT_TRUE(r.err.endsWith("\ntry zu6400ctl --help\n")) << r.err.toStdString();
     EXPECT_EQ(r.err.count(u'\n'), 2) << r.err.toStdString();
+  }
+}
+
+// The values set refuses, each named with what its setting takes.
+TEST(LiveSettingValues, EachRefusalSaysWhatTheSettingTakes) {
+  const struct {
+    const char* name;
+    const char* value;
+    QString problem;
+  } cases[] = {
+      {"l", "17371", RelayProblem("l", "17370 nH")},
+      {"C", "0x", RelayProblem("c", "2701 pF")},
+      {"c", "0x1ff", RelayProblem("c", "2701 pF")},
+      {"l", "0x+f", RelayProblem("l", "17370 nH")},
+      {"antenna", " 2", "antenna takes 1 to 3"},
+      {"mode", "X", "mode takes A, M or B (auto, manual or bypass)"},
+      {"foo", "1", "unknown setting (settings: mode, antenna, side, bypass, attenuator, ampi, power, c, l)"},
+  };
+  for (const auto& refused : cases) {
+    QString problem;
+    EXPECT_FALSE(ParseLiveSetting(refused.name, refused.value, problem)) << refused.name << '=' << refused.value;
+    EXPECT_EQ(problem, refused.problem);
   }
 }
 
