@@ -49,7 +49,9 @@ void StartCtl(QProcess& p, const QStringList& args, const QString& configHome, u
 }
 
 CtlRun FinishCtl(QProcess& p) {
-  const bool finished = p.state() == QProcess::NotRunning || p.waitForFinished(60000);
+  // A run that ended while events were handled is finished; one that never started is not.
+  const bool finished =
+      p.state() == QProcess::NotRunning ? p.error() != QProcess::FailedToStart : p.waitForFinished(60000);
   EXPECT_TRUE(finished) << p.arguments().join(u' ').toStdString();
   if (!finished) {
     p.kill();  // a crash exit: the run reads as status -1
