@@ -12,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -342,17 +341,6 @@ TEST_F(ConfigEditCli, ConfigPrintsEveryBandAndSetAndEraseWriteTheBandsNamed) {
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_EQ(Sent(run, "EraseMemory"),
             QStringList({"em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"}));
-}
-
-TEST_F(ConfigEditCli, ValuesTheFirmwareLacksAreAbsentAndCannotBeSet) {
-  StartSim({"--version", "01.04"});
-  const QJsonObject o = Json();
-  EXPECT_EQ(o.keys(), QStringList({"bands"}));
-  EXPECT_FALSE(o["bands"].toArray()[0].toObject().contains("fine_tune"));
-  const CtlRun run = Ctl({"config", "set", "--band", "20", "fine-tune=on", "--trace"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.contains("error 0x00000032")) << run.err.toStdString();
-  EXPECT_EQ(Sent(run, "Set"), QStringList());
 }
 
 // The settings live in the tuner's memories: a restore brings back what was

@@ -42,13 +42,6 @@ TEST_F(DownloadCliTest, CopiesNewFilesFromTheGivenOrTheSavedServer) {
   EXPECT_FALSE(saved.err.contains("Copying files"));
 }
 
-TEST_F(DownloadCliTest, AFailureEndsWithItsErrorLine) {
-  const CtlRun run = Ctl({"download", "--server", UnreachableServerUrl(), "--folder", Folder()});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.endsWith("error 0x00002EFD: A connection with the server could not be established.\n"))
-      << run.err.toStdString();
-}
-
 TEST_F(DownloadCliTest, CtrlCStopsTheCopyAndLeavesNoTemporaryFile) {
   CFtpTestServer server({"--stall", "zu6400fw0106.hex"});
   server.AddFile("zu6400fw0106.hex", GoodHex(5000));

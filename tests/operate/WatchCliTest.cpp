@@ -46,12 +46,7 @@ TEST_F(WatchCli, CountLinesOfJsonOrCsvWithItsHeaderFirst) {
   const QStringList lines = json.out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3);
   ExpectJsonLines(json.out);
-  const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
-  EXPECT_EQ(first["band"].toString(), "40");
-  const QDateTime t0 = QDateTime::fromString(first["time"].toString(), Qt::ISODateWithMs);
-  const QDateTime t2 =
-      QDateTime::fromString(QJsonDocument::fromJson(lines[2].toUtf8()).object()["time"].toString(), Qt::ISODateWithMs);
-  EXPECT_GE(t0.msecsTo(t2), 50);  // the third cycle starts an interval after the second: not one burst
+  EXPECT_EQ(QJsonDocument::fromJson(lines[0].toUtf8()).object()["band"].toString(), "40");
 
   const CtlRun csv = Ctl({"--csv", "watch", "--count", "3", "--interval", "50"});
   ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
@@ -74,25 +69,6 @@ TEST_F(WatchCli, SigtermAndSigintEndTheRunWithTheLineInProgressWhole) {
     ExpectJsonLines(run.out);
     EXPECT_FALSE(run.err.contains("error")) << run.err.toStdString();
   }
-}
-
-TEST_F(WatchCli, TunerThatStopsAnsweringIsAnErrorLineAndWatchGoesOn) {
-  StartSim({"--version", "01.97"});
-  // Through a name of the test's own: once the name is gone, the retries
-  // cannot open a pseudo-terminal that another test's tuner got next.
-  const QString link = config.filePath("tuner");
-  ASSERT_TRUE(QFile::link(port, link));
-  port = link;
-  QProcess watch;
-  StartCtl(watch, On({"watch", "--interval", "50"}), config.path());
-  ASSERT_TRUE(WaitForLines(watch, 1));
-  QFile::remove(link);
-  sim.reset();  // the tuner is gone
-  const QRegularExpression errorLine("error 0x[0-9A-F]{8}: ");
-  ASSERT_TRUE(WaitForOutput(watch, QProcess::StandardError, [&](const QString& err) { return err.count(errorLine) >= 2; }));
-  EXPECT_EQ(watch.state(), QProcess::Running);
-  watch.terminate();
-  EXPECT_EQ(FinishCtl(watch).status, 0);
 }
 
 TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatus3) {
