@@ -74,14 +74,12 @@ TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
   model.ChoosePort(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
   EXPECT_EQ(window.windowTitle(), base + " on /dev/zu6400-missing closed");
 
-  const CTimeScaleScope faster(kSearchTime);  // the search passes 38400 and 19200 first
-  SimOptions slow;
-  slow.speed = 9600;
-  slow.serial = 1234;
-  ASSERT_TRUE(f.StartSimulator(slow));
+  SimOptions numbered;
+  numbered.serial = 1234;
+  ASSERT_TRUE(f.StartSimulator(numbered));
   model.ChoosePort(f.SimPort());
   ASSERT_TRUE(f.WaitRunning());
-  EXPECT_EQ(window.windowTitle(), base + " - S/N 01234 on " + f.SimPort() + " at 9600 bit/s");
+  EXPECT_EQ(window.windowTitle(), base + " - S/N 01234 on " + f.SimPort() + " at 38400 bit/s");
 
   model.ClosePort();
   EXPECT_EQ(window.windowTitle(), base + " on " + f.SimPort() + " closed");
@@ -155,10 +153,19 @@ TEST(PortAccess, AdviceOnlyForADeviceTheUserMayNotOpen) {
   EXPECT_TRUE(advice.contains(locked));
 }
 
-TEST(MainWindowLog, KeepsLinesLoggedWhileAnotherPageIsShownAndSavesThemToAFile) {
+TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSavedToAFile) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   CTunerModel& model = GetModel();
+  model.MachineFinished.Fire(0);
+  EXPECT_TRUE(LogText(window).endsWith(" " + LoadString(Str::Ready)));
+  const qsizetype readies = LogText(window).count(" Ready");
+  model.MachineFinished.Fire(0);  // as every poll cycle ends
+  EXPECT_EQ(LogText(window).count(" Ready"), readies) << LogText(window).toStdString();
+  model.LogText(QStringLiteral("Tuned"));
+  model.MachineFinished.Fire(0);
+  EXPECT_EQ(LogText(window).count(" Ready"), readies + 1) << LogText(window).toStdString();
+
   ActivityLog(window).clear();
   f.ShowPage<CFirmwarePage>();
   model.LogText(QStringLiteral("first line"));
@@ -205,20 +212,6 @@ TEST(MainWindowLog, TraceAndVerboseFromTheViewMenuAreSavedAndTraceShowsTheContac
   EXPECT_EQ(UiFixture::Setting("VerboseLogging").toInt(), 0);
 }
 
-TEST(MainWindowLog, MachineFinishedLogsReadyOnceUntilAnotherLineCameBetween) {
-  UiFixture f;
-  CMainWindow& window = f.OpenWindow();
-  CTunerModel& model = GetModel();
-  model.MachineFinished.Fire(0);
-  EXPECT_TRUE(LogText(window).endsWith(" " + LoadString(Str::Ready)));
-  const qsizetype readies = LogText(window).count(" Ready");
-  model.MachineFinished.Fire(0);  // as every poll cycle ends
-  EXPECT_EQ(LogText(window).count(" Ready"), readies) << LogText(window).toStdString();
-  model.LogText(QStringLiteral("Tuned"));
-  model.MachineFinished.Fire(0);
-  EXPECT_EQ(LogText(window).count(" Ready"), readies + 1) << LogText(window).toStdString();
-}
-
 TEST(MainWindowPlacement, KeptComesBackOnScreenAndPagesScrollRatherThanSqueeze) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
@@ -246,7 +239,7 @@ TEST(MainWindowPlacement, KeptComesBackOnScreenAndPagesScrollRatherThanSqueeze) 
   EXPECT_GE(moved.height(), Child<CPortPage>(moved).minimumSizeHint().height());
 }
 
-TEST(MainWindowHelp, F1OpensEveryPagesTopicAndAMissingPageGivesHelpError) {
+TEST(MainWindowHelp, F1OpensEveryPagesTopicAboveAModalDialogTooAndAMissingPageGivesHelpError) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   for (int tab = CTabView::kPortTab; tab <= CTabView::kCommandTesterTab; ++tab) {
@@ -265,11 +258,9 @@ TEST(MainWindowHelp, F1OpensEveryPagesTopicAndAMissingPageGivesHelpError) {
   EXPECT_FALSE(CHelp::Show(QStringLiteral("Missing.htm")));
   ASSERT_EQ(f.prompts.Count("Help Error"), 1);
   EXPECT_TRUE(f.prompts.boxes.back().text.contains("\"Missing.htm\"")) << f.prompts.boxes.back().text.toStdString();
-}
 
-TEST(MainWindowHelp, HelpAskedForInAModalDialogOpensWhereTheDialogDoesNotBlockIt) {
-  UiFixture f;
-  CMainWindow& window = f.OpenWindow();
+  // Asked for in a modal dialog, it opens in front of the dialog: Qt blocks
+  // every window but the modal dialog's own.
   QDialog modal(&window);
   QWidget* helpParent = &window;
   bool shownAsWindow = false;
@@ -280,7 +271,6 @@ TEST(MainWindowHelp, HelpAskedForInAModalDialogOpensWhereTheDialogDoesNotBlockIt
     dialog.reject();
   });
   modal.exec();
-  // Qt blocks every window but the modal dialog's own.
   EXPECT_EQ(helpParent, &modal);
   EXPECT_TRUE(shownAsWindow);
   CHelp::CloseWindow();
