@@ -22,6 +22,7 @@
 
 #include "tests/support/UiTestSupport.h"
 #include "app/UtilityProgram.h"
+#include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "link/PortAccessAdvice.h"
 #include "ui/tester/CommandTesterPage.h"
@@ -65,27 +66,6 @@ TEST(MainWindowStart, WithoutASavedPortThePortPageComesFirstAndSaysWhatToDo) {
   EXPECT_EQ(CurrentTab(f.OpenWindow()), CTabView::kPortTab);
 }
 
-TEST(MainWindowTitle, FollowsSerialNumberPortAndSpeed) {
-  UiFixture f;
-  CMainWindow& window = f.OpenWindow();
-  CTunerModel& model = GetModel();
-  const QString base = window.windowTitle();
-
-  model.ChoosePort(QStringLiteral("/dev/zu6400-missing"));  // opening fails: the port stays closed
-  EXPECT_EQ(window.windowTitle(), base + " on /dev/zu6400-missing closed");
-
-  SimOptions numbered;
-  numbered.serial = 1234;
-  ASSERT_TRUE(f.StartSimulator(numbered));
-  model.ChoosePort(f.SimPort());
-  ASSERT_TRUE(f.WaitRunning());
-  EXPECT_EQ(window.windowTitle(), base + " - S/N 01234 on " + f.SimPort() + " at 38400 bit/s");
-
-  model.ClosePort();
-  EXPECT_EQ(window.windowTitle(), base + " on " + f.SimPort() + " closed");
-  EXPECT_EQ(window.statusBar()->currentMessage(), "Serial port " + f.SimPort() + " is closed");
-}
-
 TEST(PortPage, APortThatCannotBeOpenedStaysChosenAndTheFailureIsShown) {
   UiFixture f;
   UiFixture::SaveSetting("Port", "/dev/zu6400-gone");
@@ -106,11 +86,14 @@ TEST(PortPage, APortThatCannotBeOpenedStaysChosenAndTheFailureIsShown) {
   ASSERT_TRUE(WaitFor([&] { return PortStatus(window).contains("Error 0x00000002"); }, 5000))
       << PortStatus(window).toStdString();
   EXPECT_EQ(box.currentText(), "/dev/nonexistent");
+  EXPECT_EQ(window.windowTitle(), CProgramVersion::VersionText() + " on /dev/nonexistent closed");
 }
 
-TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShown) {
+TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShownAndInTheTitle) {
   UiFixture f;
-  ASSERT_TRUE(f.StartSimulator());
+  SimOptions numbered;
+  numbered.serial = 1234;
+  ASSERT_TRUE(f.StartSimulator(numbered));
   CMainWindow& window = f.OpenWindow();
   // A pseudo-terminal is not listed: the user types its path and presses Test Communications.
   auto& box = Child<QComboBox>(window, "portBox");
@@ -120,6 +103,8 @@ TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShown) {
   ASSERT_TRUE(WaitFor([&] { return f.prompts.Count("ZU6400 Status") == 1; }, 2000));
   EXPECT_EQ(f.prompts.boxes.back().text, "ZU6400 MCU version 01.05 on " + f.SimPort() + " at 38400 bit/s");
   EXPECT_EQ(PortStatus(window), "ZU6400 MCU version 01.05");
+  const QString title = CProgramVersion::VersionText();
+  EXPECT_EQ(window.windowTitle(), title + " - S/N 01234 on " + f.SimPort() + " at 38400 bit/s");
   EXPECT_FALSE(Child<QPushButton>(window, "simulateButton").isVisibleTo(&window));
   // The same port in other letter case is no other port.
   box.setEditText(f.SimPort().toUpper());
@@ -137,6 +122,8 @@ TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShown) {
   // Closed, the port's status no longer holds.
   Child<QPushButton>(window, "closeButton").click();
   EXPECT_EQ(PortStatus(window), "");
+  EXPECT_EQ(window.windowTitle(), title + " on " + f.SimPort() + " closed");
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Serial port " + f.SimPort() + " is closed");
 }
 
 TEST(PortAccess, AdviceOnlyForADeviceTheUserMayNotOpen) {
@@ -239,7 +226,7 @@ TEST(MainWindowPlacement, KeptComesBackOnScreenAndPagesScrollRatherThanSqueeze) 
   EXPECT_GE(moved.height(), Child<CPortPage>(moved).minimumSizeHint().height());
 }
 
-TEST(MainWindowHelp, F1OpensEveryPagesTopicAboveAModalDialogTooAndAMissingPageGivesHelpError) {
+TEST(MainWindowDialogs, HelpForEveryPageAboveAModalDialogTooAndBoxesThatDoNotHoldTheCaller) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   for (int tab = CTabView::kPortTab; tab <= CTabView::kCommandTesterTab; ++tab) {
@@ -274,6 +261,16 @@ TEST(MainWindowHelp, F1OpensEveryPagesTopicAboveAModalDialogTooAndAMissingPageGi
   EXPECT_EQ(helpParent, &modal);
   EXPECT_TRUE(shownAsWindow);
   CHelp::CloseWindow();
+
+  // A message box is modal to the window, and the caller is back at once:
+  // the box waits for the user on the main loop.
+  CUserPrompts::Replace(nullptr);  // the real boxes
+  GetModel().MessageBox(QStringLiteral("Serial Port Error"), QStringLiteral("ReadFile failed"), BoxIcon::Error);
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->parentWidget(), &window);
+  box->accept();
+  EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
 }
 
 TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
@@ -293,17 +290,4 @@ TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
     program.Window().close();
   }
   EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
-}
-
-TEST(MainWindowBoxes, BoxOpensModalWithoutHoldingTheCaller) {
-  UiFixture f;
-  CUserPrompts::Replace(nullptr);  // the real boxes
-  CMainWindow& window = f.OpenWindow();
-  GetModel().MessageBox(QStringLiteral("Serial Port Error"), QStringLiteral("ReadFile failed"), BoxIcon::Error);
-  // Back here at once: the box waits for the user on the main loop.
-  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->parentWidget(), &window);
-  box->accept();
-  EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
 }
