@@ -37,21 +37,19 @@ void Focus(QWidget& w, bool in) {
   QCoreApplication::sendEvent(&w, &event);
 }
 
-TEST(RelayValues, GreedyByteAndValuesOfBothBanks) {
+// The edit's number as relays: the largest that fit first; its arrows step
+// through the values the relays can make.
+TEST(RelayValues, GreedyByteValuesAndArrowSteps) {
   EXPECT_EQ(RelayByte(100, kCapacitorWeights), 0x09);  // 82 + 8; 10 pF dropped
-  EXPECT_EQ(RelayValue(0xFF, kInductorWeights), 17370u);
-  EXPECT_EQ(RelayByte(99999, kInductorWeights), 0xFF);
   EXPECT_EQ(RelayByte(331, kCapacitorWeights), 0x20);  // 330 first; the last pF is dropped
-}
-
-TEST(RelayValues, ArrowsStepThroughReachableValues) {
-  unsigned p = 0;
-  std::vector<unsigned> up;
-  for (int i = 0; i < 3; ++i) up.push_back(p = StepRelayPosition(p, 1, kCapacitorWeights));
-  EXPECT_EQ(up, (std::vector<unsigned>{8, 22, 30}));
-  EXPECT_EQ(StepRelayPosition(330, 1, kCapacitorWeights), 338u);  // 0x1f (331) comes before 0x20 in bytes
-  EXPECT_EQ(StepRelayPosition(338, -1, kCapacitorWeights), 330u);
-  EXPECT_EQ(StepRelayPosition(2701, 1, kCapacitorWeights), 2701u);
+  EXPECT_EQ(RelayByte(99999, kInductorWeights), 0xFF);
+  EXPECT_EQ(RelayValue(0xFF, kInductorWeights), 17370u);
+  const struct {
+    unsigned from;
+    int step;
+    unsigned to;
+  } steps[] = {{0, 1, 8}, {8, 1, 22}, {22, 1, 30}, {330, 1, 338}, {338, -1, 330}, {2701, 1, 2701}};
+  for (const auto& s : steps) EXPECT_EQ(StepRelayPosition(s.from, s.step, kCapacitorWeights), s.to) << s.from;
 }
 
 TEST(OperatePollInterval, TheStoredIntervalIsKeptWithinWhatTheTimerCanDo) {
@@ -65,115 +63,100 @@ TEST(OperatePollInterval, TheStoredIntervalIsKeptWithinWhatTheTimerCanDo) {
   }
 }
 
-TEST(OperatePage, ShowsNothingUntilACycleHasReadTheTuner) {
+TEST(OperatePage, ShowsWhatACycleReadOnlyOnceItHasReadIt) {
   SimOptions options = Firmware("01.97");
   options.live.mode = 'B';  // what the page would show unread
   options.live.frequency = 1850;
-  ModelFixture f(options);
-  ASSERT_TRUE(f.ContactAndWait());
-  COperatePage page;
-  page.show();  // its first cycle has not run yet
-  auto& bypass = Child<QAbstractButton>(page, "modeB");
-  auto& band = Child<QLabel>(page, "observedBand");
+  PageFixture f(options);  // shown: its first cycle has not run yet
+  auto& bypass = f.Get<QAbstractButton>("modeB");
   EXPECT_FALSE(bypass.isChecked());
-  EXPECT_EQ(band.text(), "");
-  // Readings equal to the unread values are shown once read.
-  EXPECT_TRUE(WaitFor([&] { return bypass.isChecked(); }, 3000));
-  EXPECT_EQ(band.text(), "160");
-}
+  EXPECT_EQ(f.Get<QLabel>("observedBand").text(), "");
+  ASSERT_TRUE(f.Sees([&] { return bypass.isChecked() && f.Get<QLabel>("observedBand").text() == "160"; }));
 
-TEST(OperatePage, FocusedEditIsNotOverwrittenByReadings) {
-  PageFixture f;
-  CRelaySpinBox& edit = f.RelayEdit("inductors");
-  Focus(edit, true);
-  edit.findChild<QLineEdit*>()->setText("1234");
-  f.Sim().Live().Modify([](SimLive& s) { s.inductor = 0x03; });
-  // The boxes follow the tuner.
-  ASSERT_TRUE(f.Sees([&] { return f.Relay("inductors", 0).isChecked() && f.Relay("inductors", 1).isChecked(); }));
-  EXPECT_EQ(edit.text(), "1234");
-  Focus(edit, false);
-  ASSERT_TRUE(f.Sees([&] { return f.Tuner().inductor == RelayByte(1234, kInductorWeights); }));
-}
-
-TEST(OperatePage, FaultTextShownOnlyForKnownFaults) {
-  PageFixture f;
-  auto& fault = f.Get<QLabel>("faultLabel");
-  EXPECT_TRUE(fault.isHidden());
-  f.Sim().Live().Modify([](SimLive& s) { s.fault = 2; });
-  ASSERT_TRUE(f.Sees([&] { return !fault.isHidden(); }));
-  EXPECT_EQ(fault.text(), "Power above design limit for SWR");
-  f.Sim().Live().Modify([](SimLive& s) { s.fault = 5; });
-  ASSERT_TRUE(f.Sees([&] { return fault.isHidden(); }));
-}
-
-TEST(OperatePage, FrequencyBelow1500IsEmptyAndDisablesMemorize) {
-  PageFixture f;
-  auto& frequency = f.Get<QLabel>("observedFrequency");
-  auto& memorize = f.Get<QPushButton>("memorizeButton");
-  ASSERT_TRUE(f.Sees([&] { return frequency.text() == "14200 kHz"; }));
-  // A screen reader hears what the number is.
-  EXPECT_EQ(frequency.accessibleName(), "Frequency 14200 kHz");
-  EXPECT_TRUE(memorize.isEnabled());
-  f.Sim().Live().Modify([](SimLive& s) { s.frequency = 1499; });
-  // Both readings come in the same cycle, one after the other.
-  auto& count = f.Get<QLabel>("observedFreqCount");
-  ASSERT_TRUE(f.Sees([&] { return frequency.text().isEmpty() && count.text().isEmpty(); }));
-  EXPECT_FALSE(memorize.isEnabled());
+  // A known fault is said; below 1500 kHz there is no frequency to memorize.
+  const auto shown = [&] {
+    auto& fault = f.Get<QLabel>("faultLabel");
+    // A screen reader hears what the number is.
+    return QStringList{fault.isVisible() ? fault.text() : QString(), f.Get("observedFrequency").accessibleName(),
+                       f.Get<QLabel>("observedFreqCount").text()};
+  };
+  const struct {
+    unsigned fault, kHz;
+    QStringList shown;
+  } cases[] = {{2, 14200, {"Power above design limit for SWR", "Frequency 14200 kHz", "14200 kHz"}},
+               {5, 1499, {"", "Frequency", ""}},
+               {0, 1500, {"", "Frequency 1500 kHz", "1500 kHz"}}};
+  for (const auto& c : cases) {
+    f.Sim().Live().Modify([&](SimLive& s) {
+      s.fault = c.fault;
+      s.frequency = c.kHz;
+    });
+    EXPECT_TRUE(f.Sees([&] { return shown() == c.shown; })) << shown().join(" | ").toStdString();
+    EXPECT_EQ(f.Get("memorizeButton").isEnabled(), c.kHz >= 1500) << c.kHz;
+  }
 }
 
 TEST(OperatePage, ControlsFollowFirmwareVersionAndSayWhatTheyNeed) {
-  struct Case {
-    const char* version;
+  PageFixture f;
+  ASSERT_TRUE(f.WaitForCycles(1));  // a frequency to memorize
+  const struct {
+    unsigned short version;
+    const char* text;
     bool power, extraRows, memorize;
-  } cases[] = {{"00.93", false, false, false}, {"01.18", false, false, true}, {"01.96", true, false, true},
-               {"01.97", true, true, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.version);
-    PageFixture f(Firmware(c.version));
-    const QString has = QStringLiteral("; this ZU6400 has ") + c.version;
+  } cases[] = {{93, "00.93", false, false, false}, {118, "01.18", false, false, true},
+               {196, "01.96", true, false, true}, {197, "01.97", true, true, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    f.Model().McuVersion.Set(c.version);
+    f.page->hide();  // shown again, the page looks at the version
+    f.page->show();
+    const QString has = QStringLiteral("; this ZU6400 has ") + c.text;
     auto& power = f.Get<QCheckBox>("powerBox");
     EXPECT_EQ(power.isEnabled(), c.power);
     EXPECT_EQ(power.toolTip(), c.power ? QString() : "Needs firmware 01.19 or newer" + has);
     EXPECT_EQ(f.Get("observedXCVRFreq").isHidden(), !c.extraRows);
-    auto& note = f.Get<QLabel>("extraRowsNote");
-    EXPECT_EQ(note.isHidden(), c.extraRows);
-    if (!c.extraRows) {
-      EXPECT_EQ(note.text(), "XCVR Freq, Freq Count, Freq ATU: Needs firmware 01.97 or newer" + has);
-    }
+    const QString note = "XCVR Freq, Freq Count, Freq ATU: Needs firmware 01.97 or newer" + has;
+    EXPECT_EQ(f.Get<QLabel>("extraRowsNote").text(), c.extraRows ? QString() : note);
+    EXPECT_EQ(f.Get("memorizeButton").isEnabled(), c.memorize);
     if (!c.memorize) {
-      EXPECT_FALSE(f.Get("memorizeButton").isEnabled());
       EXPECT_EQ(f.Get("memorizeButton").toolTip(), "Needs firmware 00.94 or newer" + has);
     }
   }
 }
 
-TEST(OperatePage, ControlsChangeTheTuner) {
+TEST(OperatePage, ControlsChangeTheTunerAndAFocusedEditWaitsForTheUser) {
   PageFixture f;
   f.Get<QAbstractButton>("modeM").click();
   f.Get<QAbstractButton>("antenna2").click();
-  ASSERT_TRUE(f.Sees([&] { return f.Tuner().mode == 'M' && f.Tuner().antenna == 2; }));
   f.Relay("capacitors", 7).click();
-  ASSERT_TRUE(f.Sees([&] { return f.Tuner().capacitor == 0x80; }));
-  f.Get<QPushButton>("tuneButton").click();
-  ASSERT_TRUE(f.Sees([&] { return f.Sim().Received().contains("t;"); }));
-}
-
-TEST(OperatePage, EnterInTheCapacitanceBoxAppliesItAndMemorizeConfirmsWhatItStored) {
-  PageFixture f;
-  CRelaySpinBox& edit = f.RelayEdit("capacitors");
-  Focus(edit, true);
-  edit.setValue(100);
-  QTest::keyClick(&edit, Qt::Key_Return);
+  ASSERT_TRUE(f.Sees([&] { return f.Tuner().mode == 'M' && f.Tuner().antenna == 2 && f.Tuner().capacitor == 0x80; }));
+  // Read back before the edit below: a reading that changes a value replaces the user's wish.
+  CRelaySpinBox& capacitance = f.RelayEdit("capacitors");
+  ASSERT_TRUE(f.Sees([&] { return capacitance.value() == static_cast<int>(RelayValue(0x80, kCapacitorWeights)); }));
+  Focus(capacitance, true);
+  capacitance.setValue(100);
+  QTest::keyClick(&capacitance, Qt::Key_Return);
   ASSERT_TRUE(f.Sees([&] { return f.Tuner().capacitor == 0x09; }));  // 82 + 8 pF
+
+  // Readings do not overwrite what the user is typing; the boxes follow the tuner.
+  CRelaySpinBox& inductance = f.RelayEdit("inductors");
+  Focus(inductance, true);
+  inductance.findChild<QLineEdit*>()->setText("1234");
+  f.Sim().Live().Modify([](SimLive& s) { s.inductor = 0x03; });
+  ASSERT_TRUE(f.Sees([&] { return f.Relay("inductors", 0).isChecked() && f.Relay("inductors", 1).isChecked(); }));
+  EXPECT_EQ(inductance.text(), "1234");
+  Focus(inductance, false);
+  ASSERT_TRUE(f.Sees([&] { return f.Tuner().inductor == RelayByte(1234, kInductorWeights); }));
 
   QStringList messages;
   QObject::connect(f.page.get(), &CPage::StatusMessage, [&](const QString& text) { messages << text; });
-  auto& memorize = f.Get<QPushButton>("memorizeButton");
-  ASSERT_TRUE(f.Sees([&] { return memorize.isEnabled(); }));
-  memorize.click();
+  f.Get<QPushButton>("memorizeButton").click();
   ASSERT_TRUE(f.Sees([&] { return !messages.isEmpty(); }));
-  EXPECT_EQ(messages, QStringList{QStringLiteral("Memorized band 20, antenna 1: C 90 pF, L 0 nH")});
+  const QString stored = QString::number(RelayValue(RelayByte(1234, kInductorWeights), kInductorWeights));
+  EXPECT_EQ(messages, QStringList{"Memorized band 20, antenna 2: C 90 pF, L " + stored + " nH"});
   EXPECT_TRUE(f.Sim().Received().contains("sm;"));
+  f.Get<QPushButton>("tuneButton").click();
+  EXPECT_TRUE(f.Sees([&] { return f.Sim().Received().contains("t;"); }));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -62,21 +63,12 @@ void FindNameless(QAccessibleInterface& node, QWidget& window, QStringList& name
   }
 }
 
-QChar Mnemonic(const QString& text) {
-  for (qsizetype i = 0; i + 1 < text.size(); ++i)
-    if (text[i] == u'&') {
-      if (text[i + 1] != u'&') return text[i + 1].toLower();
-      ++i;
-    }
-  return {};
-}
-
 // Alt+letters offered at once by the window's menu bar, tabs, buttons,
 // labels of controls and group boxes, where two share a letter.
 QStringList RepeatedMnemonics(QWidget& window) {
-  QMap<QChar, QStringList> owners;
+  QMap<QKeySequence, QStringList> owners;
   auto add = [&](const QString& text) {
-    if (const QChar letter = Mnemonic(text); !letter.isNull()) owners[letter] << text;
+    if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty()) owners[key] << text;
   };
   for (QWidget* w : window.findChildren<QWidget*>()) {
     if (!w->isVisibleTo(&window)) continue;

@@ -26,16 +26,6 @@ QTextCharFormat FormatOf(QTextDocument& doc, const QString& text) {
 }
 }  // namespace
 
-TEST(RtfReader, ParagraphsTabsAndTheFontAndColourTablesSkipped) {
-  QTextDocument doc;
-  const QString text = Read(
-      "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
-      "{\\*\\generator Writer 1.0;}{\\info{\\title Notes}}\\pard First\\tab one\\par\r\nSecond\\line two\\par}",
-      doc);
-  EXPECT_EQ(text, QString("First\tone\nSecond") + QChar(QChar::LineSeparator) + "two\n");
-  EXPECT_EQ(doc.blockCount(), 3);
-}
-
 TEST(RtfReader, BoldItalicUnderlineAndSizeFollowGroupsAndSwitches) {
   QTextDocument doc;
   Read("{\\rtf1 plain {\\b bold {\\i both}} \\ul under\\ulnone  after \\fs32 big\\b big-bold\\b0  end}", doc);
@@ -50,12 +40,15 @@ TEST(RtfReader, BoldItalicUnderlineAndSizeFollowGroupsAndSwitches) {
   EXPECT_EQ(FormatOf(doc, "end").fontWeight(), QFont::Normal);
 }
 
-// Characters, words that show nothing, and malformed input shown as far as it goes.
+// Paragraphs, characters, words that show nothing, and malformed input shown as far as it goes.
 TEST(RtfReader, TextOfEachSample) {
   const struct {
     QByteArray rtf;
     QString text;
   } samples[] = {
+      {"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+       "{\\*\\generator Writer 1.0;}{\\info{\\title Notes}}\\pard First\\tab one\\par\r\nSecond\\line two\\par}",
+       QString("First\tone\nSecond") + QChar(QChar::LineSeparator) + "two\n"},
       {"{\\rtf1\\ansi \\'a9 caf\\'e9 \\'80 \\u8364? \\uc2\\u-3913xx! \\{\\}\\\\ \\ldblquote q\\rdblquote\\~\\emdash}",
        QString::fromUtf8("\u00A9 caf\u00E9 \u20AC \u20AC ") + QChar(0xF0B7) +
            QString::fromUtf8("! {}\\ \u201Cq\u201D\u00A0\u2014")},
@@ -76,19 +69,9 @@ TEST(RtfReader, TextOfEachSample) {
 // The licence viewer reads the built-in licence with it.
 TEST(LicenseViewer, ShowsTheFormattedLicence) {
   CLicenseDialog license(CLicenseDialog::kLicenseResource);
-  EXPECT_EQ(license.windowTitle(), "Corvanta ZU6400 Utility License Agreement");
   const QString text = Child<CLogView>(license).toPlainText();
-  EXPECT_TRUE(text.contains("MIT License"));
   EXPECT_TRUE(text.contains(QString::fromUtf8("Copyright \u00A9 2026")));
   EXPECT_TRUE(text.contains(QString::fromUtf8("\u201CAS IS\u201D")));
   EXPECT_FALSE(text.contains("\\par"));
   EXPECT_FALSE(text.contains("Arial"));
-}
-
-TEST(LicenseViewer, MissingLicenceLeavesTheViewEmptyAndTheDialogClosable) {
-  CLicenseDialog license(QStringLiteral(":/licence/missing.rtf"));
-  EXPECT_TRUE(Child<CLogView>(license).toPlainText().isEmpty());
-  license.show();
-  Child<QPushButton>(license).click();
-  EXPECT_FALSE(license.isVisible());
 }
