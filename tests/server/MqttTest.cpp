@@ -71,7 +71,7 @@ TEST(Mqtt, DiscoveryAndStateAreRetainedAndASetOrARefusedOneAnswersOnResult) {
   EXPECT_EQ(WithoutTime(Json(f.broker.Retained("zu6400/1234/state", 1).value(0).second)),
             WithoutTime(f.Get("/api/status").Json()));
 
-  const CTimeScaleScope fast(kAnsweredTime);  // the state's second passes in 200 ms
+  const CTimeScaleScope fast(kSearchTime);  // the state's second passes in 500 ms
   f.Sim().ClearReceived();
   EXPECT_EQ(f.Command("set", R"({"mode":"manual"})")["mode"].toString(), "M");
   EXPECT_TRUE(f.Sim().Received().contains("MDM;"));
