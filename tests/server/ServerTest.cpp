@@ -169,29 +169,28 @@ TEST(Server, EveryChangeIsRefusedWithoutTheTokenFromAnotherSiteOrMalformed) {
 TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
   ServerFixture f;
   ASSERT_TRUE(f.Start());
-  std::vector<std::unique_ptr<LiveClient>> clients;
+  LiveClient clients[2];
   int cyclesAtOpen[2] = {0, 0};
   for (int i = 0; i < 2; ++i) {
-    clients.push_back(std::make_unique<LiveClient>());
-    QObject::connect(&clients[i]->socket, &QWebSocket::connected, [&f, &cyclesAtOpen, i] { cyclesAtOpen[i] = f.cycles; });
-    clients[i]->Open(f.Url("/api/live", "ws"));
+    QObject::connect(&clients[i].socket, &QWebSocket::connected, [&f, &cyclesAtOpen, i] { cyclesAtOpen[i] = f.cycles; });
+    clients[i].Open(f.Url("/api/live", "ws"));
   }
-  ASSERT_TRUE(WaitFor([&] { return clients[0]->messages.size() >= 4 && clients[1]->messages.size() >= 4; }, 15000));
+  ASSERT_TRUE(WaitFor([&] { return clients[0].messages.size() >= 4 && clients[1].messages.size() >= 4; }, 15000));
   f.loop.Stop();
   WaitFor([] { return false; }, 150);  // the last cycle's messages arrive
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(i);
     // The status as it was on joining, then one message per cycle.
-    const QList<QJsonObject>& got = clients[i]->messages;
+    const QList<QJsonObject>& got = clients[i].messages;
     EXPECT_LE(got.size(), 1 + f.cycles - cyclesAtOpen[i] + 1);
     EXPECT_GE(got.size(), f.cycles - cyclesAtOpen[i]);
     for (const QJsonObject& message : got) EXPECT_EQ(message["link"].toString(), "ok");
   }
-  clients[0]->socket.close();
+  clients[0].socket.close();
   ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
 
   // Closing tells the clients and answers what waits.
-  QWebSocket& second = clients[1]->socket;
+  QWebSocket& second = clients[1].socket;
   bool secondClosed = false;
   QObject::connect(&second, &QWebSocket::disconnected, [&] { secondClosed = true; });
   f.server.Close();
