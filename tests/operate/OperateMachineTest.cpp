@@ -23,13 +23,21 @@ class OperateFixture : public ModelFixture {
  public:
   explicit OperateFixture(SimOptions options = Firmware("01.97")) : ModelFixture(options), machine(Model()) {
     if (!ContactAndWait()) ADD_FAILURE() << "no contact";
+    Model().Trace.Set(1);  // each send is traced: what the tuner must have taken
+    machine.SetStatusWindow(&Recorder());
   }
 
   // Runs one cycle; returns its result and leaves the commands it sent in sent.
   ResultCode Cycle() {
     Sim().ClearReceived();
+    const qsizetype tracedBefore = Recorder().Lines(Msg::StateText).size();
     const ResultCode result = RunJob([&] { return machine.StartCycle(); });
     WaitFor([] { return false; }, 20);  // anything sent after the end would show up here
+    qsizetype traced = 0;
+    for (const QString& line : Recorder().Lines(Msg::StateText).mid(tracedBefore))
+      traced += line.contains(" send ") ? line.section(" send ", 1).size() : 0;
+    // A busy tuner may take the last send late: it belongs to this cycle, not the next.
+    WaitFor([&] { return Sim().Received().size() >= traced; }, 5000);
     sent = Sim().Received();
     return result;
   }
