@@ -138,8 +138,7 @@ TEST(ContactMachine, LoaderAnswerEndsAtOnceWithLoaderStatus) {
 // answer to "I;": it is waited through, and "I;" is sent again.
 TEST(ContactMachine, LateOrGarbledIdentifyRepliesAreNotTheAnswer) {
   ModelFixture f;
-  const CTimeScaleScope faster(kSearchTime);
-  f.Sim().SetReplyDelay(60);  // each poll's answer comes after the next poll went out (50 ms)
+  f.Sim().SetReplyDelay(110);  // each poll's answer comes after the next poll went out
   ASSERT_TRUE(f.ContactAndWait());
   EXPECT_EQ(f.LastResult(), 0u);
   f.Sim().SetReplyDelay(0);
