@@ -213,8 +213,9 @@ void CMqttBridge::PublishState() {
   QJsonObject values = status;
   values.remove(QStringLiteral("time"));
   if (!m_connected || values == m_lastState) return;
-  if (m_lastStateClock.isValid() && m_lastStateClock.elapsed() < kStateSpacingMs) {
-    if (!m_stateDelay.isActive()) m_stateDelay.start(kStateSpacingMs - static_cast<int>(m_lastStateClock.elapsed()));
+  const int spacing = static_cast<int>(CTimeScale::RealMs(kStateSpacingMs));
+  if (m_lastStateClock.isValid() && m_lastStateClock.elapsed() < spacing) {
+    if (!m_stateDelay.isActive()) m_stateDelay.start(spacing - static_cast<int>(m_lastStateClock.elapsed()));
     return;
   }
   Publish(TunerTopic(m_serial, "state"), Compact(status), true);

@@ -28,7 +28,7 @@ class CMqttBridge : public QObject {
   Q_OBJECT
  public:
   static constexpr int kRetryMs = 3000;  // at the program's pace (CTimeScale)
-  static constexpr int kStateSpacingMs = 1000;
+  static constexpr int kStateSpacingMs = 1000;  // at the program's pace too
 
   CMqttBridge(CTunerServer& server, const MqttSettings& settings, QObject* parent = nullptr);
   ~CMqttBridge() override;

@@ -1,7 +1,7 @@
 #pragma once
 // Headless Chromium (/usr/bin/chromium) on a page, driven through its
 // DevTools protocol over a WebSocket: evaluate script, wait for events,
-// emulate a phone, take screenshots.
+// call any protocol command (a phone's screen, a reload).
 
 #include <QJsonObject>
 #include <QJsonValue>

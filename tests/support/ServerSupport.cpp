@@ -41,6 +41,11 @@ QByteArray RawGet(const QByteArray& path, const QByteArray& host, const QByteArr
   return "GET " + path + " HTTP/1.1\r\nHost: " + host + "\r\n" + more + "\r\n";
 }
 
+LiveClient::LiveClient() {
+  QObject::connect(&socket, &QWebSocket::textMessageReceived,
+                   [this](const QString& m) { messages.append(QJsonDocument::fromJson(m.toUtf8()).object()); });
+}
+
 ServerFixture::ServerFixture(SimOptions options, bool withSimulator) : ModelFixture(std::move(options), withSimulator) {
   QObject::connect(&loop, &CPollLoop::CycleEnded, [this](ResultCode result) {
     ++cycles;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPair>
 #include <QUrl>
+#include <QWebSocket>
 #include <optional>
 
 #include "tests/support/TestSupport.h"
@@ -36,6 +37,14 @@ struct RawReply {
 RawReply Exchange(quint16 port, const QByteArray& bytes, int timeoutMs = 5000, bool keepOpen = false);
 // A GET of the path with the Host header given and the header lines added.
 QByteArray RawGet(const QByteArray& path, const QByteArray& host, const QByteArray& more = {});
+
+// A client of the live feed that keeps every message it is sent.
+struct LiveClient {
+  LiveClient();
+  void Open(const QUrl& url) { socket.open(url); }
+  QWebSocket socket;
+  QList<QJsonObject> messages;
+};
 
 inline const QString kTestToken = QStringLiteral("test-token-6400");
 
