@@ -73,6 +73,37 @@ void CLoadPacer::customEvent(QEvent* event) {
   QCoreApplication::sendEvent(&m_forwardTo, event);
 }
 
+CRunPacer::CRunPacer(std::vector<PaceRule> rules) : m_rules(std::move(rules)), m_seen(m_rules.size()) {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CRunPacer::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != CModelEvent::EventType()) return false;
+  const auto* e = static_cast<CModelEvent*>(event);
+  if ((e->Message != Msg::LogText && e->Message != Msg::StateText) || e->Text == m_last) return false;
+  m_last = e->Text;
+  for (std::size_t i = 0; i < m_rules.size(); ++i) {
+    if (!e->Text.contains(m_rules[i].text) || ++m_seen[i] < m_rules[i].from) continue;
+    CTimeScale::SetFactor(m_rules[i].factor);
+    break;
+  }
+  return false;
+}
+
+std::vector<PaceRule> LoadPace(std::vector<PaceRule> first) {
+  const PaceRule load[] = {{"Waiting", kIdleTime},        {"send lpf;", kIdleTime},
+                           {"PowerOn send", kIdleTime},   {"Attempting to contact", kSearchTime},
+                           {"Connected to", kAnsweredTime}, {"send D", kAnsweredTime},
+                           {"Sending", kPacketTime},       {" Send 132 bytes", kPacketTime}};
+  first.insert(first.end(), std::begin(load), std::end(load));
+  return first;
+}
+
+std::vector<PaceRule> FillPolls(const QString& state, unsigned unanswered) {
+  const QString send = state + QStringLiteral(" send ;");
+  return {{send, 1, unanswered + 1}, {send, kIdleTime}};
+}
+
 LoaderFixture::LoaderFixture(SimOptions options, unsigned fast) : ModelFixture(std::move(options)) {
   if (!ContactAndWait()) ADD_FAILURE() << "no contact";
   m_pacer = std::make_unique<CLoadPacer>(Recorder(), fast);
@@ -82,6 +113,15 @@ LoaderFixture::LoaderFixture(SimOptions options, unsigned fast) : ModelFixture(s
 LoaderFixture::~LoaderFixture() {
   Model().SetNotifyWindow(&Recorder());
   if (Model().ActiveMachine == &machine) Model().ActiveMachine = nullptr;
+}
+
+void LoaderFixture::Pace(std::vector<PaceRule> rules) {
+  Model().SetNotifyWindow(&Recorder());
+  m_pacer.reset();
+  m_runPacer.reset();  // before the next: its end sets the factor back
+  m_runPacer = std::make_unique<CRunPacer>(std::move(rules));
+  statusWindow = m_runPacer.get();
+  Model().Trace.Set(1);
 }
 
 ResultCode LoaderFixture::Load(const QString& path, int timeoutMs) {
@@ -99,6 +139,6 @@ void StrandLoaderInAPacket(const QString& port) {
   QSerialPort serial(port);
   serial.setBaudRate(38400);
   ASSERT_TRUE(serial.open(QIODevice::ReadWrite));
-  serial.write("D" + QByteArray(110, '\x11'));
+  serial.write("D" + QByteArray(130, '\x11'));
   ASSERT_TRUE(serial.waitForBytesWritten(5000));
 }

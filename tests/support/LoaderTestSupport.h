@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <vector>
 
 #include "tests/support/TestSupport.h"
 #include "machines/firmware/McuLoaderStateMachine.h"
@@ -22,7 +23,7 @@ QByteArray SentImage(std::uint32_t end);
 // The sum of the big-endian 16-bit words of bytes.
 std::uint16_t WordSum(const QByteArray& bytes);
 // Leaves the loader on port as a load cut short in the middle of a packet
-// does: waiting for the rest, deaf to the polls of a search.
+// does: waiting for the rest (two bytes), deaf to the polls of a search.
 void StrandLoaderInAPacket(const QString& port);
 
 // Stands in for the main window: the search runs slowly enough for its polls
@@ -40,6 +41,43 @@ class CLoadPacer : public QObject {
   unsigned m_fast;
 };
 
+// The factor from the from-th line (since the pace was set) that contains text.
+struct PaceRule {
+  QString text;
+  unsigned factor;
+  unsigned from = 1;
+};
+
+// Sets the pace of the program's waits by the first rule that a line of a
+// machine matches: its log lines and, with Trace on, each send, which comes
+// before the send's timer starts. It sees them on their way to any window.
+class CRunPacer : public QObject {
+ public:
+  explicit CRunPacer(std::vector<PaceRule> rules);
+  ~CRunPacer() override { CTimeScale::SetFactor(1); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::vector<PaceRule> m_rules;
+  std::vector<unsigned> m_seen;  // per rule
+  QString m_last;  // the same line again is that line on its way to another window
+};
+
+// Waits that nothing answers pass in a hundredth (a fill poll in 1 ms); a
+// packet's acknowledgement still has 100 ms.
+constexpr unsigned kIdleTime = 100;
+constexpr unsigned kPacketTime = 20;
+
+// A load's pace after the given rules: searches and replies as CLoadPacer
+// paces them, packets at kPacketTime, the restart fast; with Trace on, also
+// the pauses after "lpf;" and after switching on.
+std::vector<PaceRule> LoadPace(std::vector<PaceRule> first = {});
+// The fill polls of a state (ResyncInitial, LoadRecover): those the loader
+// leaves unanswered fast, the one it answers at real time. Needs Trace on.
+std::vector<PaceRule> FillPolls(const QString& state, unsigned unanswered);
+
 class LoaderFixture : public ModelFixture {
  public:
   explicit LoaderFixture(SimOptions options = {}, unsigned fast = kAnsweredTime);
@@ -47,6 +85,8 @@ class LoaderFixture : public ModelFixture {
   QString WriteImage(std::uint32_t end, const QString& name = QStringLiteral("zu6400fw0106.hex")) {
     return WriteFirmwareFile(m_dir.path(), name, end);
   }
+  // From now on the rules pace the loads, with Trace on.
+  void Pace(std::vector<PaceRule> rules);
   // Runs a load to its end (after a good load, the contact machine's end).
   ResultCode Load(const QString& path, int timeoutMs = 60000);
   // The packets' blocks from 0x880 up to end, then 0x800.
@@ -58,4 +98,5 @@ class LoaderFixture : public ModelFixture {
  private:
   QTemporaryDir m_dir;
   std::unique_ptr<CLoadPacer> m_pacer;
+  std::unique_ptr<CRunPacer> m_runPacer;
 };
