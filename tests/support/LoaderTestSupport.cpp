@@ -139,6 +139,6 @@ void StrandLoaderInAPacket(const QString& port) {
   QSerialPort serial(port);
   serial.setBaudRate(38400);
   ASSERT_TRUE(serial.open(QIODevice::ReadWrite));
-  serial.write("D" + QByteArray(130, '\x11'));
+  serial.write("D" + QByteArray(110, '\x11'));
   ASSERT_TRUE(serial.waitForBytesWritten(5000));
 }

@@ -23,7 +23,7 @@ QByteArray SentImage(std::uint32_t end);
 // The sum of the big-endian 16-bit words of bytes.
 std::uint16_t WordSum(const QByteArray& bytes);
 // Leaves the loader on port as a load cut short in the middle of a packet
-// does: waiting for the rest (two bytes), deaf to the polls of a search.
+// does: waiting for the rest, deaf to the polls of a search.
 void StrandLoaderInAPacket(const QString& port);
 
 // Stands in for the main window: the search runs slowly enough for its polls
