@@ -40,12 +40,6 @@ class FirmwareDownloadTest : public ::testing::Test {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
-  bool StartServer(CFtpTestServer& server) {
-    if (server.Start()) return true;
-    ADD_FAILURE() << "the test FTP server did not start: " << server.Problem().toStdString();
-    return false;
-  }
-
   // Scans the folder (unless scanned already) and downloads from server with
   // Trace on; during runs while the download is busy, until it returns true.
   DownloadRun Download(const QString& server, const std::function<bool(CFirmwareDownload&)>& during = {},
@@ -88,7 +82,7 @@ TEST_F(FirmwareDownloadTest, NewerImagesAndTheNotesAreCopiedVerifiedAndCountedAn
   QStringList options = {"--first", "zu6400fw0103.hex", "--first", "zu6400fw0106.hex", "--first", "zu6400fw0104.hex"};
   for (const QString& name : leaving) options << "--extra" << line.arg(name);
   CFtpTestServer server(options);
-  ASSERT_TRUE(StartServer(server));
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   server.AddFile("zu6400fw0103.hex", GoodHex());
   server.AddFile("zu6400fw0104.hex", GoodHex());
   server.AddFile("zu6400fw0106.hex", GoodHex(3));
@@ -128,7 +122,7 @@ TEST_F(FirmwareDownloadTest, NewerImagesAndTheNotesAreCopiedVerifiedAndCountedAn
 
 TEST_F(FirmwareDownloadTest, ACorruptImageNeverReplacesAGoodFile) {
   CFtpTestServer server;
-  ASSERT_TRUE(StartServer(server));
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   server.AddFile("zu6400fw0106.hex", CorruptHex());
   server.AddFile("zu6400fw0107.hex", ":0408000001020304EA\r\n");  // no end record
   m_scan.Scan(Folder());
@@ -155,7 +149,7 @@ TEST_F(FirmwareDownloadTest, AnUnreachableServerAndAMissingFolderNameTheirStep) 
             "InternetConnect completed with error 0x00002EFD: A connection with the server could not be established.");
 
   CFtpTestServer server;
-  ASSERT_TRUE(StartServer(server));
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   QDir(server.Root()).removeRecursively();
   QDir().mkpath(server.Root() + "/ZU6400");
   const DownloadRun missing = Download(server.Url());
@@ -171,7 +165,7 @@ TEST_F(FirmwareDownloadTest, AnUnreachableServerAndAMissingFolderNameTheirStep) 
 // time-out without progress ends it on its own; neither leaves a file behind.
 TEST_F(FirmwareDownloadTest, AStalledTransferEndsAtOnceOnCancelOrWithATimeOut) {
   CFtpTestServer server({"--stall", "zu6400fw0106.hex"});
-  ASSERT_TRUE(StartServer(server));
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   server.AddFile("zu6400fw0106.hex", GoodHex(5000));
   const DownloadRun cancelled = Download(server.Url(), [&server](CFirmwareDownload& download) {
     if (!server.Stalled()) return false;
