@@ -16,7 +16,6 @@ constexpr qsizetype kBlockSize = 128;
 char ImageByte(std::uint32_t address) {
   return static_cast<char>(address < kImageStart + 2 ? 0 : (address * 7 + 3) & 0xFF);
 }
-}  // namespace
 
 QByteArray FirmwareHex(std::uint32_t end) {
   QByteArray hex;
@@ -32,6 +31,7 @@ QByteArray FirmwareHex(std::uint32_t end) {
   }
   return hex + kEndRecord;
 }
+}  // namespace
 
 QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end) {
   const QString path = folder + u'/' + name;

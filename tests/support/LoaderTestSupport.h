@@ -11,10 +11,9 @@
 #include "tests/support/TestSupport.h"
 #include "machines/firmware/McuLoaderStateMachine.h"
 
-// An image whose data run from 0x800 up to end (a pattern with no run of
-// fill bytes), its reconciliation word left zero for the loader to compute.
-QByteArray FirmwareHex(std::uint32_t end);
-// Writes it to folder/name; the file's path.
+// Writes folder/name, an image whose data run from 0x800 up to end (a pattern
+// with no run of fill bytes), its reconciliation word left zero for the loader
+// to compute; the file's path.
 QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end);
 // The bytes the loader sends for such a file: its image from 0x800 with the
 // reconciliation word that makes the 16-bit words of the whole flash (0xFF
