@@ -64,17 +64,17 @@ class CRunPacer : public QObject {
   QString m_last;  // the same line again is that line on its way to another window
 };
 
-// Waits that nothing answers pass in a hundredth (a fill poll in 1 ms); a
-// packet's acknowledgement still has 100 ms.
+// Waits that nothing answers pass in a hundredth (a fill poll in 1 ms).
 constexpr unsigned kIdleTime = 100;
-constexpr unsigned kPacketTime = 20;
 
-// A load's pace after the given rules: searches and replies as CLoadPacer
-// paces them, packets at kPacketTime, the restart fast; with Trace on, also
-// the pauses after "lpf;" and after switching on.
+// A load's pace after the given rules: searches and replies (packets too) as
+// CLoadPacer paces them, the restart fast; with Trace on, also the pause after
+// switching on, and the one after "lpf;" at kFastTime (the simulator must
+// take the command before the "D" that follows).
 std::vector<PaceRule> LoadPace(std::vector<PaceRule> first = {});
 // The fill polls of a state (ResyncInitial, LoadRecover): those the loader
-// leaves unanswered fast, the one it answers at real time. Needs Trace on.
+// leaves unanswered fast, the last few and the one it answers at real time.
+// Needs Trace on.
 std::vector<PaceRule> FillPolls(const QString& state, unsigned unanswered);
 
 class LoaderFixture : public ModelFixture {
