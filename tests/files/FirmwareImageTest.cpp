@@ -67,6 +67,8 @@ TEST_F(FirmwareImageTest, MalformedRecordsFailWithCodeAndLine) {
       {"address record without data", good + Record(4, 0, "") + kEnd, Result::HexRecordLength, 2},
       {"short linear address record", Record(4, 0, "\x01") + kEnd, Result::HexRecordLength, 1},
       {"record cut by the end of the file", good + ":10080000AABB", Result::HexRecordLength, 2},
+      {"file far too large, refused unread", good + kEnd + QByteArray(IntelHexReader::kMaxFileSize, '\n'),
+       Result::FileTooLarge, 0},
   };
   for (const auto& c : cases) {
     EXPECT_FALSE(Load(c.content)) << c.what;
@@ -110,14 +112,6 @@ TEST_F(FirmwareImageTest, VerifyFileReadsToTheEndRecordWithoutAnImage) {
   EXPECT_TRUE(reader.EndOfFile());
   EXPECT_FALSE(reader.VerifyFile(m_dir.filePath(QStringLiteral("missing.hex"))));
   EXPECT_EQ(GetLastError(), Result::FileNotFound);
-}
-
-TEST_F(FirmwareImageTest, FilesFarTooLargeAreRefusedUnread) {
-  QByteArray content = DataRecord(0x800, "\x01") + kEnd;
-  content += QByteArray(IntelHexReader::kMaxFileSize, '\n');
-  EXPECT_FALSE(Load(content));
-  EXPECT_EQ(GetLastError(), Result::FileTooLarge);
-  EXPECT_EQ(m_image.LineCount(), 0u);
 }
 
 TEST_F(FirmwareImageTest, ReconciliationWordIsCheckedOrComputed) {

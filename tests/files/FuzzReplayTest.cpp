@@ -22,8 +22,10 @@ void Replay(const char* folder, void (*entry)(const std::uint8_t*, std::size_t))
   }
 }
 
-TEST(FuzzReplayTest, ConfigCorpus) { Replay("config", FuzzConfigFile); }
-TEST(FuzzReplayTest, HexCorpus) { Replay("hex", FuzzHexFile); }
-TEST(FuzzReplayTest, ListingCorpus) { Replay("listing", FuzzFtpListing); }
+TEST(FuzzReplayTest, SeedCorpora) {
+  Replay("config", FuzzConfigFile);
+  Replay("hex", FuzzHexFile);
+  Replay("listing", FuzzFtpListing);
+}
 
 }  // namespace

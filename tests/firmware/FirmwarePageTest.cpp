@@ -26,6 +26,14 @@
 
 namespace {
 
+// Without Trace, the pause after switching the tuner on is told by the
+// connection before it, the load's nth: it passes fast, the contact after it
+// does not.
+std::vector<PaceRule> SwitchOnAfterConnection(unsigned nth, std::vector<PaceRule> first = {}) {
+  first.insert(first.begin(), {{"Connected to", kAnsweredTime, nth + 1}, {"Connected to", kIdleTime, nth}});
+  return LoadPace(first);
+}
+
 class FirmwarePageTest : public ::testing::Test {
  protected:
   FirmwarePageTest() { f.prompts.yes = true; }
@@ -58,30 +66,22 @@ class FirmwarePageTest : public ::testing::Test {
   UiFixture f;
 };
 
-TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImage) {
-  Touch("zu6400fw0104.hex");
-  Touch("zu6400fw0105.HEX");
+TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageThatCheckVersionNowFinds) {
+  Touch("zu6400fwnotes.rtf");
+  Touch("zu6400fwX.hex");
   OpenPage(Firmware("01.97"));
-  EXPECT_EQ(Text("availableLabel"), "01.05");
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(Text("installedLabel"), "01.97");
-  EXPECT_TRUE(Send().isEnabled());
+  EXPECT_EQ(Text("availableLabel"), "Missing");
+  EXPECT_FALSE(Send().isEnabled());
   // The log begins with the program's version and the system it runs on.
   EXPECT_TRUE(Log().contains("ZU6400 Utility Version ")) << Log().toStdString();
   EXPECT_TRUE(Log().contains("OS " + QSysInfo::prettyProductName())) << Log().toStdString();
-}
-
-TEST_F(FirmwarePageTest, AFolderWithoutImagesIsMissingUntilCheckVersionNowFindsOne) {
-  Touch("zu6400fwnotes.rtf");
-  Touch("zu6400fwX.hex");
-  OpenPage();
-  ASSERT_TRUE(f.WaitRunning());
-  EXPECT_EQ(Text("availableLabel"), "Missing");
-  EXPECT_FALSE(Send().isEnabled());
-  // Check Version Now also contacts the tuner again.
-  Touch("zu6400fw0106.hex");
+  // Check Version Now reads the folder and contacts the tuner again.
+  Touch("zu6400fw0104.hex");
+  Touch("zu6400fw0105.HEX");
   Child<QPushButton>(f.Window(), "checkButton").click();
-  EXPECT_EQ(Text("availableLabel"), "01.06");
+  EXPECT_EQ(Text("availableLabel"), "01.05");
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_TRUE(Send().isEnabled());
 }
@@ -100,6 +100,7 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoaderAfterOneQuest
   });
   ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
   ASSERT_TRUE(Send().isEnabled());
+  const CRunPacer pace(SwitchOnAfterConnection(2));
   Send().click();
   ASSERT_EQ(f.prompts.questions.size(), 1);
   EXPECT_TRUE(f.prompts.questions[0].startsWith("&Send Firmware to ZU6400: Send firmware " +
@@ -126,7 +127,11 @@ TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheImageOnceTheSearchGi
   ASSERT_TRUE(WaitFor([&] { return Send().isEnabled(); }, 15000));
   EXPECT_TRUE(PortStatus().contains("\nNo answer yet. ")) << PortStatus().toStdString();
   EXPECT_EQ(Send().toolTip(), "Nothing answers: the load will look for a bootstrap loader left waiting by a load cut short");
-  CTimeScale::SetFactor(kSearchTime);  // the load's searches must be answered
+  // The load's first search (four speeds) goes unanswered; the polls that
+  // find the loader and the search after the restart must be answered.
+  const CRunPacer pace(SwitchOnAfterConnection(1, {{"Attempting to contact", kSearchTime, 5},
+                                                   {"Attempting to contact", kIdleTime},
+                                                   {"Nothing answered", kSearchTime}}));
   Send().click();
   ASSERT_EQ(f.prompts.questions.size(), 1);
   EXPECT_TRUE(f.prompts.questions[0].contains(
@@ -143,7 +148,7 @@ TEST_F(FirmwarePageTest, ALoadThatFindsNoLoaderEitherAdvisesAPowerCycleAndMayBeS
   WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
   ASSERT_TRUE(f.StartSimulator());
   f.Sim().SetSilent(true);
-  CTimeScaleScope faster(kFastTime);  // nothing has to answer
+  CTimeScaleScope faster(kIdleTime);  // nothing has to answer
   OpenPageOn(f.SimPort());
   ASSERT_TRUE(WaitFor([&] { return Send().isEnabled(); }, 15000));
   // A failed load's dialog stays until it is closed.

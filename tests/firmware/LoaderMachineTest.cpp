@@ -21,11 +21,12 @@ QByteArray Packet(const QByteArray& image, std::uint32_t address) {
   return packet + static_cast<char>(-sum);
 }
 
-// The packets of a whole load in order, with extra sends and polls before
-// the given blocks.
-QByteArray Packets(const QByteArray& image, const std::map<std::uint32_t, QByteArray>& before = {}) {
+// The packets of a whole load of kDataEnd in order, with extra sends and
+// polls before the given blocks.
+QByteArray Packets(const std::map<std::uint32_t, QByteArray>& before = {}) {
+  const QByteArray image = SentImage(kDataEnd);
   QByteArray all;
-  for (const std::uint32_t address : LoaderFixture::PacketOrder(0x800 + static_cast<std::uint32_t>(image.size()))) {
+  for (const std::uint32_t address : LoaderFixture::PacketOrder(kSendEnd)) {
     const auto it = before.find(address);
     if (it != before.end()) all += it->second;
     all += Packet(image, address);
@@ -33,73 +34,32 @@ QByteArray Packets(const QByteArray& image, const std::map<std::uint32_t, QByteA
   return all;
 }
 
-SimOptions LoaderOptions(const std::function<void(SimLoaderOptions&)>& change) {
-  SimOptions options;
-  change(options.loader);
-  return options;
-}
-
-// Stands in for the loader's status window, whose trace of each send comes
-// before the send's timer starts. The fill polls up to a count the loader
-// leaves unanswered, and the pause for the tuner's restart, run a hundred
-// times faster; later polls run at real time, so that the loader's "N" comes
-// in time however busy the machine.
-class CFillPacer : public QObject {
- public:
-  CFillPacer(CMcuLoaderStateMachine& machine, unsigned unansweredPolls)
-      : m_machine(machine), m_unanswered(unansweredPolls) {}
-
- protected:
-  void customEvent(QEvent* event) override {
-    if (event->type() != CModelEvent::EventType()) return;
-    const auto* e = static_cast<CModelEvent*>(event);
-    if (e->Message != Msg::StateText) return;
-    const unsigned fill = m_machine.FillBytes();
-    unsigned factor = 0;
-    if (fill > 0 && e->Text.endsWith(QStringLiteral(" send ;")))
-      factor = fill <= m_unanswered ? kUnansweredTime : 1;
-    else if (e->Text.startsWith(QStringLiteral("Waiting")))
-      factor = kUnansweredTime;
-    if (factor != 0 && m_saved == 0) m_saved = CTimeScale::Factor();
-    if (factor == 0 && m_saved != 0) std::swap(factor, m_saved);
-    if (factor != 0) CTimeScale::SetFactor(factor);
-  }
-
- private:
-  static constexpr unsigned kUnansweredTime = 100;
-  CMcuLoaderStateMachine& m_machine;
-  unsigned m_unanswered;
-  unsigned m_saved = 0;  // the factor before the fast stretch
-};
-
-// Of the 132 polls that fill an empty buffer, the last twelve run at real time:
-// the simulator has time to read those that went before.
-constexpr unsigned kFastFillPolls = 120;
-
-// A contacted loader fixture whose fill polls are paced.
+// A contacted loader whose loads go at the given pace.
 class PacedLoader : public LoaderFixture {
  public:
-  explicit PacedLoader(SimOptions options = {}, unsigned unansweredPolls = 0)
-      : LoaderFixture(std::move(options)), m_pacer(machine, unansweredPolls) {
-    Model().Trace.Set(1);
-    statusWindow = &m_pacer;
+  explicit PacedLoader(const std::function<void(SimLoaderOptions&)>& change = {},
+                       std::vector<PaceRule> first = {})
+      : LoaderFixture(Options(change)) {
+    Pace(LoadPace(std::move(first)));
   }
+  // Loads an image of data up to end.
+  ResultCode LoadUpTo(std::uint32_t end = kDataEnd) { return Load(WriteImage(end)); }
 
  private:
-  CFillPacer m_pacer;
+  static SimOptions Options(const std::function<void(SimLoaderOptions&)>& change) {
+    SimOptions options;
+    options.loader.flashVersion = QStringLiteral("01.06");
+    if (change) change(options.loader);
+    return options;
+  }
 };
 
-SimOptions Rejecting(std::uint32_t address, unsigned count) {
-  return LoaderOptions([=](SimLoaderOptions& o) {
-    o.rejectAddress = address;
-    o.rejectCount = count;
-  });
-}
+QByteArray Repeated(std::uint32_t address, int times) { return Packet(SentImage(kDataEnd), address).repeated(times); }
 
 }  // namespace
 
 TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
-  PacedLoader f(LoaderOptions([](SimLoaderOptions& o) { o.flashVersion = QStringLiteral("01.06"); }));
+  PacedLoader f;
   const QString path = f.WriteImage(kDataEnd);
   ASSERT_EQ(f.Load(path), 0u);
 
@@ -110,7 +70,7 @@ TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
   EXPECT_NE(image.left(2), QByteArray(2, '\0'));  // the reconciliation word was computed
   EXPECT_EQ(loader.Flash(0x800, 0x400), image);
   EXPECT_EQ(WordSum(loader.Flash(0x800, 0x1FD80 - 0x800)), 0);  // the whole flash, unsent blocks erased
-  EXPECT_EQ(loader.Taken(), Packets(image));
+  EXPECT_EQ(loader.Taken(), Packets());
   EXPECT_EQ(loader.Restarts(), 1u);
 
   const QByteArray received = f.Sim().Received();
@@ -127,67 +87,72 @@ TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
   EXPECT_EQ(f.Recorder().CountLinesContaining("Firmware version verify failed. Reload MCU firmware."), 1);
 }
 
-TEST(LoaderMachine, RejectionsResendAndTheFifthResynchronisesFirst) {
-  {
-    PacedLoader f(Rejecting(0x900, 4));
-    const QString path = f.WriteImage(kDataEnd);
-    ASSERT_EQ(f.Load(path), 0u);
-    const QByteArray image = SentImage(kDataEnd);
-    EXPECT_EQ(f.Sim().Loader().Taken(), Packets(image, {{0x900, Packet(image, 0x900).repeated(4)}}));
-    EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 4 succeeded at address x0900"), 1);
-    EXPECT_EQ(f.machine.TotalRetries(), 4u);
-    EXPECT_EQ(f.machine.HighestRetries(), 4u);
-  }
-  {
-    // After the fifth "N" the buffer is empty: 132 polls fill it before the resend.
-    PacedLoader f(Rejecting(0x900, 5), kFastFillPolls);
-    const QString path = f.WriteImage(kDataEnd);
-    ASSERT_EQ(f.Load(path), 0u);
-    const QByteArray image = SentImage(kDataEnd);
-    EXPECT_EQ(f.Sim().Loader().Taken(),
-              Packets(image, {{0x900, Packet(image, 0x900).repeated(5) + QByteArray(132, ';')}}));
-    EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 5 successful at address x0900, 132 fill bytes"), 1);
-    EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), image);
-  }
+// Four rejections of one block are sent again at once; lost bytes of another
+// leave the loader silent until five fill polls complete its buffer.
+TEST(LoaderMachine, RejectedBlocksAreResentAndLostBytesRecoveredByFillPolls) {
+  PacedLoader f(
+      [](SimLoaderOptions& o) {
+        o.rejectAddress = 0x900;
+        o.rejectCount = 4;
+        o.dropAddress = 0x980;
+        o.dropBytes = 5;
+      },
+      FillPolls("ResyncInitial", 4));
+  ASSERT_EQ(f.LoadUpTo(), 0u);
+  EXPECT_EQ(f.Sim().Loader().Taken(), Packets({{0x900, Repeated(0x900, 4)}, {0x980, Repeated(0x980, 1) + ";;;;;"}}));
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 4 succeeded at address x0900"), 1);
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 1 successful at address x0980, 5 fill bytes"), 1);
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kDataEnd));
+  EXPECT_EQ(f.machine.TotalRetries(), 5u);
+  EXPECT_EQ(f.machine.HighestRetries(), 4u);
 }
 
-TEST(LoaderMachine, LostBytesAreRecoveredByFillPolls) {
-  PacedLoader f(LoaderOptions([](SimLoaderOptions& o) {
-                    o.dropAddress = 0x980;
-                    o.dropBytes = 5;
-                  }));
-  const QString path = f.WriteImage(kDataEnd);
-  ASSERT_EQ(f.Load(path), 0u);
-  const QByteArray image = SentImage(kDataEnd);
-  // The time-out, five polls that complete the short buffer (answered "N"), the resend.
-  EXPECT_EQ(f.Sim().Loader().Taken(), Packets(image, {{0x980, Packet(image, 0x980) + ";;;;;"}}));
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 1 successful at address x0980, 5 fill bytes"), 1);
-  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), image);
+TEST(LoaderMachine, TheFifthRejectionResynchronisesBeforeTheResend) {
+  // After the fifth "N" the buffer is empty: 132 polls fill it.
+  PacedLoader f(
+      [](SimLoaderOptions& o) {
+        o.rejectAddress = 0x900;
+        o.rejectCount = 5;
+      },
+      FillPolls("ResyncInitial", 131));
+  ASSERT_EQ(f.LoadUpTo(), 0u);
+  EXPECT_EQ(f.Sim().Loader().Taken(), Packets({{0x900, Repeated(0x900, 5) + QByteArray(132, ';')}}));
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 5 successful at address x0900, 132 fill bytes"), 1);
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kDataEnd));
 }
 
 TEST(LoaderMachine, FailuresNameTheBlockAndTheTunerLeftInItsLoader) {
-  {
-    PacedLoader f(Rejecting(0x900, 8), kFastFillPolls);
-    const QString path = f.WriteImage(kDataEnd);
-    EXPECT_EQ(f.Load(path), Result::RetryLimitExhausted);
-    EXPECT_EQ(f.Sim().Loader().Taken().count(Packet(SentImage(kDataEnd), 0x900)), 8);
-    EXPECT_EQ(f.Recorder().CountLinesContaining("Send MCU firmware failed at load address x0900"), 1);
+  const struct {
+    const char* what;
+    std::function<void(SimLoaderOptions&)> change;
+    std::vector<PaceRule> pace;
+    unsigned retryLimit;
+    ResultCode result;
+    const char* address;
+  } cases[] = {
+      {"eight rejections",
+       [](SimLoaderOptions& o) {
+         o.rejectAddress = 0x900;
+         o.rejectCount = 8;
+       },
+       FillPolls("ResyncInitial", 131), 10, Result::RetryLimitExhausted, "x0900"},
+      {"no answer to the final packet", [](SimLoaderOptions& o) { o.silentFinal = true; },
+       {{"LoadFirmwareLast Send", kIdleTime}}, 0, Result::NoResponseFirmwarePacket, "x0800"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PacedLoader f(c.change, c.pace);
+    f.Model().FirmwareLoadRetryLimit.Set(c.retryLimit);
+    EXPECT_EQ(f.LoadUpTo(), c.result);
+    EXPECT_EQ(f.Recorder().CountLinesContaining(QStringLiteral("Send MCU firmware failed at load address ") + c.address), 1);
     EXPECT_EQ(f.Recorder().CountLinesContaining("left in its bootstrap loader"), 1);
-    EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
-    EXPECT_EQ(f.machine.TotalRetries(), 8u);
-  }
-  {
-    PacedLoader f(LoaderOptions([](SimLoaderOptions& o) { o.silentFinal = true; }));
-    f.Model().FirmwareLoadRetryLimit.Set(0);
-    EXPECT_EQ(f.Load(f.WriteImage(kDataEnd)), Result::NoResponseFirmwarePacket);
-    EXPECT_EQ(f.Recorder().CountLinesContaining("Send MCU firmware failed at load address x0800"), 1);
     EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
   }
 }
 
 TEST(LoaderMachine, NoEchoOfTheDownloadStart) {
-  PacedLoader f(LoaderOptions([](SimLoaderOptions& o) { o.noEcho = true; }));
-  EXPECT_EQ(f.Load(f.WriteImage(kDataEnd)), Result::LoaderNoD);
+  PacedLoader f([](SimLoaderOptions& o) { o.noEcho = true; }, {{"send D", kIdleTime}});
+  EXPECT_EQ(f.LoadUpTo(), Result::LoaderNoD);
   EXPECT_EQ(f.Recorder().CountLinesContaining(
                 "ZU6400 Bootstrap Loader did not echo \"D\"\r\nRemove power and retry firmware load"),
             1);
@@ -196,40 +161,33 @@ TEST(LoaderMachine, NoEchoOfTheDownloadStart) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
 }
 
-TEST(LoaderMachine, ImageEndingInTheFirstBlockSendsOnlyTheFinalPacket) {
-  PacedLoader f;
-  const QString path = f.WriteImage(0x87F);
-  ASSERT_EQ(f.Load(path), 0u);
-  const QByteArray image = SentImage(0x87F);
-  ASSERT_EQ(image.size(), 128);
-  EXPECT_EQ(f.Sim().Loader().Written(), QList<std::uint32_t>{0x800});
-  EXPECT_EQ(f.Sim().Loader().Taken(), Packet(image, 0x800));
-}
-
-TEST(LoaderMachine, BadImageOrOtherDeviceSendsNothingToTheLoader) {
+// Nothing reaches the loader for an image whose name carries no version
+// (it could never be checked after the load) or for another device; an image
+// that ends in the first block is that block's final packet alone.
+TEST(LoaderMachine, BadImageOrOtherDeviceSendsNothingAndTheFirstBlockAloneOnlyTheFinalPacket) {
   PacedLoader f;
   f.Sim().ClearReceived();
-  // A good image whose name carries no version could never be checked after the load.
   EXPECT_EQ(f.Load(f.WriteImage(kDataEnd, QStringLiteral("newfirmware.hex"))), Result::InvalidName);
   EXPECT_EQ(f.Recorder().CountLinesContaining("firmware images are named like zu6400fw0105.hex"), 1);
   EXPECT_TRUE(f.Sim().Received().isEmpty());
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);  // the tuner was not touched
 
+  ASSERT_EQ(f.LoadUpTo(0x87F), 0u);
+  const QByteArray image = SentImage(0x87F);
+  ASSERT_EQ(image.size(), 128);
+  EXPECT_EQ(f.Sim().Loader().Written(), QList<std::uint32_t>{0x800});
+  EXPECT_EQ(f.Sim().Loader().Taken(), Packet(image, 0x800));
+
+  f.Sim().ClearReceived();
   f.Sim().SetIdentity(QStringLiteral("ZP5100"));
-  EXPECT_EQ(f.Load(f.WriteImage(kDataEnd)), Result::UnexpectedDevice);
+  EXPECT_EQ(f.LoadUpTo(), Result::UnexpectedDevice);
   EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
-  EXPECT_TRUE(f.Sim().Loader().Taken().isEmpty());
+  EXPECT_EQ(f.Sim().Loader().Taken(), Packet(image, 0x800));
 }
 
 TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
-  // The second run's search finds a loader that takes its five polls at
-  // 38400 bit/s as bytes of a packet: 127 fill polls complete it.
-  PacedLoader f(LoaderOptions([](SimLoaderOptions& o) {
-                  o.keepPartial = true;
-                  o.flashVersion = QStringLiteral("01.06");
-                }),
-                kFastFillPolls);
-  const QString path = f.WriteImage(0x2000);
+  PacedLoader f([](SimLoaderOptions& o) { o.keepPartial = true; });
+  const QString path = f.WriteImage(kDataEnd);
   // The third packet is built, then the user cancels: it is never sent.
   bool refused = false;
   f.machine.SetProgressBar([&](int position, int) {
@@ -243,11 +201,18 @@ TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
   EXPECT_EQ(f.Recorder().CountLinesContaining("The ZU6400 is left in its bootstrap loader"), 1);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 
-  // The second run finds the loader and sends no command to enter it.
+  // The second run sends no command to enter the loader. Its search goes
+  // unanswered (the loader takes the five polls at 38400 bit/s as bytes of a
+  // packet); 127 fill polls complete that packet, and the search after the
+  // restart is answered. A simulator that reads late may take a poll of the
+  // search at another speed: more fill polls go at real time.
   f.machine.SetProgressBar({});
   f.Sim().ClearReceived();
+  std::vector<PaceRule> pace = FillPolls("LoadRecover", 118);
+  pace.insert(pace.end(), {{"FindSpeed send", kSearchTime, 21}, {"FindSpeed send", kIdleTime}});
+  f.Pace(LoadPace(pace));
   ASSERT_EQ(f.Load(path), 0u);
   EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
-  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x1800), SentImage(0x2000));
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kDataEnd));
   EXPECT_EQ(f.Model().McuVersion.Get(), 106);
 }

@@ -11,12 +11,12 @@ namespace {
 constexpr std::uint32_t kImageStart = 0x800;
 constexpr std::uint32_t kFlashEnd = 0x1FD80;  // unwritten flash reads as 0xFF
 constexpr qsizetype kBlockSize = 128;
+constexpr unsigned kCatchUpPolls = 8;  // unanswered fill polls at real time
 
 // The image's byte at an address: the reconciliation word first, left zero.
 char ImageByte(std::uint32_t address) {
   return static_cast<char>(address < kImageStart + 2 ? 0 : (address * 7 + 3) & 0xFF);
 }
-}  // namespace
 
 QByteArray FirmwareHex(std::uint32_t end) {
   QByteArray hex;
@@ -32,6 +32,7 @@ QByteArray FirmwareHex(std::uint32_t end) {
   }
   return hex + kEndRecord;
 }
+}  // namespace
 
 QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end) {
   const QString path = folder + u'/' + name;
@@ -73,6 +74,41 @@ void CLoadPacer::customEvent(QEvent* event) {
   QCoreApplication::sendEvent(&m_forwardTo, event);
 }
 
+CRunPacer::CRunPacer(std::vector<PaceRule> rules) : m_rules(std::move(rules)), m_seen(m_rules.size()) {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CRunPacer::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != CModelEvent::EventType()) return false;
+  const auto* e = static_cast<CModelEvent*>(event);
+  if ((e->Message != Msg::LogText && e->Message != Msg::StateText) || e->Text == m_last) return false;
+  m_last = e->Text;
+  for (std::size_t i = 0; i < m_rules.size(); ++i) {
+    if (!e->Text.contains(m_rules[i].text) || ++m_seen[i] < m_rules[i].from) continue;
+    CTimeScale::SetFactor(m_rules[i].factor);
+    break;
+  }
+  return false;
+}
+
+std::vector<PaceRule> LoadPace(std::vector<PaceRule> first) {
+  const PaceRule load[] = {{"Waiting", kIdleTime},
+                           {"send lpf;", kFastTime},
+                           {"PowerOn send", kIdleTime},
+                           {"Attempting to contact", kSearchTime},
+                           {"Connected to", kAnsweredTime},
+                           {"send D", kAnsweredTime}};
+  first.insert(first.end(), std::begin(load), std::end(load));
+  return first;
+}
+
+std::vector<PaceRule> FillPolls(const QString& state, unsigned unanswered) {
+  // The last few at real time too: a simulator that fell behind the fast
+  // ones catches up before its answer must come.
+  const QString send = state + QStringLiteral(" send ;");
+  return {{send, 1, unanswered > kCatchUpPolls ? unanswered - kCatchUpPolls : 1}, {send, kIdleTime}};
+}
+
 LoaderFixture::LoaderFixture(SimOptions options, unsigned fast) : ModelFixture(std::move(options)) {
   if (!ContactAndWait()) ADD_FAILURE() << "no contact";
   m_pacer = std::make_unique<CLoadPacer>(Recorder(), fast);
@@ -82,6 +118,15 @@ LoaderFixture::LoaderFixture(SimOptions options, unsigned fast) : ModelFixture(s
 LoaderFixture::~LoaderFixture() {
   Model().SetNotifyWindow(&Recorder());
   if (Model().ActiveMachine == &machine) Model().ActiveMachine = nullptr;
+}
+
+void LoaderFixture::Pace(std::vector<PaceRule> rules) {
+  Model().SetNotifyWindow(&Recorder());
+  m_pacer.reset();
+  m_runPacer.reset();  // before the next: its end sets the factor back
+  m_runPacer = std::make_unique<CRunPacer>(std::move(rules));
+  statusWindow = m_runPacer.get();
+  Model().Trace.Set(1);
 }
 
 ResultCode LoaderFixture::Load(const QString& path, int timeoutMs) {

@@ -6,14 +6,14 @@
 #include <QByteArray>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <vector>
 
 #include "tests/support/TestSupport.h"
 #include "machines/firmware/McuLoaderStateMachine.h"
 
-// An image whose data run from 0x800 up to end (a pattern with no run of
-// fill bytes), its reconciliation word left zero for the loader to compute.
-QByteArray FirmwareHex(std::uint32_t end);
-// Writes it to folder/name; the file's path.
+// Writes folder/name, an image whose data run from 0x800 up to end (a pattern
+// with no run of fill bytes), its reconciliation word left zero for the loader
+// to compute; the file's path.
 QString WriteFirmwareFile(const QString& folder, const QString& name, std::uint32_t end);
 // The bytes the loader sends for such a file: its image from 0x800 with the
 // reconciliation word that makes the 16-bit words of the whole flash (0xFF
@@ -40,6 +40,43 @@ class CLoadPacer : public QObject {
   unsigned m_fast;
 };
 
+// The factor from the from-th line (since the pace was set) that contains text.
+struct PaceRule {
+  QString text;
+  unsigned factor;
+  unsigned from = 1;
+};
+
+// Sets the pace of the program's waits by the first rule that a line of a
+// machine matches: its log lines and, with Trace on, each send, which comes
+// before the send's timer starts. It sees them on their way to any window.
+class CRunPacer : public QObject {
+ public:
+  explicit CRunPacer(std::vector<PaceRule> rules);
+  ~CRunPacer() override { CTimeScale::SetFactor(1); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::vector<PaceRule> m_rules;
+  std::vector<unsigned> m_seen;  // per rule
+  QString m_last;  // the same line again is that line on its way to another window
+};
+
+// Waits that nothing answers pass in a hundredth (a fill poll in 1 ms).
+constexpr unsigned kIdleTime = 100;
+
+// A load's pace after the given rules: searches and replies (packets too) as
+// CLoadPacer paces them, the restart fast; with Trace on, also the pause after
+// switching on, and the one after "lpf;" at kFastTime (the simulator must
+// take the command before the "D" that follows).
+std::vector<PaceRule> LoadPace(std::vector<PaceRule> first = {});
+// The fill polls of a state (ResyncInitial, LoadRecover): those the loader
+// leaves unanswered fast, the last few and the one it answers at real time.
+// Needs Trace on.
+std::vector<PaceRule> FillPolls(const QString& state, unsigned unanswered);
+
 class LoaderFixture : public ModelFixture {
  public:
   explicit LoaderFixture(SimOptions options = {}, unsigned fast = kAnsweredTime);
@@ -47,6 +84,8 @@ class LoaderFixture : public ModelFixture {
   QString WriteImage(std::uint32_t end, const QString& name = QStringLiteral("zu6400fw0106.hex")) {
     return WriteFirmwareFile(m_dir.path(), name, end);
   }
+  // From now on the rules pace the loads, with Trace on.
+  void Pace(std::vector<PaceRule> rules);
   // Runs a load to its end (after a good load, the contact machine's end).
   ResultCode Load(const QString& path, int timeoutMs = 60000);
   // The packets' blocks from 0x880 up to end, then 0x800.
@@ -58,4 +97,5 @@ class LoaderFixture : public ModelFixture {
  private:
   QTemporaryDir m_dir;
   std::unique_ptr<CLoadPacer> m_pacer;
+  std::unique_ptr<CRunPacer> m_runPacer;
 };
