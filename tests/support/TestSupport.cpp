@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QRegularExpression>
-#include <QThread>
+#include <QTimer>
 
 QStringList CRecorder::Lines(unsigned message) const {
   QStringList lines;
@@ -53,11 +54,16 @@ SimOptions Firmware(const char* version) {
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  // Waits in an event loop, not asleep: a reply is read the moment it comes,
+  // and a job of a thousand exchanges takes no thousand sleeps.
   QDeadlineTimer deadline(timeoutMs);
+  QEventLoop loop;
+  QTimer look;
+  look.callOnTimeout(&loop, &QEventLoop::quit);
+  look.start(1);
   while (!condition()) {
     if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
+    loop.exec();
   }
   return true;
 }
