@@ -237,7 +237,7 @@ TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
   ModelFixture f;
   ASSERT_TRUE(f.ContactAndWait());
   dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pacer);
-  f.Sim().SetRestartTime(200);
+  f.Sim().SetRestartTime(20);
   Remember(f.Sim(), 14200, 1);
   f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
   f.Sim().ClearReceived();
