@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -54,16 +53,15 @@ SimOptions Firmware(const char* version) {
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-  // Waits in an event loop, not asleep: a reply is read the moment it comes,
-  // and a job of a thousand exchanges takes no thousand sleeps.
+  // Waits for events, not asleep: a reply is read the moment it comes, and a
+  // job of a thousand exchanges takes no thousand sleeps. The timer wakes the
+  // wait to look again.
   QDeadlineTimer deadline(timeoutMs);
-  QEventLoop loop;
   QTimer look;
-  look.callOnTimeout(&loop, &QEventLoop::quit);
   look.start(1);
   while (!condition()) {
     if (deadline.hasExpired()) return false;
-    loop.exec();
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
   return true;
 }
