@@ -28,26 +28,29 @@ QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const c
 // searches at a pace whose polls are still answered, the jobs' replies within
 // time-outs shortened only as far as they come in time through the station,
 // and the waits nothing answers (the loader's start, the reset, the power-on)
-// at once.
+// at once; rules given first come before these.
 class CNetworkPacer : public CPacer {
  public:
   static constexpr unsigned kUnansweredTime = 100;
-  explicit CNetworkPacer(ModelFixture& f)
-      : CPacer({{"Waiting", kUnansweredTime},
-                {"LoadEnterBootLoader send", kUnansweredTime},
-                {"PowerOn send", kUnansweredTime},
-                {"Resync", kSearchTime},
-                {"Attempting to contact", kSearchTime},
-                {"Connected to", kAnsweredTime},
-                {"LoadBeginDownload send", kAnsweredTime},
-                {"LoadFirmware", kAnsweredTime}}),
-        m_contact(dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine)) {
+  CNetworkPacer(ModelFixture& f, std::vector<Rule> first)
+      : CPacer(With(std::move(first))), m_contact(dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine)) {
     f.Model().Trace.Set(1);
     m_contact.SetStatusWindow(this);
   }
   ~CNetworkPacer() override { m_contact.SetStatusWindow(nullptr); }
 
  private:
+  static std::vector<Rule> With(std::vector<Rule> rules) {
+    rules.insert(rules.end(), {{"Waiting", kUnansweredTime},
+                               {"LoadEnterBootLoader send", kUnansweredTime},
+                               {"PowerOn send", kUnansweredTime},
+                               {"Resync", kSearchTime},
+                               {"Attempting to contact", kSearchTime},
+                               {"Connected to", kAnsweredTime},
+                               {"LoadBeginDownload send", kAnsweredTime},
+                               {"LoadFirmware", kFastTime}});
+    return rules;
+  }
   CContactStateMachine& m_contact;
 };
 
@@ -55,7 +58,8 @@ class CNetworkPacer : public CPacer {
 // pointed at the station.
 class NetworkTuner {
  public:
-  explicit NetworkTuner(SimOptions options) : f(Quick(std::move(options))), m_ser2net(f.SimPort()) {}
+  explicit NetworkTuner(SimOptions options, std::vector<CPacer::Rule> rules = {})
+      : f(Quick(std::move(options))), pacer(f, std::move(rules)), m_ser2net(f.SimPort()) {}
   bool Start() {
     if (!m_ser2net.Start()) return false;
     f.Model().Run.port = m_ser2net.PortName();
@@ -81,7 +85,7 @@ class NetworkTuner {
   }
 
   ModelFixture f;
-  CNetworkPacer pacer{f};
+  CNetworkPacer pacer;
 
  private:
   static SimOptions Quick(SimOptions options) {
@@ -144,7 +148,8 @@ TEST(Ser2Net, SearchLiveOperationAndFlashWithLostBytesThroughTheLoadersSpeedChan
   options.live.frequency = 7100;
   options.loader.dropAddress = 0x980;
   options.loader.dropBytes = 5;
-  NetworkTuner station(options);
+  // Nothing answers at the speeds before.
+  NetworkTuner station(options, {{"at 38400 bit/s", kFastTime}, {"at 19200 bit/s", kFastTime}});
   ModelFixture& f = station.f;
   ASSERT_TRUE(station.Contact());
   EXPECT_EQ(f.Model().Channel->Speed(), 9600u);
@@ -204,7 +209,7 @@ TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
   f.Model().Run.port = station.PortName();
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);
-  const CTimeScaleScope fast(kSearchTime);  // the save's wait for its lost reply passes sooner
+  const CTimeScaleScope fast(kFastTime);  // the save's wait for its lost reply passes sooner
   CConfigSaveStateMachine save(f.Model());
   const CActiveMachineScope active(f.Model(), save);
   EXPECT_EQ(f.RunJob([&] { return save.StartSave(); }), Result::ConnectionReset);
