@@ -133,7 +133,7 @@ class ConfigJobs : public ::testing::Test {
 // save whole: each chunk has retries of its own.
 TEST_F(ConfigJobs, SaveReadsBothPromsInWholeChunksWithProgress) {
   for (unsigned i = 0; i <= CStateHostBase::kDefaultRetryLimit; ++i)
-    pace.Damage(f.Sim(), kDamages[i % 3], i == 0 ? "erp" : "ers", 0x1000 * i + 0x40);
+    pace.Damage(f.Sim(), kDamages[i % 3], "ers", 0x1000 * i + 0x400);
   auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
   int lastPosition = -1, lastMaximum = -1;
   machine->SetProgressBar([&](int position, int maximum) { lastPosition = position, lastMaximum = maximum; });
