@@ -55,13 +55,14 @@ SimOptions Firmware(const char* version) {
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   // Waits for events, not asleep: a reply is read the moment it comes, and a
   // job of a thousand exchanges takes no thousand sleeps. The timer wakes the
-  // wait to look again.
+  // wait to look again; what the events set going runs before the look.
   QDeadlineTimer deadline(timeoutMs);
   QTimer look;
   look.start(1);
   while (!condition()) {
     if (deadline.hasExpired()) return false;
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   }
   return true;
 }
