@@ -25,10 +25,10 @@ constexpr std::uint32_t kImageEnd = 0xBE8;  // seven blocks and the first
 QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const char*>(image.data()), image.size()); }
 
 // Stands in for the jobs' status windows, the contact machine's too: the
-// searches at a pace whose polls are still answered, the jobs' replies within
-// time-outs shortened only as far as they come in time through the station,
-// and the waits nothing answers (the loader's start, the reset, the power-on)
-// at once; rules given first come before these.
+// searches at real time, whose polls even a busy machine answers; the jobs'
+// replies within time-outs shortened only as far as they come in time through
+// the station; the waits nothing answers (the loader's start, the reset, the
+// power-on) at once. Rules given first come before these.
 class CNetworkPacer : public CPacer {
  public:
   static constexpr unsigned kUnansweredTime = 100;
@@ -45,7 +45,7 @@ class CNetworkPacer : public CPacer {
                                {"LoadEnterBootLoader send", kUnansweredTime},
                                {"PowerOn send", kUnansweredTime},
                                {"Resync", kSearchTime},
-                               {"Attempting to contact", kSearchTime},
+                               {"Attempting to contact", 1},
                                {"Connected to", kAnsweredTime},
                                {"LoadBeginDownload send", kAnsweredTime},
                                {"LoadFirmware", kFastTime}});
