@@ -27,8 +27,8 @@ QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const c
 // Stands in for the jobs' status windows, the contact machine's too: the
 // searches at real time, whose polls even a busy machine answers; the jobs'
 // replies within time-outs shortened only as far as they come in time through
-// the station; the waits nothing answers (the loader's start, the reset, the
-// power-on) at once. Rules given first come before these.
+// the station; the waits nothing answers (the loader's start, the reset) at
+// once. Rules given first come before these.
 class CNetworkPacer : public CPacer {
  public:
   static constexpr unsigned kUnansweredTime = 100;
@@ -43,7 +43,7 @@ class CNetworkPacer : public CPacer {
   static std::vector<Rule> With(std::vector<Rule> rules) {
     rules.insert(rules.end(), {{"Waiting", kUnansweredTime},
                                {"LoadEnterBootLoader send", kUnansweredTime},
-                               {"PowerOn send", kUnansweredTime},
+                               {"PowerOn send", kFastTime},  // its reply may come late
                                {"Resync", kSearchTime},
                                {"Attempting to contact", 1},
                                {"Connected to", kAnsweredTime},
