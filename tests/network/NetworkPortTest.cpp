@@ -46,9 +46,9 @@ class CNetworkPacer : public CPacer {
                                {"PowerOn send", kFastTime},  // its reply may come late
                                {"Resync", kSearchTime},
                                {"Attempting to contact", 1},
-                               {"Connected to", kAnsweredTime},
-                               {"LoadBeginDownload send", kAnsweredTime},
-                               {"LoadFirmware", kFastTime}});
+                               {"Connected to", kSearchTime},
+                               {"LoadBeginDownload send", kSearchTime},
+                               {"LoadFirmware", kAnsweredTime}});
     return rules;
   }
   CContactStateMachine& m_contact;
