@@ -29,11 +29,11 @@ constexpr unsigned kRestartTime = 30;
 
 // Takes the model's notifications in the recorder's place, sets the pace by
 // the lines logged and hands them on: the reset passes at once, a search runs
-// at real time, everything after a connection fast.
+// at real time, everything after a connection faster, its replies still in time.
 class CLogPacer : public CPacer {
  public:
   explicit CLogPacer(ModelFixture& f)
-      : CPacer({{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kFastTime}}),
+      : CPacer({{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kAnsweredTime}}),
         m_f(f) {
     f.Model().SetNotifyWindow(this);
   }
