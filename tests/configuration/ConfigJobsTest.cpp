@@ -42,12 +42,12 @@ constexpr unsigned kRestartDeafMs = 20;
 
 // Stands in for the jobs' status windows (the contact machine's too, which
 // finds the tuner again after a restart): the searches at real time, whose
-// polls even a busy machine answers, everything after a connection fast, the
-// reset at once.
+// polls even a busy machine answers, everything after a connection faster
+// (its replies still in time), the reset at once.
 class CJobPacer : public CPacer {
  public:
   CJobPacer()
-      : CPacer({{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kFastTime}}) {}
+      : CPacer({{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kAnsweredTime}}) {}
   // The next replies to a PROM command go wrong; the sends they answer time
   // out sooner, the one after them at the pace before.
   void Damage(CSimulatedTuner& sim, SimPromFault::Kind kind, const char* command, std::uint32_t address,
