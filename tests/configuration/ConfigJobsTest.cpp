@@ -16,6 +16,7 @@
 #include "machines/configuration/ConfigRestoreStateMachine.h"
 #include "machines/configuration/ConfigSaveStateMachine.h"
 #include "machines/configuration/FaultTableStateMachine.h"
+#include "machines/connection/ContactStateMachine.h"
 #include "model/ActiveMachineScope.h"
 #include "model/ModelReportSink.h"
 
@@ -32,25 +33,85 @@ int Count(const QByteArray& received, const char* prefix) {
   return static_cast<int>(commands.size());
 }
 
-// A restore's searches, such as the one for the restarted tuner, run at a pace
-// that is still answered; once connected, nothing has to come back in time.
-const std::vector<CPacer::Rule> kRestartPace = {{"Attempting to contact", kSearchTime}, {"Connected to", kFastTime}};
+// The pace of the waits nothing answers: the time-out after a damaged reply,
+// and a restore's reset and power-on (the restarting tuner is deaf for a fifth
+// of the shortened reset).
+constexpr unsigned kUnansweredTime = 100;
+constexpr unsigned kRestartTime = 30;
+constexpr unsigned kRestartDeafMs = 20;
 
-// A fixture with a contacted tuner that restarts quickly.
+// Stands in for the jobs' status windows (the contact machine's too, which
+// finds the tuner again after a restart): the searches at real time, whose
+// polls even a busy machine answers, everything after a connection faster
+// (its replies still in time), the reset at once.
+class CJobPacer : public CPacer {
+ public:
+  CJobPacer()
+      : CPacer({{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kAnsweredTime}}) {}
+  // The next replies to a PROM command go wrong; the sends they answer time
+  // out sooner, the one after them at the pace before.
+  void Damage(CSimulatedTuner& sim, SimPromFault::Kind kind, const char* command, std::uint32_t address,
+              unsigned times = 1) {
+    sim.Proms().AddFault({kind, command, address, times});
+    const QString hex = QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+    m_damaged.emplace_back(QString::fromLatin1(command) + hex, times);
+  }
+
+ protected:
+  void customEvent(QEvent* event) override {
+    CPacer::customEvent(event);
+    if (event->type() != CModelEvent::EventType()) return;
+    const QString& text = static_cast<CModelEvent*>(event)->Text;
+    const qsizetype send = text.indexOf(QStringLiteral(" send "));
+    if (send < 0) return;
+    if (m_saved != 0) CTimeScale::SetFactor(std::exchange(m_saved, 0));
+    for (auto& [command, left] : m_damaged) {
+      if (left == 0 || !QStringView(text).sliced(send + 6).startsWith(command)) continue;
+      --left;
+      m_saved = CTimeScale::Factor();
+      CTimeScale::SetFactor(kUnansweredTime);
+      return;
+    }
+  }
+
+ private:
+  std::vector<std::pair<QString, unsigned>> m_damaged;  // command start, sends left
+  unsigned m_saved = 0;                                 // the pace after a damaged send
+};
+
+const SimPromFault::Kind kDamages[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
+
+// A restore of PIC bytes first..last of a page, each the low byte of its address.
+std::unique_ptr<CConfigRestoreStateMachine> PicRestore(CTunerModel& model, std::uint8_t page, std::uint8_t first,
+                                                       std::uint8_t last) {
+  auto machine = std::make_unique<CConfigRestoreStateMachine>(model);
+  PicPromRun run;
+  run.page = page;
+  run.first = first;
+  run.last = last;
+  for (int i = first; i <= last; ++i) run.data[i] = static_cast<std::uint8_t>(i);
+  machine->Data().picRuns.push_back(run);
+  return machine;
+}
+
+// A fixture with a contacted tuner that restarts quickly, its jobs paced.
 class ConfigJobs : public ::testing::Test {
  protected:
   explicit ConfigJobs(SimOptions options = {}) : f(Quick(std::move(options))) {}
   void SetUp() override {
     ASSERT_TRUE(f.ContactAndWait());
+    f.Model().Trace.Set(1);
+    dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pace);
     f.Sim().ClearReceived();
   }
   static SimOptions Quick(SimOptions options) {
-    options.restartMs = 50;
+    options.restartMs = kRestartDeafMs;
     return options;
   }
   // Runs a machine that ends with MachineFinished.
   template <class M, class Start>
   ResultCode Run(M& machine, Start start) {
+    if (machine.StatusWindow() == nullptr) machine.SetStatusWindow(&pace);
     const CActiveMachineScope active(f.Model(), machine);
     return f.RunJob([&] {
       start();
@@ -61,25 +122,19 @@ class ConfigJobs : public ::testing::Test {
     return Run(machine, [&] { machine.StartSave(); });
   }
   ResultCode Restore(CConfigRestoreStateMachine& machine) {
-    if (machine.StatusWindow() == nullptr) machine.SetStatusWindow(&restartPace);
     return Run(machine, [&] { machine.StartRestore(); });
   }
-  // A file saved from the simulated tuner now.
-  QString SaveFile() {
-    auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
-    EXPECT_EQ(Save(*machine), 0u);
-    CModelReportSink sink(f.Model());
-    const QString path = dir.filePath(QStringLiteral("tuner.ZU6400Config"));
-    EXPECT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), machine->Snapshot(), sink));
-    return path;
-  }
+  ResultCode Restore(const std::unique_ptr<CConfigRestoreStateMachine>& machine) { return Restore(*machine); }
 
+  CJobPacer pace;  // outlives the model, whose contact machine reports to it
   ModelFixture f;
-  QTemporaryDir dir;
-  CPacer restartPace{kRestartPace};
 };
 
+// More damaged replies than the retry limit, spread over the chunks, leave the
+// save whole: each chunk has retries of its own.
 TEST_F(ConfigJobs, SaveReadsBothPromsInWholeChunksWithProgress) {
+  for (unsigned i = 0; i <= CStateHostBase::kDefaultRetryLimit; ++i)
+    pace.Damage(f.Sim(), kDamages[i % 3], "ers", 0x1000 * i + 0x400);
   auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
   int lastPosition = -1, lastMaximum = -1;
   machine->SetProgressBar([&](int position, int maximum) { lastPosition = position, lastMaximum = maximum; });
@@ -99,7 +154,6 @@ TEST_F(ConfigJobs, SaveReadsBothPromsInWholeChunksWithProgress) {
 TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
   const CTimeScaleScope fast(kSearchTime);
   constexpr unsigned kTimeOutMs = 2000;
-  f.Model().Trace.Set(1);
   CPacer pacer({{" send erp", 100}, {" send ewp", 100}});
   f.Sim().Proms().AddFault({SimPromFault::Refuse, "erp", 0x0000, 100});
   auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
@@ -114,12 +168,10 @@ TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
 
   CTimeScale::SetFactor(kSearchTime);
   f.Sim().Proms().AddFault({SimPromFault::Refuse, "ewp", 0x0200, 100});
-  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  auto restore = PicRestore(f.Model(), 2, 0, 0);
   restore->SetStatusWindow(&pacer);
-  restore->Data().picRuns.emplace_back();
-  restore->Data().picRuns.back().page = 2;
   start = CTimeScale::Now();
-  EXPECT_EQ(Restore(*restore), Result::NoResponseWriteEeprom);
+  EXPECT_EQ(Restore(restore), Result::NoResponseWriteEeprom);
   EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
   EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
 }
@@ -128,17 +180,16 @@ TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
 // send of the held command, before the job's longer time-out that starts after
 // it, it hands the program the reply and lets it read it at once. It paces a
 // restart as the fixture does.
-class CLateReply : public CPacer {
+class CLateReply : public CJobPacer {
  public:
-  CLateReply(CSimulatedTuner& sim, const QByteArray& command)
-      : CPacer(kRestartPace), m_sim(sim), m_command(QString::fromLatin1(command)) {
+  CLateReply(CSimulatedTuner& sim, const QByteArray& command) : m_sim(sim), m_command(QString::fromLatin1(command)) {
     m_sim.HoldReplies(command);
   }
   bool Released() const { return m_released; }
 
  protected:
   void customEvent(QEvent* event) override {
-    CPacer::customEvent(event);
+    CJobPacer::customEvent(event);
     if (event->type() != CModelEvent::EventType()) return;
     const auto* e = static_cast<CModelEvent*>(event);
     if (m_armed || e->Message != Msg::StateText || !e->Text.contains(" send " + m_command)) return;
@@ -158,8 +209,6 @@ class CLateReply : public CPacer {
 
 // A reply 1.5 s after its send still comes within the time-out, for reads and writes.
 TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
-  const CTimeScaleScope fast(kFastTime);
-  f.Model().Trace.Set(1);
   CLateReply lateRead(f.Sim(), "ers0400");
   CFaultTableStateMachine faults(f.Model());
   faults.SetStatusWindow(&lateRead);
@@ -168,63 +217,55 @@ TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
   EXPECT_EQ(f.Sim().Received().count("ers0400"), 1) << "taken at the first send";
 
   CLateReply lateWrite(f.Sim(), "ewp02");
-  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  auto restore = PicRestore(f.Model(), 2, 0, 0x07);
   restore->SetStatusWindow(&lateWrite);
-  restore->Data().picRuns.emplace_back();
-  restore->Data().picRuns.back().page = 2;
-  restore->Data().picRuns.back().last = 0x07;
-  ASSERT_EQ(Restore(*restore), 0u);
+  ASSERT_EQ(Restore(restore), 0u);
   EXPECT_TRUE(lateWrite.Released());
   EXPECT_EQ(f.Sim().Received().count("ewp020008"), 1);
 }
 
 // Each chunk has retries of its own: more damaged replies than the limit,
-// spread over the chunks of one range, leave a save and a restore whole. (The
-// limit stays as it is: the jobs' searches for the tuner count on it too.)
+// spread over the chunks of one range, leave a restore whole, as they leave a
+// save (above). A restore's range is a PIC run or a serial block: a whole page
+// goes in four chunks, a block across a page in two. (The limit stays as it
+// is: the jobs' searches for the tuner count on it too.)
 TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
-  const CTimeScaleScope fast(kFastTime);
   constexpr unsigned kDamaged = CStateHostBase::kDefaultRetryLimit + 1;
-  const SimPromFault::Kind kinds[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
-  for (unsigned i = 0; i < kDamaged; ++i) f.Sim().Proms().AddFault({kinds[i % 3], "ers", 0x1000 * i + 0x400, 1});
-  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  EXPECT_EQ(Save(*save), 0u);
-  EXPECT_EQ(Bytes(save->Snapshot().serial), f.Sim().Proms().Serial());
-
-  // A restore's range is a PIC run or a serial block: a whole page goes in
-  // four chunks, the damaged replies spread over them, none with the limit.
-  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  PicPromRun run;
-  run.page = 2;
-  run.last = 0xFF;
+  auto restore = PicRestore(f.Model(), 2, 0, 0xFF);
   QByteArray pic = f.Sim().Proms().Pic();
-  for (unsigned n = 0; n < 256; ++n) pic[0x200 + n] = static_cast<char>(run.data[n] = static_cast<std::uint8_t>(n ^ 0x5A));
-  restore->Data().picRuns.push_back(run);
+  for (unsigned n = 0; n < 256; ++n) pic[0x200 + n] = static_cast<char>(n);
   for (unsigned i = 0; i < 4; ++i)
-    f.Sim().Proms().AddFault({kinds[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0)});
-  // And a block across a page, in two chunks.
+    pace.Damage(f.Sim(), kDamages[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0));
   SerialPromBlock block;
   block.start = 0x10F0;
   block.count = 32;
   QByteArray serial = f.Sim().Proms().Serial();
-  for (unsigned n = 0; n < block.count; ++n) serial[0x10F0 + n] = static_cast<char>(block.data[n] = static_cast<std::uint8_t>(0xA0 + n));
+  for (unsigned n = 0; n < block.count; ++n)
+    serial[0x10F0 + n] = static_cast<char>(block.data[n] = static_cast<std::uint8_t>(0xA0 + n));
   restore->Data().serialBlocks.push_back(block);
-  ASSERT_EQ(Restore(*restore), 0u);
+  pace.Damage(f.Sim(), SimPromFault::BadChecksum, "ews", 0x1100, 2);
+  ASSERT_EQ(Restore(restore), 0u);
   EXPECT_EQ(f.Sim().Proms().Pic(), pic);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
 
 TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
-  const CTimeScaleScope fast(kFastTime);
-  const QString path = SaveFile();
+  // The file a save writes of the tuner's memories as they are now.
   const QByteArray pic = f.Sim().Proms().Pic(), serial = f.Sim().Proms().Serial();
+  ConfigSnapshot saved;
+  std::copy(pic.cbegin(), pic.cend(), saved.pic.begin());
+  std::copy(serial.cbegin(), serial.cend(), saved.serial.begin());
+  saved.serialNumber = f.Model().SerialNumber.Get();
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("tuner.ZU6400Config"));
+  CModelReportSink sink(f.Model());
+  ASSERT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), saved, sink));
   // Change what a restore puts back, and what it must leave alone.
   f.Sim().Proms().SetPic(0x0100, QByteArray(0x300, '\x55'));
   f.Sim().Proms().SetSerial(0x1000, QByteArray(0xF000, '\x00'));
   auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  CModelReportSink sink(f.Model());
   ASSERT_EQ(ReadConfigurationFile(path, f.Model().SerialNumber.Get(), machine->Data(), sink), 0u);
-  f.Sim().ClearReceived();
-  ASSERT_EQ(Restore(*machine), 0u);
+  ASSERT_EQ(Restore(machine), 0u);
   const QByteArray received = f.Sim().Received();
   EXPECT_EQ(Count(received, "ewp"), 16);
   EXPECT_EQ(Count(received, "ews"), 960);
@@ -238,31 +279,22 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
 }
 
 TEST_F(ConfigJobs, RestoreWritesOnlyTheBytesOfPartialRunsAndMayWriteThePicAlone) {
-  const CTimeScaleScope fast(kFastTime);
-  auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  PicPromRun run;
-  run.page = 1;
-  run.first = 0xB0;
-  run.last = 0xF7;  // 72 bytes: a chunk of 64 and one of 8
-  for (int i = run.first; i <= run.last; ++i) run.data[i] = static_cast<std::uint8_t>(i);
-  machine->Data().picRuns.push_back(run);
-  const QByteArray before = f.Sim().Proms().Pic();
+  auto machine = PicRestore(f.Model(), 1, 0xB0, 0xF7);  // 72 bytes: a chunk of 64 and one of 8
+  QByteArray expected = f.Sim().Proms().Pic();
+  for (int i = 0xB0; i <= 0xF7; ++i) expected[0x100 + i] = static_cast<char>(i);
   const QByteArray serial = f.Sim().Proms().Serial();
-  ASSERT_EQ(Restore(*machine), 0u);
+  ASSERT_EQ(Restore(machine), 0u);
   const QByteArray received = f.Sim().Received();
   EXPECT_EQ(Count(received, "ewp"), 2);
   EXPECT_TRUE(received.contains("ewp01B040"));
   EXPECT_TRUE(received.contains("ewp01F008F0F1F2F3F4F5F6F7"));
   EXPECT_EQ(Count(received, "ews"), 0);
   EXPECT_TRUE(received.contains("rst0;ps1;"));
-  QByteArray expected = before;
-  for (int i = run.first; i <= run.last; ++i) expected[0x100 + i] = static_cast<char>(i);
   EXPECT_EQ(f.Sim().Proms().Pic(), expected);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
 
 TEST_F(ConfigJobs, DamagedWriteRepliesAreSentAgainAndACancelledRestoreNeverResets) {
-  const CTimeScaleScope fast(kAnsweredTime);
   auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   for (std::uint32_t a = 0x1000; a < 0x9000; a += 64) {
     SerialPromBlock block;
@@ -270,8 +302,8 @@ TEST_F(ConfigJobs, DamagedWriteRepliesAreSentAgainAndACancelledRestoreNeverReset
     block.count = 64;
     machine->Data().serialBlocks.push_back(block);
   }
-  f.Sim().Proms().AddFault({SimPromFault::WrongAddress, "ews", 0x1040, 1});
-  f.Sim().Proms().AddFault({SimPromFault::BadChecksum, "ews", 0x1040, 1});
+  pace.Damage(f.Sim(), SimPromFault::WrongAddress, "ews", 0x1040);
+  pace.Damage(f.Sim(), SimPromFault::BadChecksum, "ews", 0x1040);
   const ResultCode result = Run(*machine, [&] {
     machine->StartRestore();
     WaitFor([&] { return machine->Position() >= 64 * 40; }, 20000);
@@ -287,21 +319,16 @@ TEST_F(ConfigJobs, DamagedWriteRepliesAreSentAgainAndACancelledRestoreNeverReset
 }
 
 TEST_F(ConfigJobs, FileFromAnotherTunerIsRefusedBeforeAnyWriteUnlessForced) {
-  const CTimeScaleScope fast(kFastTime);
-  auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  PicPromRun run;
-  run.page = 2;
-  run.last = 0x0F;
-  machine->Data().picRuns.push_back(run);
+  auto machine = PicRestore(f.Model(), 2, 0, 0x0F);
   machine->Data().fileSerialNumber = 4321;
-  EXPECT_EQ(Restore(*machine), Result::SerialNumberMismatch);
+  EXPECT_EQ(Restore(machine), Result::SerialNumberMismatch);
   EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 0);
   EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
   EXPECT_TRUE(machine->IncompleteText().isEmpty());
   machine->SetForced(true);
-  EXPECT_EQ(Restore(*machine), 0u);
+  EXPECT_EQ(Restore(machine), 0u);
   EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 1);
-  EXPECT_EQ(f.Sim().Proms().Pic().mid(0x200, 16), QByteArray(16, '\xFF'));
+  EXPECT_EQ(f.Sim().Proms().Pic().mid(0x200, 16), QByteArray::fromHex("000102030405060708090A0B0C0D0E0F"));
 }
 
 TEST_F(ConfigJobs, FaultRowsWalkTheRingBackwardsFromTheNewest) {

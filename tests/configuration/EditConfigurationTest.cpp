@@ -156,9 +156,11 @@ TEST(EditConfiguration, FirmwareWithoutASettingIsNeverSentIt) {
 }
 
 TEST(EditConfiguration, BadReplyEndsTheChain) {
+  CPacer pacer({{" send ap00;", 100}});  // its time-outs pass at once: no good reply comes
   EditFixture f;
   f.Sim().OverrideReply("ap00;", "AP004;");  // a digit above 3 is not a preferred antenna
-  const CTimeScaleScope fast(kFastTime);
+  f.Model().Trace.Set(1);
+  f.machine.SetStatusWindow(&pacer);
   EXPECT_EQ(f.Read(), Result::NoResponseAntennaPreferred);
   EXPECT_FALSE(f.sent.contains("ap01;"));  // later bands are not touched
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
@@ -231,13 +233,14 @@ ResultCode FactoryReset(ModelFixture& f, QObject* statusWindow = nullptr) {
 }
 
 TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
-  // The pause for the reset passes as fast as the timers go; the search after
-  // it must still be answered.
-  CPacer pacer({{"Waiting", 100}, {"Attempting to contact", kSearchTime}});
+  // The pauses for the erase and the reset pass as fast as the timers go; the
+  // search after them runs at real time.
+  CPacer pacer({{"Waiting", 100}, {"EraseConfiguration send", 100}, {"Attempting to contact", 1}});
   ModelFixture f;
   ASSERT_TRUE(f.ContactAndWait());
+  f.Model().Trace.Set(1);
   dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pacer);
-  f.Sim().SetRestartTime(200);
+  f.Sim().SetRestartTime(20);
   Remember(f.Sim(), 14200, 1);
   f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
   f.Sim().ClearReceived();

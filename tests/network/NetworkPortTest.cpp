@@ -5,21 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QDateTime>
 #include <QTemporaryDir>
 
 #include "tests/support/FaultStation.h"
 #include "tests/support/LoaderTestSupport.h"
 #include "tests/support/Ser2NetServer.h"
 #include "tests/support/TestSupport.h"
-#include "config/ConfigurationFileReader.h"
-#include "config/ConfigurationFileWriter.h"
 #include "machines/configuration/ConfigRestoreStateMachine.h"
 #include "machines/configuration/ConfigSaveStateMachine.h"
 #include "machines/configuration/FaultTableStateMachine.h"
+#include "machines/connection/ContactStateMachine.h"
 #include "machines/operate/OperateStateMachine.h"
 #include "model/ActiveMachineScope.h"
-#include "model/ModelReportSink.h"
 
 namespace {
 
@@ -27,84 +24,119 @@ constexpr std::uint32_t kImageEnd = 0xBE8;  // seven blocks and the first
 
 QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const char*>(image.data()), image.size()); }
 
-// Points the fixture's model at ser2net on its simulated tuner and contacts it.
+// Stands in for the jobs' status windows, the contact machine's too: the
+// searches at real time, whose polls even a busy machine answers; the jobs'
+// replies within time-outs shortened only as far as they come in time through
+// the station; the waits nothing answers (the loader's start, the reset) at
+// once. Rules given first come before these.
+class CNetworkPacer : public CPacer {
+ public:
+  static constexpr unsigned kUnansweredTime = 100;
+  CNetworkPacer(ModelFixture& f, std::vector<Rule> first)
+      : CPacer(With(std::move(first))), m_contact(dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine)) {
+    f.Model().Trace.Set(1);
+    m_contact.SetStatusWindow(this);
+  }
+  ~CNetworkPacer() override { m_contact.SetStatusWindow(nullptr); }
+
+ private:
+  static std::vector<Rule> With(std::vector<Rule> rules) {
+    rules.insert(rules.end(), {{"Waiting", kUnansweredTime},
+                               {"LoadEnterBootLoader send", kUnansweredTime},
+                               {"PowerOn send", kFastTime},  // its reply may come late
+                               {"Resync", kSearchTime},
+                               {"Attempting to contact", 1},
+                               {"Connected to", kSearchTime},
+                               {"LoadBeginDownload send", kSearchTime},
+                               {"LoadFirmware", kAnsweredTime}});
+    return rules;
+  }
+  CContactStateMachine& m_contact;
+};
+
+// A simulated tuner behind a real ser2net, its jobs paced; the model is
+// pointed at the station.
 class NetworkTuner {
  public:
-  explicit NetworkTuner(ModelFixture& f) : m_f(f), m_ser2net(f.SimPort()) {}
-  bool Contact() {
+  explicit NetworkTuner(SimOptions options, std::vector<CPacer::Rule> rules = {})
+      : f(Quick(std::move(options))), pacer(f, std::move(rules)), m_ser2net(f.SimPort()) {}
+  bool Start() {
     if (!m_ser2net.Start()) return false;
-    m_f.Model().ClosePort();
-    m_f.Model().Run.port = m_ser2net.PortName();
-    return m_f.ContactAndWait() && m_f.LastResult() == 0;
+    f.Model().Run.port = m_ser2net.PortName();
+    return true;
+  }
+  bool Contact() { return Start() && f.ContactAndWait() && f.LastResult() == 0; }
+  QString StationPort() const { return m_ser2net.PortName(); }
+  // Runs a job to its end (after a restart, the contact machine's end).
+  template <class M, class Start>
+  ResultCode Run(M& machine, Start start) {
+    machine.SetStatusWindow(&pacer);
+    const CActiveMachineScope active(f.Model(), machine);
+    return f.RunJob([&] {
+      start();
+      return true;
+    });
+  }
+  ResultCode Load(std::uint32_t end) {
+    const QString path = WriteFirmwareFile(m_dir.path(), QStringLiteral("zu6400fw0106.hex"), end);
+    CMcuLoaderStateMachine loader(f.Model());
+    const CActiveMachineScope active(f.Model(), loader);
+    return f.RunJob([&] { return loader.Start(path, &pacer); });
   }
 
+  ModelFixture f;
+  CNetworkPacer pacer;
+
  private:
-  ModelFixture& m_f;
+  static SimOptions Quick(SimOptions options) {
+    options.restartMs = 50;
+    options.loader.flashVersion = QStringLiteral("01.06");
+    return options;
+  }
   CSer2Net m_ser2net;
+  QTemporaryDir m_dir;
 };
 
-// Paces the jobs as the loader tests' pacer does, and lets the waits for a
-// restart pass sooner still: nothing has to answer in them.
-class CRestartPacer : public CLoadPacer {
- public:
-  explicit CRestartPacer(ModelFixture& f) : CLoadPacer(f.Recorder(), kSearchTime), m_f(f) {
-    f.Model().SetNotifyWindow(this);
+// The PIC bytes of a page and serial blocks of 64 as a restore writes them back.
+void RestoreRanges(const ConfigSnapshot& saved, ConfigRestoreData& data, std::uint8_t page, std::uint32_t serialStart,
+                   unsigned blocks) {
+  PicPromRun run;
+  run.page = page;
+  run.last = 0xFF;
+  std::copy_n(saved.pic.begin() + page * 0x100, 0x100, run.data.begin());
+  data.picRuns.push_back(run);
+  for (unsigned i = 0; i < blocks; ++i) {
+    SerialPromBlock block;
+    block.start = serialStart + 64 * i;
+    block.count = 64;
+    std::copy_n(saved.serial.begin() + block.start, 64, block.data.begin());
+    data.serialBlocks.push_back(block);
   }
-  ~CRestartPacer() override { m_f.Model().SetNotifyWindow(&m_f.Recorder()); }
-
- protected:
-  void customEvent(QEvent* event) override {
-    const bool waiting = event->type() == CModelEvent::EventType() &&
-                         static_cast<CModelEvent*>(event)->Text.startsWith(QStringLiteral("Waiting "));
-    CLoadPacer::customEvent(event);
-    if (waiting) CTimeScale::SetFactor(kFastTime);
-  }
-
- private:
-  ModelFixture& m_f;
-};
-
-template <class M, class Start>
-ResultCode RunJob(ModelFixture& f, M& machine, Start start, int timeoutMs = 60000) {
-  const CActiveMachineScope active(f.Model(), machine);
-  const int before = f.Recorder().Count(Msg::MachineFinished);
-  start();
-  EXPECT_TRUE(WaitFor([&] { return f.Recorder().Count(Msg::MachineFinished) > before; }, timeoutMs));
-  return f.LastResult();
 }
 
 TEST(Ser2Net, SaveAndRestoreRoundTripAndTheFaultTable) {
-  SimOptions options;
-  options.restartMs = 50;
-  ModelFixture f(options);
-  NetworkTuner station(f);
+  NetworkTuner station({});
   ASSERT_TRUE(station.Contact());
-  // Time-outs shortened only as far as replies through ser2net still come in time.
-  const CRestartPacer pacer(f);
-  CTimeScale::SetFactor(kSearchTime);
+  CSimulatedTuner& sim = station.f.Sim();
   // Bytes that need escaping on the way in, and the fault log's newest record.
-  f.Sim().Proms().SetSerial(0x2000, QByteArray(64, '\xFF') + QByteArray::fromHex("00FF01FE"));
-  const QByteArray pic = f.Sim().Proms().Pic(), serial = f.Sim().Proms().Serial();
-  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  ASSERT_EQ(RunJob(f, *save, [&] { save->StartSave(); }), 0u) << f.Recorder().LogLines().join('\n').toStdString();
+  sim.Proms().SetSerial(0x2000, QByteArray(64, '\xFF') + QByteArray::fromHex("00FF01FE"));
+  const QByteArray pic = sim.Proms().Pic(), serial = sim.Proms().Serial();
+  auto save = std::make_unique<CConfigSaveStateMachine>(station.f.Model());
+  ASSERT_EQ(station.Run(*save, [&] { save->StartSave(); }), 0u);
   EXPECT_EQ(Bytes(save->Snapshot().pic), pic);
   EXPECT_EQ(Bytes(save->Snapshot().serial), serial);
 
-  f.Sim().Proms().SetPic(0x0100, QByteArray(0x40, '\x55'));
-  f.Sim().Proms().SetSerial(0x2000, QByteArray(0x80, '\x00'));
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("tuner.ZU6400Config"));
-  CModelReportSink sink(f.Model());
-  ASSERT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), save->Snapshot(), sink));
-  auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  ASSERT_EQ(ReadConfigurationFile(path, f.Model().SerialNumber.Get(), restore->Data(), sink), 0u);
-  ASSERT_EQ(RunJob(f, *restore, [&] { restore->StartRestore(); }), 0u);
-  EXPECT_EQ(f.Sim().Proms().Pic(), pic);
-  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "found again after the restart";
+  sim.Proms().SetPic(0x0100, QByteArray(0x40, '\x55'));
+  sim.Proms().SetSerial(0x2000, QByteArray(0x80, '\x00'));
+  auto restore = std::make_unique<CConfigRestoreStateMachine>(station.f.Model());
+  RestoreRanges(save->Snapshot(), restore->Data(), 1, 0x2000, 2);
+  ASSERT_EQ(station.Run(*restore, [&] { restore->StartRestore(); }), 0u);
+  EXPECT_EQ(sim.Proms().Pic(), pic);
+  EXPECT_EQ(sim.Proms().Serial(), serial);
+  EXPECT_EQ(station.f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "found again after the restart";
 
-  CFaultTableStateMachine faults(f.Model());
-  ASSERT_EQ(RunJob(f, faults, [&] { faults.StartReading(); }), 0u);
+  CFaultTableStateMachine faults(station.f.Model());
+  ASSERT_EQ(station.Run(faults, [&] { faults.StartReading(); }), 0u);
   EXPECT_FALSE(faults.Rows().empty());
 }
 
@@ -116,24 +148,21 @@ TEST(Ser2Net, SearchLiveOperationAndFlashWithLostBytesThroughTheLoadersSpeedChan
   options.live.frequency = 7100;
   options.loader.dropAddress = 0x980;
   options.loader.dropBytes = 5;
-  options.loader.flashVersion = QStringLiteral("01.06");
-  options.restartMs = 50;
-  LoaderFixture f(options, kSearchTime);
-  const CRestartPacer pacer(f);
-  NetworkTuner station(f);
+  // Nothing answers at the speeds before.
+  NetworkTuner station(options, {{"at 38400 bit/s", kFastTime}, {"at 19200 bit/s", kFastTime}});
+  ModelFixture& f = station.f;
   ASSERT_TRUE(station.Contact());
   EXPECT_EQ(f.Model().Channel->Speed(), 9600u);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + f.Model().Run.port + " at 9600 bit/s"), 1);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Network round trip "), 1);
   COperateStateMachine live(f.Model());
-  ASSERT_EQ(RunJob(f, live, [&] { live.StartCycle(); }), 0u);
+  ASSERT_EQ(station.Run(live, [&] { live.StartCycle(); }), 0u);
   EXPECT_EQ(live.Values().Frequency.Get(), 7100);
   EXPECT_FALSE(live.Values().Swr.Get().isEmpty());
 
   f.Model().Run.fixedSpeed = 9600;  // the load's own contacts need not search again
-  const QString path = f.WriteImage(kImageEnd);
   ASSERT_TRUE(SentImage(kImageEnd).contains('\xFF')) << "packets with bytes the client must double";
-  ASSERT_EQ(f.Load(path), 0u);
+  ASSERT_EQ(station.Load(kImageEnd), 0u);
   EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kImageEnd));
   EXPECT_EQ(f.Recorder().CountLinesContaining("Retry 1 successful at address x0980, 5 fill bytes"), 1);
   EXPECT_EQ(f.Model().Channel->Speed(), 9600u) << "back at the tuner's speed";
@@ -180,9 +209,10 @@ TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
   f.Model().Run.port = station.PortName();
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);
-  const CTimeScaleScope fast(kSearchTime);  // the save's wait for its lost reply passes sooner
+  const CTimeScaleScope fast(kFastTime);  // the save's wait for its lost reply passes sooner
   CConfigSaveStateMachine save(f.Model());
-  EXPECT_EQ(RunJob(f, save, [&] { save.StartSave(); }, 30000), Result::ConnectionReset);
+  const CActiveMachineScope active(f.Model(), save);
+  EXPECT_EQ(f.RunJob([&] { return save.StartSave(); }), Result::ConnectionReset);
   EXPECT_FALSE(f.Model().IsPortOpen());
   const QStringList boxes = f.Recorder().Lines(Msg::MessageBox);
   ASSERT_EQ(boxes.size(), 1);
@@ -194,25 +224,19 @@ TEST(FaultStation, AConnectionDroppedMidJobEndsItLikeAnUnpluggedAdapter) {
 // Every reply a tenth of a second late: the time-outs grow by the round trip
 // measured while connecting, so the search and a load still succeed.
 TEST(SlowLink, SearchAndFlashCompleteWith50MsEachWay) {
-  SimOptions options;
-  options.loader.flashVersion = QStringLiteral("01.06");
-  options.restartMs = 50;
-  LoaderFixture f(options, kSearchTime);
-  const CRestartPacer pacer(f);
-  CSer2Net ser2net(f.SimPort());
-  ASSERT_TRUE(ser2net.Start());
-  CFaultStation proxy(CFaultStation::Delaying(ser2net.PortName().section(u':', -1).toUShort(), 50));
+  constexpr std::uint32_t kTwoBlocks = 0x900;
+  NetworkTuner station({});
+  ModelFixture& f = station.f;
+  ASSERT_TRUE(station.Start());
+  CFaultStation proxy(CFaultStation::Delaying(station.StationPort().section(u':', -1).toUShort(), 50));
   ASSERT_TRUE(proxy.Start());
-  f.Model().ClosePort();
   f.Model().Run.port = proxy.PortName();
-  CTimeScale::SetFactor(1);  // the search at real time: the network's delay is real
   ASSERT_TRUE(f.ContactAndWait());
   ASSERT_EQ(f.LastResult(), 0u);
   EXPECT_GE(f.Model().Channel->RoundTripMs(), 100u);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Connected to ZU6400 on " + proxy.PortName()), 1);
-  const QString path = f.WriteImage(kImageEnd);
-  ASSERT_EQ(f.Load(path), 0u);
-  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kImageEnd));
+  ASSERT_EQ(station.Load(kTwoBlocks), 0u);
+  EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x100), SentImage(kTwoBlocks));
 }
 
 }  // namespace

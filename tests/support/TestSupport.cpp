@@ -4,7 +4,7 @@
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QTcpServer>
-#include <QThread>
+#include <QTimer>
 
 QStringList CRecorder::Lines(unsigned message) const {
   QStringList lines;
@@ -60,11 +60,16 @@ quint16 FreeTcpPort() {
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  // Waits for events, not asleep: a reply is read the moment it comes, and a
+  // job of a thousand exchanges takes no thousand sleeps. The timer wakes the
+  // wait to look again; what the events set going runs before the look.
   QDeadlineTimer deadline(timeoutMs);
+  QTimer look;
+  look.start(1);
   while (!condition()) {
     if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
   }
   return true;
 }
