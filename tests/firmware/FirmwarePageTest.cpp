@@ -100,7 +100,7 @@ TEST_F(FirmwarePageTest, SendLoadsTheNewestImageIntoTheTunersLoaderAfterOneQuest
   });
   ASSERT_TRUE(WaitStatus(FirmwareStatusLoader));
   ASSERT_TRUE(Send().isEnabled());
-  const CRunPacer pace(SwitchOnAfterConnection(2));
+  const CPacer pace(SwitchOnAfterConnection(2), CPacer::EveryWindow);
   Send().click();
   ASSERT_EQ(f.prompts.questions.size(), 1);
   EXPECT_TRUE(f.prompts.questions[0].startsWith("&Send Firmware to ZU6400: Send firmware " +
@@ -129,9 +129,10 @@ TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheImageOnceTheSearchGi
   EXPECT_EQ(Send().toolTip(), "Nothing answers: the load will look for a bootstrap loader left waiting by a load cut short");
   // The load's first search (four speeds) goes unanswered; the polls that
   // find the loader and the search after the restart must be answered.
-  const CRunPacer pace(SwitchOnAfterConnection(1, {{"Attempting to contact", kSearchTime, 5},
-                                                   {"Attempting to contact", kIdleTime},
-                                                   {"Nothing answered", kSearchTime}}));
+  const CPacer pace(SwitchOnAfterConnection(1, {{"Attempting to contact", kSearchTime, 5},
+                                                {"Attempting to contact", kIdleTime},
+                                                {"Nothing answered", kSearchTime}}),
+                    CPacer::EveryWindow);
   Send().click();
   ASSERT_EQ(f.prompts.questions.size(), 1);
   EXPECT_TRUE(f.prompts.questions[0].contains(

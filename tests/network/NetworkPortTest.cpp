@@ -32,7 +32,7 @@ QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const c
 class CNetworkPacer : public CPacer {
  public:
   static constexpr unsigned kUnansweredTime = 100;
-  CNetworkPacer(ModelFixture& f, std::vector<Rule> first)
+  CNetworkPacer(ModelFixture& f, std::vector<PaceRule> first)
       : CPacer(With(std::move(first))), m_contact(dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine)) {
     f.Model().Trace.Set(1);
     m_contact.SetStatusWindow(this);
@@ -40,7 +40,7 @@ class CNetworkPacer : public CPacer {
   ~CNetworkPacer() override { m_contact.SetStatusWindow(nullptr); }
 
  private:
-  static std::vector<Rule> With(std::vector<Rule> rules) {
+  static std::vector<PaceRule> With(std::vector<PaceRule> rules) {
     rules.insert(rules.end(), {{"Waiting", kUnansweredTime},
                                {"LoadEnterBootLoader send", kUnansweredTime},
                                {"PowerOn send", kFastTime},  // its reply may come late
@@ -58,7 +58,7 @@ class CNetworkPacer : public CPacer {
 // pointed at the station.
 class NetworkTuner {
  public:
-  explicit NetworkTuner(SimOptions options, std::vector<CPacer::Rule> rules = {})
+  explicit NetworkTuner(SimOptions options, std::vector<PaceRule> rules = {})
       : f(Quick(std::move(options))), pacer(f, std::move(rules)), m_ser2net(f.SimPort()) {}
   bool Start() {
     if (!m_ser2net.Start()) return false;

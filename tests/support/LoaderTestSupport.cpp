@@ -62,35 +62,6 @@ std::uint16_t WordSum(const QByteArray& bytes) {
   return sum;
 }
 
-void CLoadPacer::customEvent(QEvent* event) {
-  if (event->type() == CModelEvent::EventType()) {
-    const auto* e = static_cast<CModelEvent*>(event);
-    if (e->Message == Msg::LogText && e->Text.startsWith(QStringLiteral("Attempting to contact")))
-      CTimeScale::SetFactor(kSearchTime);
-    else if (e->Message == Msg::LogText && (e->Text.startsWith(QStringLiteral("Connected to")) ||
-                                            e->Text.startsWith(QStringLiteral("Nothing answered"))))
-      CTimeScale::SetFactor(m_fast);
-  }
-  QCoreApplication::sendEvent(&m_forwardTo, event);
-}
-
-CRunPacer::CRunPacer(std::vector<PaceRule> rules) : m_rules(std::move(rules)), m_seen(m_rules.size()) {
-  QCoreApplication::instance()->installEventFilter(this);
-}
-
-bool CRunPacer::eventFilter(QObject*, QEvent* event) {
-  if (event->type() != CModelEvent::EventType()) return false;
-  const auto* e = static_cast<CModelEvent*>(event);
-  if ((e->Message != Msg::LogText && e->Message != Msg::StateText) || e->Text == m_last) return false;
-  m_last = e->Text;
-  for (std::size_t i = 0; i < m_rules.size(); ++i) {
-    if (!e->Text.contains(m_rules[i].text) || ++m_seen[i] < m_rules[i].from) continue;
-    CTimeScale::SetFactor(m_rules[i].factor);
-    break;
-  }
-  return false;
-}
-
 std::vector<PaceRule> LoadPace(std::vector<PaceRule> first) {
   const PaceRule load[] = {{"Waiting", kIdleTime},
                            {"send lpf;", kFastTime},
@@ -109,23 +80,22 @@ std::vector<PaceRule> FillPolls(const QString& state, unsigned unanswered) {
   return {{send, 1, unanswered > kCatchUpPolls ? unanswered - kCatchUpPolls : 1}, {send, kIdleTime}};
 }
 
-LoaderFixture::LoaderFixture(SimOptions options, unsigned fast) : ModelFixture(std::move(options)) {
+LoaderFixture::LoaderFixture(SimOptions options) : ModelFixture(std::move(options)) {
   if (!ContactAndWait()) ADD_FAILURE() << "no contact";
-  m_pacer = std::make_unique<CLoadPacer>(Recorder(), fast);
-  Model().SetNotifyWindow(m_pacer.get());
+  // The search slowly enough for its polls to be answered, what follows fast.
+  m_pacer = std::make_unique<CPacer>(
+      std::vector<PaceRule>{{"Attempting to contact", kSearchTime}, {"Connected to", kAnsweredTime}, {"Nothing answered", kAnsweredTime}},
+      CPacer::EveryWindow);
 }
 
 LoaderFixture::~LoaderFixture() {
-  Model().SetNotifyWindow(&Recorder());
   if (Model().ActiveMachine == &machine) Model().ActiveMachine = nullptr;
 }
 
 void LoaderFixture::Pace(std::vector<PaceRule> rules) {
-  Model().SetNotifyWindow(&Recorder());
-  m_pacer.reset();
-  m_runPacer.reset();  // before the next: its end sets the factor back
-  m_runPacer = std::make_unique<CRunPacer>(std::move(rules));
-  statusWindow = m_runPacer.get();
+  m_pacer.reset();  // before the next: its end sets the factor back
+  m_pacer = std::make_unique<CPacer>(std::move(rules), CPacer::EveryWindow);
+  statusWindow = m_pacer.get();
   Model().Trace.Set(1);
 }
 

@@ -25,50 +25,11 @@ std::uint16_t WordSum(const QByteArray& bytes);
 // does: waiting for the rest, deaf to the polls of a search.
 void StrandLoaderInAPacket(const QString& port);
 
-// Stands in for the main window: the search runs slowly enough for its polls
-// to be answered, everything after a connection fast.
-class CLoadPacer : public QObject {
- public:
-  CLoadPacer(QObject& forwardTo, unsigned fast) : m_forwardTo(forwardTo), m_fast(fast) {}
-  ~CLoadPacer() override { CTimeScale::SetFactor(1); }
-
- protected:
-  void customEvent(QEvent* event) override;
-
- private:
-  QObject& m_forwardTo;
-  unsigned m_fast;
-};
-
-// The factor from the from-th line (since the pace was set) that contains text.
-struct PaceRule {
-  QString text;
-  unsigned factor;
-  unsigned from = 1;
-};
-
-// Sets the pace of the program's waits by the first rule that a line of a
-// machine matches: its log lines and, with Trace on, each send, which comes
-// before the send's timer starts. It sees them on their way to any window.
-class CRunPacer : public QObject {
- public:
-  explicit CRunPacer(std::vector<PaceRule> rules);
-  ~CRunPacer() override { CTimeScale::SetFactor(1); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  std::vector<PaceRule> m_rules;
-  std::vector<unsigned> m_seen;  // per rule
-  QString m_last;  // the same line again is that line on its way to another window
-};
-
 // Waits that nothing answers pass in a hundredth (a fill poll in 1 ms).
 constexpr unsigned kIdleTime = 100;
 
-// A load's pace after the given rules: searches and replies (packets too) as
-// CLoadPacer paces them, the restart fast; with Trace on, also the pause after
+// A load's pace after the given rules: searches slowly enough for their polls
+// to be answered, replies (packets too) shortened, the restart fast; with Trace on, also the pause after
 // switching on, and the one after "lpf;" at kFastTime (the simulator must
 // take the command before the "D" that follows).
 std::vector<PaceRule> LoadPace(std::vector<PaceRule> first = {});
@@ -79,7 +40,7 @@ std::vector<PaceRule> FillPolls(const QString& state, unsigned unanswered);
 
 class LoaderFixture : public ModelFixture {
  public:
-  explicit LoaderFixture(SimOptions options = {}, unsigned fast = kAnsweredTime);
+  explicit LoaderFixture(SimOptions options = {});
   ~LoaderFixture();
   QString WriteImage(std::uint32_t end, const QString& name = QStringLiteral("zu6400fw0106.hex")) {
     return WriteFirmwareFile(m_dir.path(), name, end);
@@ -96,6 +57,5 @@ class LoaderFixture : public ModelFixture {
 
  private:
   QTemporaryDir m_dir;
-  std::unique_ptr<CLoadPacer> m_pacer;
-  std::unique_ptr<CRunPacer> m_runPacer;
+  std::unique_ptr<CPacer> m_pacer;
 };

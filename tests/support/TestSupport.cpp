@@ -31,12 +31,29 @@ void CRecorder::customEvent(QEvent* event) {
   events.push_back({e->Message, e->Param, e->Text, e->Title});
 }
 
+CPacer::CPacer(std::vector<PaceRule> rules, Hears hears)
+    : m_rules(std::move(rules)), m_seen(m_rules.size()), m_hears(hears) {
+  if (hears == EveryWindow) QCoreApplication::instance()->installEventFilter(this);
+}
+
 void CPacer::customEvent(QEvent* event) {
-  if (event->type() != CModelEvent::EventType()) return;
-  const QString& text = static_cast<CModelEvent*>(event)->Text;
-  for (const Rule& rule : m_rules) {
-    if (!text.contains(rule.first)) continue;
-    CTimeScale::SetFactor(rule.second);
+  // Heard every window's lines, its own among them, already.
+  if (m_hears == OwnLines && event->type() == CModelEvent::EventType()) Hear(static_cast<CModelEvent*>(event)->Text);
+}
+
+bool CPacer::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != CModelEvent::EventType()) return false;
+  const auto* e = static_cast<CModelEvent*>(event);
+  if ((e->Message != Msg::LogText && e->Message != Msg::StateText) || e->Text == m_last) return false;
+  m_last = e->Text;
+  Hear(e->Text);
+  return false;
+}
+
+void CPacer::Hear(const QString& text) {
+  for (std::size_t i = 0; i < m_rules.size(); ++i) {
+    if (!text.contains(m_rules[i].text) || ++m_seen[i] < m_rules[i].from) continue;
+    CTimeScale::SetFactor(m_rules[i].factor);
     return;
   }
 }

@@ -76,20 +76,34 @@ class CTimeScaleScope {
   unsigned m_previous;
 };
 
-// Stands in for a job's status window and sets the pace of the waits by the
-// first rule whose text a line contains: a log line, or a send in the trace,
-// which comes before the send's timer starts.
+// The factor from the from-th line (since the pace was set) that contains text.
+struct PaceRule {
+  QString text;
+  unsigned factor;
+  unsigned from = 1;
+};
+
+// Sets the pace of the waits by the first rule that a line matches: a log
+// line, or a send in the trace, which comes before the send's timer starts.
+// It hears the lines sent to it, standing in for a job's status window, or
+// with EveryWindow the lines on their way to any window.
 class CPacer : public QObject {
  public:
-  using Rule = std::pair<QString, unsigned>;  // text, factor
-  explicit CPacer(std::vector<Rule> rules) : m_rules(std::move(rules)) {}
+  enum Hears { OwnLines, EveryWindow };
+  explicit CPacer(std::vector<PaceRule> rules, Hears hears = OwnLines);
   ~CPacer() override { CTimeScale::SetFactor(1); }
 
  protected:
   void customEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::vector<Rule> m_rules;
+  void Hear(const QString& text);
+
+  std::vector<PaceRule> m_rules;
+  std::vector<unsigned> m_seen;  // per rule
+  Hears m_hears;
+  QString m_last;  // heard from every window: the same line again is that line on its way to another
 };
 
 // Time scales for tests that wait out time-outs: kFastTime where nothing has
