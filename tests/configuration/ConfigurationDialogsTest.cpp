@@ -27,27 +27,10 @@ namespace {
 // The restarting tuner is deaf for a fifth of the shortened reset.
 constexpr unsigned kRestartTime = 30;
 
-// Takes the model's notifications in the recorder's place, sets the pace by
-// the lines logged and hands them on: the reset passes at once, a search runs
-// at real time, everything after a connection faster, its replies still in time.
-class CLogPacer : public CPacer {
- public:
-  explicit CLogPacer(ModelFixture& f)
-      : CPacer({{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kAnsweredTime}}),
-        m_f(f) {
-    f.Model().SetNotifyWindow(this);
-  }
-  ~CLogPacer() override { m_f.Model().SetNotifyWindow(&m_f.Recorder()); }
-
- protected:
-  void customEvent(QEvent* event) override {
-    CPacer::customEvent(event);
-    QCoreApplication::sendEvent(&m_f.Recorder(), event);
-  }
-
- private:
-  ModelFixture& m_f;
-};
+// The pace set by the lines logged: the reset passes at once, a search runs at
+// real time, everything after a connection faster, its replies still in time.
+const std::vector<PaceRule> kLogPace{
+    {"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kAnsweredTime}};
 
 class DialogFixture : public ModelFixture {
  public:
@@ -69,7 +52,7 @@ class DialogFixture : public ModelFixture {
 
   QTemporaryDir folder;
   CPromptAnswers answers;
-  CLogPacer pacer{*this};
+  CPacer pacer{kLogPace, CPacer::EveryWindow};
 };
 
 TEST(ConfigSaveDialog, WritesTheFileKeepsItsFolderAndTheRestoreOfItRunsOnWhenNotCancelled) {
