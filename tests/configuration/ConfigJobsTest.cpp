@@ -33,10 +33,9 @@ int Count(const QByteArray& received, const char* prefix) {
   return static_cast<int>(commands.size());
 }
 
-// The pace of the waits nothing answers: the time-out after a damaged reply,
-// and a restore's reset and power-on (the restarting tuner is deaf for a fifth
-// of the shortened reset).
-constexpr unsigned kUnansweredTime = 100;
+// The pace of a restore's reset and power-on (the restarting tuner is deaf for
+// a fifth of the shortened reset); the time-out after a damaged reply passes
+// at kIdleTime.
 constexpr unsigned kRestartTime = 30;
 constexpr unsigned kRestartDeafMs = 20;
 
@@ -69,7 +68,7 @@ class CJobPacer : public CPacer {
       if (left == 0 || !QStringView(text).sliced(send + 6).startsWith(command)) continue;
       --left;
       m_saved = CTimeScale::Factor();
-      CTimeScale::SetFactor(kUnansweredTime);
+      CTimeScale::SetFactor(kIdleTime);
       return;
     }
   }
@@ -154,7 +153,7 @@ TEST_F(ConfigJobs, SaveReadsBothPromsInWholeChunksWithProgress) {
 TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
   const CTimeScaleScope fast(kSearchTime);
   constexpr unsigned kTimeOutMs = 2000;
-  CPacer pacer({{" send erp", 100}, {" send ewp", 100}});
+  CPacer pacer({{" send erp", kIdleTime}, {" send ewp", kIdleTime}});
   f.Sim().Proms().AddFault({SimPromFault::Refuse, "erp", 0x0000, 100});
   auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
   save->SetStatusWindow(&pacer);

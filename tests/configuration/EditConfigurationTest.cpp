@@ -156,7 +156,7 @@ TEST(EditConfiguration, FirmwareWithoutASettingIsNeverSentIt) {
 }
 
 TEST(EditConfiguration, BadReplyEndsTheChain) {
-  CPacer pacer({{" send ap00;", 100}});  // its time-outs pass at once: no good reply comes
+  CPacer pacer({{" send ap00;", kIdleTime}});  // its time-outs pass at once: no good reply comes
   EditFixture f;
   f.Sim().OverrideReply("ap00;", "AP004;");  // a digit above 3 is not a preferred antenna
   f.Model().Trace.Set(1);
@@ -235,7 +235,7 @@ ResultCode FactoryReset(ModelFixture& f, QObject* statusWindow = nullptr) {
 TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
   // The pauses for the erase and the reset pass as fast as the timers go; the
   // search after them runs at real time.
-  CPacer pacer({{"Waiting", 100}, {"EraseConfiguration send", 100}, {"Attempting to contact", 1}});
+  CPacer pacer({{"Waiting", kIdleTime}, {"EraseConfiguration send", kIdleTime}, {"Attempting to contact", 1}});
   ModelFixture f;
   ASSERT_TRUE(f.ContactAndWait());
   f.Model().Trace.Set(1);

@@ -31,7 +31,6 @@ QByteArray Bytes(const auto& image) { return QByteArray(reinterpret_cast<const c
 // once. Rules given first come before these.
 class CNetworkPacer : public CPacer {
  public:
-  static constexpr unsigned kUnansweredTime = 100;
   CNetworkPacer(ModelFixture& f, std::vector<PaceRule> first)
       : CPacer(With(std::move(first))), m_contact(dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine)) {
     f.Model().Trace.Set(1);
@@ -41,8 +40,8 @@ class CNetworkPacer : public CPacer {
 
  private:
   static std::vector<PaceRule> With(std::vector<PaceRule> rules) {
-    rules.insert(rules.end(), {{"Waiting", kUnansweredTime},
-                               {"LoadEnterBootLoader send", kUnansweredTime},
+    rules.insert(rules.end(), {{"Waiting", kIdleTime},
+                               {"LoadEnterBootLoader send", kIdleTime},
                                {"PowerOn send", kFastTime},  // its reply may come late
                                {"Resync", kSearchTime},
                                {"Attempting to contact", 1},

@@ -25,9 +25,6 @@ std::uint16_t WordSum(const QByteArray& bytes);
 // does: waiting for the rest, deaf to the polls of a search.
 void StrandLoaderInAPacket(const QString& port);
 
-// Waits that nothing answers pass in a hundredth (a fill poll in 1 ms).
-constexpr unsigned kIdleTime = 100;
-
 // A load's pace after the given rules: searches slowly enough for their polls
 // to be answered, replies (packets too) shortened, the restart fast; with Trace on, also the pause after
 // switching on, and the one after "lpf;" at kFastTime (the simulator must

@@ -106,10 +106,12 @@ class CPacer : public QObject {
   QString m_last;  // heard from every window: the same line again is that line on its way to another
 };
 
-// Time scales for tests that wait out time-outs: kFastTime where nothing has
-// to come back in time; kAnsweredTime where a reply must still come within a
+// Time scales for tests that wait out time-outs: kIdleTime for a wait nothing
+// answers while nothing else runs (a fill poll in 1 ms); kFastTime where
+// nothing has to come back in time; kAnsweredTime where a reply must still come within a
 // shortened 500 ms time-out (100 ms, what a poll has at real time);
 // kSearchTime for a search whose polls must still be answered (50 ms).
+constexpr unsigned kIdleTime = 100;
 constexpr unsigned kFastTime = 10;
 constexpr unsigned kAnsweredTime = 5;
 constexpr unsigned kSearchTime = 2;
