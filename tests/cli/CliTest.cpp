@@ -458,20 +458,16 @@ TEST_F(FileChecksCli, CheckConfigAndCheckHexReportAFile) {
   EXPECT_EQ(object.value("computed_reconciliation_value"), lines[2].section("0x", 1).toInt(nullptr, 16));
 }
 
-// Each run that cannot read its file fails with the reason; a pipe is not waited on.
+// Each run that cannot read its file fails with the reason; a pipe is not
+// waited on. (A missing file and a damaged one are the readers' own proofs.)
 TEST_F(FileChecksCli, WhatCannotBeReadIsRefused) {
   const QString fifo = config.filePath("pipe.hex");
   ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-  const QString bad = WriteFile(config.filePath("bad.hex"), ":020800000000F6\r\n:01092C0012B9\r\n:00000001FF\r\n");
   const struct {
     QStringList args;
     const char* error;
   } cases[] = {
-      {{"check-config", config.filePath("none")}, "error 0x00000002: The system cannot find the file specified.\n"},
-      {{"check-hex", bad}, "error 0xE2000022: intel hex line checksum error\n"},
       {{"check-hex", fifo}, "error 0x00000032: "},
-      {{"check-hex", config.path()}, "error 0x00000032: "},
-      {{"check-config", fifo}, "error 0x00000032: "},
       {{"check-config", config.path()}, "error 0x00000032: "},
   };
   for (const auto& c : cases) {
