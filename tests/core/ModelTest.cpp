@@ -15,8 +15,7 @@ TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndexAndRequestsAreQuiet) {
   CObservable<int, 3> value(0x9001, 7);
   value.AddObserver(&observer);
   value.AddObserver(&observer);  // no duplicates
-  value.Set(1, 7);
-  EXPECT_TRUE(observer.events.empty());
+  value.Set(1, 7);  // unchanged
   value.Set(2, 8);
   value.Set(3, 9);  // out of range: ignored
   ASSERT_EQ(observer.events.size(), 1u);
@@ -37,6 +36,8 @@ TEST(Observable, NotifiesOnlyOnChangeWithTheElementIndexAndRequestsAreQuiet) {
   EXPECT_FALSE(text.IsPending());
 }
 
+// A window that owns values it listens to loses them before its own
+// subscriptions are left.
 TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribesAndMayOutliveItsSources) {
   CRecorder window;
   CPersistable<QString, 16> texts("CommandText%u", 0x8069);
@@ -48,18 +49,10 @@ TEST(EventSubscriptions, SubscribeAndNotifySendsEveryElementThenUnsubscribesAndM
     ASSERT_EQ(window.events.size(), 16u);
     for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(window.events[i].param, i);
     EXPECT_TRUE(single.IsObserver(&window));
+    auto owned = std::make_unique<CObservable<int, 1>>(0x9005);
+    subscriptions.Subscribe(&window, *owned);
   }
   EXPECT_FALSE(texts.IsObserver(&window));
-  EXPECT_FALSE(single.IsObserver(&window));
-
-  // A window that owns values it listens to loses them before its own
-  // subscriptions are left.
-  auto subscriptions = std::make_unique<CEventSubscriptions>();
-  auto value = std::make_unique<CObservable<int, 1>>(0x9005);
-  subscriptions->Subscribe(&window, *value);
-  subscriptions->Subscribe(&window, single);
-  value.reset();
-  subscriptions.reset();
   EXPECT_FALSE(single.IsObserver(&window));
 }
 
@@ -121,6 +114,26 @@ TEST_F(ModelSettings, MultiElementValuesUseNumberedNames) {
   CPersistable<QString, 16> reloaded("CommandCaption%u");
   reloaded.Load(fixture.Model().AppInfo);
   EXPECT_EQ(reloaded.Get(4), "Tune 20 m");
+}
+
+// The same observers hear of a chosen port whether or not the saved one
+// changes: a run on a port of its own (the simulated tuner's) goes back to the
+// saved port by choosing it, and the main window must reconnect.
+TEST_F(ModelSettings, AChosenPortIsUsedSavedAndAnnouncedEvenWhenItIsTheSavedOne) {
+  QSettings("Corvanta", "ZU6400 Utility").setValue("Port", "/dev/ttyUSB7");
+  CTunerModel& model = fixture.Model();
+  model.LoadSettings();
+  CRecorder observer;
+  model.Port.AddObserver(&observer);
+  for (const QString chosen : {"/dev/ttyUSB7", "/dev/ttyUSB2"}) {
+    model.Run.port = QStringLiteral("/dev/pts/99");
+    model.ChoosePort(chosen);
+    EXPECT_EQ(model.Run.port, chosen);
+  }
+  EXPECT_EQ(observer.Count(Msg::Port), 2);
+  model.SaveSettings();
+  EXPECT_EQ(QSettings("Corvanta", "ZU6400 Utility").value("Port").toString(), "/dev/ttyUSB2");
+  model.Port.RemoveObserver(&observer);
 }
 
 TEST(SerialSpeedValue, RefusedRateKeepsTheSpeedButStillNotifies) {
