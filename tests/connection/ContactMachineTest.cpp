@@ -65,7 +65,8 @@ class CPollIntervals : public QObject {
 
  protected:
   void customEvent(QEvent* event) override {
-    if (event->type() != CModelEvent::EventType() || !static_cast<CModelEvent*>(event)->Text.endsWith(" send ;")) return;
+    if (event->type() != CModelEvent::EventType() || !static_cast<CModelEvent*>(event)->Text.endsWith(" send ;"))
+      return;
     if (const auto* state = dynamic_cast<CDelayState<CContactStateMachine>*>(m_machine.Current()))
       ms.push_back(state->Delay());
   }
@@ -106,7 +107,8 @@ TEST(ContactMachine, AnotherDeviceOrNoIdentityIsRefusedAndTheLoaderEndsAtOnce) {
   EXPECT_EQ(f.LastResult(), Result::UnexpectedDevice);
   EXPECT_EQ(f.Model().Device.Get(), DeviceNone);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader) << "the table's status for that device";
-  EXPECT_EQ(f.Recorder().Lines(Msg::MessageBox), QStringList{"Connected device does not appear to be a Corvanta ZU6400"});
+  EXPECT_EQ(f.Recorder().Lines(Msg::MessageBox),
+            QStringList{"Connected device does not appear to be a Corvanta ZU6400"});
   EXPECT_EQ(f.Model().PortState.Get(), 0);
 
   f.Sim().SetIdentity(QStringLiteral("zu6400"));

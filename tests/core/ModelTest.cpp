@@ -84,7 +84,6 @@ TEST_F(ModelSettings, LoadedValuesAreNotWrittenBackButChangesAre) {
   {
     QSettings settings("Corvanta", "ZU6400 Utility");
     settings.setValue("Port", "/dev/ttyUSB3");
-    settings.setValue("FixedSerialSpeed", 9600);
     settings.setValue("FirmwareFolder", "/nowhere/that/exists");
   }
   CTunerModel& model = fixture.Model();
@@ -93,7 +92,6 @@ TEST_F(ModelSettings, LoadedValuesAreNotWrittenBackButChangesAre) {
   model.LoadSettings();
   EXPECT_TRUE(observer.events.empty()) << "loading does not notify";
   EXPECT_EQ(model.Port.Get(), "/dev/ttyUSB3");
-  EXPECT_EQ(model.FixedSerialSpeed.Get(), 9600u);
   EXPECT_EQ(model.FirmwareFolder.Get(), "/nowhere/that/exists") << "a saved folder stays even if missing";
 
   // Someone else changes the stored port; an unchanged value is not saved over it.
@@ -103,17 +101,6 @@ TEST_F(ModelSettings, LoadedValuesAreNotWrittenBackButChangesAre) {
   QSettings settings("Corvanta", "ZU6400 Utility");
   EXPECT_EQ(settings.value("Port").toString(), "/dev/other");
   EXPECT_EQ(settings.value("Trace").toInt(), 1);
-}
-
-TEST_F(ModelSettings, MultiElementValuesUseNumberedNames) {
-  CPersistable<QString, 16> captions("CommandCaption%u");
-  captions.Set(4, QStringLiteral("Tune 20 m"));
-  EXPECT_EQ(captions.Save(fixture.Model().AppInfo), 0u);
-  QSettings settings("Corvanta", "ZU6400 Utility");
-  EXPECT_EQ(settings.allKeys(), QStringList({"CommandCaption5"}));
-  CPersistable<QString, 16> reloaded("CommandCaption%u");
-  reloaded.Load(fixture.Model().AppInfo);
-  EXPECT_EQ(reloaded.Get(4), "Tune 20 m");
 }
 
 // The same observers hear of a chosen port whether or not the saved one
@@ -148,11 +135,6 @@ TEST(SerialSpeedValue, RefusedRateKeepsTheSpeedButStillNotifies) {
   model.SerialSpeed.Set(9600);
   EXPECT_EQ(model.GetBitRate(), 9600u);
   EXPECT_EQ(observer.Count(Msg::SerialSpeed), 2);
-  // A closed port keeps its rate: nothing to change.
-  model.ClosePort();
-  model.SerialSpeed.Set(19200);
-  EXPECT_EQ(model.GetBitRate(), 9600u);
-  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 3);
 }
 
 }  // namespace
