@@ -196,9 +196,6 @@ TEST_F(Engine, StateTransitions) {
   machine.quiet.SetNextState(&machine.wait);
   machine.Start(machine.quiet);
   EXPECT_EQ(machine.Current(), &machine.wait);
-  // Next without a next state leaves the machine running where it is.
-  machine.wait.Next();
-  EXPECT_EQ(machine.Current(), &machine.wait);
   EXPECT_FALSE(machine.IsIdle());
   // A failure recorded first is kept by Finish(0), which then ends the run.
   machine.SetResult(Result::NoResponseAfterReset);
@@ -214,9 +211,7 @@ TEST_F(Engine, StateTransitions) {
 
 TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   machine.recontact = true;
-  machine.Start(machine.probe);
-  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
-  EXPECT_EQ(f.LastResult(), 0u);
+  EXPECT_EQ(machine.Run(machine.probe, f), 0u);
   EXPECT_EQ(f.Model().ActiveMachine, nullptr);
   EXPECT_EQ(f.Recorder().Count(Msg::MachineFinished), 1) << "only the contact run reports its end";
   EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 1);
@@ -228,9 +223,7 @@ TEST_F(Engine, FinishAndRecontactHandsOverToTheContactSearch) {
   f.Model().ActiveMachine = &machine;
   machine.SetRetryLimit(1);
   f.Sim().SetSilent(true);
-  machine.Start(machine.probe);
-  ASSERT_TRUE(WaitFor([&] { return f.Finished(); }, 20000));
-  EXPECT_EQ(f.LastResult(), Result::NoResponseFirmwareVersion);
+  EXPECT_EQ(machine.Run(machine.probe, f), Result::NoResponseFirmwareVersion);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusNone);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Attempting to contact"), 0);
 }
