@@ -19,13 +19,6 @@ TEST(ErrorText, ChoosesTheTableByRangeAndFacility) {
   EXPECT_EQ(ErrorText(0xE2000FFF), "") << "facility 0x200 without a catalogue entry";
 }
 
-TEST(ErrorText, ExtendedInternetErrorCarriesTheServersLastResponse) {
-  SetInternetLastResponse(550, QStringLiteral("550 No such file"));
-  EXPECT_EQ(ErrorText(12003), "An extended error was returned from the server.\r\n"
-                              "InternetGetLastResponseInfo returns 0x00000226 550 No such file");
-  SetInternetLastResponse(0, {});
-}
-
 TEST(HexPairToByte, ReadsEveryDigitInEitherCaseAndRefusesOtherCharacters) {
   const QString digits = QStringLiteral("0123456789ABCDEFabcdef");
   for (QChar high : digits) {

@@ -216,14 +216,12 @@ TEST_F(ConfigurationFileTest, SerialNumberLineIsCheckedOnlyAgainstAKnownTuner) {
 }
 
 TEST_F(ConfigurationFileTest, FilesThatCannotBeReadAreReported) {
-  ConfigRestoreData data;
   CModelReportSink sink(m_fixture.Model());
   const QString missing = Path(QStringLiteral("missing.ZU6400Config"));
-  EXPECT_EQ(ReadConfigurationFile(missing, kNoSerialNumber, data, sink), Result::FileNotFound);
-  EXPECT_EQ(BoxTexts(kConfigReadErrorTitle),
-            QStringList{QStringLiteral("Could not open \"%1\"\r\nError 0x00000002: The system cannot find the "
-                                       "file specified.")
-                            .arg(missing)});
+  EXPECT_EQ(ReadConfigurationFile(missing, kNoSerialNumber, m_data, sink), Result::FileNotFound);
+  EXPECT_EQ(BoxTexts(kConfigReadErrorTitle), QStringList{"Could not open \"" + missing +
+                                                         "\"\r\nError 0x00000002: The system cannot find the file "
+                                                         "specified."});
 
   // Far larger than any configuration file: refused before it is read.
   const QByteArray huge = Good() + QByteArray(kMaxConfigFileSize, '*');

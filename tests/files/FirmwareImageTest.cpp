@@ -1,6 +1,6 @@
 // Intel HEX firmware files: records of every type, malformed records with
-// their codes and lines, the image's address window, the checksum
-// reconciliation and the send length.
+// their codes and lines, the image's address window and the checksum
+// reconciliation. (The send length is the hex check command's proof.)
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -128,20 +128,6 @@ TEST_F(FirmwareImageTest, ReconciliationWordIsCheckedOrComputed) {
   EXPECT_EQ(m_image.CheckReconciliation(m_log), Result::Success);
   EXPECT_EQ(At(0x800), 0);
   EXPECT_TRUE(m_log.lines.last().startsWith("Checksum reconciliation value is zero; alert Corvanta\r\n"));
-}
-
-TEST_F(FirmwareImageTest, SendLengthEndsAtTheLastDataRaisedToABlock) {
-  const struct {
-    std::uint32_t lastByte;
-    std::ptrdiff_t length;
-  } cases[] = {{127, 128}, {128, 256}, {0x1FD7F - 0x800, 0x1FD80 - 0x800}};
-  for (const auto& c : cases) {
-    ASSERT_TRUE(Load(Linear(static_cast<std::uint16_t>((0x800 + c.lastByte) >> 16)) +
-                     DataRecord(static_cast<std::uint16_t>(0x800 + c.lastByte), QByteArray(1, '\0')) + kEnd));
-    EXPECT_EQ(m_image.SendEnd() - m_image.Data(), c.length) << c.lastByte;
-  }
-  ASSERT_TRUE(Load(kEnd));
-  EXPECT_EQ(m_image.SendEnd(), m_image.Data());
 }
 
 }  // namespace
