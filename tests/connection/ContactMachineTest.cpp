@@ -50,21 +50,16 @@ TEST(ContactMachine, FixedSpeedAboveTheSearchStartsAt38400AndAFixedPassGivesUp) 
 // Stands in for the contact machine's status window: notes the interval of
 // each poll as the search sends it (the trace of a send comes before its
 // timer starts with that interval).
-class CPollIntervals : public QObject {
- public:
-  explicit CPollIntervals(CContactStateMachine& machine) : m_machine(machine) {}
-  std::vector<unsigned> ms;
-
- protected:
+struct CPollIntervals : QObject {
+  explicit CPollIntervals(CContactStateMachine& machine) : machine(machine) {}
   void customEvent(QEvent* event) override {
     if (event->type() != CModelEvent::EventType() || !static_cast<CModelEvent*>(event)->Text.endsWith(" send ;"))
       return;
-    if (const auto* state = dynamic_cast<CDelayState<CContactStateMachine>*>(m_machine.Current()))
+    if (const auto* state = dynamic_cast<CDelayState<CContactStateMachine>*>(machine.Current()))
       ms.push_back(state->Delay());
   }
-
- private:
-  CContactStateMachine& m_machine;
+  CContactStateMachine& machine;
+  std::vector<unsigned> ms;
 };
 
 // Each unanswered pass polls 1.5 times more slowly than the one before, up
