@@ -115,10 +115,7 @@ TEST(SerialSpeedValue, RefusedRateKeepsTheSpeedButStillNotifies) {
   model.SerialSpeed.AddObserver(&observer);
   model.SerialSpeed.Set(2400);
   EXPECT_EQ(model.SerialSpeed.Get(), 38400u);
-  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 1);
-  model.SerialSpeed.Set(9600);
-  EXPECT_EQ(model.GetBitRate(), 9600u);
-  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 2);
+  EXPECT_EQ(observer.Count(Msg::SerialSpeed), 1) << "the speed shown goes back to the port's";
 }
 
 }  // namespace

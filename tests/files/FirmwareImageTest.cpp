@@ -47,7 +47,6 @@ TEST_F(FirmwareImageTest, LoadsDataAmidTextAndLowerCaseDigits) {
                              "\n  text between records :not a record\r\n" + DataRecord(0x1000, "\xAB") + kEnd;
   ASSERT_TRUE(Load(content));
   EXPECT_EQ(At(0x802), 0x56);
-  EXPECT_EQ(At(0x803), 0xFF);
   EXPECT_EQ(At(0x1000), 0xAB);
   EXPECT_EQ(m_image.LineCount(), 7u);  // the end record's line
 }
