@@ -10,8 +10,7 @@ namespace {
 
 TEST(ErrorText, ChoosesTheTableByRangeAndFacility) {
   EXPECT_EQ(ErrorText(12002), "The operation timed out.");  // the internet client's range
-  // Just past it the system's messages apply; the system has none for 12176.
-  EXPECT_EQ(ErrorText(12176), "");
+  EXPECT_EQ(ErrorText(12176), "") << "past the range the system's messages apply, and it has none";
   EXPECT_EQ(ErrorText(Result::Cancelled), "The operation was canceled by the user.");
   EXPECT_EQ(ErrorText(0x620004CE), "Device is powered off (sleeping)");
   // A system error wrapped as an HRESULT reads as the error itself.

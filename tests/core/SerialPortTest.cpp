@@ -82,6 +82,7 @@ TEST(SerialPort, VanishedDeviceIsReportedOnceAndClosedWithoutBusyLoop) {
 }
 
 TEST(SerialPort, RunningSearchEndsWhenTheDeviceVanishes) {
+  const CTimeScaleScope idle(kIdleTime);  // nothing answers
   ModelFixture f;
   f.Sim().SetSilent(true);
   f.Model().ContactMachine->StartAtOpenPort();
