@@ -1,49 +1,21 @@
-// Result codes: the catalogue, the rules of ErrorText, the failure texts
-// built on them, and the hex-pair reader.
+// Result codes: the rules of ErrorText, and the hex-pair reader; the string
+// table, where every name reaches its own words.
 
 #include <gtest/gtest.h>
 
-#include "base/FailureText.h"
 #include "base/ResultCodes.h"
+#include "base/StringTable.h"
 
 namespace {
 
 TEST(ErrorText, ChoosesTheTableByRangeAndFacility) {
-  // The internet client's range, inclusive at both ends.
-  EXPECT_EQ(ErrorText(12002), "The operation timed out.");
-  EXPECT_EQ(ErrorText(12029), "A connection with the server could not be established.");
-  // Just past it the system's messages apply; the system has none for 12176.
-  EXPECT_EQ(ErrorText(12176), "");
+  EXPECT_EQ(ErrorText(12002), "The operation timed out.");  // the internet client's range
+  EXPECT_EQ(ErrorText(12176), "") << "past the range the system's messages apply, and it has none";
   EXPECT_EQ(ErrorText(Result::Cancelled), "The operation was canceled by the user.");
   EXPECT_EQ(ErrorText(0x620004CE), "Device is powered off (sleeping)");
   // A system error wrapped as an HRESULT reads as the error itself.
   EXPECT_EQ(ErrorText(Result::InvalidArg), ErrorText(Result::InvalidParameter));
-  // Facility 0x200 without a catalogue entry, and an unknown system code.
-  EXPECT_EQ(ErrorText(0xE2000FFF), "");
-  EXPECT_EQ(ErrorText(0x12345), "");
-}
-
-TEST(ErrorText, ExtendedInternetErrorCarriesTheServersLastResponse) {
-  SetInternetLastResponse(550, QStringLiteral("550 No such file"));
-  EXPECT_EQ(ErrorText(12003), "An extended error was returned from the server.\r\n"
-                              "InternetGetLastResponseInfo returns 0x00000226 550 No such file");
-  SetInternetLastResponse(0, {});
-}
-
-TEST(FailureText, SaysWhatTheProgramWasDoingThenTheCodeAndItsText) {
-  const struct {
-    IoOperation operation;
-    ResultCode code;
-    const char* text;
-  } cases[] = {
-      {IoOperation::Open, Result::FileNotFound,
-       "Could not open \"/dev/ttyUSB0\"\r\nError 0x00000002: The system cannot find the file specified."},
-      {IoOperation::ClearReceived, Result::GenFailure,
-       "Could not clear what was received on \"/dev/ttyUSB0\"\r\n"
-       "Error 0x0000001F: A device attached to the system is not functioning."},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(FailureText(c.operation, QStringLiteral("/dev/ttyUSB0"), c.code), c.text);
+  EXPECT_EQ(ErrorText(0xE2000FFF), "") << "facility 0x200 without a catalogue entry";
 }
 
 TEST(HexPairToByte, ReadsEveryDigitInEitherCaseAndRefusesOtherCharacters) {
@@ -62,6 +34,24 @@ TEST(HexPairToByte, ReadsEveryDigitInEitherCaseAndRefusesOtherCharacters) {
     EXPECT_EQ(GetLastError(), Result::UnexpectedHexCharacter);
     EXPECT_FALSE(HexPairToByte('0', bad, byte));
     EXPECT_EQ(byte, 0x5A) << "no byte is produced";
+  }
+}
+
+struct Row {
+  const char* name;
+  unsigned id;
+  const char* text;
+};
+
+#define ZU_ROW(name, number, text) {#name, Str::name, text},
+constexpr Row kRows[] = {ZU_STRING_TABLE(ZU_ROW, ZU_ROW)};
+#undef ZU_ROW
+
+// A number given to two names would hand one of them the other's text.
+TEST(StringTable, EveryNameLoadsItsOwnNonEmptyText) {
+  for (const Row& row : kRows) {
+    EXPECT_STRNE(row.text, "") << row.name;
+    EXPECT_EQ(LoadString(row.id), QString::fromUtf8(row.text)) << row.name;
   }
 }
 
