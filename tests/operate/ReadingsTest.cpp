@@ -102,43 +102,33 @@ TEST(ReadingsLog, FileThatCannotBeMadeOrWrittenReportsAndKeepsWhatWasWritten) {
   EXPECT_EQ(FileLines(path), (QStringList{ReadingsHeader(), line}));
 }
 
-TEST(ReadingsHistory, RingKeepsTheNewestPointsWithinItsBound) {
-  CReadingsHistory ring(5);
+// The newest points within the bound; a cycle without readings is a gap, and
+// a mark goes with the next point only.
+TEST(ReadingsHistory, RingKeepsTheNewestPointsCyclesWithoutReadingsAreGapsAndAMarkGoesWithTheNextPoint) {
+  CReadingsHistory ring(4);
   COperateValues v;
   Fill(v);
-  for (int i = 0; i < 12; ++i) {
-    v.ForwardVoltage.Set(static_cast<unsigned short>(i));
-    ring.AddCycle(1000 * i, Result::Success, v);
-  }
-  EXPECT_EQ(ring.AddedCount(), 12u);
-  for (std::size_t i = 0; i < ring.Size(); ++i) {
-    EXPECT_EQ(ring.At(i).time, 1000 * static_cast<qint64>(7 + i));
-    EXPECT_EQ(ring.At(i).vfwd, static_cast<float>(7 + i));
-  }
-  EXPECT_EQ(ring.Size(), 5u);
-  EXPECT_EQ(ring.Newest().time, 11000);
-}
-
-TEST(ReadingsHistory, CyclesWithoutReadingsAreGapsAndAMarkGoesWithTheNextPointOnly) {
-  CReadingsHistory ring;
-  COperateValues v;
-  Fill(v);
-  ring.MarkNext(HistoryMark::Tune);
   ring.AddCycle(1, Result::Success, v);
-  ring.AddCycle(2, Result::NoResponseSwr, v);
-  v.Swr.Set("0.00");  // no carrier: no SWR, but the voltages stand
+  ring.AddCycle(2, Result::Success, v);
+  ring.MarkNext(HistoryMark::Tune);
   ring.AddCycle(3, Result::Success, v);
+  ring.AddCycle(4, Result::NoResponseSwr, v);
+  v.Swr.Set("0.00");  // no carrier: no SWR, but the voltages stand
+  ring.AddCycle(5, Result::Success, v);
   v.PowerStatus.Set(0);
-  ring.AddCycle(4, Result::DevicePoweredOff, v);
+  ring.AddCycle(6, Result::DevicePoweredOff, v);
 
+  EXPECT_EQ(ring.AddedCount(), 6u);
+  ASSERT_EQ(ring.Size(), 4u);
+  EXPECT_EQ(ring.At(0).time, 3);
   EXPECT_FLOAT_EQ(ring.At(0).swr, 1.35f);
   EXPECT_EQ(ring.At(0).mark, HistoryMark::Tune);
-  EXPECT_FALSE(ring.At(0).IsGap());
   EXPECT_TRUE(ring.At(1).IsGap());
   EXPECT_EQ(ring.At(1).mark, HistoryMark::None);
   EXPECT_TRUE(std::isnan(ring.At(2).swr));
   EXPECT_EQ(ring.At(2).vfwd, 150.0f);
-  EXPECT_TRUE(ring.At(3).IsGap());
+  EXPECT_TRUE(ring.Newest().IsGap());
+  EXPECT_EQ(ring.Newest().time, 6);
 }
 
 struct Seen {
