@@ -314,10 +314,6 @@ TEST(RequestHead, EachHeadIsJudgedOnceWhateverTheBytesArriveIn) {
   EXPECT_EQ(head.Read(QByteArray(kLargestHead, 'x'), [] { return true; }), CRequestHead::Step::TooLarge);
 }
 
-const QByteArray kUpgrade =
-    "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-    "Sec-WebSocket-Version: 13\r\n";
-
 // The server alone: no tuner is needed to judge requests.
 class ServerGuard : public ::testing::Test {
  protected:
@@ -335,6 +331,11 @@ TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeig
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://" + Own() + "\r\n"), 5000, true).status, 101);
   // Half an upgrade is a plain request, answered (not held without a word).
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), "Upgrade: websocket\r\n"), 5000, true).status, 400);
+}
+
+TEST_F(ServerGuard, AnAddressInUseIsRefusedWithItsCode) {
+  CTunerServer second{f.loop, f.Model(), kTestToken};
+  EXPECT_EQ(second.Listen(QHostAddress::LocalHost, Port()), Result::AddressInUse);
 }
 
 TEST_F(ServerGuard, UnboundedBodiesAreRefusedAndAHalfSentRequestIsClosedInTime) {
