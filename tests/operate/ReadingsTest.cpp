@@ -58,48 +58,36 @@ TEST(ReadingsLog, LineHoldsEveryReadingQuotedAsNeededAndASleepingTunerTheTimeAlo
   EXPECT_TRUE(ReadingsLine(time, v).endsWith(",\"1,5\"\"x\",2.60,4"));
 }
 
-TEST(ReadingsLog, HeaderOnlyInANewFileAndEveryLineAppended) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("readings.csv");
-  COperateValues v;
-  Fill(v);
-  QStringList written;
-  for (int run = 0; run < 2; ++run) {  // the second run appends to the first's file
-    CReadingsFile file;
-    ASSERT_EQ(file.Open(path), Result::Success);
-    for (int i = 0; i < 3; ++i) {
-      v.Frequency.Set(static_cast<unsigned short>(7000 + 10 * (3 * run + i)));
-      written << ReadingsLine(QDateTime::currentDateTime(), v);
-      ASSERT_EQ(file.Append(written.back()), Result::Success);
-    }
-    // Each line is in the file as soon as it is appended.
-    EXPECT_EQ(FileLines(path).size(), 1 + written.size());
-  }
-  EXPECT_EQ(FileLines(path), QStringList{ReadingsHeader()} + written);
-}
-
-TEST(ReadingsLog, FileThatCannotBeMadeOrWrittenReportsAndKeepsWhatWasWritten) {
+// The header only in a new file, each line in it as soon as it is appended;
+// a file that cannot be made or written is reported, and a write that fails
+// part way leaves no half line after the last whole one.
+TEST(ReadingsLog, HeaderOnceEveryLineAppendedAndAFailedWriteKeepsWhatWasWritten) {
   QTemporaryDir dir;
   CReadingsFile file;
   EXPECT_EQ(file.Open(PathUnderAFile(dir)), Result::PathNotFound);
   EXPECT_EQ(file.Open("/dev/full"), Result::DiskFull);  // the header cannot go
   EXPECT_FALSE(file.IsOpen());
 
-  // A file-size limit makes a later write fail part way through its line.
   const QString path = dir.filePath("readings.csv");
-  ASSERT_EQ(file.Open(path), Result::Success);
   COperateValues v;
   Fill(v);
-  const QString line = ReadingsLine(QDateTime::currentDateTime(), v);
-  ASSERT_EQ(file.Append(line), Result::Success);
-  const qint64 whole = QFileInfo(path).size();
-  {
-    const CFileSizeLimit limit(whole + line.size() / 2);
-    ASSERT_TRUE(limit.IsSet());
-    EXPECT_NE(file.Append(line), Result::Success);
+  QStringList written;
+  for (int run = 0; run < 2; ++run) {  // the second run appends to the first's file
+    CReadingsFile appending;
+    ASSERT_EQ(appending.Open(path), Result::Success);
+    v.Frequency.Set(static_cast<unsigned short>(7000 + run));
+    written << ReadingsLine(QDateTime::currentDateTime(), v);
+    ASSERT_EQ(appending.Append(written.back()), Result::Success);
+    EXPECT_EQ(FileLines(path), QStringList{ReadingsHeader()} + written);
   }
-  EXPECT_EQ(QFileInfo(path).size(), whole);  // no half line after the last whole one
-  EXPECT_EQ(FileLines(path), (QStringList{ReadingsHeader(), line}));
+
+  ASSERT_EQ(file.Open(path), Result::Success);
+  {
+    const CFileSizeLimit limit(QFileInfo(path).size() + written[0].size() / 2);
+    ASSERT_TRUE(limit.IsSet());
+    EXPECT_NE(file.Append(written[0]), Result::Success);
+  }
+  EXPECT_EQ(FileLines(path), QStringList{ReadingsHeader()} + written);
 }
 
 // The newest points within the bound; a cycle without readings is a gap, and
