@@ -153,7 +153,6 @@ TEST_F(MqttServe, WrongOrExposedCredentialsEndTheRunWithAClearError) {
   const CtlRun open = Ctl({"serve", "--listen", "127.0.0.1:0", "--mqtt", broker.Url(), "--mqtt-credentials", exposed});
   EXPECT_EQ(open.status, 1);
   EXPECT_TRUE(open.err.contains("can be read by others")) << open.err.toStdString();
-  EXPECT_FALSE(open.err.contains("Serving")) << "refused before serving";
 
   QProcess serve;
   ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--mqtt-credentials", CredentialsFile("station:right-password", owner)}))
@@ -161,7 +160,6 @@ TEST_F(MqttServe, WrongOrExposedCredentialsEndTheRunWithAClearError) {
   serve.terminate();
   EXPECT_EQ(FinishCtl(serve).status, 0);
   EXPECT_EQ(Ctl({"serve", "--mqtt", "http://x"}).status, 2);
-  EXPECT_EQ(Ctl({"serve", "--mqtt-credentials", wrong}).status, 2);
 }
 
 }  // namespace

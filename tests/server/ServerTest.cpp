@@ -156,20 +156,6 @@ TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
   EXPECT_EQ(f.Get("/api/status").status, 0);
 }
 
-TEST(Server, AnotherDeviceIsNamedWithItsReplyAndTakesNoChange) {
-  SimOptions options = Firmware("01.97");
-  options.identity = "ZP5100";
-  ServerFixture f(options);
-  ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0), Result::Success);
-  f.loop.Start();
-  ASSERT_EQ(f.NextCycle(), Result::UnexpectedDevice);
-  EXPECT_EQ(f.Get("/api/status").Json()["device_reply"].toString(), "IZP5100;");
-  const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
-  EXPECT_EQ(refused.status, 503);
-  EXPECT_EQ(refused.Json()["error"].toString(), "0xE200004E");
-  f.loop.Stop();
-}
-
 // The adapter is unplugged and plugged back in: the device path (a link, as
 // the system's by-id names are) vanishes and comes back to a new device.
 TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
