@@ -123,21 +123,9 @@ class MqttServe : public CtlSimTest {
   QString err;
 };
 
-TEST_F(MqttServe, AKilledServeGoesOfflineByItsLastWill) {
-  StartSim({"--version", "01.97"});
-  CMqttBroker broker;
-  ASSERT_TRUE(broker.IsListening());
-  QProcess serve;
-  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--alarm-swr", "9"})) << err.toStdString();
-  EXPECT_EQ(broker.Retained("zu6400/1234/availability", 1).value(0).second, "online");
-  const QJsonValue alarm = Json(broker.Retained("zu6400/1234/state", 1).value(0).second)["alarm"];
-  EXPECT_TRUE(alarm.isBool() && !alarm.toBool()) << "the alarm is set, and not raised";
-  ::kill(static_cast<pid_t>(serve.processId()), SIGKILL);
-  serve.waitForFinished(10000);
-  EXPECT_TRUE(WaitFor([&] { return broker.Retained("zu6400/1234/availability", 1).value(0).second == "offline"; }, 10000));
-}
-
-TEST_F(MqttServe, WrongOrExposedCredentialsEndTheRunWithAClearError) {
+// Wrong or exposed credentials end the run; the right ones connect, and a
+// killed serve goes offline by its last will.
+TEST_F(MqttServe, CredentialsAndTheLastWill) {
   StartSim({"--version", "01.97"});
   CMqttBroker broker("station", "right-password");
   ASSERT_TRUE(broker.IsListening());
@@ -148,18 +136,22 @@ TEST_F(MqttServe, WrongOrExposedCredentialsEndTheRunWithAClearError) {
   EXPECT_TRUE(refused.err.contains(QRegularExpression("error 0x00000005: the MQTT broker at mqtt://127.0.0.1:\\d+ "
                                                       "refused the connection: .*(password|authori[sz]ed)")))
       << refused.err.toStdString();
-
   const QString exposed = CredentialsFile("station:right-password\n", owner | QFile::ReadOther);
   const CtlRun open = Ctl({"serve", "--listen", "127.0.0.1:0", "--mqtt", broker.Url(), "--mqtt-credentials", exposed});
   EXPECT_EQ(open.status, 1);
   EXPECT_TRUE(open.err.contains("can be read by others")) << open.err.toStdString();
+  EXPECT_EQ(Ctl({"serve", "--mqtt", "http://x"}).status, 2);
 
   QProcess serve;
-  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--mqtt-credentials", CredentialsFile("station:right-password", owner)}))
+  const QString right = CredentialsFile("station:right-password", owner);
+  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--mqtt-credentials", right, "--alarm-swr", "9"}))
       << err.toStdString();
-  serve.terminate();
-  EXPECT_EQ(FinishCtl(serve).status, 0);
-  EXPECT_EQ(Ctl({"serve", "--mqtt", "http://x"}).status, 2);
+  const QJsonValue alarm = Json(broker.Retained("zu6400/1234/state", 1).value(0).second)["alarm"];
+  EXPECT_TRUE(alarm.isBool() && !alarm.toBool()) << "the alarm is set, and not raised";
+  EXPECT_EQ(broker.Retained("zu6400/1234/availability", 1).value(0).second, "online");
+  ::kill(static_cast<pid_t>(serve.processId()), SIGKILL);
+  serve.waitForFinished(10000);
+  EXPECT_TRUE(WaitFor([&] { return broker.Retained("zu6400/1234/availability", 1).value(0).second == "offline"; }, 10000));
 }
 
 }  // namespace
