@@ -215,12 +215,13 @@ TEST(PollLoop, HandsOverEveryCycleAtTheIntervalUntilStopped) {
   // coarse timer may fire early).
   EXPECT_GE(f.ended[2].atMs, 2 * 150 * 95 / 100);
 
+  f.loop.SetInterval(CPollLoop::kShortestInterval);  // what would follow comes soon
   f.loop.CycleNow();
   ASSERT_FALSE(f.machine.IsIdle());
   const std::size_t before = f.ended.size();
   f.loop.Stop();  // the running cycle still reports its end, and nothing follows
   ASSERT_TRUE(f.WaitForCycles(before + 1));
-  WaitFor([] { return false; }, 300);  // two intervals
+  WaitFor([] { return false; }, 10 * CPollLoop::kShortestInterval);  // time for a cycle to follow
   EXPECT_EQ(f.ended.size(), before + 1);
   EXPECT_FALSE(f.loop.IsPolling());
 }
