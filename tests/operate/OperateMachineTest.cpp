@@ -110,11 +110,9 @@ TEST(OperateMachine, UnacceptableRepliesEndTheCycleWithTheStatesCode) {
     QByteArray command, reply;
     ResultCode code;
   } cases[] = {
-      {"vswr;", "VSWRB1.00;", Result::NoResponseSwr},
       {"c;", "C1G;", Result::NoResponseCapacitor},
       {"bn;", "BN11;", Result::NoResponseBandNumber},
       {"md;", "MDZ;", Result::NoResponseMode},
-      {"rv;", "RV1.97;", Result::NoResponseFirmwareVersion},
   };
   OperateFixture f;
   ASSERT_EQ(f.Cycle(), 0u);
