@@ -10,7 +10,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <csignal>
-#include <functional>
 
 #include "tests/support/CtlRunner.h"
 #include "tests/support/TestSupport.h"
@@ -21,12 +20,6 @@ namespace {
 class WatchCli : public CtlSimTest {
  protected:
   QStringList On(QStringList args) const { return args << "--port" << port; }
-  // Waits until what the running zu6400ctl printed on the channel so far
-  // (left unread) satisfies the condition.
-  static bool WaitForOutput(QProcess& p, QProcess::ProcessChannel channel, const std::function<bool(const QString&)>& done) {
-    p.setReadChannel(channel);
-    return WaitFor([&] { return done(QString::fromUtf8(p.peek(1 << 20))); }, 20000);
-  }
   // Each line whole: a JSON object with the time it was read.
   static void ExpectJsonLines(const QString& out) {
     ASSERT_TRUE(out.endsWith('\n'));
@@ -62,7 +55,8 @@ TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatu
   StartSim({"--version", "01.97", "--readings", readings.fileName()});
   QProcess watch;
   StartCtl(watch, On({"watch", "--interval", "50", "--alarm-swr", "2.5", "--alarm-seconds", "0.2"}), config.path());
-  ASSERT_TRUE(WaitForOutput(watch, QProcess::StandardError, [](const QString& err) { return err.contains("CLEAR "); }))
+  watch.setReadChannel(QProcess::StandardError);  // peeked, left for the run's end
+  ASSERT_TRUE(WaitFor([&] { return watch.peek(1 << 20).contains("CLEAR "); }, 20000))
       << watch.readAllStandardError().toStdString();
   // Ctrl+C ends the run with the line in progress whole (the stop signals are
   // the commands' shared handler).

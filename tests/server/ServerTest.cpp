@@ -5,8 +5,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMap>
 #include <QProcess>
 #include <QNetworkInterface>
