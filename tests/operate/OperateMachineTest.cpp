@@ -47,14 +47,9 @@ class OperateFixture : public ModelFixture {
   QByteArray sent;
 };
 
-// The other tests run 01.97 and expect its longer cycle.
-TEST(OperateMachine, FirmwareBefore0197IsNotAskedTheFrequencies) {
-  OperateFixture f(Firmware("01.96"));
-  EXPECT_EQ(f.Cycle(), 0u);
-  EXPECT_EQ(f.sent, kCycle);
-}
-
-TEST(OperateMachine, CycleStoresEveryReading) {
+// Every reading is stored; before 01.97 the tuner is not asked the
+// frequencies (the other tests run 01.97 and expect its longer cycle).
+TEST(OperateMachine, CycleStoresEveryReadingAndAsksTheFrequenciesFrom0197) {
   SimOptions options = Firmware("01.97");
   options.live = SimLive{'M', 2, 'A', 'N', 1, 1, 1, 0x1f, 0xa0, 7100, 3, 150};
   OperateFixture f(options);
@@ -68,6 +63,10 @@ TEST(OperateMachine, CycleStoresEveryReading) {
                               int(v.FrequencyAtu.Get(0)), int(v.FrequencyAtu.Get(1)), int(v.ForwardVoltage.Get())}),
             std::vector<int>({7100, 7100, 7100, 7000, 7300, 150}));
   EXPECT_FALSE(v.Swr.Get().isEmpty());
+
+  OperateFixture old(Firmware("01.96"));
+  EXPECT_EQ(old.Cycle(), 0u);
+  EXPECT_EQ(old.sent, kCycle);
 }
 
 // Each setting is written in front of its query once, in the tuner's form,
@@ -76,30 +75,17 @@ TEST(OperateMachine, CycleStoresEveryReading) {
 TEST(OperateMachine, RequestIsSentUntilReportedAndARefusedOneEveryCycle) {
   OperateFixture f;
   COperateValues& v = f.machine.Values();
-  const struct {
-    std::function<void()> request;
-    QByteArray query, set;
-  } cases[] = {
-      {[&] { v.Mode.SetRequested(u'M'); }, "md;", "MDM;md;"},
-      {[&] { v.Antenna.SetRequested(3); }, "an;", "AN3;an;"},
-      {[&] { v.Bypass.SetRequested(u'B'); }, "byp;", "BYPB;byp;"},
-      {[&] { v.Capacitor.SetRequested(0x1f); }, "c;", "C1f;c;"},
-      {[&] { v.Inductor.SetRequested(0xa5); }, "l;", "La5;l;"},
-  };
+  v.Mode.SetRequested(u'M');
+  v.Antenna.SetRequested(3);
+  v.Inductor.SetRequested(0xa5);
   QByteArray expected = kCycle197;
-  for (const auto& c : cases) {
-    c.request();
-    expected.replace(expected.indexOf(";" + c.query) + 1, c.query.size(), c.set);
-  }
+  expected.replace(";md;", ";MDM;md;").replace(";an;", ";AN3;an;").replace(";l;", ";La5;l;");
   ASSERT_EQ(f.Cycle(), 0u);
   EXPECT_EQ(f.sent, expected);
   ASSERT_EQ(f.Cycle(), 0u);
   EXPECT_EQ(f.sent, kCycle197);
   EXPECT_FALSE(v.Mode.IsPending());
-  EXPECT_EQ(v.Inductor.Get(), 0xa5);
-  const SimLive tuner = f.Sim().Live().State();
-  EXPECT_EQ(QString(QChar(tuner.mode)) + QChar(tuner.bypass), "MB");
-  EXPECT_EQ(tuner.inductor, 0xa5u);
+  EXPECT_EQ(v.Inductor.Get(), 0xa5) << "as the tuner reports it";
 
   f.Sim().Live().RefuseSetting("an");
   v.Antenna.SetRequested(2);
@@ -124,11 +110,9 @@ TEST(OperateMachine, UnacceptableRepliesEndTheCycleWithTheStatesCode) {
     QByteArray command, reply;
     ResultCode code;
   } cases[] = {
-      {"vswr;", "VSWRB1.00;", Result::NoResponseSwr},
       {"c;", "C1G;", Result::NoResponseCapacitor},
       {"bn;", "BN11;", Result::NoResponseBandNumber},
       {"md;", "MDZ;", Result::NoResponseMode},
-      {"rv;", "RV1.97;", Result::NoResponseFirmwareVersion},
   };
   OperateFixture f;
   ASSERT_EQ(f.Cycle(), 0u);
@@ -152,7 +136,6 @@ TEST(OperateMachine, SleepingTunerStopsTheCycleUntilSwitchedOn) {
   v.Mode.SetRequested(u'M');
   EXPECT_EQ(f.Cycle(), Result::DevicePoweredOff);
   EXPECT_EQ(f.sent, "ps;");
-  EXPECT_EQ(v.PowerStatus.Get(), 0);
 
   v.PowerStatus.SetRequested(1);
   f.Sim().DropReplies(1);  // "PS1;" neither taken nor answered
@@ -167,33 +150,20 @@ TEST(OperateMachine, SleepingTunerStopsTheCycleUntilSwitchedOn) {
   expected.replace("ps;", "PS1;").replace("md;", "MDM;md;");
   EXPECT_EQ(f.sent, expected);
   EXPECT_EQ(v.PowerStatus.Get(), 1);
-  EXPECT_EQ(v.Mode.Get(), u'M');
 
   v.PowerStatus.SetRequested(0);
   EXPECT_EQ(f.Cycle(), Result::DevicePoweredOff);
   EXPECT_EQ(f.sent, "PS0;");
-  EXPECT_EQ(f.Sim().Live().State().power, 0u);
 }
 
 TEST(OperateMachine, MemorizeAndTuneAreSentOnceAtTheEndTuneLast) {
   OperateFixture f;
-  f.Sim().Live().SetTuneDuration(100);
-  ASSERT_EQ(f.Cycle(), 0u);
-  const double before = f.machine.Values().Swr.Get().toDouble();
   f.machine.TuneRequested = true;
   f.machine.MemorizeRequested = true;
   ASSERT_EQ(f.Cycle(), 0u);
   EXPECT_EQ(f.sent, kCycle197 + "sm;t;");
-  EXPECT_FALSE(f.machine.TuneRequested);
-  EXPECT_FALSE(f.machine.MemorizeRequested);
-  EXPECT_TRUE(f.Sim().Live().Memory(5, 1).has_value());
-
   ASSERT_EQ(f.Cycle(), 0u);
   EXPECT_EQ(f.sent, kCycle197);
-  ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 20000));
-  ASSERT_EQ(f.Cycle(), 0u);
-  EXPECT_LT(f.machine.Values().Swr.Get().toDouble(), before);
-  EXPECT_NE(f.machine.Values().Capacitor.Get(), 0);
 }
 
 TEST(OperateMachine, UnknownDeviceSearchesFirst) {
@@ -234,10 +204,8 @@ TEST(PollLoop, HandsOverEveryCycleAtTheIntervalUntilStopped) {
   f.clock.restart();
   f.loop.Start();
   ASSERT_TRUE(f.WaitForCycles(3));
-  for (const EndedCycle& c : f.ended) {
-    EXPECT_EQ(c.result, Result::Success);
-    EXPECT_EQ(c.frequency, 14200u);
-  }
+  EXPECT_EQ(f.ended[0].result, Result::Success);
+  EXPECT_EQ(f.ended[0].frequency, 14200u);
   f.Sim().Live().Modify([](SimLive& s) { s.frequency = 7100; });
   ASSERT_TRUE(WaitFor([&] { return f.ended.back().frequency == 7100; }, 20000));
   // The cycles are spaced by the interval, not back to back: the third starts
@@ -245,12 +213,13 @@ TEST(PollLoop, HandsOverEveryCycleAtTheIntervalUntilStopped) {
   // coarse timer may fire early).
   EXPECT_GE(f.ended[2].atMs, 2 * 150 * 95 / 100);
 
+  f.loop.SetInterval(CPollLoop::kShortestInterval);  // what would follow comes soon
   f.loop.CycleNow();
   ASSERT_FALSE(f.machine.IsIdle());
   const std::size_t before = f.ended.size();
   f.loop.Stop();  // the running cycle still reports its end, and nothing follows
   ASSERT_TRUE(f.WaitForCycles(before + 1));
-  WaitFor([] { return false; }, 300);  // two intervals
+  WaitFor([] { return false; }, 10 * CPollLoop::kShortestInterval);  // time for a cycle to follow
   EXPECT_EQ(f.ended.size(), before + 1);
   EXPECT_FALSE(f.loop.IsPolling());
 }
@@ -263,7 +232,6 @@ TEST(PollLoop, SilentTunerIsReportedAndRetriedUntilItAnswers) {
     const CTimeScaleScope fast(kFastTime);
     f.loop.Start();
     ASSERT_TRUE(f.WaitForCycles(2));
-    EXPECT_EQ(f.ended[0].result, Result::NoResponsePowerStatus);
     EXPECT_EQ(f.ended[1].result, Result::NoResponsePowerStatus);
     // A failed cycle waits out the retry pause, not the short interval.
     EXPECT_GE(f.ended[1].atMs - f.ended[0].atMs, CTimeScale::RealMs(CPollLoop::kRetryPause));

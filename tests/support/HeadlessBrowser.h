@@ -1,16 +1,15 @@
 #pragma once
 // Headless Chromium (/usr/bin/chromium) on a page, driven through its
-// DevTools protocol over a WebSocket: evaluate script, wait for events,
-// call any protocol command (a phone's screen, a reload).
+// DevTools protocol over a WebSocket: evaluate script, call any protocol
+// command (a phone's screen, a reload).
 
+#include <QHash>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QList>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWebSocket>
-#include <functional>
 #include <optional>
 
 class CHeadlessBrowser {
@@ -33,19 +32,13 @@ class CHeadlessBrowser {
   QJsonValue Evaluate(const QString& expression);
   // Waits until the page's expression gives the value.
   bool WaitUntil(const QString& expression, const QJsonValue& value, int timeoutMs = 20000);
-  // The next event of the method (one already received counts); its params.
-  std::optional<QJsonObject> WaitForEvent(const QString& method, int timeoutMs = 20000);
 
  private:
   QString PageSocketUrl(int timeoutMs);
-  void OnMessage(const QString& message);
-  static std::optional<QJsonObject> TakeFirst(QList<QJsonObject>& list,
-                                              const std::function<bool(const QJsonObject&)>& matches, int timeoutMs);
 
   QTemporaryDir m_profile;
   QProcess m_process;
   QWebSocket m_socket;
   int m_nextId = 1;
-  QList<QJsonObject> m_replies;
-  QList<QJsonObject> m_events;
+  QHash<int, QJsonObject> m_replies;  // by id; the events are no test's
 };

@@ -16,6 +16,7 @@ bool Accepts(quint16 port) {
 }  // namespace
 
 CMqttBroker::CMqttBroker(const QString& user, const QString& password) {
+  if (!user.isEmpty()) m_login = {"-u", user, "-P", password};
   m_port = FreeTcpPort();
   QString config = QStringLiteral("listener %1 127.0.0.1\nlog_type error\n").arg(m_port);
   // Started by root it would become the user mosquitto, who cannot read the test's folder.
@@ -56,8 +57,9 @@ bool CMqttBroker::Restart() {
 }
 
 void CMqttBroker::Subscribe(QProcess& subscriber, const QString& filter, int count, int seconds) const {
-  subscriber.start(QStringLiteral("mosquitto_sub"), {"-h", "127.0.0.1", "-p", QString::number(m_port), "-t", filter, "-v",
-                                                      "-C", QString::number(count), "-W", QString::number(seconds)});
+  subscriber.start(QStringLiteral("mosquitto_sub"), QStringList{"-h", "127.0.0.1", "-p", QString::number(m_port), "-t", filter,
+                                                                 "-v", "-C", QString::number(count), "-W",
+                                                                 QString::number(seconds)} + m_login);
   subscriber.waitForStarted(10000);
 }
 
@@ -78,6 +80,6 @@ QList<MqttMessage> CMqttBroker::Retained(const QString& filter, int count) const
 }
 
 void CMqttBroker::Publish(const QString& topic, const QByteArray& payload) const {
-  QProcess::execute(QStringLiteral("mosquitto_pub"),
-                    {"-h", "127.0.0.1", "-p", QString::number(m_port), "-q", "1", "-t", topic, "-m", QString::fromUtf8(payload)});
+  QProcess::execute(QStringLiteral("mosquitto_pub"), QStringList{"-h", "127.0.0.1", "-p", QString::number(m_port), "-q", "1",
+                                                                 "-t", topic, "-m", QString::fromUtf8(payload)} + m_login);
 }

@@ -9,13 +9,14 @@
 #include <QPair>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 using MqttMessage = QPair<QString, QByteArray>;  // topic, payload
 
 class CMqttBroker {
  public:
-  // With a user, only that user and password get in.
+  // With a user, only that user and password get in (the peer's side too).
   explicit CMqttBroker(const QString& user = {}, const QString& password = {});
   ~CMqttBroker();
   CMqttBroker(const CMqttBroker&) = delete;
@@ -40,6 +41,7 @@ class CMqttBroker {
 
   QTemporaryDir m_dir;
   QProcess m_broker;
+  QStringList m_login;  // mosquitto_sub's and mosquitto_pub's
   quint16 m_port = 0;
   bool m_listening = false;
 };

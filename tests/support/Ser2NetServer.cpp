@@ -4,7 +4,8 @@
 
 #include "tests/support/TestSupport.h"
 
-bool WaitUntilListening(quint16 port, int timeoutMs) {
+// Waits until something listens on 127.0.0.1:port.
+static bool WaitUntilListening(quint16 port) {
   // Read from the system's socket table, not by connecting: a trial
   // connection would open the device, and ser2net may still be closing it
   // when the test connects.
@@ -19,7 +20,7 @@ bool WaitUntilListening(quint16 port, int timeoutMs) {
         }
         return false;
       },
-      timeoutMs);
+      10000);
 }
 
 CSer2Net::CSer2Net(const QString& device) : m_device(device) {}

@@ -7,9 +7,6 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// Waits until something listens on 127.0.0.1:port.
-bool WaitUntilListening(quint16 port, int timeoutMs = 10000);
-
 class CSer2Net {
  public:
   explicit CSer2Net(const QString& device);

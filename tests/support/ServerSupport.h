@@ -37,6 +37,10 @@ struct RawReply {
 RawReply Exchange(quint16 port, const QByteArray& bytes, int timeoutMs = 5000, bool keepOpen = false);
 // A GET of the path with the Host header given and the header lines added.
 QByteArray RawGet(const QByteArray& path, const QByteArray& host, const QByteArray& more = {});
+// The header lines that ask for a WebSocket.
+inline const QByteArray kUpgrade =
+    "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+    "Sec-WebSocket-Version: 13\r\n";
 
 // A client of the live feed that keeps every message it is sent.
 struct LiveClient {
