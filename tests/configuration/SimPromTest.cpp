@@ -1,5 +1,5 @@
-// The simulated tuner's restart and stored memories, spoken to over a real
-// pseudo-terminal.
+// The simulated tuner's restart and stored memories, and the PROM frames the
+// program and the tuner share.
 
 #include <gtest/gtest.h>
 
@@ -45,30 +45,21 @@ TEST(SimRestart, DeafWhileRestartingThenAsAfterPowerUp) {
   EXPECT_EQ(line.Exchange("rst0;", 100), "") << "a restart is not answered";
   EXPECT_TRUE(line.Sim().IsRestarting());
   ASSERT_TRUE(WaitFor([&] { return !line.Sim().IsRestarting(); }, 20000));
-  EXPECT_EQ(line.Exchange(";"), ";");
   EXPECT_EQ(line.Exchange("ps;"), "PS1;") << "comes up as it started";
   EXPECT_EQ(line.Exchange("an;"), "AN1;");
 }
 
-// The framing the program and the tuner share, checked against worked
-// examples rather than against itself.
-TEST(PromFrames, CommandsSplitAtPagesAndCarryTheirChecksums) {
-  EXPECT_EQ(Prom::ReadCommand("erp", 0x0040, 64), QStringLiteral("erp00404080;"));
+// The framing, checked against worked examples rather than against itself.
+TEST(PromFrames, CommandsCarryTheirChecksumsAndOnlyAnExactAnswerIsTaken) {
   EXPECT_EQ(Prom::ReadCommand("ers", 0xFFC0, 64), QStringLiteral("ersFFC04001;"));
   EXPECT_EQ(Prom::WriteCommand("ewp", 0x0120, QByteArrayView("\x01\xFF", 2)), QStringLiteral("ewp01200201FFDD;"));
   EXPECT_EQ(Prom::ChunkLength(0x0020, 0xE0), 64u);
   EXPECT_EQ(Prom::ChunkLength(0x10F0, 64), 16u) << "never across a page";
-  EXPECT_EQ(Prom::ChunkLength(0x10F0, 8), 8u);
-}
-
-TEST(PromFrames, OnlyAnExactAnswerIsTaken) {
-  const QString command = QStringLiteral("erp00020200;");  // checksum is not the reply's business
-  const QString good = QStringLiteral("ERP0002020A0BE7;");
-  EXPECT_EQ(Prom::ReadReplyData(command, good), QByteArray("\x0A\x0B"));
-  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0003020A0BE6;")).isEmpty()) << "another address";
-  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0002020A0BE8;")).isEmpty()) << "checksum";
-  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0002010AF3;")).isEmpty()) << "fewer bytes than asked";
-  EXPECT_TRUE(Prom::ReadReplyData(command, QStringLiteral("ERP0002020A0GDF;")).isEmpty()) << "not hexadecimal";
+  const QString read = QStringLiteral("erp00020200;");  // checksum is not the reply's business
+  EXPECT_EQ(Prom::ReadReplyData(read, QStringLiteral("ERP0002020A0BE7;")), QByteArray("\x0A\x0B"));
+  // Another address, a wrong checksum, fewer bytes than asked, not hexadecimal.
+  for (const char* reply : {"ERP0003020A0BE6;", "ERP0002020A0BE8;", "ERP0002010AF3;", "ERP0002020A0GDF;"})
+    EXPECT_TRUE(Prom::ReadReplyData(read, QString::fromLatin1(reply)).isEmpty()) << reply;
   const QString write = QStringLiteral("ews10000101EE;");
   EXPECT_TRUE(Prom::IsWriteReplyFor(write, QStringLiteral("EWS100001EF;")));
   EXPECT_FALSE(Prom::IsWriteReplyFor(write, QStringLiteral("EWS100001EE;")));
@@ -76,18 +67,17 @@ TEST(PromFrames, OnlyAnExactAnswerIsTaken) {
 }
 
 TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
-  SimLine line;
-  ASSERT_TRUE(line.Ok());
-  line.Sim().Proms().SetPic(0x0120, QByteArray("\x01\xFF", 2));
-  EXPECT_EQ(line.Exchange("erp01200200;", 200), "") << "a wrong checksum is ignored";
-  EXPECT_EQ(line.Exchange("erp012002DD;"), "ERP01200201FFDD;");
-  EXPECT_EQ(line.Exchange("ewp0120021122AA;"), "EWP012002DD;");
-  EXPECT_EQ(line.Sim().Proms().Pic().mid(0x120, 2), QByteArray("\x11\x22"));
-  EXPECT_EQ(line.Exchange("ewp012002112200;", 200), "") << "a write with a wrong checksum is not taken";
-  EXPECT_EQ(line.Exchange("ews00FF021122CC;", 200), "") << "nor one across a page";
-  EXPECT_EQ(line.Exchange("erp03F040CD;", 200), "") << "nor a read past the end";
-  EXPECT_EQ(line.Exchange("ers000041BF;", 200), "") << "nor one of more than 64 bytes";
-  EXPECT_EQ(line.Exchange("ersA000015F;").left(9), "ERSA00001") << "an address that begins with a letter";
+  CSimProms proms;
+  proms.SetPic(0x0120, QByteArray("\x01\xFF", 2));
+  EXPECT_EQ(proms.Answer("erp012002DD;"), "ERP01200201FFDD;");
+  EXPECT_EQ(proms.Answer("ewp0120021122AA;"), "EWP012002DD;");
+  EXPECT_EQ(proms.Pic().mid(0x120, 2), QByteArray("\x11\x22"));
+  EXPECT_EQ(proms.Answer("ersA000015F;").value_or("").left(9), "ERSA00001") << "an address that begins with a letter";
+  // A wrong checksum on a read or a write, a write across a page, a read past
+  // the end or of more than 64 bytes: no answer.
+  for (const char* command : {"erp01200200;", "ewp012002112200;", "ews00FF021122CC;", "erp03F040CD;", "ers000041BF;"})
+    EXPECT_FALSE(proms.Answer(command).value_or("").endsWith(';')) << command;
+  EXPECT_EQ(proms.Pic().mid(0x120, 2), QByteArray("\x11\x22"));
 }
 
 // The stored configuration is PIC PROM bytes: a setting changes them, a
