@@ -62,15 +62,11 @@ std::unique_ptr<CConfigRestoreStateMachine> PicRestore(CTunerModel& model, std::
 // A fixture with a contacted tuner that restarts quickly, its jobs paced.
 class ConfigJobs : public ::testing::Test {
  protected:
-  explicit ConfigJobs(SimOptions options = {}) : f(Quick(std::move(options))) {}
+  explicit ConfigJobs(SimOptions options = {}) : f((options.restartMs = kRestartDeafMs, options)) {}
   void SetUp() override {
     ASSERT_TRUE(f.ContactAndWait());
     f.Model().Trace.Set(1);
     f.Sim().ClearReceived();
-  }
-  static SimOptions Quick(SimOptions options) {
-    options.restartMs = kRestartDeafMs;
-    return options;
   }
   // The next replies to a PROM command go wrong; the sends they answer time
   // out at once, the one after them at real time.
@@ -157,49 +153,41 @@ TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
 
 // Stands in for a job's status window: 1.5 s (on the time scale) after the
 // send of the held command, before the job's longer time-out that starts after
-// it, it hands the program the reply and lets it read it at once. It paces a
-// restart as the fixture does.
+// it, it hands the program the reply and lets it read it at once. It paces the
+// job as the fixture does.
 class CLateReply : public CPacer {
  public:
-  CLateReply(CSimulatedTuner& sim, const QByteArray& command)
-      : CPacer(RestartPace()), m_sim(sim), m_command(QString::fromLatin1(command)) {
+  CLateReply(CSimulatedTuner& sim, const char* command)
+      : CPacer(RestartPace()), m_sim(sim), m_send(QStringLiteral(" send ") + QLatin1String(command)) {
     m_sim.HoldReplies(command);
   }
-  bool Released() const { return m_released; }
+  bool released = false;
 
  protected:
   void customEvent(QEvent* event) override {
     CPacer::customEvent(event);
-    if (event->type() != CModelEvent::EventType()) return;
-    const auto* e = static_cast<CModelEvent*>(event);
-    if (m_armed || e->Message != Msg::StateText || !e->Text.contains(" send " + m_command)) return;
+    if (m_armed || event->type() != CModelEvent::EventType()) return;
+    if (!static_cast<CModelEvent*>(event)->Text.contains(m_send)) return;
     m_armed = true;
     QTimer::singleShot(CTimeScale::RealMs(1500), Qt::PreciseTimer, this, [this] {
-      m_released = m_sim.ReleaseHeld(5000);
+      released = m_sim.ReleaseHeld(5000);
       QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
     });
   }
 
  private:
   CSimulatedTuner& m_sim;
-  QString m_command;
+  QString m_send;
   bool m_armed = false;
-  bool m_released = false;
 };
 
-// A reply 1.5 s after its send still comes within the time-out, for reads and writes.
+// A reply 1.5 s after its send still comes within the time-out.
 TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
-  CLateReply lateRead(f.Sim(), "ers0400");
+  CLateReply late(f.Sim(), "ers0400");
   CFaultTableStateMachine faults(f.Model());
-  ASSERT_EQ(Run(faults, [&] { faults.StartReading(); }, &lateRead), 0u);
-  EXPECT_TRUE(lateRead.Released());
+  ASSERT_EQ(Run(faults, [&] { faults.StartReading(); }, &late), 0u);
+  EXPECT_TRUE(late.released);
   EXPECT_EQ(f.Sim().Received().count("ers0400"), 1) << "taken at the first send";
-
-  CLateReply lateWrite(f.Sim(), "ewp02");
-  auto restore = PicRestore(f.Model(), 2, 0, 0x07);
-  ASSERT_EQ(Restore(*restore, &lateWrite), 0u);
-  EXPECT_TRUE(lateWrite.Released());
-  EXPECT_EQ(f.Sim().Received().count("ewp020008"), 1);
 }
 
 // Each chunk has retries of its own: more damaged replies than the limit,
@@ -241,6 +229,7 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
   // Change what a restore puts back, and what it must leave alone.
   f.Sim().Proms().SetPic(0x0100, QByteArray(0x300, '\x55'));
   f.Sim().Proms().SetSerial(0x1000, QByteArray(0xF000, '\x00'));
+  f.Sim().Live().Modify([](SimLive& live) { live.antenna = 3; });
   auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   ASSERT_EQ(ReadConfigurationFile(path, f.Model().SerialNumber.Get(), machine->Data(), sink), 0u);
   ASSERT_EQ(Restore(*machine), 0u);
@@ -254,6 +243,7 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
   EXPECT_EQ(f.Sim().Proms().Pic(), pic);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "found again after the restart";
+  EXPECT_EQ(f.Sim().Live().State().antenna, 1u) << "as after power-up";
 }
 
 TEST_F(ConfigJobs, RestoreWritesOnlyTheBytesOfPartialRunsAndMayWriteThePicAlone) {
@@ -303,19 +293,15 @@ TEST_F(ConfigJobs, RefusedOrCancelledRestoresNeverReset) {
                                          "file again before using the tuner.");
 }
 
+// Records of 16 bytes, the newest at 0: the rows go back from it round the
+// ring, past the empty ones.
 TEST_F(ConfigJobs, FaultRowsWalkTheRingBackwardsFromTheNewest) {
-  auto record = [](std::initializer_list<int> bytes) {
-    QByteArray r(16, '\0');
-    int i = 0;
-    for (int b : bytes) r[i++] = static_cast<char>(b);
-    return r;
-  };
   QByteArray log(4096, '\xFF');
-  log.replace(0 * 16, 16, record({0x02, 0xCD, 0x5F, 0x01, 0x78, 0x37, 0x2C, 0x01, 0x28, 0, 0x80, 2, 0x40, 1}));
-  log.replace(1 * 16, 16, record({0x00, 59, 0, 0, 1, 0}));
-  log.replace(2 * 16, 16, record({0x00, 0, 0, 0, 5, 0}));
-  log.replace(255 * 16, 16, record({0x81, 0x10, 0x0E, 0, 0x2A, 0, 3, 2, 'A', 0x3C, 0x15}));
-  log.replace(200 * 16, 16, record({0x7E, 1, 0, 0, 1, 0, 2, 0, 3, 0, 0xFF, 9, 0x01, 0}));
+  log.replace(0 * 16, 16, QByteArray::fromHex("02CD5F0178372C012800800240010000"));
+  log.replace(1 * 16, 16, QByteArray::fromHex("003B0000010000000000000000000000"));
+  log.replace(2 * 16, 16, QByteArray::fromHex("00000000050000000000000000000000"));
+  log.replace(255 * 16, 16, QByteArray::fromHex("81100E002A000302413C150000000000"));
+  log.replace(200 * 16, 16, QByteArray::fromHex("7E010000010002000300FF0901000000"));
   f.Sim().Proms().SetSerial(0, log);
   f.Sim().Proms().SetPic(0x002, QByteArray(1, '\0'));
   CFaultTableStateMachine machine(f.Model());

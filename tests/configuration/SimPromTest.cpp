@@ -1,53 +1,12 @@
-// The simulated tuner's restart and stored memories, and the PROM frames the
-// program and the tuner share.
+// The simulated tuner's stored memories, and the PROM frames the program and
+// the tuner share.
 
 #include <gtest/gtest.h>
 
 #include "tests/support/TestSupport.h"
 #include "link/PromFrames.h"
-#include "link/SerialPort.h"
 
 namespace {
-
-// A port on a simulated tuner that sends one command and collects its reply.
-class SimLine {
- public:
-  explicit SimLine(SimOptions options = {}) : m_sim(std::move(options)) {
-    m_ok = m_sim.Start() && m_port.Open(m_sim.SlavePath()) == 0;
-  }
-  bool Ok() const { return m_ok; }
-  CSimulatedTuner& Sim() { return m_sim.Tuner(); }
-  // The reply up to its ";", or what came within the time.
-  QByteArray Exchange(const QByteArray& command, int timeoutMs = 10000) {
-    QByteArray reply;
-    m_port.WriteText(QString::fromLatin1(command));
-    WaitFor([&] {
-      char byte = 0;
-      bool got = false;
-      while (m_port.ReadByte(byte, got) && got) reply += byte;
-      return reply.endsWith(';');
-    }, timeoutMs);
-    return reply;
-  }
-
- private:
-  CSimulatorThread m_sim;
-  CSerialPort m_port;
-  bool m_ok = false;
-};
-
-TEST(SimRestart, DeafWhileRestartingThenAsAfterPowerUp) {
-  SimOptions options;
-  options.restartMs = 300;
-  SimLine line(options);
-  ASSERT_TRUE(line.Ok());
-  line.Sim().Live().Modify([](SimLive& live) { live.power = 0; live.antenna = 3; });
-  EXPECT_EQ(line.Exchange("rst0;", 100), "") << "a restart is not answered";
-  EXPECT_TRUE(line.Sim().IsRestarting());
-  ASSERT_TRUE(WaitFor([&] { return !line.Sim().IsRestarting(); }, 20000));
-  EXPECT_EQ(line.Exchange("ps;"), "PS1;") << "comes up as it started";
-  EXPECT_EQ(line.Exchange("an;"), "AN1;");
-}
 
 // The framing, checked against worked examples rather than against itself.
 TEST(PromFrames, CommandsCarryTheirChecksumsAndOnlyAnExactAnswerIsTaken) {
