@@ -15,6 +15,8 @@
 #include "config/ConfigurationFileWriter.h"
 #include "machines/configuration/ConfigRestoreStateMachine.h"
 #include "machines/configuration/ConfigSaveStateMachine.h"
+#include "machines/configuration/EditConfigurationStateMachine.h"
+#include "machines/configuration/EraseConfigurationStateMachine.h"
 #include "machines/configuration/FaultTableStateMachine.h"
 #include "machines/connection/ContactStateMachine.h"
 #include "model/ActiveMachineScope.h"
@@ -62,8 +64,8 @@ std::unique_ptr<CConfigRestoreStateMachine> PicRestore(CTunerModel& model, std::
 // A fixture with a contacted tuner that restarts quickly, its jobs paced.
 class ConfigJobs : public ::testing::Test {
  protected:
-  explicit ConfigJobs(SimOptions options = {}) : f((options.restartMs = kRestartDeafMs, options)) {}
   void SetUp() override {
+    f.Sim().SetRestartTime(kRestartDeafMs);
     ASSERT_TRUE(f.ContactAndWait());
     f.Model().Trace.Set(1);
     f.Sim().ClearReceived();
@@ -95,9 +97,6 @@ class ConfigJobs : public ::testing::Test {
     machine.SetStatusWindow(nullptr);
     return result;
   }
-  ResultCode Save(CConfigSaveStateMachine& machine) {
-    return Run(machine, [&] { machine.StartSave(); });
-  }
   ResultCode Restore(CConfigRestoreStateMachine& machine, QObject* window = nullptr) {
     return Run(machine, [&] { machine.StartRestore(); }, window);
   }
@@ -115,7 +114,7 @@ TEST_F(ConfigJobs, SaveReadsBothPromsInWholeChunksWithProgress) {
   auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
   int lastPosition = -1, lastMaximum = -1;
   machine->SetProgressBar([&](int position, int maximum) { lastPosition = position, lastMaximum = maximum; });
-  ASSERT_EQ(Save(*machine), 0u);
+  ASSERT_EQ(Run(*machine, [&] { machine->StartSave(); }), 0u);
   const QByteArray received = f.Sim().Received();
   EXPECT_EQ(Count(received, "erp"), 16);
   EXPECT_EQ(Count(received, "ers"), 1024);
@@ -193,13 +192,16 @@ TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
 // Each chunk has retries of its own: more damaged replies than the limit,
 // spread over the chunks of one range, leave a restore whole, as they leave a
 // save (above). A restore's range is a PIC run or a serial block: a whole page
-// goes in four chunks, a block across a page in two. (The limit stays as it
-// is: the jobs' searches for the tuner count on it too.)
-TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
+// goes in four chunks, a block across a page in two, a run of 72 bytes in one
+// of 64 and one of its last 8 alone. (The limit stays as it is: the jobs'
+// searches for the tuner count on it too.)
+TEST_F(ConfigJobs, EachChunkHasItsOwnRetriesAndOnlyTheBytesOfARunAreWritten) {
   constexpr unsigned kDamaged = CStateHostBase::kDefaultRetryLimit + 1;
   auto restore = PicRestore(f.Model(), 2, 0, 0xFF);
+  restore->Data().picRuns.push_back(PicRestore(f.Model(), 1, 0xB0, 0xF7)->Data().picRuns[0]);
   QByteArray pic = f.Sim().Proms().Pic();
   for (unsigned n = 0; n < 256; ++n) pic[0x200 + n] = static_cast<char>(n);
+  for (unsigned n = 0xB0; n <= 0xF7; ++n) pic[0x100 + n] = static_cast<char>(n);
   for (unsigned i = 0; i < 4; ++i)
     Damage(kDamages[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0));
   SerialPromBlock block;
@@ -211,6 +213,11 @@ TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
   restore->Data().serialBlocks.push_back(block);
   Damage(SimPromFault::BadChecksum, "ews", 0x1100, 2);
   ASSERT_EQ(Restore(*restore), 0u);
+  const QByteArray received = f.Sim().Received();
+  EXPECT_EQ(Count(received, "ewp"), 6);
+  EXPECT_TRUE(received.contains("ewp01B040"));
+  EXPECT_TRUE(received.contains("ewp01F008F0F1F2F3F4F5F6F7"));
+  EXPECT_TRUE(received.contains("rst0;ps1;"));
   EXPECT_EQ(f.Sim().Proms().Pic(), pic);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
@@ -238,28 +245,11 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
   EXPECT_EQ(Count(received, "ews"), 960);
   EXPECT_TRUE(received.contains(QByteArray("ewp002040") + QByteArray(pic.mid(0x20, 64)).toHex().toUpper()))
       << "page 0 from 0x20 on";
-  EXPECT_TRUE(received.contains("ewp00E020")) << "and its last 32 bytes";
   EXPECT_TRUE(received.contains("rst0;ps1;")) << "reset, then power on";
   EXPECT_EQ(f.Sim().Proms().Pic(), pic);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "found again after the restart";
   EXPECT_EQ(f.Sim().Live().State().antenna, 1u) << "as after power-up";
-}
-
-TEST_F(ConfigJobs, RestoreWritesOnlyTheBytesOfPartialRunsAndMayWriteThePicAlone) {
-  auto machine = PicRestore(f.Model(), 1, 0xB0, 0xF7);  // 72 bytes: a chunk of 64 and one of 8
-  QByteArray expected = f.Sim().Proms().Pic();
-  for (int i = 0xB0; i <= 0xF7; ++i) expected[0x100 + i] = static_cast<char>(i);
-  const QByteArray serial = f.Sim().Proms().Serial();
-  ASSERT_EQ(Restore(*machine), 0u);
-  const QByteArray received = f.Sim().Received();
-  EXPECT_EQ(Count(received, "ewp"), 2);
-  EXPECT_TRUE(received.contains("ewp01B040"));
-  EXPECT_TRUE(received.contains("ewp01F008F0F1F2F3F4F5F6F7"));
-  EXPECT_EQ(Count(received, "ews"), 0);
-  EXPECT_TRUE(received.contains("rst0;ps1;"));
-  EXPECT_EQ(f.Sim().Proms().Pic(), expected);
-  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
 
 // A restore of a file from another tuner writes nothing unless forced; one
@@ -273,6 +263,7 @@ TEST_F(ConfigJobs, RefusedOrCancelledRestoresNeverReset) {
   refused->SetForced(true);
   EXPECT_EQ(Restore(*refused), 0u);
   EXPECT_EQ(f.Sim().Proms().Pic().mid(0x200, 16), QByteArray::fromHex("000102030405060708090A0B0C0D0E0F"));
+  EXPECT_EQ(Count(f.Sim().Received(), "ews"), 0) << "the PIC alone";
 
   f.Sim().ClearReceived();
   auto cancelled = std::make_unique<CConfigRestoreStateMachine>(f.Model());
@@ -321,25 +312,30 @@ TEST_F(ConfigJobs, FaultRowsWalkTheRingBackwardsFromTheNewest) {
 
 class ConfigJobsOnLoader : public ConfigJobs {
  protected:
-  ConfigJobsOnLoader() : ConfigJobs([] {
-    SimOptions options;
-    options.identity = QStringLiteral("zu6400");
-    return options;
-  }()) {}
+  void SetUp() override {
+    f.Sim().SetIdentity(QStringLiteral("zu6400"));
+    ConfigJobs::SetUp();
+  }
 };
 
-// A tuner in its bootstrap loader has no memories to show: every job ends at
-// once with its own code, and nothing is read or written.
+// A tuner in its bootstrap loader has no memories to show or edit: every job
+// ends at once with its own code, nothing is read or written, and the tuner
+// stays there to take firmware.
 TEST_F(ConfigJobsOnLoader, JobsEndBeforeReadingOrWriting) {
   auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  EXPECT_EQ(Save(*save), Result::BootstrapLoaderRunning);
+  EXPECT_EQ(Run(*save, [&] { save->StartSave(); }), Result::BootstrapLoaderRunning);
   auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   restore->Data().picRuns.emplace_back();
   EXPECT_EQ(Restore(*restore), Result::BootstrapLoaderRunning);
   CFaultTableStateMachine faults(f.Model());
   EXPECT_EQ(Run(faults, [&] { faults.StartReading(); }), Result::BootstrapLoaderRunning);
+  CEditConfigurationStateMachine edit(f.Model());
+  EXPECT_EQ(Run(edit, [&] { edit.StartRead(); }), Result::BootstrapLoaderRunning);
+  CEraseConfigurationStateMachine reset(f.Model());
+  EXPECT_EQ(Run(reset, [&] { reset.StartErase(); }), Result::BootstrapLoaderRunning);
   const QByteArray received = f.Sim().Received();
-  for (const char* prefix : {"erp", "ers", "ewp", "ews", "rst0"}) EXPECT_EQ(Count(received, prefix), 0) << prefix;
+  for (const char* prefix : {"erp", "ers", "ewp", "ews", "rst0", "ae", "eeinit"})
+    EXPECT_EQ(Count(received, prefix), 0) << prefix;
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 }
 

@@ -191,14 +191,6 @@ TEST(EraseMemory, ReadsTheBandAndErasesOneBandOrAllInOneTransmission) {
   EXPECT_EQ(f.Sim().Received().count("bn;"), 1);  // no retry
 }
 
-// Runs a factory reset on a contacted tuner to its end.
-ResultCode FactoryReset(ModelFixture& f, QObject* statusWindow = nullptr) {
-  CEraseConfigurationStateMachine machine(f.Model());
-  machine.SetStatusWindow(statusWindow);
-  CActiveMachineScope active(f.Model(), machine);
-  return f.RunJob([&] { return machine.StartErase(); });
-}
-
 TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
   // The pauses for the erase and the reset pass as fast as the timers go; the
   // search after them runs at real time.
@@ -211,28 +203,15 @@ TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
   Remember(f.Sim(), 14200, 1);
   f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
   f.Sim().ClearReceived();
-  EXPECT_EQ(FactoryReset(f, &pacer), 0u);
+  CEraseConfigurationStateMachine machine(f.Model());
+  machine.SetStatusWindow(&pacer);
+  const CActiveMachineScope active(f.Model(), machine);
+  EXPECT_EQ(f.RunJob([&] { return machine.StartErase(); }), 0u);
   EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
   EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
   EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
   EXPECT_FALSE(f.Sim().Live().Memory(5, 1));
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
-}
-
-TEST(EraseConfiguration, TunerInItsLoaderIsNeitherEditedNorReset) {
-  SimOptions loader = Firmware("01.39");
-  loader.identity = QStringLiteral("zu6400");
-  EditFixture f(loader);
-  ASSERT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
-  EXPECT_EQ(f.Read(), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.sent, "");
-  f.Values().Sleep.SetRequested(1);
-  EXPECT_EQ(f.Write(), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.sent, "");
-  f.Sim().ClearReceived();
-  EXPECT_EQ(FactoryReset(f), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.Sim().Received(), ";I;");
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);  // still there to take firmware
 }
 
 }  // namespace
