@@ -60,13 +60,4 @@ TEST(SimProms, StoredConfigurationLivesInThePicProm) {
   EXPECT_EQ(pic.mid(0x148), before.mid(0x148));
 }
 
-TEST(SimProms, FaultsAreParsedFromTheirOptionText) {
-  const auto fault = SimPromFault::Parse(QStringLiteral("checksum:ers:0400:2"));
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(fault->kind, SimPromFault::BadChecksum);
-  EXPECT_EQ(fault->times, 2u);
-  for (const char* bad : {"refuse:ewx:20", "melt:ers:0", "address:ers:zz", "refuse:ers:0:0"})
-    EXPECT_FALSE(SimPromFault::Parse(QString::fromLatin1(bad))) << bad;
-}
-
 }  // namespace
