@@ -1,5 +1,5 @@
-// Save, restore and the fault table, end to end through a real
-// pseudo-terminal against the simulated tuner.
+// Save, restore, factory reset and the fault table, end to end through a real
+// pseudo-terminal against the simulated tuner, and the simulated memories.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include "base/TimeScale.h"
 #include "config/ConfigurationFileReader.h"
 #include "config/ConfigurationFileWriter.h"
+#include "link/PromFrames.h"
 #include "machines/configuration/ConfigRestoreStateMachine.h"
 #include "machines/configuration/ConfigSaveStateMachine.h"
 #include "machines/configuration/EditConfigurationStateMachine.h"
@@ -43,7 +44,10 @@ int Count(const QByteArray& received, const char* prefix) {
 constexpr unsigned kRestartTime = 30;
 constexpr unsigned kRestartDeafMs = 20;
 std::vector<PaceRule> RestartPace() {
-  return {{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kAnsweredTime}};
+  return {{"Waiting", kRestartTime},
+          {"EraseConfiguration send", kIdleTime},  // the pause for the erase, before the reset
+          {"Attempting to contact", 1},
+          {"Connected to", kAnsweredTime}};
 }
 
 const SimPromFault::Kind kDamages[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
@@ -252,6 +256,17 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
   EXPECT_EQ(f.Sim().Live().State().antenna, 1u) << "as after power-up";
 }
 
+// A factory reset erases the stored settings, restarts the tuner and finds it again.
+TEST_F(ConfigJobs, FactoryResetRestartsAndFindsTheTunerAgain) {
+  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
+  CEraseConfigurationStateMachine reset(f.Model());
+  EXPECT_EQ(Run(reset, [&] { reset.StartErase(); }), 0u);
+  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+}
+
 // A restore of a file from another tuner writes nothing unless forced; one
 // cancelled on its way stops there and says so. Neither resets the tuner.
 TEST_F(ConfigJobs, RefusedOrCancelledRestoresNeverReset) {
@@ -333,6 +348,56 @@ TEST_F(ConfigJobsOnLoader, JobsEndBeforeReadingOrWriting) {
   for (const char* prefix : {"erp", "ers", "ewp", "ews", "rst0", "ae", "eeinit"})
     EXPECT_EQ(Count(received, prefix), 0) << prefix;
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
+}
+
+// The program's frames meet the simulator's own, which are checked against
+// worked examples below; a reply the simulator never damages in the jobs
+// above is checked here.
+TEST(PromFrames, OnlyAnExactAnswerIsTaken) {
+  const QString read = QStringLiteral("erp00020200;");  // checksum is not the reply's business
+  EXPECT_EQ(Prom::ReadReplyData(read, QStringLiteral("ERP0002020A0BE7;")), QByteArray("\x0A\x0B"));
+  // Another address, a wrong checksum, fewer bytes than asked, not hexadecimal.
+  for (const char* reply : {"ERP0003020A0BE6;", "ERP0002020A0BE8;", "ERP0002010AF3;", "ERP0002020A0GDF;"})
+    EXPECT_TRUE(Prom::ReadReplyData(read, QString::fromLatin1(reply)).isEmpty()) << reply;
+  const QString write = QStringLiteral("ews10000101EE;");
+  EXPECT_TRUE(Prom::IsWriteReplyFor(write, QStringLiteral("EWS100001EF;")));
+  EXPECT_FALSE(Prom::IsWriteReplyFor(write, QStringLiteral("EWS100001EE;")));
+  EXPECT_FALSE(Prom::IsWriteReplyFor(write, QStringLiteral("EWP100001EF;")));
+}
+
+TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
+  CSimProms proms;
+  proms.SetPic(0x0120, QByteArray("\x01\xFF", 2));
+  EXPECT_EQ(proms.Answer("erp012002DD;"), "ERP01200201FFDD;");
+  EXPECT_EQ(proms.Answer("ewp0120021122AA;"), "EWP012002DD;");
+  EXPECT_EQ(proms.Pic().mid(0x120, 2), QByteArray("\x11\x22"));
+  EXPECT_EQ(proms.Answer("ersA000015F;").value_or("").left(9), "ERSA00001") << "an address that begins with a letter";
+  // A wrong checksum on a read or a write, a write across a page, a read past
+  // the end or of more than 64 bytes: no answer.
+  for (const char* command : {"erp01200200;", "ewp012002112200;", "ews00FF021122CC;", "erp03F040CD;", "ers000041BF;"})
+    EXPECT_FALSE(proms.Answer(command).value_or("").endsWith(';')) << command;
+  EXPECT_EQ(proms.Pic().mid(0x120, 2), QByteArray("\x11\x22"));
+}
+
+// The stored configuration is PIC PROM bytes: a setting changes them, a
+// written byte changes what is reported, "eeinit;" writes the factory values,
+// and the unit's own bytes below 0x030 stay as they were.
+TEST(SimProms, StoredConfigurationLivesInThePicProm) {
+  CSimProms proms;
+  CSimConfigState config(139, proms, [](unsigned, unsigned) {});
+  const QByteArray before = proms.Pic();
+  config.Answer("ap053;");
+  config.Answer("st05b2.5;");
+  EXPECT_EQ(proms.Pic().at(0x0B9), 3) << "band 5 at 0x040 + 5 * 24, its preferred antenna next";
+  EXPECT_EQ(proms.Pic().mid(0x0C5, 5), QByteArray("2.50\0", 5));
+  EXPECT_EQ(proms.Answer("ewp00B9010145;"), "EWP00B90146;");
+  EXPECT_EQ(config.Answer("ap05;"), "AP051;");
+  config.Answer("eeinit;");
+  const QByteArray pic = proms.Pic();
+  EXPECT_EQ(pic.mid(0x030, 2), QByteArray("\xDC\x05")) << "1500 W";
+  EXPECT_EQ(pic.at(0x0B9), 0);
+  EXPECT_EQ(pic.left(0x030), before.left(0x030));
+  EXPECT_EQ(pic.mid(0x148), before.mid(0x148));
 }
 
 TEST(ConfigurationDefaults, FileName) {

@@ -1,16 +1,13 @@
 // The rules the sheet and zu6400ctl share (threshold texts, the tuner's
 // encodings of them, whether a change is sent), and the edit-configuration
-// machine, factory reset and the erasing of tuning memories, end to end: the
-// program's serial channel on a real pseudo-terminal, the simulated tuner's
-// stored configuration on the other side.
+// machine and the erasing of tuning memories, end to end: the program's serial
+// channel on a real pseudo-terminal, the simulated tuner on the other side.
 
 #include <gtest/gtest.h>
 
 #include "tests/support/TestSupport.h"
 #include "machines/configuration/ConfigurationValues.h"
-#include "machines/connection/ContactStateMachine.h"
 #include "machines/configuration/EditConfigurationStateMachine.h"
-#include "machines/configuration/EraseConfigurationStateMachine.h"
 #include "machines/configuration/EraseMemoryStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
@@ -187,29 +184,6 @@ TEST(EraseMemory, ReadsTheBandAndErasesOneBandOrAllInOneTransmission) {
   const CTimeScaleScope fast(kFastTime);
   EXPECT_EQ(run(&CEraseMemoryStateMachine::StartReadBand), Result::NoResponseBandNumber);
   EXPECT_EQ(f.Sim().Received().count("bn;"), 1);  // no retry
-}
-
-TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
-  // The pauses for the erase and the reset pass as fast as the timers go; the
-  // search after them runs at real time.
-  CPacer pacer({{"Waiting", kIdleTime}, {"EraseConfiguration send", kIdleTime}, {"Attempting to contact", 1}});
-  ModelFixture f;
-  ASSERT_TRUE(f.ContactAndWait());
-  f.Model().Trace.Set(1);
-  dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pacer);
-  f.Sim().SetRestartTime(20);
-  Remember(f.Sim(), 14200, 1);
-  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
-  f.Sim().ClearReceived();
-  CEraseConfigurationStateMachine machine(f.Model());
-  machine.SetStatusWindow(&pacer);
-  const CActiveMachineScope active(f.Model(), machine);
-  EXPECT_EQ(f.RunJob([&] { return machine.StartErase(); }), 0u);
-  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
-  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
-  EXPECT_FALSE(f.Sim().Live().Memory(5, 1));
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr std::uint32_t kDataEnd = 0xBE8;  // the loader sends up to 0xC00: seven blocks, then 0x800
-constexpr std::uint32_t kSendEnd = 0xC00;
 
 // A packet as the loader must see it, built here from the image alone.
 QByteArray Packet(const QByteArray& image, std::uint32_t address) {
@@ -21,12 +20,12 @@ QByteArray Packet(const QByteArray& image, std::uint32_t address) {
   return packet + static_cast<char>(-sum);
 }
 
-// The packets of a whole load of kDataEnd in order, with extra sends and
-// polls before the given blocks.
+// The packets of a whole load of kDataEnd in order, the first block last, with
+// extra sends and polls before the given blocks.
 QByteArray Packets(const std::map<std::uint32_t, QByteArray>& before = {}) {
   const QByteArray image = SentImage(kDataEnd);
   QByteArray all;
-  for (const std::uint32_t address : LoaderFixture::PacketOrder(kSendEnd)) {
+  for (const std::uint32_t address : {0x880u, 0x900u, 0x980u, 0xA00u, 0xA80u, 0xB00u, 0xB80u, 0x800u}) {
     const auto it = before.find(address);
     if (it != before.end()) all += it->second;
     all += Packet(image, address);
@@ -184,7 +183,6 @@ TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
   EXPECT_EQ(f.Load(path), Result::Cancelled);
   EXPECT_TRUE(refused);  // a second start is refused and the load runs on to the cancel
   EXPECT_EQ(f.Sim().Loader().Written(), (QList<std::uint32_t>{0x880, 0x900}));
-  EXPECT_EQ(f.Recorder().CountLinesContaining("The ZU6400 is left in its bootstrap loader"), 1);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 
   // The second run sends no command to enter the loader. Its search goes

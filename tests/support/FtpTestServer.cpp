@@ -12,8 +12,6 @@ QByteArray GoodHex(int lines) {
   return hex + ":00000001FF\r\n";
 }
 
-QByteArray CorruptHex() { return ":0408000001020304EB\r\n:00000001FF\r\n"; }
-
 CFtpTestServer::CFtpTestServer(QStringList options) : m_options(std::move(options)) {
   QDir(m_root.path()).mkpath(QStringLiteral("ZU6400/firmware"));
 }

@@ -104,12 +104,6 @@ ResultCode LoaderFixture::Load(const QString& path, int timeoutMs) {
   return RunJob([&] { return machine.Start(path, statusWindow); }, timeoutMs);
 }
 
-QList<std::uint32_t> LoaderFixture::PacketOrder(std::uint32_t end) {
-  QList<std::uint32_t> order;
-  for (std::uint32_t a = 0x880; a < end; a += 128) order << a;
-  return order << 0x800;
-}
-
 void StrandLoaderInAPacket(const QString& port) {
   QSerialPort serial(port);
   serial.setBaudRate(38400);

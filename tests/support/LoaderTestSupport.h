@@ -46,8 +46,6 @@ class LoaderFixture : public ModelFixture {
   void Pace(std::vector<PaceRule> rules);
   // Runs a load to its end (after a good load, the contact machine's end).
   ResultCode Load(const QString& path, int timeoutMs = 60000);
-  // The packets' blocks from 0x880 up to end, then 0x800.
-  static QList<std::uint32_t> PacketOrder(std::uint32_t end);
 
   CMcuLoaderStateMachine machine{Model()};
   QObject* statusWindow = nullptr;  // the load's, from its start
