@@ -120,17 +120,15 @@ TEST_F(FirmwareDownloadTest, ACorruptImageNeverReplacesAGoodFile) {
   CFtpTestServer server;
   ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   server.AddFile("zu6400fw0106.hex", ":0408000001020304EB\r\n:00000001FF\r\n");  // a wrong checksum
-  server.AddFile("zu6400fw0107.hex", ":0408000001020304EA\r\n");  // no end record
   m_scan.Scan(Folder());
   // A good copy arrived after the folder was scanned.
   AddLocal("zu6400fw0106.hex", GoodHex(2));
 
   const DownloadRun run = Download(server.Url(), false);
-  EXPECT_EQ(run.result, Result::HexChecksumError) << "the first file that could not be copied fails the run";
+  EXPECT_EQ(run.result, Result::HexChecksumError) << "a file that could not be copied fails the run";
   EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"}) << "no bad file and no temporary file is left";
   EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(2));
   EXPECT_TRUE(run.lines.contains("File " + InFolder("zu6400fw0106.hex") + " verify failed"));
-  EXPECT_TRUE(run.lines.contains("File " + InFolder("zu6400fw0107.hex") + " verify failed"));
   EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0106.hex"));
   ASSERT_GE(run.logged.size(), 2);
   EXPECT_EQ(run.logged[run.logged.size() - 2], CountLine(0)) << "only files that arrived whole are counted";
