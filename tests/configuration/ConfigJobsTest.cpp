@@ -87,23 +87,20 @@ class ConfigJobs : public ::testing::Test {
   ResultCode Run(M& machine, Start start, QObject* window = nullptr) {
     std::vector<PaceRule> rules = m_damaged;
     for (PaceRule& rule : RestartPace()) rules.push_back(std::move(rule));
-    CPacer pace(std::move(rules));
-    auto& contact = dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine);
-    contact.SetStatusWindow(&pace);
-    machine.SetStatusWindow(window ? window : &pace);
+    m_pace = std::make_unique<CPacer>(std::move(rules));  // the one before sets the time scale back
+    dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(m_pace.get());
+    machine.SetStatusWindow(window ? window : m_pace.get());
     const CActiveMachineScope active(f.Model(), machine);
-    const ResultCode result = f.RunJob([&] {
+    return f.RunJob([&] {
       start();
       return true;
     });
-    contact.SetStatusWindow(nullptr);
-    machine.SetStatusWindow(nullptr);
-    return result;
   }
   ResultCode Restore(CConfigRestoreStateMachine& machine, QObject* window = nullptr) {
     return Run(machine, [&] { machine.StartRestore(); }, window);
   }
 
+  std::unique_ptr<CPacer> m_pace;  // outlives the model, whose contact machine reports to it
   ModelFixture f;
 
  private:
@@ -139,9 +136,12 @@ TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
   f.Sim().Proms().AddFault({SimPromFault::Refuse, "erp", 0x0000, 100});
   f.Sim().Proms().AddFault({SimPromFault::Refuse, "ewp", 0x0200, 100});
   const auto givesUp = [&](auto& machine, auto start, ResultCode code) {
-    CTimeScale::SetFactor(kSearchTime);
     const std::uint32_t begin = CTimeScale::Now();
-    EXPECT_EQ(Run(machine, start, &silence), code);
+    const auto searched = [&] {
+      CTimeScale::SetFactor(kSearchTime);
+      start();
+    };
+    EXPECT_EQ(Run(machine, searched, &silence), code);
     // Timers may fire a little early, never a whole time-out.
     EXPECT_GE(CTimeScale::Now() - begin, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
   };
@@ -266,7 +266,8 @@ TEST_F(ConfigJobs, FactoryResetRestartsAndFindsTheTunerAgain) {
 }
 
 // A restore of a file from another tuner writes nothing unless forced; one
-// cancelled on its way stops there and says so. Neither resets the tuner.
+// cancelled on its way (a second start refused meanwhile) stops there and says
+// so. Neither resets the tuner.
 TEST_F(ConfigJobs, RefusedOrCancelledRestoresNeverReset) {
   auto refused = PicRestore(f.Model(), 2, 0, 0x0F);
   refused->Data().fileSerialNumber = 4321;
@@ -287,6 +288,8 @@ TEST_F(ConfigJobs, RefusedOrCancelledRestoresNeverReset) {
   EXPECT_EQ(Run(*cancelled, [&] {
     cancelled->StartRestore();
     WaitFor([&] { return cancelled->Position() >= 64 * 8; }, 20000);
+    EXPECT_FALSE(cancelled->StartRestore());
+    EXPECT_EQ(GetLastError(), Result::BusyStateMachine);
     cancelled->Cancel();
   }), Result::Cancelled);
   EXPECT_LT(Count(f.Sim().Received(), "ews"), 128) << "stopped before the last block";
@@ -348,9 +351,12 @@ TEST_F(ConfigJobsOnLoader, JobsEndBeforeReadingOrWriting) {
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 }
 
-// The simulator's frames against worked examples: the program's meet them in
-// the jobs above, which the simulator's damaged replies make send again.
-TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
+// The simulator's frames against worked examples (the program's meet them in
+// the jobs above, which the simulator's damaged replies make send again). The
+// stored configuration is PIC PROM bytes: a setting changes them, a written
+// byte changes what is reported, "eeinit;" writes the factory values, and the
+// unit's own bytes below 0x030 stay as they were.
+TEST(SimProms, StoredConfigurationLivesInThePicProm) {
   CSimProms proms;
   proms.SetPic(0x0120, QByteArray("\x01\xFF", 2));
   EXPECT_EQ(proms.Answer("erp012002DD;"), "ERP01200201FFDD;");
@@ -362,13 +368,7 @@ TEST(SimProms, AnswersChecksummedReadsAndTakesChecksummedWrites) {
   for (const char* command : {"erp01200200;", "ewp012002112200;", "ews00FF021122CC;", "erp03F040CD;", "ers000041BF;"})
     EXPECT_FALSE(proms.Answer(command).value_or("").endsWith(';')) << command;
   EXPECT_EQ(proms.Pic().mid(0x120, 2), QByteArray("\x11\x22"));
-}
 
-// The stored configuration is PIC PROM bytes: a setting changes them, a
-// written byte changes what is reported, "eeinit;" writes the factory values,
-// and the unit's own bytes below 0x030 stay as they were.
-TEST(SimProms, StoredConfigurationLivesInThePicProm) {
-  CSimProms proms;
   CSimConfigState config(139, proms, [](unsigned, unsigned) {});
   const QByteArray before = proms.Pic();
   config.Answer("ap053;");
