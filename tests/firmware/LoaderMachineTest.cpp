@@ -56,8 +56,7 @@ QByteArray Repeated(std::uint32_t address, int times) { return Packet(SentImage(
 
 TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
   PacedLoader f;
-  const QString path = f.WriteImage(kDataEnd);
-  ASSERT_EQ(f.Load(path), 0u);
+  ASSERT_EQ(f.LoadUpTo(), 0u);
 
   CSimLoader& loader = f.Sim().Loader();
   const QByteArray image = SentImage(kDataEnd);
@@ -75,7 +74,6 @@ TEST(LoaderMachine, FullLoadSendsEveryBlockThenTheFirstAndVerifiesTheVersion) {
 
   EXPECT_EQ(f.machine.VerifyVersion(106), 0u);
   EXPECT_EQ(f.machine.VerifyVersion(105), Result::VersionVerificationFailed);
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Sent MCU firmware file " + path + "\r\nZU6400 responded with version 01.06"), 1);
   EXPECT_EQ(f.Recorder().CountLinesContaining("Firmware version verify failed. Reload MCU firmware."), 1);
 }
 
