@@ -220,7 +220,10 @@ TEST_F(ConfigJobs, EachChunkHasItsOwnRetriesAndOnlyTheBytesOfARunAreWritten) {
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
 
-TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
+// A factory reset erases the stored settings, restarts the tuner and finds it
+// again; a restore writes the file saved before it back and restarts it too.
+TEST_F(ConfigJobs, FactoryResetAndTheRestoreOfTheSavedFileRestartTheTuner) {
+  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
   // The file a save writes of the tuner's memories as they are now.
   const QByteArray pic = f.Sim().Proms().Pic(), serial = f.Sim().Proms().Serial();
   ConfigSnapshot saved;
@@ -231,10 +234,19 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
   const QString path = dir.filePath(QStringLiteral("tuner.ZU6400Config"));
   CModelReportSink sink(f.Model());
   ASSERT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), saved, sink));
-  // Change what a restore puts back.
+
+  CEraseConfigurationStateMachine reset(f.Model());
+  EXPECT_EQ(Run(reset, [&] { reset.StartErase(); }), 0u);
+  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+
+  // More that the restore puts back.
   f.Sim().Proms().SetPic(0x0100, QByteArray(0x300, '\x55'));
   f.Sim().Proms().SetSerial(0x1000, QByteArray(0xF000, '\x00'));
   f.Sim().Live().Modify([](SimLive& live) { live.antenna = 3; });
+  f.Sim().ClearReceived();
   auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   ASSERT_EQ(ReadConfigurationFile(path, f.Model().SerialNumber.Get(), machine->Data(), sink), 0u);
   ASSERT_EQ(Restore(*machine), 0u);
@@ -243,17 +255,6 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "found again after the restart";
   EXPECT_EQ(f.Sim().Live().State().antenna, 1u) << "as after power-up";
-}
-
-// A factory reset erases the stored settings, restarts the tuner and finds it again.
-TEST_F(ConfigJobs, FactoryResetRestartsAndFindsTheTunerAgain) {
-  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
-  CEraseConfigurationStateMachine reset(f.Model());
-  EXPECT_EQ(Run(reset, [&] { reset.StartErase(); }), 0u);
-  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
-  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
 }
 
 // A restore of a file from another tuner writes nothing unless forced; one
@@ -311,18 +312,13 @@ TEST_F(ConfigJobs, FaultRowsWalkTheRingBackwardsFromTheNewest) {
                   }));
 }
 
-class ConfigJobsOnLoader : public ConfigJobs {
- protected:
-  void SetUp() override {
-    f.Sim().SetIdentity(QStringLiteral("zu6400"));
-    ConfigJobs::SetUp();
-  }
-};
-
 // A tuner in its bootstrap loader has no memories to show or edit: every job
 // ends at once with its own code, nothing is read or written, and the tuner
 // stays there to take firmware.
-TEST_F(ConfigJobsOnLoader, JobsEndBeforeReadingOrWriting) {
+TEST_F(ConfigJobs, OnATunerInItsLoaderJobsEndBeforeReadingOrWriting) {
+  f.Sim().SetIdentity(QStringLiteral("zu6400"));
+  ASSERT_TRUE(f.ContactAndWait());
+  f.Sim().ClearReceived();
   auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   restore->Data().picRuns.emplace_back();
   EXPECT_EQ(Restore(*restore), Result::BootstrapLoaderRunning);

@@ -63,13 +63,12 @@ std::uint16_t WordSum(const QByteArray& bytes) {
 }
 
 std::vector<PaceRule> LoadPace(std::vector<PaceRule> first) {
-  const PaceRule load[] = {{"Waiting", kIdleTime},
-                           {"send lpf;", kFastTime},
-                           {"PowerOn send", kIdleTime},
-                           {"Attempting to contact", kSearchTime},
-                           {"Connected to", kAnsweredTime},
-                           {"send D", kAnsweredTime}};
-  first.insert(first.end(), std::begin(load), std::end(load));
+  first.insert(first.end(), {{"Waiting", kIdleTime},
+                             {"send lpf;", kFastTime},
+                             {"PowerOn send", kIdleTime},
+                             {"Attempting to contact", kSearchTime},
+                             {"Connected to", kAnsweredTime},
+                             {"send D", kAnsweredTime}});
   return first;
 }
 
