@@ -318,7 +318,6 @@ TEST_F(ConfigJobs, FaultRowsWalkTheRingBackwardsFromTheNewest) {
 TEST_F(ConfigJobs, OnATunerInItsLoaderJobsEndBeforeReadingOrWriting) {
   f.Sim().SetIdentity(QStringLiteral("zu6400"));
   ASSERT_TRUE(f.ContactAndWait());
-  f.Sim().ClearReceived();
   auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   restore->Data().picRuns.emplace_back();
   EXPECT_EQ(Restore(*restore), Result::BootstrapLoaderRunning);
