@@ -94,13 +94,12 @@ LoaderFixture::~LoaderFixture() {
 void LoaderFixture::Pace(std::vector<PaceRule> rules) {
   m_pacer.reset();  // before the next: its end sets the factor back
   m_pacer = std::make_unique<CPacer>(std::move(rules), CPacer::EveryWindow);
-  statusWindow = m_pacer.get();
   Model().Trace.Set(1);
 }
 
 ResultCode LoaderFixture::Load(const QString& path, int timeoutMs) {
   Model().ActiveMachine = &machine;
-  return RunJob([&] { return machine.Start(path, statusWindow); }, timeoutMs);
+  return RunJob([&] { return machine.Start(path, m_pacer.get()); }, timeoutMs);
 }
 
 void StrandLoaderInAPacket(const QString& port) {

@@ -44,11 +44,11 @@ class LoaderFixture : public ModelFixture {
   }
   // From now on the rules pace the loads, with Trace on.
   void Pace(std::vector<PaceRule> rules);
-  // Runs a load to its end (after a good load, the contact machine's end).
+  // Runs a load to its end (after a good load, the contact machine's end),
+  // its lines to the pacer.
   ResultCode Load(const QString& path, int timeoutMs = 60000);
 
   CMcuLoaderStateMachine machine{Model()};
-  QObject* statusWindow = nullptr;  // the load's, from its start
 
  private:
   QTemporaryDir m_dir;
