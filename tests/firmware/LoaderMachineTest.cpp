@@ -142,25 +142,6 @@ TEST(LoaderMachine, FailuresNameTheBlockAndTheTunerLeftInItsLoader) {
   }
 }
 
-// Nothing reaches the loader for an image whose name carries no version
-// (it could never be checked after the load) or for another device; an image
-// that ends in the first block is that block's final packet alone.
-TEST(LoaderMachine, BadImageOrOtherDeviceSendsNothingAndTheFirstBlockAloneOnlyTheFinalPacket) {
-  PacedLoader f;
-  f.Sim().ClearReceived();
-  EXPECT_EQ(f.Load(f.WriteImage(kDataEnd, QStringLiteral("newfirmware.hex"))), Result::InvalidName);
-  EXPECT_TRUE(f.Sim().Received().isEmpty());
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);  // the tuner was not touched
-
-  ASSERT_EQ(f.LoadUpTo(0x87F), 0u);
-  EXPECT_EQ(f.Sim().Loader().Taken(), Packet(SentImage(0x87F), 0x800));
-
-  f.Sim().ClearReceived();
-  f.Sim().SetIdentity(QStringLiteral("ZP5100"));
-  EXPECT_EQ(f.LoadUpTo(), Result::UnexpectedDevice);
-  EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
-}
-
 TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
   PacedLoader f([](SimLoaderOptions& o) { o.keepPartial = true; });
   const QString path = f.WriteImage(kDataEnd);
@@ -186,4 +167,23 @@ TEST(LoaderMachine, CancelledLoadCompletesOnASecondRunFromTheLoader) {
   EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
   EXPECT_EQ(f.Sim().Loader().Flash(0x800, 0x400), SentImage(kDataEnd));
   EXPECT_EQ(f.Model().McuVersion.Get(), 106);
+}
+
+// Nothing reaches the loader for an image whose name carries no version
+// (it could never be checked after the load) or for another device; an image
+// that ends in the first block is that block's final packet alone.
+TEST(LoaderMachine, BadImageOrOtherDeviceSendsNothingAndTheFirstBlockAloneOnlyTheFinalPacket) {
+  PacedLoader f;
+  f.Sim().ClearReceived();
+  EXPECT_EQ(f.Load(f.WriteImage(kDataEnd, QStringLiteral("newfirmware.hex"))), Result::InvalidName);
+  EXPECT_TRUE(f.Sim().Received().isEmpty());
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);  // the tuner was not touched
+
+  ASSERT_EQ(f.LoadUpTo(0x87F), 0u);
+  EXPECT_EQ(f.Sim().Loader().Taken(), Packet(SentImage(0x87F), 0x800));
+
+  f.Sim().ClearReceived();
+  f.Sim().SetIdentity(QStringLiteral("ZP5100"));
+  EXPECT_EQ(f.LoadUpTo(), Result::UnexpectedDevice);
+  EXPECT_FALSE(f.Sim().Received().contains("lpf;"));
 }
