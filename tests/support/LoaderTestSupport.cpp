@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint32_t kImageStart = 0x800;
 constexpr std::uint32_t kFlashEnd = 0x1FD80;  // unwritten flash reads as 0xFF
 constexpr qsizetype kBlockSize = 128;
-constexpr unsigned kCatchUpPolls = 8;  // unanswered fill polls at real time
+constexpr unsigned kCatchUpPolls = 4;  // unanswered fill polls at real time
 
 // The image's byte at an address: the reconciliation word first, left zero.
 char ImageByte(std::uint32_t address) {
