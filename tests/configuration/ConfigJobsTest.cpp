@@ -215,7 +215,6 @@ TEST_F(ConfigJobs, EachChunkHasItsOwnRetriesAndOnlyTheBytesOfARunAreWritten) {
     EXPECT_GE(received.count(damaged), 2) << damaged;
   EXPECT_TRUE(received.contains("ewp01B040"));
   EXPECT_TRUE(received.contains("ewp01F008F0F1F2F3F4F5F6F7"));
-  EXPECT_TRUE(received.contains("rst0;ps1;"));
   EXPECT_EQ(f.Sim().Proms().Pic(), pic);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
@@ -363,6 +362,13 @@ TEST(SimProms, StoredConfigurationLivesInThePicProm) {
   EXPECT_EQ(pic.at(0x0B9), 0);
   EXPECT_EQ(pic.left(0x030), before.left(0x030));
   EXPECT_EQ(pic.mid(0x148), before.mid(0x148));
+}
+
+TEST(SimProms, FaultsAreParsedFromTheirOptionText) {
+  const auto fault = SimPromFault::Parse(QStringLiteral("checksum:ers:0400:2"));
+  EXPECT_TRUE(fault && fault->kind == SimPromFault::BadChecksum && fault->times == 2u);
+  for (const char* bad : {"refuse:ewx:20", "melt:ers:0", "address:ers:zz", "refuse:ers:0:0"})
+    EXPECT_FALSE(SimPromFault::Parse(QString::fromLatin1(bad))) << bad;
 }
 
 }  // namespace
