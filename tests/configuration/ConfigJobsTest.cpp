@@ -1,5 +1,5 @@
-// Save, restore and the fault table, end to end through a real
-// pseudo-terminal against the simulated tuner.
+// Save, restore, factory reset and the fault table, end to end through a real
+// pseudo-terminal against the simulated tuner, and the simulated memories.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,8 @@
 #include "config/ConfigurationFileWriter.h"
 #include "machines/configuration/ConfigRestoreStateMachine.h"
 #include "machines/configuration/ConfigSaveStateMachine.h"
+#include "machines/configuration/EditConfigurationStateMachine.h"
+#include "machines/configuration/EraseConfigurationStateMachine.h"
 #include "machines/configuration/FaultTableStateMachine.h"
 #include "machines/connection/ContactStateMachine.h"
 #include "model/ActiveMachineScope.h"
@@ -34,49 +36,18 @@ int Count(const QByteArray& received, const char* prefix) {
 }
 
 // The pace of a restore's reset and power-on (the restarting tuner is deaf for
-// a fifth of the shortened reset); the time-out after a damaged reply passes
-// at kIdleTime.
+// a fifth of the shortened reset), as the jobs' status windows and the contact
+// machine's, which finds the tuner again after a restart, hear it: the search
+// at real time, whose polls even a busy machine answers, everything after a
+// connection faster (its replies still in time).
 constexpr unsigned kRestartTime = 30;
 constexpr unsigned kRestartDeafMs = 20;
-
-// Stands in for the jobs' status windows (the contact machine's too, which
-// finds the tuner again after a restart): the searches at real time, whose
-// polls even a busy machine answers, everything after a connection faster
-// (its replies still in time), the reset at once.
-class CJobPacer : public CPacer {
- public:
-  CJobPacer()
-      : CPacer({{"Waiting", kRestartTime}, {"Attempting to contact", 1}, {"Connected to", kAnsweredTime}}) {}
-  // The next replies to a PROM command go wrong; the sends they answer time
-  // out sooner, the one after them at the pace before.
-  void Damage(CSimulatedTuner& sim, SimPromFault::Kind kind, const char* command, std::uint32_t address,
-              unsigned times = 1) {
-    sim.Proms().AddFault({kind, command, address, times});
-    const QString hex = QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
-    m_damaged.emplace_back(QString::fromLatin1(command) + hex, times);
-  }
-
- protected:
-  void customEvent(QEvent* event) override {
-    CPacer::customEvent(event);
-    if (event->type() != CModelEvent::EventType()) return;
-    const QString& text = static_cast<CModelEvent*>(event)->Text;
-    const qsizetype send = text.indexOf(QStringLiteral(" send "));
-    if (send < 0) return;
-    if (m_saved != 0) CTimeScale::SetFactor(std::exchange(m_saved, 0));
-    for (auto& [command, left] : m_damaged) {
-      if (left == 0 || !QStringView(text).sliced(send + 6).startsWith(command)) continue;
-      --left;
-      m_saved = CTimeScale::Factor();
-      CTimeScale::SetFactor(kIdleTime);
-      return;
-    }
-  }
-
- private:
-  std::vector<std::pair<QString, unsigned>> m_damaged;  // command start, sends left
-  unsigned m_saved = 0;                                 // the pace after a damaged send
-};
+std::vector<PaceRule> RestartPace() {
+  return {{"Waiting", kRestartTime},
+          {"EraseConfiguration send", kIdleTime},  // the pause for the erase, before the reset
+          {"Attempting to contact", 1},
+          {"Connected to", kAnsweredTime}};
+}
 
 const SimPromFault::Kind kDamages[] = {SimPromFault::BadChecksum, SimPromFault::WrongAddress, SimPromFault::Corrupt};
 
@@ -96,145 +67,139 @@ std::unique_ptr<CConfigRestoreStateMachine> PicRestore(CTunerModel& model, std::
 // A fixture with a contacted tuner that restarts quickly, its jobs paced.
 class ConfigJobs : public ::testing::Test {
  protected:
-  explicit ConfigJobs(SimOptions options = {}) : f(Quick(std::move(options))) {}
   void SetUp() override {
+    f.Sim().SetRestartTime(kRestartDeafMs);
     ASSERT_TRUE(f.ContactAndWait());
     f.Model().Trace.Set(1);
-    dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pace);
     f.Sim().ClearReceived();
   }
-  static SimOptions Quick(SimOptions options) {
-    options.restartMs = kRestartDeafMs;
-    return options;
+  // The next replies to a PROM command go wrong; the sends they answer time
+  // out at once, the one after them at real time.
+  void Damage(SimPromFault::Kind kind, const char* command, std::uint32_t address, unsigned times = 1) {
+    f.Sim().Proms().AddFault({kind, command, address, times});
+    const QString hex = QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+    const QString send = QStringLiteral(" send ") + QLatin1String(command) + hex;
+    m_damaged.insert(m_damaged.end(), {{send, 1, times + 1}, {send, kIdleTime}});
   }
-  // Runs a machine that ends with MachineFinished.
+  // Runs a machine that ends with MachineFinished, its lines to the window
+  // given or to the pace of the damaged replies and the restart.
   template <class M, class Start>
-  ResultCode Run(M& machine, Start start) {
-    if (machine.StatusWindow() == nullptr) machine.SetStatusWindow(&pace);
+  ResultCode Run(M& machine, Start start, QObject* window = nullptr) {
+    std::vector<PaceRule> rules = m_damaged;
+    for (PaceRule& rule : RestartPace()) rules.push_back(std::move(rule));
+    m_pace = std::make_unique<CPacer>(std::move(rules));  // the one before sets the time scale back
+    dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(m_pace.get());
+    machine.SetStatusWindow(window ? window : m_pace.get());
     const CActiveMachineScope active(f.Model(), machine);
     return f.RunJob([&] {
       start();
       return true;
     });
   }
-  ResultCode Save(CConfigSaveStateMachine& machine) {
-    return Run(machine, [&] { machine.StartSave(); });
+  ResultCode Restore(CConfigRestoreStateMachine& machine, QObject* window = nullptr) {
+    return Run(machine, [&] { machine.StartRestore(); }, window);
   }
-  ResultCode Restore(CConfigRestoreStateMachine& machine) {
-    return Run(machine, [&] { machine.StartRestore(); });
-  }
-  ResultCode Restore(const std::unique_ptr<CConfigRestoreStateMachine>& machine) { return Restore(*machine); }
 
-  CJobPacer pace;  // outlives the model, whose contact machine reports to it
+  std::unique_ptr<CPacer> m_pace;  // outlives the model, whose contact machine reports to it
   ModelFixture f;
+
+ private:
+  std::vector<PaceRule> m_damaged;
 };
 
 // More damaged replies than the retry limit, spread over the chunks, leave the
 // save whole: each chunk has retries of its own.
 TEST_F(ConfigJobs, SaveReadsBothPromsInWholeChunksWithProgress) {
-  for (unsigned i = 0; i <= CStateHostBase::kDefaultRetryLimit; ++i)
-    pace.Damage(f.Sim(), kDamages[i % 3], "ers", 0x1000 * i + 0x400);
+  for (unsigned i = 0; i <= CStateHostBase::kDefaultRetryLimit; ++i) Damage(kDamages[i % 3], "ers", 0x1000 * i + 0x400);
   auto machine = std::make_unique<CConfigSaveStateMachine>(f.Model());
   int lastPosition = -1, lastMaximum = -1;
   machine->SetProgressBar([&](int position, int maximum) { lastPosition = position, lastMaximum = maximum; });
-  ASSERT_EQ(Save(*machine), 0u);
+  ASSERT_EQ(Run(*machine, [&] { machine->StartSave(); }), 0u);
   const QByteArray received = f.Sim().Received();
   EXPECT_EQ(Count(received, "erp"), 16);
   EXPECT_EQ(Count(received, "ers"), 1024);
+  for (const char* damaged : {"ers040040", "ers140040", "ers240040"})  // one of each kind, sent again
+    EXPECT_GE(received.count(damaged), 2) << damaged;
   EXPECT_EQ(Bytes(machine->Snapshot().pic), f.Sim().Proms().Pic());
   EXPECT_EQ(Bytes(machine->Snapshot().serial), f.Sim().Proms().Serial());
   EXPECT_EQ(lastMaximum, 0x10400 / 32);
   EXPECT_EQ(lastPosition, lastMaximum);
 }
 
-// Silence: every send waits out the whole time-out (2 s, the time the tuner
-// may take to write a page) before the next, then the job ends with its code.
-// The unanswered waits run as fast as the timers go; the search must still be answered.
+// Silence: every write waits out the whole time-out (2 s, the time the tuner
+// may take to write a page) before it goes again, then the restore ends with
+// its code and never resets. (Reads share the wait.) The unanswered waits run
+// as fast as the timers go; the search must still be answered.
 TEST_F(ConfigJobs, PromJobsGiveUpOnSilenceAfterTheRetryLimitOfWholeTimeOuts) {
-  const CTimeScaleScope fast(kSearchTime);
   constexpr unsigned kTimeOutMs = 2000;
-  CPacer pacer({{" send erp", kIdleTime}, {" send ewp", kIdleTime}});
-  f.Sim().Proms().AddFault({SimPromFault::Refuse, "erp", 0x0000, 100});
-  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  save->SetStatusWindow(&pacer);
-  std::uint32_t start = CTimeScale::Now();
-  EXPECT_EQ(Save(*save), Result::NoResponseReadEeprom);
-  const int sends = int(CStateHostBase::kDefaultRetryLimit);
-  WaitFor([&] { return f.Sim().Received().count("erp000040C0;") >= sends; }, 10000);  // a busy simulator reads late
-  EXPECT_EQ(f.Sim().Received().count("erp000040C0;"), sends);
-  // Timers may fire a little early, never a whole time-out.
-  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
-
-  CTimeScale::SetFactor(kSearchTime);
+  CPacer silence({{" send ewp", kIdleTime}});
   f.Sim().Proms().AddFault({SimPromFault::Refuse, "ewp", 0x0200, 100});
   auto restore = PicRestore(f.Model(), 2, 0, 0);
-  restore->SetStatusWindow(&pacer);
-  start = CTimeScale::Now();
-  EXPECT_EQ(Restore(restore), Result::NoResponseWriteEeprom);
-  EXPECT_GE(CTimeScale::Now() - start, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
+  const std::uint32_t begin = CTimeScale::Now();
+  EXPECT_EQ(Run(*restore, [&] {
+    CTimeScale::SetFactor(kSearchTime);
+    restore->StartRestore();
+  }, &silence), Result::NoResponseWriteEeprom);
+  // Timers may fire a little early, never a whole time-out.
+  EXPECT_GE(CTimeScale::Now() - begin, (CStateHostBase::kDefaultRetryLimit - 1) * kTimeOutMs);
+  const qsizetype sends = CStateHostBase::kDefaultRetryLimit;
+  WaitFor([&] { return f.Sim().Received().count("ewp020001") >= sends; }, 10000);  // a busy simulator reads late
+  EXPECT_EQ(f.Sim().Received().count("ewp020001"), sends);
   EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
 }
 
 // Stands in for a job's status window: 1.5 s (on the time scale) after the
 // send of the held command, before the job's longer time-out that starts after
-// it, it hands the program the reply and lets it read it at once. It paces a
-// restart as the fixture does.
-class CLateReply : public CJobPacer {
+// it, it hands the program the reply and lets it read it at once. It paces the
+// job as the fixture does.
+class CLateReply : public CPacer {
  public:
-  CLateReply(CSimulatedTuner& sim, const QByteArray& command) : m_sim(sim), m_command(QString::fromLatin1(command)) {
+  CLateReply(CSimulatedTuner& sim, const char* command)
+      : CPacer(RestartPace()), m_sim(sim), m_send(QStringLiteral(" send ") + QLatin1String(command)) {
     m_sim.HoldReplies(command);
   }
-  bool Released() const { return m_released; }
+  bool released = false;
 
  protected:
   void customEvent(QEvent* event) override {
-    CJobPacer::customEvent(event);
-    if (event->type() != CModelEvent::EventType()) return;
-    const auto* e = static_cast<CModelEvent*>(event);
-    if (m_armed || e->Message != Msg::StateText || !e->Text.contains(" send " + m_command)) return;
+    CPacer::customEvent(event);
+    if (m_armed || event->type() != CModelEvent::EventType()) return;
+    if (!static_cast<CModelEvent*>(event)->Text.contains(m_send)) return;
     m_armed = true;
     QTimer::singleShot(CTimeScale::RealMs(1500), Qt::PreciseTimer, this, [this] {
-      m_released = m_sim.ReleaseHeld(5000);
+      released = m_sim.ReleaseHeld(5000);
       QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
     });
   }
 
  private:
   CSimulatedTuner& m_sim;
-  QString m_command;
+  QString m_send;
   bool m_armed = false;
-  bool m_released = false;
 };
 
-// A reply 1.5 s after its send still comes within the time-out, for reads and writes.
+// A reply 1.5 s after its send still comes within the time-out.
 TEST_F(ConfigJobs, PromRepliesAreAwaitedForTheirWholeTimeOut) {
-  CLateReply lateRead(f.Sim(), "ers0400");
+  CLateReply late(f.Sim(), "ers0400");
   CFaultTableStateMachine faults(f.Model());
-  faults.SetStatusWindow(&lateRead);
-  ASSERT_EQ(Run(faults, [&] { faults.StartReading(); }), 0u);
-  EXPECT_TRUE(lateRead.Released());
+  ASSERT_EQ(Run(faults, [&] { faults.StartReading(); }, &late), 0u);
+  EXPECT_TRUE(late.released);
   EXPECT_EQ(f.Sim().Received().count("ers0400"), 1) << "taken at the first send";
-
-  CLateReply lateWrite(f.Sim(), "ewp02");
-  auto restore = PicRestore(f.Model(), 2, 0, 0x07);
-  restore->SetStatusWindow(&lateWrite);
-  ASSERT_EQ(Restore(restore), 0u);
-  EXPECT_TRUE(lateWrite.Released());
-  EXPECT_EQ(f.Sim().Received().count("ewp020008"), 1);
 }
 
-// Each chunk has retries of its own: more damaged replies than the limit,
-// spread over the chunks of one range, leave a restore whole, as they leave a
-// save (above). A restore's range is a PIC run or a serial block: a whole page
-// goes in four chunks, a block across a page in two. (The limit stays as it
+// Each chunk of a range (a PIC run or a serial block) has retries of its own,
+// as in a save: a whole page goes in four chunks, a block across a page in two,
+// a run of 72 bytes in one of 64 and one of its last 8. (The limit stays as it
 // is: the jobs' searches for the tuner count on it too.)
-TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
+TEST_F(ConfigJobs, EachChunkHasItsOwnRetriesAndOnlyTheBytesOfARunAreWritten) {
   constexpr unsigned kDamaged = CStateHostBase::kDefaultRetryLimit + 1;
   auto restore = PicRestore(f.Model(), 2, 0, 0xFF);
+  restore->Data().picRuns.push_back(PicRestore(f.Model(), 1, 0xB0, 0xF7)->Data().picRuns[0]);
   QByteArray pic = f.Sim().Proms().Pic();
   for (unsigned n = 0; n < 256; ++n) pic[0x200 + n] = static_cast<char>(n);
+  for (unsigned n = 0xB0; n <= 0xF7; ++n) pic[0x100 + n] = static_cast<char>(n);
   for (unsigned i = 0; i < 4; ++i)
-    pace.Damage(f.Sim(), kDamages[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0));
+    Damage(kDamages[i % 3], "ewp", 0x200 + 64 * i, kDamaged / 4 + (i < kDamaged % 4 ? 1 : 0));
   SerialPromBlock block;
   block.start = 0x10F0;
   block.count = 32;
@@ -242,13 +207,22 @@ TEST_F(ConfigJobs, EachChunkHasItsOwnRetries) {
   for (unsigned n = 0; n < block.count; ++n)
     serial[0x10F0 + n] = static_cast<char>(block.data[n] = static_cast<std::uint8_t>(0xA0 + n));
   restore->Data().serialBlocks.push_back(block);
-  pace.Damage(f.Sim(), SimPromFault::BadChecksum, "ews", 0x1100, 2);
-  ASSERT_EQ(Restore(restore), 0u);
+  Damage(SimPromFault::BadChecksum, "ews", 0x1100, 2);
+  ASSERT_EQ(Restore(*restore), 0u);
+  const QByteArray received = f.Sim().Received();
+  EXPECT_EQ(Count(received, "ewp"), 6);
+  for (const char* damaged : {"ewp020040", "ewp024040", "ewp028040", "ews110010"})  // sent again
+    EXPECT_GE(received.count(damaged), 2) << damaged;
+  EXPECT_TRUE(received.contains("ewp01B040"));
+  EXPECT_TRUE(received.contains("ewp01F008F0F1F2F3F4F5F6F7"));
   EXPECT_EQ(f.Sim().Proms().Pic(), pic);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
 }
 
-TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
+// A factory reset erases the stored settings, restarts the tuner and finds it
+// again; a restore writes the file saved before it back and restarts it too.
+TEST_F(ConfigJobs, FactoryResetAndTheRestoreOfTheSavedFileRestartTheTuner) {
+  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
   // The file a save writes of the tuner's memories as they are now.
   const QByteArray pic = f.Sim().Proms().Pic(), serial = f.Sim().Proms().Serial();
   ConfigSnapshot saved;
@@ -259,138 +233,142 @@ TEST_F(ConfigJobs, RestoreWritesTheSavedFileBackAndRestartsTheTuner) {
   const QString path = dir.filePath(QStringLiteral("tuner.ZU6400Config"));
   CModelReportSink sink(f.Model());
   ASSERT_TRUE(WriteConfigurationFile(path, QDateTime::currentDateTime(), saved, sink));
-  // Change what a restore puts back, and what it must leave alone.
+
+  CEraseConfigurationStateMachine reset(f.Model());
+  EXPECT_EQ(Run(reset, [&] { reset.StartErase(); }), 0u);
+  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
+  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
+  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
+  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
+
+  // More that the restore puts back.
   f.Sim().Proms().SetPic(0x0100, QByteArray(0x300, '\x55'));
   f.Sim().Proms().SetSerial(0x1000, QByteArray(0xF000, '\x00'));
+  f.Sim().Live().Modify([](SimLive& live) { live.antenna = 3; });
+  f.Sim().ClearReceived();
   auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   ASSERT_EQ(ReadConfigurationFile(path, f.Model().SerialNumber.Get(), machine->Data(), sink), 0u);
-  ASSERT_EQ(Restore(machine), 0u);
-  const QByteArray received = f.Sim().Received();
-  EXPECT_EQ(Count(received, "ewp"), 16);
-  EXPECT_EQ(Count(received, "ews"), 960);
-  EXPECT_TRUE(received.contains(QByteArray("ewp002040") + QByteArray(pic.mid(0x20, 64)).toHex().toUpper()))
-      << "page 0 from 0x20 on";
-  EXPECT_TRUE(received.contains("ewp00E020")) << "and its last 32 bytes";
-  EXPECT_TRUE(received.contains("rst0;ps1;")) << "reset, then power on";
+  ASSERT_EQ(Restore(*machine), 0u);
+  EXPECT_TRUE(f.Sim().Received().contains("rst0;ps1;")) << "reset, then power on";
   EXPECT_EQ(f.Sim().Proms().Pic(), pic);
   EXPECT_EQ(f.Sim().Proms().Serial(), serial);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning) << "found again after the restart";
+  EXPECT_EQ(f.Sim().Live().State().antenna, 1u) << "as after power-up";
 }
 
-TEST_F(ConfigJobs, RestoreWritesOnlyTheBytesOfPartialRunsAndMayWriteThePicAlone) {
-  auto machine = PicRestore(f.Model(), 1, 0xB0, 0xF7);  // 72 bytes: a chunk of 64 and one of 8
-  QByteArray expected = f.Sim().Proms().Pic();
-  for (int i = 0xB0; i <= 0xF7; ++i) expected[0x100 + i] = static_cast<char>(i);
-  const QByteArray serial = f.Sim().Proms().Serial();
-  ASSERT_EQ(Restore(machine), 0u);
-  const QByteArray received = f.Sim().Received();
-  EXPECT_EQ(Count(received, "ewp"), 2);
-  EXPECT_TRUE(received.contains("ewp01B040"));
-  EXPECT_TRUE(received.contains("ewp01F008F0F1F2F3F4F5F6F7"));
-  EXPECT_EQ(Count(received, "ews"), 0);
-  EXPECT_TRUE(received.contains("rst0;ps1;"));
-  EXPECT_EQ(f.Sim().Proms().Pic(), expected);
-  EXPECT_EQ(f.Sim().Proms().Serial(), serial);
-}
-
-TEST_F(ConfigJobs, DamagedWriteRepliesAreSentAgainAndACancelledRestoreNeverResets) {
-  auto machine = std::make_unique<CConfigRestoreStateMachine>(f.Model());
-  for (std::uint32_t a = 0x1000; a < 0x9000; a += 64) {
-    SerialPromBlock block;
-    block.start = a;
-    block.count = 64;
-    machine->Data().serialBlocks.push_back(block);
-  }
-  pace.Damage(f.Sim(), SimPromFault::WrongAddress, "ews", 0x1040);
-  pace.Damage(f.Sim(), SimPromFault::BadChecksum, "ews", 0x1040);
-  const ResultCode result = Run(*machine, [&] {
-    machine->StartRestore();
-    WaitFor([&] { return machine->Position() >= 64 * 40; }, 20000);
-    machine->Cancel();
-  });
-  EXPECT_EQ(result, Result::Cancelled);
-  const QByteArray received = f.Sim().Received();
-  EXPECT_EQ(received.count("ews104040"), 3) << "two damaged replies, then the one taken";
-  EXPECT_LT(Count(received, "ews"), 512) << "stopped before the last block";
-  EXPECT_FALSE(received.contains("rst0;"));
-  EXPECT_EQ(machine->IncompleteText(), "The tuner's stored configuration is now incomplete: restore a configuration "
-                                       "file again before using the tuner.");
-}
-
-TEST_F(ConfigJobs, FileFromAnotherTunerIsRefusedBeforeAnyWriteUnlessForced) {
-  auto machine = PicRestore(f.Model(), 2, 0, 0x0F);
-  machine->Data().fileSerialNumber = 4321;
-  EXPECT_EQ(Restore(machine), Result::SerialNumberMismatch);
+// A restore of a file from another tuner writes nothing unless forced; one
+// cancelled on its way (a second start refused meanwhile) stops there and says
+// so. Neither resets the tuner.
+TEST_F(ConfigJobs, RefusedOrCancelledRestoresNeverReset) {
+  auto refused = PicRestore(f.Model(), 2, 0, 0x0F);
+  refused->Data().fileSerialNumber = 4321;
+  EXPECT_EQ(Restore(*refused), Result::SerialNumberMismatch);
   EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 0);
   EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
-  EXPECT_TRUE(machine->IncompleteText().isEmpty());
-  machine->SetForced(true);
-  EXPECT_EQ(Restore(machine), 0u);
-  EXPECT_EQ(Count(f.Sim().Received(), "ewp"), 1);
+  EXPECT_TRUE(refused->IncompleteText().isEmpty());
+  refused->SetForced(true);
+  EXPECT_EQ(Restore(*refused), 0u);
   EXPECT_EQ(f.Sim().Proms().Pic().mid(0x200, 16), QByteArray::fromHex("000102030405060708090A0B0C0D0E0F"));
+  EXPECT_EQ(Count(f.Sim().Received(), "ews"), 0) << "the PIC alone";
+
+  f.Sim().ClearReceived();
+  auto cancelled = std::make_unique<CConfigRestoreStateMachine>(f.Model());
+  SerialPromBlock block;
+  block.count = 64;
+  for (block.start = 0x1000; block.start < 0x3000; block.start += 64) cancelled->Data().serialBlocks.push_back(block);
+  EXPECT_EQ(Run(*cancelled, [&] {
+    cancelled->StartRestore();
+    WaitFor([&] { return cancelled->Position() >= 64 * 8; }, 20000);
+    EXPECT_FALSE(cancelled->StartRestore());
+    EXPECT_EQ(GetLastError(), Result::BusyStateMachine);
+    cancelled->Cancel();
+  }), Result::Cancelled);
+  EXPECT_LT(Count(f.Sim().Received(), "ews"), 128) << "stopped before the last block";
+  EXPECT_FALSE(f.Sim().Received().contains("rst0;"));
+  EXPECT_EQ(cancelled->IncompleteText(), "The tuner's stored configuration is now incomplete: restore a configuration "
+                                         "file again before using the tuner.");
 }
 
+// Records of 16 bytes, the newest at 0: the rows go back from it round the
+// ring, past the empty ones.
 TEST_F(ConfigJobs, FaultRowsWalkTheRingBackwardsFromTheNewest) {
-  auto record = [](std::initializer_list<int> bytes) {
-    QByteArray r(16, '\0');
-    int i = 0;
-    for (int b : bytes) r[i++] = static_cast<char>(b);
-    return r;
-  };
   QByteArray log(4096, '\xFF');
-  log.replace(0 * 16, 16, record({0x02, 0xCD, 0x5F, 0x01, 0x78, 0x37, 0x2C, 0x01, 0x28, 0, 0x80, 2, 0x40, 1}));
-  log.replace(1 * 16, 16, record({0x00, 59, 0, 0, 1, 0}));
-  log.replace(2 * 16, 16, record({0x00, 0, 0, 0, 5, 0}));
-  log.replace(255 * 16, 16, record({0x81, 0x10, 0x0E, 0, 0x2A, 0, 3, 2, 'A', 0x3C, 0x15}));
-  log.replace(254 * 16, 16, record({0x81, 1, 0, 0, 7, 0, 1, 'N', 0, 0xFF, 0x00}));
-  log.replace(200 * 16, 16, record({0x7E, 1, 0, 0, 1, 0, 2, 0, 3, 0, 0xFF, 9, 0x01, 0}));
+  log.replace(0 * 16, 16, QByteArray::fromHex("02CD5F0178372C012800800240010000"));
+  log.replace(2 * 16, 16, QByteArray::fromHex("00000000050000000000000000000000"));
+  log.replace(255 * 16, 16, QByteArray::fromHex("81100E002A000302413C150000000000"));
   f.Sim().Proms().SetSerial(0, log);
   f.Sim().Proms().SetPic(0x002, QByteArray(1, '\0'));
   CFaultTableStateMachine machine(f.Model());
   ASSERT_EQ(Run(machine, [&] { machine.StartReading(); }), 0u);
   EXPECT_TRUE(f.Sim().Received().contains("erp000201FD;ers000040C0;"));
   EXPECT_EQ(Count(f.Sim().Received(), "ers"), 64);
-  const std::vector<FaultRow> rows = machine.Rows();
-  ASSERT_EQ(rows.size(), 6u);
-  const auto row = [&](std::size_t i) {
-    return QStringList{QString::number(rows[i].index), rows[i].timeOn, rows[i].fault, rows[i].data};
-  };
-  EXPECT_EQ(row(0), QStringList({"0", "1D 01:01:01", "02 - VFWD too high for SWR", "F 14200 VFWD 300 VRFL 40 SWR 2.50 SWRB 1.25"}));
-  EXPECT_EQ(row(1), QStringList({"255", "01:00:00", "81 - No match detail", "STEPS 42 AN 3 BYP? SIDEA C3C L15"}));
-  EXPECT_EQ(row(2), QStringList({"254", "00:00:01", "81 - No match detail", "STEPS 7 AN 1 BYPN SIDET CFF L00"}));
-  EXPECT_EQ(row(3), QStringList({"200", "00:00:01", "7E Unrecognized", "F 1 VFWD 2 VRFL 3 SWR 9.99 SWRB 0.00"}));
-  EXPECT_EQ(row(4), QStringList({"2", "", "00 - Power On", "5 times"}));
-  EXPECT_EQ(row(5), QStringList({"1", "00:00:59", "00 - Power On", ""}));
+  QList<QStringList> rows;
+  for (const FaultRow& row : machine.Rows()) rows.append({QString::number(row.index), row.timeOn, row.fault, row.data});
+  EXPECT_EQ(rows, QList<QStringList>({
+                      {"0", "1D 01:01:01", "02 - VFWD too high for SWR", "F 14200 VFWD 300 VRFL 40 SWR 2.50 SWRB 1.25"},
+                      {"255", "01:00:00", "81 - No match detail", "STEPS 42 AN 3 BYP? SIDEA C3C L15"},
+                      {"2", "", "00 - Power On", "5 times"},
+                  }));
 }
 
-class ConfigJobsOnLoader : public ConfigJobs {
- protected:
-  ConfigJobsOnLoader() : ConfigJobs([] {
-    SimOptions options;
-    options.identity = QStringLiteral("zu6400");
-    return options;
-  }()) {}
-};
-
-// A tuner in its bootstrap loader has no memories to show: every job ends at
-// once with its own code, and nothing is read or written.
-TEST_F(ConfigJobsOnLoader, JobsEndBeforeReadingOrWriting) {
-  auto save = std::make_unique<CConfigSaveStateMachine>(f.Model());
-  EXPECT_EQ(Save(*save), Result::BootstrapLoaderRunning);
+// A tuner in its bootstrap loader has no memories to show or edit: every job
+// ends at once with its own code, nothing is read or written, and the tuner
+// stays there to take firmware.
+TEST_F(ConfigJobs, OnATunerInItsLoaderJobsEndBeforeReadingOrWriting) {
+  f.Sim().SetIdentity(QStringLiteral("zu6400"));
+  ASSERT_TRUE(f.ContactAndWait());
   auto restore = std::make_unique<CConfigRestoreStateMachine>(f.Model());
   restore->Data().picRuns.emplace_back();
   EXPECT_EQ(Restore(*restore), Result::BootstrapLoaderRunning);
-  CFaultTableStateMachine faults(f.Model());
-  EXPECT_EQ(Run(faults, [&] { faults.StartReading(); }), Result::BootstrapLoaderRunning);
+  CEditConfigurationStateMachine edit(f.Model());
+  EXPECT_EQ(Run(edit, [&] { edit.StartRead(); }), Result::BootstrapLoaderRunning);
+  CEraseConfigurationStateMachine reset(f.Model());
+  EXPECT_EQ(Run(reset, [&] { reset.StartErase(); }), Result::BootstrapLoaderRunning);
   const QByteArray received = f.Sim().Received();
-  for (const char* prefix : {"erp", "ers", "ewp", "ews", "rst0"}) EXPECT_EQ(Count(received, prefix), 0) << prefix;
+  for (const char* prefix : {"erp", "ers", "ewp", "ews", "rst0", "ae", "eeinit"})
+    EXPECT_EQ(Count(received, prefix), 0) << prefix;
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 }
 
-TEST(ConfigurationDefaults, FileName) {
-  const QDateTime time(QDate(2021, 9, 15), QTime(14, 25, 30));
-  EXPECT_EQ(DefaultConfigurationFileName(time, 1234), QStringLiteral("SN01234.20210915T142530.ZU6400Config"));
-  EXPECT_EQ(DefaultConfigurationFileName(time, kNoSerialNumber), QStringLiteral("20210915T142530.ZU6400Config"));
+// The simulator's frames against worked examples (the program's meet them in
+// the jobs above, which the simulator's damaged replies make send again). The
+// stored configuration is PIC PROM bytes: a setting changes them, a written
+// byte changes what is reported, "eeinit;" writes the factory values, and the
+// unit's own bytes below 0x030 stay as they were.
+TEST(SimProms, StoredConfigurationLivesInThePicProm) {
+  CSimProms proms;
+  proms.SetPic(0x0120, QByteArray("\x01\xFF", 2));
+  EXPECT_EQ(proms.Answer("erp012002DD;"), "ERP01200201FFDD;");
+  EXPECT_EQ(proms.Answer("ewp0120021122AA;"), "EWP012002DD;");
+  EXPECT_EQ(proms.Pic().mid(0x120, 2), QByteArray("\x11\x22"));
+  EXPECT_EQ(proms.Answer("ersA000015F;").value_or("").left(9), "ERSA00001") << "an address that begins with a letter";
+  // A wrong checksum on a read or a write, a write across a page, a read past
+  // the end or of more than 64 bytes: no answer.
+  for (const char* command : {"erp01200200;", "ewp012002112200;", "ews00FF021122CC;", "erp03F040CD;", "ers000041BF;"})
+    EXPECT_FALSE(proms.Answer(command).value_or("").endsWith(';')) << command;
+  EXPECT_EQ(proms.Pic().mid(0x120, 2), QByteArray("\x11\x22"));
+
+  CSimConfigState config(139, proms, [](unsigned, unsigned) {});
+  const QByteArray before = proms.Pic();
+  config.Answer("ap053;");
+  config.Answer("st05b2.5;");
+  EXPECT_EQ(proms.Pic().at(0x0B9), 3) << "band 5 at 0x040 + 5 * 24, its preferred antenna next";
+  EXPECT_EQ(proms.Pic().mid(0x0C5, 5), QByteArray("2.50\0", 5));
+  EXPECT_EQ(proms.Answer("ewp00B9010145;"), "EWP00B90146;");
+  EXPECT_EQ(config.Answer("ap05;"), "AP051;");
+  config.Answer("eeinit;");
+  const QByteArray pic = proms.Pic();
+  EXPECT_EQ(pic.mid(0x030, 2), QByteArray("\xDC\x05")) << "1500 W";
+  EXPECT_EQ(pic.at(0x0B9), 0);
+  EXPECT_EQ(pic.left(0x030), before.left(0x030));
+  EXPECT_EQ(pic.mid(0x148), before.mid(0x148));
+}
+
+TEST(SimProms, FaultsAreParsedFromTheirOptionText) {
+  const auto fault = SimPromFault::Parse(QStringLiteral("checksum:ers:0400:2"));
+  EXPECT_TRUE(fault && fault->kind == SimPromFault::BadChecksum && fault->times == 2u);
+  for (const char* bad : {"refuse:ewx:20", "melt:ers:0", "address:ers:zz", "refuse:ers:0:0"})
+    EXPECT_FALSE(SimPromFault::Parse(QString::fromLatin1(bad))) << bad;
 }
 
 }  // namespace

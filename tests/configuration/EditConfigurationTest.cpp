@@ -1,37 +1,29 @@
 // The rules the sheet and zu6400ctl share (threshold texts, the tuner's
 // encodings of them, whether a change is sent), and the edit-configuration
-// machine, factory reset and the erasing of tuning memories, end to end: the
-// program's serial channel on a real pseudo-terminal, the simulated tuner's
-// stored configuration on the other side.
+// machine and the erasing of tuning memories, end to end: the program's serial
+// channel on a real pseudo-terminal, the simulated tuner on the other side.
 
 #include <gtest/gtest.h>
 
 #include "tests/support/TestSupport.h"
 #include "machines/configuration/ConfigurationValues.h"
-#include "machines/connection/ContactStateMachine.h"
 #include "machines/configuration/EditConfigurationStateMachine.h"
-#include "machines/configuration/EraseConfigurationStateMachine.h"
 #include "machines/configuration/EraseMemoryStateMachine.h"
 #include "model/ActiveMachineScope.h"
 
 namespace {
 
-TEST(ConfigurationRules, ThresholdTextsAndEncodingsFollowTheTunersResolution) {
+// The tuner keeps a threshold in hundredths, its whole part up to 99; a change
+// it cannot tell apart is none (the edit machine's tests show one not sent).
+TEST(ConfigurationRules, ThresholdTextsEncodingsAndChangesFollowTheTunersResolution) {
   EXPECT_EQ(NormalizeSwrThreshold("2"), "2.00");
   EXPECT_EQ(NormalizeSwrThreshold("2.555"), "2.55");
-  EXPECT_EQ(NormalizeSwrThreshold("150.5"), "150.50");
-  EXPECT_EQ(SwrThresholdFine("1.50"), 256u + 128u);
   EXPECT_EQ(SwrThresholdFine("3.05"), 768u + 12u);
   EXPECT_EQ(SwrThresholdFine("0.99"), 253u);
   EXPECT_EQ(SwrThresholdCoarse("0.99"), 252u);
   EXPECT_EQ(SwrThresholdFine("2.5"), SwrThresholdFine("2.50"));  // one digit counts as tenths
-  EXPECT_EQ(SwrThresholdFine("150.00"), 99u * 256);  // the whole part stops at 99
+  EXPECT_EQ(SwrThresholdFine("150.00"), 99u * 256);
   EXPECT_EQ(SwrThresholdFine("abc"), 0u);
-}
-
-TEST(ConfigurationRules, ThresholdChangeNeedsADifferenceTheTunerCanTell) {
-  EXPECT_FALSE(IsSwrThresholdChange("2.0", "2.00"));
-  EXPECT_TRUE(IsSwrThresholdChange("2.0", "2.5"));
   EXPECT_FALSE(IsSwrThresholdChange("1.50", "1.501"));
   EXPECT_TRUE(IsSwrThresholdChange("1.50", "1.51"));
   EXPECT_FALSE(IsSwrThresholdChange("99.00", "150.00"));
@@ -69,24 +61,35 @@ QByteArray BandQueries(unsigned band, bool fineTune) {
   return q + "st" + b + "k;st" + b + "a;st" + b + "b;";
 }
 
-TEST(EditConfiguration, ReadChainAsksWhatTheFirmwareHas) {
+// The chain reads, and writes, only what the firmware has.
+TEST(EditConfiguration, ReadAndWriteChainsAskWhatTheFirmwareHas) {
   struct Case {
     const char* version;
     QByteArray head;
     bool fineTune;
+    QByteArray written;  // of a sleep, a fine tune and an antenna requested
   };
-  for (const Case& c : {Case{"01.04", "", false}, Case{"01.38", "akip;psi;sl;", false},
-                        Case{"01.39", "akip;psi;sl;", true}}) {
+  for (const Case& c : {Case{"01.04", "", false, "AE0231;ae023;"},
+                        Case{"01.38", "akip;psi;sl;", false, "SL1;sl;AE0231;ae023;"},
+                        Case{"01.39", "akip;psi;sl;", true, "SL1;sl;AE0231;ae023;AFT021;aft02;"}}) {
     EditFixture f(Firmware(c.version));
     ASSERT_EQ(f.Read(), 0u) << c.version;
     EXPECT_TRUE(f.sent.startsWith(c.head + BandQueries(0, c.fineTune))) << c.version << ": " << f.sent.left(80).data();
     EXPECT_TRUE(f.sent.endsWith(BandQueries(10, c.fineTune))) << c.version;
     EXPECT_EQ(f.sent.count(';'), c.head.count(';') + 11 * (c.fineTune ? 8 : 7)) << c.version;
-    EXPECT_TRUE(f.machine.IsLoaded());
+    f.Values().Sleep.SetRequested(1);
+    f.Values().AutoFineTune.SetRequested(2, 1);
+    f.Values().AntennaEnable3.SetRequested(2, 1);
+    ASSERT_EQ(f.Write(), 0u);
+    EXPECT_EQ(f.sent, c.written) << c.version;
   }
 }
 
-TEST(EditConfiguration, ReadStoresEveryValueOfEveryBand) {
+// A read stores every value of every band; a write sends only what changed
+// (a threshold only when the tuner can tell the change, back in its form); a
+// bad reply ends the chain.
+TEST(EditConfiguration, ReadStoresEveryValueWriteSendsOnlyWhatChangedAndABadReplyEndsTheChain) {
+  CPacer pacer({{" send ap00;", kIdleTime}});  // its time-outs pass at once: no good reply comes
   EditFixture f;
   f.Sim().Config().Modify([](SimConfig& c) {
     c.keyInterruptPower = 800;
@@ -94,70 +97,31 @@ TEST(EditConfiguration, ReadStoresEveryValueOfEveryBand) {
     c.bands[10].preferred = 3;
     c.bands[7].fineTune = 1;
     c.bands[0].bypassThreshold = "3.25";
+    c.bands[3].autotuneThreshold = "2.0";
   });
   ASSERT_EQ(f.Read(), 0u);
   const CConfigurationValues& v = f.Values();
   EXPECT_EQ(v.KeyInterruptPower.Get(), 800);
-  EXPECT_EQ(v.AntennaEnable1.Get(10), 0);
   EXPECT_EQ(v.AntennaEnable3.Get(10), 1);
   EXPECT_EQ(v.AntennaPreferred.Get(10), 3);
   EXPECT_EQ(v.AutoFineTune.Get(7), 1);
   EXPECT_EQ(v.SwrThresholdBypass.Get(0), "3.25");
+  EXPECT_EQ(v.SwrThresholdAutotune.Get(3), "2.0");
   EXPECT_FALSE(v.IsAnyPending());
-}
-
-TEST(EditConfiguration, WriteSendsOnlyWhatChanged) {
-  EditFixture f;
-  ASSERT_EQ(f.Read(), 0u);
-  EXPECT_EQ(f.Write(), 0u);
-  EXPECT_EQ(f.sent, "");
-
-  f.Values().AntennaEnable2.SetRequested(7, 1);
-  ASSERT_EQ(f.Write(), 0u);
-  EXPECT_EQ(f.sent, "AE0721;ae072;");
-  EXPECT_EQ(f.Sim().Config().State().bands[7].antennas[1], 1u);
-  EXPECT_EQ(f.Values().AntennaEnable2.Get(7), 1);
-  EXPECT_FALSE(f.Values().IsAnyPending());
-
-  f.Values().KeyInterruptPower.SetRequested(1000);
-  f.Values().AntennaPreferred.SetRequested(0, 3);
-  f.Values().AutoFineTune.SetRequested(5, 1);
-  ASSERT_EQ(f.Write(), 0u);
-  EXPECT_EQ(f.sent, "AKIP1000;akip;AP003;ap00;AFT051;aft05;");
-  EXPECT_FALSE(f.Values().HasChangesToSend());
-}
-
-TEST(EditConfiguration, ThresholdIsWrittenOnlyWhenTheTunerCanTell) {
-  EditFixture f;
-  f.Sim().Config().Modify([](SimConfig& c) { c.bands[3].autotuneThreshold = "2.0"; });
-  ASSERT_EQ(f.Read(), 0u);
-  ASSERT_EQ(f.Values().SwrThresholdAutotune.Get(3), "2.0");
-
   f.Values().SwrThresholdAutotune.SetRequested(3, "2.00");
   EXPECT_TRUE(f.Values().IsAnyPending()) << "Apply is offered, but nothing goes out";
   EXPECT_EQ(f.Write(), 0u);
   EXPECT_EQ(f.sent, "");
 
+  f.Values().KeyInterruptPower.SetRequested(1000);
+  f.Values().AntennaPreferred.SetRequested(0, 3);
+  f.Values().AntennaEnable2.SetRequested(7, 1);
   f.Values().SwrThresholdAutotune.SetRequested(3, "2.5");
-  EXPECT_EQ(f.Write(), 0u);
-  EXPECT_EQ(f.sent, "ST03A2.5;st03a;");
-  EXPECT_EQ(f.Values().SwrThresholdAutotune.Get(3), "2.50");  // the tuner's form
-  EXPECT_FALSE(f.Values().HasChangesToSend());
-}
-
-TEST(EditConfiguration, FirmwareWithoutASettingIsNeverSentIt) {
-  EditFixture f(Firmware("01.04"));
-  ASSERT_EQ(f.Read(), 0u);
-  f.Values().Sleep.SetRequested(1);
-  f.Values().AutoFineTune.SetRequested(2, 1);
-  f.Values().AntennaEnable3.SetRequested(2, 1);
   ASSERT_EQ(f.Write(), 0u);
-  EXPECT_EQ(f.sent, "AE0231;ae023;");
-}
+  EXPECT_EQ(f.sent, "AKIP1000;akip;AP003;ap00;ST03A2.5;st03a;AE0721;ae072;");
+  EXPECT_EQ(f.Values().SwrThresholdAutotune.Get(3), "2.50");
+  EXPECT_FALSE(f.Values().IsAnyPending());
 
-TEST(EditConfiguration, BadReplyEndsTheChain) {
-  CPacer pacer({{" send ap00;", kIdleTime}});  // its time-outs pass at once: no good reply comes
-  EditFixture f;
   f.Sim().OverrideReply("ap00;", "AP004;");  // a digit above 3 is not a preferred antenna
   f.Model().Trace.Set(1);
   f.machine.SetStatusWindow(&pacer);
@@ -176,96 +140,42 @@ void Remember(CSimulatedTuner& sim, unsigned frequency, unsigned antenna) {
   sim.Live().Answer("sm;");
 }
 
-class EraseMemoryFixture : public ModelFixture {
- public:
-  EraseMemoryFixture() {
-    if (!ContactAndWait()) ADD_FAILURE() << "no contact";
-    Sim().ClearReceived();
-  }
-  ResultCode Run(bool (CEraseMemoryStateMachine::*start)()) {
-    return RunJob([&] { return (machine.*start)(); });
-  }
-  CEraseMemoryStateMachine machine{Model()};
-  CActiveMachineScope active{Model(), machine};
-};
-
-TEST(EraseMemory, ReadsTheBandTheTunerIsOnAndFailsAtOnceOutsideTheTable) {
-  EraseMemoryFixture f;
-  f.Sim().Live().Modify([](SimLive& live) { live.frequency = 21200; });
-  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), 0u);
-  EXPECT_EQ(f.machine.Band.Get(), 7);
-  EXPECT_EQ(f.Sim().Received(), ";bn;");
-
-  f.Sim().ClearReceived();
-  f.Sim().OverrideReply("bn;", "BN11;");
-  const CTimeScaleScope fast(kFastTime);
-  EXPECT_EQ(f.Run(&CEraseMemoryStateMachine::StartReadBand), Result::NoResponseBandNumber);
-  EXPECT_EQ(f.Sim().Received().count("bn;"), 1);  // no retry
-}
-
-TEST(EraseMemory, OneBandOrAllBandsInOneTransmission) {
-  EraseMemoryFixture f;
+// The band the tuner is on is read; one band's memory of an antenna, or every
+// band's, is erased in one transmission; a band outside the table fails at once.
+TEST(EraseMemory, ReadsTheBandAndErasesOneBandOrAllInOneTransmission) {
+  ModelFixture f;
+  ASSERT_TRUE(f.ContactAndWait());
+  CEraseMemoryStateMachine machine(f.Model());
+  const CActiveMachineScope active(f.Model(), machine);
+  const auto run = [&](bool (CEraseMemoryStateMachine::*start)()) {
+    f.Sim().ClearReceived();
+    return f.RunJob([&] { return (machine.*start)(); });
+  };
   Remember(f.Sim(), 14200, 3);
   Remember(f.Sim(), 7100, 3);
   Remember(f.Sim(), 7100, 1);
+  f.Sim().Live().Modify([](SimLive& live) { live.frequency = 21200; });
+  ASSERT_EQ(run(&CEraseMemoryStateMachine::StartReadBand), 0u);
+  EXPECT_EQ(machine.Band.Get(), 7);
+  EXPECT_EQ(f.Sim().Received(), ";bn;");
 
-  f.machine.Band.Set(5);
-  f.machine.Antenna = 3;
-  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartErase), 0u);
+  machine.Band.Set(5);
+  machine.Antenna = 3;
+  ASSERT_EQ(run(&CEraseMemoryStateMachine::StartErase), 0u);
   EXPECT_EQ(f.Sim().Received(), ";em053;rv;");
   EXPECT_FALSE(f.Sim().Live().Memory(5, 3));
   EXPECT_TRUE(f.Sim().Live().Memory(3, 3));
 
-  f.Sim().ClearReceived();
-  f.machine.Band.Set(kAllBands);
-  ASSERT_EQ(f.Run(&CEraseMemoryStateMachine::StartErase), 0u);
+  machine.Band.Set(kAllBands);
+  ASSERT_EQ(run(&CEraseMemoryStateMachine::StartErase), 0u);
   EXPECT_EQ(f.Sim().Received(), ";em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;");
   EXPECT_FALSE(f.Sim().Live().Memory(3, 3));
   EXPECT_TRUE(f.Sim().Live().Memory(3, 1));  // another antenna's memory stays
-}
 
-// Runs a factory reset on a contacted tuner to its end.
-ResultCode FactoryReset(ModelFixture& f, QObject* statusWindow = nullptr) {
-  CEraseConfigurationStateMachine machine(f.Model());
-  machine.SetStatusWindow(statusWindow);
-  CActiveMachineScope active(f.Model(), machine);
-  return f.RunJob([&] { return machine.StartErase(); });
-}
-
-TEST(EraseConfiguration, ResetsThenContactsTheTunerAgain) {
-  // The pauses for the erase and the reset pass as fast as the timers go; the
-  // search after them runs at real time.
-  CPacer pacer({{"Waiting", kIdleTime}, {"EraseConfiguration send", kIdleTime}, {"Attempting to contact", 1}});
-  ModelFixture f;
-  ASSERT_TRUE(f.ContactAndWait());
-  f.Model().Trace.Set(1);
-  dynamic_cast<CContactStateMachine&>(*f.Model().ContactMachine).SetStatusWindow(&pacer);
-  f.Sim().SetRestartTime(20);
-  Remember(f.Sim(), 14200, 1);
-  f.Sim().Config().Modify([](SimConfig& c) { c.sleep = 1; });
-  f.Sim().ClearReceived();
-  EXPECT_EQ(FactoryReset(f, &pacer), 0u);
-  EXPECT_TRUE(f.Sim().Received().startsWith(";I;eeinit;rst0;;I;rv;sn;")) << f.Sim().Received().data();
-  EXPECT_EQ(f.Recorder().CountLinesContaining("Waiting 3 seconds for reset"), 1);
-  EXPECT_EQ(f.Sim().Config().State().sleep, 0u);
-  EXPECT_FALSE(f.Sim().Live().Memory(5, 1));
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusRunning);
-}
-
-TEST(EraseConfiguration, TunerInItsLoaderIsNeitherEditedNorReset) {
-  SimOptions loader = Firmware("01.39");
-  loader.identity = QStringLiteral("zu6400");
-  EditFixture f(loader);
-  ASSERT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
-  EXPECT_EQ(f.Read(), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.sent, "");
-  f.Values().Sleep.SetRequested(1);
-  EXPECT_EQ(f.Write(), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.sent, "");
-  f.Sim().ClearReceived();
-  EXPECT_EQ(FactoryReset(f), Result::BootstrapLoaderRunning);
-  EXPECT_EQ(f.Sim().Received(), ";I;");
-  EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);  // still there to take firmware
+  f.Sim().OverrideReply("bn;", "BN11;");
+  const CTimeScaleScope fast(kFastTime);
+  EXPECT_EQ(run(&CEraseMemoryStateMachine::StartReadBand), Result::NoResponseBandNumber);
+  EXPECT_EQ(f.Sim().Received().count("bn;"), 1);  // no retry
 }
 
 }  // namespace

@@ -6,13 +6,7 @@
 
 #include "tests/support/TestSupport.h"
 
-QByteArray GoodHex(int lines) {
-  QByteArray hex;
-  for (int i = 0; i < lines; ++i) hex += ":0408000001020304EA\r\n";
-  return hex + ":00000001FF\r\n";
-}
-
-QByteArray CorruptHex() { return ":0408000001020304EB\r\n:00000001FF\r\n"; }
+QByteArray GoodHex(int lines) { return QByteArray(":0408000001020304EA\r\n").repeated(lines) + ":00000001FF\r\n"; }
 
 CFtpTestServer::CFtpTestServer(QStringList options) : m_options(std::move(options)) {
   QDir(m_root.path()).mkpath(QStringLiteral("ZU6400/firmware"));

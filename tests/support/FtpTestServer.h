@@ -11,8 +11,6 @@
 
 // A small Intel HEX file that verifies (lines data records and the end record).
 QByteArray GoodHex(int lines = 1);
-// The same with a wrong checksum in its first record.
-QByteArray CorruptHex();
 
 class CFtpTestServer {
  public:

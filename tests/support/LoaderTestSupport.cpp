@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint32_t kImageStart = 0x800;
 constexpr std::uint32_t kFlashEnd = 0x1FD80;  // unwritten flash reads as 0xFF
 constexpr qsizetype kBlockSize = 128;
-constexpr unsigned kCatchUpPolls = 8;  // unanswered fill polls at real time
+constexpr unsigned kCatchUpPolls = 4;  // unanswered fill polls at real time
 
 // The image's byte at an address: the reconciliation word first, left zero.
 char ImageByte(std::uint32_t address) {
@@ -63,13 +63,12 @@ std::uint16_t WordSum(const QByteArray& bytes) {
 }
 
 std::vector<PaceRule> LoadPace(std::vector<PaceRule> first) {
-  const PaceRule load[] = {{"Waiting", kIdleTime},
-                           {"send lpf;", kFastTime},
-                           {"PowerOn send", kIdleTime},
-                           {"Attempting to contact", kSearchTime},
-                           {"Connected to", kAnsweredTime},
-                           {"send D", kAnsweredTime}};
-  first.insert(first.end(), std::begin(load), std::end(load));
+  first.insert(first.end(), {{"Waiting", kIdleTime},
+                             {"send lpf;", kFastTime},
+                             {"PowerOn send", kIdleTime},
+                             {"Attempting to contact", kSearchTime},
+                             {"Connected to", kAnsweredTime},
+                             {"send D", kAnsweredTime}});
   return first;
 }
 
@@ -95,19 +94,12 @@ LoaderFixture::~LoaderFixture() {
 void LoaderFixture::Pace(std::vector<PaceRule> rules) {
   m_pacer.reset();  // before the next: its end sets the factor back
   m_pacer = std::make_unique<CPacer>(std::move(rules), CPacer::EveryWindow);
-  statusWindow = m_pacer.get();
   Model().Trace.Set(1);
 }
 
 ResultCode LoaderFixture::Load(const QString& path, int timeoutMs) {
   Model().ActiveMachine = &machine;
-  return RunJob([&] { return machine.Start(path, statusWindow); }, timeoutMs);
-}
-
-QList<std::uint32_t> LoaderFixture::PacketOrder(std::uint32_t end) {
-  QList<std::uint32_t> order;
-  for (std::uint32_t a = 0x880; a < end; a += 128) order << a;
-  return order << 0x800;
+  return RunJob([&] { return machine.Start(path, m_pacer.get()); }, timeoutMs);
 }
 
 void StrandLoaderInAPacket(const QString& port) {

@@ -44,13 +44,11 @@ class LoaderFixture : public ModelFixture {
   }
   // From now on the rules pace the loads, with Trace on.
   void Pace(std::vector<PaceRule> rules);
-  // Runs a load to its end (after a good load, the contact machine's end).
+  // Runs a load to its end (after a good load, the contact machine's end),
+  // its lines to the pacer.
   ResultCode Load(const QString& path, int timeoutMs = 60000);
-  // The packets' blocks from 0x880 up to end, then 0x800.
-  static QList<std::uint32_t> PacketOrder(std::uint32_t end);
 
   CMcuLoaderStateMachine machine{Model()};
-  QObject* statusWindow = nullptr;  // the load's, from its start
 
  private:
   QTemporaryDir m_dir;
