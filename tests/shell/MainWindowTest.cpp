@@ -2,16 +2,13 @@
 // status in the page and the status bar, the activity log, menu toggles,
 // placement, help and message boxes.
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -47,11 +44,6 @@ TEST(MainWindowStart, WithoutASavedPortThePortPageComesFirstAndSaysWhatToDo) {
   EXPECT_EQ(CurrentTab(window), CTabView::kPortTab);
   EXPECT_TRUE(PortStatus(window).startsWith("Choose the serial port the ZU6400 is connected to, or type its path"));
   EXPECT_TRUE(Child<QPushButton>(window, "simulateButton").isVisibleTo(&window));
-  // Test Communications points at the port box.
-  Child<QPushButton>(window, "testButton").click();
-  auto& box = Child<QComboBox>(window, "portBox");
-  EXPECT_TRUE(box.view()->isVisible());
-  box.hidePopup();
   f.CloseWindow();
 
   // With a port the saved page comes back, and closing saves the page shown.
@@ -62,8 +54,6 @@ TEST(MainWindowStart, WithoutASavedPortThePortPageComesFirstAndSaysWhatToDo) {
   f.ShowPage<CFirmwarePage>();
   f.CloseWindow();
   EXPECT_EQ(UiFixture::Setting("ActivePage").toInt(), CTabView::kFirmwareTab);
-  UiFixture::SaveSetting("ActivePage", 9);  // beyond the tabs
-  EXPECT_EQ(CurrentTab(f.OpenWindow()), CTabView::kPortTab);
 }
 
 TEST(PortPage, APortThatCannotBeOpenedStaysChosenAndTheFailureIsShown) {
@@ -80,13 +70,8 @@ TEST(PortPage, APortThatCannotBeOpenedStaysChosenAndTheFailureIsShown) {
   // The status bar draws its messages: a screen reader hears them as its name.
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window.statusBar())->text(QAccessible::Name),
             window.statusBar()->currentMessage());
-
-  box.setEditText(QStringLiteral("/dev/nonexistent"));  // typed and confirmed with Enter
-  emit box.lineEdit()->returnPressed();
-  ASSERT_TRUE(WaitFor([&] { return PortStatus(window).contains("Error 0x00000002"); }, 5000))
-      << PortStatus(window).toStdString();
-  EXPECT_EQ(box.currentText(), "/dev/nonexistent");
-  EXPECT_EQ(window.windowTitle(), CProgramVersion::VersionText() + " on /dev/nonexistent closed");
+  EXPECT_TRUE(PortStatus(window).contains("Error 0x00000002")) << PortStatus(window).toStdString();
+  EXPECT_EQ(window.windowTitle(), CProgramVersion::VersionText() + " on /dev/zu6400-gone closed");
 }
 
 TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShownAndInTheTitle) {
@@ -105,12 +90,6 @@ TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShownAndInTh
   EXPECT_EQ(PortStatus(window), "ZU6400 MCU version 01.05");
   const QString title = CProgramVersion::VersionText();
   EXPECT_EQ(window.windowTitle(), title + " - S/N 01234 on " + f.SimPort() + " at 38400 bit/s");
-  EXPECT_FALSE(Child<QPushButton>(window, "simulateButton").isVisibleTo(&window));
-  // The same port in other letter case is no other port.
-  box.setEditText(f.SimPort().toUpper());
-  emit box.lineEdit()->returnPressed();
-  EXPECT_EQ(GetModel().Run.port, f.SimPort());
-  EXPECT_EQ(GetModel().FirmwareStatus.Get(), FirmwareStatusRunning);
 
   // Test Communications again reconnects; on another page it reports nothing.
   f.ShowPage<CCommandTesterPage>();
@@ -153,17 +132,11 @@ TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSav
   model.MachineFinished.Fire(0);
   EXPECT_EQ(LogText(window).count(" Ready"), readies + 1) << LogText(window).toStdString();
 
-  ActivityLog(window).clear();
-  f.ShowPage<CFirmwarePage>();
-  model.LogText(QStringLiteral("first line"));
+  // Lines logged while another page is shown are kept.
   f.ShowPage<CPortPage>();
   model.LogText(QStringLiteral("while away"));
   f.ShowPage<CFirmwarePage>();
-  model.LogText(QStringLiteral("second line"));
-  // The page logs lines of its own (the folder scan) when it is shown.
-  const QStringList lines = LogText(window).split(u'\n').filter(QRegularExpression(QStringLiteral("(line|away)$")));
-  ASSERT_EQ(lines.size(), 3);
-  EXPECT_TRUE(lines[1].endsWith(" while away"));
+  EXPECT_TRUE(LogText(window).contains(" while away\n")) << LogText(window).toStdString();
 
   // "Save Log As..." writes what the log shows to the chosen file.
   QTemporaryDir folder;
@@ -175,20 +148,14 @@ TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSav
   EXPECT_EQ(QString::fromUtf8(file.readAll()), LogText(window) + u'\n');
 }
 
-TEST(MainWindowLog, TraceAndVerboseFromTheViewMenuAreSavedAndTraceShowsTheContactRunsLines) {
+TEST(MainWindowLog, TraceFromTheViewMenuIsSavedAndShowsTheContactRunsLines) {
   UiFixture f;
   ASSERT_TRUE(f.StartSimulator());
   UiFixture::SaveSetting("Port", f.SimPort());
-  UiFixture::SaveSetting("VerboseLogging", 1);
   CMainWindow& window = f.OpenWindow();
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_FALSE(LogText(window).contains(" send I;"));
-  auto& trace = Child<QAction>(window, "traceAction");
-  auto& verbose = Child<QAction>(window, "verboseAction");
-  EXPECT_TRUE(verbose.isChecked());
-  trace.trigger();
-  EXPECT_TRUE(trace.isChecked());
-  verbose.trigger();
+  Child<QAction>(window, "traceAction").trigger();
   Child<QPushButton>(window, "testButton").click();  // contacts the tuner again
   ASSERT_TRUE(WaitFor([&] { return LogText(window).count("Connected to ZU6400") >= 2; }, 15000));
   // A progress line that is both a state text and a log line shows once a run.
@@ -196,7 +163,6 @@ TEST(MainWindowLog, TraceAndVerboseFromTheViewMenuAreSavedAndTraceShowsTheContac
   EXPECT_EQ(LogText(window).count(" send I;"), 1) << LogText(window).toStdString();
   f.CloseWindow();
   EXPECT_EQ(UiFixture::Setting("Trace").toInt(), 1);
-  EXPECT_EQ(UiFixture::Setting("VerboseLogging").toInt(), 0);
 }
 
 TEST(MainWindowPlacement, KeptComesBackOnScreenAndPagesScrollRatherThanSqueeze) {
@@ -216,12 +182,11 @@ TEST(MainWindowPlacement, KeptComesBackOnScreenAndPagesScrollRatherThanSqueeze) 
   UiFixture::SaveSetting("Window/right", 8000);
   CMainWindow& moved = f.OpenWindow();
   EXPECT_TRUE(moved.screen()->availableGeometry().contains(moved.geometry()));
+  // A small window lets a tall page scroll, but is no smaller than the Port page needs.
   moved.resize(700, 500);
-  EXPECT_EQ(moved.size(), QSize(700, 500));
   const COperatePage& operate = f.ShowPage<COperatePage>();
   QCoreApplication::processEvents();
   EXPECT_GE(operate.height(), operate.minimumSizeHint().height());
-  // No smaller than the Port page needs.
   moved.resize(100, 100);
   EXPECT_GE(moved.height(), Child<CPortPage>(moved).minimumSizeHint().height());
 }
@@ -235,7 +200,6 @@ TEST(MainWindowDialogs, HelpForEveryPageAboveAModalDialogTooAndBoxesThatDoNotHol
     ASSERT_NE(CHelp::Window(), nullptr) << tab;
   }
   EXPECT_TRUE(CHelp::Window()->source().path().endsWith("/CommandTester.htm"));
-  EXPECT_TRUE(CHelp::ShowContents());
   EXPECT_TRUE(f.prompts.boxes.empty());
   // Read like a dialog, it closes with Escape.
   QApplication::setActiveWindow(CHelp::Window());
@@ -250,16 +214,13 @@ TEST(MainWindowDialogs, HelpForEveryPageAboveAModalDialogTooAndBoxesThatDoNotHol
   // every window but the modal dialog's own.
   QDialog modal(&window);
   QWidget* helpParent = &window;
-  bool shownAsWindow = false;
   OnNextModal<QDialog>([&](QDialog& dialog) {
     CHelp::Show(QStringLiteral("CommandTester.htm#MacroEditor"));
-    helpParent = CHelp::Window()->parentWidget();
-    shownAsWindow = CHelp::Window()->isWindow() && CHelp::Window()->isVisible();
+    helpParent = CHelp::Window()->isVisible() ? CHelp::Window()->parentWidget() : nullptr;
     dialog.reject();
   });
   modal.exec();
   EXPECT_EQ(helpParent, &modal);
-  EXPECT_TRUE(shownAsWindow);
   CHelp::CloseWindow();
 
   // A message box is modal to the window, and the caller is back at once:

@@ -36,6 +36,16 @@ inline QPushButton& Button(const QWidget& dialog, QDialogButtonBox::StandardButt
   return *button;
 }
 
+// Shows the tab of the parent's tab widget that holds its P; that P.
+template <class P>
+P& ShowTab(const QWidget& parent) {
+  auto& tabs = Child<QTabWidget>(parent);
+  auto& page = Child<P>(tabs);
+  for (int i = 0; i < tabs.count(); ++i)
+    if (tabs.widget(i) == &page || tabs.widget(i)->isAncestorOf(&page)) tabs.setCurrentIndex(i);
+  return page;
+}
+
 // Runs the action on the next modal dialog of type T once it is up.
 template <class T = QDialog>
 void OnNextModal(std::function<void(T&)> action) {
@@ -116,13 +126,7 @@ class UiFixture {
   CMainWindow& Window() { return *m_window; }
   // A page of the window, shown.
   template <class P>
-  P& ShowPage() {
-    auto& tabs = Child<QTabWidget>(*m_window);
-    auto& page = Child<P>(tabs);
-    for (int i = 0; i < tabs.count(); ++i)
-      if (tabs.widget(i)->isAncestorOf(&page)) tabs.setCurrentIndex(i);
-    return page;
-  }
+  P& ShowPage() { return ShowTab<P>(*m_window); }
   bool WaitRunning(int timeoutMs = 15000);
   CPromptAnswers prompts;
 
