@@ -26,14 +26,6 @@
 
 namespace {
 
-// Without Trace, the pause after switching the tuner on is told by the
-// connection before it, the load's nth: it passes fast, the contact after it
-// does not.
-std::vector<PaceRule> SwitchOnAfterConnection(unsigned nth, std::vector<PaceRule> first = {}) {
-  first.insert(first.begin(), {{"Connected to", kAnsweredTime, nth + 1}, {"Connected to", kIdleTime, nth}});
-  return LoadPace(first);
-}
-
 class FirmwarePageTest : public ::testing::Test {
  protected:
   FirmwarePageTest() { f.prompts.yes = true; }
@@ -63,9 +55,16 @@ class FirmwarePageTest : public ::testing::Test {
   UiFixture f;
 };
 
-TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageThatCheckVersionNowFinds) {
+// The labels show the tuner's version and the newest image, which Check
+// Version Now and Copy New Files find.
+TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageThatCheckAndCopyFind) {
   Touch("zu6400fwX.hex");
+  CFtpTestServer server;
+  server.AddFile("zu6400fw0106.hex", GoodHex());
+  server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   OpenPage(Firmware("01.97"));
+  GetModel().Run.firmwareServer = server.Url();
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(Text("installedLabel"), "01.97");
   EXPECT_EQ(Text("availableLabel"), "Missing");
@@ -79,6 +78,10 @@ TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageThatCheckVer
   EXPECT_EQ(Text("availableLabel"), "01.05");
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_TRUE(Send().isEnabled());
+
+  Child<QPushButton>(f.Window(), "copyButton").click();
+  EXPECT_EQ(Text("availableLabel"), "01.06");
+  EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("zu6400fwnotes.rtf")));
 }
 
 // Send Firmware is offered to a loader that answers no search once the search
@@ -98,9 +101,13 @@ TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheNewestImageOnceTheSe
   EXPECT_EQ(Send().toolTip(), "Nothing answers: the load will look for a bootstrap loader left waiting by a load cut short");
   // The load's first search (four speeds) goes unanswered; the polls that
   // find the loader and the search after the restart must be answered.
-  const CPacer pace(SwitchOnAfterConnection(1, {{"Attempting to contact", kSearchTime, 5},
-                                                {"Attempting to contact", kIdleTime},
-                                                {"Nothing answered", kSearchTime}}),
+  // Without Trace, the pause after switching the tuner on is told by the
+  // load's first connection: it passes fast, the contact after it does not.
+  const CPacer pace(LoadPace({{"Connected to", kAnsweredTime, 2},
+                              {"Connected to", kIdleTime, 1},
+                              {"Attempting to contact", kSearchTime, 5},
+                              {"Attempting to contact", kIdleTime},
+                              {"Nothing answered", kSearchTime}}),
                     CPacer::EveryWindow);
   Send().click();
   ASSERT_EQ(f.prompts.questions.size(), 1);
@@ -134,20 +141,6 @@ TEST_F(FirmwarePageTest, ALoadThatFindsNoLoaderEitherAdvisesAPowerCycleAndMayBeS
             "No bootstrap loader answered either: switch the ZU6400 off and on, then send the firmware again");
   EXPECT_TRUE(GetModel().ContactMachine->IsIdle());
   EXPECT_TRUE(Send().isEnabled());
-}
-
-TEST_F(FirmwarePageTest, CopyNewFilesFetchesThemAndShowsTheNewVersion) {
-  Touch("zu6400fw0105.hex");
-  CFtpTestServer server;
-  server.AddFile("zu6400fw0106.hex", GoodHex());
-  server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
-  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
-  OpenPage();
-  GetModel().Run.firmwareServer = server.Url();
-  ASSERT_TRUE(f.WaitRunning());
-  Child<QPushButton>(f.Window(), "copyButton").click();
-  EXPECT_EQ(Text("availableLabel"), "01.06");
-  EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("zu6400fwnotes.rtf")));
 }
 
 TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {

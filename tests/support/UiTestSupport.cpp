@@ -14,25 +14,6 @@ bool CPromptAnswers::Ask(QWidget*, const QString& title, const QString& text) {
   return yes;
 }
 
-QString CPromptAnswers::ChooseConfigurationFile(QWidget*, FileUse, const QString& initialPath) {
-  offered = initialPath;
-  return file;
-}
-
-QString CPromptAnswers::ChooseFolder(QWidget*, const QString&, const QString& start) {
-  offered = start;
-  return file;
-}
-
-QString CPromptAnswers::ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) {
-  offered = proposal;
-  return file;
-}
-
-void CPromptAnswers::ShowMessage(QWidget*, BoxIcon, const QString& title, const QString& text) {
-  boxes.push_back({title, text});
-}
-
 UiFixture::UiFixture() {
   ReleaseModel();
   ClearSettings();

@@ -77,10 +77,14 @@ class CPromptAnswers : public CUserPrompts {
 
   bool Ask(QWidget*, const QString& title, const QString& text) override;
   bool Confirm(QWidget* parent, const QString& title, const QString& text) override { return Ask(parent, title, text); }
-  QString ChooseConfigurationFile(QWidget*, FileUse, const QString& initialPath) override;
-  QString ChooseFolder(QWidget*, const QString&, const QString& start) override;
-  QString ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) override;
-  void ShowMessage(QWidget*, BoxIcon icon, const QString& title, const QString& text) override;
+  QString ChooseConfigurationFile(QWidget*, FileUse, const QString& start) override { return Choose(start); }
+  QString ChooseFolder(QWidget*, const QString&, const QString& start) override { return Choose(start); }
+  QString ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) override {
+    return Choose(proposal);
+  }
+  void ShowMessage(QWidget*, BoxIcon, const QString& title, const QString& text) override {
+    boxes.push_back({title, text});
+  }
 
   std::vector<Box> boxes;
   bool yes = false;
@@ -88,6 +92,12 @@ class CPromptAnswers : public CUserPrompts {
   // The file or folder chosen, and what the program offered.
   QString file;
   QString offered;
+
+ private:
+  QString Choose(const QString& offer) {
+    offered = offer;
+    return file;
+  }
 };
 
 // The Operate page alone, shown on a model contacted with the simulated tuner

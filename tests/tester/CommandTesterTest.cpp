@@ -22,13 +22,6 @@ QPushButton& Macro(const QWidget& page, int index) {
   return Child<QPushButton>(page, QStringLiteral("macro%1").arg(index));
 }
 
-// The colour of the view's character at the start of the first occurrence of text.
-QColor ColourOf(const CLogView& view, const QString& text) {
-  QTextCursor at(view.document());
-  at.setPosition(view.document()->find(text).selectionStart() + 1);
-  return at.charFormat().foreground().color();
-}
-
 // Each reply on its line however it arrives; no line ends of the tuner's own;
 // silence marked once the reply time has passed.
 TEST(Transcript, EachReplyHasItsLineInTextOrHexadecimalAndTimeStamped) {
@@ -89,8 +82,10 @@ TEST_F(CommandTester, SemicolonOrEnterSendsTheLineAndUpAndDownRecallItWithoutSen
   QTest::keyClicks(&Line(), ";");
   const auto& transcript = Child<CLogView>(*page, "transcript");
   ASSERT_TRUE(WaitFor([&] { return transcript.toPlainText() == "rv;\nRV01.05;"; }, 3000));
-  EXPECT_EQ(ColourOf(transcript, "rv;"), QColor(0, 153, 0));
-  EXPECT_EQ(ColourOf(transcript, "RV01.05;"), QColor(Qt::black));
+  // What was sent shows in green.
+  QTextCursor sent(transcript.document());
+  sent.setPosition(1);
+  EXPECT_EQ(sent.charFormat().foreground().color(), QColor(0, 153, 0));
 
   // Enter sends no semicolon: the tuner still waits for the end of the command.
   QTest::keyClicks(&Line(), "AN");
@@ -98,8 +93,7 @@ TEST_F(CommandTester, SemicolonOrEnterSendsTheLineAndUpAndDownRecallItWithoutSen
   EXPECT_TRUE(Line().text().isEmpty());
   QTest::keyClicks(&Line(), "1;");
   ASSERT_TRUE(WaitReceived("rv;AN1;"));
-  QTest::keyClicks(&Line(), "an;");
-  QTest::keyClicks(&Line(), "an;");
+  for (int i = 0; i < 2; ++i) QTest::keyClicks(&Line(), "an;");
   ASSERT_TRUE(WaitReceived("rv;AN1;an;an;"));
 
   QStringList seen;
