@@ -88,17 +88,4 @@ TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
   EXPECT_EQ(dialog.result(), CFtpDialog::kFailed);
 }
 
-TEST_F(FtpDialogTest, CancelEndsTheDialogAtOnceWhileEscapeIsIgnored) {
-  ASSERT_TRUE(QDir().mkpath(Folder()));
-  CFtpTestServer server({"--stall", "zu6400fw0106.hex"});
-  Serve(server);
-  CFtpDialog& dialog = Open(server.Url());
-  ASSERT_TRUE(WaitFor([&] { return server.Stalled(); }, 20000));
-  dialog.reject();
-  EXPECT_TRUE(dialog.isVisible()) << "Escape does not stop a transfer";
-  Button(dialog).click();
-  EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  EXPECT_TRUE(FolderFiles().isEmpty());
-}
-
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -15,15 +14,11 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "tests/support/CtlRunner.h"
 #include "tests/support/UiTestSupport.h"
-#include "app/UtilityProgram.h"
 #include "base/ProgramVersion.h"
 #include "base/StringTable.h"
-#include "link/PortAccessAdvice.h"
-#include "ui/tester/CommandTesterPage.h"
 #include "ui/firmware/FirmwarePage.h"
 #include "ui/shell/Help.h"
 #include "ui/shell/LogView.h"
@@ -74,7 +69,7 @@ TEST(PortPage, APortThatCannotBeOpenedStaysChosenAndTheFailureIsShown) {
   EXPECT_EQ(window.windowTitle(), CProgramVersion::VersionText() + " on /dev/zu6400-gone closed");
 }
 
-TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShownAndInTheTitle) {
+TEST(PortPage, TestCommunicationsReportsTheTunerInABoxAndInTheTitle) {
   UiFixture f;
   SimOptions numbered;
   numbered.serial = 1234;
@@ -91,32 +86,11 @@ TEST(PortPage, TestCommunicationsReportsTheTunerInABoxWhileThePageIsShownAndInTh
   const QString title = CProgramVersion::VersionText();
   EXPECT_EQ(window.windowTitle(), title + " - S/N 01234 on " + f.SimPort() + " at 38400 bit/s");
 
-  // Test Communications again reconnects; on another page it reports nothing.
-  f.ShowPage<CCommandTesterPage>();
-  GetModel().ClosePort();
-  GetModel().ContactMachine->StartAtOpenPort();
-  ASSERT_TRUE(f.WaitRunning());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(f.prompts.Count("ZU6400 Status"), 1);
   // Closed, the port's status no longer holds.
   Child<QPushButton>(window, "closeButton").click();
   EXPECT_EQ(PortStatus(window), "");
   EXPECT_EQ(window.windowTitle(), title + " on " + f.SimPort() + " closed");
   EXPECT_EQ(window.statusBar()->currentMessage(), "Serial port " + f.SimPort() + " is closed");
-}
-
-TEST(PortAccess, AdviceOnlyForADeviceTheUserMayNotOpen) {
-  QTemporaryDir dir;
-  const QString open = dir.filePath("ttyOpen");
-  QFile(open).open(QIODevice::WriteOnly);
-  EXPECT_TRUE(PortAccessAdvice(open).isEmpty());
-  if (geteuid() == 0) GTEST_SKIP() << "the superuser may open every device";
-  const QString locked = dir.filePath("ttyLocked");
-  QFile(locked).open(QIODevice::WriteOnly);
-  QFile::setPermissions(locked, QFileDevice::Permissions());
-  const QString advice = PortAccessAdvice(locked);
-  EXPECT_TRUE(advice.contains("usermod -aG")) << advice.toStdString();
-  EXPECT_TRUE(advice.contains(locked));
 }
 
 TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSavedToAFile) {
@@ -225,23 +199,4 @@ TEST(MainWindowDialogs, HelpForEveryPageAboveAModalDialogTooAndBoxesThatDoNotHol
   EXPECT_EQ(box->parentWidget(), &window);
   box->accept();
   EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
-}
-
-TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
-  UiFixture f;
-  UiFixture::SaveSetting("Port", "/dev/ttyUSB7");  // an adapter that is absent
-  UiFixture::SaveSetting("ActivePage", CTabView::kOperateTab);
-  {
-    CUtilityProgram program({QStringLiteral("zu6400-utility")});
-    ASSERT_TRUE(program.Start());
-    CMainWindow& window = program.Window();
-    window.show();
-    EXPECT_EQ(CurrentTab(window), CTabView::kPortTab);
-    Child<QPushButton>(window, "simulateButton").click();
-    ASSERT_TRUE(f.WaitRunning());  // in a window of its own, as --simulate starts it
-    EXPECT_TRUE(LogText(program.Window()).contains("ZU6400 MCU version 01.97 on " + GetModel().Run.port +
-                                                   " at 38400 bit/s"));
-    program.Window().close();
-  }
-  EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
 }

@@ -1,7 +1,6 @@
 #include "tests/support/UiTestSupport.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 
 int CPromptAnswers::Count(const QString& title) const {
   int n = 0;
@@ -24,17 +23,6 @@ UiFixture::~UiFixture() {
   ReleaseModel();
   m_sim.reset();
   ClearSettings();
-}
-
-void UiFixture::SaveSetting(const QString& name, const QVariant& value) {
-  QSettings settings("Corvanta", "ZU6400 Utility");
-  settings.setValue(name, value);
-  settings.sync();
-}
-
-QVariant UiFixture::Setting(const QString& name) {
-  QSettings settings("Corvanta", "ZU6400 Utility");
-  return settings.value(name);
 }
 
 bool UiFixture::StartSimulator(SimOptions options) {

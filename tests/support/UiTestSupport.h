@@ -124,8 +124,8 @@ class UiFixture {
   UiFixture();
   ~UiFixture();
   // A value in the settings as a previous run would have left it.
-  static void SaveSetting(const QString& name, const QVariant& value);
-  static QVariant Setting(const QString& name);
+  static void SaveSetting(const QString& name, const QVariant& value) { Settings().setValue(name, value); }
+  static QVariant Setting(const QString& name) { return Settings().value(name); }
   bool StartSimulator(SimOptions options = {});
   CSimulatedTuner& Sim() { return m_sim->Tuner(); }
   QString SimPort() const { return m_sim->SlavePath(); }
@@ -141,6 +141,7 @@ class UiFixture {
   CPromptAnswers prompts;
 
  private:
+  static QSettings Settings() { return QSettings("Corvanta", "ZU6400 Utility"); }
   std::unique_ptr<CSimulatorThread> m_sim;
   std::unique_ptr<CMainWindow> m_window;
 };
