@@ -29,12 +29,6 @@ CHistoryPoint Reading(int s, float swr, float vfwd = 100) {
   return p;
 }
 
-CHistoryPoint Gap(int s) {
-  CHistoryPoint p;
-  p.time = Reading(s, 1).time;
-  return p;
-}
-
 // What the chart draws of a trace ("SWR", "VFWD", "SWR Alarm"...): its line pieces.
 QList<QXYSeries*> Pieces(const CHistoryChart& chart, const QString& trace) {
   QList<QXYSeries*> pieces;
@@ -76,7 +70,9 @@ TEST(HistoryChart, GapSplitsEveryLineAndPiecesAndMarksLeaveWithTheirTime) {
   marked.mark = HistoryMark::Tune;
   ring.Add(marked);
   ring.Add(Reading(1, 1.3f));
-  ring.Add(Gap(2));
+  CHistoryPoint gap;  // a cycle without readings
+  gap.time = Reading(2, 1).time;
+  ring.Add(gap);
   CHistoryPoint noSwr = Reading(4, CHistoryPoint::kNone);  // no carrier: voltages only
   noSwr.swrBypass = CHistoryPoint::kNone;
   noSwr.mark = HistoryMark::Memorize;

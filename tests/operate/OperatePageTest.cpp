@@ -1,5 +1,5 @@
 // The Operate tab offscreen, on a model contacted with the simulated tuner;
-// the relay arithmetic and the stored poll interval beneath it.
+// the relay arithmetic beneath it.
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 
 #include "tests/support/UiTestSupport.h"
-#include "machines/operate/PollLoop.h"
 #include "machines/operate/RelayValues.h"
 #include "ui/operate/RelayGroup.h"
 
@@ -48,17 +46,6 @@ TEST(RelayValues, GreedyByteValuesAndArrowSteps) {
     unsigned to;
   } steps[] = {{0, 1, 8}, {8, 1, 22}, {22, 1, 30}, {330, 1, 338}, {338, -1, 330}, {2701, 1, 2701}};
   for (const auto& s : steps) EXPECT_EQ(StepRelayPosition(s.from, s.step, kCapacitorWeights), s.to) << s.from;
-}
-
-TEST(OperatePollInterval, TheStoredIntervalIsKeptWithinWhatTheTimerCanDo) {
-  ModelFixture f(SimOptions{}, false);
-  COperateStateMachine machine(f.Model());
-  CPollLoop loop(machine);
-  for (const auto& [stored, used] : {std::pair<qlonglong, unsigned long>{0, 20}, {300, 300}, {5'000'000'000, 2147483647}}) {
-    QSettings("Corvanta", "ZU6400 Utility").setValue("OperatePollInterval", stored);
-    loop.LoadInterval(f.Model().AppInfo);
-    EXPECT_EQ(loop.Interval(), used) << stored;
-  }
 }
 
 // The page shows what a cycle read only once it has read it; a click goes to

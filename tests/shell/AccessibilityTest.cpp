@@ -42,21 +42,17 @@
 #include "ui/operate/SwrAlarmDialog.h"
 
 namespace {
-bool IsControl(QAccessible::Role role) {
-  static const std::set<QAccessible::Role> controls = {
-      QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
-      QAccessible::EditableText, QAccessible::SpinBox, QAccessible::PageTab, QAccessible::Tree, QAccessible::List};
-  return controls.count(role) != 0;
-}
-
 // The controls a user meets in the window (hidden ones aside) that a screen
 // reader could not name.
 void FindNameless(QAccessibleInterface& node, QWidget& window, QStringList& nameless) {
+  static const std::set<QAccessible::Role> kControls = {
+      QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+      QAccessible::EditableText, QAccessible::SpinBox, QAccessible::PageTab, QAccessible::Tree, QAccessible::List};
   for (int i = 0; i < node.childCount(); ++i) {
     QAccessibleInterface* child = node.child(i);
     auto* widget = child != nullptr ? qobject_cast<QWidget*>(child->object()) : nullptr;
     if (widget == nullptr || !widget->isVisibleTo(&window)) continue;
-    if (IsControl(child->role()) && child->text(QAccessible::Name).trimmed().isEmpty())
+    if (kControls.count(child->role()) != 0 && child->text(QAccessible::Name).trimmed().isEmpty())
       nameless << QStringLiteral("%1 %2 in %3").arg(widget->metaObject()->className(), widget->objectName(),
                                                     widget->parentWidget()->metaObject()->className());
     FindNameless(*child, window, nameless);

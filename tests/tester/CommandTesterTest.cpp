@@ -103,11 +103,6 @@ TEST_F(CommandTester, SemicolonOrEnterSendsTheLineAndUpAndDownRecallItWithoutSen
   }
   EXPECT_EQ(seen, QStringList({"an;", "1;", "AN", "rv;", "rv;", "AN"}));  // a repeat is kept once
   EXPECT_EQ(f.Sim().Received(), "rv;AN1;an;an;");
-
-  // Without an identified tuner there is nothing to send to.
-  GetModel().ClosePort();
-  EXPECT_FALSE(Line().isEnabled());
-  EXPECT_FALSE(Macro(*page, 0).isEnabled());
 }
 
 TEST_F(CommandTester, MacrosSendAfterTheLineAndTheirEditsAreKeptAtOnceAndAfterARestart) {
