@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -141,7 +140,6 @@ TEST(Language, StartedInGermanTheProgramSpeaksGermanAndChoosesAnotherLanguageFor
     ASSERT_TRUE(program.Start());
     CMainWindow& window = program.Window();
     EXPECT_EQ(FormatString(Str::ElapsedTime, 1u), "Verstrichene Zeit: 1 Sekunde");
-    EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).buttons().constFirst()->text(), "Abbrechen");
     for (QAction* action : window.findChildren<QAction*>())
       if (action->text() == "English") action->trigger();
     EXPECT_EQ(UiFixture::Setting("Language").toString(), "en");

@@ -2,7 +2,6 @@
 // simulated tuner: sending at ";" and on Enter, recall, and the macros with
 // their editor and persistence.
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +13,6 @@
 #include "ui/tester/CommandTesterPage.h"
 #include "ui/shell/LogView.h"
 #include "ui/tester/MacroEditorDialog.h"
-#include "ui/shell/TabView.h"
 #include "ui/tester/Transcript.h"
 
 namespace {
@@ -55,7 +53,6 @@ class CommandTester : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(f.StartSimulator());
-    UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterTab);
     f.OpenWindow(f.SimPort());
     ASSERT_TRUE(f.WaitRunning());
     page = &f.ShowPage<CCommandTesterPage>();
@@ -64,11 +61,6 @@ class CommandTester : public ::testing::Test {
   QLineEdit& Line() const { return Child<QLineEdit>(*page, "commandLine"); }
   bool WaitReceived(const QByteArray& bytes) {
     return WaitFor([&] { return f.Sim().Received() == bytes; }, 3000);
-  }
-  // The macro editor, run by the Edit Macros button, is given to the edit.
-  void EditMacros(const std::function<void(CMacroEditorDialog&)>& edit) {
-    OnNextModal<CMacroEditorDialog>(edit);
-    Child<QPushButton>(*page, "editMacrosButton").click();
   }
 
   UiFixture f;
@@ -106,7 +98,7 @@ TEST_F(CommandTester, SemicolonOrEnterSendsTheLineAndUpAndDownRecallItWithoutSen
 }
 
 TEST_F(CommandTester, MacrosSendAfterTheLineAndTheirEditsAreKeptAtOnceAndAfterARestart) {
-  EditMacros([](CMacroEditorDialog& editor) {
+  OnNextModal<CMacroEditorDialog>([](CMacroEditorDialog& editor) {
     Child<QLineEdit>(editor, "macroLabel0").setText("Bypass");
     Child<QLineEdit>(editor, "macroText0").setText("BYP;MD;");
     Child<QLineEdit>(editor, "macroLabel4").clear();
@@ -115,6 +107,7 @@ TEST_F(CommandTester, MacrosSendAfterTheLineAndTheirEditsAreKeptAtOnceAndAfterAR
     Child<QLineEdit>(editor, "macroLabel2").setText("Never");
     Button(editor, QDialogButtonBox::Cancel).click();
   });
+  Child<QPushButton>(*page, "editMacrosButton").click();
   EXPECT_EQ(Macro(*page, 0).text(), "Bypass");
   EXPECT_EQ(Macro(*page, 2).text(), "MACRO3");
   EXPECT_EQ(UiFixture::Setting("CommandCaption1").toString(), "Bypass");
