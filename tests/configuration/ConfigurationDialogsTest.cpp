@@ -1,4 +1,4 @@
-// The save, restore, fault table, erase-memory and reset windows offscreen,
+// The save, restore, fault table and erase-memory windows offscreen,
 // on a model contacted with the simulated tuner, questions and file choices
 // answered in place of a person.
 
@@ -15,7 +15,6 @@
 #include "ui/operate/BandGroup.h"
 #include "ui/configuration/ConfigRestoreDialog.h"
 #include "ui/configuration/ConfigSaveDialog.h"
-#include "ui/configuration/EraseConfigurationDialog.h"
 #include "ui/configuration/EraseMemoryDialog.h"
 #include "ui/configuration/FaultTableDialog.h"
 
@@ -115,17 +114,6 @@ TEST(EraseMemoryDialog, EraseAllLogsBothLinesAndSendsEveryBand) {
   ASSERT_TRUE(WaitFor([&] { return f.Recorder().CountLinesContaining("ATU memory erased Band All Antenna 3") == 1; },
                       10000));
   EXPECT_TRUE(f.Sim().Received().contains("em003;em013;"));
-}
-
-TEST(EraseConfigurationDialog, ClosesOnlyAfterTheTunerIsFoundAgain) {
-  DialogFixture f;
-  CEraseConfigurationDialog dialog;
-  dialog.show();
-  Button(dialog, QDialogButtonBox::Ok).click();
-  ASSERT_TRUE(WaitFor([&] { return f.Sim().Received().contains("rst0;"); }, 10000));
-  EXPECT_TRUE(dialog.isVisible());
-  ASSERT_TRUE(f.WaitClosed(dialog));
-  EXPECT_EQ(f.Recorder().CountLinesContaining("was reset to its factory defaults and is back on " + f.SimPort()), 1);
 }
 
 }  // namespace

@@ -55,9 +55,9 @@ class FirmwarePageTest : public ::testing::Test {
   UiFixture f;
 };
 
-// The labels show the tuner's version and the newest image, which Check
-// Version Now and Copy New Files find.
-TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageThatCheckAndCopyFind) {
+// The labels show the tuner's version and the newest image of the folder
+// chosen, which Check Version Now and Copy New Files find.
+TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageOfTheFolderChosen) {
   Touch("zu6400fwX.hex");
   CFtpTestServer server;
   server.AddFile("zu6400fw0106.hex", GoodHex());
@@ -82,6 +82,21 @@ TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageThatCheckAnd
   Child<QPushButton>(f.Window(), "copyButton").click();
   EXPECT_EQ(Text("availableLabel"), "01.06");
   EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("zu6400fwnotes.rtf")));
+
+  // The folder comes from the box (trimmed as the user leaves it), the browser or the default.
+  QTemporaryDir other;
+  auto& box = Child<QLineEdit>(f.Window(), "folderBox");
+  box.setText("  " + other.path() + "\t ");
+  emit box.editingFinished();
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
+  EXPECT_EQ(Text("availableLabel"), "Missing");
+  f.prompts.file = folder.path();
+  Child<QPushButton>(f.Window(), "browseButton").click();
+  EXPECT_EQ(f.prompts.offered, other.path());
+  EXPECT_EQ(Text("availableLabel"), "01.06");
+  Child<QPushButton>(f.Window(), "defaultButton").click();
+  EXPECT_EQ(GetModel().FirmwareFolder.Get(), GetModel().DefaultFirmwareFolder());
+  EXPECT_TRUE(QDir(GetModel().DefaultFirmwareFolder()).exists());
 }
 
 // Send Firmware is offered to a loader that answers no search once the search
@@ -141,27 +156,6 @@ TEST_F(FirmwarePageTest, ALoadThatFindsNoLoaderEitherAdvisesAPowerCycleAndMayBeS
             "No bootstrap loader answered either: switch the ZU6400 off and on, then send the firmware again");
   EXPECT_TRUE(GetModel().ContactMachine->IsIdle());
   EXPECT_TRUE(Send().isEnabled());
-}
-
-TEST_F(FirmwarePageTest, TheFolderComesFromTheBoxTheDefaultOrTheBrowser) {
-  OpenPage();
-  QTemporaryDir other;
-  Touch("zu6400fw0120.hex");
-  // What the user types is stored trimmed when he leaves the box.
-  auto& box = Child<QLineEdit>(f.Window(), "folderBox");
-  box.setText("  " + other.path() + "\t ");
-  emit box.editingFinished();
-  EXPECT_EQ(GetModel().FirmwareFolder.Get(), other.path());
-
-  f.prompts.file = folder.path();
-  Child<QPushButton>(f.Window(), "browseButton").click();
-  EXPECT_EQ(f.prompts.offered, other.path());
-  EXPECT_EQ(GetModel().FirmwareFolder.Get(), folder.path());
-  EXPECT_EQ(Text("availableLabel"), "01.20");
-
-  Child<QPushButton>(f.Window(), "defaultButton").click();
-  EXPECT_EQ(GetModel().FirmwareFolder.Get(), GetModel().DefaultFirmwareFolder());
-  EXPECT_TRUE(QDir(GetModel().DefaultFirmwareFolder()).exists());
 }
 
 // Help > Firmware Release Notes: a box when it cannot be opened, else at

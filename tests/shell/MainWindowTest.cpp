@@ -23,7 +23,6 @@
 #include "ui/firmware/FirmwarePage.h"
 #include "ui/shell/Help.h"
 #include "ui/shell/LogView.h"
-#include "ui/connection/PortPage.h"
 #include "ui/shell/TabView.h"
 
 namespace {
@@ -107,7 +106,7 @@ TEST(PortPage, TestCommunicationsReportsTheTunerInABoxAndInTheTitle) {
   EXPECT_EQ(window.statusBar()->currentMessage(), "Serial port " + f.SimPort() + " is closed");
 }
 
-TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSavedToAFile) {
+TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenAndSavedToAFile) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   CTunerModel& model = GetModel();
@@ -120,12 +119,6 @@ TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSav
   model.MachineFinished.Fire(0);
   EXPECT_EQ(LogText(window).count(" Ready"), readies + 1) << LogText(window).toStdString();
 
-  // Lines logged while another page is shown are kept.
-  f.ShowPage<CPortPage>();
-  model.LogText(QStringLiteral("while away"));
-  f.ShowPage<CFirmwarePage>();
-  EXPECT_TRUE(LogText(window).contains(" while away\n")) << LogText(window).toStdString();
-
   // "Save Log As..." writes what the log shows to the chosen file.
   QTemporaryDir folder;
   f.prompts.file = folder.filePath(QStringLiteral("log.txt"));
@@ -134,7 +127,7 @@ TEST(MainWindowLog, ReadyOnceUntilAnotherLineCameBetweenLinesKeptWhileAwayAndSav
   EXPECT_EQ(QString::fromUtf8(FileBytes(f.prompts.file)), LogText(window) + u'\n');
 }
 
-TEST(MainWindowPlacement, KeptComesBackOnScreenAndNoSmallerThanThePortPageNeeds) {
+TEST(MainWindowPlacement, KeptComesBackAndOnScreen) {
   UiFixture f;
   CMainWindow& window = f.OpenWindow();
   const QRect wanted(QPoint(40, 30), window.minimumSize() + QSize(60, 50));
@@ -149,8 +142,6 @@ TEST(MainWindowPlacement, KeptComesBackOnScreenAndNoSmallerThanThePortPageNeeds)
   UiFixture::SaveSetting("Window/right", 8000);
   CMainWindow& moved = f.OpenWindow();
   EXPECT_TRUE(moved.screen()->availableGeometry().contains(moved.geometry()));
-  moved.resize(100, 100);
-  EXPECT_GE(moved.height(), Child<CPortPage>(moved).minimumSizeHint().height());
 }
 
 TEST(MainWindowDialogs, HelpForEveryPageAboveAModalDialogTooAndBoxesThatDoNotHoldTheCaller) {
@@ -162,11 +153,6 @@ TEST(MainWindowDialogs, HelpForEveryPageAboveAModalDialogTooAndBoxesThatDoNotHol
     ASSERT_NE(CHelp::Window(), nullptr) << tab;
   }
   EXPECT_TRUE(CHelp::Window()->source().path().endsWith("/CommandTester.htm"));
-  // Read like a dialog, it closes with Escape.
-  QApplication::setActiveWindow(CHelp::Window());
-  QTest::keyClick(CHelp::Window(), Qt::Key_Escape);
-  EXPECT_TRUE(WaitFor([] { return CHelp::Window() == nullptr; }, 5000));
-
   // Asked for in a modal dialog, it opens in front of the dialog: Qt blocks
   // every window but the modal dialog's own.
   QDialog modal(&window);
