@@ -35,12 +35,7 @@ class FirmwarePageTest : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
   }
-  // The window on the simulated tuner, with the folder saved and the
-  // Firmware page shown.
-  CFirmwarePage& OpenPage(SimOptions options = {}) {
-    EXPECT_TRUE(f.StartSimulator(std::move(options)));
-    return OpenPageOn(f.SimPort());
-  }
+  // The window on the port, with the folder saved and the Firmware page shown.
   CFirmwarePage& OpenPageOn(const QString& port) {
     UiFixture::SaveSetting("FirmwareFolder", folder.path());
     f.OpenWindow(port);
@@ -63,7 +58,8 @@ TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageOfTheFolderC
   server.AddFile("zu6400fw0106.hex", GoodHex());
   server.AddFile("zu6400fwnotes.rtf", "{\\rtf1 Notes\\par}");
   ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
-  OpenPage(Firmware("01.97"));
+  ASSERT_TRUE(f.StartSimulator(Firmware("01.97")));
+  OpenPageOn(f.SimPort());
   GetModel().Run.firmwareServer = server.Url();
   ASSERT_TRUE(f.WaitRunning());
   EXPECT_EQ(Text("installedLabel"), "01.97");

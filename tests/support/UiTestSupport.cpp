@@ -2,17 +2,6 @@
 
 #include <QCoreApplication>
 
-int CPromptAnswers::Count(const QString& title) const {
-  int n = 0;
-  for (const Box& box : boxes) n += box.title == title ? 1 : 0;
-  return n;
-}
-
-bool CPromptAnswers::Ask(QWidget*, const QString& title, const QString& text) {
-  questions << title + ": " + text;
-  return yes;
-}
-
 UiFixture::UiFixture() {
   ReleaseModel();
   ClearSettings();

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -73,9 +74,14 @@ class CPromptAnswers : public CUserPrompts {
   CPromptAnswers(const CPromptAnswers&) = delete;
   CPromptAnswers& operator=(const CPromptAnswers&) = delete;
 
-  int Count(const QString& title) const;
+  int Count(const QString& title) const {
+    return std::count_if(boxes.begin(), boxes.end(), [&](const Box& box) { return box.title == title; });
+  }
 
-  bool Ask(QWidget*, const QString& title, const QString& text) override;
+  bool Ask(QWidget*, const QString& title, const QString& text) override {
+    questions << title + ": " + text;
+    return yes;
+  }
   bool Confirm(QWidget* parent, const QString& title, const QString& text) override { return Ask(parent, title, text); }
   QString ChooseConfigurationFile(QWidget*, FileUse, const QString& start) override { return Choose(start); }
   QString ChooseFolder(QWidget*, const QString&, const QString& start) override { return Choose(start); }
@@ -110,7 +116,6 @@ class OperatePageFixture : public ModelFixture {
     page = std::make_unique<COperatePage>();
     page->show();
   }
-  ~OperatePageFixture() { page.reset(); }
   // Every poll cycle ends a machine.
   bool WaitForCycles(int n) {
     const int target = Recorder().Count(Msg::MachineFinished) + n;
