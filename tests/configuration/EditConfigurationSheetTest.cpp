@@ -42,11 +42,10 @@ class SheetFixture : public ModelFixture {
   QPointer<CEditConfigurationSheet> sheet;
 };
 
-// Replaces the text, typed key by key or pasted (no key filter).
-void Retype(QLineEdit& edit, const char* text, bool pasted = false) {
-  edit.setFocus();
+// Replaces the text, typed key by key.
+void Retype(QLineEdit& edit, const char* text) {
   edit.selectAll();
-  pasted ? edit.insert(text) : QTest::keyClicks(&edit, text);
+  QTest::keyClicks(&edit, text);
 }
 
 // Three whole digits at most; with a point up to six characters; one point,

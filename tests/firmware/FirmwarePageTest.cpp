@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -65,8 +64,6 @@ TEST_F(FirmwarePageTest, LabelsShowTheTunersVersionAndTheNewestImageOfTheFolderC
   EXPECT_EQ(Text("installedLabel"), "01.97");
   EXPECT_EQ(Text("availableLabel"), "Missing");
   EXPECT_FALSE(Send().isEnabled());
-  // The log begins with the program's version and the system it runs on.
-  EXPECT_TRUE(Log().contains("OS " + QSysInfo::prettyProductName())) << Log().toStdString();
   // Check Version Now reads the folder and contacts the tuner again.
   Touch("zu6400fw0104.hex");
   Touch("zu6400fw0105.HEX");
@@ -150,7 +147,6 @@ TEST_F(FirmwarePageTest, ALoadThatFindsNoLoaderEitherAdvisesAPowerCycleAndMayBeS
   Send().click();
   EXPECT_EQ(PortStatus(),
             "No bootstrap loader answered either: switch the ZU6400 off and on, then send the firmware again");
-  EXPECT_TRUE(GetModel().ContactMachine->IsIdle());
   EXPECT_TRUE(Send().isEnabled());
 }
 

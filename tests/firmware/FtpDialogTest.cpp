@@ -39,8 +39,8 @@ class FtpDialogTest : public ::testing::Test {
 };
 
 // A missing folder is made only when the user agrees; a clean run then closes
-// by itself, and with Trace on stays until closed.
-TEST_F(FtpDialogTest, AMissingFolderIsCreatedOnAgreementAndACleanRunClosesByItselfUnlessTraceIsOn) {
+// by itself, and with Trace on or after an error stays until closed.
+TEST_F(FtpDialogTest, AMissingFolderIsCreatedOnAgreementAndACleanRunClosesByItselfUnlessTraceOrAnErrorKeepIt) {
   CFtpTestServer server;
   server.AddFile("zu6400fw0106.hex", GoodHex(5000));
   ASSERT_TRUE(server.Start()) << server.Problem().toStdString();
@@ -66,16 +66,13 @@ TEST_F(FtpDialogTest, AMissingFolderIsCreatedOnAgreementAndACleanRunClosesByItse
   EXPECT_TRUE(traced.isVisible());
   traced.reject();  // Escape
   EXPECT_FALSE(traced.isVisible());
-}
 
-TEST_F(FtpDialogTest, AnErrorKeepsTheDialogOpenUntilClose) {
-  ASSERT_TRUE(QDir().mkpath(Folder()));
-  CFtpDialog& dialog = Open(UnreachableServerUrl());
-  ASSERT_TRUE(WaitForClose(dialog));
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(Child<CLogView>(dialog).toPlainText().endsWith("Click \"Close\" to close this window"));
-  Button(dialog).click();
-  EXPECT_EQ(dialog.result(), CFtpDialog::kFailed);
+  // An error keeps it open until Close.
+  CFtpDialog& failed = Open(UnreachableServerUrl());
+  ASSERT_TRUE(WaitForClose(failed));
+  EXPECT_TRUE(Child<CLogView>(failed).toPlainText().endsWith("Click \"Close\" to close this window"));
+  Button(failed).click();
+  EXPECT_EQ(failed.result(), CFtpDialog::kFailed);
 }
 
 }  // namespace

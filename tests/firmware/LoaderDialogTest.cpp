@@ -53,7 +53,6 @@ TEST(LoaderDialog, WithTraceItShowsTheLinesAndCancelAsksBeforeItAbandonsTheLoad)
   cancel.click();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_TRUE(Child<CLogView>(dialog).toPlainText().contains("The ZU6400 is left in its bootstrap loader"));
-  EXPECT_EQ(f.Model().ActiveMachine, nullptr);
   EXPECT_EQ(f.Model().FirmwareStatus.Get(), FirmwareStatusLoader);
 }
 
