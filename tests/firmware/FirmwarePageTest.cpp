@@ -99,7 +99,7 @@ TEST_F(FirmwarePageTest, ALoaderThatAnswersNoSearchIsSentTheNewestImageOnceTheSe
   StrandLoaderInAPacket(sim.Port());
   WriteFirmwareFile(folder.path(), "zu6400fw0104.hex", 0x900);
   const QString newest = WriteFirmwareFile(folder.path(), "zu6400fw0106.hex", 0x900);
-  CTimeScaleScope faster(kFastTime);  // nothing answers the search; the advice after 1 s
+  CTimeScaleScope faster(kIdleTime);  // nothing answers the search; the advice after 0.1 s
   OpenPageOn(sim.Port());
   ASSERT_TRUE(WaitFor([&] { return PortStatus().startsWith("Looking for ZU6400"); }, 5000));
   EXPECT_FALSE(Send().isEnabled());
