@@ -1,37 +1,6 @@
 #include "tests/support/UiTestSupport.h"
 
 #include <QCoreApplication>
-#include <QSettings>
-
-int CPromptAnswers::Count(const QString& title) const {
-  int n = 0;
-  for (const Box& box : boxes) n += box.title == title ? 1 : 0;
-  return n;
-}
-
-bool CPromptAnswers::Ask(QWidget*, const QString& title, const QString& text) {
-  questions << title + ": " + text;
-  return yes;
-}
-
-QString CPromptAnswers::ChooseConfigurationFile(QWidget*, FileUse, const QString& initialPath) {
-  offered = initialPath;
-  return file;
-}
-
-QString CPromptAnswers::ChooseFolder(QWidget*, const QString&, const QString& start) {
-  offered = start;
-  return file;
-}
-
-QString CPromptAnswers::ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) {
-  offered = proposal;
-  return file;
-}
-
-void CPromptAnswers::ShowMessage(QWidget*, BoxIcon, const QString& title, const QString& text) {
-  boxes.push_back({title, text});
-}
 
 UiFixture::UiFixture() {
   ReleaseModel();
@@ -43,17 +12,6 @@ UiFixture::~UiFixture() {
   ReleaseModel();
   m_sim.reset();
   ClearSettings();
-}
-
-void UiFixture::SaveSetting(const QString& name, const QVariant& value) {
-  QSettings settings("Corvanta", "ZU6400 Utility");
-  settings.setValue(name, value);
-  settings.sync();
-}
-
-QVariant UiFixture::Setting(const QString& name) {
-  QSettings settings("Corvanta", "ZU6400 Utility");
-  return settings.value(name);
 }
 
 bool UiFixture::StartSimulator(SimOptions options) {

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -34,6 +35,16 @@ inline QPushButton& Button(const QWidget& dialog, QDialogButtonBox::StandardButt
   QPushButton* button = Child<QDialogButtonBox>(dialog).button(which);
   if (button == nullptr) throw std::runtime_error("no such standard button");
   return *button;
+}
+
+// Shows the tab of the parent's tab widget that holds its P; that P.
+template <class P>
+P& ShowTab(const QWidget& parent) {
+  auto& tabs = Child<QTabWidget>(parent);
+  auto& page = Child<P>(tabs);
+  for (int i = 0; i < tabs.count(); ++i)
+    if (tabs.widget(i) == &page || tabs.widget(i)->isAncestorOf(&page)) tabs.setCurrentIndex(i);
+  return page;
 }
 
 // Runs the action on the next modal dialog of type T once it is up.
@@ -63,14 +74,23 @@ class CPromptAnswers : public CUserPrompts {
   CPromptAnswers(const CPromptAnswers&) = delete;
   CPromptAnswers& operator=(const CPromptAnswers&) = delete;
 
-  int Count(const QString& title) const;
+  int Count(const QString& title) const {
+    return std::count_if(boxes.begin(), boxes.end(), [&](const Box& box) { return box.title == title; });
+  }
 
-  bool Ask(QWidget*, const QString& title, const QString& text) override;
+  bool Ask(QWidget*, const QString& title, const QString& text) override {
+    questions << title + ": " + text;
+    return yes;
+  }
   bool Confirm(QWidget* parent, const QString& title, const QString& text) override { return Ask(parent, title, text); }
-  QString ChooseConfigurationFile(QWidget*, FileUse, const QString& initialPath) override;
-  QString ChooseFolder(QWidget*, const QString&, const QString& start) override;
-  QString ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) override;
-  void ShowMessage(QWidget*, BoxIcon icon, const QString& title, const QString& text) override;
+  QString ChooseConfigurationFile(QWidget*, FileUse, const QString& start) override { return Choose(start); }
+  QString ChooseFolder(QWidget*, const QString&, const QString& start) override { return Choose(start); }
+  QString ChooseSaveFile(QWidget*, const QString&, const QString& proposal, const QString&) override {
+    return Choose(proposal);
+  }
+  void ShowMessage(QWidget*, BoxIcon, const QString& title, const QString& text) override {
+    boxes.push_back({title, text});
+  }
 
   std::vector<Box> boxes;
   bool yes = false;
@@ -78,6 +98,12 @@ class CPromptAnswers : public CUserPrompts {
   // The file or folder chosen, and what the program offered.
   QString file;
   QString offered;
+
+ private:
+  QString Choose(const QString& offer) {
+    offered = offer;
+    return file;
+  }
 };
 
 // The Operate page alone, shown on a model contacted with the simulated tuner
@@ -90,7 +116,6 @@ class OperatePageFixture : public ModelFixture {
     page = std::make_unique<COperatePage>();
     page->show();
   }
-  ~OperatePageFixture() { page.reset(); }
   // Every poll cycle ends a machine.
   bool WaitForCycles(int n) {
     const int target = Recorder().Count(Msg::MachineFinished) + n;
@@ -104,8 +129,8 @@ class UiFixture {
   UiFixture();
   ~UiFixture();
   // A value in the settings as a previous run would have left it.
-  static void SaveSetting(const QString& name, const QVariant& value);
-  static QVariant Setting(const QString& name);
+  static void SaveSetting(const QString& name, const QVariant& value) { Settings().setValue(name, value); }
+  static QVariant Setting(const QString& name) { return Settings().value(name); }
   bool StartSimulator(SimOptions options = {});
   CSimulatedTuner& Sim() { return m_sim->Tuner(); }
   QString SimPort() const { return m_sim->SlavePath(); }
@@ -116,17 +141,12 @@ class UiFixture {
   CMainWindow& Window() { return *m_window; }
   // A page of the window, shown.
   template <class P>
-  P& ShowPage() {
-    auto& tabs = Child<QTabWidget>(*m_window);
-    auto& page = Child<P>(tabs);
-    for (int i = 0; i < tabs.count(); ++i)
-      if (tabs.widget(i)->isAncestorOf(&page)) tabs.setCurrentIndex(i);
-    return page;
-  }
+  P& ShowPage() { return ShowTab<P>(*m_window); }
   bool WaitRunning(int timeoutMs = 15000);
   CPromptAnswers prompts;
 
  private:
+  static QSettings Settings() { return QSettings("Corvanta", "ZU6400 Utility"); }
   std::unique_ptr<CSimulatorThread> m_sim;
   std::unique_ptr<CMainWindow> m_window;
 };

@@ -2,7 +2,6 @@
 // simulated tuner: sending at ";" and on Enter, recall, and the macros with
 // their editor and persistence.
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,19 +13,11 @@
 #include "ui/tester/CommandTesterPage.h"
 #include "ui/shell/LogView.h"
 #include "ui/tester/MacroEditorDialog.h"
-#include "ui/shell/TabView.h"
 #include "ui/tester/Transcript.h"
 
 namespace {
 QPushButton& Macro(const QWidget& page, int index) {
   return Child<QPushButton>(page, QStringLiteral("macro%1").arg(index));
-}
-
-// The colour of the view's character at the start of the first occurrence of text.
-QColor ColourOf(const CLogView& view, const QString& text) {
-  QTextCursor at(view.document());
-  at.setPosition(view.document()->find(text).selectionStart() + 1);
-  return at.charFormat().foreground().color();
 }
 
 // Each reply on its line however it arrives; no line ends of the tuner's own;
@@ -62,7 +53,6 @@ class CommandTester : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(f.StartSimulator());
-    UiFixture::SaveSetting("ActivePage", CTabView::kCommandTesterTab);
     f.OpenWindow(f.SimPort());
     ASSERT_TRUE(f.WaitRunning());
     page = &f.ShowPage<CCommandTesterPage>();
@@ -71,11 +61,6 @@ class CommandTester : public ::testing::Test {
   QLineEdit& Line() const { return Child<QLineEdit>(*page, "commandLine"); }
   bool WaitReceived(const QByteArray& bytes) {
     return WaitFor([&] { return f.Sim().Received() == bytes; }, 3000);
-  }
-  // The macro editor, run by the Edit Macros button, is given to the edit.
-  void EditMacros(const std::function<void(CMacroEditorDialog&)>& edit) {
-    OnNextModal<CMacroEditorDialog>(edit);
-    Child<QPushButton>(*page, "editMacrosButton").click();
   }
 
   UiFixture f;
@@ -89,8 +74,10 @@ TEST_F(CommandTester, SemicolonOrEnterSendsTheLineAndUpAndDownRecallItWithoutSen
   QTest::keyClicks(&Line(), ";");
   const auto& transcript = Child<CLogView>(*page, "transcript");
   ASSERT_TRUE(WaitFor([&] { return transcript.toPlainText() == "rv;\nRV01.05;"; }, 3000));
-  EXPECT_EQ(ColourOf(transcript, "rv;"), QColor(0, 153, 0));
-  EXPECT_EQ(ColourOf(transcript, "RV01.05;"), QColor(Qt::black));
+  // What was sent shows in green.
+  QTextCursor sent(transcript.document());
+  sent.setPosition(1);
+  EXPECT_EQ(sent.charFormat().foreground().color(), QColor(0, 153, 0));
 
   // Enter sends no semicolon: the tuner still waits for the end of the command.
   QTest::keyClicks(&Line(), "AN");
@@ -98,8 +85,7 @@ TEST_F(CommandTester, SemicolonOrEnterSendsTheLineAndUpAndDownRecallItWithoutSen
   EXPECT_TRUE(Line().text().isEmpty());
   QTest::keyClicks(&Line(), "1;");
   ASSERT_TRUE(WaitReceived("rv;AN1;"));
-  QTest::keyClicks(&Line(), "an;");
-  QTest::keyClicks(&Line(), "an;");
+  for (int i = 0; i < 2; ++i) QTest::keyClicks(&Line(), "an;");
   ASSERT_TRUE(WaitReceived("rv;AN1;an;an;"));
 
   QStringList seen;
@@ -109,15 +95,10 @@ TEST_F(CommandTester, SemicolonOrEnterSendsTheLineAndUpAndDownRecallItWithoutSen
   }
   EXPECT_EQ(seen, QStringList({"an;", "1;", "AN", "rv;", "rv;", "AN"}));  // a repeat is kept once
   EXPECT_EQ(f.Sim().Received(), "rv;AN1;an;an;");
-
-  // Without an identified tuner there is nothing to send to.
-  GetModel().ClosePort();
-  EXPECT_FALSE(Line().isEnabled());
-  EXPECT_FALSE(Macro(*page, 0).isEnabled());
 }
 
 TEST_F(CommandTester, MacrosSendAfterTheLineAndTheirEditsAreKeptAtOnceAndAfterARestart) {
-  EditMacros([](CMacroEditorDialog& editor) {
+  OnNextModal<CMacroEditorDialog>([](CMacroEditorDialog& editor) {
     Child<QLineEdit>(editor, "macroLabel0").setText("Bypass");
     Child<QLineEdit>(editor, "macroText0").setText("BYP;MD;");
     Child<QLineEdit>(editor, "macroLabel4").clear();
@@ -126,6 +107,7 @@ TEST_F(CommandTester, MacrosSendAfterTheLineAndTheirEditsAreKeptAtOnceAndAfterAR
     Child<QLineEdit>(editor, "macroLabel2").setText("Never");
     Button(editor, QDialogButtonBox::Cancel).click();
   });
+  Child<QPushButton>(*page, "editMacrosButton").click();
   EXPECT_EQ(Macro(*page, 0).text(), "Bypass");
   EXPECT_EQ(Macro(*page, 2).text(), "MACRO3");
   EXPECT_EQ(UiFixture::Setting("CommandCaption1").toString(), "Bypass");
@@ -133,17 +115,9 @@ TEST_F(CommandTester, MacrosSendAfterTheLineAndTheirEditsAreKeptAtOnceAndAfterAR
   Macro(*page, 0).click();
   EXPECT_TRUE(WaitReceived("ANBYP;MD;"));  // in one send
 
-  const QString longLabel = QStringLiteral("Antenna 2 with the attenuator on and bypass off");
-  EditMacros([&](CMacroEditorDialog& editor) {
-    Child<QLineEdit>(editor, "macroLabel3").setText(longLabel);
-    Button(editor, QDialogButtonBox::Ok).click();
-  });
   // The next start's page reads them back.
   const CCommandTesterPage next;
   EXPECT_EQ(Macro(next, 0).text(), "Bypass");
   EXPECT_EQ(next.MacroTexts.Get(0), "BYP;MD;");
   EXPECT_EQ(Macro(next, 4).text(), "MACRO5");  // an emptied label returns as its default
-  // A long label is cut on its button and whole in the tooltip.
-  EXPECT_EQ(Macro(next, 3).toolTip(), longLabel);
-  EXPECT_TRUE(Macro(next, 3).text().endsWith(QChar(0x2026)));
 }
