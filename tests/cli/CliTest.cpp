@@ -337,26 +337,38 @@ TEST_F(ConfigEditCli, ConfigPrintsEveryBandAndSetAndEraseWriteTheBandsNamed) {
             QStringList({"em003;em013;em023;em033;em043;em053;em063;em073;em083;em093;em103;rv;"}));
 }
 
-// The settings live in the tuner's memories: a restore brings back what was
-// saved after an edit and a factory reset, which erases them, restarts the
-// tuner and finds it again.
-TEST_F(ConfigEditCli, RestoreBringsBackTheSavedSettingsAfterEditAndFactoryReset) {
-  StartSim({"--restart-ms", "50"});
+// The settings live in the tuner's memories: a save of one tuner, restored
+// into another that was edited, brings back what was saved once forced; the
+// other tuner refuses it before that, and an altered file is refused before
+// any tuner is spoken to.
+TEST_F(ConfigEditCli, RestoreBringsBackTheSavedSettingsIntoAnotherTunerOnlyWhenForced) {
+  StartSim({"--serial", "777"});
   const QJsonObject saved = Json();
-  const QString file = config.filePath(QStringLiteral("before.ZU6400Config"));
+  const QString file = config.filePath(QStringLiteral("SN00777.ZU6400Config"));
   const CtlRun save = Ctl({"save", file, "--json"});
   ASSERT_EQ(save.status, 0) << save.err.toStdString();
   EXPECT_EQ(JsonOf(save).value("saved").toString(), file);
+
+  StartSim({"--serial", "888", "--restart-ms", "50"});
   const CtlRun edit = Ctl({"config", "set", "--band", "20", "ant3=on", "preferred=3", "swr-bypass=2.50",
                            "key-power=900", "sleep=on", "fine-tune=on"});
   ASSERT_EQ(edit.status, 0) << edit.err.toStdString();
-  const CtlRun reset = Ctl({"factory-reset", "--yes", "--trace"});
-  ASSERT_EQ(reset.status, 0) << reset.err.toStdString();
-  EXPECT_EQ(Sent(reset, "EraseConfiguration"), QStringList({"eeinit;"}));
-  EXPECT_EQ(Sent(reset, "ResetMcu"), QStringList({"rst0;"}));
-  EXPECT_TRUE(reset.err.indexOf("GetSerialNumber send", reset.err.indexOf("ResetMcu send")) > 0) << "contacted again";
-  const CtlRun restore = Ctl({"restore", file});
-  ASSERT_EQ(restore.status, 0) << restore.err.toStdString();
+  ASSERT_NE(Json(), saved);
+  const CtlRun refused = Ctl({"restore", file});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(refused.err.contains("does not match the Serial Number of your ZU6400"));
+  EXPECT_TRUE(refused.err.contains("error 0xE2000032:"));
+
+  QByteArray altered = FileBytes(file);
+  altered.replace("MEM3 2000 40 ", "MEM3 2000 41 ");
+  const CtlRun bad = Ctl({"restore", "--force", WriteFile(config.filePath("altered.ZU6400Config"), altered)});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_TRUE(bad.err.contains("error 0xE2000031:")) << bad.err.toStdString();
+  EXPECT_FALSE(bad.err.contains("Opening serial port")) << bad.err.toStdString();
+
+  const CtlRun forced = Ctl({"restore", "--force", file, "--json"});
+  ASSERT_EQ(forced.status, 0) << forced.err.toStdString();
+  EXPECT_EQ(JsonOf(forced).value("restored").toString(), file);
   EXPECT_EQ(QJsonDocument(Json()).toJson(), QJsonDocument(saved).toJson());
 }
 
@@ -382,27 +394,6 @@ TEST_F(ConfigCli, SaveWritesANewFileInTheConfigurationFolder) {
   EXPECT_EQ(nowhere.err, "error 0x00000003: Cannot save into \"" + Path("no/such/folder") +
                              "\": The system cannot find the path specified.\n");
   EXPECT_TRUE(nowhere.out.isEmpty());
-}
-
-TEST_F(ConfigCli, RestoreRefusesAnotherTunersFileUnlessForcedAndAnAlteredFile) {
-  StartSim({"--serial", "777", "--restart-ms", "50"});
-  const QString path = WriteConfiguration(Path("from-1234.ZU6400Config"));
-  const CtlRun refused = Ctl({"restore", path});
-  EXPECT_EQ(refused.status, 1);
-  EXPECT_TRUE(refused.err.contains("does not match the Serial Number of your ZU6400"));
-  EXPECT_TRUE(refused.err.contains("error 0xE2000032:"));
-
-  const CtlRun forced = Ctl({"restore", "--force", path, "--json"});
-  ASSERT_EQ(forced.status, 0) << forced.err.toStdString();
-  EXPECT_EQ(JsonOf(forced).value("restored").toString(), path);
-
-  QByteArray altered = FileBytes(path);
-  altered.replace("MEM3 2000 40 00", "MEM3 2000 40 01");
-  const CtlRun bad = Ctl({"restore", WriteFile(Path("altered.ZU6400Config"), altered)});
-  EXPECT_EQ(bad.status, 1);
-  EXPECT_TRUE(bad.err.contains("error 0xE2000031:"));
-  // A bad file is found before the tuner is spoken to.
-  EXPECT_FALSE(bad.err.contains("Opening serial port")) << bad.err.toStdString();
 }
 
 TEST_F(ConfigCli, FaultsPrintTheLogNewestFirst) {
