@@ -90,9 +90,8 @@ TEST_F(Cli, FixedSpeedTraceAndLoaderWithOptionsAfterTheCommandWord) {
 }
 
 // --wait counts real seconds: the runs that wait it out run side by side.
-TEST(CliWaits, AStepOutOfTimeFailsWithItsCodeOrTheLoadLooksForAStrandedLoader) {
+TEST(CliWaits, AStepOutOfTimeFailsWithItsCode) {
   QTemporaryDir dir;
-  const QString image = WriteFirmwareFile(dir.path(), "zu6400fw0106.hex", 0x900);
   const struct {
     QStringList sim;
     QStringList args;
@@ -106,10 +105,6 @@ TEST(CliWaits, AStepOutOfTimeFailsWithItsCodeOrTheLoadLooksForAStrandedLoader) {
       // A change in cycles the tuner never completes; nothing unread is printed.
       {{"--version", "01.97", "--garble", "f:1000"}, {"set", "mode=M"}, 1,
        "error 0xE2000074: No response to Frequency (F)", ""},
-      // Last: its loader is left holding part of a packet, deaf to the search.
-      {{"--loader", "--keep-partial", "--flash-version", "01.06"}, {"flash", image, "--yes"}, 0,
-       "Nothing answered: looking for a bootstrap loader left holding part of a packet",
-       "file: " + image + "\nfirmware: 01.06\n"},
   };
   std::vector<std::unique_ptr<CSimulatorProcess>> sims;
   std::vector<QStringList> argLists;
@@ -118,7 +113,6 @@ TEST(CliWaits, AStepOutOfTimeFailsWithItsCodeOrTheLoadLooksForAStrandedLoader) {
     ASSERT_FALSE(sims[i]->Port().isEmpty());
     argLists.push_back(cases[i].args + QStringList{"--port", sims[i]->Port(), "--wait", "1"});
   }
-  StrandLoaderInAPacket(sims.back()->Port());
   const std::vector<CtlRun> runs = RunCtlTogether(argLists, dir.filePath("config"));
   for (size_t i = 0; i < runs.size(); ++i) {
     SCOPED_TRACE(argLists[i].join(' ').toStdString());
@@ -492,19 +486,22 @@ TEST_F(Cli, FirmwareComparesTheTunersVersionWithTheFolder) {
 
 class FlashCli : public CtlSimTest {};
 
-TEST_F(FlashCli, LoadsTheNewestImageInTheFolderAndVerifiesIt) {
-  // The built-in simulated tuner runs 01.97 and comes back with the version
-  // of the image it was sent.
+// A loader left holding part of a packet is deaf to the search: once --wait
+// runs out the load looks for it, and sends it the folder's newest image.
+TEST_F(FlashCli, LoadsTheNewestImageInTheFolderIntoALoaderLeftHoldingPartOfAPacket) {
+  StartSim({"--loader", "--keep-partial", "--flash-version", "01.06"});
+  StrandLoaderInAPacket(port);
   const QString folder = config.filePath("firmware");
   ASSERT_TRUE(QDir().mkpath(folder));
-  WriteFirmwareFile(folder, "zu6400fw0196.hex", 0xBE8);
-  const QString newest = WriteFirmwareFile(folder, "zu6400fw0198b.hex", 0xBE8);
-  const CtlRun r = RunCtl({"--simulate", "flash", "--yes", "--folder", folder}, config.path());
+  WriteFirmwareFile(folder, "zu6400fw0104.hex", 0x900);
+  const QString newest = WriteFirmwareFile(folder, "zu6400fw0106.hex", 0x900);
+  const CtlRun r = Ctl({"flash", "--yes", "--folder", folder, "--wait", "1"});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
-  EXPECT_EQ(r.out, "file: " + newest + "\nfirmware: 01.98\nsent: 1024\nretries: 0\n");
-  EXPECT_TRUE(r.err.contains("Sending MCU firmware file " + newest));
-  EXPECT_TRUE(r.err.contains("MCU firmware version verified"));
-  EXPECT_TRUE(r.err.contains("MCU firmware load is complete"));
+  EXPECT_TRUE(r.out.startsWith("file: " + newest + "\nfirmware: 01.06\nsent: ")) << r.out.toStdString();
+  for (const QString& line : {QString("Nothing answered: looking for a bootstrap loader left holding part of a packet"),
+                              "Sending MCU firmware file " + newest, QString("MCU firmware version verified"),
+                              QString("MCU firmware load is complete")})
+    EXPECT_TRUE(r.err.contains(line)) << line.toStdString();
   EXPECT_FALSE(r.err.contains(u'\r'));  // no progress bar where standard error is no terminal
 
   // A name without a version is refused before the tuner is spoken to.
