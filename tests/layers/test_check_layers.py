@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The layer check itself: it must fail on each kind of include against the
-order and pass a tree that keeps it."""
+"""The layer order of the sources, and the check itself: it must fail on each
+kind of include against the order and pass a tree that keeps it."""
 import pathlib
 import sys
 import tempfile
@@ -49,6 +49,9 @@ class LayerCheck(unittest.TestCase):
             self.assertTrue(any(line.startswith(expected + ":") for line in found), expected)
         self.assertEqual(sum(line.startswith("src/ui/Page.cpp:") for line in found), 2)
         self.assertEqual(len(found), 10)
+
+    def test_the_sources_keep_the_order(self):
+        self.assertEqual(check_layers.violations(pathlib.Path(__file__).resolve().parents[2]), [])
 
 
 if __name__ == "__main__":
