@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include "tests/support/TestSupport.h"
 
@@ -34,8 +33,6 @@ bool CFtpTestServer::Start() {
   if (m_port == 0) m_problem = QString::fromUtf8(m_process.readAllStandardError());
   return m_port != 0;
 }
-
-bool CFtpTestServer::Stalled() const { return QFileInfo::exists(QDir(m_root.path()).filePath(QStringLiteral("stalled"))); }
 
 void CFtpTestServer::AddFile(const QString& name, const QByteArray& content) const {
   QFile file(QDir(m_root.path()).filePath(QStringLiteral("ZU6400/firmware/") + name));

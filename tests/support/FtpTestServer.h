@@ -25,8 +25,6 @@ class CFtpTestServer {
   const QString& Problem() const { return m_problem; }
   QString Url() const { return QStringLiteral("ftp://127.0.0.1:%1").arg(m_port); }
   QString Root() const { return m_root.path(); }
-  // True once the file named by --stall has sent its first chunk and stalled.
-  bool Stalled() const;
   // Adds a file to ZU6400/firmware below the root.
   void AddFile(const QString& name, const QByteArray& content) const;
 
