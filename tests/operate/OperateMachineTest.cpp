@@ -52,18 +52,20 @@ class OperateFixture : public ModelFixture {
 TEST(OperateMachine, CycleStoresEveryReadingAndAsksTheFrequenciesFrom0197) {
   SimOptions options = Firmware("01.97");
   options.live = SimLive{'M', 2, 'A', 'N', 1, 1, 1, 0x1f, 0xa0, 7100, 3, 150};
-  OperateFixture f(options);
-  ASSERT_EQ(f.Cycle(), 0u);
-  const COperateValues& v = f.machine.Values();
-  EXPECT_EQ(QString(QChar(v.Mode.Get())) + QChar(v.Side.Get()) + QChar(v.Bypass.Get()), "MAN");
-  EXPECT_EQ(std::vector<int>({v.Antenna.Get(), v.Attenuator.Get(), v.KeyInterrupt.Get(), v.PowerStatus.Get(),
-                              v.Capacitor.Get(), v.Inductor.Get(), v.Band.Get(), v.Fault.Get()}),
-            std::vector<int>({2, 1, 1, 1, 0x1f, 0xa0, 3, 3}));
-  EXPECT_EQ(std::vector<int>({int(v.Frequency.Get()), int(v.FrequencyCount.Get()), int(v.FrequencyXcvr.Get()),
-                              int(v.FrequencyAtu.Get(0)), int(v.FrequencyAtu.Get(1)), int(v.ForwardVoltage.Get())}),
-            std::vector<int>({7100, 7100, 7100, 7000, 7300, 150}));
-  EXPECT_FALSE(v.Swr.Get().isEmpty());
-
+  {
+    OperateFixture f(options);
+    ASSERT_EQ(f.Cycle(), 0u);
+    const COperateValues& v = f.machine.Values();
+    EXPECT_EQ(QString(QChar(v.Mode.Get())) + QChar(v.Side.Get()) + QChar(v.Bypass.Get()), "MAN");
+    EXPECT_EQ(std::vector<int>({v.Antenna.Get(), v.Attenuator.Get(), v.KeyInterrupt.Get(), v.PowerStatus.Get(),
+                                v.Capacitor.Get(), v.Inductor.Get(), v.Band.Get(), v.Fault.Get()}),
+              std::vector<int>({2, 1, 1, 1, 0x1f, 0xa0, 3, 3}));
+    EXPECT_EQ(std::vector<int>({int(v.Frequency.Get()), int(v.FrequencyCount.Get()), int(v.FrequencyXcvr.Get()),
+                                int(v.FrequencyAtu.Get(0)), int(v.FrequencyAtu.Get(1)), int(v.ForwardVoltage.Get())}),
+              std::vector<int>({7100, 7100, 7100, 7000, 7300, 150}));
+    EXPECT_FALSE(v.Swr.Get().isEmpty());
+  }
+  // One model at a time: the next fixture's model replaces this one's.
   OperateFixture old(Firmware("01.96"));
   EXPECT_EQ(old.Cycle(), 0u);
   EXPECT_EQ(old.sent, kCycle);
