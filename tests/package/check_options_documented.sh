@@ -5,13 +5,16 @@ set -euo pipefail
 ctl=$1 sim=$2 packaging=$3
 missing=()
 options() { "$1" --help | grep -o -- '--[a-z][a-z-]*' | sort -u; }
+ctl_page=$(<"$packaging/man/zu6400ctl.1")
+sim_page=$(<"$packaging/man/zu6400-sim.1")
+completion=" $(tr -s '[:space:]"'"'"'()|=' ' ' <"$packaging/zu6400ctl.bash") "
 # roff writes "--flash-version" as \-\-flash\-version or \-\-flash-version.
-in_page() { grep -qF -- "${1//-/\\-}" "$2" || grep -qF -- "\\-\\-${1#--}" "$2"; }
+in_page() { [[ $2 == *"${1//-/\\-}"* || $2 == *"\\-\\-${1#--}"* ]]; }
 for option in $(options "$ctl"); do
-  in_page "$option" "$packaging/man/zu6400ctl.1" || missing+=("zu6400ctl(1): $option")
-  grep -qwF -- "$option" "$packaging/zu6400ctl.bash" || missing+=("completion: $option")
+  in_page "$option" "$ctl_page" || missing+=("zu6400ctl(1): $option")
+  [[ $completion == *" $option "* ]] || missing+=("completion: $option")
 done
 for option in $(options "$sim"); do
-  in_page "$option" "$packaging/man/zu6400-sim.1" || missing+=("zu6400-sim(1): $option")
+  in_page "$option" "$sim_page" || missing+=("zu6400-sim(1): $option")
 done
 [ ${#missing[@]} -eq 0 ] || { printf 'not documented: %s\n' "${missing[@]}" >&2; exit 1; }
