@@ -31,11 +31,6 @@ ConfigSnapshot MakeSnapshot(std::uint16_t serialNumber, int seed = 0) {
   return s;
 }
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Lines of a written file without their CR LF (the last, empty piece dropped).
 QList<QByteArray> Lines(const QByteArray& content) {
   QList<QByteArray> lines = content.split('\n');
@@ -69,7 +64,7 @@ class ConfigurationFileTest : public ::testing::Test {
   QByteArray Written(std::uint16_t serialNumber) {
     CModelReportSink sink(m_fixture.Model());
     EXPECT_TRUE(WriteConfigurationFile(Path(), kSavedAt, MakeSnapshot(serialNumber), sink));
-    return ReadAll(Path());
+    return FileBytes(Path());
   }
   // A good file of serial number 1234, written once.
   const QByteArray& Good() {
@@ -239,7 +234,7 @@ TEST_F(ConfigurationFileTest, AFailedSaveKeepsTheEarlierFile) {
   }
   EXPECT_FALSE(saved);
   EXPECT_EQ(BoxTexts(kConfigWriteErrorTitle).size(), 1);
-  EXPECT_EQ(ReadAll(Path()), earlier);
+  EXPECT_EQ(FileBytes(Path()), earlier);
   EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"saved.ZU6400Config"});
 }
 

@@ -35,10 +35,6 @@ class FirmwareDownloadTest : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
   }
-  static QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
 
   // Scans the folder (unless scanned already) and downloads from server with
   // Trace on.
@@ -89,8 +85,8 @@ TEST_F(FirmwareDownloadTest, NewerImagesAndTheNotesAreCopiedVerifiedAndCountedAn
             QStringList({"zu6400fw0102.hex", "zu6400fw0103.hex", "zu6400fw0106.hex", "zu6400fwnotes.rtf"}));
   EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{"firmware"});
-  EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(3));
-  EXPECT_EQ(Read(InFolder("zu6400fwnotes.rtf")), "{\\rtf1 notes}");
+  EXPECT_EQ(FileBytes(InFolder("zu6400fw0106.hex")), GoodHex(3));
+  EXPECT_EQ(FileBytes(InFolder("zu6400fwnotes.rtf")), "{\\rtf1 notes}");
   // A new file's mode, as any other program of this user would make it, also where one was replaced.
   const QFile::Permissions newFile = QFileInfo(InFolder("zu6400fw0102.hex")).permissions();
   EXPECT_EQ(QFileInfo(InFolder("zu6400fwnotes.rtf")).permissions(), newFile);
@@ -116,7 +112,7 @@ TEST_F(FirmwareDownloadTest, ACorruptImageNeverReplacesAGoodFile) {
   const DownloadRun run = Download(server.Url(), false);
   EXPECT_EQ(run.result, Result::HexChecksumError) << "a file that could not be copied fails the run";
   EXPECT_EQ(FolderFiles(), QStringList{"zu6400fw0106.hex"}) << "no bad file and no temporary file is left";
-  EXPECT_EQ(Read(InFolder("zu6400fw0106.hex")), GoodHex(2));
+  EXPECT_EQ(FileBytes(InFolder("zu6400fw0106.hex")), GoodHex(2));
   EXPECT_TRUE(run.lines.contains("File " + InFolder("zu6400fw0106.hex") + " verify failed"));
   EXPECT_TRUE(run.logged.contains("Unable to copy file zu6400fw0106.hex"));
   ASSERT_GE(run.logged.size(), 2);

@@ -15,7 +15,6 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
-#include "tests/support/CtlRunner.h"
 #include "tests/support/UiTestSupport.h"
 #include "app/UtilityProgram.h"
 #include "base/ProgramVersion.h"

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
-#include <QFile>
 #include <QProcessEnvironment>
 #include <QTimer>
 #include <grp.h>
@@ -17,11 +16,6 @@ void SetTimeScale(QProcess& p, QProcessEnvironment env, unsigned timeScale) {
   p.setProcessEnvironment(env);
 }
 }  // namespace
-
-QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 CtlRun RunCtl(const QStringList& args, const QString& configHome, unsigned timeScale) {
   QProcess p;

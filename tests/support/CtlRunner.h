@@ -23,9 +23,6 @@ struct CtlRun {
   QString err;
 };
 
-// A file's bytes; none when it cannot be read.
-QByteArray FileBytes(const QString& path);
-
 // zu6400ctl with its settings in configHome (and its data below it).
 CtlRun RunCtl(const QStringList& args, const QString& configHome, unsigned timeScale = kCtlTimeScale);
 // The same without the superuser's rights: as the user nobody when the tests

@@ -9,10 +9,10 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "tests/support/TestSupport.h"
+
 inline QStringList FileLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+  return QString::fromUtf8(FileBytes(path)).split('\n', Qt::SkipEmptyParts);
 }
 
 // "plain/readings.csv" in dir, where plain is a file: root cannot make it either.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTimer>
@@ -68,6 +69,11 @@ SimOptions Firmware(const char* version) {
   SimOptions options;
   options.version = QString::fromLatin1(version);
   return options;
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 quint16 FreeTcpPort() {

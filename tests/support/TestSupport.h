@@ -53,6 +53,9 @@ void ClearSettings();
 // A simulated tuner running the given firmware version ("01.97").
 SimOptions Firmware(const char* version);
 
+// A file's bytes; none when it cannot be read.
+QByteArray FileBytes(const QString& path);
+
 // A TCP port on 127.0.0.1 that was free a moment ago.
 quint16 FreeTcpPort();
 
