@@ -28,13 +28,6 @@
 
 namespace {
 
-QString WriteFile(const QString& path, const QByteArray& content) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(content);
-  return path;
-}
-
 QJsonObject JsonOf(const CtlRun& run) { return QJsonDocument::fromJson(run.out.toUtf8()).object(); }
 
 // The commands a traced run sent from the named states ("SetAntennaEnable").
@@ -365,7 +358,7 @@ TEST_F(ConfigEditCli, RestoreBringsBackTheSavedSettingsIntoAnotherTunerOnlyWhenF
 
   QByteArray altered = FileBytes(file);
   altered.replace("MEM3 2000 40 ", "MEM3 2000 41 ");
-  const CtlRun bad = Ctl({"restore", "--force", WriteFile(config.filePath("altered.ZU6400Config"), altered)});
+  const CtlRun bad = Ctl({"restore", "--force", WriteFileBytes(config.filePath("altered.ZU6400Config"), altered)});
   EXPECT_EQ(bad.status, 1);
   EXPECT_TRUE(bad.err.contains("error 0xE2000031:")) << bad.err.toStdString();
   EXPECT_FALSE(bad.err.contains("Opening serial port")) << bad.err.toStdString();
@@ -429,7 +422,7 @@ TEST_F(FileChecksCli, CheckConfigAndCheckHexReportAFile) {
                          {"serial_bytes", 61440}, {"serial_number", 1234}}));
 
   // Data at 0x800 (a zero reconciliation word) up to 0x800 + 300.
-  const QString image = WriteFile(config.filePath("zu6400fw0105.hex"), ":020800000000F6\r\n:01092C0012B8\r\n:00000001FF\r\n");
+  const QString image = WriteFileBytes(config.filePath("zu6400fw0105.hex"), ":020800000000F6\r\n:01092C0012B8\r\n:00000001FF\r\n");
   const CtlRun hex = RunCtl({"check-hex", image}, config.path());
   EXPECT_EQ(hex.status, 0) << hex.err.toStdString();
   const QStringList lines = hex.out.split(u'\n');
@@ -470,7 +463,7 @@ TEST_F(Cli, FirmwareComparesTheTunersVersionWithTheFolder) {
   const QDir folder(config.filePath("firmware"));
   ASSERT_TRUE(folder.mkpath("."));
   for (const char* name : {"zu6400fw0104.hex", "zu6400fw0106.HEX", "zu6400fwnotes.rtf"})
-    WriteFile(folder.filePath(name), {});
+    WriteFileBytes(folder.filePath(name), {});
   const QString newest = folder.filePath("zu6400fw0106.HEX");
   StartSim({"--version", "01.05"});
   const CtlRun r = Ctl({"firmware", "--folder", folder.path()});

@@ -2,7 +2,6 @@
 // and boxes, data-line forms, and saves that fail part-way.
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -73,13 +72,10 @@ class ConfigurationFileTest : public ::testing::Test {
   }
 
   ResultCode Read(const QByteArray& content, std::uint16_t tunerSerial = kNoSerialNumber) {
-    QFile file(Path(QStringLiteral("read.ZU6400Config")));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
+    const QString path = WriteFileBytes(Path(QStringLiteral("read.ZU6400Config")), content);
     m_data = ConfigRestoreData();
     CModelReportSink sink(m_fixture.Model());
-    return ReadConfigurationFile(Path(QStringLiteral("read.ZU6400Config")), tunerSerial, m_data, sink);
+    return ReadConfigurationFile(path, tunerSerial, m_data, sink);
   }
 
   // The lines of a good file with extra lines put just before its CRC32 line.

@@ -4,7 +4,6 @@
 // copying, and the names out of an FTP server's directory listing.
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,10 +15,7 @@ namespace {
 
 class FirmwareFolderScanTest : public ::testing::Test {
  protected:
-  void Touch(const QString& name) {
-    QFile file(m_dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  }
+  void Touch(const QString& name) { WriteFileBytes(m_dir.filePath(name), {}); }
   bool Scan() { return m_scan.Scan(m_dir.path()); }
 
   QTemporaryDir m_dir;

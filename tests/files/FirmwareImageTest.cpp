@@ -2,7 +2,6 @@
 // their codes and lines, the image's address window and the checksum
 // reconciliation. (The send length is the hex check command's proof.)
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,11 +19,7 @@ class FirmwareImageTest : public ::testing::Test {
  protected:
   // Loads content from a real file; the image's byte at an MCU address.
   bool Load(const QByteArray& content) {
-    QFile file(m_path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
-    return m_image.Load(m_path);
+    return m_image.Load(WriteFileBytes(m_path, content));
   }
   std::uint8_t At(std::uint32_t address) const { return m_image.Data()[address - FirmwareImage::kStartAddress]; }
   bool AllFill() const {

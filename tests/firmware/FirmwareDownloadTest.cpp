@@ -30,11 +30,7 @@ class FirmwareDownloadTest : public ::testing::Test {
   QStringList FolderFiles() const {
     return QDir(Folder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
   }
-  void AddLocal(const QString& name, const QByteArray& content) const {
-    QFile file(InFolder(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-  }
+  void AddLocal(const QString& name, const QByteArray& content) const { WriteFileBytes(InFolder(name), content); }
 
   // Scans the folder (unless scanned already) and downloads from server with
   // Trace on.

@@ -30,9 +30,7 @@ class FirmwarePageTest : public ::testing::Test {
   FirmwarePageTest() { f.prompts.yes = true; }
 
   void Touch(const QString& name, const QByteArray& content = {}) {
-    QFile file(QDir(folder.path()).filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    WriteFileBytes(QDir(folder.path()).filePath(name), content);
   }
   // The window on the port, with the folder saved and the Firmware page shown.
   CFirmwarePage& OpenPageOn(const QString& port) {

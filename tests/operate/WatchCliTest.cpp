@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -45,14 +44,12 @@ TEST_F(WatchCli, CountLinesOfJsonOrCsvWithItsHeaderFirst) {
 }
 
 TEST_F(WatchCli, ReplayedBadSwrRaisesThenClearsTheAlarmAndAlarmExitEndsWithStatus3) {
-  QFile readings(config.filePath("readings.txt"));
-  ASSERT_TRUE(readings.open(QIODevice::WriteOnly));
   // A second bad, a second good, over and over (on the simulator's clock):
   // however late the watch starts, it sees the alarm raised and cleared.
+  QByteArray lines;
   for (int second = 0; second < 60; ++second)
-    readings.write(QByteArray::number(second) + (second % 2 == 0 ? " 3.5 120 68\n" : " 1.3 120 8\n"));
-  readings.close();
-  StartSim({"--version", "01.97", "--readings", readings.fileName()});
+    lines += QByteArray::number(second) + (second % 2 == 0 ? " 3.5 120 68\n" : " 1.3 120 8\n");
+  StartSim({"--version", "01.97", "--readings", WriteFileBytes(config.filePath("readings.txt"), lines)});
   QProcess watch;
   StartCtl(watch, On({"watch", "--interval", "50", "--alarm-swr", "2.5", "--alarm-seconds", "0.2"}), config.path());
   watch.setReadChannel(QProcess::StandardError);  // peeked, left for the run's end

@@ -113,11 +113,9 @@ class MqttServe : public CtlSimTest {
     }, 30000) && serve.state() == QProcess::Running;
   }
   QString CredentialsFile(const QByteArray& line, QFile::Permissions permissions) {
-    QFile file(config.filePath("mqtt-credentials"));
-    if (file.open(QIODevice::WriteOnly)) file.write(line);
-    file.close();
-    file.setPermissions(permissions);
-    return file.fileName();
+    const QString path = WriteFileBytes(config.filePath("mqtt-credentials"), line);
+    QFile::setPermissions(path, permissions);
+    return path;
   }
   QString err;
 };

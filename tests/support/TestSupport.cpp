@@ -76,6 +76,12 @@ QByteArray FileBytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString WriteFileBytes(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+  return written ? path : QString();
+}
+
 quint16 FreeTcpPort() {
   QTcpServer probe;
   probe.listen(QHostAddress::LocalHost);

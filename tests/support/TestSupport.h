@@ -55,6 +55,9 @@ SimOptions Firmware(const char* version);
 
 // A file's bytes; none when it cannot be read.
 QByteArray FileBytes(const QString& path);
+// Writes the bytes as the whole file: its path, or none when it cannot be
+// written (so that what reads it next fails).
+QString WriteFileBytes(const QString& path, const QByteArray& content);
 
 // A TCP port on 127.0.0.1 that was free a moment ago.
 quint16 FreeTcpPort();
