@@ -1,19 +1,9 @@
 #include "tests/support/MqttBroker.h"
 
-#include <QFile>
-#include <QTcpSocket>
 #include <csignal>
 #include <unistd.h>
 
 #include "tests/support/TestSupport.h"
-
-namespace {
-bool Accepts(quint16 port) {
-  QTcpSocket socket;
-  socket.connectToHost(QHostAddress::LocalHost, port);
-  return socket.waitForConnected(200);
-}
-}  // namespace
 
 CMqttBroker::CMqttBroker(const QString& user, const QString& password) {
   if (!user.isEmpty()) m_login = {"-u", user, "-P", password};
@@ -28,9 +18,7 @@ CMqttBroker::CMqttBroker(const QString& user, const QString& password) {
     if (QProcess::execute(QStringLiteral("mosquitto_passwd"), {"-b", "-c", passwords, user, password}) != 0) return;
     config += QStringLiteral("allow_anonymous false\npassword_file %1\n").arg(passwords);
   }
-  QFile file(m_dir.filePath(QStringLiteral("mosquitto.conf")));
-  if (!file.open(QIODevice::WriteOnly) || file.write(config.toUtf8()) < 0) return;
-  file.close();
+  if (WriteFileBytes(m_dir.filePath(QStringLiteral("mosquitto.conf")), config.toUtf8()).isEmpty()) return;
   m_broker.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   m_listening = Run();
 }
@@ -40,7 +28,7 @@ CMqttBroker::~CMqttBroker() { Stop(); }
 bool CMqttBroker::Run() {
   m_broker.start(QStringLiteral("mosquitto"), {"-c", m_dir.filePath(QStringLiteral("mosquitto.conf"))});
   return m_broker.waitForStarted(10000) &&
-         WaitFor([this] { return m_broker.state() != QProcess::Running || Accepts(m_port); }, 10000) &&
+         WaitFor([this] { return m_broker.state() != QProcess::Running || ::IsListening(m_port); }, 10000) &&
          m_broker.state() == QProcess::Running;
 }
 

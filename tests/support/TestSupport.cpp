@@ -88,6 +88,15 @@ quint16 FreeTcpPort() {
   return probe.serverPort();
 }
 
+bool IsListening(quint16 port) {
+  const QByteArray local = QStringLiteral("0100007F:%1").arg(port, 4, 16, QLatin1Char('0')).toUpper().toLatin1();
+  for (const QByteArray& line : FileBytes(QStringLiteral("/proc/net/tcp")).split('\n')) {
+    const QList<QByteArray> fields = line.simplified().split(' ');
+    if (fields.size() > 3 && fields[1] == local && fields[3] == "0A") return true;  // 0A: listening
+  }
+  return false;
+}
+
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   // Waits for events, not asleep: a reply is read the moment it comes, and a
   // job of a thousand exchanges takes no thousand sleeps. The timer wakes the

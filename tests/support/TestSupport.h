@@ -61,6 +61,9 @@ QString WriteFileBytes(const QString& path, const QByteArray& content);
 
 // A TCP port on 127.0.0.1 that was free a moment ago.
 quint16 FreeTcpPort();
+// Whether something listens on 127.0.0.1:port, read from the system's socket
+// table without connecting.
+bool IsListening(quint16 port);
 
 // Runs the event loop until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
