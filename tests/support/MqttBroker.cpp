@@ -6,8 +6,9 @@
 #include "tests/support/TestSupport.h"
 
 CMqttBroker::CMqttBroker(const QString& user, const QString& password) {
-  if (!user.isEmpty()) m_login = {"-u", user, "-P", password};
   m_port = FreeTcpPort();
+  m_client = {"-h", "127.0.0.1", "-p", QString::number(m_port)};
+  if (!user.isEmpty()) m_client << "-u" << user << "-P" << password;
   QString config = QStringLiteral("listener %1 127.0.0.1\nlog_type error\n").arg(m_port);
   // Started by root it would become the user mosquitto, who cannot read the test's folder.
   if (::geteuid() == 0) config += QStringLiteral("user root\n");
@@ -45,9 +46,8 @@ bool CMqttBroker::Restart() {
 }
 
 void CMqttBroker::Subscribe(QProcess& subscriber, const QString& filter, int count, int seconds) const {
-  subscriber.start(QStringLiteral("mosquitto_sub"), QStringList{"-h", "127.0.0.1", "-p", QString::number(m_port), "-t", filter,
-                                                                 "-v", "-C", QString::number(count), "-W",
-                                                                 QString::number(seconds)} + m_login);
+  subscriber.start(QStringLiteral("mosquitto_sub"),
+                   m_client + QStringList{"-t", filter, "-v", "-C", QString::number(count), "-W", QString::number(seconds)});
   subscriber.waitForStarted(10000);
 }
 
@@ -68,6 +68,6 @@ QList<MqttMessage> CMqttBroker::Retained(const QString& filter, int count) const
 }
 
 void CMqttBroker::Publish(const QString& topic, const QByteArray& payload) const {
-  QProcess::execute(QStringLiteral("mosquitto_pub"), QStringList{"-h", "127.0.0.1", "-p", QString::number(m_port), "-q", "1",
-                                                                 "-t", topic, "-m", QString::fromUtf8(payload)} + m_login);
+  QProcess::execute(QStringLiteral("mosquitto_pub"),
+                    m_client + QStringList{"-q", "1", "-t", topic, "-m", QString::fromUtf8(payload)});
 }

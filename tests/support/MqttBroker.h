@@ -41,7 +41,7 @@ class CMqttBroker {
 
   QTemporaryDir m_dir;
   QProcess m_broker;
-  QStringList m_login;  // mosquitto_sub's and mosquitto_pub's
+  QStringList m_client;  // mosquitto_sub's and mosquitto_pub's address and login
   quint16 m_port = 0;
   bool m_listening = false;
 };
